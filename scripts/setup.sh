@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every system package that building, testing and running the
+# YQ design calculator needs. Run as root (or with sudo available).
+# Packages that are already installed are skipped.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake g++ ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6sql6-sqlite libqt6svg6
+  libboost-dev libgmp-dev libsqlite3-dev libuemf-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev python3
+  # running and looking at the program
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils
+  fonts-liberation2 xdg-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all packages present"
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets everything up on a fresh Debian 12 machine and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh
+if [ -x build/bin/yq ]; then
+  exec build/bin/yq "$@"
+fi
+# Until the windows land: compute the sample design of the help text.
+exec build/bin/yq-calc F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2 "$@"

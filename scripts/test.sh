@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets everything up on a fresh Debian 12 machine and runs all tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh -DYQ_WERROR=ON
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

@@ -1,0 +1,39 @@
+// yq-calc: designs computed from the command line.
+#pragma once
+
+#include "design/Calculation.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace yq::cli {
+
+// One parsed calculation case: `[--metric] [--runs N] [--partial NAME] KEY=VALUE ...`.
+struct CalcCase {
+    bool metric = false;
+    int runs = 1;
+    std::optional<PartialRecalc> partial;
+    std::vector<std::pair<std::string, std::string>> assignments;  // key, value text
+};
+
+// Thrown for input that cannot be used; the text names the offending argument.
+struct UsageError {
+    std::string message;
+};
+
+// Parses the arguments of one case. Throws UsageError.
+CalcCase parseCalcCase(const std::vector<std::string>& args);
+
+// Applies a case to a fresh record and returns the record.
+DesignRecord computeCase(const CalcCase& c);
+
+// One output line: every design-file key, then WR, UF and NTE, as KEY=value.
+std::string formatRecord(const DesignRecord& record);
+
+// Runs yq-calc (arguments after the program name). Returns the exit status.
+int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                std::ostream& err);
+
+}  // namespace yq::cli

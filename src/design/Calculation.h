@@ -1,0 +1,41 @@
+// The design calculation (ReCalc) of the Imperial and Metric windows and the
+// partial recalculations that single controls run.
+#pragma once
+
+#include "design/DesignRecord.h"
+
+#include <optional>
+#include <string_view>
+
+namespace yq {
+
+// Full calculation of the Imperial window. `metricFlag` is the program-wide
+// unit flag: when set, the unit factor is 25.4 and the wavelength steps use
+// millimetres.
+void reCalcImperial(DesignRecord& record, bool metricFlag);
+
+// Full calculation of the Metric window (millimetre lengths, one pass, no
+// turns estimate, variance against 120 ohms). It does not read the unit flag.
+void reCalcMetric(DesignRecord& record);
+
+// The calculation that belongs to the record's unit system.
+void reCalc(DesignRecord& record, bool metricFlag);
+
+enum class PartialRecalc {
+    CylinderLength,               // CCL := CD x LD
+    LdFromCylinderLength,         // LD := CCL / CD
+    WireLength,                   // LW := NT x CCD x pi
+    CoilFromEstimatedCapacitance, // CI, NT (with CD), CL, LW
+    TurnsFromInductance,          // NT (with CD), LW
+    CoilFromTurns,                // CL, LW
+    PhasingCoilTurns,             // PCNT
+};
+
+void runPartial(DesignRecord& record, PartialRecalc which);
+
+// Command-line names: "cylinder-length", "ld-from-cylinder-length",
+// "wire-length", "coil-from-estimated-capacitance", "turns-from-inductance",
+// "coil-from-turns", "phasing-coil-turns".
+std::optional<PartialRecalc> partialFromName(std::string_view name);
+
+}  // namespace yq

@@ -1,0 +1,74 @@
+// The Design record: one antenna design, one decimal field per quantity, and
+// the key table that every file, table and report reads its keys from.
+#pragma once
+
+#include "design/Decimal.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace yq {
+
+enum class UnitSystem { Imperial, Metric };
+
+enum class Role {
+    In,         // entered by the user
+    InDefault,  // entered; the calculation replaces a missing or small value
+    Out,        // computed
+    Carried,    // stored in design files only
+    Working,    // kept with the record by the calculation (WR, UF, NTE)
+};
+
+struct DesignRecord;
+
+struct KeyInfo {
+    std::string_view key;
+    DecimalField DesignRecord::*member;
+    Storage imperial;
+    Storage metric;
+    std::string_view picture;  // display picture, empty when not shown
+    Role role;
+    std::string_view label;    // screen label of the Imperial window, empty when none
+
+    Storage storage(UnitSystem system) const {
+        return system == UnitSystem::Metric ? metric : imperial;
+    }
+    bool isDesignFileKey() const { return role != Role::Working; }
+};
+
+struct DesignRecord {
+    explicit DesignRecord(UnitSystem system = UnitSystem::Imperial);
+    DesignRecord(const DesignRecord&) = default;
+    DesignRecord& operator=(const DesignRecord& other);
+
+    UnitSystem unitSystem() const { return system_; }
+
+    DecimalField F, RFR, AF, RR, MRR, CD, LD, C, XC, BW, Q, TL, MBW, V, WD, SP, TPI, EWC, ECC, CI,
+        NT, CL, LW, CCL, CCD, PWL, LPW, PCCD, PCNT, PCWD, RAT, FAC, AE, DBL, SCT, SCL, SCI, SCD,
+        SCWL, SCWD, XSC, DPS;
+    // Working values of the calculation.
+    DecimalField WR, UF, NTE;
+
+    // Field by key (case-insensitive); nullptr for an unknown key.
+    DecimalField* field(std::string_view key);
+    const DecimalField* field(std::string_view key) const;
+
+    // Every field back to 0.
+    void reset();
+
+private:
+    UnitSystem system_;
+};
+
+// The key table: the 42 design-file quantities in design-file order, then
+// WR, UF and NTE.
+std::span<const KeyInfo> keyTable();
+// The 42 design-file quantities only (F ... DPS).
+std::span<const KeyInfo> designFileKeys();
+// Entry for a key (case-insensitive).
+const KeyInfo* findKey(std::string_view key);
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+}  // namespace yq

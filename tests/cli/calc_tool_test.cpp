@@ -1,0 +1,124 @@
+#include "support/RunProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace yq {
+namespace {
+
+using test::calcProgram;
+using test::runProcess;
+
+std::map<std::string, std::string> fieldsOf(const std::string& line) {
+    std::map<std::string, std::string> fields;
+    std::istringstream words(line);
+    std::string word;
+    while (words >> word) {
+        const auto eq = word.find('=');
+        fields[word.substr(0, eq)] = eq == std::string::npos ? "" : word.substr(eq + 1);
+    }
+    return fields;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    std::string line;
+    while (std::getline(stream, line)) lines.push_back(line);
+    return lines;
+}
+
+// Every case computed by the independent reference implementation must match
+// field by field.
+TEST(CalcConformance, EveryReferenceCaseMatches) {
+    std::ifstream file(std::string(YQ_TEST_DATA) + "/calc-vectors.txt");
+    ASSERT_TRUE(file) << "missing calc-vectors.txt";
+    std::vector<std::string> args, expected;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.rfind("> ", 0) == 0) args.push_back(line.substr(2));
+        if (line.rfind("< ", 0) == 0) expected.push_back(line.substr(2));
+    }
+    ASSERT_EQ(args.size(), expected.size());
+    ASSERT_EQ(args.size(), 153u);
+
+    std::string input;
+    for (const auto& a : args) input += a + "\n";
+    const auto result = runProcess(calcProgram(), {"--batch"}, input);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto output = linesOf(result.out);
+    ASSERT_EQ(output.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(output[i], expected[i]) << "case " << i + 1 << ": " << args[i];
+        const auto want = fieldsOf(expected[i]);
+        const auto got = fieldsOf(output[i]);
+        for (const auto& [key, value] : want) {
+            auto it = got.find(key);
+            EXPECT_TRUE(it != got.end() && it->second == value)
+                << "case " << i + 1 << " " << key << ": want " << value << ", got "
+                << (it == got.end() ? "(missing)" : it->second);
+        }
+    }
+}
+
+TEST(CalcTool, PrintsEveryKeyWithAllPlacesInFileOrder) {
+    const auto result = runProcess(calcProgram(), {"F=7.15", "DBL=-0.03", "--partial", "phasing-coil-turns"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string prefix = "F=7.1500 RFR=0.00 AF=0.00 RR=0.00 MRR=0.000 CD=0.00 LD=0.00 ";
+    EXPECT_EQ(result.out.substr(0, prefix.size()), prefix);
+    EXPECT_NE(result.out.find(" DBL=-0.0300 "), std::string::npos);
+    EXPECT_NE(result.out.find(" DPS=0.00 WR=0.0000 UF=0.00 NTE=0.00\n"), std::string::npos);
+    EXPECT_EQ(linesOf(result.out).size(), 1u);
+}
+
+TEST(CalcTool, ValuesAreStoredWithTheFieldsRoundingAndLimits) {
+    const auto result = runProcess(calcProgram(), {"--runs", "0", "CD=2.345", "LD=-2.345", "C=123456789"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto fields = fieldsOf(result.out);
+    EXPECT_EQ(fields.at("CD"), "2.35");
+    EXPECT_EQ(fields.at("LD"), "-2.35");
+    EXPECT_EQ(fields.at("C"), "9999999.99");
+}
+
+TEST(CalcTool, BadInputIsNamedAndRefused) {
+    struct Case {
+        std::vector<QString> args;
+        std::string named;
+    };
+    const Case cases[] = {
+        {{"XYZ=1"}, "XYZ"},
+        {{"F=7,15"}, "7,15"},
+        {{"F=abc"}, "abc"},
+        {{"--frobnicate"}, "--frobnicate"},
+        {{"--partial", "everything"}, "everything"},
+        {{"--runs", "two"}, "two"},
+        {{"F"}, "F"},
+    };
+    for (const auto& c : cases) {
+        const auto result = runProcess(calcProgram(), QStringList(c.args.begin(), c.args.end()));
+        EXPECT_EQ(result.exitCode, 2) << c.named;
+        EXPECT_TRUE(result.out.empty()) << c.named;
+        EXPECT_NE(result.err.find(c.named), std::string::npos) << result.err;
+        EXPECT_EQ(linesOf(result.err).size(), 1u) << result.err;
+    }
+}
+
+TEST(CalcTool, BatchReportsBadLinesAndComputesTheOthers) {
+    const auto result = runProcess(calcProgram(), {"--batch"}, "F=7.15 CD=2 LD=6\nF=7.15 BOGUS=1\n--metric F=7.15\n");
+    EXPECT_EQ(result.exitCode, 1);
+    const auto lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("F=7.1500 ", 0), 0u);
+    EXPECT_EQ(lines[1], "error");
+    EXPECT_NE(lines[2].find("UF=25.40"), std::string::npos);
+    EXPECT_NE(result.err.find("line 2"), std::string::npos);
+    EXPECT_NE(result.err.find("BOGUS"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace yq
