@@ -1,0 +1,58 @@
+// The user file "yq1": the names and call signs of the people who design
+// antennas with the program, one 40-character text per record, with an
+// ascending key on the text. Kept in an SQLite database in the working
+// folder ("yq1.sqlite"). A missing file behaves as an empty one.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace yq {
+
+struct ProgramState;
+
+inline constexpr int kUserFieldLength = 40;
+
+struct UserRecord {
+    qint64 id = 0;     // position in file order (insertion order)
+    QString user;      // "Name & Call", at most 40 characters, no trailing blanks
+};
+
+class UserFile {
+public:
+    // The file in `folder` (the working folder when empty).
+    explicit UserFile(const QString& folder = {});
+    ~UserFile();
+    UserFile(const UserFile&) = delete;
+    UserFile& operator=(const UserFile&) = delete;
+
+    QString path() const;
+
+    // Records in file (insertion) order and in key order.
+    QList<UserRecord> inFileOrder() const;
+    QList<UserRecord> inKeyOrder() const;
+    // First record in file order, if any.
+    std::optional<UserRecord> first() const;
+
+    // Add, change and delete. A text longer than 40 characters is refused
+    // (false, with errorText() saying why); nothing is cut silently.
+    bool add(const QString& user);
+    bool change(qint64 id, const QString& user);
+    bool remove(qint64 id);
+    QString errorText() const { return error_; }
+
+    // Reads the first record in file order into the record buffer; when the
+    // file holds none, the buffer keeps what it held. Returns the buffer.
+    static QString readFirstIntoBuffer(const QString& folder, ProgramState& state);
+
+private:
+    bool open(bool create) const;
+    QString folder_;
+    QString connection_;
+    mutable bool opened_ = false;
+    mutable QString error_;
+};
+
+}  // namespace yq
