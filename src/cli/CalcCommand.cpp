@@ -1,5 +1,14 @@
 #include "cli/CalcCommand.h"
 
+#include "app/core/ProgramState.h"
+#include "app/core/UserFile.h"
+#include "files/DesignFile.h"
+#include "files/SaveDesign.h"
+
+#include <QDir>
+
+#include <QFileInfo>
+
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -10,8 +19,11 @@ namespace yq::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: yq-calc [--metric] [--runs N] [--partial NAME] KEY=VALUE ...\n"
-    "       yq-calc --batch   (one case per line on standard input)\n";
+    "usage: yq-calc [--metric] [--file PATH] [--runs N] [--partial NAME] KEY=VALUE ...\n"
+    "       yq-calc --batch   (one case per line on standard input)\n"
+    "       yq-calc save [--metric] [--file PATH] KEY=VALUE ...\n"
+    "       yq-calc users [add TEXT | delete TEXT]\n"
+    "       yq-calc report DESIGN.ini (--pdf OUT.pdf | --export)\n";
 
 int parseRuns(const std::string& text) {
     int value = 0;
@@ -39,11 +51,14 @@ CalcCase parseCalcCase(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--metric") {
             c.metric = true;
-        } else if (arg == "--runs" || arg == "--partial") {
+        } else if (arg == "--runs" || arg == "--partial" || arg == "--file") {
             if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
             const std::string& value = args[++i];
             if (arg == "--runs") {
                 c.runs = parseRuns(value);
+            } else if (arg == "--file") {
+                if (value.empty()) throw UsageError{"option '--file' needs a path"};
+                c.file = value;
             } else {
                 c.partial = partialFromName(value);
                 if (!c.partial) throw UsageError{"unknown partial recalculation '" + value + "'"};
@@ -66,14 +81,25 @@ CalcCase parseCalcCase(const std::vector<std::string>& args) {
     return c;
 }
 
-DesignRecord computeCase(const CalcCase& c) {
-    DesignRecord record(c.metric ? UnitSystem::Metric : UnitSystem::Imperial);
+DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFlag) {
+    const UnitSystem system = c.metric ? UnitSystem::Metric : UnitSystem::Imperial;
+    DesignRecord record(system);
+    int metric = c.metric ? 1 : 0;
+    if (c.file) {
+        const QString path = QString::fromStdString(*c.file);
+        if (!QFileInfo(path).isFile()) throw UsageError{"design file '" + *c.file + "' not found"};
+        const UnitReaction reaction = unitReaction(system, readDesignFile(path, record));
+        metric = reaction.metric;
+        if (warnings && !reaction.message.isEmpty())
+            *warnings += QString(reaction.message).replace(u'|', u' ').toStdString();
+    }
     for (const auto& [key, value] : c.assignments) *record.field(key) = *Decimal::parse(value);
     if (c.partial) {
         runPartial(record, *c.partial);
     } else {
-        for (int i = 0; i < c.runs; ++i) reCalc(record, c.metric);
+        for (int i = 0; i < c.runs; ++i) reCalc(record, metric == 1);
     }
+    if (metricFlag) *metricFlag = metric;
     return record;
 }
 
@@ -89,8 +115,75 @@ std::string formatRecord(const DesignRecord& record) {
     return line;
 }
 
+int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        CalcCase c = parseCalcCase(args);
+        if (c.partial) throw UsageError{"'save' takes no '--partial'"};
+        c.runs = 1;
+        std::string warnings;
+        int metric = 0;
+        const DesignRecord record = computeCase(c, &warnings, &metric);
+        if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
+        ProgramState state;
+        state.metric = metric;
+        QString resultsUser;
+        const SaveOutcome outcome =
+            saveDesign(record, record.unitSystem(), state, QDir::currentPath(), resultsUser);
+        if (!outcome.designWritten) {
+            err << "yq-calc: the design file " << outcome.path.toStdString() << " could not be written\n";
+            return 1;
+        }
+        out << outcome.path.toStdString() << '\n';
+        if (!outcome.results.ok) {
+            err << "yq-calc: the results row could not be written: " << outcome.results.error.toStdString() << '\n';
+            return 1;
+        }
+        return 0;
+    } catch (const UsageError& e) {
+        err << "yq-calc: " << e.message << '\n';
+        return 2;
+    }
+}
+
+int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    UserFile users(QDir::currentPath());
+    if (args.empty()) {
+        for (const UserRecord& r : users.inKeyOrder()) out << r.user.toStdString() << '\n';
+        return 0;
+    }
+    const std::string& verb = args[0];
+    if ((verb != "add" && verb != "delete") || args.size() < 2) {
+        err << "yq-calc: usage: yq-calc users [add TEXT | delete TEXT]\n";
+        return 2;
+    }
+    std::string joined;
+    for (std::size_t i = 1; i < args.size(); ++i) joined += (i > 1 ? " " : "") + args[i];
+    QString text = QString::fromStdString(joined);
+    while (text.endsWith(u' ')) text.chop(1);
+    if (verb == "add") {
+        if (!users.add(text)) {
+            err << "yq-calc: " << users.errorText().toStdString() << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    for (const UserRecord& r : users.inKeyOrder()) {
+        if (r.user == text) {
+            if (!users.remove(r.id)) {
+                err << "yq-calc: " << users.errorText().toStdString() << '\n';
+                return 1;
+            }
+            return 0;
+        }
+    }
+    err << "yq-calc: no user record '" << joined << "'\n";
+    return 1;
+}
+
 int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                 std::ostream& err) {
+    if (!args.empty() && args[0] == "save") return runSaveCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return 0;
@@ -127,7 +220,9 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
         }
     }
     try {
-        out << formatRecord(computeCase(parseCalcCase(args))) << '\n';
+        std::string warnings;
+        out << formatRecord(computeCase(parseCalcCase(args), &warnings)) << '\n';
+        if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
         return 0;
     } catch (const UsageError& e) {
         err << "yq-calc: " << e.message << '\n';

@@ -15,6 +15,7 @@ struct CalcCase {
     bool metric = false;
     int runs = 1;
     std::optional<PartialRecalc> partial;
+    std::optional<std::string> file;  // design file read first, as a window reads it
     std::vector<std::pair<std::string, std::string>> assignments;  // key, value text
 };
 
@@ -26,11 +27,17 @@ struct UsageError {
 // Parses the arguments of one case. Throws UsageError.
 CalcCase parseCalcCase(const std::vector<std::string>& args);
 
-// Applies a case to a fresh record and returns the record.
-DesignRecord computeCase(const CalcCase& c);
+// Applies a case to a fresh record and returns the record. `warnings`, when
+// given, receives the unit-system warning a window would show for --file.
+// `metricFlag`, when given, receives the program-wide unit flag afterwards.
+DesignRecord computeCase(const CalcCase& c, std::string* warnings = nullptr, int* metricFlag = nullptr);
 
 // One output line: every design-file key, then WR, UF and NTE, as KEY=value.
 std::string formatRecord(const DesignRecord& record);
+
+// `yq-calc save ...` and `yq-calc users ...`, in the current folder.
+int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Runs yq-calc (arguments after the program name). Returns the exit status.
 int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

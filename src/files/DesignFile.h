@@ -48,6 +48,8 @@ struct UnitReaction {
 
 inline constexpr const char* kErrorCaption = "YQ Error Message";
 
+// `valueRead` is the whole number read from the file; the flag holds it as a
+// byte.
 UnitReaction unitReaction(UnitSystem window, long long valueRead);
 
 }  // namespace yq

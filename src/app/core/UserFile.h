@@ -1,7 +1,8 @@
 // The user file "yq1": the names and call signs of the people who design
 // antennas with the program, one 40-character text per record, with an
 // ascending key on the text. Kept in an SQLite database in the working
-// folder ("yq1.sqlite"). A missing file behaves as an empty one.
+// folder ("yq1.sqlite", through the SQLite library). A missing file behaves as
+// an empty one; the file is opened for each operation and closed after it.
 #pragma once
 
 #include <QString>
@@ -48,10 +49,7 @@ public:
     static QString readFirstIntoBuffer(const QString& folder, ProgramState& state);
 
 private:
-    bool open(bool create) const;
     QString folder_;
-    QString connection_;
-    mutable bool opened_ = false;
     mutable QString error_;
 };
 

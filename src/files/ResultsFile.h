@@ -1,0 +1,40 @@
+// The results table "YQ.csv": one row per saved design, appended under an
+// exclusive lock, never re-created, never half-written.
+#pragma once
+
+#include "design/DesignRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace yq {
+
+inline constexpr const char* kResultsFileName = "YQ.csv";
+
+// Titles of the 36 value columns.
+QStringList resultsTitles();
+
+// Plain decimal text of a value: no trailing zeros or point ("120", "0.05", "-2.5").
+QString plainDecimalText(const Decimal& value);
+
+// One CSV line (without its line end): fields quoted, quotes doubled,
+// trailing blanks removed.
+QByteArray csvLine(const QStringList& fields);
+
+// The 37 fields of a design's row.
+QStringList resultsRow(const DesignRecord& record, const QString& user);
+
+struct AppendResult {
+    bool ok = false;
+    bool created = false;  // the title line was written first
+    QString error;         // why the row could not be written
+};
+
+// Appends the row for `record` to the results file at `path`, creating the
+// file with its title line when it does not exist (the title line's last
+// field is `titleLastField`). Waits up to `lockTimeoutMs` for another
+// writer's lock. On failure nothing of the row is left in the file.
+AppendResult appendResultsRow(const QString& path, const DesignRecord& record, const QString& user,
+                              const QString& titleLastField = {}, int lockTimeoutMs = 5000);
+
+}  // namespace yq

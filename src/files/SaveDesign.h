@@ -1,0 +1,30 @@
+// SAVE of a design window, without the window: delete the working copy,
+// name the file, write the design file, append the results row.
+#pragma once
+
+#include "design/DesignRecord.h"
+#include "files/ResultsFile.h"
+
+#include <QString>
+
+namespace yq {
+
+struct ProgramState;
+
+struct SaveOutcome {
+    QString fileName;      // "726.ini"
+    QString path;          // working folder + "/" + fileName
+    bool designWritten = false;
+    AppendResult results;  // not attempted (ok == false, error empty) when the design was not written
+    bool ok() const { return designWritten && results.ok; }
+    // Text for the user when something failed; empty when all went well.
+    QString problem() const;
+};
+
+// `resultsUser` is the window's copy of the last results row's user text: it
+// fills the title line's last field when the results file is created, and
+// receives the user text of the new row.
+SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramState& state,
+                       const QString& workingFolder, QString& resultsUser);
+
+}  // namespace yq

@@ -1,0 +1,86 @@
+#include "support/RunProcess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace yq {
+namespace {
+
+using test::calcProgram;
+using test::runProcess;
+
+QList<QByteArray> linesOf(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QList<QByteArray> lines = f.readAll().split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+TEST(SaveCommand, CreatesDesignFileAndResultsThenAppends) {
+    QTemporaryDir dir;
+    ASSERT_EQ(runProcess(calcProgram(), {"users", "add", "Jo Builder W1XYZ"}, {}, dir.path()).exitCode, 0);
+    const QStringList design = {"save", "F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2"};
+    const auto first = runProcess(calcProgram(), design, {}, dir.path());
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(first.out, QDir(dir.path()).filePath("726.ini").toStdString() + "\n");
+    EXPECT_TRUE(QFile::exists(dir.filePath("726.ini")));
+    auto lines = linesOf(dir.filePath("YQ.csv"));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith("\"Freq\",\"RR\","));
+    EXPECT_TRUE(lines[1].startsWith("\"7.15\",\"120\",\"2\",\"6\","));
+    EXPECT_TRUE(lines[1].endsWith(",\"Jo Builder W1XYZ\"\r"));
+
+    ASSERT_EQ(runProcess(calcProgram(), design, {}, dir.path()).exitCode, 0);
+    EXPECT_EQ(linesOf(dir.filePath("YQ.csv")).size(), 3);
+
+    // The design file reads back into the same design.
+    const auto again = runProcess(calcProgram(), {"--file", dir.filePath("726.ini")}, {}, dir.path());
+    const auto direct = runProcess(calcProgram(), QStringList(design.begin() + 1, design.end()), {}, dir.path());
+    ASSERT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.out, direct.out);
+}
+
+TEST(SaveCommand, MetricSaveUsesThePrefixAndStoresTheUnitSystem) {
+    QTemporaryDir dir;
+    const auto r = runProcess(calcProgram(), {"save", "--metric", "F=7.05", "CD=50.8", "LD=6"}, {}, dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    QFile f(dir.filePath("M7506.ini"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().endsWith("Metric=1\n"));
+    // Read in the Imperial calculation it warns, as the window does.
+    const auto warned = runProcess(calcProgram(), {"--file", dir.filePath("M7506.ini")}, {}, dir.path());
+    EXPECT_EQ(warned.exitCode, 0);
+    EXPECT_NE(warned.err.find("Do NOT save this version!"), std::string::npos);
+}
+
+TEST(SaveCommand, UnwritableResultsAreReportedAndNothingIsDamaged) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("YQ.csv"));  // the results file cannot be opened
+    const auto r = runProcess(calcProgram(), {"save", "F=7.15", "CD=2", "LD=6"}, {}, dir.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("results row could not be written"), std::string::npos);
+    EXPECT_TRUE(QFileInfo(dir.filePath("YQ.csv")).isDir());
+
+    const auto missing = runProcess(calcProgram(), {"save", "--file", "/nonexistent/x.ini"}, {}, dir.path());
+    EXPECT_EQ(missing.exitCode, 2);
+}
+
+TEST(UsersCommand, ListsInKeyOrderAndDeletes) {
+    QTemporaryDir dir;
+    for (const char* name : {"Zed W9ZZZ", "Ann K1AAA"})
+        ASSERT_EQ(runProcess(calcProgram(), {"users", "add", name}, {}, dir.path()).exitCode, 0);
+    EXPECT_EQ(runProcess(calcProgram(), {"users"}, {}, dir.path()).out, "Ann K1AAA\nZed W9ZZZ\n");
+    EXPECT_EQ(runProcess(calcProgram(), {"users", "delete", "Ann K1AAA"}, {}, dir.path()).exitCode, 0);
+    EXPECT_EQ(runProcess(calcProgram(), {"users"}, {}, dir.path()).out, "Zed W9ZZZ\n");
+    EXPECT_EQ(runProcess(calcProgram(), {"users", "delete", "Nobody"}, {}, dir.path()).exitCode, 1);
+    const auto tooLong = runProcess(calcProgram(), {"users", "add", QString(41, u'x')}, {}, dir.path());
+    EXPECT_EQ(tooLong.exitCode, 1);
+    EXPECT_NE(tooLong.err.find("40"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace yq

@@ -1,0 +1,214 @@
+#include "files/DesignFile.h"
+
+#include "design/Calculation.h"
+#include "platform/PrivateProfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace yq {
+namespace {
+
+TEST(DesignValueText, ShortestPlainForm) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"12.50", "12.5"},      {"7.00", "7"},           {"0.25", "0.25"},       {"0", "0"},
+        {"0.0000", "0"},        {"-0.0300", "-0.03"},    {"1.50", "1.5"},        {"0.0001", "0.0001"},
+        {"9999999.99", "9999999.99"}, {"-99999.9999", "-99999.9999"}, {"7.1500", "7.15"},
+        {"1000000", "1000000"},
+    };
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(designValueText(Decimal::of(value)), QString::fromLatin1(expected)) << value;
+    }
+}
+
+TEST(DesignValueRead, ReadingRuleThenFieldRounding) {
+    struct Case {
+        const char* text;
+        const char* expected;  // stored in a (9, 2) field
+    };
+    const Case cases[] = {
+        {"7.15", "7.15"},     {"2.345", "2.35"},   {"-2.345", "-2.35"}, {" -2.345", "-2.35"},
+        {"1,5", "1.50"},      {"7.15abc", "7.15"}, {"1.e3", "1000.00"}, {"1.5E-1", "0.15"},
+        {"2.5e+2", "250.00"}, {"1e3", "1.00"},     {"abc", "0.00"},     {"", "0.00"},
+        {"-", "0.00"},        {"  \t12", "12.00"}, {"+5", "0.00"},      {"007.10", "7.10"},
+        {".5", "0.50"},       {"99999999999", "9999999.99"}, {"-1.e99", "-9999999.99"},
+        {"1.e-99", "0.00"},   {"1.e999999999999", "9999999.99"},
+    };
+    for (const auto& c : cases) {
+        DecimalField f({9, 2});
+        f = parseDesignValue(QString::fromLatin1(c.text));
+        EXPECT_EQ(f.text(), c.expected) << "'" << c.text << "'";
+    }
+}
+
+DesignRecord sampleDesign(UnitSystem system) {
+    DesignRecord r(system);
+    const bool metric = system == UnitSystem::Metric;
+    *r.field("F") = Decimal::of("7.15");
+    *r.field("CD") = Decimal::of(metric ? "50.8" : "2");
+    *r.field("LD") = Decimal::of("6");
+    *r.field("WD") = Decimal::of(metric ? "1.0234" : "0.0403");
+    *r.field("SP") = Decimal::of(metric ? "2.1" : "0.08");
+    *r.field("CCD") = Decimal::of(metric ? "50" : "2");
+    *r.field("MBW") = Decimal::of("35");
+    *r.field("RFR") = Decimal::of("-3.25");
+    *r.field("AF") = Decimal::of("17.5");
+    reCalc(r, false);
+    return r;
+}
+
+TEST(DesignFile, WrittenAndReadBackGivesTheSameRecord) {
+    QTemporaryDir dir;
+    for (UnitSystem system : {UnitSystem::Imperial, UnitSystem::Metric}) {
+        const DesignRecord saved = sampleDesign(system);
+        const QString path = dir.filePath(designFileName(saved, system));
+        ASSERT_TRUE(writeDesignFile(path, saved, system == UnitSystem::Metric ? "1" : "0"));
+        DesignRecord loaded(system);
+        loaded.PCWD = Decimal::of("0.5");  // reading never changes PCWD
+        EXPECT_EQ(readDesignFile(path, loaded), system == UnitSystem::Metric ? 1 : 0);
+        for (const KeyInfo& info : designFileKeys()) {
+            if (info.key == "PCWD") {
+                EXPECT_EQ(loaded.PCWD.text(), system == UnitSystem::Metric ? "0.500" : "0.500");
+                continue;
+            }
+            EXPECT_EQ((loaded.*info.member).text(), (saved.*info.member).text()) << info.key;
+        }
+    }
+}
+
+TEST(DesignFile, KeysInSaveOrderThenMetric) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("726.ini");
+    ASSERT_TRUE(writeDesignFile(path, sampleDesign(UnitSystem::Imperial), "0"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    ASSERT_GE(lines.size(), 44);
+    EXPECT_EQ(lines[0], "[YQ]");
+    QStringList keys;
+    for (int i = 1; i <= 43; ++i) keys << QString::fromLatin1(lines[i].left(lines[i].indexOf('=')));
+    EXPECT_EQ(keys.join(u' '),
+              "F RFR AF RR MRR CD LD C XC BW Q TL MBW V WD SP TPI EWC ECC CI NT CL LW CCL CCD PWL LPW PCCD "
+              "PCNT PCWD RAT FAC AE DBL SCT SCL SCI SCD SCWL SCWD XSC DPS Metric");
+    EXPECT_EQ(lines[1], "F=7.15");
+    EXPECT_EQ(lines[43], "Metric=0");
+}
+
+TEST(DesignFile, WorkingCopyHas41KeysAndReadsAsImperial) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("yq.ini");
+    ASSERT_TRUE(writeWorkingCopy(path, sampleDesign(UnitSystem::Metric)));
+    platform::ProfileFile file(path);
+    int count = 0;
+    for (const KeyInfo& info : designFileKeys()) {
+        count += file.contains("YQ", QString::fromLatin1(info.key.data(), qsizetype(info.key.size()))) ? 1 : 0;
+    }
+    EXPECT_EQ(count, 41);
+    EXPECT_FALSE(file.contains("YQ", "MRR"));
+    EXPECT_FALSE(file.contains("YQ", "Metric"));
+    DesignRecord r(UnitSystem::Metric);
+    EXPECT_EQ(readDesignFile(path, r), 0);
+}
+
+TEST(DesignFile, RewritingKeepsTheUsersOwnLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("726.ini");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("; built 2026-05-01, works great on 40 m\n[YQ]\nF=7.9\nNOTE=keep me\n[Mine]\nx=1\n");
+    }
+    ASSERT_TRUE(writeDesignFile(path, sampleDesign(UnitSystem::Imperial), "0"));
+    EXPECT_EQ(platform::readProfileString(path, "YQ", "NOTE"), "keep me");
+    EXPECT_EQ(platform::readProfileString(path, "Mine", "x"), "1");
+    EXPECT_EQ(platform::readProfileString(path, "YQ", "F"), "7.15");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readLine().startsWith("; built 2026-05-01"));
+}
+
+TEST(DesignFile, MissingFileKeysAndOddTextsReadAsTheRuleSays) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("odd.ini");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[yq]\nf=1,5\nCD= -2.345\nLD=7.15abc\nWD=1.e-3\nSP=abc\nCCD=\nmetric=1.9\n");
+    }
+    DesignRecord r(UnitSystem::Imperial);
+    *r.field("Q") = Decimal::of("5");  // missing keys read as 0
+    EXPECT_EQ(readDesignFile(path, r), 1);
+    EXPECT_EQ(r.F.text(), "1.5000");
+    EXPECT_EQ(r.CD.text(), "-2.35");
+    EXPECT_EQ(r.LD.text(), "7.15");
+    EXPECT_EQ(r.WD.text(), "0.0010");
+    EXPECT_EQ(r.SP.text(), "0.0000");
+    EXPECT_EQ(r.CCD.text(), "0.00");
+    EXPECT_EQ(r.Q.text(), "0.00");
+
+    DesignRecord none(UnitSystem::Imperial);
+    *none.field("F") = Decimal::of("3");
+    EXPECT_EQ(readDesignFile(dir.filePath("absent.ini"), none), 0);
+    EXPECT_EQ(none.F.text(), "0.0000");
+}
+
+TEST(DesignFileName, FrequencyDiameterAndRatioParts) {
+    struct Case {
+        UnitSystem window;
+        const char *f, *cd, *ld, *expected;
+    };
+    const Case cases[] = {
+        {UnitSystem::Imperial, "7.15", "2.5", "6.5", "726.ini"},
+        {UnitSystem::Imperial, "7.9", "2.0", "6.0", "726.ini"},
+        {UnitSystem::Imperial, "0.475", "0.75", "8", "475758.ini"},
+        {UnitSystem::Metric, "7.05", "50.8", "6", "M7506.ini"},
+        {UnitSystem::Imperial, "14.2", "1", "10", "14110.ini"},
+        {UnitSystem::Imperial, "-7.15", "-2", "-6.5", "-7150-200-6.ini"},
+        {UnitSystem::Imperial, "0", "0", "0", "000.ini"},
+    };
+    for (const auto& c : cases) {
+        DesignRecord r(c.window);
+        *r.field("F") = Decimal::of(c.f);
+        *r.field("CD") = Decimal::of(c.cd);
+        *r.field("LD") = Decimal::of(c.ld);
+        EXPECT_EQ(designFileName(r, c.window), QString::fromLatin1(c.expected)) << c.f << " " << c.cd << " " << c.ld;
+    }
+}
+
+TEST(UnitReactionTable, EachWindowAndValue) {
+    struct Case {
+        UnitSystem window;
+        long long value;
+        const char* message;
+        const char* notice;
+        bool messageFirst;
+        int metric;
+    };
+    const Case cases[] = {
+        {UnitSystem::Metric, 0,
+         "Incorrect choice. You have chosen|an Imperial design in error.|Select Imperial Design instead.",
+         "Press ESC & select Imperial Design", true, 0},
+        {UnitSystem::Metric, 1, "", "All measurements are in mm", false, 1},
+        {UnitSystem::Imperial, 0, "", "All measurements are in inches", false, 0},
+        {UnitSystem::Imperial, 1,
+         "Incorrect choice. You have chosen|a Metric design in error.|Select Metric Design instead.|Do NOT save this version!",
+         "Press ESC & Select Metric Option!", false, 0},
+        {UnitSystem::Imperial, 2, "", "", false, 2},
+        {UnitSystem::Metric, 7, "", "", false, 7},
+        {UnitSystem::Metric, 257, "", "All measurements are in mm", false, 1},  // held as a byte
+    };
+    for (const auto& c : cases) {
+        const UnitReaction r = unitReaction(c.window, c.value);
+        EXPECT_EQ(r.message, QString::fromLatin1(c.message)) << c.value;
+        EXPECT_EQ(r.notice, QString::fromLatin1(c.notice)) << c.value;
+        if (!r.message.isEmpty()) {
+            EXPECT_EQ(r.messageBeforeNotice, c.messageFirst) << c.value;
+        }
+        EXPECT_EQ(r.metric, c.metric) << c.value;
+    }
+}
+
+}  // namespace
+}  // namespace yq
