@@ -1,0 +1,670 @@
+#include "windows/DesignWindow.h"
+
+#include "design/Calculation.h"
+#include "files/DesignFile.h"
+#include "files/ResultsFile.h"
+#include "files/SaveDesign.h"
+#include "platform/EmbeddedImages.h"
+#include "report/Picture.h"
+#include "windows/NumericEntry.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace yq {
+
+namespace {
+
+// Dialog units of the window font: a quarter of the average character
+// width across, an eighth of the character height down.
+struct DialogUnits {
+    double baseX = 6;
+    double baseY = 13;
+    explicit DialogUnits(const QFont& font) {
+        const QFontMetricsF fm(font);
+        baseX = fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
+        baseY = fm.height();
+    }
+    int x(double units) const { return qRound(units * baseX / 4.0); }
+    int y(double units) const { return qRound(units * baseY / 8.0); }
+};
+
+const QColor kDarkBlue(0, 0, 128);
+
+const KeyInfo& info(const QString& key) { return *findKey(key.toStdString()); }
+
+// Tips: several pieces, one line each.
+QString tip(std::initializer_list<const char*> lines) {
+    QStringList out;
+    for (const char* l : lines) out << QString::fromLatin1(l);
+    return out.join(u'\n');
+}
+
+const QMap<QString, QString>& fieldTips() {
+    static const QMap<QString, QString> tips = {
+        {"F", tip({"Enter the Centre Frequency in Megahertz. ", "Maximum of 3 decimal points."})},
+        {"CD", tip({"Enter the outside diameter of the cylinder in inches"})},
+        {"LD", tip({"The L/D Ratio and the Diameter are used to", "calculate the primary Capacitance in pfd, the",
+                    "reactance in Ohms, the 3db bandwidth and the", "'Q' of the antenna."})},
+        {"MBW", tip({"Measured bandwidth in kHz is the 2:1 VSWR", "reading either side of the minimum VSWR."})},
+        {"DPS", tip({"An option to calculate the source Coil Inductance",
+                     "based on the amount of phase shift. Initial setting", "is 6 degrees similar to the Phase Coil. When you ",
+                     "have your antenna working, enter in a value to", "generate the completed number of turns in the ",
+                     "source Coil."})},
+        {"SCWD", tip({"Normally the same diameter as the Tuning Coil. ", "However, you may vary to suit."})},
+        {"SP", tip({"Close wound coils are usually spaced the same", "diameter as the wire diameter."})},
+        {"FAC", tip({"Factor divided the ratio of Cylinder length to coil length",
+                     "by 2 then applies the factor you specify. Click on", "the Recalc Button to apply."})},
+        {"CL", tip({"To calculate the size correctly we need to click ", "this field to regenerate the inductance and ",
+                    "re-calculate the coil size."})},
+    };
+    return tips;
+}
+
+QLabel* heading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSize(10);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, kDarkBlue);
+    label->setPalette(p);
+    return label;
+}
+
+QLabel* note(const QString& text, QWidget* parent, int points = 0, bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    if (points > 0 || bold) {
+        QFont f = label->font();
+        if (points > 0) f.setPointSize(points);
+        f.setBold(bold);
+        label->setFont(f);
+    }
+    return label;
+}
+
+}  // namespace
+
+DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServices services, ProgramState& state,
+                           QWidget* parent)
+    : QDialog(parent), units_(units), services_(std::move(services)), state_(state), record_(units.system) {
+    setWindowTitle(QString::fromLatin1(designtext::kProductCaption));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setObjectName(units.system == UnitSystem::Metric ? QStringLiteral("MetricDesignWindow")
+                                                     : QStringLiteral("ImperialDesignWindow"));
+    buildLayout();
+    // (1) the help box receives the help text.
+    help_->setPlainText(designtext::helpText());
+    redisplay();
+}
+
+DesignWindow::~DesignWindow() = default;
+
+void DesignWindow::buildLayout() {
+    const DialogUnits du(font());
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(du.x(4), du.y(3), du.x(4), du.y(3));
+    outer->setSpacing(du.y(2));
+
+    auto* titlePanel = new QFrame(this);
+    titlePanel->setFrameShape(QFrame::StyledPanel);
+    auto* titleLayout = new QHBoxLayout(titlePanel);
+    titleLayout->setContentsMargins(du.x(6), du.y(2), du.x(6), du.y(2));
+    auto* title = new QLabel(units_.title, titlePanel);
+    title->setObjectName(QStringLiteral("TitleLine"));
+    QFont titleFont(QStringLiteral("Arial Rounded MT Bold"), 16);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    QPalette tp = title->palette();
+    tp.setColor(QPalette::WindowText, kDarkBlue);
+    title->setPalette(tp);
+    titleLayout->addWidget(title, 1);
+    auto* select = new QPushButton(QStringLiteral("Select Antenna"), titlePanel);
+    select->setMinimumSize(du.x(71), du.y(16));
+    titleLayout->addWidget(select);
+    buttons_[Command::SelectAntenna] = select;
+    outer->addWidget(titlePanel);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(buildSpecificationsTab(), QStringLiteral("   Specifications"));
+    tabs_->addTab(buildHelpTab(), QStringLiteral("   Help"));
+    outer->addWidget(tabs_, 1);
+
+    for (auto it = buttons_.constBegin(); it != buttons_.constEnd(); ++it) {
+        const Command c = it.key();
+        connect(it.value(), &QPushButton::clicked, this, [this, c] { run(c); });
+    }
+    setFixedSize(du.x(529), du.y(324));
+}
+
+void DesignWindow::bindKey(Qt::Key key, Command command) {
+    // The command runs as soon as its key is pressed, like its button.
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    connect(shortcut, &QShortcut::activated, this, [this, command] { run(command); });
+}
+
+void DesignWindow::addField(QGridLayout* grid, int row, const QString& key, bool input) {
+    const DialogUnits du(font());
+    const KeyInfo& ki = info(key);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(key);
+    edit->setFixedSize(du.x(60), du.y(9) + 4);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QString picture = units_.picture(ki);
+    const bool editable = input || key == QStringLiteral("SCWL") ||
+                          (key == QStringLiteral("CCL") && units_.cylinderLengthEditable);
+    const bool bold = input || key == QStringLiteral("CCL");
+    edit->setReadOnly(!editable);
+    if (editable) edit->setValidator(new PictureValidator(picture, edit));
+    if (!editable) {
+        QPalette p = edit->palette();
+        p.setColor(QPalette::Base, palette().color(QPalette::Window));
+        edit->setPalette(p);
+    }
+    QFont f = edit->font();
+    f.setBold(bold);
+    edit->setFont(f);
+    if (fieldTips().contains(key)) edit->setToolTip(fieldTips().value(key));
+
+    auto* label = new QLabel(units_.label(ki), this);
+    QFont lf = label->font();
+    lf.setBold(bold);
+    label->setFont(lf);
+    label->setBuddy(edit);
+    edit->setAccessibleName(label->text().trimmed());
+    labels_[key] = label;
+    entries_[key] = edit;
+
+    grid->addWidget(label, row, 0);
+    if (key == QStringLiteral("MRR")) {
+        // RR as plain text, then MRR.
+        auto* pair = new QHBoxLayout;
+        pair->setSpacing(du.x(2));
+        rrText_ = new QLabel(this);
+        rrText_->setObjectName(QStringLiteral("RR"));
+        rrText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rrText_->setMinimumWidth(du.x(34));
+        rrText_->setAccessibleName(QStringLiteral("Radiation Resistance"));
+        label->setText(QStringLiteral("Radiation Resistance"));
+        edit->setAccessibleName(QStringLiteral("Radiation Resistance from measured bandwidth"));
+        pair->addWidget(rrText_);
+        pair->addWidget(edit);
+        grid->addLayout(pair, row, 1, Qt::AlignRight);
+    } else {
+        grid->addWidget(edit, row, 1, Qt::AlignRight);
+    }
+
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, key] {
+        if (!edit->isModified()) return;
+        edit->setModified(false);
+        entryAccepted(key);
+    });
+    if (key == QStringLiteral("CL") || key == QStringLiteral("ECC") || key == QStringLiteral("CI") ||
+        key == QStringLiteral("NT")) {
+        edit->installEventFilter(this);
+    }
+}
+
+QWidget* DesignWindow::buildSpecificationsTab() {
+    const DialogUnits du(font());
+    auto* page = new QWidget(this);
+    auto* columns = new QHBoxLayout(page);
+    columns->setContentsMargins(du.x(3), du.y(2), du.x(3), du.y(2));
+    columns->setSpacing(du.x(8));
+
+    // First column: the logo, the note and the command buttons.
+    auto* first = new QVBoxLayout;
+    first->setSpacing(du.y(3));
+    auto* logo = new QLabel(page);
+    logo->setObjectName(QStringLiteral("Logo"));
+    const QString logoName = QStringLiteral("YQ_logo_small.gif");
+    const QSize logoSize = platform::embeddedImageSize(logoName).scaled(du.x(71), du.y(48), Qt::KeepAspectRatio);
+    const QImage logoImage = platform::embeddedImage(logoName, logoSize);
+    if (!logoImage.isNull()) logo->setPixmap(QPixmap::fromImage(logoImage));
+    logo->setAlignment(Qt::AlignCenter);
+    first->addWidget(logo);
+    auto* boldNote = note(QStringLiteral("Entries in Bold are those you can change. All others are read only."), page);
+    boldNote->setFixedWidth(du.x(71));
+    first->addWidget(boldNote);
+    struct ButtonSpec {
+        Command command;
+        const char* caption;
+        Qt::Key key;
+        QString tipText;
+    };
+    const ButtonSpec specs[] = {
+        {Command::Save, "SAVE", Qt::Key_F2,
+         tip({"Saves the file with the name like 726.ini", "7 = frequency in mhz", "2 = cylinder diameter in inches",
+              "6 = diameter to length ratio", "An 'M' first letter denotes Metric calculations."})},
+        {Command::PrintView, "Print/View", Qt::Key_unknown, tip({"You MUST save first to print"})},
+        {Command::EmailReport, "email Report", Qt::Key_unknown, tip({"Uses Outlook for email. Other mailers may not work."})},
+        {Command::Forum, "YQ Forum", Qt::Key_F8, {}},
+        {Command::OpenExcel, "Open Excel", Qt::Key_unknown, {}},
+        {Command::EmailResults, "Email Results", Qt::Key_unknown, {}},
+        {Command::Close, "Close", Qt::Key_unknown, {}},
+    };
+    for (const ButtonSpec& s : specs) {
+        auto* b = new QPushButton(QString::fromLatin1(s.caption), page);
+        b->setFixedSize(du.x(71), du.y(18));
+        QFont f = b->font();
+        f.setBold(true);
+        f.setPointSize(10);
+        b->setFont(f);
+        QPalette p = b->palette();
+        p.setColor(QPalette::ButtonText, kDarkBlue);
+        b->setPalette(p);
+        if (s.key != Qt::Key_unknown) bindKey(s.key, s.command);
+        if (!s.tipText.isEmpty()) b->setToolTip(s.tipText);
+        b->setAutoDefault(false);
+        buttons_[s.command] = b;
+        first->addWidget(b);
+    }
+    first->addStretch(1);
+    columns->addLayout(first);
+
+    // Second column: the cylinders, then the source coil.
+    auto* second = new QGridLayout;
+    second->setVerticalSpacing(1);
+    second->setHorizontalSpacing(du.x(3));
+    int row = 0;
+    second->addWidget(heading(QStringLiteral("Cylinder Specifications"), page), row++, 0, 1, 2);
+    const struct {
+        const char* key;
+        bool input;
+    } cylinderRows[] = {{"F", true},   {"CD", true}, {"LD", true},   {"CCL", false}, {"C", false},
+                        {"XC", false}, {"BW", false}, {"MBW", true}, {"Q", false},   {"TL", false},
+                        {"PWL", false}, {"MRR", false}, {"V", false}, {"AE", false},  {"DBL", false}};
+    for (const auto& r : cylinderRows) addField(second, row++, QString::fromLatin1(r.key), r.input);
+    second->addWidget(heading(QStringLiteral("Source Coil Specifications"), page), row++, 0, 1, 2);
+    const struct {
+        const char* key;
+        bool input;
+    } sourceRows[] = {{"SCD", true},  {"DPS", true},  {"SCWD", false}, {"XSC", false},
+                      {"SCI", false}, {"SCT", false}, {"SCL", false},  {"SCWL", false}};
+    for (const auto& r : sourceRows) addField(second, row++, QString::fromLatin1(r.key), r.input);
+    notice_ = new QLabel(units_.initialNotice, page);
+    notice_->setObjectName(QStringLiteral("UnitNotice"));
+    QFont nf = notice_->font();
+    nf.setBold(true);
+    nf.setPointSize(units_.noticePoints);
+    notice_->setFont(nf);
+    QPalette np = notice_->palette();
+    np.setColor(QPalette::WindowText, Qt::red);
+    notice_->setPalette(np);
+    second->addWidget(notice_, row++, 0, 1, 2);
+    second->setRowStretch(row, 1);
+    columns->addLayout(second);
+
+    // Third column: the tuning coil, ReCalc, the phasing coil.
+    auto* third = new QGridLayout;
+    third->setVerticalSpacing(1);
+    third->setHorizontalSpacing(du.x(3));
+    row = 0;
+    third->addWidget(heading(QStringLiteral("Tuning Coil Specifications"), page), row++, 0, 1, 2);
+    const struct {
+        const char* key;
+        bool input;
+    } coilRows[] = {{"WD", true},   {"SP", true},   {"CCD", true}, {"TPI", false}, {"EWC", false}, {"ECC", false},
+                    {"FAC", true},  {"CI", false},  {"NT", false}, {"CL", false},  {"LW", false}};
+    for (const auto& r : coilRows) addField(third, row++, QString::fromLatin1(r.key), r.input);
+    auto* recalc = new QPushButton(QStringLiteral("Click on this button to recalculate after making changes"), page);
+    recalc->setObjectName(QStringLiteral("ReCalc"));
+    recalc->setFixedSize(du.x(187), du.y(28));
+    bindKey(Qt::Key_F3, Command::ReCalc);
+    recalc->setAutoDefault(false);
+    QFont rf = recalc->font();
+    rf.setBold(true);
+    recalc->setFont(rf);
+    recalc->setToolTip(tip({"Initial factor is 2. This divides the cylinder capacitance",
+                            "by 2 to recalculate the coil size. That will also", "recalculate the coil inductance.", "",
+                            "Use a number that give the number of turns you", "have used to make the system work. Then OK",
+                            "to SAVE."}));
+    buttons_[Command::ReCalc] = recalc;
+    third->addWidget(recalc, row++, 0, 1, 2, Qt::AlignHCenter);
+    third->addWidget(heading(QStringLiteral("Phasing Coil Specifications"), page), row++, 0, 1, 2);
+    for (const char* key : {"PCCD", "LPW", "PCNT"})
+        addField(third, row++, QString::fromLatin1(key), QString::fromLatin1(key) == QStringLiteral("PCCD"));
+    auto* coilNote = note(units_.coilNote, page);
+    coilNote->setObjectName(QStringLiteral("CoilNote"));
+    third->addWidget(coilNote, row++, 0, 1, 2);
+    third->setRowStretch(row, 1);
+    columns->addLayout(third);
+    return page;
+}
+
+QWidget* DesignWindow::buildHelpTab() {
+    const DialogUnits du(font());
+    auto* page = new QWidget(this);
+    auto* columns = new QHBoxLayout(page);
+    auto* frame = new QGroupBox(page);
+    auto* left = new QVBoxLayout(frame);
+    left->addWidget(heading(QStringLiteral("General Help File"), frame));
+    help_ = new QPlainTextEdit(frame);
+    help_->setObjectName(QStringLiteral("HelpText"));
+    help_->setReadOnly(true);
+    help_->setAccessibleName(QStringLiteral("General Help File"));
+    help_->setTabChangesFocus(true);
+    left->addWidget(help_, 1);
+    left->addWidget(note(QStringLiteral("The various components that make up the YQ Star version are listed on the right "
+                                        "for clarification of the terms used on the design page. You must refer to "
+                                        "Brannoc's YQ Design Book (downloadable from the Forum) for a more complete "
+                                        "understanding of the YQ Star."),
+                         frame, 10, true));
+    left->addWidget(note(QStringLiteral("Overall length of antenna is calculated as Cylinder Length * 2, plus Cylinder "
+                                        "Diameter * 2, plus the tuning coil length. The Source Coil is not included in "
+                                        "the length."),
+                         frame, 10, true));
+    auto* forum = new QPushButton(QStringLiteral("Click to log onto the YQ Forum"), frame);
+    forum->setObjectName(QStringLiteral("HelpForumButton"));
+    forum->setFixedSize(du.x(256), du.y(18));
+    forum->setAutoDefault(false);
+    connect(forum, &QPushButton::clicked, this, [this] {
+        takeControlsContents();
+        queue(Command::Forum);  // as a press of the forum button's key
+    });
+    left->addWidget(forum, 0, Qt::AlignHCenter);
+    columns->addWidget(frame, 1);
+
+    auto* picture = new QLabel(page);
+    picture->setObjectName(QStringLiteral("StarPicture"));
+    const QSize pictureSize(du.x(239), du.y(270));
+    const QImage image = platform::embeddedImage(QStringLiteral("yq_star.jpg"), pictureSize);
+    if (!image.isNull()) picture->setPixmap(QPixmap::fromImage(image));
+    picture->setFixedSize(pictureSize);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setAccessibleName(QStringLiteral("The parts of the YQ Star antenna"));
+    columns->addWidget(picture);
+    return page;
+}
+
+void DesignWindow::open() {
+    // (2) the window opens
+    show();
+    if (opened_) return;
+    opened_ = true;
+    // (3) the unit flag of this window
+    state_.metric = units_.metricOnOpen;
+    // (5), (6) the open dialog and the load of the chosen file; the forum
+    // button (4) opens the forum through its key.
+    chooseDesignFile(units_.openFilter);
+}
+
+int DesignWindow::exec() {
+    if (!opened_) {
+        const bool wasModal = isModal();
+        setModal(true);
+        open();
+        setModal(wasModal);
+    }
+    return QDialog::exec();
+}
+
+void DesignWindow::run(Command command) {
+    switch (command) {
+    case Command::SelectAntenna:
+        takeControlsContents();
+        chooseDesignFile(units_.selectFilter);
+        break;
+    case Command::ReCalc:
+        takeControlsContents();
+        reCalc();
+        redisplay();
+        break;
+    case Command::Save:
+        save();
+        break;
+    case Command::PrintView:
+        printOrEmailReport(false);
+        break;
+    case Command::EmailReport:
+        printOrEmailReport(true);
+        break;
+    case Command::Forum:
+        if (services_.openForum) services_.openForum();
+        break;
+    case Command::OpenExcel:
+        openExcel();
+        break;
+    case Command::EmailResults:
+        emailResults();
+        break;
+    case Command::Close:
+        takeControlsContents();
+        accept();
+        break;
+    }
+}
+
+void DesignWindow::queue(Command command) {
+    QMetaObject::invokeMethod(this, [this, command] { run(command); }, Qt::QueuedConnection);
+}
+
+void DesignWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter in an entry field completes the entry; it never closes the window.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusNextChild();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool DesignWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
+        for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it) {
+            if (it.value() == watched) {
+                computedControlUsed(it.key());
+                break;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DesignWindow::takeControlsContents() {
+    for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it) {
+        QLineEdit* edit = it.value();
+        if (edit->isReadOnly() || !edit->isModified()) continue;
+        edit->setModified(false);
+        if (const auto value = entryValue(edit->text())) *record_.field(it.key().toStdString()) = *value;
+    }
+}
+
+void DesignWindow::redisplay(const QString& key) {
+    QLineEdit* edit = entries_.value(key);
+    if (!edit) return;
+    const KeyInfo& ki = info(key);
+    edit->setText(report::formatNumeric((record_.*ki.member).value(), units_.picture(ki).toStdString()));
+    edit->setModified(false);
+    edit->setCursorPosition(0);
+}
+
+void DesignWindow::redisplay() {
+    for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it) redisplay(it.key());
+    if (rrText_) rrText_->setText(report::formatNumeric(record_.RR.value(), "n-8.2"));
+}
+
+void DesignWindow::entryAccepted(const QString& key) {
+    QLineEdit* edit = entries_.value(key);
+    if (const auto value = entryValue(edit->text())) *record_.field(key.toStdString()) = *value;
+    if (key == QStringLiteral("LD")) {
+        runPartial(record_, PartialRecalc::CylinderLength);
+        queue(Command::ReCalc);
+    } else if (key == QStringLiteral("CCL")) {
+        runPartial(record_, PartialRecalc::LdFromCylinderLength);
+        queue(Command::ReCalc);
+        redisplay();
+    } else if (key == QStringLiteral("FAC")) {
+        if (record_.FAC < Decimal(1)) {
+            showMessage(QString::fromLatin1(kErrorCaption), QString::fromLatin1(designtext::kFacMessage));
+            // Back to the factor, once the focus change that accepted it is over.
+            QTimer::singleShot(0, edit, [edit] {
+                edit->setFocus(Qt::OtherFocusReason);
+                edit->selectAll();
+            });
+            return;
+        }
+        queue(Command::ReCalc);
+    } else if (key == QStringLiteral("PCCD")) {
+        runPartial(record_, PartialRecalc::PhasingCoilTurns);
+        redisplay();
+        queue(Command::ReCalc);
+    } else if (key == QStringLiteral("WD") || key == QStringLiteral("SP") || key == QStringLiteral("CCD") ||
+               key == QStringLiteral("MBW") || key == QStringLiteral("SCD") || key == QStringLiteral("DPS") ||
+               key == QStringLiteral("SCWD")) {
+        queue(Command::ReCalc);
+    }
+    // F, CD and SCWL take effect at the next calculation.
+}
+
+void DesignWindow::computedControlUsed(const QString& key) {
+    if (key == QStringLiteral("CL")) {
+        runPartial(record_, PartialRecalc::WireLength);
+    } else if (key == QStringLiteral("ECC")) {
+        runPartial(record_, PartialRecalc::CoilFromEstimatedCapacitance);
+    } else if (key == QStringLiteral("CI")) {
+        runPartial(record_, PartialRecalc::TurnsFromInductance);
+    } else if (key == QStringLiteral("NT")) {
+        runPartial(record_, PartialRecalc::CoilFromTurns);
+        redisplay();
+    }
+}
+
+void DesignWindow::reCalc() {
+    if (units_.system == UnitSystem::Metric)
+        reCalcMetric(record_);
+    else
+        reCalcImperial(record_, state_.metric == 1);
+}
+
+void DesignWindow::chooseDesignFile(const QString& filter) {
+    const QString chosen = services_.chooseFile
+                               ? services_.chooseFile(QString::fromLatin1(designtext::kDialogTitle), filter, QDir::currentPath())
+                               : QString();
+    if (!chosen.isEmpty()) {
+        chosenName_ = chosen.left(255);
+        // A file in another folder makes that folder the working folder.
+        const QString folder = QFileInfo(chosenName_).absolutePath();
+        if (QFileInfo(folder).isDir()) QDir::setCurrent(folder);
+    }
+    currentPath_ = chosenName_;
+    loadDesign();
+}
+
+void DesignWindow::loadDesign() {
+    if (currentPath_.trimmed().isEmpty()) return;
+    const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_));
+    state_.metric = reaction.metric;
+    if (reaction.messageBeforeNotice && !reaction.message.isEmpty())
+        showMessage(QString::fromLatin1(kErrorCaption), reaction.message);
+    if (!reaction.notice.isEmpty()) notice_->setText(reaction.notice);
+    if (!reaction.messageBeforeNotice && !reaction.message.isEmpty())
+        showMessage(QString::fromLatin1(kErrorCaption), reaction.message);
+    redisplay();
+    queue(Command::ReCalc);
+}
+
+bool DesignWindow::save() {
+    takeControlsContents();
+    const SaveOutcome outcome = saveDesign(record_, units_.system, state_, QDir::currentPath(), resultsUser_);
+    chosenName_ = units_.system == UnitSystem::Metric ? outcome.path : outcome.fileName;
+    currentPath_ = outcome.path;
+    if (!outcome.designWritten) {
+        showMessage(QString::fromLatin1(kErrorCaption), outcome.problem());
+        return false;
+    }
+    if (!outcome.results.ok) showMessage(QString::fromLatin1(kErrorCaption), outcome.problem());
+    loadDesign();
+    return true;
+}
+
+void DesignWindow::printOrEmailReport(bool email) {
+    takeControlsContents();
+    const bool saves = !email || units_.emailReportSaves;
+    if (units_.warnWhenPrintingMetric && state_.metric == 1)
+        showMessage(QString(), QString::fromLatin1(designtext::kPrintingMetricMessage));
+    if (!email) state_.metric = units_.metricForPrint;
+    // The design is saved first, so the report prints what was just saved.
+    if (saves && !save()) return;
+    if (!email) state_.metric = units_.metricForPrint;
+    state_.reportMode = email ? ReportMode::Export : ReportMode::Preview;
+    if (services_.runReport) services_.runReport(currentPath_, state_);
+    redisplay();
+}
+
+void DesignWindow::openExcel() {
+    takeControlsContents();
+    const QString path = QDir::current().filePath(QString::fromLatin1(kResultsFileName));
+    if (services_.setBusy) services_.setBusy(true);
+    QString problem;
+    const bool ok = services_.openSpreadsheet && services_.openSpreadsheet(path, &problem);
+    if (services_.setBusy) services_.setBusy(false);
+    if (!ok) {
+        if (problem.isEmpty()) problem = QStringLiteral("No spreadsheet program could open %1.").arg(QDir::toNativeSeparators(path));
+        showMessage(QString::fromLatin1(kErrorCaption), problem);
+    }
+}
+
+void DesignWindow::emailResults() {
+    takeControlsContents();
+    const QDir folder = QDir::current();
+    const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
+    if (!writeWorkingCopy(workingCopy, record_)) {
+        showMessage(QString::fromLatin1(kErrorCaption),
+                    QStringLiteral("The working copy %1 could not be written.").arg(QDir::toNativeSeparators(workingCopy)));
+        return;
+    }
+    if (services_.emailResults)
+        services_.emailResults(workingCopy, folder.filePath(QString::fromLatin1(kResultsFileName)), state_);
+}
+
+void DesignWindow::showMessage(const QString& caption, const QString& text) {
+    if (services_.showMessage) services_.showMessage(caption, text);
+}
+
+DesignWindowServices standardDesignWindowDialogs(QWidget* parent) {
+    DesignWindowServices s;
+    s.chooseFile = [parent](const QString& title, const QString& filter, const QString& folder) {
+        // "Description|pattern" becomes "Description (pattern)".
+        const QStringList parts = filter.split(u'|');
+        const QString qtFilter = parts.size() >= 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
+        return QFileDialog::getOpenFileName(QApplication::activeWindow() ? QApplication::activeWindow() : parent,
+                                            title, folder, qtFilter);
+    };
+    s.showMessage = [parent](const QString& caption, const QString& text) {
+        QString shown = text;
+        shown.replace(u'|', u'\n');
+        QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? QString::fromLatin1(designtext::kProductCaption) : caption,
+                        shown, QMessageBox::Ok, QApplication::activeWindow() ? QApplication::activeWindow() : parent);
+        if (caption == QString::fromLatin1(kErrorCaption)) box.setIcon(QMessageBox::Warning);
+        box.exec();
+    };
+    s.setBusy = [](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    return s;
+}
+
+}  // namespace yq

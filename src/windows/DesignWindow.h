@@ -1,0 +1,125 @@
+// The design window: one antenna design in inches or millimetres, its
+// entry fields, the calculation and the commands that open, save, print,
+// export and mail it. The Imperial and the Metric windows are this class
+// with their UnitSystemDescription.
+#pragma once
+
+#include "app/core/ProgramState.h"
+#include "design/DesignRecord.h"
+#include "windows/UnitSystemDescription.h"
+
+#include <QDialog>
+#include <QMap>
+
+#include <functional>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace yq {
+
+// What the window asks of the world. Each is a plain function so tests can
+// hand in fakes that record what the window did.
+struct DesignWindowServices {
+    // Open-file dialog: returns the chosen file, or an empty text on cancel.
+    std::function<QString(const QString& title, const QString& filter, const QString& folder)> chooseFile;
+    // Modal message with an OK button; "|" in the text starts a new line.
+    std::function<void(const QString& caption, const QString& text)> showMessage;
+    // The design report on a design file, in the state's report mode.
+    std::function<void(const QString& designPath, ProgramState& state)> runReport;
+    // The results mail with the working copy and the results file attached.
+    std::function<void(const QString& workingCopyPath, const QString& resultsPath, ProgramState& state)> emailResults;
+    // Opens the results file in the spreadsheet program; false with a reason when nothing could.
+    std::function<bool(const QString& resultsPath, QString* problem)> openSpreadsheet;
+    // Opens the users' forum in the browser.
+    std::function<void()> openForum;
+    // Shows or hides the wait cursor while a program starts.
+    std::function<void(bool busy)> setBusy;
+};
+
+class DesignWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    enum class Command { SelectAntenna, ReCalc, Save, PrintView, EmailReport, Forum, OpenExcel, EmailResults, Close };
+
+    DesignWindow(const UnitSystemDescription& units, DesignWindowServices services, ProgramState& state,
+                 QWidget* parent = nullptr);
+    ~DesignWindow() override;
+
+    // Shows the window and runs the opening: the unit flag, the forum link,
+    // the open dialog and the load of the chosen file.
+    void open() override;
+    // open(), then the window's own event loop until it closes.
+    int exec() override;
+
+    const DesignRecord& record() const { return record_; }
+    DesignRecord& record() { return record_; }
+    const QString& currentDesignPath() const { return currentPath_; }
+    const QString& chosenFileName() const { return chosenName_; }
+    const UnitSystemDescription& units() const { return units_; }
+
+    // Controls, for tests and for accessibility checks.
+    QLineEdit* entry(const QString& key) const { return entries_.value(key); }
+    QLabel* fieldLabel(const QString& key) const { return labels_.value(key); }
+    QLabel* unitNotice() const { return notice_; }
+    QPushButton* commandButton(Command command) const { return buttons_.value(command); }
+    QTabWidget* tabs() const { return tabs_; }
+    QPlainTextEdit* helpBox() const { return help_; }
+
+    // Runs a command now, as its button does.
+    void run(Command command);
+    // Places a command behind the current event, as a press of its key does.
+    void queue(Command command);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildLayout();
+    void bindKey(Qt::Key key, Command command);
+    QWidget* buildSpecificationsTab();
+    QWidget* buildHelpTab();
+    void addField(QGridLayout* grid, int row, const QString& key, bool input);
+
+    void takeControlsContents();
+    void redisplay();
+    void redisplay(const QString& key);
+    void loadDesign();
+    void entryAccepted(const QString& key);
+    void computedControlUsed(const QString& key);
+    void reCalc();
+    void chooseDesignFile(const QString& filter);
+    bool save();
+    void printOrEmailReport(bool email);
+    void openExcel();
+    void emailResults();
+    void showMessage(const QString& caption, const QString& text);
+
+    const UnitSystemDescription& units_;
+    DesignWindowServices services_;
+    ProgramState& state_;
+    DesignRecord record_;
+    QString currentPath_;
+    QString chosenName_;
+    QString resultsUser_;  // user text of the last results row this window wrote
+
+    QMap<QString, QLineEdit*> entries_;
+    QMap<QString, QLabel*> labels_;
+    QMap<Command, QPushButton*> buttons_;
+    QLabel* rrText_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QPlainTextEdit* help_ = nullptr;
+    bool opened_ = false;
+};
+
+// Services that show real dialogs and message boxes.
+DesignWindowServices standardDesignWindowDialogs(QWidget* parent);
+
+}  // namespace yq

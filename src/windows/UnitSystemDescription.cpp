@@ -1,0 +1,100 @@
+#include "windows/UnitSystemDescription.h"
+
+namespace yq {
+
+QString UnitSystemDescription::label(const KeyInfo& info) const {
+    const QString key = QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size()));
+    if (labels.contains(key)) return labels.value(key);
+    if (key == QStringLiteral("TPI")) return QStringLiteral("Calculated Turns per Inch");
+    return QString::fromLatin1(info.label.data(), static_cast<qsizetype>(info.label.size()));
+}
+
+QString UnitSystemDescription::picture(const KeyInfo& info) const {
+    const QString key = QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size()));
+    if (pictures.contains(key)) return pictures.value(key);
+    return QString::fromLatin1(info.picture.data(), static_cast<qsizetype>(info.picture.size()));
+}
+
+const UnitSystemDescription& UnitSystemDescription::imperial() {
+    static const UnitSystemDescription d = [] {
+        UnitSystemDescription u;
+        u.system = UnitSystem::Imperial;
+        u.title = QStringLiteral("YQ Antenna Calculations... Imperial");
+        u.initialNotice = QStringLiteral("Linear measurements are in Inches");
+        u.noticePoints = 11;
+        u.coilNote = QStringLiteral(
+            "All coil dimensions are based on spacing specified. Linear dimensions are in inches. Most entry "
+            "fields have 'mouse over' help. All coils use the same wire diameter and spacing.");
+        u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
+        u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
+        u.metricOnOpen = 0;
+        u.emailReportSaves = true;
+        u.metricForPrint = 0;
+        u.warnWhenPrintingMetric = true;
+        return u;
+    }();
+    return d;
+}
+
+const UnitSystemDescription& UnitSystemDescription::metric() {
+    static const UnitSystemDescription d = [] {
+        UnitSystemDescription u;
+        u.system = UnitSystem::Metric;
+        u.title = QStringLiteral("YQ Antenna Calculations... Metric");
+        u.initialNotice = QStringLiteral("Linear measurements are in mm");
+        u.noticePoints = 12;
+        u.coilNote = QStringLiteral(
+            "All coil dimensions are based on spacing specified. Linear dimensions are in mm. Most entry "
+            "fields have 'mouse over' help. All coils use the same wire diameter and spacing.");
+        u.labels = {
+            {QStringLiteral("CD"), QStringLiteral("Enter Cylinder  diameter in mm")},
+            {QStringLiteral("CCL"), QStringLiteral("Length of cylinder in mm :")},
+            {QStringLiteral("TL"), QStringLiteral("Total Length of Antenna in mm:")},
+            {QStringLiteral("WD"), QStringLiteral("Enter the Wire Diameter in mm")},
+            {QStringLiteral("SP"), QStringLiteral("Enter Spacing in mm")},
+            {QStringLiteral("TPI"), QStringLiteral("Calculated Turns per mm")},
+            {QStringLiteral("CCD"), QStringLiteral("Enter the Coil Diameter in mm:")},
+            {QStringLiteral("CL"), QStringLiteral("Coil Length in mm:")},
+            {QStringLiteral("LW"), QStringLiteral("Length of wire required in mm:")},
+            {QStringLiteral("LPW"), QStringLiteral("Length of Phasing Wire")},
+            {QStringLiteral("SCL"), QStringLiteral("Source coil length in mm")},
+            {QStringLiteral("SCWD"), QStringLiteral("Source Coil Wire Diameter in mm")},
+            {QStringLiteral("SCWL"), QStringLiteral("Source Coil Wire Length")},
+        };
+        u.pictures = {
+            {QStringLiteral("LD"), QStringLiteral("n6.1")},
+            {QStringLiteral("CCL"), QStringLiteral("n-10.1")},
+        };
+        u.cylinderLengthEditable = true;
+        u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
+        u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|M*.ini");
+        u.metricOnOpen = 1;
+        u.emailReportSaves = false;
+        u.metricForPrint = 1;
+        u.warnWhenPrintingMetric = false;
+        return u;
+    }();
+    return d;
+}
+
+const UnitSystemDescription& UnitSystemDescription::of(UnitSystem system) {
+    return system == UnitSystem::Metric ? metric() : imperial();
+}
+
+QString designtext::helpText() {
+    return QStringLiteral(
+        "Just follow the prompts. On each entry field there is a popup to tell about the field. After entering "
+        "the wire size and spacing, click on the ReCalc button. This causes a looping through several "
+        "calculations to get the final coil inductance and size. After making and testing your antenna, if you "
+        "find that the coil turns generated are different to what you have found to provide maximum output "
+        "with lowest VSWR, then change the Factor field until you get the number of turns on your completed "
+        "antenna. Initially this will a factor of 2. Use decimal points to get to the closest number of turns. "
+        "Email this information to me from the main form, bottom left.The above information is required to get "
+        "a truer picture of the factor we need to use to get the final release of this programme accurate. It "
+        "is a chicken before the egg situation. Initially we do not know the size of the inductance required "
+        "for resonance, so we insert a guestimate. Then we refine it by setting a factor. This then gives us "
+        "the correct inductance, coil length and number of turns. So we need your help to complete the final "
+        "project.");
+}
+
+}  // namespace yq
