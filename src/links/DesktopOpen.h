@@ -1,0 +1,46 @@
+// Opening a file of the working folder in the program the desktop has for
+// its type: the results file "YQ.csv" in the user's spreadsheet program.
+#pragma once
+
+#include "platform/DesktopHandlers.h"
+
+#include <QString>
+
+namespace yq::links {
+
+inline constexpr const char* kCsvMimeType = "text/csv";
+
+struct OpenOutcome {
+    QString path;                  // the file that was to be opened
+    platform::LaunchResult launch;
+
+    bool ok() const { return launch.ok(); }
+};
+
+// Opens `path` with the desktop's default program for `mimeType` (or one
+// of its aliases). Never waits for the program.
+OpenOutcome openWithDesktopHandler(platform::ShellOpener& opener, const QString& path, const QString& mimeType);
+
+// `path` when that file exists; otherwise a file of the same folder whose
+// name differs only in case ("yq.csv" for "YQ.csv"), if there is one;
+// otherwise `path` unchanged.
+QString existingFileIgnoringCase(const QString& path);
+
+// The results file of `workingFolder`: "YQ.csv", or the same name in
+// another case when only that exists.
+QString resultsFileIn(const QString& workingFolder);
+
+// Opens the results file in the spreadsheet program (the desktop's handler
+// for CSV files); the name matches without regard to case.
+OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath);
+
+// The same, shaped for a window's hook: true when the program was started;
+// otherwise false with the text to show the user in `problem`.
+bool openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath, QString* problem);
+
+// What to tell the user when the results file could not be opened
+// ("|" breaks lines), under the caption kSpreadsheetErrorCaption.
+QString spreadsheetFailureText(const OpenOutcome& outcome);
+inline constexpr const char* kSpreadsheetErrorCaption = "YQ Error Message";
+
+}  // namespace yq::links

@@ -1,0 +1,95 @@
+// Starting programs without waiting for them, and running small helper
+// commands that answer on standard output.
+//
+// A launch reports a result code numbered like the desktop shell's codes:
+// above 32 means the program was started, 32 and below name the reason it
+// was not (file or path not found, access denied, no associated program ...).
+// Programs are always started from an argument list, never through a shell,
+// so no text of an address or a file name is ever interpreted as a command.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace yq::platform {
+
+// Result codes of a launch or an open request.
+namespace launch {
+inline constexpr int OutOfResources = 0;     // the system could not create the process
+inline constexpr int Failed = 1;             // failed for a reason that has no code of its own
+inline constexpr int FileNotFound = 2;
+inline constexpr int PathNotFound = 3;
+inline constexpr int AccessDenied = 5;
+inline constexpr int OutOfMemory = 8;
+inline constexpr int BadFormat = 11;         // not a program this system can run
+inline constexpr int SharingViolation = 26;
+inline constexpr int AssociationIncomplete = 27;  // a handler exists but its command is unusable
+inline constexpr int DdeTimeout = 28;
+inline constexpr int DdeFailed = 29;
+inline constexpr int DdeBusy = 30;
+inline constexpr int NoAssociation = 31;     // no program is registered for this kind of file or address
+inline constexpr int DllNotFound = 32;
+inline constexpr int Started = 42;           // any value above 32 means success
+}  // namespace launch
+
+struct LaunchResult {
+    int code = launch::Started;
+    QString program;      // the program that was (or was to be) started
+    QStringList arguments;
+    QString detail;       // the system's own words on a failure, for traces
+
+    bool ok() const { return code > 32; }
+};
+
+// Starts programs detached: the call returns once the program has started
+// and never waits for it to finish.
+class Launcher {
+public:
+    virtual ~Launcher();
+    virtual LaunchResult start(const QString& program, const QStringList& args) = 0;
+};
+
+// The real launcher: QProcess::startDetached with an argument list.
+// Before starting, the program is looked up (a bare name on PATH, otherwise
+// the path itself), so a missing program, a missing folder or a file that
+// may not be run map onto their own codes.
+class ProcessLauncher final : public Launcher {
+public:
+    LaunchResult start(const QString& program, const QStringList& args) override;
+};
+
+// Works out why `program` cannot be started, before trying: launch::Started
+// when it looks startable, otherwise FileNotFound, PathNotFound,
+// AccessDenied or BadFormat. `resolved` receives the full path found.
+int checkProgram(const QString& program, QString* resolved = nullptr);
+
+// Maps the system's error text of a failed start ("execve: Permission
+// denied", "fork: Cannot allocate memory" ...) onto a result code.
+int launchCodeForError(const QString& errorText);
+
+// Output of a helper command that was run to its end.
+struct CommandOutput {
+    bool started = false;   // false: the program could not be run at all
+    bool finished = false;  // false: it was stopped after the time limit
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs helper programs (such as xdg-mime) to their end and collects what
+// they print. Behind an interface so tests can answer for them.
+class CommandRunner {
+public:
+    virtual ~CommandRunner();
+    virtual CommandOutput run(const QString& program, const QStringList& args, int timeoutMs = 5000) = 0;
+    // Full path of a program on PATH; empty when there is none.
+    virtual QString findProgram(const QString& name) = 0;
+};
+
+class ProcessRunner final : public CommandRunner {
+public:
+    CommandOutput run(const QString& program, const QStringList& args, int timeoutMs = 5000) override;
+    QString findProgram(const QString& name) override;
+};
+
+}  // namespace yq::platform

@@ -1,0 +1,129 @@
+#include "links/DesktopOpen.h"
+
+#include "support/FakeLauncher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace yq::links {
+namespace {
+
+const QString kCsv = QStringLiteral("text/csv");
+
+void touch(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("F,CD,LD\r\n");
+}
+
+class OpenResultsTest : public ::testing::Test {
+protected:
+    QString results() const { return folder.filePath(QStringLiteral("YQ.csv")); }
+    QTemporaryDir folder;
+    test::FakeDesktop desktop;
+};
+
+TEST_F(OpenResultsTest, OpensResultsFileInSpreadsheetProgram)
+{
+    ASSERT_TRUE(folder.isValid());
+    touch(folder.filePath(QStringLiteral("YQ.csv")));
+    desktop.handlers.set(kCsv, QStringLiteral("sheets --calc %U"), QStringLiteral("org.example.Sheets.desktop"));
+
+    const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
+    EXPECT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.path, folder.filePath(QStringLiteral("YQ.csv")));
+    ASSERT_EQ(desktop.launcher.calls.size(), 1u);
+    EXPECT_EQ(desktop.launcher.calls[0].program, QStringLiteral("sheets"));
+    EXPECT_EQ(desktop.launcher.calls[0].args,
+              (QStringList{QStringLiteral("--calc"), QStringLiteral("file://") + folder.filePath(QStringLiteral("YQ.csv"))}));
+    EXPECT_EQ(desktop.handlers.queries.front(), kCsv);
+}
+
+TEST_F(OpenResultsTest, FindsResultsFileWrittenInOtherCase)
+{
+    touch(folder.filePath(QStringLiteral("yq.csv")));
+    desktop.handlers.set(kCsv, QStringLiteral("sheets %f"));
+    EXPECT_TRUE(openResultsInSpreadsheet(desktop.opener, results()).ok());
+    ASSERT_EQ(desktop.launcher.calls.size(), 1u);
+    EXPECT_EQ(desktop.launcher.calls[0].args, QStringList{folder.filePath(QStringLiteral("yq.csv"))});
+
+    EXPECT_EQ(resultsFileIn(folder.path()), folder.filePath(QStringLiteral("yq.csv")));
+    touch(folder.filePath(QStringLiteral("YQ.csv")));
+    EXPECT_EQ(resultsFileIn(folder.path()), folder.filePath(QStringLiteral("YQ.csv")));
+    QDir(folder.path()).remove(QStringLiteral("yq.csv"));
+    QDir(folder.path()).remove(QStringLiteral("YQ.csv"));
+    EXPECT_EQ(resultsFileIn(folder.path()), folder.filePath(QStringLiteral("YQ.csv")));
+}
+
+TEST_F(OpenResultsTest, NoSpreadsheetProgramIsReportedClearly)
+{
+    touch(folder.filePath(QStringLiteral("YQ.csv")));
+    const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.launch.code, 31);
+    EXPECT_TRUE(desktop.launcher.calls.empty());
+    const QString text = spreadsheetFailureText(outcome);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("No spreadsheet program is set up to open CSV files.|")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("|File:|") + outcome.path));
+}
+
+TEST_F(OpenResultsTest, WindowHookGivesProblemTextOnlyOnFailure)
+{
+    touch(results());
+    QString problem = QStringLiteral("stale");
+    EXPECT_FALSE(openSpreadsheet(desktop.opener, results(), &problem));
+    EXPECT_TRUE(problem.startsWith(QStringLiteral("No spreadsheet program is set up to open CSV files.|")));
+    desktop.handlers.set(kCsv, QStringLiteral("sheets %f"));
+    EXPECT_TRUE(openSpreadsheet(desktop.opener, results(), &problem));
+    EXPECT_TRUE(problem.isEmpty());
+    EXPECT_TRUE(openSpreadsheet(desktop.opener, results(), nullptr));
+}
+
+TEST_F(OpenResultsTest, MissingResultsFileIsReportedWithoutAskingTheDesktop)
+{
+    desktop.handlers.set(kCsv, QStringLiteral("sheets %U"));
+    const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
+    EXPECT_EQ(outcome.launch.code, 2);
+    EXPECT_TRUE(desktop.launcher.calls.empty());
+    EXPECT_TRUE(spreadsheetFailureText(outcome).startsWith(QStringLiteral("The results file was not found.|")));
+}
+
+TEST_F(OpenResultsTest, UnstartableSpreadsheetProgramGivesLaunchText)
+{
+    touch(folder.filePath(QStringLiteral("YQ.csv")));
+    desktop.handlers.set(kCsv, QStringLiteral("/opt/sheets/bin/sheets %f"));
+    desktop.launcher.nextCode = 5;
+    const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
+    EXPECT_EQ(outcome.launch.code, 5);
+    EXPECT_EQ(desktop.launcher.calls[0].args, QStringList{folder.filePath(QStringLiteral("YQ.csv"))});
+    EXPECT_EQ(spreadsheetFailureText(outcome),
+              QStringLiteral("(5) The operating system denied access to the specified file. File:|") + outcome.path);
+}
+
+TEST_F(OpenResultsTest, BrokenAssociationIsReported)
+{
+    touch(folder.filePath(QStringLiteral("YQ.csv")));
+    desktop.handlers.setBroken(kCsv, QStringLiteral("removed.desktop"));
+    const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
+    EXPECT_EQ(outcome.launch.code, 27);
+    EXPECT_TRUE(spreadsheetFailureText(outcome).startsWith(
+        QStringLiteral("The program set up to open CSV files cannot be started:|")));
+}
+
+TEST_F(OpenResultsTest, AliasOfCsvTypeIsTried)
+{
+    touch(folder.filePath(QStringLiteral("YQ.csv")));
+    // some programs register only the older name of the CSV type
+    desktop.handlers.set(QStringLiteral("text/x-comma-separated-values"), QStringLiteral("oldsheets %f"));
+    const OpenOutcome outcome = openWithDesktopHandler(desktop.opener, folder.filePath(QStringLiteral("YQ.csv")), kCsv);
+    EXPECT_TRUE(outcome.ok());
+    ASSERT_EQ(desktop.launcher.calls.size(), 1u);
+    EXPECT_EQ(desktop.launcher.calls[0].program, QStringLiteral("oldsheets"));
+}
+
+}  // namespace
+}  // namespace yq::links
