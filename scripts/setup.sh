@@ -16,6 +16,12 @@ PACKAGES=(
   fonts-liberation2 xdg-utils
 )
 
+# Checking exported documents in a word processor (RTF -> PDF); only with
+# YQ_CHECK_TOOLS=1, since building and testing do not need it.
+if [ "${YQ_CHECK_TOOLS:-0}" = "1" ]; then
+  PACKAGES+=(libreoffice-writer)
+fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,0 +1,139 @@
+#include "report/DocumentExport.h"
+
+#include "app/core/ProgramState.h"
+#include "report/HtmlWriter.h"
+#include "report/RandomSource.h"
+#include "report/RtfWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace yq::report {
+
+namespace {
+
+QString trimmedDocumentName(const QString& name)
+{
+    QString text = name;
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text.isEmpty() ? QString::fromLatin1(kDefaultDocumentName) : text;
+}
+
+// Replaces `target` as a whole with the bytes of `source`.
+bool copyReplacing(const QString& source, const QString& target, QString& error)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(source), in.errorString());
+        return false;
+    }
+    const QByteArray bytes = in.readAll();
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) {
+        error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(target), out.errorString());
+        return false;
+    }
+    out.write(bytes);
+    if (!out.commit()) {
+        error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(target), out.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+DocumentExport::DocumentExport(QString workingFolder, RandomSource& random)
+    : workingFolder_(std::move(workingFolder)), random_(random)
+{
+}
+
+ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString& documentName,
+                                   const QStringList& bodyLines)
+{
+    ExportResult result;
+    result.runNumber = static_cast<int>(random_.between(kRunNumberLow, kRunNumberHigh));
+    result.exportFolder = exportFolderPath(workingFolder_);
+    const QString prefix = result.exportFolder + QLatin1Char('/');
+    const QString run = QString::number(result.runNumber);
+
+    // Page copies: run number, page number, ".wmf". A failed copy shows up
+    // when the RTF writer cannot read it.
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        QDir().mkpath(result.exportFolder);
+        const QString copy = prefix + run + QString::number(i + 1) + QStringLiteral(".wmf");
+        result.pageCopies << copy;
+        QFile file(copy);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(pages.at(i));
+    }
+
+    result.htmlPath = prefix + QStringLiteral("vh") + run + QStringLiteral(".html");
+    const HtmlResult html = writeHtmlPage(result.htmlPath, kExportBackground, bodyLines);
+    result.htmlCode = html.code;
+    result.htmlError = html.error;
+
+    result.rtfPath = prefix + run + QStringLiteral(".RTF");
+    result.documentName = trimmedDocumentName(documentName);
+    result.documentPath = prefix + result.documentName + QStringLiteral(".RTF");
+    const RtfResult rtf = writeRtfDocument(result.rtfPath, result.pageCopies, kExportPictureScale,
+                                           kExportLeftMargin, kExportTopMargin, random_);
+    result.rtfCode = rtf.code;
+    if (!rtf.ok())
+        result.error = rtf.error;
+    else if (copyReplacing(result.rtfPath, result.documentPath, result.error))
+        result.documentWritten = true;
+    return result;
+}
+
+void DocumentExport::removeTemporaries(const ExportResult& result)
+{
+    for (const QString& copy : result.pageCopies)
+        QFile::remove(copy);
+    if (!result.rtfPath.isEmpty())
+        QFile::remove(result.rtfPath);
+}
+
+ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& state, MailContext& context,
+                               RandomSource& random)
+{
+    state.attachments = QStringList{state.resultsFilePath};
+    state.bodyLines.clear();
+    const ScopedWaitCursor wait;
+
+    DocumentExport exporter(workingFolderOf(context), random);
+    ExportResult result = exporter.write(pages, state.documentName, state.bodyLines);
+
+    const auto tellError = [&context](const QString& text) {
+        if (context.notices.error)
+            context.notices.error(text);
+    };
+    // Told before the mail opens, so a mail without the report is no surprise.
+    if (!result.documentWritten && result.htmlCode == html::Done)
+        tellError(QStringLiteral("The report document could not be written.|%1|The mail opens without the report.")
+                      .arg(result.error));
+
+    ReportMailRequest request;
+    request.htmlPath = result.htmlPath;
+    request.exportFolder = result.exportFolder;
+    request.documentName = result.documentName;
+    request.attachDocument = result.documentWritten;
+    result.mailCode = sendReportMail(request, state.attachments, context);
+
+    if (result.mailCode == reportmail::BodyNotRead) {
+        QString text = QStringLiteral("The report mail could not be prepared.|");
+        text += result.htmlError.isEmpty()
+                    ? QStringLiteral("%1 could not be read.").arg(QDir::toNativeSeparators(result.htmlPath))
+                    : result.htmlError;
+        if (!result.documentWritten)
+            text += QLatin1Char('|') + result.error;
+        tellError(text);
+    }
+
+    DocumentExport::removeTemporaries(result);
+    return result;
+}
+
+}  // namespace yq::report

@@ -1,0 +1,64 @@
+// A mail prepared for the user to send from their mail client, and its
+// standard MIME form: the draft file (".eml") that keeps the mail whatever
+// the mail client does with it.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace yq::report {
+
+enum class MailImportance { Normal, High };
+
+struct MailAttachment {
+    QString path;         // the file to attach
+    QString displayName;  // the name the mail shows for it
+    friend bool operator==(const MailAttachment&, const MailAttachment&) = default;
+};
+
+struct MailItem {
+    QString to;
+    QString cc;   // blank: no CC recipient
+    QString bcc;  // blank: no BCC recipient
+    QString subject;
+    QString htmlBody;
+    QList<MailAttachment> attachments;
+    MailImportance importance = MailImportance::Normal;
+};
+
+// The attachment name for a path: the text after its last "/" or "\", or
+// the whole text when it has none.
+QString attachmentDisplayName(const QString& path);
+
+// Splits the item's attachments into the files that can be read and the
+// paths that cannot (missing or unreadable); blank paths are in neither.
+struct AttachmentCheck {
+    QList<MailAttachment> readable;
+    QStringList unreadable;
+};
+AttachmentCheck checkAttachments(const QList<MailAttachment>& attachments);
+
+struct DraftResult {
+    bool written = false;
+    QString error;                   // why the draft was not written
+    QStringList missingAttachments;  // attachments left out: their files could not be read
+};
+
+// The MIME form of the item: multipart/mixed with the HTML body
+// (text/html, UTF-8) and one part per attachment that can be read, each
+// named by its display name; headers Date, To, Cc and Bcc (when not
+// blank), Subject, "X-Unsent: 1", and "Importance: High" with
+// "X-Priority: 1" for high importance. Lines end with CR LF; header texts
+// outside ASCII are encoded (RFC 2047 and RFC 2231); parts are in base64.
+QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date,
+                          QStringList* missingAttachments = nullptr);
+
+// Writes the draft at `path` (replacing the file as a whole), creating its
+// folder when needed.
+DraftResult writeMimeDraft(const MailItem& item, const QString& path,
+                           const QDateTime& date = QDateTime::currentDateTime());
+
+}  // namespace yq::report

@@ -1,0 +1,28 @@
+// Page images as RTF picture data: the bytes of a placeable Windows metafile
+// without its 22-byte placeable header, as upper-case hexadecimal digits,
+// 128 digits (64 bytes) to a line.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace yq::report {
+
+// Size of the placeable-metafile header, which RTF pictures do not take.
+inline constexpr qsizetype kPlaceableHeaderSize = 22;
+// Hexadecimal digits on one line of picture data.
+inline constexpr qsizetype kHexDigitsPerLine = 128;
+
+// Appends the hexadecimal text of `image` (a placeable metafile) to `out`:
+// the first 22 bytes are skipped; every further byte gives two upper-case
+// digits, high nibble first; CR LF follows every 128 digits. A last line
+// shorter than 128 digits gets no CR LF. An image of 22 bytes or fewer
+// gives nothing.
+void appendMetafileHex(QByteArrayView image, QByteArray& out);
+
+// The same for a page image file. Returns false (and appends nothing) when
+// the file cannot be opened or read; `error` then says why.
+bool appendMetafileHexFromFile(const QString& path, QByteArray& out, QString* error = nullptr);
+
+}  // namespace yq::report

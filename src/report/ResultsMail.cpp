@@ -1,0 +1,179 @@
+#include "report/ResultsMail.h"
+
+#include "app/core/ProgramState.h"
+#include "files/DesignFile.h"
+#include "files/ResultsFile.h"
+#include "report/HtmlWriter.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace yq::report {
+
+namespace {
+
+void tell(const std::function<void(const QString&)>& notice, const QString& text)
+{
+    if (notice)
+        notice(text);
+}
+
+QString withoutTrailingBlanks(QString text)
+{
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A draft name that is not taken yet: "<stem>-yyyyMMdd-HHmmss.eml", with
+// "-2", "-3" ... added when that exists already.
+QString freeDraftPath(const QString& folder, const QString& stem, const QDateTime& when)
+{
+    const QString base = folder + QLatin1Char('/') + stem + QLatin1Char('-') +
+                         when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString path = base + QStringLiteral(".eml");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = base + QLatin1Char('-') + QString::number(n) + QStringLiteral(".eml");
+    return path;
+}
+
+}  // namespace
+
+ScopedWaitCursor::ScopedWaitCursor()
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        active_ = true;
+    }
+}
+
+ScopedWaitCursor::~ScopedWaitCursor()
+{
+    if (active_)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+QString workingFolderOf(const MailContext& context)
+{
+    return context.workingFolder.isEmpty() ? QDir::currentPath() : context.workingFolder;
+}
+
+QString exportFolderPath(const QString& workingFolder)
+{
+    return QDir(workingFolder).absoluteFilePath(QString::fromLatin1(kExportFolderName));
+}
+
+MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QString& htmlBodyFile,
+                        MailContext& context)
+{
+    MailOutcome outcome;
+    const QDateTime when = context.now ? context.now() : QDateTime::currentDateTime();
+    const QString folder = exportFolderPath(workingFolderOf(context));
+    QDir().mkpath(folder);
+
+    // Only files that can be read travel with the mail; the mail program
+    // gets the same list as the draft.
+    MailItem mail = item;
+    const AttachmentCheck check = checkAttachments(item.attachments);
+    mail.attachments = check.readable;
+    outcome.missingAttachments = check.unreadable;
+
+    outcome.draftPath = freeDraftPath(folder, draftStem, when);
+    const DraftResult draft = writeMimeDraft(mail, outcome.draftPath, when);
+    outcome.draftWritten = draft.written;
+    outcome.missingAttachments += draft.missingAttachments;
+
+    if (!outcome.missingAttachments.isEmpty()) {
+        QStringList names;
+        for (const QString& path : outcome.missingAttachments)
+            names << native(path);
+        tell(context.notices.error,
+             QStringLiteral("These files could not be attached to the mail:|") + names.join(QLatin1Char('|')));
+    }
+
+    if (context.client)
+        outcome.compose = context.client->compose(mail, htmlBodyFile);
+    else
+        outcome.compose.detail = QStringLiteral("No mail program is available.");
+
+    if (outcome.compose.opened) {
+        if (!outcome.draftWritten)
+            tell(context.notices.error, QStringLiteral("A copy of the mail could not be saved as|%1:|%2")
+                                            .arg(native(outcome.draftPath), draft.error));
+    } else if (outcome.draftWritten) {
+        tell(context.notices.information,
+             QStringLiteral("%1|The mail is saved as|%2|Open it with your mail program to send it.")
+                 .arg(outcome.compose.detail, native(outcome.draftPath)));
+    } else {
+        tell(context.notices.error,
+             QStringLiteral("%1|The mail could not be saved as|%2:|%3")
+                 .arg(outcome.compose.detail, native(outcome.draftPath), draft.error));
+    }
+    return outcome;
+}
+
+MailItem reportMailItem(const ReportMailRequest& request, const QString& body, const QStringList& attachmentList)
+{
+    MailItem item;
+    item.to = request.to;
+    item.cc = request.cc;
+    item.bcc = request.bcc;
+    item.subject = withoutTrailingBlanks(request.subject);
+    item.htmlBody = withoutTrailingBlanks(body);
+
+    if (request.attachDocument) {
+        item.attachments.append({request.exportFolder + QLatin1Char('/') + request.documentName + QStringLiteral(".RTF"),
+                                 request.documentName + QStringLiteral(".rtf")});
+    }
+    for (const QString& entry : attachmentList) {
+        // A blank entry (no Email Results yet) is no attachment.
+        if (entry.trimmed().isEmpty())
+            continue;
+        item.attachments.append({entry, attachmentDisplayName(entry)});
+    }
+    return item;
+}
+
+int sendReportMail(const ReportMailRequest& request, const QStringList& attachmentList, MailContext& context,
+                   MailOutcome* outcome)
+{
+    QString body;
+    if (!readHtmlBody(request.htmlPath, body))
+        return reportmail::BodyNotRead;
+    const MailItem item = reportMailItem(request, body, attachmentList);
+    const MailOutcome shown = presentMail(item, QStringLiteral("report-mail"), request.htmlPath, context);
+    if (outcome)
+        *outcome = shown;
+    return reportmail::Shown;
+}
+
+MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyPath)
+{
+    MailItem item;
+    item.to = QString::fromLatin1(kDesignFeedbackAddress);
+    item.subject = QString::fromLatin1(kResultsMailSubject);
+    item.importance = MailImportance::High;
+    item.attachments.append({resultsPath, attachmentDisplayName(resultsPath)});
+    item.attachments.append({workingCopyPath, attachmentDisplayName(workingCopyPath)});
+    return item;
+}
+
+MailOutcome emailResults(ProgramState& state, MailContext& context)
+{
+    const ScopedWaitCursor wait;
+    const QDir working(workingFolderOf(context));
+    state.resultsFilePath = working.absoluteFilePath(QString::fromLatin1(kResultsFileName));
+    const QString workingCopy = working.absoluteFilePath(QString::fromLatin1(kWorkingCopyName));
+    return presentMail(resultsMailItem(state.resultsFilePath, workingCopy), QStringLiteral("results-mail"), {},
+                       context);
+}
+
+}  // namespace yq::report

@@ -1,0 +1,117 @@
+// The two mails of the design windows, shown to the user in their mail
+// program for sending:
+//  - the report mail (email Report): the report document and the entries of
+//    the attachment list, the export's HTML page as the body;
+//  - the results mail (Email Results): the results table and the working
+//    copy of the design, with high importance.
+// Every mail is first saved as a MIME draft (".eml") in the export folder,
+// so it is never lost, whatever the mail program does.
+#pragma once
+
+#include "platform/MailClient.h"
+#include "report/MailItem.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace yq {
+struct ProgramState;
+}
+
+namespace yq::report {
+
+// The maker's mailbox for design feedback: the recipient of both mails.
+inline constexpr char kDesignFeedbackAddress[] = "design-feedback@yq-antenna.example";
+inline constexpr char kReportMailSubject[] = "Corvan, my YQ results are attached";
+inline constexpr char kResultsMailSubject[] = "My Finished YQ Results";
+// The export folder under the working folder.
+inline constexpr char kExportFolderName[] = "VH";
+
+// What the user is told. Texts follow the program's message convention: a
+// "|" starts a new line.
+struct UserNotices {
+    std::function<void(const QString&)> error;        // an error message ("YQ Error Message")
+    std::function<void(const QString&)> information;  // a plain notice
+};
+
+// What the mail commands work with.
+struct MailContext {
+    QString workingFolder;                   // the current folder when empty
+    platform::MailClient* client = nullptr;  // none: the draft alone is written
+    UserNotices notices;
+    std::function<QDateTime()> now;          // draft date and name; the clock when empty
+};
+
+// Shows the wait cursor while it lives (when the program has a GUI).
+class ScopedWaitCursor {
+public:
+    ScopedWaitCursor();
+    ~ScopedWaitCursor();
+    ScopedWaitCursor(const ScopedWaitCursor&) = delete;
+    ScopedWaitCursor& operator=(const ScopedWaitCursor&) = delete;
+
+private:
+    bool active_ = false;
+};
+
+// The working folder of `context` (the current folder when it names none).
+QString workingFolderOf(const MailContext& context);
+// The export folder: the working folder's "VH" (no trailing separator).
+QString exportFolderPath(const QString& workingFolder);
+
+struct MailOutcome {
+    QString draftPath;
+    bool draftWritten = false;
+    QStringList missingAttachments;  // files that could not be attached
+    platform::ComposeResult compose;
+};
+
+// Saves `item` as a draft "<stem>-<date>-<time>.eml" in the export folder
+// (never replacing an earlier draft), then opens it in the mail program.
+// Blank attachments are left out; attachments whose files cannot be read
+// are left out too, and the user is told which. When no mail program opens
+// the mail, the user is told where the draft is.
+MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QString& htmlBodyFile,
+                        MailContext& context);
+
+// The report mail as the export hands it over.
+struct ReportMailRequest {
+    QString to = QString::fromLatin1(kDesignFeedbackAddress);
+    QString cc;   // blank
+    QString bcc;  // blank
+    QString subject = QString::fromLatin1(kReportMailSubject);
+    QString htmlPath;      // the export's HTML page, the mail body
+    QString exportFolder;  // where the report document is
+    QString documentName;  // "Report": the document is <export folder>/Report.RTF, shown as Report.rtf
+    bool attachDocument = true;  // false when this export could not write the document
+};
+
+// The mail item of the report mail: the report document (when attached),
+// then each non-blank entry of `attachmentList` under the name after its
+// last separator.
+MailItem reportMailItem(const ReportMailRequest& request, const QString& body,
+                        const QStringList& attachmentList);
+
+// Result codes of the report mail.
+namespace reportmail {
+inline constexpr int Shown = 0;
+inline constexpr int BodyNotRead = 1;  // the HTML page could not be read: no mail
+}  // namespace reportmail
+
+// Sends the report mail: reads the body from the HTML page (its lines
+// without trailing blanks, joined), builds the item and presents it.
+int sendReportMail(const ReportMailRequest& request, const QStringList& attachmentList, MailContext& context,
+                   MailOutcome* outcome = nullptr);
+
+// The results mail item for the given results table and working copy.
+MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyPath);
+
+// Email Results, after the window has written the working copy: sets the
+// results file path to the working folder's "YQ.csv" (so later report mails
+// attach it too) and presents the mail with "YQ.csv" and "yq.ini".
+MailOutcome emailResults(ProgramState& state, MailContext& context);
+
+}  // namespace yq::report

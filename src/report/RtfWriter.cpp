@@ -1,0 +1,196 @@
+#include "report/RtfWriter.h"
+
+#include "report/MetafileHex.h"
+#include "report/RandomSource.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace yq::report {
+
+namespace {
+
+// Document group, character set and default fonts and languages (3081).
+constexpr char kOpening[] =
+    R"({\rtf1\ansi\ansicpg1252\uc1\deff0\stshfdbch0\stshfloch0\stshfhich0\stshfbi0\deflang3081\deflangfe3081)";
+
+// Times New Roman and its script variants.
+constexpr char kFontTable[] =
+    R"({\fonttbl{\f0\froman\fcharset0\fprq2{\*\panose 02020603050405020304}Times New Roman;})"
+    R"({\f36\froman\fcharset238\fprq2 Times New Roman CE;})"
+    R"({\f37\froman\fcharset204\fprq2 Times New Roman Cyr;})"
+    R"({\f39\froman\fcharset161\fprq2 Times New Roman Greek;})"
+    R"({\f40\froman\fcharset162\fprq2 Times New Roman Tur;})"
+    R"({\f41\froman\fcharset177\fprq2 Times New Roman (Hebrew);})"
+    R"({\f42\froman\fcharset178\fprq2 Times New Roman (Arabic);})"
+    R"({\f43\froman\fcharset186\fprq2 Times New Roman Baltic;}})";
+
+// The automatic colour, then the 16 standard colours.
+constexpr char kColourTable[] =
+    R"({\colortbl;\red0\green0\blue0;\red0\green0\blue255;\red0\green255\blue255;\red0\green255\blue0;)"
+    R"(\red255\green0\blue255;\red255\green0\blue0;\red255\green255\blue0;\red255\green255\blue255;)"
+    R"(\red0\green0\blue128;\red0\green128\blue128;\red0\green128\blue0;\red128\green0\blue128;)"
+    R"(\red128\green0\blue0;\red128\green128\blue0;\red128\green128\blue128;\red192\green192\blue192;})";
+
+constexpr char kStyleSheet[] =
+    R"({\stylesheet{\ql \li0\ri0\widctlpar\aspalpha\aspnum\faauto\adjustright\rin0\lin0\itap0 )"
+    R"(\fs24\lang3081\langfe3081\cgrid\langnp3081\langfenp3081 \snext0 Normal;})"
+    R"({\*\cs10 \additive \ssemihidden Default Paragraph Font;})"
+    R"({\*\ts11\tsrowd\trftsWidthB3\trpaddl108\trpaddr108\trpaddfl3\trpaddft3\trpaddfb3\trpaddfr3)"
+    R"(\tscellwidthfts0\tsvertalt\tsbrdrt\tsbrdrl\tsbrdrb\tsbrdrr\tsbrdrdgl\tsbrdrdgr\tsbrdrh\tsbrdrv )"
+    R"(\ql \li0\ri0\widctlpar\aspalpha\aspnum\faauto\adjustright\rin0\lin0\itap0 )"
+    R"(\fs20\lang1024\langfe1024\cgrid\langnp1024\langfenp1024 \snext11 \ssemihidden Normal Table;}})";
+
+// Revision table, generator and fixed document information. The information
+// names the program only: no person and no company.
+constexpr char kDocumentInfo[] =
+    R"({\*\rsidtbl \rsid13835495})"
+    R"({\*\generator YQ design calculator;})"
+    R"({\info{\title }{\author YQ design calculator}{\operator YQ design calculator})"
+    R"({\creatim\yr2005\mo1\dy1\hr0\min0}{\revtim\yr2005\mo1\dy1\hr0\min0})"
+    R"({\version1}{\edmins0}{\nofpages1}{\nofwords0}{\nofchars0}{\*\company }{\nofcharsws0}})";
+
+// A4 in twips.
+constexpr char kPaperSize[] = R"(\paperw11906\paperh16838)";
+
+// Document and section settings, paragraph numbering levels 1 to 9, the
+// paragraph defaults and the opening of the first text group.
+constexpr char kSectionSettings[] =
+    R"(\widowctrl\ftnbj\aenddoc\noxlattoyen\noultrlspc\dntblnsbdb\nospaceforul\formshade\horzdoc)"
+    R"(\dgmargin\dghspace180\dgvspace180\dghorigin500\dgvorigin500\dghshow1\dgvshow1\jexpand)"
+    R"(\viewkind1\viewscale100\pgbrdrhead\pgbrdrfoot\splytwnine\ftnlytwnine\htmautsp\nolnhtadjtbl)"
+    R"(\useltbaln\alntblind\lytcalctblwd\lyttblrtgr\lnbrkrule\nobrkwrptbl\snaptogridincell)"
+    R"(\allowfieldendsel\wrppunct\asianbrkrule\rsidroot13835495 \fet0\sectd )"
+    R"(\linex0\headery708\footery708\colsx708\endnhere\sectlinegrid360\sectdefaultcl\sftnbj )"
+    R"({\*\pnseclvl1\pnucrm\pnstart1\pnindent720\pnhang {\pntxta .}})"
+    R"({\*\pnseclvl2\pnucltr\pnstart1\pnindent720\pnhang {\pntxta .}})"
+    R"({\*\pnseclvl3\pndec\pnstart1\pnindent720\pnhang {\pntxta .}})"
+    R"({\*\pnseclvl4\pnlcltr\pnstart1\pnindent720\pnhang {\pntxta )}})"
+    R"({\*\pnseclvl5\pndec\pnstart1\pnindent720\pnhang {\pntxtb (}{\pntxta )}})"
+    R"({\*\pnseclvl6\pnlcltr\pnstart1\pnindent720\pnhang {\pntxtb (}{\pntxta )}})"
+    R"({\*\pnseclvl7\pnlcrm\pnstart1\pnindent720\pnhang {\pntxtb (}{\pntxta )}})"
+    R"({\*\pnseclvl8\pnlcltr\pnstart1\pnindent720\pnhang {\pntxtb (}{\pntxta )}})"
+    R"({\*\pnseclvl9\pnlcrm\pnstart1\pnindent720\pnhang {\pntxtb (}{\pntxta )}})"
+    R"(\pard\plain \ql \li0\ri0\widctlpar\aspalpha\aspnum\faauto\adjustright\rin0\lin0\itap0 )"
+    R"(\fs24\lang3081\langfe3081\cgrid\langnp3081\langfenp3081 {\insrsid13835495)";
+
+// Picture group up to the scale, the scale words, then the crop, size and
+// type of the picture (203.20 x 296.90 mm, shown 11520 x 16832 twips, a
+// metafile in mapping mode 8) and its tag.
+constexpr char kPictureProperties[] =
+    " {\\pict{\\*\\picprop\\shplid1026{\\sp{\\sn shapeType}{\\sv 75}}{\\sp{\\sn fFlipH}{\\sv 0}}\r\n"
+    "{\\sp{\\sn fFlipV}{\\sv 0}}{\\sp{\\sn pibFlags}{\\sv 2}}{\\sp{\\sn fLine}{\\sv 0}}"
+    "{\\sp{\\sn fLayoutInCell}{\\sv 1}}}\\picscalex";
+constexpr char kPictureScaleY[] = "\\picscaley";
+constexpr char kPictureFormat[] =
+    "\\piccropl0\\piccropr0\\piccropt0\\piccropb0\r\n"
+    "\\picw20320\\pich29690\\picwgoal11520\\pichgoal16832\\wmetafile8\\bliptag";
+constexpr char kPictureUid[] = "\\blipupi-58{\\*\\blipuid b09f3721717b6ae0a7a87d";
+
+}  // namespace
+
+QByteArray rtfHeader(int leftMargin, int topMargin)
+{
+    QByteArray header;
+    header.reserve(4096);
+    header += kOpening;
+    header += kFontTable;
+    header += kColourTable;
+    header += kStyleSheet;
+    header += kDocumentInfo;
+    header += kPaperSize;
+    header += "\\margl" + QByteArray::number(leftMargin);
+    header += "\\margt" + QByteArray::number(topMargin);
+    header += kSectionSettings;
+    return header;
+}
+
+QByteArray rtfScaleText(int scale)
+{
+    return scale == 0 ? QByteArray("100") : QByteArray::number(scale);
+}
+
+QByteArray rtfPictureStart(const QByteArray& scaleText, qint64 pictureTag)
+{
+    const QByteArray tag = QByteArray::number(pictureTag);
+    QByteArray start;
+    start.reserve(512);
+    start += kPictureProperties;
+    start += scaleText;
+    start += kPictureScaleY;
+    start += scaleText;
+    start += kPictureFormat;
+    start += tag;
+    start += kPictureUid;
+    start += tag;
+    start += "}\r\n";
+    return start;
+}
+
+QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftMargin, int topMargin,
+                       qint64 pictureTag)
+{
+    const QByteArray scaleText = rtfScaleText(scale);
+    const QByteArray pictureStart = rtfPictureStart(scaleText, pictureTag);
+    qsizetype size = 4096;
+    for (const QByteArray& page : pageImages)
+        size += pictureStart.size() + page.size() * 2 + page.size() / 32 + 32;
+
+    QByteArray document = rtfHeader(leftMargin, topMargin);
+    document.reserve(size);
+    for (const QByteArray& page : pageImages) {
+        document += pictureStart;
+        appendMetafileHex(page, document);
+        document += kRtfPictureEnd;
+    }
+    document += kRtfDocumentEnd;
+    return document;
+}
+
+RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale,
+                           int leftMargin, int topMargin, RandomSource& random)
+{
+    RtfResult result;
+    if (pageImagePaths.isEmpty()) {
+        result.code = rtf::NotWritten;
+        result.error = QStringLiteral("The report has no pages.");
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        result.code = rtf::NotWritten;
+        result.error = QStringLiteral("%1 could not be created: %2")
+                           .arg(QDir::toNativeSeparators(path), file.errorString());
+        return result;
+    }
+
+    const QByteArray scaleText = rtfScaleText(scale);
+    const qint64 tag = random.between(kPictureTagLow, kPictureTagHigh);
+    const QByteArray pictureStart = rtfPictureStart(scaleText, tag);
+
+    QByteArray document = rtfHeader(leftMargin, topMargin);
+    for (const QString& page : pageImagePaths) {
+        document += pictureStart;
+        QString why;
+        if (!appendMetafileHexFromFile(page, document, &why)) {
+            file.write(document);
+            file.close();
+            result.code = rtf::PageUnreadable;
+            result.error = QStringLiteral("The page image %1 could not be read: %2")
+                               .arg(QDir::toNativeSeparators(page), why);
+            return result;
+        }
+        document += kRtfPictureEnd;
+    }
+    document += kRtfDocumentEnd;
+
+    if (file.write(document) != document.size() || !file.flush()) {
+        result.code = rtf::NotWritten;
+        result.error = QStringLiteral("%1 could not be written: %2")
+                           .arg(QDir::toNativeSeparators(path), file.errorString());
+    }
+    file.close();
+    return result;
+}
+
+}  // namespace yq::report

@@ -1,0 +1,301 @@
+// The report document export as a whole: the files of one export, their
+// lifetime, the hand-over to the report mail and the failures the user is
+// told about.
+#include "app/core/ProgramState.h"
+#include "report/DocumentExport.h"
+#include "report/HtmlWriter.h"
+#include "report/RandomSource.h"
+#include "report/RtfWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+using namespace yq::report;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray page(const QByteArray& body)
+{
+    return QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(18, '\x02') + body;
+}
+
+class FixedRandom final : public RandomSource {
+public:
+    explicit FixedRandom(QList<qint64> values) : values_(std::move(values)) {}
+    qint64 between(qint64 low, qint64 high) override
+    {
+        ranges.append({low, high});
+        return values_.isEmpty() ? low : values_.takeFirst();
+    }
+    QList<QPair<qint64, qint64>> ranges;
+
+private:
+    QList<qint64> values_;
+};
+
+// Records what reaches the mail program, which files exist at that moment,
+// and the order of events.
+class RecordingMailClient final : public yq::platform::MailClient {
+public:
+    RecordingMailClient(QStringList& events, QString folder) : events_(events), folder_(std::move(folder)) {}
+    yq::platform::ComposeResult compose(const MailItem& item, const QString& htmlBodyFile) override
+    {
+        events_ << QStringLiteral("compose");
+        items << item;
+        bodyFiles << htmlBodyFile;
+        filesAtCompose = QDir(folder_).entryList(QDir::Files, QDir::Name);
+        return {yq::platform::MailProgram::Thunderbird, true, {}};
+    }
+    QList<MailItem> items;
+    QStringList bodyFiles;
+    QStringList filesAtCompose;
+
+private:
+    QStringList& events_;
+    QString folder_;
+};
+
+class Export : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        context.workingFolder = dir.path();
+        context.client = &client;
+        context.notices.error = [this](const QString& text) { events << QStringLiteral("error: ") + text; };
+        context.notices.information = [this](const QString& text) { events << QStringLiteral("info: ") + text; };
+        context.now = [] { return QDateTime(QDate(2024, 3, 9), QTime(10, 15, 30)); };
+        state.documentName = QStringLiteral("Report");
+    }
+    QString vh(const QString& name = {}) const { return dir.path() + QStringLiteral("/VH/") + name; }
+    QStringList errors() const { return events.filter(QRegularExpression(QStringLiteral("^error: "))); }
+
+    QTemporaryDir dir;
+    QStringList events;
+    RecordingMailClient client{events, dir.path() + QStringLiteral("/VH")};
+    MailContext context;
+    yq::ProgramState state;
+};
+
+TEST_F(Export, RunThirtySevenWithTwoPagesWritesKeepsAndDeletesTheRightFiles)
+{
+    const QList<QByteArray> pages{page("\x10\x20"), page(QByteArray(64, '\x7F'))};
+    FixedRandom random({37, 1234567890});
+    const ExportResult result = runDocumentExport(pages, state, context, random);
+
+    ASSERT_EQ(random.ranges.size(), 2);
+    EXPECT_EQ(random.ranges.at(0), qMakePair(qint64(11), qint64(99)));
+    EXPECT_EQ(random.ranges.at(1), qMakePair(qint64(1111111111), qint64(1410065407)));
+    EXPECT_EQ(result.runNumber, 37);
+
+    // While the mail program had the mail, every file of the export was there.
+    EXPECT_EQ(client.filesAtCompose.filter(QRegularExpression(QStringLiteral("\\.(wmf|html|RTF)$"))),
+              (QStringList{QStringLiteral("37.RTF"), QStringLiteral("371.wmf"), QStringLiteral("372.wmf"),
+                           QStringLiteral("Report.RTF"), QStringLiteral("vh37.html")}));
+    // Afterwards only the page and the document remain (and the mail's draft).
+    EXPECT_FALSE(QFile::exists(vh("371.wmf")));
+    EXPECT_FALSE(QFile::exists(vh("372.wmf")));
+    EXPECT_FALSE(QFile::exists(vh("37.RTF")));
+    EXPECT_EQ(readAll(vh("vh37.html")), htmlPageBytes(0xFFFFFF));
+    EXPECT_EQ(readAll(vh("Report.RTF")), rtfDocument(pages, 0, 500, 500, 1234567890));
+    EXPECT_TRUE(result.documentWritten);
+    EXPECT_EQ(result.mailCode, 0);
+    EXPECT_TRUE(errors().isEmpty());
+}
+
+TEST_F(Export, PageCopiesHoldThePagesAsTheyCame)
+{
+    const QList<QByteArray> pages{page("first"), page("second"), page("third")};
+    FixedRandom random({52, 1111111111});
+    DocumentExport exporter(dir.path(), random);
+    const ExportResult result = exporter.write(pages, QStringLiteral("Report"));
+    ASSERT_EQ(result.pageCopies,
+              (QStringList{vh("521.wmf"), vh("522.wmf"), vh("523.wmf")}));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(readAll(result.pageCopies.at(i)), pages.at(i));
+    EXPECT_EQ(result.htmlPath, vh("vh52.html"));
+    EXPECT_EQ(result.rtfPath, vh("52.RTF"));
+    EXPECT_EQ(result.documentPath, vh("Report.RTF"));
+    DocumentExport::removeTemporaries(result);
+    EXPECT_EQ(QDir(vh()).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("Report.RTF"), QStringLiteral("vh52.html")}));
+}
+
+TEST_F(Export, ReportMailCarriesTheDocumentAndTheHtmlPageAsBody)
+{
+    FixedRandom random({37, 1111111111});
+    runDocumentExport({page("x")}, state, context, random);
+    ASSERT_EQ(client.items.size(), 1);
+    const MailItem& mail = client.items.front();
+    EXPECT_EQ(mail.to, QLatin1String(kDesignFeedbackAddress));
+    EXPECT_TRUE(mail.cc.isEmpty());
+    EXPECT_TRUE(mail.bcc.isEmpty());
+    EXPECT_EQ(mail.subject, QStringLiteral("Corvan, my YQ results are attached"));
+    EXPECT_EQ(mail.importance, MailImportance::Normal);
+    QString body;
+    ASSERT_TRUE(readHtmlBody(vh("vh37.html"), body));
+    EXPECT_EQ(mail.htmlBody, body);
+    EXPECT_TRUE(mail.htmlBody.startsWith(QStringLiteral("<!DOCTYPE HTML")));
+    EXPECT_EQ(client.bodyFiles.front(), vh("vh37.html"));
+    // Before any Email Results the attachment list holds one blank entry,
+    // which is no attachment.
+    EXPECT_EQ(state.attachments, QStringList{QString()});
+    EXPECT_EQ(mail.attachments, (QList<MailAttachment>{{vh("Report.RTF"), QStringLiteral("Report.rtf")}}));
+}
+
+TEST_F(Export, AfterEmailResultsTheResultsTableTravelsToo)
+{
+    const QString results = dir.filePath(QStringLiteral("YQ.csv"));
+    ASSERT_TRUE(writeAll(results, "\"F\",\"CD\"\r\n"));
+    state.resultsFilePath = results;
+    state.attachments = {QStringLiteral("left over")};
+    state.bodyLines = {QStringLiteral("left over")};
+    FixedRandom random({37, 1111111111});
+    runDocumentExport({page("x")}, state, context, random);
+    EXPECT_EQ(state.attachments, QStringList{results});
+    EXPECT_TRUE(state.bodyLines.isEmpty());
+    ASSERT_EQ(client.items.size(), 1);
+    EXPECT_EQ(client.items.front().attachments,
+              (QList<MailAttachment>{{vh("Report.RTF"), QStringLiteral("Report.rtf")},
+                                     {results, QStringLiteral("YQ.csv")}}));
+}
+
+TEST_F(Export, NextExportReplacesTheDocument)
+{
+    FixedRandom first({20, 1111111111});
+    runDocumentExport({page("old page")}, state, context, first);
+    FixedRandom second({21, 1222222222});
+    runDocumentExport({page("new")}, state, context, second);
+    EXPECT_EQ(readAll(vh("Report.RTF")), rtfDocument({page("new")}, 0, 500, 500, 1222222222));
+    EXPECT_TRUE(QFile::exists(vh("vh20.html")));
+    EXPECT_TRUE(QFile::exists(vh("vh21.html")));
+}
+
+TEST_F(Export, DocumentNameLosesTrailingBlanksAndDefaultsToReport)
+{
+    const struct {
+        const char* name;
+        const char* file;
+        const char* shown;
+    } cases[] = {
+        {"Report", "Report.RTF", "Report.rtf"},
+        {"Report    ", "Report.RTF", "Report.rtf"},
+        {"", "Report.RTF", "Report.rtf"},
+        {"Design 726", "Design 726.RTF", "Design 726.rtf"},
+    };
+    int run = 11;
+    for (const auto& c : cases) {
+        state.documentName = QString::fromLatin1(c.name);
+        FixedRandom random({run++, 1111111111});
+        client.items.clear();
+        runDocumentExport({page("x")}, state, context, random);
+        EXPECT_TRUE(QFile::exists(vh(QString::fromLatin1(c.file)))) << c.name;
+        ASSERT_EQ(client.items.size(), 1);
+        EXPECT_EQ(client.items.front().attachments.front().displayName, QLatin1String(c.shown)) << c.name;
+    }
+}
+
+TEST_F(Export, DocumentThatCannotBeWrittenIsToldBeforeTheMailWhichLeavesTheStaleOneOut)
+{
+    // A report from an earlier run, and a folder where this run's RTF file goes.
+    ASSERT_TRUE(QDir().mkpath(vh("37.RTF")));
+    ASSERT_TRUE(writeAll(vh("Report.RTF"), "{\\rtf1 an older design}"));
+    FixedRandom random({37, 1111111111});
+    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+
+    EXPECT_FALSE(result.documentWritten);
+    EXPECT_EQ(result.rtfCode, rtf::NotWritten);
+    ASSERT_EQ(events.size(), 2);
+    EXPECT_TRUE(events.at(0).startsWith(QStringLiteral("error: The report document could not be written.|")));
+    EXPECT_TRUE(events.at(0).contains(QStringLiteral("37.RTF")));
+    EXPECT_EQ(events.at(1), QStringLiteral("compose"));
+    ASSERT_EQ(client.items.size(), 1);
+    EXPECT_TRUE(client.items.front().attachments.isEmpty());
+    // The older report is left as it was.
+    EXPECT_EQ(readAll(vh("Report.RTF")), "{\\rtf1 an older design}");
+}
+
+TEST_F(Export, UnreadablePageCopyIsToldAndNoDocumentIsAttached)
+{
+    // A folder where the first page copy goes: the copy fails, the RTF
+    // writer cannot read the page.
+    ASSERT_TRUE(QDir().mkpath(vh("371.wmf")));
+    FixedRandom random({37, 1111111111});
+    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    EXPECT_EQ(result.rtfCode, rtf::PageUnreadable);
+    ASSERT_FALSE(errors().isEmpty());
+    EXPECT_TRUE(errors().front().contains(QStringLiteral("371.wmf")));
+    ASSERT_EQ(client.items.size(), 1);
+    EXPECT_TRUE(client.items.front().attachments.isEmpty());
+    EXPECT_FALSE(QFile::exists(vh("Report.RTF")));
+}
+
+TEST_F(Export, ReportWithoutPagesWritesNoDocumentAndSaysSo)
+{
+    FixedRandom random({37});
+    const ExportResult result = runDocumentExport({}, state, context, random);
+    EXPECT_EQ(result.rtfCode, rtf::NotWritten);
+    EXPECT_FALSE(QFile::exists(vh("37.RTF")));
+    EXPECT_FALSE(QFile::exists(vh("Report.RTF")));
+    EXPECT_TRUE(QFile::exists(vh("vh37.html")));
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_EQ(client.items.size(), 1);
+}
+
+TEST_F(Export, HtmlPageThatCannotBeWrittenMeansNoMailWhichIsToldAndTheCleanUpStillRuns)
+{
+    ASSERT_TRUE(QDir().mkpath(vh("vh37.html")));
+    FixedRandom random({37, 1111111111});
+    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    EXPECT_EQ(result.htmlCode, html::NotOpened);
+    EXPECT_EQ(result.mailCode, 1);
+    EXPECT_TRUE(client.items.isEmpty());
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_TRUE(events.front().startsWith(QStringLiteral("error: The report mail could not be prepared.|")));
+    EXPECT_TRUE(events.front().contains(QStringLiteral("vh37.html")));
+    EXPECT_FALSE(QFile::exists(vh("371.wmf")));
+    EXPECT_FALSE(QFile::exists(vh("37.RTF")));
+    // The document itself was written.
+    EXPECT_TRUE(QFile::exists(vh("Report.RTF")));
+}
+
+TEST_F(Export, NeitherPageNorDocumentIsToldOnceWithBothReasons)
+{
+    ASSERT_TRUE(QDir().mkpath(vh("vh37.html")));
+    ASSERT_TRUE(QDir().mkpath(vh("37.RTF")));
+    FixedRandom random({37, 1111111111});
+    runDocumentExport({page("x")}, state, context, random);
+    EXPECT_TRUE(client.items.isEmpty());
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_TRUE(events.front().contains(QStringLiteral("vh37.html")));
+    EXPECT_TRUE(events.front().contains(QStringLiteral("37.RTF")));
+}
+
+TEST_F(Export, ExportFolderIsVhOfTheWorkingFolder)
+{
+    EXPECT_EQ(exportFolderPath(QStringLiteral("/home/ham/yq")), QStringLiteral("/home/ham/yq/VH"));
+    FixedRandom random({64, 1111111111});
+    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    EXPECT_EQ(result.exportFolder, QDir(dir.path()).filePath(QStringLiteral("VH")));
+    EXPECT_TRUE(QFileInfo(vh()).isDir());
+}
+
+}  // namespace
