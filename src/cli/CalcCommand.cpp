@@ -2,6 +2,7 @@
 
 #include "app/core/ProgramState.h"
 #include "app/core/UserFile.h"
+#include "cli/ReportCommand.h"
 #include "files/DesignFile.h"
 #include "files/SaveDesign.h"
 
@@ -184,6 +185,7 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
                 std::ostream& err) {
     if (!args.empty() && args[0] == "save") return runSaveCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "report") return runReportCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return 0;

@@ -120,7 +120,10 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& sta
     request.exportFolder = result.exportFolder;
     request.documentName = result.documentName;
     request.attachDocument = result.documentWritten;
-    result.mailCode = sendReportMail(request, state.attachments, context);
+    MailOutcome outcome;
+    result.mailCode = sendReportMail(request, state.attachments, context, &outcome);
+    if (outcome.draftWritten)
+        result.draftPath = outcome.draftPath;
 
     if (result.mailCode == reportmail::BodyNotRead) {
         QString text = QStringLiteral("The report mail could not be prepared.|");

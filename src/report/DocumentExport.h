@@ -51,6 +51,7 @@ struct ExportResult {
     bool documentWritten = false;  // Report.RTF holds this export's pages
     QString error;           // why the document was not written, for the user
     int mailCode = -1;       // the report mail's result; -1 when it did not run
+    QString draftPath;       // the mail's draft, when it was written
 };
 
 class DocumentExport {

@@ -404,8 +404,11 @@ void DesignWindow::open() {
     opened_ = true;
     // (3) the unit flag of this window
     state_.metric = units_.metricOnOpen;
-    // (5), (6) the open dialog and the load of the chosen file; the forum
-    // button (4) opens the forum through its key.
+    // (4) the forum button becomes a web link to the forum
+    if (services_.linkForum) {
+        if (auto open = services_.linkForum(this, buttons_.value(Command::Forum))) services_.openForum = std::move(open);
+    }
+    // (5), (6) the open dialog and the load of the chosen file
     chooseDesignFile(units_.openFilter);
 }
 

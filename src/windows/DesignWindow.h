@@ -37,6 +37,9 @@ struct DesignWindowServices {
     std::function<bool(const QString& resultsPath, QString* problem)> openSpreadsheet;
     // Opens the users' forum in the browser.
     std::function<void()> openForum;
+    // Makes the window's forum button a web link to the forum; returns what
+    // then opens the forum (it replaces openForum when given).
+    std::function<std::function<void()>(QWidget* window, QWidget* forumButton)> linkForum;
     // Shows or hides the wait cursor while a program starts.
     std::function<void(bool busy)> setBusy;
 };

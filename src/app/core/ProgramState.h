@@ -22,7 +22,7 @@ struct ProgramState {
     QStringList attachments;
     QStringList bodyLines;
     // Name of the RTF document of the last export.
-    QString documentName;
+    QString documentName = QStringLiteral("Report");
 
     // The user file's record buffer: the last user record read
     // ("Name & Call", at most 40 characters).

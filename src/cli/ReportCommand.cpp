@@ -1,0 +1,151 @@
+#include "cli/ReportCommand.h"
+
+#include "app/core/ProgramState.h"
+#include "report/DocumentExport.h"
+#include "report/Fonts.h"
+#include "report/MetafileRenderer.h"
+#include "report/RandomSource.h"
+#include "report/ResultsMail.h"
+#include "report/PageModel.h"
+#include "report/PainterRenderer.h"
+#include "report/ReportRecord.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace yq::cli {
+
+namespace {
+
+constexpr const char* kReportUsage =
+    "usage: yq-calc report DESIGN.ini (--pdf OUT.pdf | --export) [--date YYYY-MM-DD]\n";
+
+struct ReportArgs {
+    std::string design;
+    std::string pdf;
+    bool exportDocument = false;
+    std::optional<QDate> date;
+};
+
+// Returns the parsed arguments, or nothing after writing the reason to `err`.
+std::optional<ReportArgs> parse(const std::vector<std::string>& args, std::ostream& err) {
+    ReportArgs parsed;
+    bool haveDesign = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--export") {
+            parsed.exportDocument = true;
+        } else if (arg == "--pdf" || arg == "--date") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                err << "yq-calc: option '" << arg << "' needs a value\n" << kReportUsage;
+                return std::nullopt;
+            }
+            const std::string& value = args[++i];
+            if (arg == "--pdf") {
+                parsed.pdf = value;
+            } else {
+                const QDate date = QDate::fromString(QString::fromStdString(value), Qt::ISODate);
+                if (!date.isValid()) {
+                    err << "yq-calc: invalid date '" << value << "' (expected YYYY-MM-DD)\n";
+                    return std::nullopt;
+                }
+                parsed.date = date;
+            }
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            err << "yq-calc: unknown option '" << arg << "'\n" << kReportUsage;
+            return std::nullopt;
+        } else if (!haveDesign) {
+            parsed.design = arg;
+            haveDesign = true;
+        } else {
+            err << "yq-calc: unexpected argument '" << arg << "'\n" << kReportUsage;
+            return std::nullopt;
+        }
+    }
+    if (!haveDesign || parsed.design.empty()) {
+        err << "yq-calc: report needs a design file\n" << kReportUsage;
+        return std::nullopt;
+    }
+    if (parsed.pdf.empty() && !parsed.exportDocument) {
+        err << "yq-calc: report needs --pdf OUT.pdf or --export\n" << kReportUsage;
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+// Fonts and painting need a GUI application; without one, make an offscreen
+// one for the duration of the command.
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+    if (QCoreApplication::instance()) return nullptr;
+    static int argc = 3;
+    static char arg0[] = "yq-calc";
+    static char arg1[] = "-platform";
+    static char arg2[] = "offscreen";
+    static char* argv[] = {arg0, arg1, arg2, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+int runReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto parsed = parse(args, err);
+    if (!parsed) return 2;
+
+    const QString design = QString::fromStdString(parsed->design);
+    if (!QFileInfo::exists(design)) {
+        // The program itself prints zeros for a missing file; from the command
+        // line a mistyped name is far more likely, so it is refused.
+        err << "yq-calc: design file not found: " << parsed->design << '\n';
+        return 1;
+    }
+    const auto app = ensureGuiApplication();
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        err << "yq-calc: the report needs a GUI application object\n";
+        return 1;
+    }
+    report::installFontSubstitutions();
+
+    report::TodayFunction today;
+    if (parsed->date) today = [d = *parsed->date] { return d; };
+    const report::ReportRecord record = report::loadReportRecord(design, QDir::currentPath(), today);
+    const report::PageModel model = report::buildPageModel(record);
+    if (!parsed->pdf.empty()) {
+        const report::PainterRenderer renderer;
+        QString error;
+        if (!renderer.renderToPdf(model, QString::fromStdString(parsed->pdf), &error)) {
+            err << "yq-calc: " << error.toStdString() << '\n';
+            return 1;
+        }
+    }
+    if (parsed->exportDocument) {
+        // Report mode 1 in the current folder: the document, its HTML page
+        // and the mail's draft, without a mail program.
+        ProgramState state;
+        report::applyToState(record, state);
+        state.reportMode = ReportMode::Export;
+        report::MailContext context;
+        context.workingFolder = QDir::currentPath();
+        bool failed = false;
+        context.notices.error = [&err, &failed](const QString& text) {
+            err << "yq-calc: " << QString(text).replace(u'|', u' ').toStdString() << '\n';
+            failed = true;
+        };
+        // No mail program is asked for: the draft is the mail.
+        context.notices.information = [](const QString&) {};
+        report::SystemRandomSource random;
+        const QList<QByteArray> pages = report::MetafileRenderer().renderPages(model);
+        const report::ExportResult result = report::runDocumentExport(pages, state, context, random);
+        if (result.documentWritten) out << result.documentPath.toStdString() << '\n';
+        if (QFileInfo::exists(result.htmlPath)) out << result.htmlPath.toStdString() << '\n';
+        if (!result.draftPath.isEmpty()) out << result.draftPath.toStdString() << '\n';
+        if (failed || !result.documentWritten || result.draftPath.isEmpty()) return 1;
+    }
+    return 0;
+}
+
+}  // namespace yq::cli

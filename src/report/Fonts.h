@@ -1,0 +1,40 @@
+// Font faces of the report and the families that draw them on this system.
+//
+// The report is laid out for "Arial" and "Arial Rounded MT Bold". Neither is
+// installed on Linux; Liberation Sans has the same metrics as Arial and
+// stands in for both. "Arial Rounded MT Bold" is a bold face by itself, so it
+// is drawn with the bold weight whatever weight the layout asks for.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace yq::report {
+
+inline constexpr const char* kArial = "Arial";
+inline constexpr const char* kArialRoundedBold = "Arial Rounded MT Bold";
+inline constexpr const char* kSubstituteFamily = "Liberation Sans";
+
+// A font as the layout names it.
+struct FontSpec {
+    QString face = QString::fromLatin1(kArial);
+    int points = 10;
+    bool bold = false;
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// The family that draws `face` here ("Arial" -> "Liberation Sans"); other
+// faces are returned unchanged.
+QString mappedFamily(const QString& face);
+
+// Whether the face is drawn bold regardless of the requested weight.
+bool faceIsBold(const QString& face);
+
+// A QFont for `spec` whose em is `pixelSize` logical units high.
+QFont qtFont(const FontSpec& spec, int pixelSize);
+
+// Registers the substitutions with Qt's font matching, so widgets asking for
+// the layout's faces get the stand-in too. Safe to call more than once.
+void installFontSubstitutions();
+
+}  // namespace yq::report

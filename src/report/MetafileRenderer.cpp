@@ -1,0 +1,289 @@
+#include "report/MetafileRenderer.h"
+
+#include <uemf.h>
+#include <uwmf.h>
+
+#include <QPainter>
+#include <QtEndian>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace yq::report {
+
+namespace {
+
+constexpr int kPlaceableSize = 22;
+constexpr int kPenWidth = 14;       // units (0.01 in)
+constexpr int kCaptionIndent = 115;  // group box caption from the box's left edge, units
+constexpr int kCaptionPad = 36;
+
+int toUnits(int thousandths) { return qRound(thousandths * kMetafileUnitsPerInch / 1000.0); }
+
+U_POINT16 point(int x, int y) {
+    U_POINT16 p;
+    p.x = static_cast<int16_t>(x);
+    p.y = static_cast<int16_t>(y);
+    return p;
+}
+
+// Owns the libUEMF writer for one page and frees it on every path.
+class Writer {
+public:
+    Writer() {
+        // libUEMF writes through a FILE; the finished bytes are also kept in
+        // its buffer, which is what we take. Nothing needs the file itself.
+        ok_ = wmf_start("/dev/null", 64 * 1024, 64 * 1024, &track_) == 0 &&
+              wmf_htable_create(32, 32, &handles_) == 0;
+    }
+    ~Writer() {
+        if (track_) wmf_free(&track_);
+        if (handles_) wmf_htable_free(&handles_);
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    bool ok() const { return ok_; }
+    WMFHANDLES* handles() { return handles_; }
+
+    void header(char* rec) {
+        if (!rec || wmf_header_append(reinterpret_cast<U_METARECORD*>(rec), track_, 1) != 0) ok_ = false;
+    }
+    void append(char* rec) {
+        if (!rec || wmf_append(reinterpret_cast<U_METARECORD*>(rec), track_, 1) != 0) ok_ = false;
+    }
+
+    QByteArray finish() {
+        if (!ok_ || wmf_finish(track_) != 0) return {};
+        return QByteArray(track_->buf, static_cast<qsizetype>(track_->used));
+    }
+
+private:
+    WMFTRACK* track_ = nullptr;
+    WMFHANDLES* handles_ = nullptr;
+    bool ok_ = false;
+};
+
+// The header fields libUEMF fills from its own bookkeeping count the
+// placeable header as part of the metafile; set them as readers expect:
+// the size in 16-bit words without the placeable header, and the largest
+// record's size in words.
+void fixMetaHeader(QByteArray& wmf) {
+    if (wmf.size() < kPlaceableSize + 18) return;
+    auto* data = reinterpret_cast<uchar*>(wmf.data());
+    const qsizetype words = (wmf.size() - kPlaceableSize) / 2;
+    quint32 largest = 0;
+    qsizetype offset = kPlaceableSize + 18;
+    while (offset + 6 <= wmf.size()) {
+        const quint32 size = qFromLittleEndian<quint32>(data + offset);
+        if (size < 3 || offset + qsizetype(size) * 2 > wmf.size()) break;
+        largest = std::max(largest, size);
+        offset += qsizetype(size) * 2;
+    }
+    qToLittleEndian<quint32>(static_cast<quint32>(words), data + kPlaceableSize + 6);
+    qToLittleEndian<quint32>(largest, data + kPlaceableSize + 12);
+}
+
+// The image as a 24-bit bottom-up DIB, each row padded to 4 bytes, alpha
+// composed over white.
+std::vector<char> dibPixels(const QImage& source) {
+    QImage img(source.size(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        p.drawImage(0, 0, source);
+    }
+    const int width = img.width();
+    const int height = img.height();
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<char> px(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), 0);
+    for (int y = 0; y < height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(height - 1 - y));
+        char* out = px.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride);
+        for (int x = 0; x < width; ++x) {
+            out[3 * x] = static_cast<char>(qBlue(line[x]));
+            out[3 * x + 1] = static_cast<char>(qGreen(line[x]));
+            out[3 * x + 2] = static_cast<char>(qRed(line[x]));
+        }
+    }
+    return px;
+}
+
+class PageWriter {
+public:
+    explicit PageWriter(Writer& w) : w_(w) {}
+
+    void begin() {
+        U_PAIRF* inches = U_PAIRF_set(kPageWidth / 1000.0f, kPageHeight / 1000.0f);  // allocated by libUEMF
+        w_.header(inches ? U_WMRHEADER_set(inches, kMetafileUnitsPerInch) : nullptr);
+        std::free(inches);
+        w_.append(U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC));
+        w_.append(U_WMRSETWINDOWORG_set(point(0, 0)));
+        w_.append(U_WMRSETWINDOWEXT_set(point(toUnits(kPageWidth), toUnits(kPageHeight))));
+        w_.append(U_WMRSETBKMODE_set(U_TRANSPARENT));
+        w_.append(U_WMRSETBKCOLOR_set(U_RGB(255, 255, 255)));
+        w_.append(U_WMRSETTEXTCOLOR_set(U_RGB(0, 0, 0)));
+        w_.append(U_WMRSETTEXTALIGN_set(U_TA_TOP | U_TA_LEFT | U_TA_NOUPDATECP));
+        textAlign_ = U_TA_LEFT;
+        w_.append(U_WMRSETSTRETCHBLTMODE_set(U_COLORONCOLOR));
+
+        w_.append(wcreatepenindirect_set(&pen_, w_.handles(), U_PEN_set(U_PS_SOLID, kPenWidth, U_RGB(0, 0, 0))));
+        w_.append(wselectobject_set(pen_, w_.handles()));
+        w_.append(wcreatebrushindirect_set(&brush_, w_.handles(), U_WLOGBRUSH_set(U_BS_NULL, U_RGB(0, 0, 0), 0)));
+        w_.append(wselectobject_set(brush_, w_.handles()));
+    }
+
+    void end() {
+        if (font_) w_.append(wdeleteobject_set(&font_, w_.handles()));
+        w_.append(wdeleteobject_set(&brush_, w_.handles()));
+        w_.append(wdeleteobject_set(&pen_, w_.handles()));
+        w_.append(U_WMREOF_set());
+    }
+
+    void text(const QString& text, const FontSpec& font, int x, int y, bool alignRight, bool opaque = false) {
+        if (text.isEmpty()) return;
+        selectFont(font);
+        const uint16_t align = alignRight ? U_TA_RIGHT : U_TA_LEFT;
+        if (align != textAlign_) {
+            w_.append(U_WMRSETTEXTALIGN_set(align | U_TA_TOP | U_TA_NOUPDATECP));
+            textAlign_ = align;
+        }
+        if (opaque) w_.append(U_WMRSETBKMODE_set(U_OPAQUE));
+        QByteArray bytes = toWindows1252(text);  // mutable, NUL-terminated copy for libUEMF
+        w_.append(U_WMRTEXTOUT_set(point(x, y), bytes.data()));
+        if (opaque) w_.append(U_WMRSETBKMODE_set(U_TRANSPARENT));
+    }
+
+    void rectangle(int left, int top, int right, int bottom) {
+        w_.append(U_WMRRECTANGLE_set(U_RECT16_set(point(left, top), point(right, bottom))));
+    }
+
+    void image(const QImage& img, int x, int y, int width, int height) {
+        if (img.isNull()) return;
+        const std::vector<char> px = dibPixels(img);
+        U_BITMAPINFOHEADER header = bitmapinfoheader_set(img.width(), img.height(), 1, 24, U_BI_RGB,
+                                                         static_cast<uint32_t>(px.size()), 0, 0, 0, 0);
+        PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
+        if (!info) return;
+        w_.append(U_WMRSTRETCHDIB_set(point(x, y), point(width, height), point(0, 0),
+                                      point(img.width(), img.height()), U_DIB_RGB_COLORS, U_SRCCOPY, info,
+                                      static_cast<uint32_t>(px.size()), px.data()));
+        std::free(info);
+    }
+
+private:
+    void selectFont(const FontSpec& spec) {
+        if (font_ && spec == current_) return;
+        // The metafile names the layout's own faces; the program that shows
+        // the document picks its own stand-in where a face is missing.
+        QByteArray face = spec.face.toLatin1().left(31);
+        U_FONT* f = U_FONT_set(static_cast<int16_t>(-toUnits(qRound(spec.points * 1000.0 / 72.0))), 0, 0, 0,
+                               (spec.bold || faceIsBold(spec.face)) ? U_FW_BOLD : U_FW_NORMAL, 0, 0, 0,
+                               U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
+                               U_VARIABLE_PITCH | U_FF_SWISS, face.data());
+        if (!f) return;
+        uint32_t created = 0;
+        w_.append(wcreatefontindirect_set(&created, w_.handles(), f));
+        std::free(f);
+        w_.append(wselectobject_set(created, w_.handles()));
+        if (font_) w_.append(wdeleteobject_set(&font_, w_.handles()));
+        font_ = created;
+        current_ = spec;
+    }
+
+    Writer& w_;
+    uint32_t pen_ = 0;
+    uint32_t brush_ = 0;
+    uint32_t font_ = 0;
+    FontSpec current_;
+    uint16_t textAlign_ = U_TA_LEFT;
+};
+
+}  // namespace
+
+QByteArray toWindows1252(const QString& text) {
+    // Code points of 0x80..0x9F in Windows-1252 (0 where the code page has none).
+    static constexpr char16_t k80[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.append(static_cast<char>(u));
+            continue;
+        }
+        char mapped = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (k80[i] != 0 && k80[i] == u) {
+                mapped = static_cast<char>(0x80 + i);
+                break;
+            }
+        }
+        out.append(mapped);
+    }
+    return out;
+}
+
+MetafileRenderer::MetafileRenderer(ImageSource images, int imageDpi)
+    : images_(std::move(images)), imageDpi_(imageDpi > 0 ? imageDpi : kMetafileImageDpi) {}
+
+QByteArray MetafileRenderer::renderPage(const Page& page) const {
+    Writer writer;
+    if (!writer.ok()) return {};
+    PageWriter out(writer);
+    out.begin();
+    for (const PageItem& item : page.items) {
+        // Edges are converted, not sizes, so that boxes that share an edge
+        // on the page share it in the metafile.
+        const int x = toUnits(item.rect.x());
+        const int y = toUnits(item.rect.y());
+        const int w = toUnits(item.rect.x() + item.rect.width()) - x;
+        const int h = toUnits(item.rect.y() + item.rect.height()) - y;
+        switch (item.kind) {
+        case ItemKind::Text:
+        case ItemKind::Value: {
+            const bool right = item.align == HAlign::Right && w > 0;
+            out.text(item.text, item.font, right ? x + w : x, y, right);
+            break;
+        }
+        case ItemKind::Frame:
+            out.rectangle(x, y, x + w, y + h);
+            break;
+        case ItemKind::GroupBox: {
+            const int half = toUnits(lineHeight(item.font.points)) / 2;
+            out.rectangle(x, y + half, x + w, y + h);
+            if (!item.text.isEmpty()) {
+                // The caption is written on a white background so that it
+                // interrupts the box's top line, padded by one space each side.
+                out.text(QLatin1Char(' ') + item.text + QLatin1Char(' '), item.font, x + kCaptionIndent - kCaptionPad,
+                         y, false, true);
+            }
+            break;
+        }
+        case ItemKind::Image: {
+            if (!images_) break;
+            const QSize pixels(qMax(1, qRound(item.rect.width() * imageDpi_ / 1000.0)),
+                               qMax(1, qRound(item.rect.height() * imageDpi_ / 1000.0)));
+            out.image(images_(item.text, pixels), x, y, w, h);
+            break;
+        }
+        }
+    }
+    out.end();
+    QByteArray wmf = writer.finish();
+    fixMetaHeader(wmf);
+    return wmf;
+}
+
+QList<QByteArray> MetafileRenderer::renderPages(const PageModel& model) const {
+    QList<QByteArray> pages;
+    pages.reserve(model.pages.size());
+    for (const Page& page : model.pages) pages.append(renderPage(page));
+    return pages;
+}
+
+}  // namespace yq::report

@@ -1,0 +1,238 @@
+#include "report/PageModel.h"
+
+#include "report/Picture.h"
+
+#include <QtMath>
+
+namespace yq::report {
+
+namespace {
+
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+FontSpec arial(int points, bool bold = false) { return {QString::fromLatin1(kArial), points, bold}; }
+FontSpec rounded(int points, bool bold) { return {QString::fromLatin1(kArialRoundedBold), points, bold}; }
+
+// Header items are placed relative to the header band.
+QRect inHeader(int x, int y, int width, int height) {
+    return {kHeaderOrigin.x() + x, kHeaderOrigin.y() + y, width, height};
+}
+
+PageItem label(const QString& text, int x, int y, const FontSpec& font = arial(10)) {
+    PageItem item;
+    item.kind = ItemKind::Text;
+    item.name = text;
+    item.text = text;
+    item.font = font;
+    item.rect = inHeader(x, y, 0, lineHeight(font.points));
+    return item;
+}
+
+// A value field of the header: bold Arial 10 unless told otherwise, as wide
+// as its picture unless the layout gives a size, right-aligned in its box.
+PageItem value(const QString& name, const Decimal& v, std::string_view picture, int x, int y,
+               const FontSpec& font = arial(10, true), QSize size = {}) {
+    PageItem item;
+    item.kind = ItemKind::Value;
+    item.name = name;
+    item.picture = latin1(picture);
+    item.text = formatNumeric(v, picture);
+    item.font = font;
+    item.align = HAlign::Right;
+    if (!size.isValid()) {
+        const auto parsed = parseNumericPicture(picture);
+        size = {digitsWidth(parsed ? parsed->width : 10, font.points), lineHeight(font.points)};
+    }
+    item.rect = inHeader(x, y, size.width(), size.height());
+    return item;
+}
+
+PageItem groupBox(const QString& caption, int x, int y, int width, int height) {
+    PageItem item;
+    item.kind = ItemKind::GroupBox;
+    item.name = caption;
+    item.text = caption;
+    item.font = arial(10);
+    item.rect = inHeader(x, y, width, height);
+    return item;
+}
+
+PageItem image(const QString& fileName, int x, int y, int width, int height) {
+    PageItem item;
+    item.kind = ItemKind::Image;
+    item.name = fileName;
+    item.text = fileName;
+    item.rect = inHeader(x, y, width, height);
+    return item;
+}
+
+QList<PageItem> headerItems(const ReportRecord& r) {
+    QList<PageItem> items;
+    items.reserve(80);
+    auto pic = [](const char* key) { return reportPicture(key); };
+
+    PageItem frame;
+    frame.kind = ItemKind::Frame;
+    frame.name = QStringLiteral("frame");
+    frame.rect = inHeader(115, 31, 6740, 594);
+    items.append(frame);
+
+    items.append(label(QStringLiteral("YQ *Star* Antenna designed for"), 323, 177, rounded(18, true)));
+    items.append(value(QStringLiteral("F"), r.F, pic("F"), 4521, 177, rounded(18, false), {1448, 333}));
+    PageItem mhz = label(QStringLiteral("Mhz"), 6021, 177, rounded(18, false));
+    mhz.rect.setSize({688, 333});
+    items.append(mhz);
+
+    items.append(label(QStringLiteral("All linear measurements are in"), 813, 719, arial(8, true)));
+    PageItem unit;
+    unit.kind = ItemKind::Value;
+    unit.name = QStringLiteral("unit text");
+    unit.text = r.unitText;
+    unit.picture = QStringLiteral("s8");
+    unit.font = arial(8, true);
+    unit.rect = inHeader(2635, 719, 604, 208);
+    items.append(unit);
+
+    items.append(image(QStringLiteral("YQ_logo_small.gif"), 1427, 990, 958, 1510));
+    items.append(image(QStringLiteral("starYQ.bmp"), 292, 2510, 3302, 3333));
+
+    items.append(groupBox(QStringLiteral("Cylinders"), 4073, 677, 2781, 2052));
+    items.append(groupBox(QStringLiteral("Tuning Coil"), 4073, 3156, 2781, 1542));
+    items.append(groupBox(QStringLiteral("Phasing Coil"), 4073, 4750, 2781, 865));
+    items.append(groupBox(QStringLiteral("Source Coil"), 4073, 5604, 2781, 896));
+
+    struct Row {
+        const char* label;
+        int labelX, labelY;
+        const char* key;
+        int fieldX, fieldY;
+    };
+    static constexpr Row rows[] = {
+        {"Cylinder Diameter", 4750, 865, "CD", 5917, 865},
+        {"Length to Diameter Ratio", 4323, 1052, "LD", 5917, 1052},
+        {"Cylinder Length", 4885, 1240, "CCL", 5917, 1240},
+        {"Cylinder Spacing", 4802, 1427, nullptr, 6125, 1427},  // CD through "n-7.2"
+        {"Cylinder Capacitance in pFd", 4125, 1615, "C", 5917, 1615},
+        {"Reactance (XC) Ohms", 4479, 1802, "XC", 5917, 1802},
+        {"Radiation Resistance Ohms", 4135, 1979, "MRR", 5917, 1979},
+        {"+/- 3db Bandwidth in kHz", 4302, 2156, "BW", 5896, 2156},
+        {"Antenna 'Q'", 5135, 2333, "Q", 5917, 2333},
+        {"Antenna Length inc Coils", 4313, 2510, "TL", 5917, 2510},
+        {"Wire diameter for all Coils", 4271, 2760, "WD", 5979, 2750},
+        {"Wire Spacing for Coils", 4479, 2938, "SP", 5979, 2938},
+        {"Tuning Coil Diameter", 4573, 3365, "CCD", 5917, 3365},
+        {"Tuning Coil Inductance uH", 4250, 3573, "CI", 5917, 3573},
+        {"Number of Turns", 4833, 3781, "NT", 5917, 3781},
+        {"Coil Length", 5146, 3990, "CL", 5917, 3990},
+        {"Coil Wire Length", 4823, 4198, "LW", 5917, 4198},
+        {"Capacitance Factor", 4646, 4406, "FAC", 5917, 4406},
+        {"Phase Coil diameter", 4604, 4938, "PCCD", 5917, 4938},
+        {"Number of Turns", 4833, 5125, "PCNT", 5917, 5125},
+        {"Wire Length", 5094, 5313, "LPW", 5917, 5313},
+        {"Source Coil Diameter", 4542, 5813, "SCD", 5917, 5813},
+        {"Source Coil Turns", 4750, 6021, "SCT", 5917, 6021},
+        {"Source Coil Wire Length", 4354, 6240, "SCWL", 5917, 6240},
+    };
+    for (const Row& row : rows) {
+        items.append(label(QString::fromLatin1(row.label), row.labelX, row.labelY));
+        if (row.key) {
+            items.append(value(QString::fromLatin1(row.key), *r.field(row.key), pic(row.key), row.fieldX,
+                               row.fieldY));
+        } else {
+            items.append(value(QStringLiteral("CD spacing"), r.CD, "n-7.2", row.fieldX, row.fieldY));
+        }
+    }
+
+    static constexpr const char* notes[] = {
+        "Cylinders should be made from non ferrous metals to reduce losses.",
+        "Spacing between cylinders is critical to success.",
+        "Spacing between lower cylinder and top of tuning coil should equal cylinder diameter.",
+        "Wire from bottom of Tuning Coil must run up the inside edge of the lower cylinder.",
+        "Wire from top of Tuning Coil must run up the centre of the lower cylinder.",
+        "Coil formers (the pipe) should be tested in a microwave oven for heating with RF excitation.",
+        "If it gets hot in the MW then do not use it as it is absorbing RF energy.",
+        "When completed the entire antenna should be waterproofed.",
+        "Follow the instructions in Brannoc's Book on setting up for maximum radiation and minimum VSWR.",
+    };
+    static constexpr int noteY[] = {6635, 6823, 7010, 7198, 7385, 7573, 7760, 7948, 8135};
+    for (std::size_t i = 0; i < std::size(notes); ++i) {
+        items.append(label(QString::fromLatin1(notes[i]), 302, noteY[i]));
+    }
+    return items;
+}
+
+}  // namespace
+
+int lineHeight(int points) { return qRound(points * 1000.0 / 72.0 * 1.15); }
+
+int digitsWidth(int characters, int points) { return qRound(characters * points * 1000.0 / 72.0 * 0.556); }
+
+const PageItem* Page::find(ItemKind kind, const QString& name) const {
+    for (const PageItem& item : items) {
+        if (item.kind == kind && item.name == name) return &item;
+    }
+    return nullptr;
+}
+
+QList<const PageItem*> Page::findAll(const QString& name) const {
+    QList<const PageItem*> found;
+    for (const PageItem& item : items) {
+        if (item.name == name) found.append(&item);
+    }
+    return found;
+}
+
+PageModelBuilder::PageModelBuilder(const ReportRecord& record, const QLocale& locale)
+    : header_(headerItems(record)), dateText_(locale.toString(record.printDate, QLocale::ShortFormat)) {}
+
+void PageModelBuilder::newPage() {
+    Page page;
+    page.items = header_;
+    model_.pages.append(std::move(page));
+    used_ = 0;
+}
+
+void PageModelBuilder::addDetail(const QString& designer) {
+    if (model_.pages.isEmpty() || used_ + kDetailHeight > kBodyArea.height()) newPage();
+    const int bandX = kBodyArea.x();
+    const int bandY = kBodyArea.y() + used_;
+    auto item = [&](ItemKind kind, const QString& name, const QString& text, const QString& picture, int x,
+                     int width) {
+        PageItem it;
+        it.kind = kind;
+        it.band = Band::Detail;
+        it.name = name;
+        it.text = text;
+        it.picture = picture;
+        it.font = arial(10);
+        it.rect = QRect(bandX + x, bandY - 10, width, 208);
+        return it;
+    };
+    QList<PageItem>& items = model_.pages.last().items;
+    items.append(item(ItemKind::Text, QStringLiteral("Print Date:"), QStringLiteral("Print Date:"), {}, 281, 646));
+    items.append(item(ItemKind::Value, QStringLiteral("print date"), dateText_, QStringLiteral("d17"), 1104, 740));
+    items.append(item(ItemKind::Text, QStringLiteral("Designed By:"), QStringLiteral("Designed By:"), {}, 2240, 813));
+    items.append(item(ItemKind::Value, QStringLiteral("designer"), designer.left(40), QStringLiteral("s40"), 3198,
+                      2760));
+    used_ += kDetailHeight;
+    ++details_;
+}
+
+PageModel PageModelBuilder::finish() {
+    if (model_.pages.isEmpty()) newPage();
+    PageModel done = std::move(model_);
+    model_ = PageModel{};
+    used_ = 0;
+    details_ = 0;
+    return done;
+}
+
+PageModel buildPageModel(const ReportRecord& record, const QLocale& locale) {
+    PageModelBuilder builder(record, locale);
+    for (const QString& designer : record.designers) builder.addDetail(designer);
+    return builder.finish();
+}
+
+}  // namespace yq::report

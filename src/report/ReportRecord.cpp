@@ -1,0 +1,93 @@
+#include "report/ReportRecord.h"
+
+#include "app/core/ProgramState.h"
+#include "app/core/UserFile.h"
+#include "design/DesignRecord.h"
+#include "files/DesignFile.h"
+#include "platform/PrivateProfile.h"
+
+#include <array>
+
+namespace yq::report {
+
+namespace {
+
+using R = ReportRecord;
+
+constexpr std::array<ReportKey, 23> kFileKeys{{
+    {"F", &R::F, "n-12.4"},     {"CD", &R::CD, "n-10.2"},   {"LD", &R::LD, "n-10.2"},
+    {"C", &R::C, "n-10.2"},     {"XC", &R::XC, "n-10.2"},   {"BW", &R::BW, "n-10"},
+    {"Q", &R::Q, "n-10.2"},     {"TL", &R::TL, "n-10.2"},   {"WD", &R::WD, "n-9.4"},
+    {"SP", &R::SP, "n-9.4"},    {"CI", &R::CI, "n-10.2"},   {"NT", &R::NT, "n-10.2"},
+    {"CL", &R::CL, "n-10.2"},   {"LW", &R::LW, "n-10.2"},   {"CCL", &R::CCL, "n-10.2"},
+    {"CCD", &R::CCD, "n-10.2"}, {"LPW", &R::LPW, "n-10.2"}, {"PCCD", &R::PCCD, "n-10.2"},
+    {"PCNT", &R::PCNT, "n-10.2"}, {"FAC", &R::FAC, "n-10.2"}, {"SCT", &R::SCT, "n-10.2"},
+    {"SCD", &R::SCD, "n-10.2"}, {"MRR", &R::MRR, "n-10.2"},
+}};
+
+constexpr ReportKey kSourceCoilWireLength{"SCWL", &R::SCWL, "n-10.2"};
+
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString withoutTrailingBlanks(const QString& text) {
+    qsizetype n = text.size();
+    while (n > 0 && text.at(n - 1) == QLatin1Char(' ')) --n;
+    return text.left(n);
+}
+
+}  // namespace
+
+std::span<const ReportKey> reportFileKeys() { return kFileKeys; }
+
+std::string_view reportPicture(std::string_view key) {
+    for (const ReportKey& k : kFileKeys) {
+        if (equalsIgnoreCase(k.key, key)) return k.picture;
+    }
+    if (equalsIgnoreCase(kSourceCoilWireLength.key, key)) return kSourceCoilWireLength.picture;
+    return {};
+}
+
+const DecimalField* ReportRecord::field(std::string_view key) const {
+    for (const ReportKey& k : kFileKeys) {
+        if (equalsIgnoreCase(k.key, key)) return &(this->*k.member);
+    }
+    if (equalsIgnoreCase(kSourceCoilWireLength.key, key)) return &SCWL;
+    return nullptr;
+}
+
+Decimal sourceCoilWireLength(const Decimal& scd, const Decimal& sct) { return scd * sct * pi(); }
+
+ReportRecord loadReportRecord(const QString& designPath, const QString& userFolder,
+                              const TodayFunction& today) {
+    ReportRecord record;
+    const QString path = withoutTrailingBlanks(designPath);
+    platform::ProfileFile file;
+    // Like the profile calls, an empty or over-long path reads nothing.
+    if (!path.isEmpty() && path.size() <= platform::kProfilePathLimit) file.load(path);
+    const QString section = QString::fromLatin1(kDesignSection);
+    for (const ReportKey& k : kFileKeys) {
+        (record.*k.member) = parseDesignValue(file.value(section, latin1(k.key)));
+    }
+    // The unit flag is a byte: the whole number read goes into it as a byte.
+    const BigInt whole = parseDesignValue(file.value(section, QStringLiteral("metric"))).truncated();
+    constexpr long long kLimit = 1000000000LL;
+    const long long clamped = whole > kLimit ? kLimit : whole < -kLimit ? -kLimit : whole.convert_to<long long>();
+    record.metric = static_cast<int>(static_cast<unsigned long long>(clamped) & 0xFFu);
+
+    record.SCWL = sourceCoilWireLength(record.SCD, record.SCT);
+    record.unitText = record.metric == 1 ? QStringLiteral("mm") : QStringLiteral("inches");
+    record.printDate = today ? today() : QDate::currentDate();
+
+    const UserFile users(userFolder);
+    for (const UserRecord& user : users.inKeyOrder()) record.designers.append(user.user);
+    return record;
+}
+
+void applyToState(const ReportRecord& record, ProgramState& state) {
+    state.metric = record.metric;
+    if (!record.designers.isEmpty()) state.userRecord = record.designers.last();
+}
+
+}  // namespace yq::report

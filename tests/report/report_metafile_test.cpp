@@ -1,0 +1,286 @@
+#include "report/MetafileRenderer.h"
+#include "ReportTestSupport.h"
+
+#include <QSet>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace yq::report {
+namespace {
+
+using test::ensureGuiApp;
+using test::reportData;
+using test::UserFolder;
+
+// Record functions of the metafile format.
+constexpr quint16 kSetMapMode = 0x0103;
+constexpr quint16 kSetWindowOrg = 0x020B;
+constexpr quint16 kSetWindowExt = 0x020C;
+constexpr quint16 kSetTextAlign = 0x012E;
+constexpr quint16 kTextOut = 0x0521;
+constexpr quint16 kRectangle = 0x041B;
+constexpr quint16 kCreateFont = 0x02FB;
+constexpr quint16 kStretchDib = 0x0F43;
+constexpr quint16 kEof = 0x0000;
+
+quint16 u16(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+qint16 s16(const QByteArray& b, qsizetype at) { return qFromLittleEndian<qint16>(b.constData() + at); }
+quint32 u32(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+
+struct Record {
+    quint16 function;
+    QByteArray params;  // the parameters after the 6-byte record head
+    qint16 param(int i) const { return s16(params, 2 * i); }
+};
+
+// Walks the records after the placeable and the metafile headers; fails the
+// test when a size does not add up.
+QList<Record> records(const QByteArray& wmf) {
+    QList<Record> out;
+    qsizetype at = 22 + 18;
+    while (at < wmf.size()) {
+        EXPECT_LE(at + 6, wmf.size());
+        if (at + 6 > wmf.size()) break;
+        const quint32 words = u32(wmf, at);
+        EXPECT_GE(words, 3u);
+        EXPECT_LE(at + qsizetype(words) * 2, wmf.size());
+        if (words < 3 || at + qsizetype(words) * 2 > wmf.size()) break;
+        out.append({u16(wmf, at + 4), wmf.mid(at + 6, qsizetype(words) * 2 - 6)});
+        at += qsizetype(words) * 2;
+    }
+    EXPECT_EQ(at, wmf.size());
+    return out;
+}
+
+// TEXTOUT: length, the string (padded to even), y, x.
+struct Text {
+    QByteArray text;
+    int x, y;
+};
+Text textOf(const Record& r) {
+    const int length = r.param(0);
+    const QByteArray text = r.params.mid(2, length);
+    const int padded = (length + 1) & ~1;
+    return {text, s16(r.params, 2 + padded + 2), s16(r.params, 2 + padded)};
+}
+
+std::optional<Text> findText(const QList<Record>& recs, const QByteArray& text, int* index = nullptr) {
+    for (int i = 0; i < recs.size(); ++i) {
+        if (recs[i].function != kTextOut) continue;
+        const Text t = textOf(recs[i]);
+        if (t.text == text) {
+            if (index) *index = i;
+            return t;
+        }
+    }
+    return std::nullopt;
+}
+
+// By hand: page positions (thousandths of an inch) times 1.44, rounded.
+int units(double thousandths) { return qRound(thousandths * 1.44); }
+
+class MetafileTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ensureGuiApp(); }
+
+    static PageModel pages(const QStringList& users, const char* design = "726.ini") {
+        UserFolder folder(users);
+        const ReportRecord r = loadReportRecord(reportData(design), folder.path(), [] { return QDate(2025, 3, 14); });
+        return buildPageModel(r, QLocale(QLocale::English, QLocale::UnitedKingdom));
+    }
+    static ImageSource solid() {
+        return [](const QString&, const QSize& size) {
+            QImage img(size, QImage::Format_RGB32);
+            img.fill(QColor(10, 20, 30));
+            return img;
+        };
+    }
+};
+
+TEST_F(MetafileTest, PlaceableHeaderFramesThePage) {
+    const QByteArray wmf = MetafileRenderer(solid()).renderPage(pages({"Amy"}).pages.front());
+    ASSERT_GT(wmf.size(), 22 + 18);
+    EXPECT_EQ(u32(wmf, 0), 0x9AC6CDD7u);  // key
+    EXPECT_EQ(u16(wmf, 4), 0);            // handle
+    EXPECT_EQ(s16(wmf, 6), 0);            // left
+    EXPECT_EQ(s16(wmf, 8), 0);            // top
+    EXPECT_EQ(s16(wmf, 10), 11520);       // right: 8.000 in at 1440 per inch
+    EXPECT_EQ(s16(wmf, 12), 16832);       // bottom: 11.689 in
+    EXPECT_EQ(u16(wmf, 14), 1440);        // units per inch
+    EXPECT_EQ(u32(wmf, 16), 0u);          // reserved
+    quint16 checksum = 0;
+    for (int i = 0; i < 10; ++i) checksum ^= u16(wmf, 2 * i);
+    EXPECT_EQ(u16(wmf, 20), checksum);
+}
+
+TEST_F(MetafileTest, MetafileHeaderCountsTheMetafileOnly) {
+    const QByteArray wmf = MetafileRenderer(solid()).renderPage(pages({"Amy"}).pages.front());
+    const qsizetype h = 22;
+    EXPECT_EQ(u16(wmf, h), 1);           // in a file
+    EXPECT_EQ(u16(wmf, h + 2), 9);       // header words
+    EXPECT_EQ(u16(wmf, h + 4), 0x0300);  // version
+    EXPECT_EQ(u32(wmf, h + 6), quint32((wmf.size() - 22) / 2));
+    const QList<Record> recs = records(wmf);
+    ASSERT_FALSE(recs.isEmpty());
+    quint32 largest = 0;
+    for (const Record& r : recs) largest = std::max<quint32>(largest, quint32(r.params.size() + 6) / 2);
+    EXPECT_EQ(u32(wmf, h + 12), largest);
+    EXPECT_GE(u16(wmf, h + 10), 3);  // pen, brush and a font at least
+    EXPECT_EQ(recs.back().function, kEof);
+}
+
+TEST_F(MetafileTest, AnisotropicMappingWithThePageAsWindow) {
+    const QList<Record> recs = records(MetafileRenderer(solid()).renderPage(pages({}).pages.front()));
+    ASSERT_GE(recs.size(), 3);
+    EXPECT_EQ(recs[0].function, kSetMapMode);
+    EXPECT_EQ(recs[0].param(0), 8);  // anisotropic
+    EXPECT_EQ(recs[1].function, kSetWindowOrg);
+    EXPECT_EQ(recs[1].param(0), 0);
+    EXPECT_EQ(recs[1].param(1), 0);
+    EXPECT_EQ(recs[2].function, kSetWindowExt);
+    EXPECT_EQ(recs[2].param(0), 16832);  // y first
+    EXPECT_EQ(recs[2].param(1), 11520);
+}
+
+TEST_F(MetafileTest, TextsAtTheirPlaces) {
+    const QList<Record> recs = records(MetafileRenderer(solid()).renderPage(pages({"Amy VK2ABC"}).pages.front()));
+    const struct {
+        const char* text;
+        double x, y;  // left-aligned: left edge; right-aligned: right edge
+    } texts[] = {
+        {"YQ *Star* Antenna designed for", 813, 1198},
+        {"Cylinder Diameter", 5240, 1886},
+        {"Source Coil Wire Length", 4844, 7261},
+        {"inches", 3125, 1740},
+        {"Follow the instructions in Brannoc's Book on setting up for maximum radiation and minimum VSWR.", 792, 9156},
+        {"Print Date:", 781, 9667},
+        {"14/03/2025", 1604, 9667},
+        {"Amy VK2ABC", 3698, 9667},
+        {"7.1500", 5011 + 1448, 1198},  // right-aligned in its 1448 box
+        {"24.00", 6407 + 772, 7261},    // SCWL: 10 digits of Arial 10 = 772
+        {"1,587.69", 6407 + 772, 2823},
+    };
+    for (const auto& t : texts) {
+        const auto found = findText(recs, t.text);
+        ASSERT_TRUE(found.has_value()) << t.text;
+        EXPECT_NEAR(found->x, units(t.x), 1) << t.text;
+        EXPECT_NEAR(found->y, units(t.y), 1) << t.text;
+    }
+}
+
+TEST_F(MetafileTest, ValuesAreRightAlignedLabelsLeftAligned) {
+    const QList<Record> recs = records(MetafileRenderer(solid()).renderPage(pages({}).pages.front()));
+    auto alignBefore = [&](const QByteArray& text) {
+        int index = -1;
+        EXPECT_TRUE(findText(recs, text, &index).has_value()) << text.constData();
+        int align = 0;  // the initial alignment (left, top)
+        for (int i = 0; i < index; ++i) {
+            if (recs[i].function == kSetTextAlign) align = recs[i].param(0);
+        }
+        return align;
+    };
+    EXPECT_EQ(alignBefore("7.1500") & 0x06, 0x02);            // right
+    EXPECT_EQ(alignBefore("2.50") & 0x06, 0x02);
+    EXPECT_EQ(alignBefore("Cylinder Diameter") & 0x06, 0x00);  // left
+    EXPECT_EQ(alignBefore("Cylinder Diameter") & 0x18, 0x00);  // top
+}
+
+TEST_F(MetafileTest, FrameAndGroupBoxesAreRectangles) {
+    const QList<Record> recs = records(MetafileRenderer(solid()).renderPage(pages({}).pages.front()));
+    QList<QRect> rects;  // RECTANGLE: bottom, right, top, left
+    for (const Record& r : recs) {
+        if (r.function == kRectangle) rects.append(QRect(QPoint(r.param(3), r.param(2)), QPoint(r.param(1), r.param(0))));
+    }
+    ASSERT_EQ(rects.size(), 5);
+    // The title frame: (605, 1052) to (7345, 1646).
+    EXPECT_EQ(rects[0].left(), units(605));
+    EXPECT_EQ(rects[0].top(), units(1052));
+    EXPECT_EQ(rects[0].right(), units(7345));
+    EXPECT_EQ(rects[0].bottom(), units(1646));
+    // The group boxes hang from half a caption line below their top, down
+    // to their bottom: Cylinders (4563, 1698) 2781 x 2052.
+    EXPECT_EQ(rects[1].left(), units(4563));
+    EXPECT_EQ(rects[1].right(), units(4563 + 2781));
+    EXPECT_EQ(rects[1].bottom(), units(1698 + 2052));
+    EXPECT_GT(rects[1].top(), units(1698));
+    EXPECT_LT(rects[1].top(), units(1698 + 160));
+    // Source Coil (4563, 6625) 2781 x 896.
+    EXPECT_EQ(rects[4].bottom(), units(6625 + 896));
+    // Captions are written over the box's top line.
+    const auto caption = findText(recs, " Tuning Coil ");
+    ASSERT_TRUE(caption.has_value());
+    EXPECT_EQ(caption->y, units(4177));
+}
+
+TEST_F(MetafileTest, FontsNameTheLayoutsFaces) {
+    const QList<Record> recs = records(MetafileRenderer(solid()).renderPage(pages({}).pages.front()));
+    QSet<QString> fonts;
+    for (const Record& r : recs) {
+        if (r.function != kCreateFont) continue;
+        // Height, width, escapement, orientation, weight, 8 bytes, face.
+        const QByteArray face = r.params.mid(18);
+        fonts.insert(QStringLiteral("%1 %2 %3")
+                         .arg(QString::fromLatin1(face.left(face.indexOf('\0'))))
+                         .arg(r.param(0))
+                         .arg(r.param(4)));
+    }
+    // 10 pt = 200 units (1440 per inch), 18 pt = 360, 8 pt = 160.
+    EXPECT_TRUE(fonts.contains("Arial -200 400")) << fonts.values().join(", ").toStdString();
+    EXPECT_TRUE(fonts.contains("Arial -200 700"));
+    EXPECT_TRUE(fonts.contains("Arial -160 700"));
+    EXPECT_TRUE(fonts.contains("Arial Rounded MT Bold -360 700"));
+}
+
+TEST_F(MetafileTest, ImagesAreStretchedBitmaps) {
+    const QList<Record> recs = records(MetafileRenderer(solid(), 120).renderPage(pages({}).pages.front()));
+    QList<Record> dibs;
+    for (const Record& r : recs) {
+        if (r.function == kStretchDib) dibs.append(r);
+    }
+    ASSERT_EQ(dibs.size(), 2);
+    // rop (2 words), usage, source height, width, y, x, destination height,
+    // width, y, x, then the bitmap header.
+    const Record& logo = dibs[0];
+    EXPECT_EQ(u32(logo.params, 0), 0x00CC0020u);  // copy
+    EXPECT_EQ(logo.param(3), 181);                // 1510 thousandths at 120 dpi
+    EXPECT_EQ(logo.param(4), 115);                // 958 thousandths
+    EXPECT_EQ(logo.param(7), units(1510));
+    EXPECT_EQ(logo.param(8), units(958));
+    EXPECT_EQ(logo.param(9), units(2011));
+    EXPECT_EQ(logo.param(10), units(1917));
+    const QByteArray bmi = logo.params.mid(22);
+    EXPECT_EQ(u32(bmi, 0), 40u);   // header size
+    EXPECT_EQ(u32(bmi, 4), 115u);  // width
+    EXPECT_EQ(u32(bmi, 8), 181u);  // height, bottom-up
+    EXPECT_EQ(u16(bmi, 14), 24);   // bits
+    // Rows of 115 pixels take 345 bytes, padded to 348; colour as blue, green, red.
+    EXPECT_EQ(bmi.size(), 40 + 348 * 181);
+    EXPECT_EQ(quint8(bmi[40]), 30);
+    EXPECT_EQ(quint8(bmi[41]), 20);
+    EXPECT_EQ(quint8(bmi[42]), 10);
+}
+
+TEST_F(MetafileTest, NoImageWithoutAnImageSource) {
+    const QList<Record> recs = records(MetafileRenderer(ImageSource()).renderPage(pages({}).pages.front()));
+    for (const Record& r : recs) EXPECT_NE(r.function, kStretchDib);
+}
+
+TEST_F(MetafileTest, OnePagePerUserRecord) {
+    const QList<QByteArray> wmfs = MetafileRenderer(solid()).renderPages(pages({"Amy VK2ABC", "Zed ZL1AAA"}));
+    ASSERT_EQ(wmfs.size(), 2);
+    EXPECT_TRUE(findText(records(wmfs[0]), "Amy VK2ABC").has_value());
+    EXPECT_TRUE(findText(records(wmfs[1]), "Zed ZL1AAA").has_value());
+    EXPECT_FALSE(findText(records(wmfs[1]), "Amy VK2ABC").has_value());
+}
+
+TEST(Windows1252, WesternTextKeepsItsCharacters) {
+    EXPECT_EQ(toWindows1252(QStringLiteral("Zo\u00eb \u20ac5 \u2013 \u201cok\u201d")),
+              QByteArray("Zo\xeb \x80" "5 \x96 \x93ok\x94"));
+    EXPECT_EQ(toWindows1252(QStringLiteral("\u4e2d")), QByteArray("?"));
+}
+
+}  // namespace
+}  // namespace yq::report
