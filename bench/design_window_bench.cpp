@@ -35,7 +35,7 @@ void BM_ReCalcKeyToRepaint(benchmark::State& state) {
     yq::DesignWindow window(yq::UnitSystemDescription::imperial(), services, programState);
     window.open();
     window.activateWindow();
-    QTest::qWaitForWindowActive(&window);
+    if (!QTest::qWaitForWindowActive(&window)) state.SkipWithError("window not active");
     QCoreApplication::processEvents();
     for (auto _ : state) {
         QTest::keyClick(window.windowHandle(), Qt::Key_F3);

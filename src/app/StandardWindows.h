@@ -1,0 +1,18 @@
+// The main menu's windows as the program runs them: the pictures and About
+// windows and the user list. The design windows are added by whoever
+// provides them (MainWindowServices::openDesignWindow).
+#pragma once
+
+#include "app/MainWindow.h"
+
+namespace yq {
+
+class Confirmation;
+class ErrorReporter;
+class UserFileService;
+
+// The services must outlive the returned functions.
+MainWindowServices standardMainWindows(ErrorReporter& errors, Confirmation& confirmation,
+                                       const UserFileService& users);
+
+}  // namespace yq

@@ -1,0 +1,47 @@
+// The YQ design calculator: sets up the program's services, runs the main
+// window and shuts down in order.
+
+#include "app/ErrorReporter.h"
+#include "app/StandardWindows.h"
+#include "app/Startup.h"
+#include "app/core/ProgramState.h"
+#include "platform/DesktopParameters.h"
+#include "platform/EmbeddedImages.h"
+#include "platform/DesktopHandlers.h"
+#include "windows/DesignWindowRuntime.h"
+#include "windows/DialogUnits.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    // The runtime and the window engine. The command line stays available
+    // through QCoreApplication::arguments() (the link traces read it).
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("yq"));
+    QApplication::setApplicationVersion(QStringLiteral("5.091"));
+    QApplication::setDesktopFileName(QStringLiteral("yq"));
+    QApplication::setWindowIcon(QIcon(yq::platform::applicationIconPath()));
+    // The program ends when the main window's procedure returns, not when
+    // its last window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    yq::windows::installWindowFontSubstitutions();
+
+    yq::ProgramState state;
+    yq::MessageBoxErrorReporter errors;
+    yq::MessageBoxConfirmation confirmation;
+    yq::WorkingFolderUserFiles users;
+    yq::SettingsFileStore settings;
+    const auto desktop = yq::platform::systemDesktopParameters();
+
+    yq::platform::DesktopPlatform platform;
+
+    yq::MainWindowServices windows = yq::standardMainWindows(errors, confirmation, users);
+    windows.openDesignWindow = [&](yq::UnitSystem system, QWidget* parent) {
+        yq::runDesignWindow(system, state, platform, parent, &errors);
+    };
+
+    yq::Startup startup({errors, users, settings, *desktop, [&] { yq::runMain(windows, errors); }});
+    startup.run();
+    return 0;
+}
