@@ -127,6 +127,16 @@ QByteArray rtfPictureStart(const QByteArray& scaleText, qint64 pictureTag)
     return start;
 }
 
+namespace {
+
+// Between two pictures: a paragraph and a page break, so a word processor
+// that does not move a full-page picture to a new page by itself (LibreOffice
+// leaves the second page blank otherwise) still shows one page per picture.
+// A one-page document has none.
+constexpr char kRtfBetweenPages[] = "\\par\\page";
+
+}  // namespace
+
 QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftMargin, int topMargin,
                        qint64 pictureTag)
 {
@@ -138,7 +148,10 @@ QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftM
 
     QByteArray document = rtfHeader(leftMargin, topMargin);
     document.reserve(size);
-    for (const QByteArray& page : pageImages) {
+    for (qsizetype i = 0; i < pageImages.size(); ++i) {
+        const QByteArray& page = pageImages[i];
+        if (i > 0)
+            document += kRtfBetweenPages;
         document += pictureStart;
         appendMetafileHex(page, document);
         document += kRtfPictureEnd;
@@ -169,7 +182,10 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
     const QByteArray pictureStart = rtfPictureStart(scaleText, tag);
 
     QByteArray document = rtfHeader(leftMargin, topMargin);
-    for (const QString& page : pageImagePaths) {
+    for (qsizetype i = 0; i < pageImagePaths.size(); ++i) {
+        const QString& page = pageImagePaths[i];
+        if (i > 0)
+            document += kRtfBetweenPages;
         document += pictureStart;
         QString why;
         if (!appendMetafileHexFromFile(page, document, &why)) {
