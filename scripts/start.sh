@@ -5,6 +5,10 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
 if [ -x build/bin/yq ]; then
+  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "start: no display found (DISPLAY/WAYLAND_DISPLAY unset); start the program from your desktop session." >&2
+    exit 1
+  fi
   exec build/bin/yq "$@"
 fi
 # Until the windows land: compute the sample design of the help text.

@@ -79,35 +79,27 @@ bool ProfileFile::saveAs(const QString& path) const {
     return file.commit();
 }
 
-QString ProfileFile::value(const QString& section, const QString& key) const {
+qsizetype ProfileFile::find(const QString& section, const QString& key) const {
     const QString s = section.left(kProfileNameLimit);
     const QString k = key.left(kProfileNameLimit);
     bool inSection = false;
-    for (const QString& line : lines_) {
-        const QString name = sectionOf(line);
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const QString name = sectionOf(lines_[i]);
         if (!name.isNull()) {
             inSection = sameName(name, s);
             continue;
         }
-        if (inSection && sameName(keyOf(line), k)) return valueOf(line).left(kProfileValueLimit);
+        if (inSection && sameName(keyOf(lines_[i]), k)) return i;
     }
-    return {};
+    return -1;
 }
 
-bool ProfileFile::contains(const QString& section, const QString& key) const {
-    const QString s = section.left(kProfileNameLimit);
-    const QString k = key.left(kProfileNameLimit);
-    bool inSection = false;
-    for (const QString& line : lines_) {
-        const QString name = sectionOf(line);
-        if (!name.isNull()) {
-            inSection = sameName(name, s);
-            continue;
-        }
-        if (inSection && sameName(keyOf(line), k)) return true;
-    }
-    return false;
+QString ProfileFile::value(const QString& section, const QString& key) const {
+    const qsizetype line = find(section, key);
+    return line < 0 ? QString() : valueOf(lines_[line]).left(kProfileValueLimit);
 }
+
+bool ProfileFile::contains(const QString& section, const QString& key) const { return find(section, key) >= 0; }
 
 void ProfileFile::setValue(const QString& section, const QString& key, const QString& value) {
     const QString s = section.left(kProfileNameLimit);

@@ -44,6 +44,8 @@ public:
     QByteArray toBytes() const;
 
 private:
+    // Line of the key in its section (the first such section), or -1.
+    qsizetype find(const QString& section, const QString& key) const;
     QString path_;
     QStringList lines_;
     bool crlf_ = false;  // line ends of the file as found; new files use LF

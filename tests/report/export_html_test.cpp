@@ -1,6 +1,8 @@
 // The HTML page of the report export and the colour conversion.
 #include "report/HtmlWriter.h"
 
+#include "support/FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,14 +12,7 @@
 namespace {
 
 using namespace yq::report;
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
+using yq::test::readAll;
 
 TEST(ColourToHex, GivesRedGreenBlueFromWindowsBlueGreenRed)
 {

@@ -4,6 +4,8 @@
 #include "report/RandomSource.h"
 #include "report/RtfWriter.h"
 
+#include "support/FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -17,20 +19,8 @@
 namespace {
 
 using namespace yq::report;
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using yq::test::readAll;
+using yq::test::writeAll;
 
 // Expected header from the test data: its lines joined without line breaks.
 QByteArray expectedHeader()

@@ -114,12 +114,15 @@ std::optional<UserRecord> UserFile::first() const {
     return records.first();
 }
 
+bool UserFile::fits(const QString& user) {
+    if (user.toUcs4().size() <= kUserFieldLength) return true;
+    error_ = QStringLiteral("The name and call sign may have at most %1 characters.").arg(kUserFieldLength);
+    return false;
+}
+
 bool UserFile::add(const QString& user) {
     const QString u = normalised(user);
-    if (u.toUcs4().size() > kUserFieldLength) {
-        error_ = QStringLiteral("The name and call sign may have at most %1 characters.").arg(kUserFieldLength);
-        return false;
-    }
+    if (!fits(u)) return false;
     UserFileConnection connection(path(), true, error_);
     if (!connection.db()) return false;
     Statement s(connection.db(), "INSERT INTO yq1(user) VALUES(?1)");
@@ -134,10 +137,7 @@ bool UserFile::add(const QString& user) {
 
 bool UserFile::change(qint64 id, const QString& user) {
     const QString u = normalised(user);
-    if (u.toUcs4().size() > kUserFieldLength) {
-        error_ = QStringLiteral("The name and call sign may have at most %1 characters.").arg(kUserFieldLength);
-        return false;
-    }
+    if (!fits(u)) return false;
     UserFileConnection connection(path(), true, error_);
     if (!connection.db()) return false;
     Statement s(connection.db(), "UPDATE yq1 SET user = ?1 WHERE id = ?2");

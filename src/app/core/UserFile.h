@@ -49,6 +49,8 @@ public:
     static QString readFirstIntoBuffer(const QString& folder, ProgramState& state);
 
 private:
+    // False, with the reason in errorText(), for a text longer than the field.
+    bool fits(const QString& user);
     QString folder_;
     mutable QString error_;
 };
