@@ -15,7 +15,9 @@ constexpr int kExponentLimit = 200;
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
-QString stripZeros(QString text) {
+}  // namespace
+
+QString withoutTrailingZeros(QString text) {
     if (text.contains(u'.')) {
         while (text.endsWith(u'0')) text.chop(1);
         if (text.endsWith(u'.')) text.chop(1);
@@ -23,8 +25,6 @@ QString stripZeros(QString text) {
     if (text == QStringLiteral("-0")) text = QStringLiteral("0");
     return text;
 }
-
-}  // namespace
 
 QString designValueText(const Decimal& value) {
     const double d = value.toReal();
@@ -39,7 +39,7 @@ QString designValueText(const Decimal& value) {
         std::snprintf(buffer, sizeof buffer, "%.*f", places, d);
         text = QString::fromLatin1(buffer);
     }
-    return stripZeros(text);
+    return withoutTrailingZeros(text);
 }
 
 Decimal parseDesignValue(const QString& text) {

@@ -14,6 +14,10 @@ namespace yq {
 inline constexpr const char* kDesignSection = "YQ";
 inline constexpr const char* kWorkingCopyName = "yq.ini";
 
+// A plain decimal text without trailing zeros after the point, without a
+// trailing point, and "0" rather than "-0" ("12.50" -> "12.5", "7.00" -> "7").
+QString withoutTrailingZeros(QString text);
+
 // Value text written for a quantity: through a double, at most 15
 // significant digits, no exponent, no trailing zeros or point ("0" for 0).
 QString designValueText(const Decimal& value);

@@ -1,5 +1,7 @@
 #include "files/ResultsFile.h"
 
+#include "files/DesignFile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -84,13 +86,7 @@ QStringList resultsTitles() {
 }
 
 QString plainDecimalText(const Decimal& value) {
-    QString text = QString::fromStdString(value.toString());
-    if (text.contains(u'.')) {
-        while (text.endsWith(u'0')) text.chop(1);
-        if (text.endsWith(u'.')) text.chop(1);
-    }
-    if (text == QStringLiteral("-0")) text = QStringLiteral("0");
-    return text;
+    return withoutTrailingZeros(QString::fromStdString(value.toString()));
 }
 
 QByteArray csvLine(const QStringList& fields) {

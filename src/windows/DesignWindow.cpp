@@ -6,6 +6,7 @@
 #include "files/SaveDesign.h"
 #include "platform/EmbeddedImages.h"
 #include "report/Picture.h"
+#include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
 
 #include <QApplication>
@@ -33,19 +34,7 @@ namespace yq {
 
 namespace {
 
-// Dialog units of the window font: a quarter of the average character
-// width across, an eighth of the character height down.
-struct DialogUnits {
-    double baseX = 6;
-    double baseY = 13;
-    explicit DialogUnits(const QFont& font) {
-        const QFontMetricsF fm(font);
-        baseX = fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
-        baseY = fm.height();
-    }
-    int x(double units) const { return qRound(units * baseX / 4.0); }
-    int y(double units) const { return qRound(units * baseY / 8.0); }
-};
+using windows::DialogUnits;
 
 const QColor kDarkBlue(0, 0, 128);
 
@@ -109,7 +98,7 @@ DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServi
                            QWidget* parent)
     : QDialog(parent), units_(units), services_(std::move(services)), state_(state), record_(units.system) {
     setWindowTitle(QString::fromLatin1(designtext::kProductCaption));
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    setFont(windows::windowFont(QStringLiteral("Arial"), 8));
     setObjectName(units.system == UnitSystem::Metric ? QStringLiteral("MetricDesignWindow")
                                                      : QStringLiteral("ImperialDesignWindow"));
     buildLayout();
@@ -132,8 +121,7 @@ void DesignWindow::buildLayout() {
     titleLayout->setContentsMargins(du.x(6), du.y(2), du.x(6), du.y(2));
     auto* title = new QLabel(units_.title, titlePanel);
     title->setObjectName(QStringLiteral("TitleLine"));
-    QFont titleFont(QStringLiteral("Arial Rounded MT Bold"), 16);
-    titleFont.setBold(true);
+    const QFont titleFont = windows::windowFont(QStringLiteral("Arial Rounded MT Bold"), 16, true);
     title->setFont(titleFont);
     QPalette tp = title->palette();
     tp.setColor(QPalette::WindowText, kDarkBlue);
@@ -168,7 +156,7 @@ void DesignWindow::addField(QGridLayout* grid, int row, const QString& key, bool
     const KeyInfo& ki = info(key);
     auto* edit = new QLineEdit(this);
     edit->setObjectName(key);
-    edit->setFixedSize(du.x(60), du.y(9) + 4);
+    edit->setFixedSize(du.x(60), du.y(9) + 1);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const QString picture = units_.picture(ki);
     const bool editable = input || key == QStringLiteral("SCWL") ||
@@ -284,7 +272,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
 
     // Second column: the cylinders, then the source coil.
     auto* second = new QGridLayout;
-    second->setVerticalSpacing(1);
+    second->setVerticalSpacing(0);
     second->setHorizontalSpacing(du.x(3));
     int row = 0;
     second->addWidget(heading(QStringLiteral("Cylinder Specifications"), page), row++, 0, 1, 2);
@@ -317,7 +305,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
 
     // Third column: the tuning coil, ReCalc, the phasing coil.
     auto* third = new QGridLayout;
-    third->setVerticalSpacing(1);
+    third->setVerticalSpacing(0);
     third->setHorizontalSpacing(du.x(3));
     row = 0;
     third->addWidget(heading(QStringLiteral("Tuning Coil Specifications"), page), row++, 0, 1, 2);
@@ -327,14 +315,25 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     } coilRows[] = {{"WD", true},   {"SP", true},   {"CCD", true}, {"TPI", false}, {"EWC", false}, {"ECC", false},
                     {"FAC", true},  {"CI", false},  {"NT", false}, {"CL", false},  {"LW", false}};
     for (const auto& r : coilRows) addField(third, row++, QString::fromLatin1(r.key), r.input);
-    auto* recalc = new QPushButton(QStringLiteral("Click on this button to recalculate after making changes"), page);
+    // The caption wraps onto two lines inside the button, as a push button
+    // of this size shows it.
+    const QString recalcCaption = QStringLiteral("Click on this button to recalculate after making changes");
+    auto* recalc = new QPushButton(page);
     recalc->setObjectName(QStringLiteral("ReCalc"));
+    recalc->setAccessibleName(recalcCaption);
     recalc->setFixedSize(du.x(187), du.y(28));
+    auto* recalcText = new QLabel(recalcCaption, recalc);
+    recalcText->setWordWrap(true);
+    recalcText->setAlignment(Qt::AlignCenter);
+    recalcText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* recalcLayout = new QHBoxLayout(recalc);
+    recalcLayout->setContentsMargins(du.x(4), 2, du.x(4), 2);
+    recalcLayout->addWidget(recalcText);
     bindKey(Qt::Key_F3, Command::ReCalc);
     recalc->setAutoDefault(false);
-    QFont rf = recalc->font();
+    QFont rf = recalcText->font();
     rf.setBold(true);
-    recalc->setFont(rf);
+    recalcText->setFont(rf);
     recalc->setToolTip(tip({"Initial factor is 2. This divides the cylinder capacitance",
                             "by 2 to recalculate the coil size. That will also", "recalculate the coil inductance.", "",
                             "Use a number that give the number of turns you", "have used to make the system work. Then OK",
@@ -356,6 +355,7 @@ QWidget* DesignWindow::buildHelpTab() {
     const DialogUnits du(font());
     auto* page = new QWidget(this);
     auto* columns = new QHBoxLayout(page);
+    columns->setContentsMargins(du.x(3), du.y(3), du.x(3), du.y(3));
     auto* frame = new QGroupBox(page);
     auto* left = new QVBoxLayout(frame);
     left->addWidget(heading(QStringLiteral("General Help File"), frame));
@@ -376,13 +376,16 @@ QWidget* DesignWindow::buildHelpTab() {
                          frame, 10, true));
     auto* forum = new QPushButton(QStringLiteral("Click to log onto the YQ Forum"), frame);
     forum->setObjectName(QStringLiteral("HelpForumButton"));
-    forum->setFixedSize(du.x(256), du.y(18));
+    // 256 units wide where the frame has the room; never wider than the frame.
+    forum->setFixedHeight(du.y(18));
+    forum->setMaximumWidth(du.x(256));
+    forum->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     forum->setAutoDefault(false);
     connect(forum, &QPushButton::clicked, this, [this] {
         takeControlsContents();
         queue(Command::Forum);  // as a press of the forum button's key
     });
-    left->addWidget(forum, 0, Qt::AlignHCenter);
+    left->addWidget(forum);
     columns->addWidget(frame, 1);
 
     auto* picture = new QLabel(page);
