@@ -8,6 +8,7 @@
 #include "report/RtfWriter.h"
 
 #include "support/FileBytes.h"
+#include "support/FixedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -27,19 +28,7 @@ QByteArray page(const QByteArray& body)
     return QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(18, '\x02') + body;
 }
 
-class FixedRandom final : public RandomSource {
-public:
-    explicit FixedRandom(QList<qint64> values) : values_(std::move(values)) {}
-    qint64 between(qint64 low, qint64 high) override
-    {
-        ranges.append({low, high});
-        return values_.isEmpty() ? low : values_.takeFirst();
-    }
-    QList<QPair<qint64, qint64>> ranges;
-
-private:
-    QList<qint64> values_;
-};
+using yq::test::FixedRandom;
 
 // Records what reaches the mail program, which files exist at that moment,
 // and the order of events.

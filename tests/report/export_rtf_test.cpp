@@ -5,6 +5,7 @@
 #include "report/RtfWriter.h"
 
 #include "support/FileBytes.h"
+#include "support/FixedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -68,19 +69,7 @@ QByteArray bytesFrom(int first, int count)
     return bytes;
 }
 
-class FixedRandom final : public RandomSource {
-public:
-    explicit FixedRandom(QList<qint64> values) : values_(std::move(values)) {}
-    qint64 between(qint64 low, qint64 high) override
-    {
-        ranges.append({low, high});
-        return values_.isEmpty() ? low : values_.takeFirst();
-    }
-    QList<QPair<qint64, qint64>> ranges;
-
-private:
-    QList<qint64> values_;
-};
+using yq::test::FixedRandom;
 
 // ---------------------------------------------------------------------------
 // Header
