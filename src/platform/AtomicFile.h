@@ -1,0 +1,42 @@
+// Whole-file replacement: a file is either as it was or as it is meant to
+// be, never half written, whatever happens during the write (full disk,
+// size limit, the process killed).
+//
+// The bytes go to a temporary file in the same folder, are written out in
+// full, flushed to disk and checked; only then is the temporary file renamed
+// over the target. A symbolic link at the target is replaced by the new file,
+// never written through. The new file keeps the permission bits of the file
+// it replaces (a new file gets the usual 0666 less the umask).
+//
+// Temporary files are named ".<name>.yqtmp-<pid>-XXXXXX". Leftovers of a
+// writer that no longer runs (killed between write and rename) are removed
+// by the next replacement of the same file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace yq::platform {
+
+struct FileWriteResult {
+    bool ok = false;
+    // The reason of a failure in the user's terms: what failed and the
+    // system's own words for it ("No space left on device").
+    QString error;
+
+    explicit operator bool() const { return ok; }
+};
+
+// Replaces the file at `path` with `bytes`. On failure the old file (or its
+// absence) is left exactly as it was.
+FileWriteResult replaceFile(const QString& path, const QByteArray& bytes);
+
+// Removes the temporary files that earlier writers of `path` left behind
+// when they were stopped before their rename. Files of writers that still
+// run are kept. Called by replaceFile; exposed for tests.
+void removeStaleTemporaries(const QString& path);
+
+// The system's text for an errno value ("Permission denied").
+QString systemErrorText(int error);
+
+}  // namespace yq::platform
