@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Checks that every source file includes only headers of its own layer or
+of the layers below it, and that no layer below the windows includes a Qt
+Widgets or PrintSupport header.
+
+The layers, lowest first (each is one library in src/CMakeLists.txt):
+
+    design -> files -> platform -> report -> links -> windows -> app
+
+cli (yq-calc) stands beside windows: it may use everything up to links.
+Tests and benchmarks follow the folder they test: tests/<layer>/ may include
+that layer and the ones below it, and tests/support/.
+
+Exits 1 and lists every offending line when the order is broken.
+Usage: scripts/check-layers.py [PROJECT_DIR]
+"""
+import pathlib
+import re
+import sys
+
+ORDER = ["design", "files", "platform", "report", "links", "windows", "app"]
+RANK = {name: i for i, name in enumerate(ORDER)}
+RANK["cli"] = RANK["links"] + 0.5  # beside windows, on the core alone
+WIDGET_RANK = RANK["windows"]  # the first layer that may use widgets
+
+# Qt headers that bring in Widgets or PrintSupport.
+WIDGET_HEADERS = re.compile(
+    r"^(QtWidgets|QtPrintSupport|QApplication|QWidget|QDialog|QMainWindow|QMessageBox|"
+    r"QPrinter|QPrintDialog|QPrintPreview\w*|QLabel|QLineEdit|QPushButton|QAbstractButton|"
+    r"QLayout|QBoxLayout|QGridLayout|QTabWidget|QMenu\w*|QAction|QStyle\w*|QFileDialog|"
+    r"QProgressDialog|QScrollArea|QListWidget|QTableWidget|QToolTip|QValidator\b)"
+)
+LOCAL_INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/')
+SYSTEM_INCLUDE = re.compile(r"^\s*#\s*include\s+<([^>]+)>")
+
+
+def layer_of(path: pathlib.Path, root: pathlib.Path):
+    parts = path.relative_to(root).parts
+    if parts[0] in ("src", "tests") and len(parts) > 2:
+        return parts[1]
+    return None
+
+
+def main() -> int:
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent)
+    problems = []
+    files = sorted(p for d in ("src", "tests") for p in (root / d).rglob("*") if p.suffix in (".h", ".cpp"))
+    for path in files:
+        layer = layer_of(path, root)
+        if layer not in RANK:
+            continue
+        rank = RANK[layer]
+        for number, line in enumerate(path.read_text(encoding="utf-8", errors="replace").splitlines(), 1):
+            local = LOCAL_INCLUDE.match(line)
+            if local:
+                used = local.group(1)
+                if used == "support" and path.relative_to(root).parts[0] == "tests":
+                    continue
+                if used not in RANK:
+                    problems.append(f"{path.relative_to(root)}:{number}: unknown folder '{used}'")
+                elif used == "cli" and layer != "cli":
+                    problems.append(f"{path.relative_to(root)}:{number}: {layer} includes cli")
+                elif RANK[used] > rank or (layer == "cli" and used in ("windows", "app")):
+                    problems.append(f"{path.relative_to(root)}:{number}: {layer} includes {used} (above it)")
+                continue
+            system = SYSTEM_INCLUDE.match(line)
+            if system and rank < WIDGET_RANK and WIDGET_HEADERS.match(system.group(1)):
+                problems.append(f"{path.relative_to(root)}:{number}: {layer} includes <{system.group(1)}>")
+    for problem in problems:
+        print(problem)
+    if problems:
+        print(f"{len(problems)} include(s) against the layer order {' -> '.join(ORDER)}")
+        return 1
+    print(f"layers: {len(files)} files follow {' -> '.join(ORDER)}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
