@@ -10,7 +10,12 @@ namespace yq {
 UserFileService::~UserFileService() = default;
 SettingsStore::~SettingsStore() = default;
 
-void WorkingFolderUserFiles::init() { folder_ = QDir::currentPath(); }
+void WorkingFolderUserFiles::init() {}
+
+// The working folder of the moment: a design confirmed in another folder
+// makes that the working folder, and the list, SAVE and the report then all
+// use the user file there.
+QString WorkingFolderUserFiles::folder() const { return QDir::currentPath(); }
 
 void SettingsFileStore::open(const QString& fileName) { service_.open(SettingsService::defaultPath(fileName)); }
 

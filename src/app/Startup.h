@@ -30,15 +30,13 @@ public:
     virtual QString folder() const = 0;
 };
 
-// The user file in the working folder (the current directory at start-up).
+// The user file in the working folder (the current directory when a window
+// opens it, as SAVE and the report find it).
 class WorkingFolderUserFiles final : public UserFileService {
 public:
     void init() override;
     void release() override {}
-    QString folder() const override { return folder_; }
-
-private:
-    QString folder_;
+    QString folder() const override;
 };
 
 // The settings service as the start-up sequence uses it.

@@ -156,7 +156,10 @@ void UserListWindow::highlight(qint64 id) {
 void UserListWindow::refresh(qint64 id) {
     const int row = list_->currentItem() ? list_->indexOfTopLevelItem(list_->currentItem()) : 0;
     list_->clear();
-    for (const UserRecord& record : file_.inKeyOrder()) {
+    const QList<UserRecord> records = file_.inKeyOrder();
+    // A file that cannot be read is not shown as an empty list without a word.
+    if (file_.failed()) errors_.showError(file_.errorText());
+    for (const UserRecord& record : records) {
         auto* item = new QTreeWidgetItem(list_, {record.user});
         item->setData(0, kIdRole, record.id);
     }

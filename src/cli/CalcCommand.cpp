@@ -89,7 +89,11 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
     if (c.file) {
         const QString path = QString::fromStdString(*c.file);
         if (!QFileInfo(path).isFile()) throw UsageError{"design file '" + *c.file + "' not found"};
-        const UnitReaction reaction = unitReaction(system, readDesignFile(path, record));
+        QString error;
+        const long long unitSystem = readDesignFile(path, record, &error);
+        // A file that cannot be read is not a design of zeros.
+        if (!error.isEmpty()) throw UsageError{"the design file " + error.toStdString()};
+        const UnitReaction reaction = unitReaction(system, unitSystem);
         metric = reaction.metric;
         if (warnings && !reaction.message.isEmpty())
             *warnings += QString(reaction.message).replace(u'|', u' ').toStdString();
@@ -131,7 +135,8 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
         const SaveOutcome outcome =
             saveDesign(record, record.unitSystem(), state, QDir::currentPath(), resultsUser);
         if (!outcome.designWritten) {
-            err << "yq-calc: the design file " << outcome.path.toStdString() << " could not be written\n";
+            err << "yq-calc: the design file " << outcome.path.toStdString() << " could not be written: "
+                << outcome.designError.toStdString() << '\n';
             return 1;
         }
         out << outcome.path.toStdString() << '\n';
@@ -139,6 +144,7 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
             err << "yq-calc: the results row could not be written: " << outcome.results.error.toStdString() << '\n';
             return 1;
         }
+        if (!outcome.results.warning.isEmpty()) err << "yq-calc: warning: " << outcome.results.warning.toStdString() << '\n';
         return 0;
     } catch (const UsageError& e) {
         err << "yq-calc: " << e.message << '\n';
@@ -149,7 +155,12 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     UserFile users(QDir::currentPath());
     if (args.empty()) {
-        for (const UserRecord& r : users.inKeyOrder()) out << r.user.toStdString() << '\n';
+        const QList<UserRecord> records = users.inKeyOrder();
+        if (users.failed()) {
+            err << "yq-calc: " << users.errorText().toStdString() << '\n';
+            return 1;
+        }
+        for (const UserRecord& r : records) out << r.user.toStdString() << '\n';
         return 0;
     }
     const std::string& verb = args[0];
@@ -168,7 +179,12 @@ int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std
         }
         return 0;
     }
-    for (const UserRecord& r : users.inKeyOrder()) {
+    const QList<UserRecord> records = users.inKeyOrder();
+    if (users.failed()) {
+        err << "yq-calc: " << users.errorText().toStdString() << '\n';
+        return 1;
+    }
+    for (const UserRecord& r : records) {
         if (r.user == text) {
             if (!users.remove(r.id)) {
                 err << "yq-calc: " << users.errorText().toStdString() << '\n';

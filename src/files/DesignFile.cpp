@@ -2,6 +2,8 @@
 
 #include "platform/PrivateProfile.h"
 
+#include <QDir>
+
 #include <cmath>
 #include <cstdio>
 
@@ -97,39 +99,52 @@ Decimal parseDesignValue(const QString& text) {
 
 namespace {
 
-bool writeKeys(const QString& path, const DesignRecord& record, bool withMrr, const QString* metricText) {
+platform::FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool withMrr,
+                                    const QString* metricText) {
     platform::ProfileFile file;
-    if (!file.load(path)) return false;
-    const QString section = QString::fromLatin1(kDesignSection);
+    // A file that exists but cannot be read is not replaced by our keys alone.
+    if (!file.load(path)) return {false, file.loadError()};
+    QList<QPair<QString, QString>> values;
     for (const KeyInfo& info : designFileKeys()) {
         if (!withMrr && info.key == "MRR") continue;
-        file.setValue(section, QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size())),
-                      designValueText((record.*info.member).value()));
+        values.append({QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size())),
+                       designValueText((record.*info.member).value())});
     }
-    if (metricText) file.setValue(section, QStringLiteral("Metric"), *metricText);
+    if (metricText) values.append({QStringLiteral("Metric"), *metricText});
+    file.setValues(QString::fromLatin1(kDesignSection), values);
     return file.save();
 }
 
 }  // namespace
 
-bool writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
+QString metricFlagText(int metric) { return metric == 1 ? QStringLiteral("1") : QStringLiteral("0"); }
+
+platform::FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
     return writeKeys(path, record, true, &metricText);
 }
 
-bool writeWorkingCopy(const QString& path, const DesignRecord& record) {
+platform::FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record) {
     return writeKeys(path, record, false, nullptr);
 }
 
-long long readDesignFile(const QString& path, DesignRecord& record) {
+long long readDesignFile(const QString& path, DesignRecord& record, QString* error) {
     platform::ProfileFile file;
-    if (path.size() <= platform::kProfilePathLimit) file.load(path);
-    const QString section = QString::fromLatin1(kDesignSection);
+    if (error) error->clear();
+    if (path.size() > platform::kProfilePathLimit) {
+        if (error)
+            *error = QStringLiteral("%1 could not be read: the path is longer than %2 characters")
+                         .arg(QDir::toNativeSeparators(path))
+                         .arg(platform::kProfilePathLimit);
+    } else if (!file.load(path) && error) {
+        *error = file.loadError();
+    }
+    const platform::ProfileSection section = file.section(QString::fromLatin1(kDesignSection));
     for (const KeyInfo& info : designFileKeys()) {
         if (info.key == "PCWD") continue;
         const QString key = QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size()));
-        (record.*info.member) = parseDesignValue(file.value(section, key));
+        (record.*info.member) = parseDesignValue(section.value(key));
     }
-    const BigInt whole = parseDesignValue(file.value(section, QStringLiteral("metric"))).truncated();
+    const BigInt whole = parseDesignValue(section.value(QStringLiteral("metric"))).truncated();
     constexpr long long kLimit = 1000000000LL;
     if (whole > kLimit) return kLimit;
     if (whole < -kLimit) return -kLimit;

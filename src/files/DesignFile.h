@@ -4,6 +4,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "platform/AtomicFile.h"
 
 #include <QString>
 
@@ -27,17 +28,25 @@ QString designValueText(const Decimal& value);
 // character; text without a leading number reads as 0.
 Decimal parseDesignValue(const QString& text);
 
+// The text SAVE writes under "Metric" for the program-wide flag: "1" for a
+// Metric design, "0" for anything else (a file may have left any number in
+// the flag; the Imperial calculation then ran).
+QString metricFlagText(int metric);
+
 // Writes keys 1 to 42 of SAVE in table order, then "Metric" (`metricText`,
-// "0" or "1"). Returns false when the file could not be written.
-bool writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText);
+// "0" or "1"). Every other line of an existing file stays as it was. On
+// failure (with the reason) the old file is unchanged.
+platform::FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText);
 
 // Writes the working copy: the 41 keys without MRR and Metric.
-bool writeWorkingCopy(const QString& path, const DesignRecord& record);
+platform::FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record);
 
 // Reads keys 1 to 29 and 31 to 42 (not PCWD) into the record, each rounded
 // to the record's storage, then returns the "metric" key truncated to a
-// whole number (0 when missing). A missing file reads as zeros.
-long long readDesignFile(const QString& path, DesignRecord& record);
+// whole number (0 when missing). A missing file reads as zeros. A file that
+// exists but cannot be read also reads as zeros, and `error` (when given)
+// receives the reason; it is cleared otherwise.
+long long readDesignFile(const QString& path, DesignRecord& record, QString* error = nullptr);
 
 // Name of the file SAVE writes ("726.ini", "M7506.ini", "475758.ini").
 QString designFileName(const DesignRecord& record, UnitSystem window);

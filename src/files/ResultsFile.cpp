@@ -2,7 +2,11 @@
 
 #include "files/DesignFile.h"
 
+#include "platform/AtomicFile.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -60,13 +64,19 @@ private:
     int fd_;
 };
 
-bool writeAll(int fd, const QByteArray& bytes) {
+// Writes all of `bytes`; on failure `error` holds the reason.
+bool writeAll(int fd, const QByteArray& bytes, int& error) {
     const char* p = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
         if (n < 0) {
             if (errno == EINTR) continue;
+            error = errno;
+            return false;
+        }
+        if (n == 0) {
+            error = EIO;
             return false;
         }
         p += n;
@@ -75,7 +85,31 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError(int error) { return platform::systemErrorText(error); }
+
+// A text that a spreadsheet would take for a formula (its first character,
+// blanks aside, is "=", "+", "-" or "@") gets a leading apostrophe, the
+// neutral form spreadsheets document for text that must stay text. Control
+// characters (a line break would split the row) become blanks.
+QString neutralText(const QString& text) {
+    QString t = text;
+    for (QChar& c : t) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    qsizetype first = 0;
+    while (first < t.size() && t[first] == u' ') ++first;
+    if (first < t.size() && (t[first] == u'=' || t[first] == u'+' || t[first] == u'-' || t[first] == u'@'))
+        t.prepend(u'\'');
+    return t;
+}
+
+// The last byte of the file, or -1 when it is empty or cannot be read.
+int lastByte(int fd, off_t size) {
+    if (size <= 0) return -1;
+    char c = 0;
+    return ::pread(fd, &c, 1, size - 1) == 1 ? static_cast<unsigned char>(c) : -1;
+}
 
 }  // namespace
 
@@ -106,8 +140,24 @@ QStringList resultsRow(const DesignRecord& record, const QString& user) {
     for (const Column& c : kColumns) {
         fields << plainDecimalText(record.field(c.key)->value()).left(kValueFieldLength);
     }
-    fields << user.left(kUserFieldLength);
+    fields << neutralText(user.left(kUserFieldLength));
     return fields;
+}
+
+QString resultsFilePath(const QString& folder) {
+    const QDir dir(folder.isEmpty() ? QDir::currentPath() : folder);
+    const QString name = QString::fromLatin1(kResultsFileName);
+    if (QFileInfo::exists(dir.filePath(name))) return dir.filePath(name);
+    // As a case-insensitive file system would: "yq.csv" is the results file.
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& other : names) {
+        if (other.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(other);
+    }
+    return dir.filePath(name);
+}
+
+namespace detail {
+int (*resultsFileSync)(int) = ::fsync;
 }
 
 AppendResult appendResultsRow(const QString& path, const DesignRecord& record, const QString& user,
@@ -118,14 +168,16 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
     // it when it does not exist.
     Descriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
     if (fd.get() < 0) {
-        result.error = QStringLiteral("the results file %1 could not be opened: %2").arg(path, systemError());
+        const int error = errno;
+        result.error = QStringLiteral("the results file %1 could not be opened: %2").arg(path, systemError(error));
         return result;
     }
     // One writer at a time, so lines never interleave.
     int waited = 0;
     while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            result.error = QStringLiteral("the results file %1 could not be locked: %2").arg(path, systemError());
+            const int error = errno;
+            result.error = QStringLiteral("the results file %1 could not be locked: %2").arg(path, systemError(error));
             return result;
         }
         if (waited >= lockTimeoutMs) {
@@ -137,19 +189,25 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        result.error = QStringLiteral("the results file %1 could not be read: %2").arg(path, systemError());
+        const int error = errno;
+        result.error = QStringLiteral("the results file %1 could not be read: %2").arg(path, systemError(error));
         return result;
     }
     QByteArray bytes;
+    // A last line without its line break (a hand-edited file) is ended
+    // first, so the new row starts on a line of its own.
+    const int last = lastByte(fd.get(), info.st_size);
+    if (last >= 0 && last != '\n' && last != '\r') bytes += "\r\n";
     if (info.st_size == 0) {
         QStringList titles = resultsTitles();
-        titles << titleLastField.left(kUserFieldLength);
+        titles << neutralText(titleLastField.left(kUserFieldLength));
         bytes += csvLine(titles) + "\r\n";
         result.created = true;
     }
     bytes += csvLine(resultsRow(record, user)) + "\r\n";
-    if (!writeAll(fd.get(), bytes)) {
-        result.error = QStringLiteral("the results row could not be written to %1: %2").arg(path, systemError());
+    int error = 0;
+    if (!writeAll(fd.get(), bytes, error)) {
+        result.error = QStringLiteral("the results row could not be written to %1: %2").arg(path, systemError(error));
         // Take back whatever part of the row reached the file.
         if (::ftruncate(fd.get(), info.st_size) != 0) {
             result.error += QStringLiteral(" (the file may end in a partial line)");
@@ -157,11 +215,14 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
         result.created = false;
         return result;
     }
-    if (::fsync(fd.get()) != 0 && errno != EINVAL) {
-        result.error = QStringLiteral("the results row could not be written to %1: %2").arg(path, systemError());
-        return result;
-    }
+    // The whole row is in the file: it counts as written even when it could
+    // not be flushed to disk, so that a retry does not add it twice.
     result.ok = true;
+    if (detail::resultsFileSync(fd.get()) != 0 && errno != EINVAL) {
+        const int syncError = errno;
+        result.warning =
+            QStringLiteral("the results row was added to %1 but could not be flushed to disk: %2").arg(path, systemError(syncError));
+    }
     return result;
 }
 

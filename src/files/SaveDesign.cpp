@@ -10,7 +10,11 @@
 namespace yq {
 
 QString SaveOutcome::problem() const {
-    if (!designWritten) return QStringLiteral("The design file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+    if (!designWritten) {
+        QString text = QStringLiteral("The design file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+        if (!designError.isEmpty()) text += u'|' + designError;
+        return text;
+    }
     if (!results.ok) return QStringLiteral("The design was saved, but the results row could not be written:|%1").arg(results.error);
     return {};
 }
@@ -25,11 +29,19 @@ SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramSta
     outcome.fileName = designFileName(record, window);
     outcome.path = folder.filePath(outcome.fileName);
     if (window == UnitSystem::Metric) state.metric = 1;
-    outcome.designWritten = writeDesignFile(outcome.path, record, QString::number(state.metric));
+    const platform::FileWriteResult written = writeDesignFile(outcome.path, record, metricFlagText(state.metric));
+    outcome.designWritten = written.ok;
+    outcome.designError = written.error;
     if (!outcome.designWritten) return outcome;
 
-    const QString user = UserFile::readFirstIntoBuffer(workingFolder, state);
-    outcome.results = appendResultsRow(folder.filePath(QString::fromLatin1(kResultsFileName)), record, user, resultsUser);
+    QString userError;
+    const QString user = UserFile::readFirstIntoBuffer(workingFolder, state, &userError);
+    if (!userError.isEmpty()) {
+        // No row as if there were no user.
+        outcome.results.error = userError;
+        return outcome;
+    }
+    outcome.results = appendResultsRow(resultsFilePath(folder.absolutePath()), record, user, resultsUser);
     if (outcome.results.ok) resultsUser = user;
     return outcome;
 }

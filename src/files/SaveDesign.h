@@ -15,12 +15,17 @@ struct SaveOutcome {
     QString fileName;      // "726.ini"
     QString path;          // working folder + "/" + fileName
     bool designWritten = false;
+    QString designError;   // why the design file could not be written
     AppendResult results;  // not attempted (ok == false, error empty) when the design was not written
     bool ok() const { return designWritten && results.ok; }
     // Text for the user when something failed; empty when all went well.
     QString problem() const;
 };
 
+// The unit system is written as "1" for a Metric design and "0" otherwise.
+// When the user file cannot be read no results row is written (the reason is
+// in `results.error`). The results row goes to the folder's results file
+// whatever the case of its name (resultsFilePath).
 // `resultsUser` is the window's copy of the last results row's user text: it
 // fills the title line's last field when the results file is created, and
 // receives the user text of the new row.

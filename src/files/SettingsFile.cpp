@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace yq {
 
 namespace {
@@ -30,11 +32,19 @@ void SettingsService::open(const QString& path) {
     path_ = path.left(platform::kProfilePathLimit);
     entries_.clear();
     open_ = true;
+    // A file that cannot be read gives empty values (count 0).
     const platform::ProfileFile file(path_);
-    const QString section = QString::fromLatin1(kSettingsSection);
-    const int count = file.value(section, QStringLiteral("Sectors")).trimmed().toInt();
-    for (int i = 1; i <= count; ++i) {
-        const QString value = file.value(section, QStringLiteral("Sectors_%1").arg(i));
+    const platform::ProfileSection section = file.section(QString::fromLatin1(kSettingsSection));
+    bool isNumber = false;
+    const long long read = section.value(QStringLiteral("Sectors")).trimmed().toLongLong(&isNumber);
+    // The count is bounded by what the section holds: a count beyond its
+    // keys is damage, not a list of empty entries. Missing entries at the
+    // end do not count.
+    qsizetype count = isNumber && read > 0 ? static_cast<qsizetype>(std::min<long long>(read, section.size())) : 0;
+    while (count > 0 && !section.contains(QStringLiteral("Sectors_%1").arg(count))) --count;
+    entries_.reserve(count);
+    for (qsizetype i = 1; i <= count; ++i) {
+        const QString value = section.value(QStringLiteral("Sectors_%1").arg(i));
         const QStringList parts = value.split(u',');
         SettingsEntry entry;
         entry.family = parts.value(0).left(kFieldLength);
@@ -44,20 +54,27 @@ void SettingsService::open(const QString& path) {
     }
 }
 
-bool SettingsService::close() {
-    if (!open_) return true;
+platform::FileWriteResult SettingsService::close() {
+    if (!open_) return {true, {}};
     open_ = false;
     const QFileInfo info(path_);
     QDir().mkpath(info.absolutePath());
-    platform::ProfileFile file(path_);
-    const QString section = QString::fromLatin1(kSettingsSection);
-    file.setValue(section, QStringLiteral("Sectors"), QString::number(entries_.size()));
+    platform::ProfileFile file;
+    // A file that exists but cannot be read is not replaced by our section alone.
+    if (!file.load(path_)) {
+        entries_.clear();
+        return {false, file.loadError()};
+    }
+    QList<QPair<QString, QString>> values;
+    values.reserve(entries_.size() + 1);
+    values.append({QStringLiteral("Sectors"), QString::number(entries_.size())});
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         const SettingsEntry& e = entries_[i];
         const QString value = (trimmedRight(e.family) + u',' + trimmedRight(e.item) + u',' + trimmedRight(e.type))
                                   .left(kBufferLength);
-        file.setValue(section, QStringLiteral("Sectors_%1").arg(i + 1), value);
+        values.append({QStringLiteral("Sectors_%1").arg(i + 1), value});
     }
+    file.setValues(QString::fromLatin1(kSettingsSection), values);
     entries_.clear();
     return file.save();
 }
@@ -66,7 +83,8 @@ QString SettingsService::read(const QString& section, const QString& key) const 
     return platform::readProfileString(path_, section, key);
 }
 
-bool SettingsService::write(const QString& section, const QString& key, const QString& value) const {
+platform::FileWriteResult SettingsService::write(const QString& section, const QString& key,
+                                                const QString& value) const {
     return platform::writeProfileString(path_, section, key, value);
 }
 

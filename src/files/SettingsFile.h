@@ -3,6 +3,8 @@
 // written back when it closes.
 #pragma once
 
+#include "platform/AtomicFile.h"
+
 #include <QList>
 #include <QString>
 
@@ -23,13 +25,16 @@ public:
     // ($XDG_CONFIG_HOME, or ~/.config), in a folder of the program's own.
     static QString defaultPath(const QString& fileName = QString::fromLatin1(kSettingsFileName));
 
-    // Remembers the path and reads the remembered sections.
+    // Remembers the path and reads the remembered sections. A file that
+    // cannot be read and a count beyond the entries the file holds give
+    // empty values.
     void open(const QString& path);
     // Nothing to do: the program registers no settings.
     void update() {}
-    // Writes the count and the entries back; returns false when the file
-    // could not be written.
-    bool close();
+    // Writes the count and the entries back, in one pass over the file.
+    // Fails, with the reason, when the file could not be written (or exists
+    // but could not be read: it is then left alone).
+    platform::FileWriteResult close();
 
     bool isOpen() const { return open_; }
     const QString& path() const { return path_; }
@@ -37,7 +42,7 @@ public:
 
     // General access against the remembered file.
     QString read(const QString& section, const QString& key) const;
-    bool write(const QString& section, const QString& key, const QString& value) const;
+    platform::FileWriteResult write(const QString& section, const QString& key, const QString& value) const;
 
 private:
     QString path_;

@@ -32,7 +32,7 @@ QString existingFileIgnoringCase(const QString& path)
 
 QString resultsFileIn(const QString& workingFolder)
 {
-    return existingFileIgnoringCase(QDir(workingFolder).filePath(QLatin1String(kResultsFileName)));
+    return resultsFilePath(workingFolder);
 }
 
 OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath)

@@ -1,153 +1,273 @@
 #include "platform/PrivateProfile.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <optional>
 
 namespace yq::platform {
 
 namespace {
 
-bool isComment(const QString& trimmed) { return trimmed.startsWith(u';') || trimmed.startsWith(u'#'); }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
-// Section name of a header line, or a null string for any other line.
-QString sectionOf(const QString& line) {
-    const QString t = line.trimmed();
-    if (!t.startsWith(u'[')) return {};
-    const qsizetype end = t.indexOf(u']');
-    if (end < 0) return {};
-    return t.mid(1, end - 1).trimmed();
+// The line without leading and trailing blanks (line ends are already off).
+QByteArray trimmedLine(const QByteArray& line) {
+    qsizetype first = 0;
+    qsizetype last = line.size();
+    while (first < last && isBlank(line[first])) ++first;
+    while (last > first && isBlank(line[last - 1])) --last;
+    return line.mid(first, last - first);
 }
 
-// Key of a key line ("key=value"), or a null string.
-QString keyOf(const QString& line) {
-    const QString t = line.trimmed();
-    if (t.isEmpty() || isComment(t) || t.startsWith(u'[')) return {};
-    const qsizetype eq = t.indexOf(u'=');
-    if (eq <= 0) return {};
-    return t.left(eq).trimmed();
+// UTF-8 where the bytes are UTF-8, Latin-1 otherwise, so no byte is lost.
+QString decodeText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError()) return QString::fromLatin1(bytes);
+    return text;
 }
 
-QString valueOf(const QString& line) {
-    QString v = line.mid(line.indexOf(u'=') + 1).trimmed();
+QString foldedName(const QString& name) { return name.left(kProfileNameLimit).toCaseFolded(); }
+
+// Section name of a header line, or nothing for any other line.
+std::optional<QByteArray> sectionOf(const QByteArray& line) {
+    const QByteArray t = trimmedLine(line);
+    if (!t.startsWith('[')) return std::nullopt;
+    const qsizetype end = t.indexOf(']');
+    if (end < 0) return std::nullopt;
+    return trimmedLine(t.mid(1, end - 1));
+}
+
+// Key of a key line ("key=value"), or nothing.
+std::optional<QByteArray> keyOf(const QByteArray& line) {
+    const QByteArray t = trimmedLine(line);
+    if (t.isEmpty() || t.startsWith(';') || t.startsWith('#') || t.startsWith('[')) return std::nullopt;
+    const qsizetype eq = t.indexOf('=');
+    if (eq <= 0) return std::nullopt;
+    return trimmedLine(t.left(eq));
+}
+
+QString valueOf(const QByteArray& line) {
+    // Only as much of the value is decoded as a value may hold (four bytes
+    // per character at most).
+    QByteArray v = trimmedLine(line.mid(line.indexOf('=') + 1, 4 * kProfileValueLimit + 8));
     // A value enclosed in double quotes is read without them.
-    if (v.size() >= 2 && v.startsWith(u'"') && v.endsWith(u'"')) v = v.mid(1, v.size() - 2);
+    if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"')) v = v.mid(1, v.size() - 2);
+    return decodeText(v).left(kProfileValueLimit);
+}
+
+bool sameName(const QByteArray& raw, const QString& folded) { return foldedName(decodeText(raw)) == folded; }
+
+QString cleanValue(const QString& value) {
+    QString v = value.left(kProfileValueLimit);
+    // A line break would end the value and start a line of its own.
+    for (QChar& c : v) {
+        if (c == u'\r' || c == u'\n') c = u' ';
+    }
     return v;
 }
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
 }  // namespace
+
+QString ProfileSection::value(const QString& key) const { return values_.value(foldedName(key)); }
+
+bool ProfileSection::contains(const QString& key) const { return values_.contains(foldedName(key)); }
 
 bool ProfileFile::load(const QString& path) {
     path_ = path;
+    loadError_.clear();
     lines_.clear();
-    crlf_ = false;
+    bom_.clear();
+    encoding_ = Encoding::Utf8;
     QFile file(path);
     if (!file.exists()) return true;
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    crlf_ = bytes.contains("\r\n");
-    QString text = QString::fromUtf8(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines_ = text.split(u'\n');
-    // The split leaves an empty last entry for a file ending in a newline.
-    if (!lines_.isEmpty() && lines_.last().isEmpty()) lines_.removeLast();
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) bytes.clear();
+    }
+    if (file.error() != QFileDevice::NoError) {
+        loadError_ = QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        bom_ = bytes.left(3);
+        bytes.remove(0, 3);
+    } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const bool little = bytes.startsWith("\xFF\xFE");
+        encoding_ = little ? Encoding::Utf16LE : Encoding::Utf16BE;
+        bom_ = bytes.left(2);
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::Stateless);
+        bytes = QString(decoder(QByteArrayView(bytes).sliced(2))).toUtf8();
+    }
+
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes[i];
+        if (c != '\n' && c != '\r') continue;
+        const qsizetype endLength = (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ? 2 : 1;
+        lines_.push_back({bytes.mid(start, i - start), bytes.mid(i, endLength)});
+        i += endLength - 1;
+        start = i + 1;
+    }
+    if (start < n) lines_.push_back({bytes.mid(start), {}});
     return true;
 }
 
 QByteArray ProfileFile::toBytes() const {
-    const QString eol = crlf_ ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    QString text;
-    for (const QString& line : lines_) {
-        text += line;
-        text += eol;
+    QByteArray text;
+    for (const Line& line : lines_) {
+        text += line.text;
+        text += line.end;
     }
-    return text.toUtf8();
+    if (encoding_ == Encoding::Utf8) return bom_ + text;
+    QStringEncoder encoder(encoding_ == Encoding::Utf16LE ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                           QStringEncoder::Flag::Stateless);
+    return bom_ + QByteArray(encoder(QString::fromUtf8(text)));
 }
 
-bool ProfileFile::save() const { return saveAs(path_); }
+FileWriteResult ProfileFile::save() const { return saveAs(path_); }
 
-bool ProfileFile::saveAs(const QString& path) const {
-    if (path.isEmpty() || path.size() > kProfilePathLimit) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+FileWriteResult ProfileFile::saveAs(const QString& path) const {
+    if (path.isEmpty()) return {false, QStringLiteral("No file name was given.")};
+    if (path.size() > kProfilePathLimit)
+        return {false, QStringLiteral("%1 could not be written: the path is longer than %2 characters")
+                           .arg(QDir::toNativeSeparators(path))
+                           .arg(kProfilePathLimit)};
+    return replaceFile(path, toBytes());
 }
 
-qsizetype ProfileFile::find(const QString& section, const QString& key) const {
-    const QString s = section.left(kProfileNameLimit);
-    const QString k = key.left(kProfileNameLimit);
-    bool inSection = false;
-    for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const QString name = sectionOf(lines_[i]);
-        if (!name.isNull()) {
-            inSection = sameName(name, s);
-            continue;
-        }
-        if (inSection && sameName(keyOf(lines_[i]), k)) return i;
+std::pair<qsizetype, qsizetype> ProfileFile::sectionRange(const QString& section) const {
+    const QString wanted = foldedName(section);
+    const auto count = static_cast<qsizetype>(lines_.size());
+    qsizetype first = -1;
+    for (qsizetype i = 0; i < count; ++i) {
+        const std::optional<QByteArray> name = sectionOf(lines_[static_cast<std::size_t>(i)].text);
+        if (!name) continue;
+        if (first >= 0) return {first, i};
+        if (sameName(*name, wanted)) first = i + 1;
     }
-    return -1;
+    return {first, count};
+}
+
+ProfileSection ProfileFile::section(const QString& section) const {
+    ProfileSection result;
+    const auto [first, last] = sectionRange(section);
+    if (first < 0) return result;
+    for (qsizetype i = first; i < last; ++i) {
+        const QByteArray& text = lines_[static_cast<std::size_t>(i)].text;
+        const std::optional<QByteArray> key = keyOf(text);
+        if (!key) continue;
+        const QString folded = foldedName(decodeText(*key));
+        if (!result.values_.contains(folded)) result.values_.insert(folded, valueOf(text));
+    }
+    return result;
 }
 
 QString ProfileFile::value(const QString& section, const QString& key) const {
-    const qsizetype line = find(section, key);
-    return line < 0 ? QString() : valueOf(lines_[line]).left(kProfileValueLimit);
+    const auto [first, last] = sectionRange(section);
+    if (first < 0) return {};
+    const QString wanted = foldedName(key);
+    for (qsizetype i = first; i < last; ++i) {
+        const QByteArray& text = lines_[static_cast<std::size_t>(i)].text;
+        const std::optional<QByteArray> lineKey = keyOf(text);
+        if (lineKey && sameName(*lineKey, wanted)) return valueOf(text);
+    }
+    return {};
 }
 
-bool ProfileFile::contains(const QString& section, const QString& key) const { return find(section, key) >= 0; }
+bool ProfileFile::contains(const QString& section, const QString& key) const {
+    return this->section(section).contains(key);
+}
 
 void ProfileFile::setValue(const QString& section, const QString& key, const QString& value) {
-    const QString s = section.left(kProfileNameLimit);
-    const QString k = key.left(kProfileNameLimit);
-    QString v = value.left(kProfileValueLimit);
-    // A line break would end the value and start a line of its own.
-    v.replace(u'\r', u' ').replace(u'\n', u' ');
+    setValues(section, {{key, value}});
+}
 
-    qsizetype sectionLine = -1;  // header of the first matching section
-    qsizetype lastKeyLine = -1;  // last key line of that section
-    bool inSection = false;
-    for (qsizetype i = 0; i < lines_.size(); ++i) {
-        const QString name = sectionOf(lines_[i]);
-        if (!name.isNull()) {
-            if (inSection) break;  // the matching section has ended
-            inSection = sameName(name, s);
-            if (inSection) sectionLine = i;
+QByteArray ProfileFile::newLineEnd() const {
+    for (const Line& line : lines_) {
+        if (!line.end.isEmpty()) return line.end;
+    }
+    return QByteArrayLiteral("\n");
+}
+
+void ProfileFile::setValues(const QString& section, const QList<QPair<QString, QString>>& values) {
+    if (values.isEmpty()) return;
+    const auto [first, last] = sectionRange(section);
+
+    // Key lines of the section (the first line of each key).
+    QHash<QString, qsizetype> keyLines;
+    qsizetype lastKeyLine = -1;
+    if (first >= 0) {
+        for (qsizetype i = first; i < last; ++i) {
+            const std::optional<QByteArray> key = keyOf(lines_[static_cast<std::size_t>(i)].text);
+            if (!key) continue;
+            const QString folded = foldedName(decodeText(*key));
+            if (!keyLines.contains(folded)) keyLines.insert(folded, i);
+            lastKeyLine = i;
+        }
+    }
+
+    // Keys the section does not hold yet, in the order given.
+    QList<QByteArray> added;
+    QHash<QString, qsizetype> addedIndex;
+    for (const auto& [key, value] : values) {
+        const QString name = key.left(kProfileNameLimit);
+        const QString folded = foldedName(name);
+        const QString v = cleanValue(value);
+        if (const auto it = keyLines.constFind(folded); it != keyLines.cend()) {
+            Line& line = lines_[static_cast<std::size_t>(*it)];
+            // A line that already says this is left exactly as it is.
+            if (valueOf(line.text) == v) continue;
+            line.text = *keyOf(line.text) + '=' + v.toUtf8();
             continue;
         }
-        if (!inSection) continue;
-        const QString lineKey = keyOf(lines_[i]);
-        if (lineKey.isNull()) continue;
-        if (sameName(lineKey, k)) {
-            lines_[i] = lineKey + u'=' + v;
-            return;
+        const QByteArray text = name.toUtf8() + '=' + v.toUtf8();
+        if (const auto it = addedIndex.constFind(folded); it != addedIndex.cend()) {
+            added[*it] = text;
+            continue;
         }
-        lastKeyLine = i;
+        addedIndex.insert(folded, added.size());
+        added.append(text);
     }
-    const QString newLine = k + u'=' + v;
-    if (sectionLine < 0) {
-        lines_.append(u'[' + s + u']');
-        lines_.append(newLine);
-        return;
+    if (added.isEmpty()) return;
+
+    const QByteArray end = newLineEnd();
+    std::vector<Line> inserted;
+    qsizetype at = 0;
+    if (first < 0) {
+        at = static_cast<qsizetype>(lines_.size());
+        inserted.push_back({'[' + section.left(kProfileNameLimit).toUtf8() + ']', end});
+    } else {
+        at = (lastKeyLine >= 0 ? lastKeyLine : first - 1) + 1;
     }
-    lines_.insert((lastKeyLine >= 0 ? lastKeyLine : sectionLine) + 1, newLine);
+    for (const QByteArray& text : added) inserted.push_back({text, end});
+    // Inserted after a last line without a line break: that line gets one,
+    // and the file still ends without one.
+    if (at > 0 && at == static_cast<qsizetype>(lines_.size()) && lines_.back().end.isEmpty()) {
+        lines_.back().end = end;
+        inserted.back().end.clear();
+    }
+    lines_.insert(lines_.begin() + at, inserted.begin(), inserted.end());
 }
 
 QString readProfileString(const QString& path, const QString& section, const QString& key) {
     if (path.isEmpty() || path.size() > kProfilePathLimit) return {};
-    ProfileFile file(path);
+    const ProfileFile file(path);
     return file.value(section, key);
 }
 
-bool writeProfileString(const QString& path, const QString& section, const QString& key,
-                        const QString& value) {
-    if (path.isEmpty() || path.size() > kProfilePathLimit) return false;
+FileWriteResult writeProfileString(const QString& path, const QString& section, const QString& key,
+                                   const QString& value) {
+    if (path.isEmpty() || path.size() > kProfilePathLimit) return ProfileFile().saveAs(path);
     ProfileFile file;
-    if (!file.load(path)) return false;
+    if (!file.load(path)) return {false, file.loadError()};
     file.setValue(section, key, value);
     return file.save();
 }

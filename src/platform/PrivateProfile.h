@@ -1,16 +1,32 @@
 // Private-profile (INI) files: one key of one section at a time, as the
 // design files, the working copy and the settings file use them.
 //
-// Section and key names match without regard to case. A missing file,
+// Section and key names match without regard to case; only the first
+// section of a name counts, for reading and writing alike. A missing file,
 // section or key reads as empty. A write replaces the value of its key in
-// place and leaves every other line untouched (comments, blank lines, order,
-// other sections); a write to a missing section appends the section; a write
-// creates the file. Files are replaced atomically (temporary file + rename),
-// so a failed write never leaves a half-written file behind.
+// place and leaves every other line byte for byte as it was (comments in any
+// encoding, blank lines, order, other sections, line ends of every kind, a
+// byte-order mark, a missing final line break); a write to a missing section
+// appends the section; a write creates the file.
+//
+// The file is handled as bytes: only the names and values that are read or
+// written are decoded (UTF-8, or Latin-1 where the bytes are not UTF-8). A
+// file that starts with a UTF-16 byte-order mark is read as UTF-16 and
+// written back in the same form. Lines end in LF, CR LF or CR alike.
+//
+// Files are replaced whole (temporary file in the same folder, flushed,
+// renamed), so a failed write never leaves a half-written file behind.
 #pragma once
 
+#include "platform/AtomicFile.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
-#include <QStringList>
+
+#include <vector>
 
 namespace yq::platform {
 
@@ -19,6 +35,20 @@ inline constexpr int kProfileNameLimit = 64;
 inline constexpr int kProfileValueLimit = 1024;
 inline constexpr int kProfilePathLimit = 260;
 
+// The keys and values of one section, read in one pass. Names match
+// without regard to case; the first line of a key counts.
+class ProfileSection {
+public:
+    QString value(const QString& key) const;
+    bool contains(const QString& key) const;
+    // Number of distinct keys in the section.
+    qsizetype size() const { return values_.size(); }
+
+private:
+    friend class ProfileFile;
+    QHash<QString, QString> values_;  // case-folded key -> value
+};
+
 // A profile file held in memory line by line; many keys can be changed and
 // the file written once.
 class ProfileFile {
@@ -26,36 +56,54 @@ public:
     ProfileFile() = default;
     explicit ProfileFile(const QString& path) { load(path); }
 
-    // Reads the file; a missing or unreadable file gives an empty profile.
-    // Returns false when the file exists but could not be read.
+    // Reads the file; a missing file gives an empty profile. Returns false
+    // when the file exists but could not be read (loadError() says why);
+    // the profile is then empty.
     bool load(const QString& path);
-    // Writes the file atomically. Returns false on failure (the old file is
-    // then unchanged).
-    bool save() const;
-    bool saveAs(const QString& path) const;
+    const QString& loadError() const { return loadError_; }
+
+    // Writes the file whole. On failure the old file is unchanged and the
+    // result carries the reason.
+    FileWriteResult save() const;
+    FileWriteResult saveAs(const QString& path) const;
 
     const QString& path() const { return path_; }
 
     QString value(const QString& section, const QString& key) const;
     bool contains(const QString& section, const QString& key) const;
-    void setValue(const QString& section, const QString& key, const QString& value);
+    ProfileSection section(const QString& section) const;
 
-    // The file's text as it would be written.
+    void setValue(const QString& section, const QString& key, const QString& value);
+    // Sets many keys of one section in one pass over the file; new keys are
+    // added in the order given.
+    void setValues(const QString& section, const QList<QPair<QString, QString>>& values);
+
+    // The file's bytes as they would be written.
     QByteArray toBytes() const;
 
 private:
-    // Line of the key in its section (the first such section), or -1.
-    qsizetype find(const QString& section, const QString& key) const;
+    enum class Encoding { Utf8, Utf16LE, Utf16BE };
+    struct Line {
+        QByteArray text;  // without its line end
+        QByteArray end;   // "\n", "\r\n", "\r", or empty for a last line without one
+    };
+    // Lines [first, last) of the first section of the name; first is -1 when
+    // there is none (last is then the number of lines).
+    std::pair<qsizetype, qsizetype> sectionRange(const QString& section) const;
+    QByteArray newLineEnd() const;
+
     QString path_;
-    QStringList lines_;
-    bool crlf_ = false;  // line ends of the file as found; new files use LF
+    QString loadError_;
+    std::vector<Line> lines_;
+    QByteArray bom_;  // as found at the start of the file (in its own encoding)
+    Encoding encoding_ = Encoding::Utf8;
 };
 
 // One-call forms, like the profile calls they replace: each reads or writes
-// the file on its own. writeProfileString returns false when the path is
-// too long or the file could not be written.
+// the file on its own. writeProfileString fails when the path is too long,
+// the existing file could not be read or the file could not be written.
 QString readProfileString(const QString& path, const QString& section, const QString& key);
-bool writeProfileString(const QString& path, const QString& section, const QString& key,
-                        const QString& value);
+FileWriteResult writeProfileString(const QString& path, const QString& section, const QString& key,
+                                   const QString& value);
 
 }  // namespace yq::platform

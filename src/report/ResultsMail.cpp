@@ -170,7 +170,7 @@ MailOutcome emailResults(ProgramState& state, MailContext& context)
 {
     const ScopedWaitCursor wait;
     const QDir working(workingFolderOf(context));
-    state.resultsFilePath = working.absoluteFilePath(QString::fromLatin1(kResultsFileName));
+    state.resultsFilePath = resultsFilePath(working.absolutePath());
     const QString workingCopy = working.absoluteFilePath(QString::fromLatin1(kWorkingCopyName));
     return presentMail(resultsMailItem(state.resultsFilePath, workingCopy), QStringLiteral("results-mail"), {},
                        context);

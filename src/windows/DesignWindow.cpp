@@ -578,7 +578,9 @@ void DesignWindow::chooseDesignFile(const QString& filter) {
 
 void DesignWindow::loadDesign() {
     if (currentPath_.trimmed().isEmpty()) return;
-    const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_));
+    QString readError;
+    const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_, &readError));
+    if (!readError.isEmpty()) showMessage(QString::fromLatin1(kErrorCaption), readError);
     state_.metric = reaction.metric;
     if (reaction.messageBeforeNotice && !reaction.message.isEmpty())
         showMessage(QString::fromLatin1(kErrorCaption), reaction.message);
@@ -634,9 +636,9 @@ void DesignWindow::emailResults() {
     takeControlsContents();
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
-    if (!writeWorkingCopy(workingCopy, record_)) {
+    if (const platform::FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {
         showMessage(QString::fromLatin1(kErrorCaption),
-                    QStringLiteral("The working copy %1 could not be written.").arg(QDir::toNativeSeparators(workingCopy)));
+                    QStringLiteral("The working copy %1 could not be written.|%2").arg(QDir::toNativeSeparators(workingCopy), written.error));
         return;
     }
     if (services_.emailResults)

@@ -4,10 +4,13 @@
 
 #include "AppTestSupport.h"
 
+#include "app/Startup.h"
 #include "app/UserForm.h"
 #include "app/UserListWindow.h"
 #include "app/core/UserFile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -190,6 +193,33 @@ TEST_F(UserListTest, MissingFileGivesAnEmptyList) {
     UserListWindow window(*file, errors, confirm, fakeForm(std::nullopt));
     EXPECT_EQ(window.list()->topLevelItemCount(), 0);
     EXPECT_FALSE(QFile::exists(file->path()));
+}
+
+TEST_F(UserListTest, ADamagedFileIsReportedNotShownAsEmpty) {
+    QFile garbage(file->path());
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, '\x42'));
+    garbage.close();
+    test::FakeConfirmation confirm(true);
+    UserListWindow window(*file, errors, confirm, fakeForm(std::nullopt));
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_TRUE(errors.messages[0].contains("cannot be read")) << errors.messages[0].toStdString();
+}
+
+// The list edits the user file of the working folder of the moment, the one
+// SAVE and the report read: after a design was opened in another folder,
+// that folder's file.
+TEST(UserListFolder, IsTheWorkingFolderWhenTheListOpens) {
+    const QString before = QDir::currentPath();
+    QTemporaryDir start;
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir::setCurrent(start.path()));
+    WorkingFolderUserFiles users;
+    users.init();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));  // a design confirmed in another folder
+    const QString folder = users.folder();
+    QDir::setCurrent(before);
+    EXPECT_EQ(QDir(folder).canonicalPath(), QDir(elsewhere.path()).canonicalPath());
 }
 
 // The list with the real form, driven as a user would.

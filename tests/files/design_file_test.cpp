@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace yq {
 namespace {
 
@@ -207,6 +209,95 @@ TEST(UnitReactionTable, EachWindowAndValue) {
             EXPECT_EQ(r.messageBeforeNotice, c.messageFirst) << c.value;
         }
         EXPECT_EQ(r.metric, c.metric) << c.value;
+    }
+}
+
+}  // namespace
+}  // namespace yq
+
+namespace yq {
+namespace {
+
+// The same design saved by editors in other forms reads the same: line ends
+// of any kind, a UTF-8 byte-order mark, UTF-16 with its mark.
+QByteArray utf16(const QString& text, bool little) {
+    QByteArray bytes = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (const QChar c : text) {
+        const char hi = static_cast<char>(c.unicode() >> 8);
+        const char lo = static_cast<char>(c.unicode() & 0xFF);
+        bytes.append(little ? lo : hi);
+        bytes.append(little ? hi : lo);
+    }
+    return bytes;
+}
+
+TEST(DesignFileForms, EveryEditorsFormReadsAlike) {
+    const QString lf = QStringLiteral("; caf\u00e9\n[YQ]\nF=7.15\nCD=2.5\nLD=6.5\nMetric=1\n");
+    QString cr = lf;
+    cr.replace(u'\n', u'\r');
+    QString crlf = lf;
+    crlf.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    const std::pair<const char*, QByteArray> forms[] = {
+        {"LF", lf.toUtf8()},
+        {"CR only", cr.toUtf8()},
+        {"CR LF", crlf.toUtf8()},
+        {"UTF-8 with mark", "\xEF\xBB\xBF" + crlf.toUtf8()},
+        {"UTF-16 LE", utf16(crlf, true)},
+        {"UTF-16 BE", utf16(crlf, false)},
+        {"Latin-1 comment", QByteArray("; caf\xe9\r[YQ]\r\nF=7.15\nCD=2.5\r\nLD=6.5\rMetric=1")},
+    };
+    QTemporaryDir dir;
+    for (const auto& [name, bytes] : forms) {
+        const QString path = dir.filePath("726.ini");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        DesignRecord r(UnitSystem::Metric);
+        QString error = QStringLiteral("not cleared");
+        EXPECT_EQ(readDesignFile(path, r, &error), 1) << name;
+        EXPECT_TRUE(error.isEmpty()) << name;
+        EXPECT_EQ(r.F.text(), "7.1500") << name;
+        EXPECT_EQ(r.CD.text(), "2.50") << name;
+        EXPECT_EQ(r.LD.text(), "6.50") << name;
+        // A save over it keeps its form and the reader still reads it.
+        DesignRecord saved = r;
+        saved.CD = Decimal::of("3");
+        ASSERT_TRUE(writeDesignFile(path, saved, "1")) << name;
+        DesignRecord again(UnitSystem::Metric);
+        EXPECT_EQ(readDesignFile(path, again), 1) << name;
+        EXPECT_EQ(again.CD.text(), "3.00") << name;
+        EXPECT_EQ(again.F.text(), "7.1500") << name;
+        QFile back(path);
+        ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(back.readAll().startsWith(bytes.left(4))) << name;  // mark and first bytes kept
+    }
+}
+
+TEST(DesignFileForms, AFileThatCannotBeReadIsAnErrorNotSilentZeros) {
+    QTemporaryDir dir;
+    DesignRecord r(UnitSystem::Imperial);
+    QString error;
+    const QString longPath = dir.path() + u'/' + QString(300, u'a') + QStringLiteral(".ini");
+    readDesignFile(longPath, r, &error);
+    EXPECT_FALSE(error.isEmpty());
+    // A missing file is still an empty design, as when nothing was saved yet.
+    readDesignFile(dir.filePath("missing.ini"), r, &error);
+    EXPECT_TRUE(error.isEmpty());
+    if (::geteuid() != 0) {
+        const QString path = dir.filePath("726.ini");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[YQ]\nF=7.15\n");
+        f.close();
+        ASSERT_TRUE(f.setPermissions(QFileDevice::WriteOwner));
+        readDesignFile(path, r, &error);
+        EXPECT_TRUE(error.contains("Permission denied")) << error.toStdString();
+        // ... and a save does not replace it with our keys alone.
+        const platform::FileWriteResult written = writeDesignFile(path, r, "0");
+        EXPECT_FALSE(written.ok);
+        ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        EXPECT_EQ([&] { QFile g(path); g.open(QIODevice::ReadOnly); return g.readAll(); }(), "[YQ]\nF=7.15\n");
     }
 }
 

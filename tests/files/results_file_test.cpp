@@ -10,7 +10,10 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <csignal>
+#include <cerrno>
 #include <unistd.h>
 
 namespace yq {
@@ -175,6 +178,112 @@ TEST(ResultsFile, TwoWritersNeverInterleaveLines) {
     }
     EXPECT_EQ(a, kRows);
     EXPECT_EQ(b, kRows);
+}
+
+// A table whose last line has no line break (edited by hand or in a
+// spreadsheet): the new row starts on a line of its own and every byte that
+// was there stays.
+TEST(ResultsFile, ALastLineWithoutItsBreakIsEndedFirst) {
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"no break", "\"Freq\",\"x\"\r\n\"a\",\"b\""},
+        {"LF ends", "\"Freq\",\"x\"\n\"a\",\"b\"\n"},
+        {"CR ends", "\"Freq\",\"x\"\r\"a\",\"b\"\r"},
+    };
+    for (const auto& [name, before] : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kResultsFileName);
+        QFile w(path);
+        ASSERT_TRUE(w.open(QIODevice::WriteOnly));
+        w.write(before);
+        w.close();
+        const AppendResult r = appendResultsRow(path, sample(), "Jo");
+        ASSERT_TRUE(r.ok) << name;
+        EXPECT_FALSE(r.created) << name;
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray after = f.readAll();
+        ASSERT_TRUE(after.startsWith(before)) << name;
+        QByteArray added = after.mid(before.size());
+        if (!before.endsWith('\n') && !before.endsWith('\r')) {
+            ASSERT_TRUE(added.startsWith("\r\n")) << name;
+            added = added.mid(2);
+        }
+        EXPECT_TRUE(added.startsWith("\"7.15\",\"120\",")) << name;
+        EXPECT_TRUE(added.endsWith("\"Jo\"\r\n")) << name;
+        EXPECT_EQ(fieldsOf(added.trimmed()).size(), 37) << name;
+    }
+}
+
+// Text a spreadsheet would run as a formula stays text; a line break in a
+// name never splits the row; numbers (negative ones too) stay numbers.
+TEST(ResultsFile, UserTextIsWrittenSoASpreadsheetShowsItAsText) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"=HYPERLINK(\"http://x\",\"y\")", "'=HYPERLINK(\"http://x\",\"y\")"},
+        {"+1+2", "'+1+2"},
+        {"-2+3", "'-2+3"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"  =1", "'  =1"},
+        {"Jo = W1XYZ", "Jo = W1XYZ"},
+        {"Ann\r\n=cmd", "Ann  =cmd"},
+        {"\t=1", "' =1"},
+        {"'quoted", "'quoted"},
+    };
+    for (const auto& [user, written] : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kResultsFileName);
+        ASSERT_TRUE(appendResultsRow(path, sample(), QString::fromUtf8(user), QString::fromUtf8(user)).ok);
+        const QList<QByteArray> lines = linesOf(path);
+        ASSERT_EQ(lines.size(), 2) << user;
+        EXPECT_EQ(fieldsOf(lines[0]).last(), QString::fromUtf8(written)) << user;  // title line's last field
+        const QStringList row = fieldsOf(lines[1]);
+        ASSERT_EQ(row.size(), 37) << user;
+        EXPECT_EQ(row[36], QString::fromUtf8(written)) << user;
+        EXPECT_EQ(row[30], "-0.03") << user;  // a negative number is not neutralised
+    }
+}
+
+// The row is whole in the file when only the flush to disk fails: that is
+// not a failed row (a retry would add it twice), but it is said.
+TEST(ResultsFile, AFailedFlushAfterAWholeRowIsNotAFailedRow) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(kResultsFileName);
+    int (*const realSync)(int) = detail::resultsFileSync;
+    detail::resultsFileSync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    const AppendResult r = appendResultsRow(path, sample(), "Jo");
+    detail::resultsFileSync = realSync;
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.warning.contains("Input/output error")) << r.warning.toStdString();
+    EXPECT_EQ(linesOf(path).size(), 2);
+}
+
+// A write that runs out of room takes back what reached the file: the table
+// is exactly as it was, and the reason is the system's own.
+TEST(ResultsFile, AShortWriteLeavesTheTableAsItWas) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(kResultsFileName);
+    ASSERT_TRUE(appendResultsRow(path, sample(), "Jo").ok);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{static_cast<rlim_t>(before.size() + 100), static_cast<rlim_t>(before.size() + 100)};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const AppendResult r = appendResultsRow(path, sample(), "Jo");
+        ::_exit(!r.ok && r.error.contains("File too large") ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
 }
 
 }  // namespace

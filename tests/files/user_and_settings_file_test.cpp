@@ -3,10 +3,15 @@
 #include "files/SettingsFile.h"
 #include "platform/PrivateProfile.h"
 
+#include "support/FileBytes.h"
+
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sqlite3.h>
 
 namespace yq {
 namespace {
@@ -97,6 +102,134 @@ TEST(SettingsService, DefaultPathIsInTheUsersConfigFolder) {
     EXPECT_EQ(SettingsService::defaultPath(), "/tmp/some-config/yq/yq.INI");
     qunsetenv("XDG_CONFIG_HOME");
     EXPECT_TRUE(SettingsService::defaultPath().endsWith("/.config/yq/yq.INI"));
+}
+
+// Damaged and hand-edited settings files: a count is bounded by the entries
+// the file holds, and the file written back holds what was read.
+struct SettingsCase {
+    const char* name;
+    QByteArray before;
+    int entries;
+    QByteArray after;
+};
+
+class DamagedSettings : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(DamagedSettings, CountsAreBoundedByWhatTheFileHolds) {
+    const SettingsCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("yq.INI");
+    ASSERT_TRUE(test::writeAll(path, c.before));
+    SettingsService service;
+    service.open(path);
+    EXPECT_EQ(service.entries().size(), c.entries);
+    ASSERT_TRUE(service.close());
+    EXPECT_EQ(test::readAll(path), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedSettings,
+    ::testing::Values(
+        SettingsCase{"HugeCount", "[__Dont_Touch_Me__]\nSectors=2000000000\n", 0, "[__Dont_Touch_Me__]\nSectors=0\n"},
+        SettingsCase{"LargeCountNoEntries", "[__Dont_Touch_Me__]\r\nSectors=20000\r\n", 0,
+                     "[__Dont_Touch_Me__]\r\nSectors=0\r\n"},
+        SettingsCase{"CountBeyondInt", "[__Dont_Touch_Me__]\nSectors=99999999999999999999\n", 0,
+                     "[__Dont_Touch_Me__]\nSectors=0\n"},
+        SettingsCase{"NegativeCount", "[__Dont_Touch_Me__]\nSectors=-3\nSectors_1=a,b,c\n", 0,
+                     "[__Dont_Touch_Me__]\nSectors=0\nSectors_1=a,b,c\n"},
+        SettingsCase{"NotANumber", "[__Dont_Touch_Me__]\nSectors=many\n", 0, "[__Dont_Touch_Me__]\nSectors=0\n"},
+        SettingsCase{"CountBeyondEntries", "[__Dont_Touch_Me__]\nSectors=5\nSectors_1=a,b,c\nSectors_2=d,e,f\n", 2,
+                     "[__Dont_Touch_Me__]\nSectors=2\nSectors_1=a,b,c\nSectors_2=d,e,f\n"},
+        SettingsCase{"GapInEntries", "[__Dont_Touch_Me__]\nSectors=3\nSectors_1=a,b,c\nSectors_3=g,h,i\n", 3,
+                     "[__Dont_Touch_Me__]\nSectors=3\nSectors_1=a,b,c\nSectors_3=g,h,i\nSectors_2=,,\n"},
+        SettingsCase{"CommentsAndNoFinalBreakKept",
+                     "; r\xe9glages\r\n[__Dont_Touch_Me__]\r\nSectors=1\r\nSectors_1=a,b,c", 1,
+                     "; r\xe9glages\r\n[__Dont_Touch_Me__]\r\nSectors=1\r\nSectors_1=a,b,c"}),
+    [](const ::testing::TestParamInfo<SettingsCase>& p) { return std::string(p.param.name); });
+
+// Damaged user files: garbage, a truncated database, another program's
+// database. None reads as an empty list, none is written over.
+TEST(UserFile, ADamagedFileIsReportedAndNeverOverwritten) {
+    QTemporaryDir source;
+    {
+        UserFile good(source.path());
+        ASSERT_TRUE(good.add("Ann K1AAA"));
+    }
+    const QByteArray whole = test::readAll(UserFile(source.path()).path());
+    ASSERT_GT(whole.size(), 1024);
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"garbage", QByteArray(3000, '\x5a')},
+        {"header then garbage", QByteArray("SQLite format 3") + QByteArray(5000, '\x01')},
+        {"truncated", whole.left(whole.size() / 2 + 100)},
+    };
+    for (const auto& [name, bytes] : cases) {
+        QTemporaryDir dir;
+        UserFile users(dir.path());
+        ASSERT_TRUE(test::writeAll(users.path(), bytes));
+        const QList<UserRecord> records = users.inKeyOrder();
+        EXPECT_TRUE(users.failed()) << name;
+        EXPECT_TRUE(users.errorText().contains("cannot be read")) << name;
+        EXPECT_TRUE(records.isEmpty()) << name;
+        ProgramState state;
+        state.userRecord = "before";
+        QString error;
+        EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state, &error), "before") << name;
+        EXPECT_FALSE(error.isEmpty()) << name;
+        EXPECT_FALSE(users.add("Bea W2BBB")) << name;
+        EXPECT_EQ(test::readAll(users.path()), bytes) << name;
+    }
+}
+
+TEST(UserFile, AnotherProgramsDatabaseIsNotAUserFile) {
+    QTemporaryDir dir;
+    UserFile users(dir.path());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(users.path().toUtf8().constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE invoices(n INTEGER)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    const QByteArray before = test::readAll(users.path());
+    users.inKeyOrder();
+    EXPECT_TRUE(users.failed());
+    EXPECT_FALSE(users.add("Ann K1AAA"));
+    EXPECT_EQ(test::readAll(users.path()), before);
+}
+
+// Another program holding the file locked: each call says so at once
+// instead of waiting (it waited 5 s a call).
+TEST(UserFile, ALockedFileIsReportedWithoutAWaitPerCall) {
+    QTemporaryDir dir;
+    UserFile users(dir.path());
+    ASSERT_TRUE(users.add("Ann K1AAA"));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(users.path().toUtf8().constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    QElapsedTimer timer;
+    timer.start();
+    users.inKeyOrder();
+    const bool failedRead = users.failed();
+    const QString text = users.errorText();
+    const bool added = users.add("Bea W2BBB");
+    const qint64 elapsed = timer.elapsed();
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    EXPECT_TRUE(failedRead);
+    EXPECT_TRUE(text.contains("locked")) << text.toStdString();
+    EXPECT_FALSE(added);
+    EXPECT_LT(elapsed, 2000);
+    EXPECT_EQ(users.inKeyOrder().size(), 1);
+}
+
+TEST(UserFile, NamesWithControlCharactersAreRefused) {
+    QTemporaryDir dir;
+    UserFile users(dir.path());
+    for (const char* name : {"Ann\r\nK1AAA", "Ann\tK1AAA", "Ann\x7f", "Ann\x1b[31m"}) {
+        EXPECT_FALSE(users.add(QString::fromUtf8(name))) << name;
+        EXPECT_TRUE(users.errorText().contains("control characters")) << name;
+    }
+    EXPECT_FALSE(users.add(QStringLiteral("Ann\u2028K1AAA")));
+    ASSERT_TRUE(users.add("Ann K1AAA"));
+    EXPECT_FALSE(users.change(users.first()->id, "Ann\nBea"));
+    EXPECT_EQ(users.first()->user, "Ann K1AAA");
 }
 
 }  // namespace

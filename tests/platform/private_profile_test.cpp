@@ -101,5 +101,124 @@ TEST_F(PrivateProfileTest, FailedWriteLeavesTheFileAsItWas) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left behind
 }
 
+// Bytes of a literal, NUL bytes included.
+#define B(literal) QByteArray(literal, sizeof(literal) - 1)
+
+// Lines the write does not touch keep their bytes whatever they hold:
+// each case is a file, one key written, and the file expected after.
+struct RewriteCase {
+    const char* name;
+    QByteArray before;
+    const char* key;
+    const char* value;
+    QByteArray after;
+};
+
+class ProfileRewrite : public PrivateProfileTest, public ::testing::WithParamInterface<RewriteCase> {};
+
+TEST_P(ProfileRewrite, KeepsEveryLineItDoesNotWriteByteForByte) {
+    const RewriteCase& c = GetParam();
+    writeAll(path(), c.before);
+    ProfileFile file(path());
+    file.setValue("YQ", c.key, c.value);
+    ASSERT_TRUE(file.save());
+    EXPECT_EQ(readAll(path()), c.after);
+    // Reading back finds the value written.
+    EXPECT_EQ(readProfileString(path(), "YQ", c.key), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, ProfileRewrite,
+    ::testing::Values(
+        RewriteCase{"NonUtf8Comment", B("; caf\xe9 au lait\r\n[YQ]\r\nF=1\r\n"), "F", "2",
+                    B("; caf\xe9 au lait\r\n[YQ]\r\nF=2\r\n")},
+        RewriteCase{"NoFinalNewlineKeyReplaced", B("[YQ]\nF=1\nCD=2"), "CD", "3",
+                    B("[YQ]\nF=1\nCD=3")},
+        RewriteCase{"NoFinalNewlineKeyAdded", B("[YQ]\nF=1"), "CD", "3",
+                    B("[YQ]\nF=1\nCD=3")},
+        RewriteCase{"NoFinalNewlineSectionAdded", B("[A]\r\nx=1"), "F", "7",
+                    B("[A]\r\nx=1\r\n[YQ]\r\nF=7")},
+        RewriteCase{"ByteOrderMark", B("\xEF\xBB\xBF[YQ]\r\nF=1\r\n"), "F", "2",
+                    B("\xEF\xBB\xBF[YQ]\r\nF=2\r\n")},
+        RewriteCase{"MixedLineEnds", B("; a\n[YQ]\r\nF=1\rCD=2\n; b\r\n"), "CD", "5",
+                    B("; a\n[YQ]\r\nF=1\rCD=5\n; b\r\n")},
+        RewriteCase{"CarriageReturnsOnly", B("[YQ]\rF=1\rCD=2\r"), "LD", "6",
+                    B("[YQ]\rF=1\rCD=2\rLD=6\r")},
+        RewriteCase{"SameValueLeavesTheLineAsItIs", B("[YQ]\n  F = 7.15  \n"), "F", "7.15",
+                    B("[YQ]\n  F = 7.15  \n")},
+        RewriteCase{"NulAndHighBytesElsewhere", B("[X]\nk=\x00\xff\xfe\n[YQ]\nF=1\n"), "F", "9",
+                    B("[X]\nk=\x00\xff\xfe\n[YQ]\nF=9\n")}),
+    [](const ::testing::TestParamInfo<RewriteCase>& p) { return std::string(p.param.name); });
+
+TEST_F(PrivateProfileTest, Utf16FilesAreReadAndWrittenBackInTheirEncoding) {
+    for (const bool little : {true, false}) {
+        const QString text = QStringLiteral("; Gr\u00fc\u00dfe\r\n[YQ]\r\nF=7.15\r\nCD=2\r\n");
+        QByteArray bytes = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (const QChar c : text) {
+            const char hi = static_cast<char>(c.unicode() >> 8), lo = static_cast<char>(c.unicode() & 0xFF);
+            bytes += little ? QByteArray{&lo, 1} + QByteArray{&hi, 1} : QByteArray{&hi, 1} + QByteArray{&lo, 1};
+        }
+        writeAll(path(), bytes);
+        EXPECT_EQ(readProfileString(path(), "YQ", "F"), "7.15");
+        EXPECT_EQ(readProfileString(path(), "YQ", "CD"), "2");
+        ASSERT_TRUE(writeProfileString(path(), "YQ", "F", "7.15"));  // same value: nothing changes
+        EXPECT_EQ(readAll(path()), bytes);
+        ASSERT_TRUE(writeProfileString(path(), "YQ", "CD", "2.5"));
+        ProfileFile again(path());
+        EXPECT_EQ(again.value("YQ", "CD"), "2.5");
+        EXPECT_TRUE(readAll(path()).startsWith(bytes.left(2)));
+        EXPECT_EQ(readAll(path()).size(), bytes.size() + 4);  // ".5" in two bytes a character
+    }
+}
+
+TEST_F(PrivateProfileTest, OnlyTheFirstSectionOfANameIsReadAndWritten) {
+    writeAll(path(), "[YQ]\nF=1\n[Other]\n[yq]\nF=2\nCD=3\n");
+    EXPECT_EQ(readProfileString(path(), "YQ", "F"), "1");
+    EXPECT_EQ(readProfileString(path(), "YQ", "CD"), "");  // only in the second [yq]
+    ASSERT_TRUE(writeProfileString(path(), "YQ", "CD", "4"));
+    EXPECT_EQ(readAll(path()), "[YQ]\nF=1\nCD=4\n[Other]\n[yq]\nF=2\nCD=3\n");
+    EXPECT_EQ(readProfileString(path(), "YQ", "CD"), "4");
+}
+
+TEST_F(PrivateProfileTest, AnUnreadableFileIsAnErrorAndIsNotOverwritten) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    writeAll(path(), "[Other]\nkeep=1\n[YQ]\nF=1\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0200), 0);
+    ProfileFile file;
+    EXPECT_FALSE(file.load(path()));
+    EXPECT_TRUE(file.loadError().contains("Permission denied")) << file.loadError().toStdString();
+    const FileWriteResult written = writeProfileString(path(), "YQ", "F", "2");
+    EXPECT_FALSE(written.ok);
+    EXPECT_TRUE(written.error.contains("Permission denied")) << written.error.toStdString();
+    ::chmod(QFile::encodeName(path()).constData(), 0600);
+    EXPECT_EQ(readAll(path()), "[Other]\nkeep=1\n[YQ]\nF=1\n");
+}
+
+TEST_F(PrivateProfileTest, AFailedWriteSaysWhy) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    const FileWriteResult written = writeProfileString(path(), "YQ", "F", "9");
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    EXPECT_FALSE(written.ok);
+    EXPECT_TRUE(written.error.contains("Permission denied")) << written.error.toStdString();
+    EXPECT_TRUE(written.error.contains("design.ini")) << written.error.toStdString();
+}
+
+// Many keys of one section written in one pass: new keys are added once, in
+// order; keys already there are replaced where they stand.
+TEST_F(PrivateProfileTest, ManyKeysOfASectionInOnePass) {
+    QList<QPair<QString, QString>> values;
+    for (int i = 1; i <= 20000; ++i) values.append({QStringLiteral("Sectors_%1").arg(i), QStringLiteral("a,b,c")});
+    ProfileFile file(path());
+    file.setValues("__Dont_Touch_Me__", values);
+    values.append({QStringLiteral("Sectors_1"), QStringLiteral("x,y,z")});
+    file.setValues("__Dont_Touch_Me__", values);  // all present now: replaced in place
+    ASSERT_TRUE(file.save());
+    const ProfileSection section = ProfileFile(path()).section("__dont_touch_me__");
+    EXPECT_EQ(section.size(), 20000);
+    EXPECT_EQ(section.value("sectors_1"), "x,y,z");
+    EXPECT_EQ(section.value("Sectors_20000"), "a,b,c");
+}
+
 }  // namespace
 }  // namespace yq::platform

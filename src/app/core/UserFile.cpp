@@ -34,6 +34,17 @@ struct Statement {
     Statement& operator=(const Statement&) = delete;
 };
 
+// How long an operation waits for another program's lock on the file before
+// it gives up and says so.
+constexpr int kBusyTimeoutMs = 250;
+
+QString displayPath(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString sqliteReason(sqlite3* db, int rc) {
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) return QStringLiteral("it is locked by another program");
+    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
+}
+
 }  // namespace
 
 // One connection per operation keeps the file closed between uses, as each
@@ -41,24 +52,21 @@ struct Statement {
 class UserFileConnection {
 public:
     UserFileConnection(const QString& path, bool create, QString& error) {
-        const int flags = create ? (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) : SQLITE_OPEN_READONLY;
         if (!create && !QFileInfo::exists(path)) return;  // a missing file reads as empty
-        if (sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr) != SQLITE_OK) {
-            error = QStringLiteral("The user file %1 could not be opened: %2")
-                        .arg(QDir::toNativeSeparators(path), QString::fromUtf8(sqlite3_errmsg(db_)));
+        // A file that is not a user file (damaged, or another program's
+        // database) is never changed: the table is created only in a file
+        // that holds nothing yet.
+        const int flags = create ? (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) : SQLITE_OPEN_READONLY;
+        int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
+        if (rc == SQLITE_OK) {
+            sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+            rc = checkContents(create);
+        }
+        if (rc != SQLITE_OK) {
+            if (reason_.isEmpty()) reason_ = sqliteReason(db_, rc);
+            error = QStringLiteral("The user file %1 cannot be read: %2").arg(displayPath(path), reason_);
             sqlite3_close(db_);
             db_ = nullptr;
-            return;
-        }
-        sqlite3_busy_timeout(db_, 5000);
-        if (create) {
-            char* message = nullptr;
-            if (sqlite3_exec(db_, kSchema, nullptr, nullptr, &message) != SQLITE_OK) {
-                error = QStringLiteral("The user file could not be prepared: %1").arg(QString::fromUtf8(message));
-                sqlite3_free(message);
-                sqlite3_close(db_);
-                db_ = nullptr;
-            }
         }
     }
     ~UserFileConnection() { sqlite3_close(db_); }
@@ -66,9 +74,42 @@ public:
     UserFileConnection& operator=(const UserFileConnection&) = delete;
 
     sqlite3* db() const { return db_; }
+    // True for a file that holds no table at all (new or empty).
+    bool empty() const { return empty_; }
 
 private:
+    int checkContents(bool create) {
+        sqlite3_stmt* stmt = nullptr;
+        int rc = sqlite3_prepare_v2(db_, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &stmt, nullptr);
+        if (rc != SQLITE_OK) return rc;
+        bool ours = false;
+        bool any = false;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            any = true;
+            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+            if (name && QByteArray(name) == "yq1") ours = true;
+        }
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_DONE) return rc;
+        empty_ = !any;
+        if (any && !ours) {
+            reason_ = QStringLiteral("it holds no user records (not a user file)");
+            return SQLITE_NOTADB;
+        }
+        if (create && !ours) {
+            char* message = nullptr;
+            rc = sqlite3_exec(db_, kSchema, nullptr, nullptr, &message);
+            if (message) reason_ = QString::fromUtf8(message);
+            sqlite3_free(message);
+            if (rc != SQLITE_OK) return rc;
+            empty_ = false;
+        }
+        return SQLITE_OK;
+    }
+
     sqlite3* db_ = nullptr;
+    bool empty_ = false;
+    QString reason_;
 };
 
 UserFile::UserFile(const QString& folder) : folder_(folder.isEmpty() ? QDir::currentPath() : folder) {}
@@ -80,20 +121,24 @@ QString UserFile::path() const { return QDir(folder_).filePath(QString::fromLati
 namespace {
 
 QList<UserRecord> query(const QString& path, const char* sql, QString& error) {
+    error.clear();
     QList<UserRecord> records;
     UserFileConnection connection(path, false, error);
-    if (!connection.db()) return records;
+    if (!connection.db() || connection.empty()) return records;
     Statement s(connection.db(), sql);
-    if (!s.stmt) {
-        // A file without our table (not a user file) reads as empty.
-        return records;
-    }
-    while (sqlite3_step(s.stmt) == SQLITE_ROW) {
+    int rc = s.stmt ? SQLITE_OK : sqlite3_errcode(connection.db());
+    while (s.stmt && (rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
         UserRecord r;
         r.id = sqlite3_column_int64(s.stmt, 0);
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s.stmt, 1));
         r.user = QString::fromUtf8(text ? text : "");
         records.append(r);
+    }
+    if (rc != SQLITE_DONE) {
+        // Never a part of the records as if it were all of them.
+        error = QStringLiteral("The user file %1 cannot be read: %2")
+                    .arg(displayPath(path), sqliteReason(connection.db(), rc));
+        records.clear();
     }
     return records;
 }
@@ -115,6 +160,13 @@ std::optional<UserRecord> UserFile::first() const {
 }
 
 bool UserFile::fits(const QString& user) {
+    error_.clear();
+    for (const QChar c : user) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+            error_ = QStringLiteral("The name and call sign may not contain control characters (line breaks, tabs).");
+            return false;
+        }
+    }
     if (user.toUcs4().size() <= kUserFieldLength) return true;
     error_ = QStringLiteral("The name and call sign may have at most %1 characters.").arg(kUserFieldLength);
     return false;
@@ -129,7 +181,7 @@ bool UserFile::add(const QString& user) {
     const QByteArray bytes = u.toUtf8();
     sqlite3_bind_text(s.stmt, 1, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
     if (sqlite3_step(s.stmt) != SQLITE_DONE) {
-        error_ = QStringLiteral("The record could not be added: %1").arg(QString::fromUtf8(sqlite3_errmsg(connection.db())));
+        error_ = QStringLiteral("The record could not be added: %1").arg(sqliteReason(connection.db(), sqlite3_errcode(connection.db())));
         return false;
     }
     return true;
@@ -152,6 +204,7 @@ bool UserFile::change(qint64 id, const QString& user) {
 }
 
 bool UserFile::remove(qint64 id) {
+    error_.clear();
     if (!QFileInfo::exists(path())) {
         error_ = QStringLiteral("The record could not be deleted: the user file does not exist.");
         return false;
@@ -167,9 +220,11 @@ bool UserFile::remove(qint64 id) {
     return true;
 }
 
-QString UserFile::readFirstIntoBuffer(const QString& folder, ProgramState& state) {
+QString UserFile::readFirstIntoBuffer(const QString& folder, ProgramState& state, QString* error) {
     UserFile file(folder);
-    if (const auto record = file.first()) state.userRecord = record->user;
+    const auto record = file.first();
+    if (record) state.userRecord = record->user;
+    if (error) *error = file.errorText();
     return state.userRecord;
 }
 

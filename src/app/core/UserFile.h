@@ -3,6 +3,9 @@
 // ascending key on the text. Kept in an SQLite database in the working
 // folder ("yq1.sqlite", through the SQLite library). A missing file behaves as
 // an empty one; the file is opened for each operation and closed after it.
+// A file that cannot be read (damaged, not a user file, locked by another
+// program) is an error the caller is told of (errorText()), never an empty
+// list, and it is never written over.
 #pragma once
 
 #include <QString>
@@ -31,22 +34,28 @@ public:
 
     QString path() const;
 
-    // Records in file (insertion) order and in key order.
+    // Records in file (insertion) order and in key order. When the file
+    // cannot be read the list is empty and failed() is true.
     QList<UserRecord> inFileOrder() const;
     QList<UserRecord> inKeyOrder() const;
     // First record in file order, if any.
     std::optional<UserRecord> first() const;
 
-    // Add, change and delete. A text longer than 40 characters is refused
-    // (false, with errorText() saying why); nothing is cut silently.
+    // Add, change and delete. A text longer than 40 characters or with
+    // control characters is refused (false, with errorText() saying why);
+    // nothing is cut silently.
     bool add(const QString& user);
     bool change(qint64 id, const QString& user);
     bool remove(qint64 id);
+    // Why the last operation failed; empty after one that succeeded.
     QString errorText() const { return error_; }
+    bool failed() const { return !error_.isEmpty(); }
 
     // Reads the first record in file order into the record buffer; when the
     // file holds none, the buffer keeps what it held. Returns the buffer.
-    static QString readFirstIntoBuffer(const QString& folder, ProgramState& state);
+    // When the file cannot be read the buffer is unchanged and `error`
+    // (when given) receives the reason; it is cleared otherwise.
+    static QString readFirstIntoBuffer(const QString& folder, ProgramState& state, QString* error = nullptr);
 
 private:
     // False, with the reason in errorText(), for a text longer than the field.
