@@ -2,6 +2,7 @@
 
 #include "report/Picture.h"
 
+#include <QGuiApplication>
 #include <QtMath>
 
 namespace yq::report {
@@ -171,6 +172,9 @@ int digitsWidth(int characters, int points) { return qRound(characters * points 
 
 FittedText fitText(const QString& text, const FontSpec& font, int width) {
     FittedText fitted{text, font};
+    // Fonts can only be measured with a GUI application; without one the
+    // text is left as it is.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return fitted;
     for (int points = font.points; points >= kMinFittedPoints; --points) {
         fitted.font.points = points;
         if (layoutWidth(fitted.font, text) <= width) return fitted;
