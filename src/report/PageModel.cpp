@@ -231,7 +231,13 @@ void PageModelBuilder::addDetail(const QString& designer) {
     };
     QList<PageItem>& items = model_.pages.last().items;
     items.append(item(ItemKind::Text, QStringLiteral("Print Date:"), QStringLiteral("Print Date:"), {}, 281, 646));
-    items.append(item(ItemKind::Value, QStringLiteral("print date"), dateText_, QStringLiteral("d17"), 1104, 740));
+    // The date and the name are fitted to their boxes: a long date format or
+    // name would otherwise run into the next item or off the paper.
+    PageItem date = item(ItemKind::Value, QStringLiteral("print date"), {}, QStringLiteral("d17"), 1104, 740);
+    const FittedText fittedDate = fitText(dateText_, date.font, date.rect.width());
+    date.text = fittedDate.text;
+    date.font = fittedDate.font;
+    items.append(date);
     items.append(item(ItemKind::Text, QStringLiteral("Designed By:"), QStringLiteral("Designed By:"), {}, 2240, 813));
     PageItem name = item(ItemKind::Value, QStringLiteral("designer"), {}, QStringLiteral("s40"), 3198, 2760);
     const FittedText fitted = fitText(designer.left(kDesignerLength), name.font, name.rect.width());
