@@ -1,8 +1,7 @@
 #include "report/Fonts.h"
 
 #include <QStringList>
-
-#include <QStringList>
+#include <QTextLayout>
 
 namespace yq::report {
 
@@ -26,6 +25,24 @@ QFont qtFont(const FontSpec& spec, int pixelSize) {
     font.setKerning(false);
     return font;
 }
+
+int layoutPixelSize(int points) { return qRound(points * 1000.0 / 72.0); }
+
+QList<double> layoutPositions(const FontSpec& spec, const QString& text) {
+    QList<double> positions(text.size() + 1, 0.0);
+    if (text.isEmpty()) return positions;
+    QTextLayout layout(text, qtFont(spec, layoutPixelSize(spec.points)));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) return positions;
+    for (qsizetype i = 0; i <= text.size(); ++i) positions[i] = line.cursorToX(int(i));
+    // Inside a surrogate pair the cursor stays at the pair's start.
+    for (qsizetype i = 1; i <= text.size(); ++i) positions[i] = std::max(positions[i], positions[i - 1]);
+    return positions;
+}
+
+double layoutWidth(const FontSpec& spec, const QString& text) { return layoutPositions(spec, text).constLast(); }
 
 void installFontSubstitutions() {
     const QString family = QString::fromLatin1(kSubstituteFamily);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QString>
 
 namespace yq::report {
@@ -32,6 +33,20 @@ bool faceIsBold(const QString& face);
 
 // A QFont for `spec` whose em is `pixelSize` logical units high.
 QFont qtFont(const FontSpec& spec, int pixelSize);
+
+// The em of a font of `points` in thousandths of an inch: the pixel size at
+// which the page is laid out and drawn.
+int layoutPixelSize(int points);
+
+// Where each position of `text` (0 to its length, in UTF-16 units) falls
+// when drawn from x 0 in the layout's font, in thousandths of an inch; the
+// last entry is the text's width. The metafile writes these advances, so
+// that a reader that substitutes another face still places each character
+// where the page has it. Needs a QGuiApplication.
+QList<double> layoutPositions(const FontSpec& spec, const QString& text);
+
+// The width of `text` in the layout's font, thousandths of an inch.
+double layoutWidth(const FontSpec& spec, const QString& text);
 
 // Registers the substitutions with Qt's font matching, so widgets asking for
 // the layout's faces get the stand-in too. Safe to call more than once.

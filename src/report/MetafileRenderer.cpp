@@ -1,5 +1,7 @@
 #include "report/MetafileRenderer.h"
 
+#include "report/CodePages.h"
+
 #include <uemf.h>
 #include <uwmf.h>
 
@@ -141,17 +143,55 @@ public:
         w_.append(U_WMREOF_set());
     }
 
+    // `x` is the text's left edge, or its right edge when `alignRight`.
+    // Each run of one code page is written with the advance of every
+    // character as the layout's font has it, so that a reader drawing with
+    // another face still puts each character in its place and the text
+    // keeps its width.
     void text(const QString& text, const FontSpec& font, int x, int y, bool alignRight, bool opaque = false) {
         if (text.isEmpty()) return;
-        selectFont(font);
+        const QList<EncodedRun> runs = encodeRuns(text);
+        const QList<double> positions = layoutPositions(font, text);
+        constexpr double scale = kMetafileUnitsPerInch / 1000.0;
+        const double left = alignRight ? x - positions.constLast() * scale : x;
+        auto at = [&](double thousandths) { return qRound(left + thousandths * scale); };
+
         const uint16_t align = alignRight ? U_TA_RIGHT : U_TA_LEFT;
         if (align != textAlign_) {
             w_.append(U_WMRSETTEXTALIGN_set(align | U_TA_TOP | U_TA_NOUPDATECP));
             textAlign_ = align;
         }
         if (opaque) w_.append(U_WMRSETBKMODE_set(U_OPAQUE));
-        QByteArray bytes = toWindows1252(text);  // mutable, NUL-terminated copy for libUEMF
-        w_.append(U_WMRTEXTOUT_set(point(x, y), bytes.data()));
+        for (const EncodedRun& run : runs) {
+            const qsizetype count = run.bytes.size();
+            if (count == 0) continue;
+            selectFont(font, run.charset);
+            // Where each byte's character starts; a character written as
+            // several bytes shares its advance among them.
+            std::vector<int> starts(static_cast<std::size_t>(count));
+            for (qsizetype k = 0; k < count;) {
+                const int source = run.sources[k];
+                qsizetype group = k;
+                while (group < count && run.sources[group] == source) ++group;
+                const int next = group < count ? run.sources[group] : run.end;
+                const double from = positions[source];
+                const double to = positions[next];
+                for (qsizetype j = k; j < group; ++j) {
+                    starts[static_cast<std::size_t>(j)] = at(from + (to - from) * double(j - k) / double(group - k));
+                }
+                k = group;
+            }
+            const int runEnd = at(positions[run.end]);
+            std::vector<int16_t> dx(static_cast<std::size_t>(count));
+            for (std::size_t k = 0; k < dx.size(); ++k) {
+                const int following = k + 1 < dx.size() ? starts[k + 1] : runEnd;
+                dx[k] = static_cast<int16_t>(following - starts[k]);
+            }
+            QByteArray bytes = run.bytes;  // mutable copy for libUEMF
+            const int reference = alignRight ? runEnd : starts.front();
+            w_.append(U_WMREXTTEXTOUT_set(point(reference, y), static_cast<int16_t>(count), 0, bytes.constData(),
+                                          dx.data(), U_RECT16_set(point(0, 0), point(0, 0))));
+        }
         if (opaque) w_.append(U_WMRSETBKMODE_set(U_TRANSPARENT));
     }
 
@@ -173,14 +213,14 @@ public:
     }
 
 private:
-    void selectFont(const FontSpec& spec) {
-        if (font_ && spec == current_) return;
+    void selectFont(const FontSpec& spec, std::uint8_t charset) {
+        if (font_ && spec == current_ && charset == charset_) return;
         // The metafile names the layout's own faces; the program that shows
         // the document picks its own stand-in where a face is missing.
         QByteArray face = spec.face.toLatin1().left(31);
         U_FONT* f = U_FONT_set(static_cast<int16_t>(-toUnits(qRound(spec.points * 1000.0 / 72.0))), 0, 0, 0,
                                (spec.bold || faceIsBold(spec.face)) ? U_FW_BOLD : U_FW_NORMAL, 0, 0, 0,
-                               U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
+                               charset, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
                                U_VARIABLE_PITCH | U_FF_SWISS, face.data());
         if (!f) return;
         uint32_t created = 0;
@@ -190,6 +230,7 @@ private:
         if (font_) w_.append(wdeleteobject_set(&font_, w_.handles()));
         font_ = created;
         current_ = spec;
+        charset_ = charset;
     }
 
     Writer& w_;
@@ -197,36 +238,13 @@ private:
     uint32_t brush_ = 0;
     uint32_t font_ = 0;
     FontSpec current_;
+    std::uint8_t charset_ = 0;
     uint16_t textAlign_ = U_TA_LEFT;
 };
 
 }  // namespace
 
-QByteArray toWindows1252(const QString& text) {
-    // Code points of 0x80..0x9F in Windows-1252 (0 where the code page has none).
-    static constexpr char16_t k80[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-    QByteArray out;
-    out.reserve(text.size());
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(static_cast<char>(u));
-            continue;
-        }
-        char mapped = '?';
-        for (int i = 0; i < 32; ++i) {
-            if (k80[i] != 0 && k80[i] == u) {
-                mapped = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        out.append(mapped);
-    }
-    return out;
-}
+QByteArray toWindows1252(const QString& text) { return encodeInCodePage(text, 1252); }
 
 MetafileRenderer::MetafileRenderer(ImageSource images, int imageDpi)
     : images_(std::move(images)), imageDpi_(imageDpi > 0 ? imageDpi : kMetafileImageDpi) {}

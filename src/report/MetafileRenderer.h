@@ -32,8 +32,8 @@ private:
     int imageDpi_;
 };
 
-// Text in the Western Windows code page (1252) that the metafile's fonts use;
-// characters it lacks become "?".
+// Text in the Western Windows code page (1252), with the nearest legible form
+// of characters it lacks ("?" where there is none).
 QByteArray toWindows1252(const QString& text);
 
 }  // namespace yq::report

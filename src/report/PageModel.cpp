@@ -2,6 +2,7 @@
 
 #include "report/Picture.h"
 
+#include <QGuiApplication>
 #include <QtMath>
 
 namespace yq::report {
@@ -169,6 +170,24 @@ int lineHeight(int points) { return qRound(points * 1000.0 / 72.0 * 1.15); }
 
 int digitsWidth(int characters, int points) { return qRound(characters * points * 1000.0 / 72.0 * 0.556); }
 
+FittedText fitText(const QString& text, const FontSpec& font, int width) {
+    FittedText fitted{text, font};
+    // Fonts can only be measured with a GUI application; without one the
+    // text is left as it is.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return fitted;
+    for (int points = font.points; points >= kMinFittedPoints; --points) {
+        fitted.font.points = points;
+        if (layoutWidth(fitted.font, text) <= width) return fitted;
+    }
+    // Too wide even at the smallest size: cut at a character boundary.
+    const QList<double> positions = layoutPositions(fitted.font, text);
+    qsizetype keep = text.size();
+    while (keep > 0 && (positions[keep] > width || text.at(keep - 1).isHighSurrogate())) --keep;
+    while (keep > 0 && text.at(keep - 1).isSpace()) --keep;
+    fitted.text = text.left(keep);
+    return fitted;
+}
+
 const PageItem* Page::find(ItemKind kind, const QString& name) const {
     for (const PageItem& item : items) {
         if (item.kind == kind && item.name == name) return &item;
@@ -212,10 +231,19 @@ void PageModelBuilder::addDetail(const QString& designer) {
     };
     QList<PageItem>& items = model_.pages.last().items;
     items.append(item(ItemKind::Text, QStringLiteral("Print Date:"), QStringLiteral("Print Date:"), {}, 281, 646));
-    items.append(item(ItemKind::Value, QStringLiteral("print date"), dateText_, QStringLiteral("d17"), 1104, 740));
+    // The date and the name are fitted to their boxes: a long date format or
+    // name would otherwise run into the next item or off the paper.
+    PageItem date = item(ItemKind::Value, QStringLiteral("print date"), {}, QStringLiteral("d17"), 1104, 740);
+    const FittedText fittedDate = fitText(dateText_, date.font, date.rect.width());
+    date.text = fittedDate.text;
+    date.font = fittedDate.font;
+    items.append(date);
     items.append(item(ItemKind::Text, QStringLiteral("Designed By:"), QStringLiteral("Designed By:"), {}, 2240, 813));
-    items.append(item(ItemKind::Value, QStringLiteral("designer"), designer.left(40), QStringLiteral("s40"), 3198,
-                      2760));
+    PageItem name = item(ItemKind::Value, QStringLiteral("designer"), {}, QStringLiteral("s40"), 3198, 2760);
+    const FittedText fitted = fitText(designer.left(kDesignerLength), name.font, name.rect.width());
+    name.text = fitted.text;
+    name.font = fitted.font;
+    items.append(name);
     used_ += kDetailHeight;
     ++details_;
 }

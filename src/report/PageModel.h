@@ -72,6 +72,23 @@ int lineHeight(int points);
 // inch (Arial's digits are 0.556 em wide).
 int digitsWidth(int characters, int points);
 
+// The designer's name: at most this many characters (the user file's
+// limit), at the detail band's size or smaller so that it fits its box.
+inline constexpr int kDesignerLength = 40;
+// The smallest size to which a text is shrunk to fit its box.
+inline constexpr int kMinFittedPoints = 6;
+
+struct FittedText {
+    QString text;
+    FontSpec font;
+};
+
+// `text` in `font` at the largest size from the font's own down to
+// kMinFittedPoints at which it is at most `width` thousandths of an inch
+// wide; a text too wide even then is cut, at a character, to what fits.
+// Every renderer draws the result as it is.
+FittedText fitText(const QString& text, const FontSpec& font, int width);
+
 // Builds the pages band by band, so that a record loop can add one detail
 // band per record and report progress in between.
 class PageModelBuilder {

@@ -20,8 +20,6 @@ constexpr double kLineWidth = 10.0;      // thousandths of an inch
 constexpr double kCaptionIndent = 80.0;  // group box caption from the box's left edge
 constexpr double kCaptionPad = 25.0;     // white space either side of a caption
 
-int pixelSizeFor(int points) { return qRound(points * 1000.0 / 72.0); }
-
 }  // namespace
 
 ImageSource embeddedImages() {
@@ -60,7 +58,7 @@ void PainterRenderer::drawPage(QPainter& painter, const Page& page, double dotsP
         case ItemKind::Text:
         case ItemKind::Value: {
             if (item.text.isEmpty()) break;
-            painter.setFont(qtFont(item.font, pixelSizeFor(item.font.points)));
+            painter.setFont(qtFont(item.font, layoutPixelSize(item.font.points)));
             int flags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
             QRectF box = r;
             if (item.align == HAlign::Right && r.width() > 0) {
@@ -76,7 +74,7 @@ void PainterRenderer::drawPage(QPainter& painter, const Page& page, double dotsP
             painter.drawRect(r);
             break;
         case ItemKind::GroupBox: {
-            const QFont font = qtFont(item.font, pixelSizeFor(item.font.points));
+            const QFont font = qtFont(item.font, layoutPixelSize(item.font.points));
             const QFontMetricsF metrics(font);
             const double half = metrics.height() / 2.0;
             painter.drawRect(QRectF(r.x(), r.y() + half, r.width(), r.height() - half));

@@ -1,11 +1,13 @@
 #include "report/MetafileRenderer.h"
 #include "ReportTestSupport.h"
 
+#include <QFontMetricsF>
 #include <QSet>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <optional>
 
 namespace yq::report {
@@ -20,7 +22,7 @@ constexpr quint16 kSetMapMode = 0x0103;
 constexpr quint16 kSetWindowOrg = 0x020B;
 constexpr quint16 kSetWindowExt = 0x020C;
 constexpr quint16 kSetTextAlign = 0x012E;
-constexpr quint16 kTextOut = 0x0521;
+constexpr quint16 kExtTextOut = 0x0A32;
 constexpr quint16 kRectangle = 0x041B;
 constexpr quint16 kCreateFont = 0x02FB;
 constexpr quint16 kStretchDib = 0x0F43;
@@ -55,21 +57,27 @@ QList<Record> records(const QByteArray& wmf) {
     return out;
 }
 
-// TEXTOUT: length, the string (padded to even), y, x.
+// EXTTEXTOUT: y, x, length, options, a rectangle when the options ask for
+// one, the string (padded to even), then one advance per byte.
 struct Text {
     QByteArray text;
     int x, y;
+    QList<int> dx;
+    int width() const { return std::accumulate(dx.begin(), dx.end(), 0); }
 };
 Text textOf(const Record& r) {
-    const int length = r.param(0);
-    const QByteArray text = r.params.mid(2, length);
-    const int padded = (length + 1) & ~1;
-    return {text, s16(r.params, 2 + padded + 2), s16(r.params, 2 + padded)};
+    const int length = r.param(2);
+    const int options = r.param(3);
+    const int stringAt = 8 + ((options & 0x0006) ? 8 : 0);
+    Text t{r.params.mid(stringAt, length), r.param(1), r.param(0), {}};
+    const int dxAt = stringAt + ((length + 1) & ~1);
+    for (int i = 0; i < length && dxAt + 2 * i + 2 <= r.params.size(); ++i) t.dx.append(s16(r.params, dxAt + 2 * i));
+    return t;
 }
 
 std::optional<Text> findText(const QList<Record>& recs, const QByteArray& text, int* index = nullptr) {
     for (int i = 0; i < recs.size(); ++i) {
-        if (recs[i].function != kTextOut) continue;
+        if (recs[i].function != kExtTextOut) continue;
         const Text t = textOf(recs[i]);
         if (t.text == text) {
             if (index) *index = i;
@@ -274,6 +282,97 @@ TEST_F(MetafileTest, OnePagePerUserRecord) {
     EXPECT_TRUE(findText(records(wmfs[0]), "Amy VK2ABC").has_value());
     EXPECT_TRUE(findText(records(wmfs[1]), "Zed ZL1AAA").has_value());
     EXPECT_FALSE(findText(records(wmfs[1]), "Amy VK2ABC").has_value());
+}
+
+// The character set of the font selected for the record at `index`.
+int charsetBefore(const QList<Record>& recs, int index) {
+    for (int i = index; i >= 0; --i) {
+        if (recs[i].function == kCreateFont) return quint8(recs[i].params.at(13));
+    }
+    return -1;
+}
+
+// Widths measured here with Qt's own metrics of the face the page is laid
+// out in (Liberation Sans); the metafile's advances must add up to them.
+double measured(const char* text, int points, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(qRound(points * 1000.0 / 72.0));
+    font.setBold(bold);
+    font.setKerning(false);
+    return QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(text));
+}
+
+TEST_F(MetafileTest, TextsCarryTheLayoutsAdvances) {
+    const QList<Record> recs = records(MetafileRenderer(solid()).renderPage(pages({"Amy VK2ABC"}).pages.front()));
+    const struct {
+        const char* text;
+        int points;
+        bool bold;
+    } texts[] = {
+        {"YQ *Star* Antenna designed for", 18, true},
+        {"Follow the instructions in Brannoc's Book on setting up for maximum radiation and minimum VSWR.", 10, false},
+        {"1,587.69", 10, true},
+        {"Amy VK2ABC", 10, false},
+    };
+    for (const auto& t : texts) {
+        const auto found = findText(recs, t.text);
+        ASSERT_TRUE(found.has_value()) << t.text;
+        ASSERT_EQ(found->dx.size(), found->text.size()) << t.text;
+        for (int d : found->dx) EXPECT_GT(d, 0) << t.text;
+        EXPECT_NEAR(found->width(), measured(t.text, t.points, t.bold) * 1.44, 2) << t.text;
+    }
+    // The title ends well left of the frequency's box (5011), whatever face
+    // a reader draws it in.
+    const auto title = findText(recs, "YQ *Star* Antenna designed for");
+    EXPECT_LT(title->x + title->width(), units(5011) - 100);
+}
+
+TEST_F(MetafileTest, EachRunInAFontOfItsCharacterSet) {
+    const QList<Record> recs =
+        records(MetafileRenderer(solid()).renderPages(pages({"Zo\u00eb O'Brien-\u0141ukasz"})).front());
+    int index = -1;
+    const auto name = findText(recs, "Zo\xEB O'Brien-\xA3ukasz", &index);
+    ASSERT_TRUE(name.has_value());
+    EXPECT_EQ(charsetBefore(recs, index), 238);
+    EXPECT_EQ(name->x, units(3698));
+    // The labels stay Western.
+    int label = -1;
+    ASSERT_TRUE(findText(recs, "Designed By:", &label).has_value());
+    EXPECT_EQ(charsetBefore(recs, label), 0);
+
+    // Two scripts: two records, the second where the layout puts it.
+    const char* ivan = "\u0418\u0432\u0430\u043d & ";
+    const QList<Record> mixed = records(
+        MetafileRenderer(solid()).renderPages(pages({QString::fromUtf8(ivan) + QString::fromUtf8("\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2")})).front());
+    int first = -1, second = -1;
+    const auto cyrillic = findText(mixed, "\xC8\xE2\xE0\xED & ", &first);
+    const auto greek = findText(mixed, "\xC3\xE9\xFE\xF1\xE3\xEF\xF2", &second);
+    ASSERT_TRUE(cyrillic.has_value());
+    ASSERT_TRUE(greek.has_value());
+    EXPECT_EQ(charsetBefore(mixed, first), 204);
+    EXPECT_EQ(charsetBefore(mixed, second), 161);
+    EXPECT_EQ(cyrillic->x, units(3698));
+    EXPECT_EQ(greek->x, cyrillic->x + cyrillic->width());
+    EXPECT_NEAR(greek->x - cyrillic->x, measured(ivan, 10, false) * 1.44, 2);
+}
+
+TEST_F(MetafileTest, LongDesignerStaysInItsBox) {
+    const QString name = QStringLiteral("Maximilian W. Wettstein-Hohenberg DL1WWW");
+    ASSERT_EQ(name.size(), 40);
+    const Page page = pages({name}).pages.front();
+    const QList<Record> recs = records(MetafileRenderer(solid()).renderPage(page));
+    int index = -1;
+    const auto found = findText(recs, name.toLatin1(), &index);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_LE(found->x + found->width(), units(3698 + 2760));
+    // In the size the page model chose for it.
+    const int points = page.find(ItemKind::Value, QStringLiteral("designer"))->font.points;
+    EXPECT_LT(points, 10);
+    for (int i = index; i >= 0; --i) {
+        if (recs[i].function != kCreateFont) continue;
+        EXPECT_EQ(recs[i].param(0), -units(qRound(points * 1000.0 / 72.0)));
+        break;
+    }
 }
 
 TEST(Windows1252, WesternTextKeepsItsCharacters) {

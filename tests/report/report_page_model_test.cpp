@@ -1,6 +1,8 @@
 #include "report/PageModel.h"
 #include "ReportTestSupport.h"
 
+#include <QFontMetricsF>
+
 #include <gtest/gtest.h>
 
 namespace yq::report {
@@ -9,7 +11,10 @@ namespace {
 using test::reportData;
 using test::UserFolder;
 
+// The designer's name is measured in the layout's font, which needs the
+// font database of a GUI application.
 ReportRecord sampleRecord(const QStringList& designers = {}) {
+    test::ensureGuiApp();
     UserFolder users(designers);
     return loadReportRecord(reportData("726.ini"), users.path(), [] { return QDate(2025, 3, 14); });
 }
@@ -184,6 +189,55 @@ TEST(PageModel, LongDesignerIsCutToItsFortyCharacters) {
     builder.addDetail(longName);
     const PageModel model = builder.finish();
     EXPECT_EQ(model.pages.front().find(ItemKind::Value, "designer")->text, QString(40, QLatin1Char('x')));
+}
+
+// Widths measured with Qt's own metrics of the layout's face.
+double measured(const QString& text, int points) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(qRound(points * 1000.0 / 72.0));
+    font.setKerning(false);
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+// The designer's box is 2760 wide; a name of the user file's 40 characters
+// may need more at 10 pt. It is shrunk to the largest size that fits, and
+// cut only when even 6 pt is too wide.
+TEST(PageModel, DesignerIsFittedToItsBox) {
+    const QString wide(40, QLatin1Char('W'));
+    const struct {
+        QString name;
+        int points;
+        QString shown;
+    } cases[] = {
+        {QStringLiteral("Amy VK2ABC"), 10, QStringLiteral("Amy VK2ABC")},
+        {QStringLiteral("Maximilian W. Wettstein-Hohenberg DL1WWW"), 9,
+         QStringLiteral("Maximilian W. Wettstein-Hohenberg DL1WWW")},
+        {QString::fromUtf8("Zo\u00eb O'Brien-\u0141ukasz"), 10, QString::fromUtf8("Zo\u00eb O'Brien-\u0141ukasz")},
+        {wide, 6, QString()},  // cut: checked below
+    };
+    for (const auto& c : cases) {
+        const ReportRecord r = sampleRecord();
+        PageModelBuilder builder(r, kBritish);
+        builder.addDetail(c.name);
+        const PageModel model = builder.finish();
+        const PageItem* designer = model.pages.front().find(ItemKind::Value, "designer");
+        ASSERT_NE(designer, nullptr);
+        EXPECT_EQ(designer->font.points, c.points) << c.name.toStdString();
+        EXPECT_EQ(designer->rect, QRect(3698, 9667, 2760, 208));
+        EXPECT_LE(measured(designer->text, designer->font.points), 2760.0) << c.name.toStdString();
+        if (!c.shown.isEmpty()) {
+            EXPECT_EQ(designer->text, c.shown);
+            // One point larger would not have fitted.
+            if (c.points < 10) {
+                EXPECT_GT(measured(c.name, c.points + 1), 2760.0) << c.name.toStdString();
+            }
+        } else {
+            // As many letters as fit at 6 pt, not one more.
+            EXPECT_TRUE(wide.startsWith(designer->text));
+            EXPECT_LT(designer->text.size(), 40);
+            EXPECT_GT(measured(designer->text + QLatin1Char('W'), 6), 2760.0);
+        }
+    }
 }
 
 int countOf(const Page& page, ItemKind kind, const char* name) {

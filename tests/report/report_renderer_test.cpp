@@ -77,6 +77,19 @@ TEST_F(PainterRendererTest, EveryTextAndValueIsDrawnAtItsPlace) {
     EXPECT_EQ(darkPixels(img, QRect(0, 10000, 8000, 1689), dpi), 0);
 }
 
+// A designer's name of the user file's 40 characters, drawn in the size
+// and length the page model fitted it to, ends inside its box (3698 to 6458)
+// and never runs off the paper.
+TEST_F(PainterRendererTest, LongDesignerEndsInsideItsBox) {
+    const int dpi = 150;
+    for (const QString& name : {QStringLiteral("Maximilian W. Wettstein-Hohenberg DL1WWW"), QString(40, QLatin1Char('W'))}) {
+        const PageModel model = samplePages({name});
+        const QImage img = PainterRenderer(solidImages()).renderPageToImage(model, 0, dpi);
+        EXPECT_GT(darkPixels(img, QRect(3698, 9667, 2760, 208), dpi), 100) << name.toStdString();
+        EXPECT_EQ(darkPixels(img, QRect(6470, 9600, 8000 - 6470, 350), dpi), 0) << name.toStdString();
+    }
+}
+
 TEST_F(PainterRendererTest, ImagesFillTheirBoxes) {
     const int dpi = 100;
     QList<std::pair<QString, QSize>> asked;
