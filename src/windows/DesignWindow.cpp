@@ -109,7 +109,14 @@ DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServi
     redisplay();
 }
 
-DesignWindow::~DesignWindow() = default;
+DesignWindow::~DesignWindow() {
+    // The entries outlive this object's members while the window is taken
+    // down; the focus leaving them must not reach the window any more.
+    for (QLineEdit* edit : std::as_const(entries_)) {
+        edit->removeEventFilter(this);
+        disconnect(edit, nullptr, this, nullptr);
+    }
+}
 
 void DesignWindow::buildLayout() {
     const DialogUnits du(font());
