@@ -8,6 +8,7 @@
 #include "report/Picture.h"
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
+#include "windows/ValueLabel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -225,21 +226,11 @@ void DesignWindow::addField(QGridLayout* grid, int row, const QString& key, bool
         // RR as plain text, then MRR.
         auto* pair = new QHBoxLayout;
         pair->setSpacing(du.x(2));
-        // Plain text without a box; a read-only entry underneath so that
-        // screen readers read its value like every other computed value.
-        rrText_ = new QLineEdit(this);
+        // Plain text without a box, read by screen readers as a value.
+        rrText_ = new ValueLabel(this);
         rrText_->setObjectName(QStringLiteral("RR"));
-        rrText_->setReadOnly(true);
-        rrText_->setFrame(false);
-        rrText_->setFocusPolicy(Qt::NoFocus);
         rrText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        rrText_->setFixedWidth(du.x(34));
-        {
-            QPalette p = rrText_->palette();
-            p.setColor(QPalette::Base, Qt::transparent);
-            rrText_->setPalette(p);
-            rrText_->setAutoFillBackground(false);
-        }
+        rrText_->setMinimumWidth(du.x(34));
         rrText_->setAccessibleName(QStringLiteral("Radiation Resistance"));
         label->setText(QStringLiteral("Radiation Resistance"));
         edit->setAccessibleName(QStringLiteral("Radiation Resistance from measured bandwidth"));

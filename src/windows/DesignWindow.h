@@ -123,7 +123,7 @@ private:
     QMap<QString, QLineEdit*> entries_;
     QMap<QString, QLabel*> labels_;
     QMap<Command, QPushButton*> buttons_;
-    QLineEdit* rrText_ = nullptr;  // RR, shown as plain text
+    QLabel* rrText_ = nullptr;  // RR, shown as plain text
     QLabel* notice_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QPlainTextEdit* help_ = nullptr;
