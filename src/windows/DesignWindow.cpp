@@ -8,7 +8,9 @@
 #include "report/Picture.h"
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
+#include "windows/ValueLabel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -26,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -107,7 +110,14 @@ DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServi
     redisplay();
 }
 
-DesignWindow::~DesignWindow() = default;
+DesignWindow::~DesignWindow() {
+    // The entries outlive this object's members while the window is taken
+    // down; the focus leaving them must not reach the window any more.
+    for (QLineEdit* edit : std::as_const(entries_)) {
+        edit->removeEventFilter(this);
+        disconnect(edit, nullptr, this, nullptr);
+    }
+}
 
 void DesignWindow::buildLayout() {
     const DialogUnits du(font());
@@ -143,6 +153,33 @@ void DesignWindow::buildLayout() {
         connect(it.value(), &QPushButton::clicked, this, [this, c] { run(c); });
     }
     setFixedSize(du.x(529), du.y(324));
+    setTabOrder();
+}
+
+const QStringList& DesignWindow::entryOrder() {
+    static const QStringList keys = {
+        "F",  "CD", "LD",  "CCL", "C",   "XC",  "BW",  "MBW", "Q",  "TL", "PWL", "MRR", "V",    "AE",  "DBL", "SCD",  "DPS",
+        "SCWD", "XSC", "SCI", "SCT", "SCL", "SCWL", "WD", "SP", "CCD", "TPI", "EWC", "ECC", "FAC", "CI", "NT", "CL", "LW",
+        "PCCD", "LPW", "PCNT"};
+    return keys;
+}
+
+void DesignWindow::setTabOrder() {
+    // Data entry first: down the second column, then the third, ReCalc and
+    // the phasing coil; then Select Antenna, the tabs and the buttons; the
+    // Help tab's controls last.
+    QList<QWidget*> order;
+    const QStringList keys = entryOrder();
+    for (const QString& key : keys) {
+        if (key == QStringLiteral("PCCD")) order << buttons_.value(Command::ReCalc);
+        order << entries_.value(key);
+    }
+    order << buttons_.value(Command::SelectAntenna) << static_cast<QWidget*>(tabs_->tabBar());
+    for (Command c : {Command::Save, Command::PrintView, Command::EmailReport, Command::Forum, Command::OpenExcel,
+                      Command::EmailResults, Command::Close})
+        order << buttons_.value(c);
+    order << help_ << findChild<QPushButton*>(QStringLiteral("HelpForumButton"));
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void DesignWindow::bindKey(Qt::Key key, Command command) {
@@ -163,7 +200,8 @@ void DesignWindow::addField(QGridLayout* grid, int row, const QString& key, bool
                           (key == QStringLiteral("CCL") && units_.cylinderLengthEditable);
     const bool bold = input || key == QStringLiteral("CCL");
     edit->setReadOnly(!editable);
-    if (editable) edit->setValidator(new PictureValidator(picture, edit));
+    // The field's storage decides what can be entered, beside the picture.
+    if (editable) edit->setValidator(new PictureValidator(picture, record_.field(key.toStdString())->storage(), edit));
     if (!editable) {
         QPalette p = edit->palette();
         p.setColor(QPalette::Base, palette().color(QPalette::Window));
@@ -188,7 +226,8 @@ void DesignWindow::addField(QGridLayout* grid, int row, const QString& key, bool
         // RR as plain text, then MRR.
         auto* pair = new QHBoxLayout;
         pair->setSpacing(du.x(2));
-        rrText_ = new QLabel(this);
+        // Plain text without a box, read by screen readers as a value.
+        rrText_ = new ValueLabel(this);
         rrText_->setObjectName(QStringLiteral("RR"));
         rrText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rrText_->setMinimumWidth(du.x(34));
@@ -207,7 +246,7 @@ void DesignWindow::addField(QGridLayout* grid, int row, const QString& key, bool
         edit->setModified(false);
         entryAccepted(key);
     });
-    if (key == QStringLiteral("CL") || key == QStringLiteral("ECC") || key == QStringLiteral("CI") ||
+    if (editable || key == QStringLiteral("CL") || key == QStringLiteral("ECC") || key == QStringLiteral("CI") ||
         key == QStringLiteral("NT")) {
         edit->installEventFilter(this);
     }
@@ -401,10 +440,11 @@ QWidget* DesignWindow::buildHelpTab() {
 }
 
 void DesignWindow::open() {
-    // (2) the window opens
+    // (2) the window opens, with the focus in the first entry
     show();
     if (opened_) return;
     opened_ = true;
+    entries_.value(QStringLiteral("F"))->setFocus(Qt::OtherFocusReason);
     // (3) the unit flag of this window
     state_.metric = units_.metricOnOpen;
     // (4) the forum button becomes a web link to the forum
@@ -432,7 +472,7 @@ void DesignWindow::run(Command command) {
         chooseDesignFile(units_.selectFilter);
         break;
     case Command::ReCalc:
-        takeControlsContents();
+        if (!takePendingEntries()) break;
         reCalc();
         redisplay();
         break;
@@ -466,8 +506,14 @@ void DesignWindow::queue(Command command) {
 }
 
 void DesignWindow::keyPressEvent(QKeyEvent* event) {
-    // Enter in an entry field completes the entry; it never closes the window.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter presses the focused button; in an entry field it completes
+        // the entry and moves on. It never closes the window.
+        if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+            button && isAncestorOf(button) && button->isEnabled()) {
+            button->click();
+            return;
+        }
         focusNextChild();
         return;
     }
@@ -475,15 +521,37 @@ void DesignWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool DesignWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::MouseButtonPress) {
         for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it) {
-            if (it.value() == watched) {
+            if (it.value() != watched) continue;
+            QLineEdit* edit = it.value();
+            if (!edit->isReadOnly()) {
+                // While an entry is edited it shows its value without
+                // thousands grouping, so that a comma typed there is always
+                // the decimal separator; leaving it unchanged shows the
+                // grouping again.
+                if (type == QEvent::FocusIn && !edit->isModified()) {
+                    QString plain = edit->text();
+                    plain.remove(u',');
+                    if (plain != edit->text()) {
+                        edit->setText(plain);
+                        edit->setModified(false);
+                    }
+                } else if (type == QEvent::FocusOut && !edit->isModified()) {
+                    redisplay(it.key());
+                }
+            } else if (type != QEvent::FocusOut) {
                 computedControlUsed(it.key());
-                break;
             }
+            break;
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+int DesignWindow::shownPlaces(const QString& key) const {
+    return PictureValidator(units_.picture(info(key))).places();
 }
 
 void DesignWindow::takeControlsContents() {
@@ -491,15 +559,41 @@ void DesignWindow::takeControlsContents() {
         QLineEdit* edit = it.value();
         if (edit->isReadOnly() || !edit->isModified()) continue;
         edit->setModified(false);
-        if (const auto value = entryValue(edit->text())) *record_.field(it.key().toStdString()) = *value;
+        if (const auto value = entryValue(edit->text(), shownPlaces(it.key())))
+            *record_.field(it.key().toStdString()) = *value;
     }
+}
+
+bool DesignWindow::takePendingEntries() {
+    // An entry still being typed in is taken as if it had been left: its
+    // value is stored and its own action runs (the cylinder length, the
+    // ratio from the cylinder length, the factor check ...). All values are
+    // stored first, then the actions run in the order of the fields.
+    QStringList pending;
+    for (const QString& key : entryOrder()) {
+        const QLineEdit* edit = entries_.value(key);
+        if (!edit->isReadOnly() && edit->isModified()) pending << key;
+    }
+    takeControlsContents();
+    for (const QString& key : pending)
+        if (!entryAccepted(key)) return false;
+    return true;
+}
+
+bool DesignWindow::prepareDesign() {
+    if (!takePendingEntries()) return false;
+    reCalc();
+    redisplay();
+    return true;
 }
 
 void DesignWindow::redisplay(const QString& key) {
     QLineEdit* edit = entries_.value(key);
     if (!edit) return;
     const KeyInfo& ki = info(key);
-    edit->setText(report::formatNumeric((record_.*ki.member).value(), units_.picture(ki).toStdString()));
+    QString text = report::formatNumeric((record_.*ki.member).value(), units_.picture(ki).toStdString());
+    if (!edit->isReadOnly() && edit->hasFocus()) text.remove(u',');  // being edited: no grouping
+    edit->setText(text);
     edit->setModified(false);
     edit->setCursorPosition(0);
 }
@@ -509,9 +603,9 @@ void DesignWindow::redisplay() {
     if (rrText_) rrText_->setText(report::formatNumeric(record_.RR.value(), "n-8.2"));
 }
 
-void DesignWindow::entryAccepted(const QString& key) {
+bool DesignWindow::entryAccepted(const QString& key) {
     QLineEdit* edit = entries_.value(key);
-    if (const auto value = entryValue(edit->text())) *record_.field(key.toStdString()) = *value;
+    if (const auto value = entryValue(edit->text(), shownPlaces(key))) *record_.field(key.toStdString()) = *value;
     if (key == QStringLiteral("LD")) {
         runPartial(record_, PartialRecalc::CylinderLength);
         queue(Command::ReCalc);
@@ -527,7 +621,7 @@ void DesignWindow::entryAccepted(const QString& key) {
                 edit->setFocus(Qt::OtherFocusReason);
                 edit->selectAll();
             });
-            return;
+            return false;
         }
         queue(Command::ReCalc);
     } else if (key == QStringLiteral("PCCD")) {
@@ -540,6 +634,7 @@ void DesignWindow::entryAccepted(const QString& key) {
         queue(Command::ReCalc);
     }
     // F, CD and SCWL take effect at the next calculation.
+    return true;
 }
 
 void DesignWindow::computedControlUsed(const QString& key) {
@@ -592,7 +687,10 @@ void DesignWindow::loadDesign() {
 }
 
 bool DesignWindow::save() {
-    takeControlsContents();
+    // What is written is the design as a full calculation gives it from the
+    // entries as typed, even when an entry was not left or a computed field
+    // shows a partial recalculation.
+    if (!prepareDesign()) return false;
     const SaveOutcome outcome = saveDesign(record_, units_.system, state_, QDir::currentPath(), resultsUser_);
     chosenName_ = units_.system == UnitSystem::Metric ? outcome.path : outcome.fileName;
     currentPath_ = outcome.path;
@@ -606,13 +704,12 @@ bool DesignWindow::save() {
 }
 
 void DesignWindow::printOrEmailReport(bool email) {
-    takeControlsContents();
-    const bool saves = !email || units_.emailReportSaves;
+    if (!takePendingEntries()) return;
     if (units_.warnWhenPrintingMetric && state_.metric == 1)
         showMessage(QString(), QString::fromLatin1(designtext::kPrintingMetricMessage));
     if (!email) state_.metric = units_.metricForPrint;
     // The design is saved first, so the report prints what was just saved.
-    if (saves && !save()) return;
+    if (!save()) return;
     if (!email) state_.metric = units_.metricForPrint;
     state_.reportMode = email ? ReportMode::Export : ReportMode::Preview;
     if (services_.runReport) services_.runReport(currentPath_, state_);
@@ -633,7 +730,7 @@ void DesignWindow::openExcel() {
 }
 
 void DesignWindow::emailResults() {
-    takeControlsContents();
+    if (!prepareDesign()) return;
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
     if (const platform::FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {

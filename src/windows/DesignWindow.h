@@ -86,15 +86,23 @@ protected:
 private:
     void buildLayout();
     void bindKey(Qt::Key key, Command command);
+    void setTabOrder();
+    // The entries in the order of the columns, top to bottom.
+    static const QStringList& entryOrder();
     QWidget* buildSpecificationsTab();
     QWidget* buildHelpTab();
     void addField(QGridLayout* grid, int row, const QString& key, bool input);
 
     void takeControlsContents();
+    // Takes modified entries with their accept actions; false when one was refused.
+    bool takePendingEntries();
+    // Pending entries, then the full calculation and a redisplay.
+    bool prepareDesign();
+    int shownPlaces(const QString& key) const;
     void redisplay();
     void redisplay(const QString& key);
     void loadDesign();
-    void entryAccepted(const QString& key);
+    bool entryAccepted(const QString& key);
     void computedControlUsed(const QString& key);
     void reCalc();
     void chooseDesignFile(const QString& filter);
@@ -115,7 +123,7 @@ private:
     QMap<QString, QLineEdit*> entries_;
     QMap<QString, QLabel*> labels_;
     QMap<Command, QPushButton*> buttons_;
-    QLabel* rrText_ = nullptr;
+    QLabel* rrText_ = nullptr;  // RR, shown as plain text
     QLabel* notice_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QPlainTextEdit* help_ = nullptr;

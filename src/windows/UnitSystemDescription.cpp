@@ -28,7 +28,6 @@ const UnitSystemDescription& UnitSystemDescription::imperial() {
         u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
         u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
         u.metricOnOpen = 0;
-        u.emailReportSaves = true;
         u.metricForPrint = 0;
         u.warnWhenPrintingMetric = true;
         return u;
@@ -69,7 +68,6 @@ const UnitSystemDescription& UnitSystemDescription::metric() {
         u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
         u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|M*.ini");
         u.metricOnOpen = 1;
-        u.emailReportSaves = false;
         u.metricForPrint = 1;
         u.warnWhenPrintingMetric = false;
         return u;

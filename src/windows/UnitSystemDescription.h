@@ -30,8 +30,6 @@ struct UnitSystemDescription {
     QString selectFilter;     // filter of Select Antenna
 
     int metricOnOpen = 0;     // the unit flag when the window opens
-    // Print/View and email Report save first (email Report only in the Imperial window).
-    bool emailReportSaves = true;
     // Print/View: the flag it sets; email Report never changes it.
     int metricForPrint = 0;
     // Print/View warns when the flag is 1 (the Imperial window).

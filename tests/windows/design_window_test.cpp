@@ -1,9 +1,13 @@
 #include "design/Calculation.h"
+#include "files/ResultsFile.h"
 #include "files/DesignFile.h"
 #include "platform/PrivateProfile.h"
 #include "support/GuiApplication.h"
 #include "windows/DesignWindow.h"
+#include "windows/NumericEntry.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -11,11 +15,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValidator>
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <memory>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace yq {
 namespace {
@@ -26,6 +33,7 @@ using Command = DesignWindow::Command;
 struct Recorder {
     std::deque<QString> fileAnswers;  // what the open dialog returns, one per showing
     QStringList log;
+    QMap<QString, QString> reported;  // the design file's keys as the report found them
     bool spreadsheetOpens = true;
 
     DesignWindowServices services() {
@@ -41,6 +49,11 @@ struct Recorder {
             log << QStringLiteral("message [%1] %2").arg(caption, text);
         };
         s.runReport = [this](const QString& path, ProgramState& state) {
+            reported.clear();
+            for (const KeyInfo& info : designFileKeys()) {
+                const QString key = QString::fromLatin1(info.key.data(), qsizetype(info.key.size()));
+                reported[key] = platform::readProfileString(path, "YQ", key);
+            }
             log << QStringLiteral("report %1 mode %2 metric %3")
                        .arg(QFileInfo(path).fileName())
                        .arg(static_cast<int>(state.reportMode))
@@ -308,7 +321,8 @@ TEST_F(DesignWindowTest, ReportCommandsSaveFirstWhereTheyShould) {
          {"message [] You are printing a metric|antenna. Measurements will default to mm.", "report 726.ini mode 0 metric 0"}},
         {UnitSystem::Imperial, Command::EmailReport, 0, {"report 726.ini mode 1 metric 0"}},
         {UnitSystem::Metric, Command::PrintView, 1, {"report M7506.ini mode 0 metric 1"}},
-        {UnitSystem::Metric, Command::EmailReport, 1, {"report  mode 1 metric 1"}},  // no save
+        // The mailed report is the design on screen, so it is saved first too.
+        {UnitSystem::Metric, Command::EmailReport, 1, {"report M7506.ini mode 1 metric 1"}},
     };
     for (const auto& c : cases) {
         QFile::remove(QDir(folder.path()).filePath("YQ.csv"));
@@ -324,8 +338,7 @@ TEST_F(DesignWindowTest, ReportCommandsSaveFirstWhereTheyShould) {
         for (const QString& line : recorder.log)
             if (line.startsWith("message") || line.startsWith("report")) got << line;
         EXPECT_EQ(got, c.expected);
-        const bool saved = QFile::exists(QDir(folder.path()).filePath("YQ.csv"));
-        EXPECT_EQ(saved, !(c.window == UnitSystem::Metric && c.command == Command::EmailReport));
+        EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("YQ.csv")));
     }
 }
 
@@ -400,6 +413,367 @@ TEST_F(DesignWindowTest, EveryFieldIsItsLabelsBuddyAndReachable) {
         }
         EXPECT_EQ(fields, 37);  // every quantity but RFR, AF, RR (plain text), PCWD, RAT and the working values
         EXPECT_EQ(w.entry("CCL")->isReadOnly(), system == UnitSystem::Imperial);
+    }
+}
+
+}  // namespace
+}  // namespace yq
+
+namespace yq {
+namespace {
+
+QString keyName(const KeyInfo& info) { return QString::fromLatin1(info.key.data(), qsizetype(info.key.size())); }
+
+// A design as a full calculation gives it from its inputs alone.
+DesignRecord freshReCalc(UnitSystem system, std::initializer_list<std::pair<const char*, const char*>> inputs) {
+    DesignRecord r(system);
+    for (const auto& [k, v] : inputs) *r.field(k) = Decimal::of(v);
+    if (system == UnitSystem::Metric)
+        reCalcMetric(r);
+    else
+        reCalcImperial(r, false);
+    return r;
+}
+
+// The Metric coil ratio reads the coil length of the calculation before, so
+// it alone may differ between two calculations of the same inputs.
+bool mayDiffer(UnitSystem system, const QString& key) { return system == UnitSystem::Metric && key == "RAT"; }
+
+// Value texts of one results row ("\"7.15\",\"120\",...") in column order.
+QStringList rowValues(const QByteArray& line) {
+    QStringList out;
+    for (QString field : QString::fromLatin1(line.trimmed()).split(u',')) out << field.remove(u'"');
+    return out;
+}
+
+// The results file's value columns, in their order.
+const char* const kResultsKeys[] = {"F",   "RR",  "CD",  "LD",   "C",   "XC",   "BW",  "Q",  "TL",
+                                    "MBW", "V",   "WD",  "SP",   "TPI", "EWC",  "ECC", "CI", "NT",
+                                    "CL",  "LW",  "CCL", "CCD",  "PWL", "LPW",  "PCCD", "PCNT", "RAT",
+                                    "FAC", "AE",  "WR",  "DBL",  "SCL", "SCT",  "SCI", "SCD", "SCWL"};
+
+TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) {
+    // The entry under the cursor is never left: the command must take it
+    // with its accept action and recalculate before anything is written.
+    struct Case {
+        UnitSystem system;
+        const char* command;  // "F2" or a button
+        const char* key;      // the entry still being typed in
+        const char* text;
+        const char* file;     // what is written
+    };
+    const Case cases[] = {
+        {UnitSystem::Imperial, "F2", "LD", "8", "728.ini"},
+        {UnitSystem::Imperial, "SAVE", "LD", "8", "728.ini"},
+        {UnitSystem::Imperial, "Print/View", "LD", "8", "728.ini"},
+        {UnitSystem::Imperial, "email Report", "LD", "8", "728.ini"},
+        {UnitSystem::Imperial, "Email Results", "LD", "8", "yq.ini"},
+        {UnitSystem::Metric, "F2", "LD", "8", "M7508.ini"},
+        {UnitSystem::Metric, "F2", "CCL", "400", "M7507.ini"},  // the ratio follows: 400 / 50.8 = 7.87
+        {UnitSystem::Metric, "Print/View", "LD", "8", "M7508.ini"},
+        {UnitSystem::Metric, "email Report", "CCL", "400", "M7507.ini"},
+        {UnitSystem::Metric, "Email Results", "LD", "8", "yq.ini"},
+    };
+    for (const Case& c : cases) {
+        const bool metric = c.system == UnitSystem::Metric;
+        const std::string where = std::string(metric ? "Metric " : "Imperial ") + c.command + " " + c.key;
+        for (const QString& name : QDir(folder.path()).entryList(QDir::Files)) QFile::remove(folder.filePath(name));
+        recorder.reported.clear();
+        DesignWindow& w = openWindow(c.system);
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        const QList<std::pair<const char*, const char*>> base =
+            metric ? QList<std::pair<const char*, const char*>>{{"F", "7.05"}, {"CD", "50.8"}, {"LD", "6"},
+                                                               {"WD", "1"},    {"SP", "2"},     {"CCD", "50"}}
+                   : QList<std::pair<const char*, const char*>>{{"F", "7.15"}, {"CD", "2"},     {"LD", "6"},
+                                                               {"WD", "0.04"}, {"SP", "0.08"},  {"CCD", "2"}};
+        for (const auto& [k, v] : base) enter(k, v);
+        settle();
+
+        QLineEdit* pending = w.entry(c.key);
+        pending->setFocus();
+        pending->selectAll();
+        QTest::keyClicks(pending, c.text);
+        if (QString(c.command) == "F2")
+            QTest::keyClick(w.windowHandle(), Qt::Key_F2);
+        else {
+            QAbstractButton* button = nullptr;
+            for (auto* b : w.findChildren<QAbstractButton*>())
+                if (b->text() == c.command) button = b;
+            ASSERT_NE(button, nullptr) << c.command;
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        settle();
+
+        const char* ld = QString(c.key) == "CCL" ? "7.87" : c.text;
+        const DesignRecord expected =
+            metric ? freshReCalc(c.system, {{"F", "7.05"}, {"CD", "50.8"}, {"LD", ld}, {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}})
+                   : freshReCalc(c.system, {{"F", "7.15"}, {"CD", "2"}, {"LD", ld}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}});
+        const QString path = folder.filePath(c.file);
+        ASSERT_TRUE(QFile::exists(path)) << where;
+        const bool workingCopy = QString(c.file) == "yq.ini";
+        const bool reports = QString(c.command).contains("Report") || QString(c.command) == "Print/View";
+        for (const KeyInfo& info : designFileKeys()) {
+            const QString key = keyName(info);
+            if (mayDiffer(c.system, key) || (workingCopy && key == "MRR")) continue;
+            const Decimal want = (expected.*info.member).value();
+            const auto inFile = Decimal::parse(platform::readProfileString(path, "YQ", key).toStdString());
+            ASSERT_TRUE(inFile.has_value()) << where << " " << info.key;
+            EXPECT_EQ(*inFile, want) << where << " file " << info.key << " " << inFile->toString();
+            if (reports) {
+                const auto inReport = Decimal::parse(recorder.reported.value(key).toStdString());
+                EXPECT_TRUE(inReport && *inReport == want) << where << " report " << info.key;
+            }
+            // The window, after the reload where there is one, shows the same.
+            EXPECT_EQ((w.record().*info.member).value(), want) << where << " window " << info.key;
+        }
+        if (reports) {
+            EXPECT_FALSE(recorder.reported.isEmpty()) << where;
+        }
+        if (!workingCopy) {
+            QFile csv(folder.filePath("YQ.csv"));
+            ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << where;
+            const QList<QByteArray> lines = csv.readAll().split('\n');
+            ASSERT_EQ(lines.size(), 3) << where;
+            const QStringList row = rowValues(lines[1]);
+            ASSERT_GE(row.size(), 36);
+            for (int i = 0; i < 36; ++i) {
+                if (mayDiffer(c.system, kResultsKeys[i])) continue;
+                const auto value = Decimal::parse(row[i].toStdString());
+                EXPECT_TRUE(value && *value == expected.field(kResultsKeys[i])->value())
+                    << where << " results " << kResultsKeys[i] << " " << row[i].toStdString();
+            }
+        }
+        if (!metric) {
+            // The numbers of LD = 8, not those of LD = 6 (12.00, 10.67, 2,086.17).
+            EXPECT_EQ(shown("CCL"), "16.000") << where;
+            EXPECT_EQ(shown("C"), "12.86") << where;
+            EXPECT_EQ(shown("XC"), "1,730.90") << where;
+            EXPECT_EQ(platform::readProfileString(path, "YQ", "XC"), "1730.9") << where;
+        }
+    }
+}
+
+TEST_F(DesignWindowTest, MetricDesignTypedAndNeverRecalculatedIsNotPrintedAsZeros) {
+    DesignWindow& w = openWindow(UnitSystem::Metric);
+    // Typed into one field after the other; none of them was left.
+    for (auto [k, v] : {std::pair{"F", "7.05"}, {"CD", "50.8"}, {"LD", "6"}, {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}}) {
+        w.entry(k)->setFocus();
+        w.entry(k)->selectAll();
+        QTest::keyClicks(w.entry(k), v);
+    }
+    w.commandButton(Command::PrintView)->click();
+    const DesignRecord expected = freshReCalc(
+        UnitSystem::Metric, {{"F", "7.05"}, {"CD", "50.8"}, {"LD", "6"}, {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}});
+    ASSERT_EQ(recorder.log.last(), "report M7506.ini mode 0 metric 1");
+    for (const char* key : {"CCL", "C", "XC", "BW", "RR", "Q", "TL", "CI", "NT", "CL", "LW", "SCT", "PCNT", "AE"}) {
+        const auto value = Decimal::parse(recorder.reported.value(key).toStdString());
+        ASSERT_TRUE(value.has_value()) << key;
+        EXPECT_FALSE(value->isZero()) << key;
+        EXPECT_EQ(*value, expected.field(key)->value()) << key;
+    }
+}
+
+TEST_F(DesignWindowTest, PartialRecalculationStaysOnScreenButSaveWritesTheFullReCalc) {
+    const QString file = writeDesign("coil.ini", UnitSystem::Imperial, "0",
+                                     {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "3"}});
+    DesignWindow& w = openWindow(UnitSystem::Imperial, file);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const QString ntAfterReCalc = stored("NT");
+    const QString lwAfterReCalc = stored("LW");
+    // A Tab user passes CI on the way to PCCD; then NT is used.
+    w.entry("CI")->setFocus(Qt::TabFocusReason);
+    w.entry("NT")->setFocus(Qt::TabFocusReason);
+    ASSERT_NE(stored("NT"), ntAfterReCalc);
+    const QString partialNt = shown("NT");
+    EXPECT_EQ(entryValue(partialNt)->toFixed(2), stored("NT").toStdString());  // on screen
+
+    pressKey(Qt::Key_F2);
+    settle();
+    const QString saved = folder.filePath("726.ini");
+    EXPECT_EQ(Decimal::parse(platform::readProfileString(saved, "YQ", "NT").toStdString())->toFixed(2),
+              ntAfterReCalc.toStdString());
+    EXPECT_EQ(Decimal::parse(platform::readProfileString(saved, "YQ", "LW").toStdString())->toFixed(2),
+              lwAfterReCalc.toStdString());
+    EXPECT_EQ(stored("NT"), ntAfterReCalc);  // and the window after the reload
+    EXPECT_NE(shown("NT"), partialNt);
+}
+
+TEST_F(DesignWindowTest, DecimalCommaInEntries) {
+    DesignWindow& w = openWindow(UnitSystem::Imperial);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    enter("F", "7,15");
+    enter("CD", "2,5");
+    EXPECT_EQ(stored("F"), "7.1500");
+    EXPECT_EQ(stored("CD"), "2.50");
+    for (const char* refused : {"7,1,5", "7,1.5", "7.1,5", "7.1.5"}) {
+        QString text = QString::fromLatin1(refused);
+        int pos = 0;
+        EXPECT_EQ(w.entry("F")->validator()->validate(text, pos), QValidator::Invalid) << refused;
+    }
+
+    // A value shown with thousands grouping is edited without it.
+    const QString file = writeDesign("M7506.ini", UnitSystem::Metric, "1",
+                                     {{"F", "7.05"}, {"CD", "50.8"}, {"LD", "6"}, {"PCCD", "1200"}});
+    openWindow(UnitSystem::Metric, file);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(shown("PCCD"), "1,200.00");
+    window->entry("PCCD")->setFocus();
+    EXPECT_EQ(shown("PCCD"), "1200.00");
+    window->entry("F")->setFocus();  // left unchanged: grouped again
+    EXPECT_EQ(shown("PCCD"), "1,200.00");
+    EXPECT_EQ(stored("PCCD"), "1200.00");
+    QLineEdit* cd = window->entry("PCCD");
+    cd->setFocus();
+    cd->end(false);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(cd, Qt::Key_Backspace);  // "1200"
+    QTest::keyClick(cd, Qt::Key_Return);
+    EXPECT_EQ(stored("PCCD"), "1200.00");  // never 1.2
+    enter("PCCD", "1200,5");
+    EXPECT_EQ(stored("PCCD"), "1200.50");
+}
+
+TEST_F(DesignWindowTest, EntriesTakeOnlyWhatTheirFieldCanStore) {
+    struct Case {
+        UnitSystem system;
+        const char* key;
+        const char* largest;  // accepted
+        const char* stored;   // as the field holds it
+        const char* oneMore;  // refused
+    };
+    const UnitSystem I = UnitSystem::Imperial, M = UnitSystem::Metric;
+    const Case cases[] = {
+        {I, "F", "99999.999", "99999.9990", "100000"},  // the picture would show 7 digits
+        {M, "F", "99999.999", "99999.9990", "100000"},
+        {I, "CD", "999.99", "999.99", "1000"},
+        {M, "CD", "999.99", "999.99", "1000"},
+        {I, "LD", "99.999", "100.00", "100"},
+        {M, "LD", "9999.9", "9999.90", "10000"},
+        {I, "MBW", "-9999999", "-9999999.00", "10000000"},
+        {M, "MBW", "9999999", "9999999.00", "-10000000"},
+        {I, "WD", "99.999", "99.9990", "100"},
+        {M, "SP", "99.999", "99.9990", "100"},
+        {I, "CCD", "99999.99", "99999.99", "100000"},
+        {M, "CCD", "99999.99", "99999.99", "100000"},
+        {I, "FAC", "9999999.99", "9999999.99", "10000000"},
+        {M, "FAC", "99999.99", "99999.99", "100000"},
+        {I, "PCCD", "-9999999.99", "-9999999.99", "-10000000"},
+        {M, "PCCD", "9999999.99", "9999999.99", "10000000"},
+        {I, "SCD", "99999.99", "99999.99", "100000"},
+        {M, "SCD", "9999999.99", "9999999.99", "10000000"},
+        {I, "DPS", "99.9", "99.90", "100"},
+        {M, "DPS", "-99.9", "-99.90", "-100"},
+        {I, "SCWL", "-99999.99", "-99999.99", "-100000"},
+        {M, "SCWL", "9999999.99", "9999999.99", "10000000"},
+        {M, "CCL", "9999999.9", "9999999.90", "10000000"},
+    };
+    for (const Case& c : cases) {
+        DesignWindow& w = openWindow(c.system);
+        const std::string where = std::string(c.system == M ? "Metric " : "Imperial ") + c.key;
+        QLineEdit* edit = w.entry(c.key);
+        QString largest = QString::fromLatin1(c.largest), oneMore = QString::fromLatin1(c.oneMore);
+        int pos = 0;
+        EXPECT_EQ(edit->validator()->validate(largest, pos), QValidator::Acceptable) << where;
+        EXPECT_EQ(edit->validator()->validate(oneMore, pos), QValidator::Invalid) << where;
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, largest);
+        EXPECT_EQ(edit->text(), largest) << where;
+        QTest::keyClick(edit, Qt::Key_Return);  // left: stored
+        EXPECT_EQ(stored(c.key), c.stored) << where;
+    }
+    // Typing on past what F holds: the extra digits are not taken.
+    DesignWindow& w = openWindow(UnitSystem::Imperial);
+    w.entry("F")->selectAll();
+    QTest::keyClicks(w.entry("F"), "1234567");
+    EXPECT_EQ(shown("F"), "12345");
+}
+
+TEST_F(DesignWindowTest, EnterAndSpacePressTheFocusedButton) {
+    DesignWindow& w = openWindow(UnitSystem::Imperial);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    enter("F", "7.15");
+    EXPECT_EQ(QApplication::focusWidget(), w.entry("CD"));  // Enter in an entry moves on
+    enter("CD", "2");
+    enter("LD", "6");
+    settle();
+
+    QPushButton* recalc = w.commandButton(Command::ReCalc);
+    recalc->setFocus();
+    QTest::keyClick(recalc, Qt::Key_Return);
+    EXPECT_EQ(stored("FAC"), "2.00");
+
+    QPushButton* save = w.commandButton(Command::Save);
+    save->setFocus();
+    QTest::keyClick(save, Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(QFile::exists(folder.filePath("726.ini")));
+    EXPECT_EQ(QApplication::focusWidget(), save);
+    EXPECT_TRUE(w.isVisible());
+
+    recorder.log.clear();
+    QPushButton* mail = w.commandButton(Command::EmailResults);
+    mail->setFocus();
+    QTest::keyClick(mail, Qt::Key_Space);
+    EXPECT_EQ(recorder.log, QStringList({"mail yq.ini YQ.csv"}));
+    QTest::keyClick(mail, Qt::Key_Enter);  // the keypad's Enter as well
+    EXPECT_EQ(recorder.log.size(), 2);
+}
+
+TEST_F(DesignWindowTest, EveryValueShownIsReadByItsLabel) {
+    const QString file = writeDesign("726.ini", UnitSystem::Imperial, "0",
+                                     {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}});
+    for (UnitSystem system : {UnitSystem::Imperial, UnitSystem::Metric}) {
+        DesignWindow& w = openWindow(system, file);
+        for (const KeyInfo& info : keyTable()) {
+            QLineEdit* edit = w.entry(keyName(info));
+            if (!edit) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(edit);
+            ASSERT_NE(a, nullptr) << info.key;
+            if (info.key != "MRR") {
+                EXPECT_EQ(a->text(QAccessible::Name), w.fieldLabel(keyName(info))->text().trimmed()) << info.key;
+            }
+            EXPECT_EQ(a->text(QAccessible::Value), edit->text()) << info.key;
+            EXPECT_FALSE(edit->text().isEmpty()) << info.key;
+        }
+        auto* rr = w.findChild<QWidget*>("RR");
+        ASSERT_NE(rr, nullptr);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(rr);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), "Radiation Resistance");
+        EXPECT_EQ(entryValue(a->text(QAccessible::Value)), w.record().RR.value());
+        EXPECT_FALSE(w.record().RR.isZero());
+        EXPECT_TRUE(a->state().readOnly);
+    }
+}
+
+TEST_F(DesignWindowTest, TabOrderIsDataEntryFirst) {
+    for (UnitSystem system : {UnitSystem::Imperial, UnitSystem::Metric}) {
+        DesignWindow& w = openWindow(system);
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        EXPECT_EQ(QApplication::focusWidget(), w.entry("F"));
+        QStringList chain;
+        for (QWidget* x = w.entry("F"); chain.size() < 80; x = x->nextInFocusChain()) {
+            if (x == &w) break;
+            if (!(x->focusPolicy() & Qt::TabFocus) || !x->isVisibleTo(&w) ||
+                (x->parentWidget() && x->parentWidget()->inherits("QTabBar")))
+                continue;
+            if (auto* b = qobject_cast<QAbstractButton*>(x))
+                chain << (b->text().isEmpty() ? b->objectName() : b->text());
+            else if (x->inherits("QTabBar"))
+                chain << "tabs";
+            else
+                chain << x->objectName();
+        }
+        EXPECT_EQ(chain.join(' '),
+                  "F CD LD CCL C XC BW MBW Q TL PWL MRR V AE DBL SCD DPS SCWD XSC SCI SCT SCL SCWL "
+                  "WD SP CCD TPI EWC ECC FAC CI NT CL LW ReCalc PCCD LPW PCNT "
+                  "Select Antenna tabs SAVE Print/View email Report YQ Forum Open Excel Email Results Close");
     }
 }
 
