@@ -105,7 +105,7 @@ TEST_F(Client, OtherMailProgramGetsTheMailThroughXdgEmail)
               (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"),
                            QStringLiteral("Corvan, my YQ results are attached"), QStringLiteral("--attach"),
                            QStringLiteral("/home/ham/yq/VH/Report.RTF"), QStringLiteral("--attach"),
-                           QStringLiteral("/home/ham/yq/YQ.csv"),
+                           QStringLiteral("/home/ham/yq/YQ.csv"), QStringLiteral("--to"),
                            QStringLiteral("design-feedback@yq-antenna.example")}));
 }
 
@@ -196,7 +196,7 @@ TEST(ThunderbirdCompose, QuoteFollowedByCommaInAValueSwitchesTheQuotes)
     EXPECT_EQ(thunderbirdComposeArgument(item, {}), QStringLiteral("subject=\"the 'YQ', my design\""));
 }
 
-TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentBeforeTheAddress)
+TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentThenTheAddressAsTheValueOfTo)
 {
     MailItem item;
     item.to = QStringLiteral("a@example.org");
@@ -208,7 +208,8 @@ TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentBeforeTheAddress)
               (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("s"),
                            QStringLiteral("--cc"), QStringLiteral("c@example.org"), QStringLiteral("--bcc"),
                            QStringLiteral("b@example.org"), QStringLiteral("--attach"), QStringLiteral("/w/YQ.csv"),
-                           QStringLiteral("--attach"), QStringLiteral("/w/yq.ini"), QStringLiteral("a@example.org")}));
+                           QStringLiteral("--attach"), QStringLiteral("/w/yq.ini"), QStringLiteral("--to"),
+                           QStringLiteral("a@example.org")}));
 }
 
 // ---------------------------------------------------------------------------
