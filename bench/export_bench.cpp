@@ -3,13 +3,18 @@
 // libUEMF as the report's metafile renderer makes it.
 #include "app/core/ProgramState.h"
 #include "report/DocumentExport.h"
+#include "report/MetafileRenderer.h"
+#include "report/PageModel.h"
 #include "report/RandomSource.h"
+#include "report/ReportRecord.h"
 #include "report/RtfWriter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QDateTime>
+#include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -140,5 +145,63 @@ void BM_ExportAndDraftOnePage(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ExportAndDraftOnePage)->Unit(benchmark::kMicrosecond);
+
+// The report's own pages (the renderer's metafiles, one page per user) for
+// `users` designers.
+QList<QByteArray> reportPages(int users)
+{
+    yq::report::ReportRecord record;
+    record.printDate = QDate(2024, 3, 9);
+    record.unitText = QStringLiteral("inches");
+    for (int i = 0; i < users; ++i)
+        record.designers << QStringLiteral("Designer %1 W%2XYZ").arg(i).arg(i % 10);
+    return yq::report::MetafileRenderer().renderPages(yq::report::buildPageModel(record));
+}
+
+qint64 folderBytes(const QString& folder)
+{
+    qint64 bytes = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        bytes += it.fileInfo().size();
+    }
+    return bytes;
+}
+
+// The whole email Report after the pages are rendered: page copies, HTML
+// page, RTF document and its copy, the report mail's draft and the clean-up,
+// for a report of state.range(0) users (one page each). Counters: the
+// document and draft sizes and what the export folder holds afterwards.
+void BM_EmailReportOfUsers(benchmark::State& state)
+{
+    static int argc = 3;
+    static char arg0[] = "export_bench";
+    static char arg1[] = "-platform";
+    static char arg2[] = "offscreen";
+    static char* argv[] = {arg0, arg1, arg2, nullptr};
+    static QGuiApplication* app = QCoreApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
+    (void)app;
+    const QList<QByteArray> pages = reportPages(static_cast<int>(state.range(0)));
+    QTemporaryDir dir;
+    CountingRandom random;
+    yq::report::MailContext context;
+    context.workingFolder = dir.path();
+    QDateTime clock(QDate(2024, 1, 1), QTime(0, 0));
+    context.now = [&clock] { return clock = clock.addSecs(1); };
+    yq::report::ExportResult last;
+    for (auto _ : state) {
+        yq::ProgramState programState;
+        last = yq::report::runDocumentExport(pages, programState, context, random);
+        if (!last.documentWritten)
+            state.SkipWithError("the document was not written");
+    }
+    state.counters["pages"] = static_cast<double>(pages.size());
+    state.counters["rtf_MB"] = QFileInfo(last.documentPath).size() / 1e6;
+    state.counters["draft_MB"] = QFileInfo(last.draftPath).size() / 1e6;
+    state.counters["folder_MB"] = folderBytes(last.exportFolder) / 1e6;
+}
+BENCHMARK(BM_EmailReportOfUsers)->Arg(2)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_EmailReportOfUsers)->Arg(300)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Iterations(1);
 
 }  // namespace

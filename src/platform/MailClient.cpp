@@ -1,7 +1,11 @@
 #include "platform/MailClient.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+
+#include <unistd.h>
 
 namespace yq::platform {
 
@@ -15,15 +19,20 @@ bool namesThunderbird(const QString& text)
     return name.contains(QLatin1String("thunderbird")) || name.contains(QLatin1String("icedove"));
 }
 
-// key='value'. Thunderbird's parser ends a quoted value at a quote followed
-// by a comma or the end, so another quote character is taken when the value
-// holds that sequence.
+// One field of the -compose argument. Thunderbird ends a quoted value at
+// its quote character followed by a comma or the end of the argument; a
+// value in single quotes is taken as it stands, one in double quotes is
+// percent-decoded. So single quotes hold any value without "',"; a value
+// with "'," goes in double quotes with "%" and '"' percent-encoded, which
+// leaves no quote-comma inside it.
 QString composeField(const QString& key, const QString& value)
 {
-    QChar quote = QLatin1Char('\'');
-    if (value.contains(QLatin1String("',")) || value.endsWith(QLatin1Char('\'')))
-        quote = QLatin1Char('"');
-    return key + QLatin1Char('=') + quote + value + quote;
+    if (!value.contains(QLatin1String("',")))
+        return key + QStringLiteral("='") + value + QLatin1Char('\'');
+    QString encoded = value;
+    encoded.replace(QLatin1Char('%'), QLatin1String("%25"));
+    encoded.replace(QLatin1Char('"'), QLatin1String("%22"));
+    return key + QStringLiteral("=\"") + encoded + QLatin1Char('"');
 }
 
 QString attachmentUrl(const QString& path)
@@ -96,9 +105,46 @@ QStringList xdgEmailArguments(const report::MailItem& item)
         if (!blank(attachment.path))
             args << QStringLiteral("--attach") << QFileInfo(attachment.path).absoluteFilePath();
     }
+    // As the value of --to, an address can never be read as an option or
+    // as a whole mailto: URL of its own.
     if (!blank(item.to))
-        args << item.to.trimmed();
+        args << QStringLiteral("--to") << item.to.trimmed();
     return args;
+}
+
+QString handOverFolder(const QString& draftFile)
+{
+    if (draftFile.isEmpty())
+        return {};
+    const QFileInfo draft(draftFile);
+    return draft.absolutePath() + QLatin1Char('/') + draft.completeBaseName();
+}
+
+report::MailItem withHandOverNames(const report::MailItem& item)
+{
+    report::MailItem handed = item;
+    const QString folder = handOverFolder(item.draftFile);
+    if (folder.isEmpty())
+        return handed;
+    for (report::MailAttachment& attachment : handed.attachments) {
+        const QString& name = attachment.displayName;
+        if (blank(attachment.path) || name.isEmpty() || name == QFileInfo(attachment.path).fileName())
+            continue;
+        // Only a plain file name can be handed over under its name.
+        if (name.contains(QLatin1Char('/')) || name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        if (!QDir().mkpath(folder))
+            continue;
+        const QString target = folder + QLatin1Char('/') + name;
+        const QByteArray from = QFile::encodeName(QFileInfo(attachment.path).absoluteFilePath());
+        const QByteArray to = QFile::encodeName(target);
+        ::unlink(to.constData());
+        // A second name of the same file costs no space; where the file
+        // system has none, a copy.
+        if (::link(from.constData(), to.constData()) == 0 || QFile::copy(attachment.path, target))
+            attachment.path = target;
+    }
+    return handed;
 }
 
 DesktopMailClient::DesktopMailClient(DesktopHandlers& handlers, Launcher& launcher)
@@ -122,16 +168,23 @@ ComposeResult DesktopMailClient::compose(const report::MailItem& item, const QSt
         break;
     }
 
+    const report::MailItem handed = withHandOverNames(item);
     if (isThunderbird(handler.entry)) {
         if (const auto command = expandExec(handler.entry, {})) {
-            const QStringList args = command->arguments +
-                                     QStringList{QStringLiteral("-compose"),
-                                                 thunderbirdComposeArgument(item, htmlBodyFile)};
+            // The saved draft holds the whole mail (importance and the
+            // attachments' names too); Thunderbird opens a draft marked
+            // unsent in a compose window. Without a draft, -compose takes
+            // what it can: recipients, subject, body and attachments.
+            const QStringList args =
+                command->arguments +
+                (item.draftFile.isEmpty()
+                     ? QStringList{QStringLiteral("-compose"), thunderbirdComposeArgument(handed, htmlBodyFile)}
+                     : QStringList{QFileInfo(item.draftFile).absoluteFilePath()});
             if (launcher_.start(command->program, args).ok())
                 return {MailProgram::Thunderbird, true, {}};
         }
     }
-    return viaXdgEmail(item);
+    return viaXdgEmail(handed);
 }
 
 ComposeResult DesktopMailClient::viaXdgEmail(const report::MailItem& item)

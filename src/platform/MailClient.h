@@ -3,10 +3,18 @@
 // there. Nothing is ever sent without the user.
 //
 // The real client asks the desktop which program handles "mailto". When
-// that is Thunderbird, it is started with its -compose option, which takes
-// the recipients, the subject, the HTML body (from a file) and every
-// attachment. Any other registered program gets the mail through xdg-email
-// (subject and attachments; it has no HTML body). Without a registered
+// that is Thunderbird, it is handed the mail's saved draft, which it opens
+// as an unsent mail in a compose window with everything the draft holds:
+// recipients, subject, HTML body, importance and the attachments under
+// their names. Without a draft it is started with its -compose option,
+// which takes the recipients, the subject, the HTML body (from a file) and
+// every attachment, but no importance (-compose has no such field). Any
+// other registered program gets the mail through xdg-email (recipients,
+// subject and attachments; mailto: has no HTML body and no importance).
+// Attachments handed over by path carry the file's own name, so where the
+// mail names one differently (Report.RTF shown as Report.rtf), a second
+// name of the file under the mail's name is handed over: it lies in a
+// folder beside the draft named like the draft without ".eml". Without a registered
 // program there is no compose window; the caller then points the user to the
 // saved draft. Programs are started from argument lists, never through a
 // shell.
@@ -61,7 +69,18 @@ bool isThunderbird(const DesktopEntry& entry);
 QString thunderbirdComposeArgument(const report::MailItem& item, const QString& htmlBodyFile);
 
 // The arguments of xdg-email for the item: --utf8, --subject, --cc and
-// --bcc when not blank, one --attach per attachment, then the address.
+// --bcc when not blank, one --attach per attachment, then --to and the
+// address.
 QStringList xdgEmailArguments(const report::MailItem& item);
+
+// The folder beside a draft that holds the attachments handed over under
+// the mail's names: the draft's path without ".eml". Empty without a draft.
+QString handOverFolder(const QString& draftFile);
+
+// The item with each attachment whose file is named otherwise than the mail
+// names it replaced by a second name of that file (a hard link, or a copy)
+// in the draft's hand-over folder. Unchanged without a draft; an attachment
+// that cannot be given its name keeps its path.
+report::MailItem withHandOverNames(const report::MailItem& item);
 
 }  // namespace yq::platform

@@ -1,13 +1,13 @@
 #include "report/DocumentExport.h"
 
 #include "app/core/ProgramState.h"
+#include "platform/AtomicFile.h"
 #include "report/HtmlWriter.h"
 #include "report/RandomSource.h"
 #include "report/RtfWriter.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace yq::report {
 
@@ -19,28 +19,6 @@ QString trimmedDocumentName(const QString& name)
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
     return text.isEmpty() ? QString::fromLatin1(kDefaultDocumentName) : text;
-}
-
-// Replaces `target` as a whole with the bytes of `source`.
-bool copyReplacing(const QString& source, const QString& target, QString& error)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(source), in.errorString());
-        return false;
-    }
-    const QByteArray bytes = in.readAll();
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(target), out.errorString());
-        return false;
-    }
-    out.write(bytes);
-    if (!out.commit()) {
-        error = QStringLiteral("%1 could not be written: %2").arg(QDir::toNativeSeparators(target), out.errorString());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -59,15 +37,17 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     const QString prefix = result.exportFolder + QLatin1Char('/');
     const QString run = QString::number(result.runNumber);
 
-    // Page copies: run number, page number, ".wmf". A failed copy shows up
-    // when the RTF writer cannot read it.
+    // Page copies: run number, page number, ".wmf", each written whole or
+    // not at all. The first failure is the reason the document is not
+    // written; the RTF writer then finds that page missing or unreadable.
+    QString copyError;
     for (qsizetype i = 0; i < pages.size(); ++i) {
         QDir().mkpath(result.exportFolder);
         const QString copy = prefix + run + QString::number(i + 1) + QStringLiteral(".wmf");
         result.pageCopies << copy;
-        QFile file(copy);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(pages.at(i));
+        const platform::FileWriteResult written = platform::replaceFile(copy, pages.at(i));
+        if (!written && copyError.isEmpty())
+            copyError = written.error;
     }
 
     result.htmlPath = prefix + QStringLiteral("vh") + run + QStringLiteral(".html");
@@ -81,10 +61,17 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     const RtfResult rtf = writeRtfDocument(result.rtfPath, result.pageCopies, kExportPictureScale,
                                            kExportLeftMargin, kExportTopMargin, random_);
     result.rtfCode = rtf.code;
-    if (!rtf.ok())
-        result.error = rtf.error;
-    else if (copyReplacing(result.rtfPath, result.documentPath, result.error))
+    if (!rtf.ok()) {
+        result.error = copyError.isEmpty() ? rtf.error : copyError;
+        return result;
+    }
+    // The copy under the document name: the bytes just written, replacing
+    // the earlier document as a whole.
+    const platform::FileWriteResult copied = platform::replaceFile(result.documentPath, rtf.document);
+    if (copied)
         result.documentWritten = true;
+    else
+        result.error = copied.error;
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "report/HtmlWriter.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,20 +80,11 @@ HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QSt
 {
     HtmlResult result;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    const platform::FileWriteResult written = platform::replaceFile(path, htmlPageBytes(backgroundColour, bodyLines));
+    if (!written) {
         result.code = html::NotOpened;
-        result.error = QStringLiteral("%1 could not be created: %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
+        result.error = written.error;
     }
-    const QByteArray page = htmlPageBytes(backgroundColour, bodyLines);
-    if (file.write(page) != page.size() || !file.flush()) {
-        result.code = html::NotOpened;
-        result.error = QStringLiteral("%1 could not be written: %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString());
-    }
-    file.close();
     return result;
 }
 

@@ -38,7 +38,9 @@ struct HtmlResult {
     bool ok() const { return code == html::Done; }
 };
 
-// Creates the page's folder when needed and writes the page at `path`.
+// Creates the page's folder when needed and writes the page at `path`,
+// replacing the file as a whole (a link there is replaced, not written
+// through); an earlier page stays as it was when that fails.
 HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QStringList& bodyLines = {});
 
 // The mail body made from a page file: its lines, each without trailing

@@ -1,10 +1,11 @@
 #include "report/MailItem.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -13,8 +14,9 @@ namespace yq::report {
 namespace {
 
 constexpr char kCrlf[] = "\r\n";
-// Base64 never holds "_" and no base64 line starts with "--", so this
-// boundary cannot turn up inside a part.
+// Base64 never holds "_", quoted-printable writes every "=" as "=3D", and
+// no line of either starts with "--=", so this boundary cannot turn up
+// inside a part.
 constexpr char kBoundary[] = "=_YQ_mixed_part_boundary_=";
 constexpr qsizetype kBase64LineLength = 76;
 constexpr qsizetype kHeaderLineLength = 78;
@@ -125,6 +127,48 @@ void appendBase64(QByteArray& out, const QByteArray& data)
     }
 }
 
+// Quoted-printable fits text that is 7-bit: it costs little more than the
+// text itself, where base64 adds a third.
+bool suitsQuotedPrintable(const QByteArray& data)
+{
+    for (const char c : data) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0 || byte >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Quoted-printable that gives back every byte as it was: everything but the
+// printable characters other than "=" is written as =XX (line ends too, so
+// no decoder can change them), and soft line breaks keep lines within 76
+// characters.
+void appendQuotedPrintable(QByteArray& out, const QByteArray& data)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    constexpr qsizetype maxLine = 75;  // plus the "=" of a soft line break
+    out.reserve(out.size() + data.size() + data.size() / 8 + 16);
+    qsizetype lineLength = 0;
+    for (const char c : data) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool literal = byte >= 33 && byte <= 126 && byte != '=';
+        const qsizetype width = literal ? 1 : 3;
+        if (lineLength + width > maxLine) {
+            out += "=\r\n";
+            lineLength = 0;
+        }
+        if (literal) {
+            out += c;
+        } else {
+            out += '=';
+            out += digits[byte >> 4];
+            out += digits[byte & 0x0F];
+        }
+        lineLength += width;
+    }
+    out += kCrlf;
+}
+
 bool readFile(const QString& path, QByteArray& data)
 {
     QFile file(path);
@@ -197,9 +241,15 @@ QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date, QStringLi
         out += QByteArray("--") + kBoundary + kCrlf;
         out += "Content-Type: " + contentTypeFor(name) + "; " + parameter("name", name) + kCrlf;
         out += "Content-Disposition: attachment; " + parameter("filename", name) + kCrlf;
-        out += "Content-Transfer-Encoding: base64\r\n";
-        out += kCrlf;
-        appendBase64(out, data);
+        if (suitsQuotedPrintable(data)) {
+            out += "Content-Transfer-Encoding: quoted-printable\r\n";
+            out += kCrlf;
+            appendQuotedPrintable(out, data);
+        } else {
+            out += "Content-Transfer-Encoding: base64\r\n";
+            out += kCrlf;
+            appendBase64(out, data);
+        }
     }
     out += QByteArray("--") + kBoundary + "--\r\n";
     return out;
@@ -210,14 +260,9 @@ DraftResult writeMimeDraft(const MailItem& item, const QString& path, const QDat
     DraftResult result;
     const QByteArray bytes = mimeDraftBytes(item, date, &result.missingAttachments);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    file.write(bytes);
-    if (!file.commit()) {
-        result.error = file.errorString();
+    const platform::FileWriteResult written = platform::replaceFile(path, bytes);
+    if (!written) {
+        result.error = written.error;
         return result;
     }
     result.written = true;

@@ -27,6 +27,9 @@ struct MailItem {
     QString htmlBody;
     QList<MailAttachment> attachments;
     MailImportance importance = MailImportance::Normal;
+    // The item saved as a MIME draft (".eml"), when it was: a mail program
+    // that opens drafts is handed this file, which holds the whole mail.
+    QString draftFile;
 };
 
 // The attachment name for a path: the text after its last "/" or "\", or
@@ -52,7 +55,10 @@ struct DraftResult {
 // named by its display name; headers Date, To, Cc and Bcc (when not
 // blank), Subject, "X-Unsent: 1", and "Importance: High" with
 // "X-Priority: 1" for high importance. Lines end with CR LF; header texts
-// outside ASCII are encoded (RFC 2047 and RFC 2231); parts are in base64.
+// outside ASCII are encoded (RFC 2047 and RFC 2231). The body is in base64;
+// an attachment of 7-bit text (the RTF document, whose pictures are
+// hexadecimal text) is quoted-printable, byte for byte, which keeps the
+// draft about the size of the document; other attachments are in base64.
 QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date,
                           QStringList* missingAttachments = nullptr);
 

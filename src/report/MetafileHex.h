@@ -21,8 +21,15 @@ inline constexpr qsizetype kHexDigitsPerLine = 128;
 // gives nothing.
 void appendMetafileHex(QByteArrayView image, QByteArray& out);
 
+// What makes `image` no whole page image, in words for the user, or empty
+// when nothing does: 22 bytes or fewer (no picture at all), or a metafile
+// header whose size disagrees with the bytes there are (a copy cut short).
+QString pageImageDamage(QByteArrayView image);
+
 // The same for a page image file. Returns false (and appends nothing) when
-// the file cannot be opened or read; `error` then says why.
+// the file cannot be opened or read, or is no whole page image (see
+// pageImageDamage): a blank or half picture in the document would look like
+// the report; `error` then says why.
 bool appendMetafileHexFromFile(const QString& path, QByteArray& out, QString* error = nullptr);
 
 }  // namespace yq::report

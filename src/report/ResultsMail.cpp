@@ -6,10 +6,13 @@
 #include "report/HtmlWriter.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+
+#include <algorithm>
 
 namespace yq::report {
 
@@ -45,7 +48,58 @@ QString freeDraftPath(const QString& folder, const QString& stem, const QDateTim
     return path;
 }
 
+// The names of the drafts this program writes: the mail's stem, the date
+// and time, and a number when that second was taken already.
+const QRegularExpression& draftName()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:report|results)-mail-(\\d{8}-\\d{6})(?:-(\\d{1,9}))?\\.eml$"));
+    return pattern;
+}
+
+// Removes a draft's hand-over folder: the second names of its attachments
+// (nothing else is put there; a folder holding more is left alone).
+void removeHandOverFolder(const QString& folder)
+{
+    QDir dir(folder);
+    if (!QFileInfo(folder).isDir() || QFileInfo(folder).isSymLink())
+        return;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        dir.remove(name);
+    QDir().rmdir(folder);
+}
+
 }  // namespace
+
+QStringList pruneDrafts(const QString& exportFolder, int keep, const QString& newest)
+{
+    struct Draft {
+        QString name;
+        QString stamp;
+        int number;
+    };
+    QList<Draft> drafts;
+    const QDir dir(exportFolder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.eml")}, QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = draftName().match(name);
+        if (match.hasMatch() && dir.filePath(name) != newest)
+            drafts.append({name, match.captured(1), match.captured(2).isEmpty() ? 1 : match.captured(2).toInt()});
+    }
+    // Newest first: by the date and time in the name, then by the number.
+    std::sort(drafts.begin(), drafts.end(), [](const Draft& a, const Draft& b) {
+        return a.stamp != b.stamp ? a.stamp > b.stamp : a.number > b.number;
+    });
+    QStringList removed;
+    const qsizetype kept = std::max(0, newest.isEmpty() ? keep : keep - 1);
+    for (qsizetype i = kept; i < drafts.size(); ++i) {
+        const QString path = dir.filePath(drafts.at(i).name);
+        if (!QFile::remove(path))
+            continue;
+        removed << path;
+        removeHandOverFolder(platform::handOverFolder(path));
+    }
+    return removed;
+}
 
 ScopedWaitCursor::ScopedWaitCursor()
 {
@@ -99,6 +153,10 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
              QStringLiteral("These files could not be attached to the mail:|") + names.join(QLatin1Char('|')));
     }
 
+    if (outcome.draftWritten) {
+        mail.draftFile = outcome.draftPath;
+        pruneDrafts(folder, kKeptDrafts, outcome.draftPath);
+    }
     if (context.client)
         outcome.compose = context.client->compose(mail, htmlBodyFile);
     else

@@ -69,8 +69,21 @@ struct MailOutcome {
     platform::ComposeResult compose;
 };
 
+// How many mails' drafts the export folder keeps: each is the whole mail
+// (the report mail's is about the size of its document), so the folder
+// keeps the recent mails only.
+inline constexpr int kKeptDrafts = 10;
+
+// Removes all but the `keep` newest drafts this program wrote in
+// `exportFolder` ("report-mail-..." and "results-mail-...", newest by the
+// date and time in their names) and their hand-over folders. Other files
+// are never touched. `newest`, when given, is the draft just written: it is
+// one of those kept whatever its name says. Returns the drafts removed.
+QStringList pruneDrafts(const QString& exportFolder, int keep, const QString& newest = {});
+
 // Saves `item` as a draft "<stem>-<date>-<time>.eml" in the export folder
-// (never replacing an earlier draft), then opens it in the mail program.
+// (never replacing an earlier draft; of the earlier ones, the newest
+// kKeptDrafts - 1 stay), then opens it in the mail program.
 // Blank attachments are left out; attachments whose files cannot be read
 // are left out too, and the user is told which. When no mail program opens
 // the mail, the user is told where the draft is.

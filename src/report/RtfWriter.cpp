@@ -1,10 +1,10 @@
 #include "report/RtfWriter.h"
 
+#include "platform/AtomicFile.h"
 #include "report/MetafileHex.h"
 #include "report/RandomSource.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace yq::report {
 
@@ -169,14 +169,6 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
         result.error = QStringLiteral("The report has no pages.");
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        result.code = rtf::NotWritten;
-        result.error = QStringLiteral("%1 could not be created: %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
-
     const QByteArray scaleText = rtfScaleText(scale);
     const qint64 tag = random.between(kPictureTagLow, kPictureTagHigh);
     const QByteArray pictureStart = rtfPictureStart(scaleText, tag);
@@ -189,8 +181,9 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
         document += pictureStart;
         QString why;
         if (!appendMetafileHexFromFile(page, document, &why)) {
-            file.write(document);
-            file.close();
+            // The file shows how far the document got; it is never copied
+            // to the document's name.
+            platform::replaceFile(path, document);
             result.code = rtf::PageUnreadable;
             result.error = QStringLiteral("The page image %1 could not be read: %2")
                                .arg(QDir::toNativeSeparators(page), why);
@@ -200,12 +193,13 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
     }
     document += kRtfDocumentEnd;
 
-    if (file.write(document) != document.size() || !file.flush()) {
+    const platform::FileWriteResult written = platform::replaceFile(path, document);
+    if (!written) {
         result.code = rtf::NotWritten;
-        result.error = QStringLiteral("%1 could not be written: %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString());
+        result.error = written.error;
+        return result;
     }
-    file.close();
+    result.document = std::move(document);
     return result;
 }
 

@@ -46,6 +46,7 @@ inline constexpr int NotWritten = 2;      // no page, or the file could not be w
 struct RtfResult {
     int code = rtf::Done;
     QString error;  // what went wrong, for the user; empty when done
+    QByteArray document;  // the bytes written, when done
     bool ok() const { return code == rtf::Done; }
 };
 
@@ -55,10 +56,13 @@ QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftM
                        qint64 pictureTag);
 
 // Writes the document at `path` from the page image files, in order; the
-// picture tag is drawn from `random` once the file is open. No page gives
-// NotWritten and no file. A page image that cannot be read gives
-// PageUnreadable: the file then holds the document up to that page. A file
-// that cannot be created or written gives NotWritten.
+// picture tag is drawn from `random` once the pages are there. No page
+// gives NotWritten and no file. A page image that cannot be read, or that
+// is no whole page image (cut short, or no picture at all), gives
+// PageUnreadable: the file then holds the document up to that page. The
+// file is replaced as a whole (a link there is replaced, not written
+// through); when that fails (full disk, no folder) the result is
+// NotWritten and an earlier file is left as it was.
 RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale,
                            int leftMargin, int topMargin, RandomSource& random);
 

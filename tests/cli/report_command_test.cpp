@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace yq {
 namespace {
 
@@ -54,6 +60,57 @@ TEST_F(ReportCommandTest, ExportWritesDocumentPageAndDraft) {
     EXPECT_EQ(rtf.readAll().count("{\\pict"), 2);  // one picture per page
     // Only the document, its page and the draft remain in the export folder.
     EXPECT_EQ(QDir(dir.filePath("VH")).entryList(QDir::Files).size(), 3);
+}
+
+// `yq-calc report 726.ini --export` in `folder` where no file may grow
+// beyond `limit` bytes (SIGXFSZ ignored, so writes come back short as on a
+// full disk). Returns the exit code; the standard error goes to `errPath`.
+int exportUnderFileSizeLimit(const QString& folder, rlim_t limit, const QString& errPath) {
+    const QByteArray program = QFile::encodeName(calcProgram());
+    const QByteArray where = QFile::encodeName(folder);
+    const QByteArray err = QFile::encodeName(errPath);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::chdir(where.constData()) != 0) ::_exit(90);
+        const int fd = ::open(err.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd >= 0) ::dup2(fd, 2);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::execl(program.constData(), program.constData(), "report", "726.ini", "--export",
+                static_cast<char*>(nullptr));
+        ::_exit(91);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+}
+
+TEST_F(ReportCommandTest, ExportThatDoesNotFitExitsNonZeroAndLeavesTheEarlierReportWhole) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("VH"));
+    const QByteArray earlier = "{\\rtf1 the earlier report}";
+    {
+        QFile old(dir.filePath("VH/Report.RTF"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(earlier);
+    }
+    // Large enough for the HTML page, too small for the pages.
+    const int code = exportUnderFileSizeLimit(dir.path(), 32 * 1024, dir.filePath("err.txt"));
+    EXPECT_NE(code, 0);
+    EXPECT_LT(code, 90) << "the command did not run";
+    QFile err(dir.filePath("err.txt"));
+    ASSERT_TRUE(err.open(QIODevice::ReadOnly));
+    const QByteArray told = err.readAll();
+    EXPECT_TRUE(told.contains("File too large")) << told.toStdString();
+    QFile rtf(dir.filePath("VH/Report.RTF"));
+    ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(rtf.readAll(), earlier);
+    // No draft that could pass for the mail with a cut document.
+    for (const QString& name : QDir(dir.filePath("VH")).entryList({"*.eml"}, QDir::Files)) {
+        QFile draft(dir.filePath("VH/" + name));
+        ASSERT_TRUE(draft.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(draft.readAll().contains("Report.rtf")) << name.toStdString();
+    }
 }
 
 TEST_F(ReportCommandTest, BadUsageAndMissingFiles) {

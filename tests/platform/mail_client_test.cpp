@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
@@ -105,7 +106,7 @@ TEST_F(Client, OtherMailProgramGetsTheMailThroughXdgEmail)
               (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"),
                            QStringLiteral("Corvan, my YQ results are attached"), QStringLiteral("--attach"),
                            QStringLiteral("/home/ham/yq/VH/Report.RTF"), QStringLiteral("--attach"),
-                           QStringLiteral("/home/ham/yq/YQ.csv"),
+                           QStringLiteral("/home/ham/yq/YQ.csv"), QStringLiteral("--to"),
                            QStringLiteral("design-feedback@yq-antenna.example")}));
 }
 
@@ -196,7 +197,113 @@ TEST(ThunderbirdCompose, QuoteFollowedByCommaInAValueSwitchesTheQuotes)
     EXPECT_EQ(thunderbirdComposeArgument(item, {}), QStringLiteral("subject=\"the 'YQ', my design\""));
 }
 
-TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentBeforeTheAddress)
+// What Thunderbird reads from a -compose argument: fields split at commas
+// outside quotes, where a quote opens right after "=" and closes at the
+// same quote followed by a comma or the end; a single-quoted value is taken
+// as it stands, a double-quoted one is percent-decoded.
+QMap<QString, QString> thunderbirdReads(const QString& argument)
+{
+    QStringList fields{QString()};
+    QChar quote;
+    for (qsizetype i = 0; i < argument.size(); ++i) {
+        const QChar c = argument.at(i);
+        const QChar next = i + 1 < argument.size() ? argument.at(i + 1) : QChar();
+        const QChar previous = i > 0 ? argument.at(i - 1) : QChar();
+        if (!quote.isNull() && c == quote && (next == QLatin1Char(',') || next.isNull()))
+            quote = QChar();
+        else if ((c == QLatin1Char('\'') || c == QLatin1Char('"')) && previous == QLatin1Char('=') && quote.isNull())
+            quote = c;
+        else if (c == QLatin1Char(',') && quote.isNull()) {
+            fields << QString();
+            continue;
+        }
+        fields.last() += c;
+    }
+    QMap<QString, QString> values;
+    for (const QString& field : fields) {
+        const qsizetype eq = field.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            continue;
+        QString value = field.mid(eq + 1);
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('\'')) && value.endsWith(QLatin1Char('\''))) {
+            value = value.mid(1, value.size() - 2);
+        } else {
+            if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+                value = value.mid(1, value.size() - 2);
+            value = QUrl::fromPercentEncoding(value.toUtf8());
+        }
+        values.insert(field.left(eq), value);
+    }
+    return values;
+}
+
+TEST(ThunderbirdCompose, EveryValueReadsBackWholeWhateverQuotesAndCommasItHolds)
+{
+    const char* const subjects[] = {
+        "plain", "the 'YQ', my design", "say \"hi\", ok", "both ', and \", in one", "100% done', and 50%",
+        "ends with '", "ends with \"", "'starts quoted", "a,b,c", "it's", "x='y',z",
+    };
+    for (const char* subject : subjects) {
+        MailItem item;
+        item.to = QStringLiteral("a@example.org");
+        item.subject = QString::fromUtf8(subject);
+        item.attachments = {{QStringLiteral("/w/yq.ini"), {}}};
+        const QMap<QString, QString> read = thunderbirdReads(thunderbirdComposeArgument(item, {}));
+        EXPECT_EQ(read.value(QStringLiteral("subject")), item.subject) << subject;
+        EXPECT_EQ(read.value(QStringLiteral("to")), item.to) << subject;
+        EXPECT_EQ(read.value(QStringLiteral("attachment")), QStringLiteral("file:///w/yq.ini")) << subject;
+        EXPECT_EQ(read.size(), 3) << subject;
+    }
+}
+
+TEST_F(Client, ThunderbirdIsHandedTheDraftWhichHoldsImportanceAndAttachmentNames)
+{
+    handlers.set(kMailto, QStringLiteral("thunderbird %u"), QStringLiteral("thunderbird.desktop"));
+    MailItem item = reportMail();
+    item.importance = MailImportance::High;
+    item.draftFile = QStringLiteral("/home/ham/yq/VH/report-mail-20240309-101530.eml");
+    const ComposeResult result = client.compose(item, QStringLiteral("/home/ham/yq/VH/vh37.html"));
+    EXPECT_TRUE(result.opened);
+    EXPECT_EQ(result.program, MailProgram::Thunderbird);
+    ASSERT_EQ(launcher.calls.size(), 1u);
+    EXPECT_EQ(launcher.calls[0].program, QStringLiteral("thunderbird"));
+    EXPECT_EQ(launcher.calls[0].args, QStringList{item.draftFile});
+}
+
+TEST(HandOver, AttachmentsGoUnderTheMailsNamesBesideTheDraft)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString vh = dir.filePath(QStringLiteral("VH"));
+    ASSERT_TRUE(QDir().mkpath(vh));
+    QFile rtf(vh + QStringLiteral("/Report.RTF"));
+    ASSERT_TRUE(rtf.open(QIODevice::WriteOnly));
+    rtf.write("{\\rtf1 the report}");
+    rtf.close();
+    MailItem item;
+    item.attachments = {{vh + QStringLiteral("/Report.RTF"), QStringLiteral("Report.rtf")},
+                        {dir.filePath(QStringLiteral("YQ.csv")), QStringLiteral("YQ.csv")}};
+
+    // Without a draft nothing is made.
+    EXPECT_EQ(withHandOverNames(item).attachments, item.attachments);
+
+    item.draftFile = vh + QStringLiteral("/report-mail-20240309-101530.eml");
+    const MailItem handed = withHandOverNames(item);
+    const QString folder = vh + QStringLiteral("/report-mail-20240309-101530");
+    EXPECT_EQ(handOverFolder(item.draftFile), folder);
+    ASSERT_EQ(handed.attachments.size(), 2);
+    EXPECT_EQ(handed.attachments[0].path, folder + QStringLiteral("/Report.rtf"));
+    EXPECT_EQ(handed.attachments[1], item.attachments[1]);  // named as the mail names it already
+    QFile copy(handed.attachments[0].path);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), QByteArray("{\\rtf1 the report}"));
+    // The report document is replaced whole by the next export; the mail's
+    // own name keeps this mail's document.
+    ASSERT_TRUE(QFile::remove(vh + QStringLiteral("/Report.RTF")));
+    EXPECT_TRUE(QFile::exists(handed.attachments[0].path));
+}
+
+TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentThenTheAddressAsTheValueOfTo)
 {
     MailItem item;
     item.to = QStringLiteral("a@example.org");
@@ -208,7 +315,8 @@ TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentBeforeTheAddress)
               (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("s"),
                            QStringLiteral("--cc"), QStringLiteral("c@example.org"), QStringLiteral("--bcc"),
                            QStringLiteral("b@example.org"), QStringLiteral("--attach"), QStringLiteral("/w/YQ.csv"),
-                           QStringLiteral("--attach"), QStringLiteral("/w/yq.ini"), QStringLiteral("a@example.org")}));
+                           QStringLiteral("--attach"), QStringLiteral("/w/yq.ini"), QStringLiteral("--to"),
+                           QStringLiteral("a@example.org")}));
 }
 
 // ---------------------------------------------------------------------------
@@ -304,6 +412,44 @@ TEST(DesktopMail, StandInThunderbirdRegisteredForMailtoIsStartedWithTheComposeAr
                              "subject='Corvan, my YQ results are attached',attachment='") +
                   QUrl::fromLocalFile(root + QStringLiteral("/Report.RTF")).toString(QUrl::FullyEncoded) +
                   QStringLiteral("'\n"));
+}
+
+TEST(DesktopMail, StandInXdgEmailIsHandedTheAttachmentsUnderTheMailsNamesAndTheAddressAfterTo)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path();
+    const QString record = root + QStringLiteral("/args.txt");
+    ASSERT_TRUE(writeText(root + QStringLiteral("/bin/xdg-email"),
+                          "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + record.toLocal8Bit() +
+                              ".part\"\nfor a in \"$@\"; do [ -f \"$a\" ] && cat \"$a\" >> \"" + record.toLocal8Bit() +
+                              ".part\"; done\nmv \"" + record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n",
+                          true));
+    ASSERT_TRUE(writeText(root + QStringLiteral("/VH/Report.RTF"), "{\\rtf1 report}\n"));
+    const ScopedEnv path("PATH", (root + QStringLiteral("/bin:")).toLocal8Bit() + qgetenv("PATH"));
+
+    FakeDesktopHandlers handlers;
+    handlers.set(kMailto, QStringLiteral("evolution %U"), QStringLiteral("org.gnome.Evolution.desktop"));
+    ProcessLauncher launcher;
+    DesktopMailClient client(handlers, launcher);
+    MailItem item;
+    item.to = QStringLiteral("design-feedback@yq-antenna.example");
+    item.subject = QStringLiteral("Corvan, my YQ results are attached");
+    item.attachments = {{root + QStringLiteral("/VH/Report.RTF"), QStringLiteral("Report.rtf")}};
+    item.draftFile = root + QStringLiteral("/VH/report-mail-20240309-101530.eml");
+    const ComposeResult result = client.compose(item, {});
+    ASSERT_TRUE(result.opened) << result.detail.toStdString();
+    EXPECT_EQ(result.program, MailProgram::XdgEmail);
+
+    QDeadlineTimer deadline(10000);
+    while (!QFile::exists(record) && !deadline.hasExpired())
+        QThread::msleep(20);
+    QFile file(record);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the stand-in was not started";
+    EXPECT_EQ(QString::fromLocal8Bit(file.readAll()),
+              QStringLiteral("--utf8\n--subject\nCorvan, my YQ results are attached\n--attach\n") + root +
+                  QStringLiteral("/VH/report-mail-20240309-101530/Report.rtf\n--to\n"
+                                 "design-feedback@yq-antenna.example\n{\\rtf1 report}\n"));
 }
 
 }  // namespace

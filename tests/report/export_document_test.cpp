@@ -17,6 +17,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 using namespace yq::report;
@@ -266,6 +271,129 @@ TEST_F(Export, NeitherPageNorDocumentIsToldOnceWithBothReasons)
     ASSERT_EQ(events.size(), 1);
     EXPECT_TRUE(events.front().contains(QStringLiteral("vh37.html")));
     EXPECT_TRUE(events.front().contains(QStringLiteral("37.RTF")));
+}
+
+TEST_F(Export, LinksInTheExportFolderAreReplacedNeverWrittenThrough)
+{
+    // Each file the export writes, as a link to someone else's file.
+    const char* const names[] = {"Report.RTF", "vh37.html", "371.wmf", "37.RTF"};
+    ASSERT_TRUE(QDir().mkpath(vh()));
+    for (const char* name : names) {
+        const QString target = dir.filePath(QStringLiteral("precious-") + QLatin1String(name));
+        ASSERT_TRUE(writeAll(target, "keep me"));
+        ASSERT_TRUE(QFile::link(target, vh(QLatin1String(name))));
+    }
+    FixedRandom random({37, 1111111111});
+    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    EXPECT_TRUE(result.documentWritten);
+    EXPECT_TRUE(errors().isEmpty()) << errors().join(QLatin1Char('\n')).toStdString();
+    for (const char* name : names)
+        EXPECT_EQ(readAll(dir.filePath(QStringLiteral("precious-") + QLatin1String(name))), "keep me") << name;
+    EXPECT_FALSE(QFileInfo(vh("Report.RTF")).isSymLink());
+    EXPECT_EQ(readAll(vh("Report.RTF")), rtfDocument({page("x")}, 0, 500, 500, 1111111111));
+    EXPECT_EQ(readAll(vh("vh37.html")), htmlPageBytes(0xFFFFFF));
+}
+
+// Runs `work` in a child process that may write files of `limit` bytes at
+// most and ignores SIGXFSZ, so a larger write comes back short or fails
+// with EFBIG as on a full disk. Returns the child's exit code.
+template <typename Work>
+int withFileSizeLimit(rlim_t limit, Work work)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::_exit(work());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+}
+
+TEST_F(Export, PagesAndDocumentThatDoNotFitLeaveNoHalfFileAndTheEarlierReportWhole)
+{
+    ASSERT_TRUE(QDir().mkpath(vh()));
+    ASSERT_TRUE(writeAll(vh("Report.RTF"), "{\\rtf1 the earlier report}"));
+    const struct {
+        const char* name;
+        qsizetype pageBytes;  // the page copy fits below 64 KB; the RTF text is twice the page
+        bool pageFits;
+    } cases[] = {{"page too large", 100000, false}, {"document too large", 40000, true}};
+    for (const auto& c : cases) {
+        const QByteArray big = page(QByteArray(c.pageBytes, '\x5A'));
+        const int code = withFileSizeLimit(64 * 1024, [&] {
+            FixedRandom random({37, 1111111111});
+            DocumentExport exporter(dir.path(), random);
+            const ExportResult result = exporter.write({big}, QStringLiteral("Report"));
+            if (result.documentWritten)
+                return 1;
+            if (!result.error.contains(QStringLiteral("File too large")))
+                return 2;
+            return 0;
+        });
+        EXPECT_EQ(code, 0) << c.name;
+        // Nothing half written: the page copy is whole or absent, the
+        // numbered document holds no part of a page, the earlier report is
+        // untouched.
+        if (c.pageFits) {
+            EXPECT_EQ(readAll(vh("371.wmf")), big) << c.name;
+        } else {
+            EXPECT_FALSE(QFile::exists(vh("371.wmf"))) << c.name;
+        }
+        EXPECT_FALSE(readAll(vh("37.RTF")).contains("5A5A")) << c.name;
+        EXPECT_EQ(readAll(vh("Report.RTF")), "{\\rtf1 the earlier report}") << c.name;
+        EXPECT_TRUE(QDir(vh()).entryList({QStringLiteral(".*yqtmp*")}, QDir::Files | QDir::Hidden).isEmpty())
+            << c.name;
+        QFile::remove(vh("371.wmf"));
+        QFile::remove(vh("37.RTF"));
+    }
+}
+
+TEST_F(Export, TheFolderKeepsTheDraftsOfTheLastTenMailsAndNothingElseIsTouched)
+{
+    ASSERT_TRUE(QDir().mkpath(vh()));
+    const QStringList foreign{QStringLiteral("my-notes.eml"), QStringLiteral("report-mail-keep-this.eml"),
+                              QStringLiteral("vh99.html")};
+    for (const QString& name : foreign)
+        ASSERT_TRUE(writeAll(vh(name), "not the program's"));
+    QDateTime clock(QDate(2024, 3, 9), QTime(10, 0));
+    context.now = [&clock] { return clock; };
+    QStringList written;
+    for (int mail = 0; mail < 14; ++mail) {
+        clock = clock.addSecs(mail % 3 == 0 ? 60 : 0);  // some in the same second
+        FixedRandom random({20 + mail, 1111111111});
+        written << runDocumentExport({page("x")}, state, context, random).draftPath;
+    }
+    QStringList drafts = QDir(vh()).entryList({QStringLiteral("report-mail-2*.eml")}, QDir::Files, QDir::Name);
+    for (QString& d : drafts)
+        d = vh(d);
+    QStringList newest = written.mid(4);
+    std::sort(newest.begin(), newest.end());
+    std::sort(drafts.begin(), drafts.end());
+    EXPECT_EQ(drafts, newest);
+    for (const QString& name : foreign)
+        EXPECT_EQ(readAll(vh(name)), "not the program's") << name.toStdString();
+    // The hand-over folders of removed drafts went with them.
+    for (const QString& old : written.mid(0, 4))
+        EXPECT_FALSE(QFileInfo::exists(old.chopped(4))) << old.toStdString();
+}
+
+TEST_F(Export, ReportMailDraftIsAboutTheSizeOfTheDocument)
+{
+    // A page of picture bytes such as the renderer writes.
+    QByteArray body;
+    for (int i = 0; i < 300000; ++i)
+        body += static_cast<char>((i * 37) & 0xFF);
+    FixedRandom random({37, 1111111111});
+    const ExportResult result = runDocumentExport({page(body)}, state, context, random);
+    ASSERT_TRUE(result.documentWritten);
+    ASSERT_FALSE(result.draftPath.isEmpty());
+    const qint64 document = QFileInfo(vh("Report.RTF")).size();
+    const qint64 draft = QFileInfo(result.draftPath).size();
+    // Base64 would make it a third larger.
+    EXPECT_LT(draft, document * 112 / 100) << draft << " bytes for a document of " << document;
 }
 
 TEST_F(Export, ExportFolderIsVhOfTheWorkingFolder)

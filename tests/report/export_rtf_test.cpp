@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -396,7 +397,7 @@ protected:
 
 TEST_F(RtfFile, WritesTheDocumentOfThePageFilesWithADrawnTag)
 {
-    ASSERT_TRUE(writeAll(path("371.wmf"), page({})));
+    ASSERT_TRUE(writeAll(path("371.wmf"), page(bytesFrom(7, 3))));
     ASSERT_TRUE(writeAll(path("372.wmf"), page(bytesFrom(0, 64))));
     FixedRandom random({1234512345});
     const RtfResult result =
@@ -404,7 +405,9 @@ TEST_F(RtfFile, WritesTheDocumentOfThePageFilesWithADrawnTag)
     EXPECT_EQ(result.code, rtf::Done);
     ASSERT_EQ(random.ranges.size(), 1);
     EXPECT_EQ(random.ranges.front(), qMakePair(qint64(1111111111), qint64(1410065407)));
-    EXPECT_EQ(readAll(path("37.RTF")), rtfDocument({page({}), page(bytesFrom(0, 64))}, 0, 500, 500, 1234512345));
+    const QByteArray expected = rtfDocument({page(bytesFrom(7, 3)), page(bytesFrom(0, 64))}, 0, 500, 500, 1234512345);
+    EXPECT_EQ(readAll(path("37.RTF")), expected);
+    EXPECT_EQ(result.document, expected);
 }
 
 TEST_F(RtfFile, ScaleAndMarginsReachTheFile)
@@ -448,6 +451,47 @@ TEST_F(RtfFile, UnreadablePageStopsTheDocumentThere)
     const QByteArray doc = readAll(path("37.RTF"));
     EXPECT_EQ(doc.count("{\\pict"), 2);
     EXPECT_FALSE(doc.endsWith("\\par }}"));
+}
+
+TEST_F(RtfFile, PageImageWithoutPictureOrCutShortIsRefusedAndNeverBecomesABlankPage)
+{
+    const QByteArray real = makeMetafile(path("real.wmf"));
+    ASSERT_GT(real.size(), 100);
+    const struct {
+        const char* name;
+        QByteArray image;
+        const char* why;  // empty: a whole page
+    } cases[] = {
+        {"empty", {}, "no picture"},
+        {"header only", page({}), "no picture"},
+        {"cut short", real.left(real.size() / 2), "cut short"},
+        {"one byte short", real.left(real.size() - 2), "cut short"},
+        {"whole", real, ""},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(writeAll(path("1.wmf"), c.image));
+        FixedRandom random({1111111111});
+        const RtfResult result = writeRtfDocument(path("37.RTF"), {path("1.wmf")}, 0, 500, 500, random);
+        if (*c.why == '\0') {
+            EXPECT_EQ(result.code, rtf::Done) << c.name << ": " << result.error.toStdString();
+            continue;
+        }
+        EXPECT_EQ(result.code, rtf::PageUnreadable) << c.name;
+        EXPECT_TRUE(result.error.contains(QLatin1String(c.why))) << c.name << ": " << result.error.toStdString();
+        EXPECT_TRUE(result.document.isEmpty()) << c.name;
+    }
+}
+
+TEST_F(RtfFile, LinkAtTheDocumentIsReplacedNotWrittenThrough)
+{
+    ASSERT_TRUE(writeAll(path("elsewhere.txt"), "someone else's file"));
+    ASSERT_TRUE(QFile::link(path("elsewhere.txt"), path("37.RTF")));
+    ASSERT_TRUE(writeAll(path("1.wmf"), page("\x22")));
+    FixedRandom random({1111111111});
+    ASSERT_EQ(writeRtfDocument(path("37.RTF"), {path("1.wmf")}, 0, 500, 500, random).code, rtf::Done);
+    EXPECT_EQ(readAll(path("elsewhere.txt")), "someone else's file");
+    EXPECT_FALSE(QFileInfo(path("37.RTF")).isSymLink());
+    EXPECT_TRUE(readAll(path("37.RTF")).endsWith("\\par }}"));
 }
 
 TEST_F(RtfFile, ReplacesAnEarlierFileAsAWhole)
