@@ -1,5 +1,5 @@
 // Time from the ReCalc key to the repainted window.
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "design/DesignRecord.h"
 #include "files/DesignFile.h"
 #include "windows/DesignWindow.h"

@@ -1,7 +1,7 @@
 // Exporting a one-page report to the RTF document and HTML page, with a
 // page image of about 50 KB (text, a frame and a colour picture) made with
 // libUEMF as the report's metafile renderer makes it.
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "report/DocumentExport.h"
 #include "report/MetafileRenderer.h"
 #include "report/PageModel.h"

@@ -11,6 +11,10 @@ cli (yq-calc) stands beside windows: it may use everything up to links.
 Tests and benchmarks follow the folder they test: tests/<layer>/ may include
 that layer and the ones below it, and tests/support/.
 
+It also checks that every source file of src/, tests/ and bench/ is named
+in its folder's CMakeLists.txt, since the build lists its files one by one
+and a file left out would silently not be built (or a test not run).
+
 Exits 1 and lists every offending line when the order is broken.
 Usage: scripts/check-layers.py [PROJECT_DIR]
 """
@@ -41,6 +45,24 @@ def layer_of(path: pathlib.Path, root: pathlib.Path):
     return None
 
 
+def unlisted_files(root: pathlib.Path):
+    """Source files that no CMakeLists.txt of their tree names."""
+    missing = []
+    for tree, pattern in (("src", "*.cpp"), ("src", "*.h"), ("tests", "*_test.cpp"), ("bench", "*_bench.cpp")):
+        lists = root / tree / "CMakeLists.txt"
+        if not lists.exists():
+            continue
+        listed = lists.read_text(encoding="utf-8")
+        for path in sorted((root / tree).rglob(pattern)):
+            relative = path.relative_to(root / tree).as_posix()
+            name = relative if tree != "bench" else path.stem
+            if tree == "tests" and relative.startswith("fuzz/"):
+                continue  # the fuzz targets have a build of their own
+            if not re.search(r"(^|[\s/(])" + re.escape(name) + r"($|[\s)])", listed, re.M):
+                missing.append(f"{tree}/{relative}: not in {tree}/CMakeLists.txt")
+    return missing
+
+
 def main() -> int:
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent)
     problems = []
@@ -66,10 +88,11 @@ def main() -> int:
             system = SYSTEM_INCLUDE.match(line)
             if system and rank < WIDGET_RANK and WIDGET_HEADERS.match(system.group(1)):
                 problems.append(f"{path.relative_to(root)}:{number}: {layer} includes <{system.group(1)}>")
+    problems += unlisted_files(root)
     for problem in problems:
         print(problem)
     if problems:
-        print(f"{len(problems)} include(s) against the layer order {' -> '.join(ORDER)}")
+        print(f"{len(problems)} problem(s): includes against the layer order {' -> '.join(ORDER)} or files missing from a build list")
         return 1
     print(f"layers: {len(files)} files follow {' -> '.join(ORDER)}")
     return 0

@@ -7,7 +7,7 @@ set -euo pipefail
 PACKAGES=(
   # build
   cmake g++ ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6sql6-sqlite libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   libboost-dev libgmp-dev libsqlite3-dev libuemf-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev python3

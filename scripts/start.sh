@@ -4,12 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
-if [ -x build/bin/yq ]; then
-  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "start: no display found (DISPLAY/WAYLAND_DISPLAY unset); start the program from your desktop session." >&2
-    exit 1
-  fi
-  exec build/bin/yq "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "start: no display found (DISPLAY/WAYLAND_DISPLAY unset); start the program from your desktop session." >&2
+  exit 1
 fi
-# Until the windows land: compute the sample design of the help text.
-exec build/bin/yq-calc F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2 "$@"
+exec build/bin/yq "$@"

@@ -1,6 +1,6 @@
 #include "app/AboutWindow.h"
 
-#include "app/ErrorReporter.h"
+#include "windows/ErrorReporter.h"
 #include "app/InfoTexts.h"
 #include "app/WindowParts.h"
 

@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 
-#include "app/ErrorReporter.h"
+#include "windows/ErrorReporter.h"
 #include "platform/DesktopParameters.h"
 
 #include <QDir>

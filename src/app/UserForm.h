@@ -2,7 +2,7 @@
 // call sign of a user, at most 40 characters).
 #pragma once
 
-#include "app/core/UserFile.h"
+#include "files/UserFile.h"
 #include "windows/DialogUnits.h"
 
 #include <QDialog>

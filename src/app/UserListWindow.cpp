@@ -1,6 +1,6 @@
 #include "app/UserListWindow.h"
 
-#include "app/ErrorReporter.h"
+#include "windows/ErrorReporter.h"
 #include "app/WindowParts.h"
 
 #include <QApplication>

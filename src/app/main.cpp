@@ -1,10 +1,10 @@
 // The YQ design calculator: sets up the program's services, runs the main
 // window and shuts down in order.
 
-#include "app/ErrorReporter.h"
+#include "windows/ErrorReporter.h"
 #include "app/StandardWindows.h"
 #include "app/Startup.h"
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "platform/DesktopParameters.h"
 #include "platform/EmbeddedImages.h"
 #include "platform/DesktopHandlers.h"

@@ -1,7 +1,7 @@
 #include "cli/CalcCommand.h"
 
-#include "app/core/ProgramState.h"
-#include "app/core/UserFile.h"
+#include "files/ProgramState.h"
+#include "files/UserFile.h"
 #include "cli/ReportCommand.h"
 #include "files/DesignFile.h"
 #include "files/SaveDesign.h"

@@ -1,6 +1,6 @@
 #include "cli/ReportCommand.h"
 
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "report/DocumentExport.h"
 #include "report/Fonts.h"
 #include "report/MetafileRenderer.h"

@@ -1,6 +1,6 @@
 #include "files/DesignFile.h"
 
-#include "platform/PrivateProfile.h"
+#include "files/PrivateProfile.h"
 
 #include <QDir>
 
@@ -99,9 +99,9 @@ Decimal parseDesignValue(const QString& text) {
 
 namespace {
 
-platform::FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool withMrr,
+FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool withMrr,
                                     const QString* metricText) {
-    platform::ProfileFile file;
+    ProfileFile file;
     // A file that exists but cannot be read is not replaced by our keys alone.
     if (!file.load(path)) return {false, file.loadError()};
     QList<QPair<QString, QString>> values;
@@ -119,26 +119,26 @@ platform::FileWriteResult writeKeys(const QString& path, const DesignRecord& rec
 
 QString metricFlagText(int metric) { return metric == 1 ? QStringLiteral("1") : QStringLiteral("0"); }
 
-platform::FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
+FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
     return writeKeys(path, record, true, &metricText);
 }
 
-platform::FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record) {
+FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record) {
     return writeKeys(path, record, false, nullptr);
 }
 
 long long readDesignFile(const QString& path, DesignRecord& record, QString* error) {
-    platform::ProfileFile file;
+    ProfileFile file;
     if (error) error->clear();
-    if (path.size() > platform::kProfilePathLimit) {
+    if (path.size() > kProfilePathLimit) {
         if (error)
             *error = QStringLiteral("%1 could not be read: the path is longer than %2 characters")
                          .arg(QDir::toNativeSeparators(path))
-                         .arg(platform::kProfilePathLimit);
+                         .arg(kProfilePathLimit);
     } else if (!file.load(path) && error) {
         *error = file.loadError();
     }
-    const platform::ProfileSection section = file.section(QString::fromLatin1(kDesignSection));
+    const ProfileSection section = file.section(QString::fromLatin1(kDesignSection));
     for (const KeyInfo& info : designFileKeys()) {
         if (info.key == "PCWD") continue;
         const QString key = QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size()));

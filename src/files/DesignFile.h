@@ -4,7 +4,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QString>
 
@@ -36,10 +36,10 @@ QString metricFlagText(int metric);
 // Writes keys 1 to 42 of SAVE in table order, then "Metric" (`metricText`,
 // "0" or "1"). Every other line of an existing file stays as it was. On
 // failure (with the reason) the old file is unchanged.
-platform::FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText);
+FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText);
 
 // Writes the working copy: the 41 keys without MRR and Metric.
-platform::FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record);
+FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record);
 
 // Reads keys 1 to 29 and 31 to 42 (not PCWD) into the record, each rounded
 // to the record's storage, then returns the "metric" key truncated to a

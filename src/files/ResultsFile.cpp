@@ -2,7 +2,7 @@
 
 #include "files/DesignFile.h"
 
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,7 +85,7 @@ bool writeAll(int fd, const QByteArray& bytes, int& error) {
     return true;
 }
 
-QString systemError(int error) { return platform::systemErrorText(error); }
+QString systemError(int error) { return systemErrorText(error); }
 
 // A text that a spreadsheet would take for a formula (its first character,
 // blanks aside, is "=", "+", "-" or "@") gets a leading apostrophe, the

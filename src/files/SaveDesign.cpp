@@ -1,7 +1,7 @@
 #include "files/SaveDesign.h"
 
-#include "app/core/ProgramState.h"
-#include "app/core/UserFile.h"
+#include "files/ProgramState.h"
+#include "files/UserFile.h"
 #include "files/DesignFile.h"
 
 #include <QDir>
@@ -29,7 +29,7 @@ SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramSta
     outcome.fileName = designFileName(record, window);
     outcome.path = folder.filePath(outcome.fileName);
     if (window == UnitSystem::Metric) state.metric = 1;
-    const platform::FileWriteResult written = writeDesignFile(outcome.path, record, metricFlagText(state.metric));
+    const FileWriteResult written = writeDesignFile(outcome.path, record, metricFlagText(state.metric));
     outcome.designWritten = written.ok;
     outcome.designError = written.error;
     if (!outcome.designWritten) return outcome;

@@ -1,6 +1,6 @@
 #include "files/SettingsFile.h"
 
-#include "platform/PrivateProfile.h"
+#include "files/PrivateProfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,12 +29,12 @@ QString SettingsService::defaultPath(const QString& fileName) {
 }
 
 void SettingsService::open(const QString& path) {
-    path_ = path.left(platform::kProfilePathLimit);
+    path_ = path.left(kProfilePathLimit);
     entries_.clear();
     open_ = true;
     // A file that cannot be read gives empty values (count 0).
-    const platform::ProfileFile file(path_);
-    const platform::ProfileSection section = file.section(QString::fromLatin1(kSettingsSection));
+    const ProfileFile file(path_);
+    const ProfileSection section = file.section(QString::fromLatin1(kSettingsSection));
     bool isNumber = false;
     const long long read = section.value(QStringLiteral("Sectors")).trimmed().toLongLong(&isNumber);
     // The count is bounded by what the section holds: a count beyond its
@@ -54,12 +54,12 @@ void SettingsService::open(const QString& path) {
     }
 }
 
-platform::FileWriteResult SettingsService::close() {
+FileWriteResult SettingsService::close() {
     if (!open_) return {true, {}};
     open_ = false;
     const QFileInfo info(path_);
     QDir().mkpath(info.absolutePath());
-    platform::ProfileFile file;
+    ProfileFile file;
     // A file that exists but cannot be read is not replaced by our section alone.
     if (!file.load(path_)) {
         entries_.clear();
@@ -80,12 +80,12 @@ platform::FileWriteResult SettingsService::close() {
 }
 
 QString SettingsService::read(const QString& section, const QString& key) const {
-    return platform::readProfileString(path_, section, key);
+    return readProfileString(path_, section, key);
 }
 
-platform::FileWriteResult SettingsService::write(const QString& section, const QString& key,
+FileWriteResult SettingsService::write(const QString& section, const QString& key,
                                                 const QString& value) const {
-    return platform::writeProfileString(path_, section, key, value);
+    return writeProfileString(path_, section, key, value);
 }
 
 }  // namespace yq

@@ -3,7 +3,7 @@
 // written back when it closes.
 #pragma once
 
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QList>
 #include <QString>
@@ -34,7 +34,7 @@ public:
     // Writes the count and the entries back, in one pass over the file.
     // Fails, with the reason, when the file could not be written (or exists
     // but could not be read: it is then left alone).
-    platform::FileWriteResult close();
+    FileWriteResult close();
 
     bool isOpen() const { return open_; }
     const QString& path() const { return path_; }
@@ -42,7 +42,7 @@ public:
 
     // General access against the remembered file.
     QString read(const QString& section, const QString& key) const;
-    platform::FileWriteResult write(const QString& section, const QString& key, const QString& value) const;
+    FileWriteResult write(const QString& section, const QString& key, const QString& value) const;
 
 private:
     QString path_;

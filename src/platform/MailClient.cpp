@@ -67,7 +67,7 @@ bool isThunderbird(const DesktopEntry& entry)
     return false;
 }
 
-QString thunderbirdComposeArgument(const report::MailItem& item, const QString& htmlBodyFile)
+QString thunderbirdComposeArgument(const MailItem& item, const QString& htmlBodyFile)
 {
     QStringList fields;
     if (!blank(item.to))
@@ -83,7 +83,7 @@ QString thunderbirdComposeArgument(const report::MailItem& item, const QString& 
         fields << composeField(QStringLiteral("message"), QFileInfo(htmlBodyFile).absoluteFilePath());
     }
     QStringList urls;
-    for (const report::MailAttachment& attachment : item.attachments) {
+    for (const MailAttachment& attachment : item.attachments) {
         if (!blank(attachment.path))
             urls << attachmentUrl(attachment.path);
     }
@@ -92,7 +92,7 @@ QString thunderbirdComposeArgument(const report::MailItem& item, const QString& 
     return fields.join(QLatin1Char(','));
 }
 
-QStringList xdgEmailArguments(const report::MailItem& item)
+QStringList xdgEmailArguments(const MailItem& item)
 {
     QStringList args{QStringLiteral("--utf8")};
     if (!blank(item.subject))
@@ -101,7 +101,7 @@ QStringList xdgEmailArguments(const report::MailItem& item)
         args << QStringLiteral("--cc") << item.cc.trimmed();
     if (!blank(item.bcc))
         args << QStringLiteral("--bcc") << item.bcc.trimmed();
-    for (const report::MailAttachment& attachment : item.attachments) {
+    for (const MailAttachment& attachment : item.attachments) {
         if (!blank(attachment.path))
             args << QStringLiteral("--attach") << QFileInfo(attachment.path).absoluteFilePath();
     }
@@ -120,13 +120,13 @@ QString handOverFolder(const QString& draftFile)
     return draft.absolutePath() + QLatin1Char('/') + draft.completeBaseName();
 }
 
-report::MailItem withHandOverNames(const report::MailItem& item)
+MailItem withHandOverNames(const MailItem& item)
 {
-    report::MailItem handed = item;
+    MailItem handed = item;
     const QString folder = handOverFolder(item.draftFile);
     if (folder.isEmpty())
         return handed;
-    for (report::MailAttachment& attachment : handed.attachments) {
+    for (MailAttachment& attachment : handed.attachments) {
         const QString& name = attachment.displayName;
         if (blank(attachment.path) || name.isEmpty() || name == QFileInfo(attachment.path).fileName())
             continue;
@@ -152,7 +152,7 @@ DesktopMailClient::DesktopMailClient(DesktopHandlers& handlers, Launcher& launch
 {
 }
 
-ComposeResult DesktopMailClient::compose(const report::MailItem& item, const QString& htmlBodyFile)
+ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& htmlBodyFile)
 {
     const HandlerLookup handler = handlers_.defaultHandler(kMailtoType);
     switch (handler.status) {
@@ -168,7 +168,7 @@ ComposeResult DesktopMailClient::compose(const report::MailItem& item, const QSt
         break;
     }
 
-    const report::MailItem handed = withHandOverNames(item);
+    const MailItem handed = withHandOverNames(item);
     if (isThunderbird(handler.entry)) {
         if (const auto command = expandExec(handler.entry, {})) {
             // The saved draft holds the whole mail (importance and the
@@ -187,7 +187,7 @@ ComposeResult DesktopMailClient::compose(const report::MailItem& item, const QSt
     return viaXdgEmail(handed);
 }
 
-ComposeResult DesktopMailClient::viaXdgEmail(const report::MailItem& item)
+ComposeResult DesktopMailClient::viaXdgEmail(const MailItem& item)
 {
     const LaunchResult started = launcher_.start(QStringLiteral("xdg-email"), xdgEmailArguments(item));
     if (started.ok())

@@ -22,7 +22,7 @@
 
 #include "platform/DesktopHandlers.h"
 #include "platform/Launcher.h"
-#include "report/MailItem.h"
+#include "platform/MailMessage.h"
 
 #include <QString>
 #include <QStringList>
@@ -42,16 +42,16 @@ public:
     virtual ~MailClient();
     // Opens a compose window with `item`. `htmlBodyFile`, when not empty, is
     // a file that holds the item's HTML body.
-    virtual ComposeResult compose(const report::MailItem& item, const QString& htmlBodyFile) = 0;
+    virtual ComposeResult compose(const MailItem& item, const QString& htmlBodyFile) = 0;
 };
 
 class DesktopMailClient final : public MailClient {
 public:
     DesktopMailClient(DesktopHandlers& handlers, Launcher& launcher);
-    ComposeResult compose(const report::MailItem& item, const QString& htmlBodyFile) override;
+    ComposeResult compose(const MailItem& item, const QString& htmlBodyFile) override;
 
 private:
-    ComposeResult viaXdgEmail(const report::MailItem& item);
+    ComposeResult viaXdgEmail(const MailItem& item);
 
     DesktopHandlers& handlers_;
     Launcher& launcher_;
@@ -66,12 +66,12 @@ bool isThunderbird(const DesktopEntry& entry);
 //   attachment='file:///a,file:///b'
 // Blank fields are left out; commas and quotes in file names are
 // percent-encoded in the attachment URLs.
-QString thunderbirdComposeArgument(const report::MailItem& item, const QString& htmlBodyFile);
+QString thunderbirdComposeArgument(const MailItem& item, const QString& htmlBodyFile);
 
 // The arguments of xdg-email for the item: --utf8, --subject, --cc and
 // --bcc when not blank, one --attach per attachment, then --to and the
 // address.
-QStringList xdgEmailArguments(const report::MailItem& item);
+QStringList xdgEmailArguments(const MailItem& item);
 
 // The folder beside a draft that holds the attachments handed over under
 // the mail's names: the draft's path without ".eml". Empty without a draft.
@@ -81,6 +81,6 @@ QString handOverFolder(const QString& draftFile);
 // names it replaced by a second name of that file (a hard link, or a copy)
 // in the draft's hand-over folder. Unchanged without a draft; an attachment
 // that cannot be given its name keeps its path.
-report::MailItem withHandOverNames(const report::MailItem& item);
+MailItem withHandOverNames(const MailItem& item);
 
 }  // namespace yq::platform

@@ -1,7 +1,7 @@
 #include "report/DocumentExport.h"
 
-#include "app/core/ProgramState.h"
-#include "platform/AtomicFile.h"
+#include "files/ProgramState.h"
+#include "files/AtomicFile.h"
 #include "report/HtmlWriter.h"
 #include "report/RandomSource.h"
 #include "report/RtfWriter.h"
@@ -45,7 +45,7 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
         QDir().mkpath(result.exportFolder);
         const QString copy = prefix + run + QString::number(i + 1) + QStringLiteral(".wmf");
         result.pageCopies << copy;
-        const platform::FileWriteResult written = platform::replaceFile(copy, pages.at(i));
+        const FileWriteResult written = replaceFile(copy, pages.at(i));
         if (!written && copyError.isEmpty())
             copyError = written.error;
     }
@@ -67,7 +67,7 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     }
     // The copy under the document name: the bytes just written, replacing
     // the earlier document as a whole.
-    const platform::FileWriteResult copied = platform::replaceFile(result.documentPath, rtf.document);
+    const FileWriteResult copied = replaceFile(result.documentPath, rtf.document);
     if (copied)
         result.documentWritten = true;
     else

@@ -1,6 +1,6 @@
 #include "report/HtmlWriter.h"
 
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,7 +80,7 @@ HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QSt
 {
     HtmlResult result;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const platform::FileWriteResult written = platform::replaceFile(path, htmlPageBytes(backgroundColour, bodyLines));
+    const FileWriteResult written = replaceFile(path, htmlPageBytes(backgroundColour, bodyLines));
     if (!written) {
         result.code = html::NotOpened;
         result.error = written.error;

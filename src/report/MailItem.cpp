@@ -1,6 +1,6 @@
 #include "report/MailItem.h"
 
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -260,7 +260,7 @@ DraftResult writeMimeDraft(const MailItem& item, const QString& path, const QDat
     DraftResult result;
     const QByteArray bytes = mimeDraftBytes(item, date, &result.missingAttachments);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const platform::FileWriteResult written = platform::replaceFile(path, bytes);
+    const FileWriteResult written = replaceFile(path, bytes);
     if (!written) {
         result.error = written.error;
         return result;

@@ -3,6 +3,8 @@
 // the mail client does with it.
 #pragma once
 
+#include "platform/MailMessage.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -11,26 +13,10 @@
 
 namespace yq::report {
 
-enum class MailImportance { Normal, High };
-
-struct MailAttachment {
-    QString path;         // the file to attach
-    QString displayName;  // the name the mail shows for it
-    friend bool operator==(const MailAttachment&, const MailAttachment&) = default;
-};
-
-struct MailItem {
-    QString to;
-    QString cc;   // blank: no CC recipient
-    QString bcc;  // blank: no BCC recipient
-    QString subject;
-    QString htmlBody;
-    QList<MailAttachment> attachments;
-    MailImportance importance = MailImportance::Normal;
-    // The item saved as a MIME draft (".eml"), when it was: a mail program
-    // that opens drafts is handed this file, which holds the whole mail.
-    QString draftFile;
-};
+// The mail itself is the platform's type: the mail client takes it as it is.
+using platform::MailAttachment;
+using platform::MailImportance;
+using platform::MailItem;
 
 // The attachment name for a path: the text after its last "/" or "\", or
 // the whole text when it has none.

@@ -1,10 +1,10 @@
 #include "report/ReportRecord.h"
 
-#include "app/core/ProgramState.h"
-#include "app/core/UserFile.h"
+#include "files/ProgramState.h"
+#include "files/UserFile.h"
 #include "design/DesignRecord.h"
 #include "files/DesignFile.h"
-#include "platform/PrivateProfile.h"
+#include "files/PrivateProfile.h"
 
 #include <array>
 
@@ -63,9 +63,9 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
                               const TodayFunction& today) {
     ReportRecord record;
     const QString path = withoutTrailingBlanks(designPath);
-    platform::ProfileFile file;
+    ProfileFile file;
     // Like the profile calls, an empty or over-long path reads nothing.
-    if (!path.isEmpty() && path.size() <= platform::kProfilePathLimit) file.load(path);
+    if (!path.isEmpty() && path.size() <= kProfilePathLimit) file.load(path);
     const QString section = QString::fromLatin1(kDesignSection);
     for (const ReportKey& k : kFileKeys) {
         (record.*k.member) = parseDesignValue(file.value(section, latin1(k.key)));

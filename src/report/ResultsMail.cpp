@@ -1,6 +1,6 @@
 #include "report/ResultsMail.h"
 
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "files/DesignFile.h"
 #include "files/ResultsFile.h"
 #include "report/HtmlWriter.h"

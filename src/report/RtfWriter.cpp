@@ -1,6 +1,6 @@
 #include "report/RtfWriter.h"
 
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "report/MetafileHex.h"
 #include "report/RandomSource.h"
 
@@ -183,7 +183,7 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
         if (!appendMetafileHexFromFile(page, document, &why)) {
             // The file shows how far the document got; it is never copied
             // to the document's name.
-            platform::replaceFile(path, document);
+            replaceFile(path, document);
             result.code = rtf::PageUnreadable;
             result.error = QStringLiteral("The page image %1 could not be read: %2")
                                .arg(QDir::toNativeSeparators(page), why);
@@ -193,7 +193,7 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
     }
     document += kRtfDocumentEnd;
 
-    const platform::FileWriteResult written = platform::replaceFile(path, document);
+    const FileWriteResult written = replaceFile(path, document);
     if (!written) {
         result.code = rtf::NotWritten;
         result.error = written.error;

@@ -733,7 +733,7 @@ void DesignWindow::emailResults() {
     if (!prepareDesign()) return;
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
-    if (const platform::FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {
+    if (const FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {
         showMessage(QString::fromLatin1(kErrorCaption),
                     QStringLiteral("The working copy %1 could not be written.|%2").arg(QDir::toNativeSeparators(workingCopy), written.error));
         return;

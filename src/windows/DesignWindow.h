@@ -4,7 +4,7 @@
 // with their UnitSystemDescription.
 #pragma once
 
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "design/DesignRecord.h"
 #include "windows/UnitSystemDescription.h"
 

@@ -1,6 +1,6 @@
 #include "windows/DesignWindowRuntime.h"
 
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "links/DesktopOpen.h"
 #include "links/LinkRules.h"
 #include "platform/DesktopHandlers.h"

@@ -3,7 +3,7 @@
 // together (load, pages, then preview or export).
 #pragma once
 
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "report/PageModel.h"
 #include "report/PainterRenderer.h"
 #include "report/ReportRecord.h"

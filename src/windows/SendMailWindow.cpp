@@ -1,6 +1,6 @@
 #include "windows/SendMailWindow.h"
 
-#include "app/ErrorReporter.h"
+#include "windows/ErrorReporter.h"
 #include "windows/DialogUnits.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // window from inside its event loop.
 #pragma once
 
-#include "app/ErrorReporter.h"
+#include "windows/ErrorReporter.h"
 #include "app/Startup.h"
 #include "platform/DesktopParameters.h"
 #include "windows/DialogUnits.h"

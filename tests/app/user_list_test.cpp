@@ -7,7 +7,7 @@
 #include "app/Startup.h"
 #include "app/UserForm.h"
 #include "app/UserListWindow.h"
-#include "app/core/UserFile.h"
+#include "files/UserFile.h"
 
 #include <QDir>
 #include <QFile>

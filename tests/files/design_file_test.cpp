@@ -1,7 +1,7 @@
 #include "files/DesignFile.h"
 
 #include "design/Calculation.h"
-#include "platform/PrivateProfile.h"
+#include "files/PrivateProfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -102,7 +102,7 @@ TEST(DesignFile, WorkingCopyHas41KeysAndReadsAsImperial) {
     QTemporaryDir dir;
     const QString path = dir.filePath("yq.ini");
     ASSERT_TRUE(writeWorkingCopy(path, sampleDesign(UnitSystem::Metric)));
-    platform::ProfileFile file(path);
+    ProfileFile file(path);
     int count = 0;
     for (const KeyInfo& info : designFileKeys()) {
         count += file.contains("YQ", QString::fromLatin1(info.key.data(), qsizetype(info.key.size()))) ? 1 : 0;
@@ -123,9 +123,9 @@ TEST(DesignFile, RewritingKeepsTheUsersOwnLines) {
         f.write("; built 2026-05-01, works great on 40 m\n[YQ]\nF=7.9\nNOTE=keep me\n[Mine]\nx=1\n");
     }
     ASSERT_TRUE(writeDesignFile(path, sampleDesign(UnitSystem::Imperial), "0"));
-    EXPECT_EQ(platform::readProfileString(path, "YQ", "NOTE"), "keep me");
-    EXPECT_EQ(platform::readProfileString(path, "Mine", "x"), "1");
-    EXPECT_EQ(platform::readProfileString(path, "YQ", "F"), "7.15");
+    EXPECT_EQ(readProfileString(path, "YQ", "NOTE"), "keep me");
+    EXPECT_EQ(readProfileString(path, "Mine", "x"), "1");
+    EXPECT_EQ(readProfileString(path, "YQ", "F"), "7.15");
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readLine().startsWith("; built 2026-05-01"));
@@ -294,7 +294,7 @@ TEST(DesignFileForms, AFileThatCannotBeReadIsAnErrorNotSilentZeros) {
         readDesignFile(path, r, &error);
         EXPECT_TRUE(error.contains("Permission denied")) << error.toStdString();
         // ... and a save does not replace it with our keys alone.
-        const platform::FileWriteResult written = writeDesignFile(path, r, "0");
+        const FileWriteResult written = writeDesignFile(path, r, "0");
         EXPECT_FALSE(written.ok);
         ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         EXPECT_EQ([&] { QFile g(path); g.open(QIODevice::ReadOnly); return g.readAll(); }(), "[YQ]\nF=7.15\n");

@@ -1,9 +1,9 @@
 #include "files/SaveDesign.h"
 
-#include "app/core/ProgramState.h"
-#include "app/core/UserFile.h"
+#include "files/ProgramState.h"
+#include "files/UserFile.h"
 #include "files/DesignFile.h"
-#include "platform/PrivateProfile.h"
+#include "files/PrivateProfile.h"
 #include "support/FileBytes.h"
 
 #include <QDir>
@@ -47,7 +47,7 @@ TEST(SaveDesign, TheUnitSystemIsWrittenAsZeroOrOne) {
         QString user;
         const SaveOutcome outcome = saveDesign(design(), UnitSystem::Imperial, state, dir.path(), user);
         ASSERT_TRUE(outcome.ok()) << outcome.problem().toStdString();
-        EXPECT_EQ(platform::readProfileString(outcome.path, "YQ", "Metric"), written) << flag;
+        EXPECT_EQ(readProfileString(outcome.path, "YQ", "Metric"), written) << flag;
     }
 }
 

@@ -1,7 +1,7 @@
-#include "app/core/ProgramState.h"
-#include "app/core/UserFile.h"
+#include "files/ProgramState.h"
+#include "files/UserFile.h"
 #include "files/SettingsFile.h"
-#include "platform/PrivateProfile.h"
+#include "files/PrivateProfile.h"
 
 #include "support/FileBytes.h"
 
@@ -92,9 +92,9 @@ TEST(SettingsService, FirstRunWritesTheCountAndLaterRunsKeepEntries) {
     EXPECT_EQ(second.entries()[0].family, "Fam");
     EXPECT_EQ(second.entries()[1].type, "C");
     ASSERT_TRUE(second.close());
-    EXPECT_EQ(platform::readProfileString(path, "__Dont_Touch_Me__", "Sectors_1"), "Fam,Item,Type");
-    EXPECT_EQ(platform::readProfileString(path, "__Dont_Touch_Me__", "Sectors_2"), "A,B,C");
-    EXPECT_EQ(platform::readProfileString(path, "Elsewhere", "k"), "v");
+    EXPECT_EQ(readProfileString(path, "__Dont_Touch_Me__", "Sectors_1"), "Fam,Item,Type");
+    EXPECT_EQ(readProfileString(path, "__Dont_Touch_Me__", "Sectors_2"), "A,B,C");
+    EXPECT_EQ(readProfileString(path, "Elsewhere", "k"), "v");
 }
 
 TEST(SettingsService, DefaultPathIsInTheUsersConfigFolder) {

@@ -18,9 +18,9 @@
 namespace {
 
 using namespace yq::platform;
-using yq::report::MailAttachment;
-using yq::report::MailImportance;
-using yq::report::MailItem;
+using yq::platform::MailAttachment;
+using yq::platform::MailImportance;
+using yq::platform::MailItem;
 using yq::test::FakeDesktopHandlers;
 using yq::test::FakeLauncher;
 

@@ -2,7 +2,7 @@
 // fonts and painting, and a user file in a temporary folder.
 #pragma once
 
-#include "app/core/UserFile.h"
+#include "files/UserFile.h"
 #include "support/GuiApplication.h"
 
 #include <QString>

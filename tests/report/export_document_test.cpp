@@ -1,7 +1,7 @@
 // The report document export as a whole: the files of one export, their
 // lifetime, the hand-over to the report mail and the failures the user is
 // told about.
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "report/DocumentExport.h"
 #include "report/HtmlWriter.h"
 #include "report/RandomSource.h"

@@ -1,6 +1,6 @@
 // The two mail commands: Email Results and the report mail, with a mail
 // program that records what it is given.
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "report/HtmlWriter.h"
 #include "report/ResultsMail.h"
 

@@ -1,4 +1,4 @@
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 #include "report/ReportRecord.h"
 #include "ReportTestSupport.h"
 

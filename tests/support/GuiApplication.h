@@ -1,17 +1,27 @@
-// One QApplication for a test program's GUI tests (created on first use).
+// One application object for a test program (created on first use): a
+// QGuiApplication for the core layers, which draw but have no widgets, and
+// a QApplication for the window tests.
 #pragma once
 
-#include <QApplication>
+#include <QGuiApplication>
 
 namespace yq::test {
 
-inline QApplication& guiApplication() {
+inline int& applicationArgc() {
     static int argc = 1;
+    return argc;
+}
+
+inline char** applicationArgv() {
     static char name[] = "yq-tests";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = qobject_cast<QApplication*>(QCoreApplication::instance())
-                                   ? qobject_cast<QApplication*>(QCoreApplication::instance())
-                                   : new QApplication(argc, argv);
+    return argv;
+}
+
+inline QGuiApplication& guiApplication() {
+    static QGuiApplication* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                      ? qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                      : new QGuiApplication(applicationArgc(), applicationArgv());
     return *app;
 }
 

@@ -1,8 +1,8 @@
 #include "design/Calculation.h"
 #include "files/ResultsFile.h"
 #include "files/DesignFile.h"
-#include "platform/PrivateProfile.h"
-#include "support/GuiApplication.h"
+#include "files/PrivateProfile.h"
+#include "support/WidgetApplication.h"
 #include "windows/DesignWindow.h"
 #include "windows/NumericEntry.h"
 
@@ -52,7 +52,7 @@ struct Recorder {
             reported.clear();
             for (const KeyInfo& info : designFileKeys()) {
                 const QString key = QString::fromLatin1(info.key.data(), qsizetype(info.key.size()));
-                reported[key] = platform::readProfileString(path, "YQ", key);
+                reported[key] = readProfileString(path, "YQ", key);
             }
             log << QStringLiteral("report %1 mode %2 metric %3")
                        .arg(QFileInfo(path).fileName())
@@ -76,7 +76,7 @@ struct Recorder {
 class DesignWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::guiApplication();
+        test::widgetApplication();
         previousFolder = QDir::currentPath();
         ASSERT_TRUE(folder.isValid());
         QDir::setCurrent(folder.path());
@@ -286,8 +286,8 @@ TEST_F(DesignWindowTest, SaveWritesTheNamedFileAndAResultsRowThenReadsItBack) {
     const QString path = QDir(folder.path()).filePath("726.ini");
     EXPECT_EQ(w.currentDesignPath(), path);
     EXPECT_EQ(w.chosenFileName(), "726.ini");
-    EXPECT_EQ(platform::readProfileString(path, "YQ", "F"), "7.15");
-    EXPECT_EQ(platform::readProfileString(path, "YQ", "Metric"), "0");
+    EXPECT_EQ(readProfileString(path, "YQ", "F"), "7.15");
+    EXPECT_EQ(readProfileString(path, "YQ", "Metric"), "0");
     QFile csv(QDir(folder.path()).filePath("YQ.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
@@ -376,8 +376,8 @@ TEST_F(DesignWindowTest, SpreadsheetMailAndForumCommands) {
     w.commandButton(Command::EmailResults)->click();
     EXPECT_EQ(recorder.log, QStringList({"mail yq.ini YQ.csv"}));
     const QString workingCopy = QDir(folder.path()).filePath("yq.ini");
-    EXPECT_EQ(platform::readProfileString(workingCopy, "YQ", "F"), "7.15");
-    EXPECT_FALSE(platform::ProfileFile(workingCopy).contains("YQ", "Metric"));
+    EXPECT_EQ(readProfileString(workingCopy, "YQ", "F"), "7.15");
+    EXPECT_FALSE(ProfileFile(workingCopy).contains("YQ", "Metric"));
     EXPECT_TRUE(w.currentDesignPath().isEmpty());  // left unchanged
 
     recorder.log.clear();
@@ -517,7 +517,7 @@ TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) 
             const QString key = keyName(info);
             if (mayDiffer(c.system, key) || (workingCopy && key == "MRR")) continue;
             const Decimal want = (expected.*info.member).value();
-            const auto inFile = Decimal::parse(platform::readProfileString(path, "YQ", key).toStdString());
+            const auto inFile = Decimal::parse(readProfileString(path, "YQ", key).toStdString());
             ASSERT_TRUE(inFile.has_value()) << where << " " << info.key;
             EXPECT_EQ(*inFile, want) << where << " file " << info.key << " " << inFile->toString();
             if (reports) {
@@ -549,7 +549,7 @@ TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) 
             EXPECT_EQ(shown("CCL"), "16.000") << where;
             EXPECT_EQ(shown("C"), "12.86") << where;
             EXPECT_EQ(shown("XC"), "1,730.90") << where;
-            EXPECT_EQ(platform::readProfileString(path, "YQ", "XC"), "1730.9") << where;
+            EXPECT_EQ(readProfileString(path, "YQ", "XC"), "1730.9") << where;
         }
     }
 }
@@ -592,9 +592,9 @@ TEST_F(DesignWindowTest, PartialRecalculationStaysOnScreenButSaveWritesTheFullRe
     pressKey(Qt::Key_F2);
     settle();
     const QString saved = folder.filePath("726.ini");
-    EXPECT_EQ(Decimal::parse(platform::readProfileString(saved, "YQ", "NT").toStdString())->toFixed(2),
+    EXPECT_EQ(Decimal::parse(readProfileString(saved, "YQ", "NT").toStdString())->toFixed(2),
               ntAfterReCalc.toStdString());
-    EXPECT_EQ(Decimal::parse(platform::readProfileString(saved, "YQ", "LW").toStdString())->toFixed(2),
+    EXPECT_EQ(Decimal::parse(readProfileString(saved, "YQ", "LW").toStdString())->toFixed(2),
               lwAfterReCalc.toStdString());
     EXPECT_EQ(stored("NT"), ntAfterReCalc);  // and the window after the reload
     EXPECT_NE(shown("NT"), partialNt);

@@ -1,7 +1,7 @@
 #include "windows/ReportWindows.h"
 
-#include "app/core/UserFile.h"
-#include "support/GuiApplication.h"
+#include "files/UserFile.h"
+#include "support/WidgetApplication.h"
 
 #include <QLabel>
 #include <QPrintPreviewDialog>
@@ -23,7 +23,7 @@ QString designFile(const char* name) { return QStringLiteral(YQ_TEST_DATA "/repo
 class ReportWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::guiApplication();
+        test::widgetApplication();
         UserFile users(folder.path());
         users.add(QStringLiteral("Zed ZL1AAA"));
         users.add(QStringLiteral("Amy VK2ABC"));

@@ -18,7 +18,7 @@
 // renamed), so a failed write never leaves a half-written file behind.
 #pragma once
 
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -28,7 +28,7 @@
 
 #include <vector>
 
-namespace yq::platform {
+namespace yq {
 
 // Limits of the profile calls: longer names and values are cut.
 inline constexpr int kProfileNameLimit = 64;
@@ -106,4 +106,4 @@ QString readProfileString(const QString& path, const QString& section, const QSt
 FileWriteResult writeProfileString(const QString& path, const QString& section, const QString& key,
                                    const QString& value);
 
-}  // namespace yq::platform
+}  // namespace yq

@@ -1,6 +1,6 @@
-#include "app/core/UserFile.h"
+#include "files/UserFile.h"
 
-#include "app/core/ProgramState.h"
+#include "files/ProgramState.h"
 
 #include <QDir>
 #include <QFileInfo>

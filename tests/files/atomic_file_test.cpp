@@ -1,4 +1,4 @@
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include "support/FileBytes.h"
 
@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using yq::platform::replaceFile;
+using yq::replaceFile;
 using yq::test::readAll;
 using yq::test::writeAll;
 

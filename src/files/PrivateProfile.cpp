@@ -1,4 +1,4 @@
-#include "platform/PrivateProfile.h"
+#include "files/PrivateProfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace yq::platform {
+namespace yq {
 
 namespace {
 
@@ -272,4 +272,4 @@ FileWriteResult writeProfileString(const QString& path, const QString& section, 
     return file.save();
 }
 
-}  // namespace yq::platform
+}  // namespace yq

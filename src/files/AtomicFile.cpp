@@ -1,4 +1,4 @@
-#include "platform/AtomicFile.h"
+#include "files/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace yq::platform {
+namespace yq {
 
 namespace {
 
@@ -138,4 +138,4 @@ FileWriteResult replaceFile(const QString& path, const QByteArray& bytes)
     return {true, {}};
 }
 
-}  // namespace yq::platform
+}  // namespace yq

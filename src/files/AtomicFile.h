@@ -16,7 +16,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace yq::platform {
+namespace yq {
 
 struct FileWriteResult {
     bool ok = false;
@@ -39,4 +39,4 @@ void removeStaleTemporaries(const QString& path);
 // The system's text for an errno value ("Permission denied").
 QString systemErrorText(int error);
 
-}  // namespace yq::platform
+}  // namespace yq

@@ -1,4 +1,4 @@
-#include "platform/PrivateProfile.h"
+#include "files/PrivateProfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@
 
 #include <sys/stat.h>
 
-namespace yq::platform {
+namespace yq {
 namespace {
 
 QByteArray readAll(const QString& path) {
@@ -221,4 +221,4 @@ TEST_F(PrivateProfileTest, ManyKeysOfASectionInOnePass) {
 }
 
 }  // namespace
-}  // namespace yq::platform
+}  // namespace yq

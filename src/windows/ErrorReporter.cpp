@@ -1,4 +1,4 @@
-#include "app/ErrorReporter.h"
+#include "windows/ErrorReporter.h"
 
 #include <QApplication>
 #include <QMessageBox>

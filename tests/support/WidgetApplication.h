@@ -1,0 +1,17 @@
+// One QApplication for a test program's window tests (created on first use).
+#pragma once
+
+#include "support/GuiApplication.h"
+
+#include <QApplication>
+
+namespace yq::test {
+
+inline QApplication& widgetApplication() {
+    static QApplication* app = qobject_cast<QApplication*>(QCoreApplication::instance())
+                                   ? qobject_cast<QApplication*>(QCoreApplication::instance())
+                                   : new QApplication(applicationArgc(), applicationArgv());
+    return *app;
+}
+
+}  // namespace yq::test
