@@ -1,4 +1,5 @@
 #include "app/UserForm.h"
+#include "files/Text.h"
 
 #include "windows/ErrorReporter.h"
 #include "app/WindowParts.h"
@@ -96,8 +97,7 @@ void UserForm::accept() {
         entry_->setFocus();
         return;
     }
-    record_.user = text;
-    while (record_.user.endsWith(u' ')) record_.user.chop(1);
+    record_.user = withoutTrailingBlanks(text);
     QDialog::accept();
 }
 

@@ -29,8 +29,9 @@ FileWriteResult failure(const QString& path, const char* what, int error)
                        .arg(QDir::toNativeSeparators(path), QString::fromLatin1(what), systemErrorText(error))};
 }
 
-// Writes all of `bytes` to `fd`, retrying short writes and interruptions.
-bool writeAll(int fd, const QByteArray& bytes, int& error)
+}  // namespace
+
+bool writeWhole(int fd, const QByteArray& bytes, int& error)
 {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
@@ -50,8 +51,6 @@ bool writeAll(int fd, const QByteArray& bytes, int& error)
     }
     return true;
 }
-
-}  // namespace
 
 QString systemErrorText(int error)
 {
@@ -108,7 +107,7 @@ FileWriteResult replaceFile(const QString& path, const QByteArray& bytes)
     if (fd < 0) return failure(path, "written", errno);
 
     int error = 0;
-    bool ok = writeAll(fd, bytes, error);
+    bool ok = writeWhole(fd, bytes, error);
     if (ok && ::fchmod(fd, mode) != 0) {
         error = errno;
         ok = false;

@@ -36,6 +36,10 @@ FileWriteResult replaceFile(const QString& path, const QByteArray& bytes);
 // run are kept. Called by replaceFile; exposed for tests.
 void removeStaleTemporaries(const QString& path);
 
+// Writes all of `bytes` to the open descriptor `fd`, going on after short
+// writes and interruptions. On failure `error` holds the errno value.
+bool writeWhole(int fd, const QByteArray& bytes, int& error);
+
 // The system's text for an errno value ("Permission denied").
 QString systemErrorText(int error);
 

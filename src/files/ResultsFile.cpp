@@ -64,27 +64,6 @@ private:
     int fd_;
 };
 
-// Writes all of `bytes`; on failure `error` holds the reason.
-bool writeAll(int fd, const QByteArray& bytes, int& error) {
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            return false;
-        }
-        if (n == 0) {
-            error = EIO;
-            return false;
-        }
-        p += n;
-        left -= n;
-    }
-    return true;
-}
-
 QString systemError(int error) { return systemErrorText(error); }
 
 // A text that a spreadsheet would take for a formula (its first character,
@@ -206,7 +185,7 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
     }
     bytes += csvLine(resultsRow(record, user)) + "\r\n";
     int error = 0;
-    if (!writeAll(fd.get(), bytes, error)) {
+    if (!writeWhole(fd.get(), bytes, error)) {
         result.error = QStringLiteral("the results row could not be written to %1: %2").arg(path, systemError(error));
         // Take back whatever part of the row reached the file.
         if (::ftruncate(fd.get(), info.st_size) != 0) {

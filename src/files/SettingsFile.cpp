@@ -1,4 +1,5 @@
 #include "files/SettingsFile.h"
+#include "files/Text.h"
 
 #include "files/PrivateProfile.h"
 
@@ -14,11 +15,6 @@ namespace {
 
 constexpr int kFieldLength = 100;
 constexpr int kBufferLength = 5000;
-
-QString trimmedRight(QString s) {
-    while (s.endsWith(u' ')) s.chop(1);
-    return s;
-}
 
 }  // namespace
 
@@ -70,7 +66,7 @@ FileWriteResult SettingsService::close() {
     values.append({QStringLiteral("Sectors"), QString::number(entries_.size())});
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         const SettingsEntry& e = entries_[i];
-        const QString value = (trimmedRight(e.family) + u',' + trimmedRight(e.item) + u',' + trimmedRight(e.type))
+        const QString value = (withoutTrailingBlanks(e.family) + u',' + withoutTrailingBlanks(e.item) + u',' + withoutTrailingBlanks(e.type))
                                   .left(kBufferLength);
         values.append({QStringLiteral("Sectors_%1").arg(i + 1), value});
     }

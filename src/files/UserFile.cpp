@@ -1,4 +1,5 @@
 #include "files/UserFile.h"
+#include "files/Text.h"
 
 #include "files/ProgramState.h"
 
@@ -21,9 +22,7 @@ constexpr const char* kSchema =
 
 // Blank-padded field: trailing blanks are not part of the name.
 QString normalised(const QString& user) {
-    QString u = user;
-    while (u.endsWith(u' ')) u.chop(1);
-    return u;
+    return withoutTrailingBlanks(user);
 }
 
 struct Statement {

@@ -1,4 +1,5 @@
 #include "report/DocumentExport.h"
+#include "files/Text.h"
 
 #include "files/ProgramState.h"
 #include "files/AtomicFile.h"
@@ -15,9 +16,7 @@ namespace {
 
 QString trimmedDocumentName(const QString& name)
 {
-    QString text = name;
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
+    const QString text = withoutTrailingBlanks(name);
     return text.isEmpty() ? QString::fromLatin1(kDefaultDocumentName) : text;
 }
 

@@ -1,5 +1,6 @@
 #include "report/PageModel.h"
 
+#include "files/Text.h"
 #include "report/Picture.h"
 
 #include <QGuiApplication>
@@ -8,10 +9,6 @@
 namespace yq::report {
 
 namespace {
-
-QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 FontSpec arial(int points, bool bold = false) { return {QString::fromLatin1(kArial), points, bold}; }
 FontSpec rounded(int points, bool bold) { return {QString::fromLatin1(kArialRoundedBold), points, bold}; }
@@ -38,7 +35,7 @@ PageItem value(const QString& name, const Decimal& v, std::string_view picture, 
     PageItem item;
     item.kind = ItemKind::Value;
     item.name = name;
-    item.picture = latin1(picture);
+    item.picture = toQString(picture);
     item.text = formatNumeric(v, picture);
     item.font = font;
     item.align = HAlign::Right;

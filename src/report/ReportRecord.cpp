@@ -1,5 +1,6 @@
 #include "report/ReportRecord.h"
 
+#include "files/Text.h"
 #include "files/ProgramState.h"
 #include "files/UserFile.h"
 #include "design/DesignRecord.h"
@@ -26,10 +27,6 @@ constexpr std::array<ReportKey, 23> kFileKeys{{
 }};
 
 constexpr ReportKey kSourceCoilWireLength{"SCWL", &R::SCWL, "n-10.2"};
-
-QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString withoutTrailingBlanks(const QString& text) {
     qsizetype n = text.size();
@@ -68,7 +65,7 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
     if (!path.isEmpty() && path.size() <= kProfilePathLimit) file.load(path);
     const QString section = QString::fromLatin1(kDesignSection);
     for (const ReportKey& k : kFileKeys) {
-        (record.*k.member) = parseDesignValue(file.value(section, latin1(k.key)));
+        (record.*k.member) = parseDesignValue(file.value(section, toQString(k.key)));
     }
     // The unit flag is a byte: the whole number read goes into it as a byte.
     const BigInt whole = parseDesignValue(file.value(section, QStringLiteral("metric"))).truncated();

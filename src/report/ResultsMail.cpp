@@ -1,4 +1,5 @@
 #include "report/ResultsMail.h"
+#include "files/Text.h"
 
 #include "files/ProgramState.h"
 #include "files/DesignFile.h"
@@ -22,13 +23,6 @@ void tell(const std::function<void(const QString&)>& notice, const QString& text
 {
     if (notice)
         notice(text);
-}
-
-QString withoutTrailingBlanks(QString text)
-{
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return text;
 }
 
 QString native(const QString& path)
