@@ -107,6 +107,20 @@ int distance2(QRgb a, QRgb b) {
     return r * r + g * g + bl * bl;
 }
 
+// The palette entry nearest `colour`, and its squared distance.
+std::pair<int, int> nearest(QRgb colour, const QList<QRgb>& palette) {
+    int best = 0;
+    int bestDistance = distance2(colour, palette.front());
+    for (qsizetype k = 1; k < palette.size() && bestDistance > 0; ++k) {
+        const int d = distance2(colour, palette[k]);
+        if (d < bestDistance) {
+            best = int(k);
+            bestDistance = d;
+        }
+    }
+    return {best, bestDistance};
+}
+
 struct Shade {
     QRgb colour;
     quint32 count;  // pixels of this colour
@@ -173,11 +187,7 @@ QList<QRgb> reducedPalette(std::vector<Shade> shades, int size) {
     for (int round = 0; round < 6; ++round) {
         std::vector<quint64> sums(static_cast<std::size_t>(palette.size()) * 4, 0);
         for (const Shade& s : shades) {
-            int best = 0;
-            for (int k = 1; k < palette.size(); ++k) {
-                if (distance2(s.colour, palette[k]) < distance2(s.colour, palette[best])) best = k;
-            }
-            quint64* sum = sums.data() + 4 * best;
+            quint64* sum = sums.data() + 4 * nearest(s.colour, palette).first;
             sum[0] += s.count;
             sum[1] += quint64(qRed(s.colour)) * s.count;
             sum[2] += quint64(qGreen(s.colour)) * s.count;
@@ -202,12 +212,16 @@ constexpr qsizetype kMaxColoursToReduce = 8192;
 std::optional<std::pair<QList<QRgb>, std::vector<uchar>>> palettised(const QImage& img) {
     const int width = img.width();
     const int height = img.height();
+    // Counted by runs of one colour, which drawings are made of.
     QHash<QRgb, quint32> counts;
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            ++counts[line[x] | 0xFF000000u];
+        for (int x = 0; x < width;) {
+            int end = x + 1;
+            while (end < width && line[end] == line[x]) ++end;
+            counts[line[x] | 0xFF000000u] += quint32(end - x);
             if (counts.size() > kMaxColoursToReduce) return std::nullopt;
+            x = end;
         }
     }
     std::vector<Shade> shades;
@@ -226,12 +240,9 @@ std::optional<std::pair<QList<QRgb>, std::vector<uchar>>> palettised(const QImag
     QHash<QRgb, uchar> index;
     quint64 error = 0;
     for (const Shade& s : shades) {
-        int best = 0;
-        for (int k = 1; k < palette.size(); ++k) {
-            if (distance2(s.colour, palette[k]) < distance2(s.colour, palette[best])) best = k;
-        }
+        const auto [best, distance] = nearest(s.colour, palette);
         index.insert(s.colour, static_cast<uchar>(best));
-        error += quint64(distance2(s.colour, palette[best])) * s.count;
+        error += quint64(distance) * s.count;
     }
     const double pixels = double(width) * double(height);
     if (std::sqrt(double(error) / (3.0 * pixels)) > kMaxPaletteError) return std::nullopt;
@@ -240,7 +251,15 @@ std::optional<std::pair<QList<QRgb>, std::vector<uchar>>> palettised(const QImag
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
         uchar* out = indices.data() + std::size_t(y) * std::size_t(width);
-        for (int x = 0; x < width; ++x) out[x] = index.value(line[x] | 0xFF000000u);
+        QRgb last = 0;
+        uchar lastIndex = 0;
+        for (int x = 0; x < width; ++x) {
+            if (x == 0 || line[x] != last) {
+                last = line[x];
+                lastIndex = index.value(last | 0xFF000000u);
+            }
+            out[x] = lastIndex;
+        }
     }
     return std::make_pair(palette, std::move(indices));
 }
