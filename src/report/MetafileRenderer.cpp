@@ -91,6 +91,7 @@ void fixMetaHeader(QByteArray& wmf) {
     qToLittleEndian<quint32>(largest, data + kPlaceableSize + 12);
 }
 
+// The image as it shows on the paper: transparent parts are white.
 QImage overWhite(const QImage& source) {
     QImage img(source.size(), QImage::Format_RGB32);
     img.fill(Qt::white);
