@@ -169,11 +169,8 @@ qint64 folderBytes(const QString& folder)
     return bytes;
 }
 
-// The whole email Report after the pages are rendered: page copies, HTML
-// page, RTF document and its copy, the report mail's draft and the clean-up,
-// for a report of state.range(0) users (one page each). Counters: the
-// document and draft sizes and what the export folder holds afterwards.
-void BM_EmailReportOfUsers(benchmark::State& state)
+// Drawing the pictures and measuring text needs a GUI application.
+void ensureGuiApplication()
 {
     static int argc = 3;
     static char arg0[] = "export_bench";
@@ -182,6 +179,15 @@ void BM_EmailReportOfUsers(benchmark::State& state)
     static char* argv[] = {arg0, arg1, arg2, nullptr};
     static QGuiApplication* app = QCoreApplication::instance() ? nullptr : new QGuiApplication(argc, argv);
     (void)app;
+}
+
+// The whole email Report after the pages are rendered: page copies, HTML
+// page, RTF document and its copy, the report mail's draft and the clean-up,
+// for a report of state.range(0) users (one page each). Counters: the
+// document and draft sizes and what the export folder holds afterwards.
+void BM_EmailReportOfUsers(benchmark::State& state)
+{
+    ensureGuiApplication();
     const QList<QByteArray> pages = reportPages(static_cast<int>(state.range(0)));
     QTemporaryDir dir;
     CountingRandom random;
@@ -196,11 +202,27 @@ void BM_EmailReportOfUsers(benchmark::State& state)
         if (!last.documentWritten)
             state.SkipWithError("the document was not written");
     }
+    qint64 pageBytes = 0;
+    for (const QByteArray& page : pages)
+        pageBytes += page.size();
     state.counters["pages"] = static_cast<double>(pages.size());
+    state.counters["page_KB"] = pages.isEmpty() ? 0.0 : pageBytes / 1e3 / pages.size();
     state.counters["rtf_MB"] = QFileInfo(last.documentPath).size() / 1e6;
     state.counters["draft_MB"] = QFileInfo(last.draftPath).size() / 1e6;
     state.counters["folder_MB"] = folderBytes(last.exportFolder) / 1e6;
 }
+// Rendering the report's pages for state.range(0) users: the page model and
+// one metafile per user, with the pictures rasterised and encoded.
+void BM_RenderReportPagesOfUsers(benchmark::State& state)
+{
+    ensureGuiApplication();
+    for (auto _ : state) {
+        QList<QByteArray> pages = reportPages(static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(pages);
+    }
+}
+BENCHMARK(BM_RenderReportPagesOfUsers)->Arg(2)->Arg(300)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
 BENCHMARK(BM_EmailReportOfUsers)->Arg(2)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_EmailReportOfUsers)->Arg(300)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->Iterations(1);
 
