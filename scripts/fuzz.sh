@@ -37,6 +37,7 @@ failed=()
 for target in "${targets[@]}"; do
   work="build-fuzz/corpus/$target"
   findings="build-fuzz/findings/$target"
+  rm -rf "$findings"
   mkdir -p "$work" "$findings"
   log="build-fuzz/$target.log"
   echo "fuzz: $target for ${seconds} s"
@@ -53,9 +54,10 @@ for target in "${targets[@]}"; do
   [ -n "$runs" ] || runs=$(grep -oE '^#[0-9]+' "$log" | tail -1 | tr -d '#' || true)
   crashes=$(grep -oE 'oom/timeout/crash: [0-9/]+' "$log" | tail -1 || true)
   [ -z "$crashes" ] || runs="$runs ($crashes)"
-  if [ "$status" -ne 0 ]; then
+  found=$(find "$findings" -type f | wc -l)
+  if [ "$status" -ne 0 ] || [ "$found" -ne 0 ]; then
     failed+=("$target")
-    echo "fuzz: $target FOUND A PROBLEM after ${runs} runs (log $log, input in $findings/):"
+    echo "fuzz: $target FOUND A PROBLEM after ${runs} runs, ${found} input(s) saved (log $log, input in $findings/):"
     grep -E -A3 'fuzz check failed|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error|ALARM|out-of-memory' "$log" | head -20 || true
   else
     echo "fuzz: $target clean, ${runs} runs"
