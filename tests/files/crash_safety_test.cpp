@@ -239,6 +239,8 @@ struct SizeLimitCase {
     bool designWritten;       // the design file fits under the limit
 };
 
+void PrintTo(const SizeLimitCase& c, std::ostream* out) { *out << c.name << " (" << c.limit << " bytes)"; }
+
 class CrashSafetySizeLimit : public Scratch, public ::testing::WithParamInterface<SizeLimitCase> {};
 
 TEST_P(CrashSafetySizeLimit, AWriteCutShortIsReportedAndLeavesTheFilesWhole) {
