@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and libFuzzer (AddressSanitizer and
+# UndefinedBehaviorSanitizer) into ./build-fuzz and runs each of them for a
+# bounded time on its seed corpus (tests/fuzz/corpus/<target>).
+#
+#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET ...]
+#
+# SECONDS_PER_TARGET defaults to 300. New inputs that reach new code go to
+# build-fuzz/corpus/<target> (not to the source tree); a crash, a failed
+# check, a leak or an input slower than the time limit stops the target and
+# leaves the input in build-fuzz/findings/<target>/. Copy a finding into
+# tests/fuzz/corpus/<target>/ (named finding-...) to keep it as a test.
+# Exits non-zero when any target found something.
+#
+# YQ_FUZZ_KEEP_GOING=1 runs each target in libFuzzer's fork mode, which goes
+# on after a finding and saves every one, for surveys of a branch that still
+# has known findings.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${1:-300}"
+shift || true
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  targets=(fuzz_decimal fuzz_profile fuzz_design_file fuzz_results fuzz_settings fuzz_user_file)
+fi
+
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B build-fuzz -G Ninja "${launcher[@]}" -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYQ_FUZZ=ON -DYQ_WERROR=ON -DYQ_BUILD_TESTS=OFF -DYQ_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
+
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+failed=()
+for target in "${targets[@]}"; do
+  work="build-fuzz/corpus/$target"
+  findings="build-fuzz/findings/$target"
+  rm -rf "$findings"
+  mkdir -p "$work" "$findings"
+  log="build-fuzz/$target.log"
+  echo "fuzz: $target for ${seconds} s"
+  status=0
+  keep_going=()
+  if [ "${YQ_FUZZ_KEEP_GOING:-0}" = "1" ]; then
+    keep_going=(-fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1)
+  fi
+  # -timeout: no input may take more than a few seconds (with the sanitizers
+  # on); -max_len bounds the inputs the fuzzer makes up, not the seeds.
+  "build-fuzz/bin/$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$findings/" "${keep_going[@]}" "$work" "tests/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
+  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1 || true)
+  [ -n "$runs" ] || runs=$(grep -oE '^#[0-9]+' "$log" | tail -1 | tr -d '#' || true)
+  crashes=$(grep -oE 'oom/timeout/crash: [0-9/]+' "$log" | tail -1 || true)
+  [ -z "$crashes" ] || runs="$runs ($crashes)"
+  found=$(find "$findings" -type f | wc -l)
+  if [ "$status" -ne 0 ] || [ "$found" -ne 0 ]; then
+    failed+=("$target")
+    echo "fuzz: $target FOUND A PROBLEM after ${runs} runs, ${found} input(s) saved (log $log, input in $findings/):"
+    grep -E -A3 'fuzz check failed|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error|ALARM|out-of-memory' "$log" | head -20 || true
+  else
+    echo "fuzz: $target clean, ${runs} runs"
+  fi
+done
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "fuzz: findings in ${failed[*]}" >&2
+  exit 1
+fi
