@@ -12,6 +12,11 @@
 # tests/fuzz/corpus/<target>/ (named finding-...) to keep it as a test.
 # Exits non-zero when any target found something.
 #
+# YQ_FUZZ_SEED=N makes a run repeatable: the same binary with the same seed
+# tries the same inputs in the same order (the test command uses a fixed
+# seed, so that its short run finds nothing a longer run with that seed
+# did not already find).
+#
 # YQ_FUZZ_KEEP_GOING=1 runs each target in libFuzzer's fork mode, which goes
 # on after a finding and saves every one, for surveys of a branch that still
 # has known findings.
@@ -48,7 +53,9 @@ for target in "${targets[@]}"; do
   fi
   # -timeout: no input may take more than a few seconds (with the sanitizers
   # on); -max_len bounds the inputs the fuzzer makes up, not the seeds.
-  "build-fuzz/bin/$target" -max_total_time="$seconds" -timeout=10 -max_len=8192 -rss_limit_mb=2048 \
+  seed=()
+  if [ -n "${YQ_FUZZ_SEED:-}" ]; then seed=(-seed="$YQ_FUZZ_SEED"); fi
+  "build-fuzz/bin/$target" "${seed[@]}" -max_total_time="$seconds" -timeout=10 -max_len=8192 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$findings/" "${keep_going[@]}" "$work" "tests/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1 || true)
   [ -n "$runs" ] || runs=$(grep -oE '^#[0-9]+' "$log" | tail -1 | tr -d '#' || true)

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh -DYQ_WERROR=ON
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
-bash scripts/fuzz.sh "${YQ_FUZZ_SECONDS:-20}"
+YQ_FUZZ_SEED="${YQ_FUZZ_SEED:-20261210}" bash scripts/fuzz.sh "${YQ_FUZZ_SECONDS:-20}"

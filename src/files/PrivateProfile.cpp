@@ -98,12 +98,21 @@ bool ProfileFile::load(const QString& path) {
         bom_ = bytes.left(3);
         bytes.remove(0, 3);
     } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        // UTF-16 with its mark. Only a file that decodes and encodes back to
+        // the very same bytes is read as UTF-16 (so a rewrite changes nothing
+        // it does not write); anything else is kept as plain bytes.
         const bool little = bytes.startsWith("\xFF\xFE");
-        encoding_ = little ? Encoding::Utf16LE : Encoding::Utf16BE;
-        bom_ = bytes.left(2);
         QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                                QStringDecoder::Flag::Stateless);
-        bytes = QString(decoder(QByteArrayView(bytes).sliced(2))).toUtf8();
+        const QByteArrayView body = QByteArrayView(bytes).sliced(2);
+        const QString text = decoder(body);
+        QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                               QStringEncoder::Flag::Stateless);
+        if (!decoder.hasError() && body.size() % 2 == 0 && QByteArray(encoder(text)) == body) {
+            encoding_ = little ? Encoding::Utf16LE : Encoding::Utf16BE;
+            bom_ = bytes.left(2);
+            bytes = text.toUtf8();
+        }
     }
 
     const qsizetype n = bytes.size();
