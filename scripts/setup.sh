@@ -16,12 +16,22 @@ PACKAGES=(
   # running and looking at the program
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
   fonts-liberation2 xdg-utils
+  # the manual pages, made from the programs' --help at build time
+  help2man
 )
 
 # Checking exported documents in a word processor (RTF -> PDF); only with
 # YQ_CHECK_TOOLS=1, since building and testing do not need it.
 if [ "${YQ_CHECK_TOOLS:-0}" = "1" ]; then
   PACKAGES+=(libreoffice-writer)
+fi
+
+# Building and checking the Debian package (scripts/package.sh,
+# scripts/check-package.sh); only with YQ_PACKAGE_TOOLS=1, since building
+# and testing do not need them. Claws Mail is one real mail program to try
+# the compose hand-over with.
+if [ "${YQ_PACKAGE_TOOLS:-0}" = "1" ]; then
+  PACKAGES+=(dpkg-dev fakeroot lintian desktop-file-utils appstream file claws-mail)
 fi
 
 missing=()

@@ -2,24 +2,34 @@
 // window and shuts down in order.
 
 #include "windows/ErrorReporter.h"
+#include "app/CommandLine.h"
 #include "app/StandardWindows.h"
 #include "app/Startup.h"
 #include "files/ProgramState.h"
 #include "platform/DesktopParameters.h"
 #include "platform/EmbeddedImages.h"
 #include "platform/DesktopHandlers.h"
+#include "platform/HelpText.h"
+#include "platform/RuntimeFolder.h"
 #include "windows/DesignWindowRuntime.h"
 #include "windows/DialogUnits.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <iostream>
+
 int main(int argc, char** argv) {
+    // --help and --version answer without a display.
+    if (const auto status = yq::answerInformationOptions({argv + 1, argv + argc}, std::cout))
+        return *status;
+    yq::platform::ensureRuntimeFolder();
+
     // The runtime and the window engine. The command line stays available
     // through QCoreApplication::arguments() (the link traces read it).
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("yq"));
-    QApplication::setApplicationVersion(QStringLiteral("5.091"));
+    QApplication::setApplicationVersion(QString::fromStdString(yq::platform::programVersion()));
     QApplication::setDesktopFileName(QStringLiteral("yq"));
     QApplication::setWindowIcon(QIcon(yq::platform::applicationIconPath()));
     // The program ends when the main window's procedure returns, not when

@@ -1,9 +1,13 @@
 #include "cli/CalcCommand.h"
+#include "platform/RuntimeFolder.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // The report commands make an (offscreen) application object; without
+    // a runtime folder Qt would warn on every run as root.
+    yq::platform::ensureRuntimeFolder();
     std::vector<std::string> args(argv + 1, argv + argc);
     return yq::cli::runCalcTool(args, std::cin, std::cout, std::cerr);
 }

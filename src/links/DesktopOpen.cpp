@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 
 namespace yq::links {
 
@@ -35,9 +36,71 @@ QString resultsFileIn(const QString& workingFolder)
     return resultsFilePath(workingFolder);
 }
 
+namespace {
+
+bool namesLibreOffice(const QString& word)
+{
+    const QString name = word.mid(word.lastIndexOf(QLatin1Char('/')) + 1).toLower();
+    return name == QLatin1String("libreoffice") || name == QLatin1String("soffice") ||
+           name == QLatin1String("localc") || name.startsWith(QLatin1String("libreoffice-calc")) ||
+           name.startsWith(QLatin1String("libreoffice.calc")) ||
+           name.startsWith(QLatin1String("org.libreoffice.libreoffice.calc"));
+}
+
+// The desktop's handler for CSV files, asked in the order the opener asks
+// (the type, then its aliases); empty when none is found.
+std::optional<platform::DesktopEntry> csvHandler(platform::DesktopHandlers& handlers)
+{
+    QStringList types{QLatin1String(kCsvMimeType)};
+    const QMimeType mime = QMimeDatabase().mimeTypeForName(types.front());
+    if (mime.isValid()) {
+        if (!types.contains(mime.name()))
+            types << mime.name();
+        for (const QString& alias : mime.aliases()) {
+            if (!types.contains(alias))
+                types << alias;
+        }
+    }
+    for (const QString& type : types) {
+        const platform::HandlerLookup lookup = handlers.defaultHandler(type);
+        if (lookup.status == platform::HandlerLookup::Status::Found)
+            return lookup.entry;
+        if (lookup.status == platform::HandlerLookup::Status::Unavailable)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool isLibreOfficeCalc(const platform::DesktopEntry& entry)
+{
+    if (namesLibreOffice(entry.id))
+        return true;
+    const auto words = platform::splitExecLine(entry.exec);
+    return words && !words->empty() && namesLibreOffice(words->front().text);
+}
+
 OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath)
 {
-    return openWithDesktopHandler(opener, existingFileIgnoringCase(resultsPath), QLatin1String(kCsvMimeType));
+    const QString path = existingFileIgnoringCase(resultsPath);
+    if (QFileInfo(path).isFile()) {
+        if (const auto entry = csvHandler(opener.handlers()); entry && isLibreOfficeCalc(*entry)) {
+            // The program as its entry starts it ("libreoffice --calc"),
+            // then the filter and the file. A sandboxed entry that forwards
+            // files ("@@u %U @@") is left to the desktop's own way.
+            const auto command = platform::expandExec(*entry, {});
+            if (command && !entry->exec.contains(QLatin1String("@@"))) {
+                OpenOutcome outcome;
+                outcome.path = path;
+                outcome.launch = opener.startProgram(
+                    command->program, command->arguments + QStringList{QLatin1String(kCalcCsvFilter),
+                                                                       QFileInfo(path).absoluteFilePath()});
+                return outcome;
+            }
+        }
+    }
+    return openWithDesktopHandler(opener, path, QLatin1String(kCsvMimeType));
 }
 
 bool openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath, QString* problem)

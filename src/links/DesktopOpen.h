@@ -30,8 +30,20 @@ QString existingFileIgnoringCase(const QString& path);
 // another case when only that exists.
 QString resultsFileIn(const QString& workingFolder);
 
+// Whether a desktop entry starts LibreOffice Calc (or LibreOffice itself,
+// which opens a CSV file in Calc), by its desktop file ID or its program.
+bool isLibreOfficeCalc(const platform::DesktopEntry& entry);
+
+// The import filter that opens the results file in LibreOffice Calc with
+// its columns split and no import dialog: fields separated by commas (44),
+// text in double quotes (34), UTF-8 (76), from the first line.
+inline constexpr const char* kCalcCsvFilter = "--infilter=CSV:44,34,76,1";
+
 // Opens the results file in the spreadsheet program (the desktop's handler
-// for CSV files); the name matches without regard to case.
+// for CSV files); the name matches without regard to case. When that
+// handler is LibreOffice Calc, it is started with kCalcCsvFilter before the
+// file, since its text-import dialog would stand in the way otherwise;
+// every other program is started as the desktop starts it.
 OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath);
 
 // The same, shaped for a window's hook: true when the program was started;

@@ -3,7 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
+
+#include <algorithm>
+#include <optional>
 
 #include <unistd.h>
 
@@ -13,10 +17,33 @@ namespace {
 
 const QString kMailtoType = QStringLiteral("x-scheme-handler/mailto");
 
-bool namesThunderbird(const QString& text)
+// The mail program a word names: the file name of a program, a desktop
+// file ID, or a Flatpak application ID ("org.gnome.Evolution").
+MailProgram programNamed(const QString& text)
 {
     const QString name = text.mid(text.lastIndexOf(QLatin1Char('/')) + 1).toLower();
-    return name.contains(QLatin1String("thunderbird")) || name.contains(QLatin1String("icedove"));
+    if (name.contains(QLatin1String("thunderbird")) || name.contains(QLatin1String("icedove")))
+        return MailProgram::Thunderbird;
+    if (name.contains(QLatin1String("evolution")))
+        return MailProgram::Evolution;
+    if (name.contains(QLatin1String("kmail")))
+        return MailProgram::KMail;
+    if (name.contains(QLatin1String("claws-mail")) || name.contains(QLatin1String("claws_mail")) ||
+        name.contains(QLatin1String("sylpheed-claws")))
+        return MailProgram::ClawsMail;
+    return MailProgram::XdgEmail;
+}
+
+// A value of a mailto: URL: everything but the unreserved characters
+// percent-encoded ("+" too, which some programs read as a blank).
+QString mailtoValue(const QString& value, const QByteArray& keep = {})
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value, keep));
+}
+
+QString absolute(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
 }
 
 // One field of the -compose argument. Thunderbird ends a quoted value at
@@ -53,18 +80,118 @@ bool blank(const QString& text)
 
 MailClient::~MailClient() = default;
 
-bool isThunderbird(const DesktopEntry& entry)
+MailProgram mailProgramOf(const DesktopEntry& entry)
 {
-    if (namesThunderbird(entry.id))
-        return true;
+    if (const MailProgram byId = programNamed(entry.id); byId != MailProgram::XdgEmail)
+        return byId;
     const auto words = splitExecLine(entry.exec);
     if (!words)
-        return false;
+        return MailProgram::XdgEmail;
     for (const ExecWord& word : *words) {
-        if (namesThunderbird(word.text))
-            return true;
+        // Options (--command=thunderbird) name programs too.
+        const QString text = word.text.mid(word.text.indexOf(QLatin1Char('=')) + 1);
+        if (const MailProgram named = programNamed(text); named != MailProgram::XdgEmail)
+            return named;
     }
-    return false;
+    return MailProgram::XdgEmail;
+}
+
+bool isThunderbird(const DesktopEntry& entry)
+{
+    return mailProgramOf(entry) == MailProgram::Thunderbird;
+}
+
+QString mailProgramName(MailProgram program)
+{
+    switch (program) {
+    case MailProgram::Thunderbird:
+        return QStringLiteral("Thunderbird");
+    case MailProgram::Evolution:
+        return QStringLiteral("Evolution");
+    case MailProgram::KMail:
+        return QStringLiteral("KMail");
+    case MailProgram::ClawsMail:
+        return QStringLiteral("Claws Mail");
+    case MailProgram::XdgEmail:
+        return QStringLiteral("xdg-email");
+    case MailProgram::None:
+        break;
+    }
+    return QStringLiteral("the mail program");
+}
+
+bool htmlShowsContent(const QString& html)
+{
+    static const QRegularExpression image(QStringLiteral("<\\s*(img|object|embed|svg|video)\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (image.match(html).hasMatch())
+        return true;
+    static const QRegularExpression hidden(
+        QStringLiteral("<!--.*?-->|<(head|style|script|title)\\b.*?</\\1\\s*>|<[^>]*>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    QString text = html;
+    text.remove(hidden);
+    text.replace(QLatin1String("&nbsp;"), QLatin1String(" "), Qt::CaseInsensitive);
+    text.replace(QLatin1String("&#160;"), QLatin1String(" "));
+    return !text.trimmed().isEmpty();
+}
+
+QString mailtoUrl(const MailItem& item, bool attachFields)
+{
+    QStringList fields;
+    if (!blank(item.cc))
+        fields << QStringLiteral("cc=") + mailtoValue(item.cc.trimmed(), "@");
+    if (!blank(item.bcc))
+        fields << QStringLiteral("bcc=") + mailtoValue(item.bcc.trimmed(), "@");
+    if (!blank(item.subject))
+        fields << QStringLiteral("subject=") + mailtoValue(item.subject);
+    if (attachFields) {
+        for (const MailAttachment& attachment : item.attachments) {
+            if (!blank(attachment.path))
+                fields << QStringLiteral("attach=") + mailtoValue(absolute(attachment.path), "/");
+        }
+    }
+    QString url = QStringLiteral("mailto:") + mailtoValue(item.to.trimmed(), "@");
+    if (!fields.isEmpty())
+        url += QLatin1Char('?') + fields.join(QLatin1Char('&'));
+    return url;
+}
+
+QStringList evolutionArguments(const MailItem& item)
+{
+    return {mailtoUrl(item, true)};
+}
+
+QStringList kmailArguments(const MailItem& item)
+{
+    QStringList args{QStringLiteral("--composer")};
+    if (!blank(item.subject))
+        args << QStringLiteral("-s") << item.subject;
+    if (!blank(item.cc))
+        args << QStringLiteral("-c") << item.cc.trimmed();
+    if (!blank(item.bcc))
+        args << QStringLiteral("-b") << item.bcc.trimmed();
+    for (const MailAttachment& attachment : item.attachments) {
+        if (!blank(attachment.path))
+            args << QStringLiteral("--attach") << absolute(attachment.path);
+    }
+    const QString to = item.to.trimmed();
+    if (!to.isEmpty())
+        args << (to.startsWith(QLatin1Char('-')) ? QStringLiteral("mailto:") + mailtoValue(to, "@") : to);
+    return args;
+}
+
+QStringList clawsMailArguments(const MailItem& item)
+{
+    QStringList args{QStringLiteral("--compose"), mailtoUrl(item, false)};
+    QStringList files;
+    for (const MailAttachment& attachment : item.attachments) {
+        if (!blank(attachment.path))
+            files << absolute(attachment.path);
+    }
+    if (!files.isEmpty())
+        args << QStringLiteral("--attach") << files;
+    return args;
 }
 
 QString thunderbirdComposeArgument(const MailItem& item, const QString& htmlBodyFile)
@@ -157,10 +284,10 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
     const HandlerLookup handler = handlers_.defaultHandler(kMailtoType);
     switch (handler.status) {
     case HandlerLookup::Status::NoHandler:
-        return {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop.")};
+        return {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop."), {}};
     case HandlerLookup::Status::Broken:
         return {MailProgram::None, false,
-                QStringLiteral("The registered mail program (%1) cannot be found.").arg(handler.id)};
+                QStringLiteral("The registered mail program (%1) cannot be found.").arg(handler.id), {}};
     case HandlerLookup::Status::Unavailable:
         // The desktop cannot be asked; xdg-email may still find a program.
         return viaXdgEmail(item);
@@ -169,35 +296,85 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
     }
 
     const MailItem handed = withHandOverNames(item);
-    if (isThunderbird(handler.entry)) {
-        if (const auto command = expandExec(handler.entry, {})) {
+    const MailProgram program = mailProgramOf(handler.entry);
+    // The program as the desktop starts it (a Flatpak's wrapper, say),
+    // without the handler's own address.
+    std::optional<ExecCommand> command = expandExec(handler.entry, {});
+    if (command) {
+        ComposeResult started;
+        switch (program) {
+        case MailProgram::Thunderbird:
             // The saved draft holds the whole mail (importance and the
             // attachments' names too); Thunderbird opens a draft marked
             // unsent in a compose window. Without a draft, -compose takes
             // what it can: recipients, subject, body and attachments.
-            const QStringList args =
-                command->arguments +
-                (item.draftFile.isEmpty()
-                     ? QStringList{QStringLiteral("-compose"), thunderbirdComposeArgument(handed, htmlBodyFile)}
-                     : QStringList{QFileInfo(item.draftFile).absoluteFilePath()});
-            if (launcher_.start(command->program, args).ok())
-                return {MailProgram::Thunderbird, true, {}};
+            started = start(program, *command,
+                            item.draftFile.isEmpty()
+                                ? QStringList{QStringLiteral("-compose"),
+                                              thunderbirdComposeArgument(handed, htmlBodyFile)}
+                                : QStringList{absolute(item.draftFile)},
+                            {});
+            break;
+        case MailProgram::Evolution:
+            // Evolution's Exec line takes the mailto: URL where it has its
+            // URL field code.
+            command = expandExec(handler.entry, evolutionArguments(handed));
+            if (command)
+                started = start(program, *command, {}, handed);
+            break;
+        case MailProgram::KMail:
+            started = start(program, *command, kmailArguments(handed), handed);
+            break;
+        case MailProgram::ClawsMail:
+            started = start(program, *command, clawsMailArguments(handed), handed);
+            break;
+        case MailProgram::XdgEmail:
+        case MailProgram::None:
+            break;
         }
+        if (started.opened)
+            return started;
     }
     return viaXdgEmail(handed);
+}
+
+ComposeResult DesktopMailClient::start(MailProgram program, const ExecCommand& command, const QStringList& args,
+                                       const MailItem& item)
+{
+    if (!launcher_.start(command.program, command.arguments + args).ok())
+        return {};
+    ComposeResult result{program, true, {}, {}};
+    // Only Thunderbird takes an HTML body.
+    if (program != MailProgram::Thunderbird && htmlShowsContent(item.htmlBody))
+        result.shortfall = QStringLiteral("%1 cannot take the mail's HTML body.").arg(mailProgramName(program));
+    return result;
 }
 
 ComposeResult DesktopMailClient::viaXdgEmail(const MailItem& item)
 {
     const LaunchResult started = launcher_.start(QStringLiteral("xdg-email"), xdgEmailArguments(item));
-    if (started.ok())
-        return {MailProgram::XdgEmail, true, {}};
+    if (started.ok()) {
+        ComposeResult result{MailProgram::XdgEmail, true, {}, {}};
+        // xdg-email hands the attachments only to the programs it knows
+        // how to give them to, and has no HTML body at all.
+        const bool attachments = std::any_of(item.attachments.begin(), item.attachments.end(),
+                                             [](const MailAttachment& a) { return !blank(a.path); });
+        const bool body = htmlShowsContent(item.htmlBody);
+        if (attachments && body)
+            result.shortfall = QStringLiteral("The mail program may not have taken the mail's attachments, "
+                                              "and cannot take its HTML body.");
+        else if (attachments)
+            result.shortfall = QStringLiteral("The mail program may not have taken the mail's attachments.");
+        else if (body)
+            result.shortfall = QStringLiteral("The mail program cannot take the mail's HTML body.");
+        return result;
+    }
     QString detail = QStringLiteral("The mail program could not be started");
     if (!started.detail.isEmpty())
         detail += QStringLiteral(": ") + started.detail;
     else if (started.code == launch::FileNotFound)
         detail += QStringLiteral(": xdg-email is not installed");
-    return {MailProgram::None, false, detail + QLatin1Char('.')};
+    return {MailProgram::None, false, detail + QLatin1Char('.'), {}};
 }
 
 }  // namespace yq::platform

@@ -125,5 +125,63 @@ TEST_F(OpenResultsTest, AliasOfCsvTypeIsTried)
     EXPECT_EQ(desktop.launcher.calls[0].program, QStringLiteral("oldsheets"));
 }
 
+
+// LibreOffice Calc as the CSV handler gets the CSV import filter before the
+// file, so the columns are split at commas with double-quoted text and no
+// import dialog appears; any other program is started as its entry says.
+TEST_F(OpenResultsTest, LibreOfficeCalcOpensTheResultsWithTheCsvFilterOthersAsTheDesktopSays)
+{
+    touch(folder.filePath(QStringLiteral("yq.csv")));
+    const QString file = folder.filePath(QStringLiteral("yq.csv"));
+    const QString url = QStringLiteral("file://") + file;
+    const QString filter = QStringLiteral("--infilter=CSV:44,34,76,1");
+    const struct {
+        const char* id;
+        const char* exec;
+        QString program;
+        QStringList args;
+    } cases[] = {
+        {"libreoffice-calc.desktop", "libreoffice --calc %U", QStringLiteral("libreoffice"),
+         {QStringLiteral("--calc"), filter, file}},
+        {"calc.desktop", "/opt/libreoffice7.6/program/soffice --calc %U",
+         QStringLiteral("/opt/libreoffice7.6/program/soffice"), {QStringLiteral("--calc"), filter, file}},
+        {"libreoffice-calc.desktop", "localc %U", QStringLiteral("localc"), {filter, file}},
+        // A sandboxed LibreOffice forwards files its own way: as the desktop does it.
+        {"org.libreoffice.LibreOffice.calc.desktop",
+         "/usr/bin/flatpak run --command=libreoffice --file-forwarding org.libreoffice.LibreOffice --calc @@u %U @@",
+         QStringLiteral("/usr/bin/flatpak"),
+         {QStringLiteral("run"), QStringLiteral("--command=libreoffice"), QStringLiteral("--file-forwarding"),
+          QStringLiteral("org.libreoffice.LibreOffice"), QStringLiteral("--calc"), QStringLiteral("@@u"), url,
+          QStringLiteral("@@")}},
+        {"org.gnome.gnumeric.desktop", "gnumeric %U", QStringLiteral("gnumeric"), {url}},
+        {"org.kde.calligrasheets.desktop", "calligrasheets %U", QStringLiteral("calligrasheets"), {url}},
+    };
+    for (const auto& c : cases) {
+        test::FakeDesktop desk;
+        desk.handlers.set(kCsv, QString::fromLatin1(c.exec), QString::fromLatin1(c.id));
+        const OpenOutcome outcome = openResultsInSpreadsheet(desk.opener, results());
+        EXPECT_TRUE(outcome.ok()) << c.exec;
+        EXPECT_EQ(outcome.path, file) << c.exec;
+        ASSERT_EQ(desk.launcher.calls.size(), 1u) << c.exec;
+        EXPECT_EQ(desk.launcher.calls[0].program, c.program) << c.exec;
+        EXPECT_EQ(desk.launcher.calls[0].args, c.args) << c.exec;
+    }
+
+    // Calc registered only under the older name of the type is found too.
+    test::FakeDesktop older;
+    older.handlers.set(QStringLiteral("text/x-comma-separated-values"), QStringLiteral("libreoffice --calc %U"),
+                       QStringLiteral("libreoffice-calc.desktop"));
+    EXPECT_TRUE(openResultsInSpreadsheet(older.opener, results()).ok());
+    ASSERT_EQ(older.launcher.calls.size(), 1u);
+    EXPECT_EQ(older.launcher.calls[0].args, (QStringList{QStringLiteral("--calc"), filter, file}));
+
+    // A missing file is still reported, Calc or not.
+    QFile::remove(file);
+    test::FakeDesktop missing;
+    missing.handlers.set(kCsv, QStringLiteral("libreoffice --calc %U"), QStringLiteral("libreoffice-calc.desktop"));
+    EXPECT_EQ(openResultsInSpreadsheet(missing.opener, results()).launch.code, 2);
+    EXPECT_TRUE(missing.launcher.calls.empty());
+}
+
 }  // namespace
 }  // namespace yq::links

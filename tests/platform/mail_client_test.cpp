@@ -74,8 +74,9 @@ TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram)
          "/usr/bin/flatpak run --branch=stable --command=thunderbird org.mozilla.Thunderbird %u",
          "/usr/bin/flatpak", true},
         {"icedove.desktop", "icedove %u", "icedove", true},
-        {"org.gnome.Evolution.desktop", "evolution %U", "xdg-email", false},
-        {"kmail.desktop", "kmail --composer %u", "xdg-email", false},
+        {"org.gnome.Evolution.desktop", "evolution %U", "evolution", false},
+        {"kmail.desktop", "kmail --composer %u", "kmail", false},
+        {"mutt.desktop", "mutt %u", "xdg-email", false},
     };
     for (const auto& c : cases) {
         FakeDesktopHandlers h;
@@ -85,7 +86,7 @@ TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram)
         const ComposeResult result = mail.compose(reportMail(), {});
         ASSERT_EQ(l.calls.size(), 1u) << c.id;
         EXPECT_EQ(l.calls[0].program, QLatin1String(c.program)) << c.id;
-        EXPECT_EQ(result.program, c.thunderbird ? MailProgram::Thunderbird : MailProgram::XdgEmail) << c.id;
+        EXPECT_EQ(result.program == MailProgram::Thunderbird, c.thunderbird) << c.id;
         if (c.thunderbird) {
             EXPECT_EQ(l.calls[0].args.at(l.calls[0].args.size() - 2), QStringLiteral("-compose")) << c.id;
             // The handler's field code is not passed on.
@@ -96,7 +97,7 @@ TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram)
 
 TEST_F(Client, OtherMailProgramGetsTheMailThroughXdgEmail)
 {
-    handlers.set(kMailto, QStringLiteral("evolution %U"), QStringLiteral("org.gnome.Evolution.desktop"));
+    handlers.set(kMailto, QStringLiteral("sylpheed %u"), QStringLiteral("sylpheed.desktop"));
     const ComposeResult result = client.compose(reportMail(), QStringLiteral("/home/ham/yq/VH/vh37.html"));
     EXPECT_TRUE(result.opened);
     EXPECT_EQ(result.program, MailProgram::XdgEmail);
@@ -108,6 +109,124 @@ TEST_F(Client, OtherMailProgramGetsTheMailThroughXdgEmail)
                            QStringLiteral("/home/ham/yq/VH/Report.RTF"), QStringLiteral("--attach"),
                            QStringLiteral("/home/ham/yq/YQ.csv"), QStringLiteral("--to"),
                            QStringLiteral("design-feedback@yq-antenna.example")}));
+}
+
+// Each mail program Debian ships, as its desktop entry starts it: the
+// program and the whole argument list it is handed, and what the user is
+// told it may lack. The report mail's HTML page here has visible text.
+TEST(MailPrograms, EachProgramGetsRecipientsSubjectAndAttachmentsOnItsOwnCommandLine)
+{
+    MailItem item = reportMail();
+    item.cc = QStringLiteral("club@example.org");
+    item.subject = QStringLiteral("YQ: 7+14 MHz & more");
+    item.htmlBody = QStringLiteral("<html><body><p>My design</p></body></html>");
+    item.attachments = {{QStringLiteral("/home/ham/my yq/VH/Report.RTF"), QStringLiteral("Report.RTF")},
+                        {QStringLiteral("/home/ham/my yq/YQ.csv"), QStringLiteral("YQ.csv")}};
+    const QString rtf = QStringLiteral("/home/ham/my yq/VH/Report.RTF");
+    const QString csv = QStringLiteral("/home/ham/my yq/YQ.csv");
+    const QString mailtoPlain = QStringLiteral("mailto:design-feedback@yq-antenna.example?cc=club@example.org&"
+                                               "subject=YQ%3A%207%2B14%20MHz%20%26%20more");
+    const QString attachFields = QStringLiteral("&attach=/home/ham/my%20yq/VH/Report.RTF"
+                                                "&attach=/home/ham/my%20yq/YQ.csv");
+    const struct {
+        const char* id;
+        const char* exec;
+        MailProgram program;
+        QString started;
+        QStringList args;
+        const char* shortfall;
+    } cases[] = {
+        {"org.gnome.Evolution.desktop", "evolution %U", MailProgram::Evolution, QStringLiteral("evolution"),
+         {mailtoPlain + attachFields}, "Evolution cannot take the mail's HTML body."},
+        {"org.kde.kmail2.desktop", "kmail -qwindowtitle %c %u", MailProgram::KMail, QStringLiteral("kmail"),
+         {QStringLiteral("-qwindowtitle"), QStringLiteral("KMail"), QStringLiteral("--composer"),
+          QStringLiteral("-s"), item.subject, QStringLiteral("-c"), item.cc, QStringLiteral("--attach"), rtf,
+          QStringLiteral("--attach"), csv, item.to},
+         "KMail cannot take the mail's HTML body."},
+        {"claws-mail.desktop", "claws-mail %u", MailProgram::ClawsMail, QStringLiteral("claws-mail"),
+         {QStringLiteral("--compose"), mailtoPlain, QStringLiteral("--attach"), rtf, csv},
+         "Claws Mail cannot take the mail's HTML body."},
+        {"org.claws_mail.Claws-Mail.desktop", "/usr/bin/flatpak run --command=claws-mail org.claws_mail.Claws-Mail %u",
+         MailProgram::ClawsMail, QStringLiteral("/usr/bin/flatpak"),
+         {QStringLiteral("run"), QStringLiteral("--command=claws-mail"), QStringLiteral("org.claws_mail.Claws-Mail"),
+          QStringLiteral("--compose"), mailtoPlain, QStringLiteral("--attach"), rtf, csv},
+         "Claws Mail cannot take the mail's HTML body."},
+        {"geary.desktop", "geary %U", MailProgram::XdgEmail, QStringLiteral("xdg-email"),
+         {QStringLiteral("--utf8"), QStringLiteral("--subject"), item.subject, QStringLiteral("--cc"), item.cc,
+          QStringLiteral("--attach"), rtf, QStringLiteral("--attach"), csv, QStringLiteral("--to"), item.to},
+         "The mail program may not have taken the mail's attachments, and cannot take its HTML body."},
+    };
+    for (const auto& c : cases) {
+        FakeDesktopHandlers handlers;
+        FakeLauncher launcher;
+        handlers.set(kMailto, QString::fromLatin1(c.exec), QString::fromLatin1(c.id));
+        handlers.lookups[kMailto].entry.name = QStringLiteral("KMail");
+        DesktopMailClient client(handlers, launcher);
+        const ComposeResult result = client.compose(item, QStringLiteral("/home/ham/my yq/VH/vh37.html"));
+        EXPECT_TRUE(result.opened) << c.id;
+        EXPECT_EQ(result.program, c.program) << c.id;
+        EXPECT_EQ(result.shortfall, QString::fromLatin1(c.shortfall)) << c.id;
+        ASSERT_EQ(launcher.calls.size(), 1u) << c.id;
+        EXPECT_EQ(launcher.calls[0].program, c.started) << c.id;
+        EXPECT_EQ(launcher.calls[0].args, c.args) << c.id;
+    }
+}
+
+TEST(MailPrograms, ABodyThatShowsNothingIsNoShortfallButAttachmentsThroughXdgEmailAre)
+{
+    // The report mail's page: white, with nothing on it.
+    const QString whitePage = QStringLiteral(
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"><HTML><HEAD>"
+        "<META http-equiv=Content-Type content=\"text/html; charset=windows-1252\"><TITLE>YQ</TITLE></HEAD>"
+        "<BODY bgColor=#ffffff><DIV>&nbsp;</DIV><!-- a note --></BODY></HTML>");
+    EXPECT_FALSE(htmlShowsContent(whitePage));
+    EXPECT_FALSE(htmlShowsContent(QString()));
+    EXPECT_TRUE(htmlShowsContent(QStringLiteral("<p>73 de K1ABC</p>")));
+    EXPECT_TRUE(htmlShowsContent(QStringLiteral("<BODY><IMG src=\"cid:antenna\"></BODY>")));
+    EXPECT_TRUE(htmlShowsContent(QStringLiteral("plain words")));
+
+    MailItem item = reportMail();
+    item.htmlBody = whitePage;
+    for (const char* exec : {"evolution %U", "kmail %u", "claws-mail %u"}) {
+        FakeDesktopHandlers handlers;
+        FakeLauncher launcher;
+        handlers.set(kMailto, QString::fromLatin1(exec), QStringLiteral("mail.desktop"));
+        DesktopMailClient client(handlers, launcher);
+        const ComposeResult result = client.compose(item, {});
+        EXPECT_TRUE(result.opened) << exec;
+        EXPECT_TRUE(result.shortfall.isEmpty()) << exec << ": " << result.shortfall.toStdString();
+    }
+    FakeDesktopHandlers handlers;
+    FakeLauncher launcher;
+    handlers.set(kMailto, QStringLiteral("geary %U"), QStringLiteral("geary.desktop"));
+    DesktopMailClient client(handlers, launcher);
+    EXPECT_EQ(client.compose(item, {}).shortfall,
+              QStringLiteral("The mail program may not have taken the mail's attachments."));
+    item.attachments.clear();
+    EXPECT_TRUE(client.compose(item, {}).shortfall.isEmpty());
+}
+
+TEST(MailPrograms, AnAddressThatReadsAsAnOptionGoesToKMailAsAMailtoUrl)
+{
+    MailItem item;
+    item.to = QStringLiteral("-s@example.org");
+    EXPECT_EQ(kmailArguments(item), (QStringList{QStringLiteral("--composer"), QStringLiteral("mailto:-s@example.org")}));
+    // A blank mail: no empty subject or attachment reaches any program.
+    item.to = QStringLiteral("a@example.org");
+    item.attachments = {{QStringLiteral(" "), {}}};
+    EXPECT_EQ(clawsMailArguments(item), (QStringList{QStringLiteral("--compose"), QStringLiteral("mailto:a@example.org")}));
+    EXPECT_EQ(evolutionArguments(item), QStringList{QStringLiteral("mailto:a@example.org")});
+}
+
+TEST_F(Client, MailProgramThatDoesNotStartFallsBackToXdgEmail)
+{
+    handlers.set(kMailto, QStringLiteral("claws-mail %u"), QStringLiteral("claws-mail.desktop"));
+    launcher.codeFor.insert(QStringLiteral("claws-mail"), launch::FileNotFound);
+    const ComposeResult result = client.compose(reportMail(), {});
+    EXPECT_TRUE(result.opened);
+    EXPECT_EQ(result.program, MailProgram::XdgEmail);
+    ASSERT_EQ(launcher.calls.size(), 2u);
+    EXPECT_EQ(launcher.calls[1].program, QStringLiteral("xdg-email"));
 }
 
 TEST_F(Client, NoRegisteredMailProgramOpensNothing)
@@ -151,7 +270,7 @@ TEST_F(Client, ThunderbirdThatDoesNotStartFallsBackToXdgEmail)
 
 TEST_F(Client, NothingStartsWhenXdgEmailIsMissingToo)
 {
-    handlers.set(kMailto, QStringLiteral("evolution %U"), QStringLiteral("evolution.desktop"));
+    handlers.set(kMailto, QStringLiteral("balsa %u"), QStringLiteral("balsa.desktop"));
     launcher.codeFor.insert(QStringLiteral("xdg-email"), launch::FileNotFound);
     const ComposeResult result = client.compose(reportMail(), {});
     EXPECT_FALSE(result.opened);
@@ -429,7 +548,7 @@ TEST(DesktopMail, StandInXdgEmailIsHandedTheAttachmentsUnderTheMailsNamesAndTheA
     const ScopedEnv path("PATH", (root + QStringLiteral("/bin:")).toLocal8Bit() + qgetenv("PATH"));
 
     FakeDesktopHandlers handlers;
-    handlers.set(kMailto, QStringLiteral("evolution %U"), QStringLiteral("org.gnome.Evolution.desktop"));
+    handlers.set(kMailto, QStringLiteral("geary %U"), QStringLiteral("org.gnome.Geary.desktop"));
     ProcessLauncher launcher;
     DesktopMailClient client(handlers, launcher);
     MailItem item;
@@ -450,6 +569,78 @@ TEST(DesktopMail, StandInXdgEmailIsHandedTheAttachmentsUnderTheMailsNamesAndTheA
               QStringLiteral("--utf8\n--subject\nCorvan, my YQ results are attached\n--attach\n") + root +
                   QStringLiteral("/VH/report-mail-20240309-101530/Report.rtf\n--to\n"
                                  "design-feedback@yq-antenna.example\n{\\rtf1 report}\n"));
+}
+
+}  // namespace
+
+namespace {
+
+// Stand-ins for Evolution, KMail and Claws Mail on PATH, each writing the
+// arguments it was started with, one a line; the real launcher starts them
+// as their desktop entries say. The attachments reach them under the
+// mail's names, beside the draft.
+TEST(DesktopMail, StandInMailProgramsAreStartedWithTheirComposeCommandLines)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path();
+    const QString record = root + QStringLiteral("/args.txt");
+    for (const char* name : {"evolution", "kmail", "claws-mail"}) {
+        ASSERT_TRUE(writeText(root + QStringLiteral("/bin/") + QLatin1String(name),
+                              "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"" + record.toLocal8Bit() + ".part\"\nmv \"" +
+                                  record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n",
+                              true));
+    }
+    ASSERT_TRUE(writeText(root + QStringLiteral("/VH/Report.RTF"), "{\\rtf1 report}\n"));
+    ASSERT_TRUE(writeText(root + QStringLiteral("/YQ.csv"), "F\n"));
+    const ScopedEnv path("PATH", (root + QStringLiteral("/bin:")).toLocal8Bit() + qgetenv("PATH"));
+
+    MailItem item;
+    item.to = QStringLiteral("design-feedback@yq-antenna.example");
+    item.subject = QStringLiteral("Corvan, my YQ results are attached");
+    item.attachments = {{root + QStringLiteral("/VH/Report.RTF"), QStringLiteral("Report.rtf")},
+                        {root + QStringLiteral("/YQ.csv"), QStringLiteral("YQ.csv")}};
+    item.draftFile = root + QStringLiteral("/VH/report-mail-20240309-101530.eml");
+    const QString rtf = root + QStringLiteral("/VH/report-mail-20240309-101530/Report.rtf");
+    const QString csv = root + QStringLiteral("/YQ.csv");
+    const QString enc = QString::fromLatin1(QUrl::toPercentEncoding(root, "/"));
+    const QString mailto =
+        QStringLiteral("mailto:design-feedback@yq-antenna.example?subject=Corvan%2C%20my%20YQ%20results%20are%20attached");
+
+    const struct {
+        const char* exec;
+        MailProgram program;
+        QStringList lines;  // $0, then the arguments
+    } cases[] = {
+        {"evolution %U", MailProgram::Evolution,
+         {root + QStringLiteral("/bin/evolution"),
+          mailto + QStringLiteral("&attach=") + enc + QStringLiteral("/VH/report-mail-20240309-101530/Report.rtf") +
+              QStringLiteral("&attach=") + enc + QStringLiteral("/YQ.csv")}},
+        {"kmail %u", MailProgram::KMail,
+         {root + QStringLiteral("/bin/kmail"), QStringLiteral("--composer"), QStringLiteral("-s"), item.subject,
+          QStringLiteral("--attach"), rtf, QStringLiteral("--attach"), csv, item.to}},
+        {"claws-mail %u", MailProgram::ClawsMail,
+         {root + QStringLiteral("/bin/claws-mail"), QStringLiteral("--compose"), mailto, QStringLiteral("--attach"), rtf,
+          csv}},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(record);
+        FakeDesktopHandlers handlers;
+        handlers.set(kMailto, QString::fromLatin1(c.exec), QStringLiteral("mail.desktop"));
+        ProcessLauncher launcher;
+        DesktopMailClient client(handlers, launcher);
+        const ComposeResult result = client.compose(item, {});
+        ASSERT_TRUE(result.opened) << c.exec << ": " << result.detail.toStdString();
+        EXPECT_EQ(result.program, c.program) << c.exec;
+
+        QDeadlineTimer deadline(10000);
+        while (!QFile::exists(record) && !deadline.hasExpired())
+            QThread::msleep(20);
+        QFile file(record);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.exec << ": the stand-in was not started";
+        EXPECT_EQ(QString::fromLocal8Bit(file.readAll()), c.lines.join(QLatin1Char('\n')) + QLatin1Char('\n')) << c.exec;
+        EXPECT_TRUE(QFile::exists(rtf)) << c.exec;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+#include "platform/HelpText.h"
+
+#include <sstream>
+
+#ifndef YQ_VERSION
+#error "YQ_VERSION is set by the build"
+#endif
+
+namespace yq::platform {
+
+namespace {
+
+constexpr std::size_t kWidth = 79;
+constexpr std::size_t kTextColumn = 24;
+
+// Appends `text` wrapped at word boundaries, each line indented by
+// `indent`, the first line starting at column `column` already reached.
+void wrap(std::string& out, const std::string& text, std::size_t indent, std::size_t column)
+{
+    std::istringstream words(text);
+    std::string word;
+    bool first = true;
+    while (words >> word) {
+        if (!first && column + 1 + word.size() > kWidth) {
+            out += '\n';
+            out.append(indent, ' ');
+            column = indent;
+            first = true;
+        }
+        if (!first) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        first = false;
+    }
+    out += '\n';
+}
+
+}  // namespace
+
+std::string formatHelp(const HelpPage& page)
+{
+    std::string out;
+    for (std::size_t i = 0; i < page.usages.size(); ++i)
+        out += (i == 0 ? "Usage: " : "  or:  ") + page.usages[i] + '\n';
+    std::size_t start = 0;
+    while (start <= page.description.size() && !page.description.empty()) {
+        const std::size_t end = page.description.find("\n\n", start);
+        const std::string paragraph = page.description.substr(start, end == std::string::npos ? end : end - start);
+        if (start > 0)
+            out += '\n';
+        wrap(out, paragraph, 0, 0);
+        if (end == std::string::npos)
+            break;
+        start = end + 2;
+    }
+    for (const HelpSection& section : page.sections) {
+        out += '\n' + section.title + ":\n";
+        for (const HelpRow& row : section.rows) {
+            out += "  " + row.usage;
+            std::size_t column = 2 + row.usage.size();
+            if (column + 2 > kTextColumn) {
+                out += '\n';
+                column = 0;
+            }
+            out.append(kTextColumn - column, ' ');
+            wrap(out, row.text, kTextColumn, kTextColumn);
+            if (!row.example.empty())
+                out += std::string(kTextColumn, ' ') + "Example: " + row.example + '\n';
+        }
+    }
+    if (!page.epilogue.empty())
+        out += '\n' + page.epilogue + (page.epilogue.back() == '\n' ? "" : "\n");
+    return out;
+}
+
+std::string formatVersion(const std::string& program, const std::string& version)
+{
+    return program + ' ' + version +
+           "\n"
+           "Licence GPL-2.0-or-later: GNU GPL version 2 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
+std::string programVersion()
+{
+    return YQ_VERSION;
+}
+
+}  // namespace yq::platform
