@@ -1,0 +1,127 @@
+#include "cli/CalcHelp.h"
+
+#include <algorithm>
+
+namespace yq::cli {
+
+namespace {
+
+// The commands: a row's usage starts with the command's word; the
+// calculation itself (no command word) comes first.
+const std::vector<platform::HelpRow>& commandRows()
+{
+    static const std::vector<platform::HelpRow> rows = {
+        {"[OPTION]... KEY=VALUE...",
+         "compute a design: start from a fresh design (every field 0) or --file, store each KEY=VALUE "
+         "(exact decimal text, rounded half away from zero to the field's places), run the calculation and "
+         "print every key",
+         "yq-calc F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},
+        {"--batch [--format FORMAT]",
+         "one case per line on standard input, one output line (or \"error\") per case",
+         "printf 'F=7.15 CD=2 LD=6\\n--metric F=144.3 CD=50 LD=6\\n' | yq-calc --batch"},
+        {"save [--metric] [--file PATH] KEY=VALUE...",
+         "SAVE in the current folder: write the design file named from F, CD and LD, append its row to "
+         "YQ.csv, print the design file's path",
+         "yq-calc save F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},
+        {"users [add TEXT | delete TEXT]",
+         "list the user records of the current folder (the first is printed on reports and written into "
+         "YQ.csv), add one, or delete one",
+         "yq-calc users add \"Ann Smith K1ABC\""},
+        {"report DESIGN.ini (--pdf OUT.pdf | --export)",
+         "the design report of a design file: as a PDF, or exported as in the e-mail command (Report.RTF, "
+         "its HTML page and the mail's draft in VH/ of the current folder, their paths printed)",
+         "yq-calc report 726.ini --pdf report.pdf"},
+    };
+    return rows;
+}
+
+}  // namespace
+
+platform::HelpPage calcHelpPage()
+{
+    platform::HelpPage page;
+    page.usages = {"yq-calc [OPTION]... KEY=VALUE...", "yq-calc --batch [--format FORMAT]",
+                   "yq-calc COMMAND [ARGUMENT]..."};
+    page.description =
+        "Computes YQ antenna designs with the calculation of the design windows, without the windows: one "
+        "design from the command line, many from standard input, and the windows' SAVE, user list and "
+        "report.";
+    page.sections = {
+        {"Commands", commandRows()},
+        {"Options",
+         {
+             {"--metric", "the design is in millimetres (the Metric design window)",
+              "yq-calc --metric F=144.3 CD=50 LD=6"},
+             {"--file PATH",
+              "start from a design file, read as a design window reads it (a warning when its unit system is "
+              "the other one)",
+              "yq-calc --file 726.ini LD=7"},
+             {"--runs N", "run the full calculation N times (default 1; 0 only stores the values)",
+              "yq-calc --runs 2 F=7.15 CD=2 LD=6"},
+             {"--partial NAME",
+              "run only the named partial recalculation of a window field instead of the full one: "
+              "cylinder-length, ld-from-cylinder-length, wire-length, coil-from-estimated-capacitance, "
+              "turns-from-inductance, coil-from-turns, phasing-coil-turns",
+              "yq-calc --partial cylinder-length F=7.15 CD=2 LD=6"},
+             {"--format FORMAT",
+              "how the design is printed: line (the default: every key as KEY=value on one line), table "
+              "(one quantity a line with the window's label, its value in the window's picture and its "
+              "unit, in the window's order), json (an object of every key with its exact decimal text as "
+              "a string) or csv (the title row and the row of the results table YQ.csv)",
+              "yq-calc --format table F=7.15 CD=2 LD=6"},
+             {"-h, --help", "show this help and exit", "yq-calc --help"},
+             {"-V, --version", "show the version and exit", "yq-calc --version"},
+         }},
+        {"Report options",
+         {
+             {"--pdf OUT.pdf", "write the report as a PDF file", "yq-calc report 726.ini --pdf 726.pdf"},
+             {"--export", "write Report.RTF, the HTML page and the mail's draft into VH/",
+              "yq-calc report 726.ini --export"},
+             {"--date YYYY-MM-DD", "the print date on the report (default today)",
+              "yq-calc report 726.ini --pdf 726.pdf --date 2024-03-09"},
+         }},
+    };
+    page.epilogue =
+        "Exit status:\n"
+        "  0   success\n"
+        "  1   a file could not be read or written; in --batch, a line could not be\n"
+        "      computed (it prints \"error\", the other lines are computed)\n"
+        "  2   bad input (unknown key or option, a value that is no decimal number);\n"
+        "      the message names it on standard error";
+    return page;
+}
+
+std::vector<std::string> calcCommandNames()
+{
+    std::vector<std::string> names;
+    for (const platform::HelpRow& row : commandRows()) {
+        const std::string word = row.usage.substr(0, row.usage.find(' '));
+        if (!word.empty() && word.front() != '-' && word.front() != '[')
+            names.push_back(word);
+    }
+    return names;
+}
+
+std::optional<int> answerCalcInformationOptions(const std::vector<std::string>& args, std::ostream& out)
+{
+    if (args.empty())
+        return std::nullopt;
+    const std::vector<std::string> commands = calcCommandNames();
+    std::size_t first = 0;
+    if (std::find(commands.begin(), commands.end(), args[0]) != commands.end())
+        first = 1;
+    if (first >= args.size())
+        return std::nullopt;
+    const std::string& word = args[first];
+    if (word == "--help" || word == "-h") {
+        out << platform::formatHelp(calcHelpPage());
+        return 0;
+    }
+    if (word == "--version" || word == "-V") {
+        out << platform::formatVersion("yq-calc", platform::programVersion());
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace yq::cli
