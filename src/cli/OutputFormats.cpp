@@ -1,0 +1,355 @@
+#include "cli/OutputFormats.h"
+
+#include "cli/CalcCommand.h"
+#include "files/ResultsFile.h"
+#include "files/UserFile.h"
+#include "report/Picture.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <array>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+namespace yq::cli {
+
+namespace {
+
+// The design window's quantities, column by column, top to bottom: the
+// cylinder (RR stands as text before MRR on one row), the source coil, the
+// tuning coil, the phasing coil. Units as the window's texts give them.
+constexpr std::array<WindowQuantity, 38> kWindowQuantities{{
+    {"F", "MHz", "MHz"},
+    {"CD", "in", "mm"},
+    {"LD", "", ""},
+    {"CCL", "in", "mm"},
+    {"C", "pF", "pF"},
+    {"XC", "ohm", "ohm"},
+    {"BW", "kHz", "kHz"},
+    {"MBW", "kHz", "kHz"},
+    {"Q", "", ""},
+    {"TL", "in", "mm"},
+    {"PWL", "%", "%"},
+    {"RR", "ohm", "ohm"},
+    {"MRR", "ohm", "ohm"},
+    {"V", "%", "%"},
+    {"AE", "%", "%"},
+    {"DBL", "dB", "dB"},
+    {"SCD", "in", "mm"},
+    {"DPS", "deg", "deg"},
+    {"SCWD", "in", "mm"},
+    {"XSC", "ohm", "ohm"},
+    {"SCI", "uH", "uH"},
+    {"SCT", "turns", "turns"},
+    {"SCL", "in", "mm"},
+    {"SCWL", "in", "mm"},
+    {"WD", "in", "mm"},
+    {"SP", "in", "mm"},
+    {"CCD", "in", "mm"},
+    {"TPI", "turns/in", "turns/mm"},
+    {"EWC", "pF", "pF"},
+    {"ECC", "pF", "pF"},
+    {"FAC", "", ""},
+    {"CI", "uH", "uH"},
+    {"NT", "turns", "turns"},
+    {"CL", "in", "mm"},
+    {"LW", "in", "mm"},
+    {"PCCD", "in", "mm"},
+    {"LPW", "in", "mm"},
+    {"PCNT", "turns", "turns"},
+}};
+
+struct Override {
+    std::string_view key;
+    std::string_view text;
+};
+
+// Where the window's label or picture differs from the key table's.
+constexpr std::array<Override, 4> kImperialLabels{{
+    {"TPI", "Calculated Turns per Inch"},
+    {"RR", "Radiation Resistance"},
+    {"MRR", "Radiation Resistance from measured bandwidth"},
+    {"", ""},
+}};
+constexpr std::array<Override, 15> kMetricLabels{{
+    {"CD", "Enter Cylinder  diameter in mm"},
+    {"CCL", "Length of cylinder in mm :"},
+    {"TL", "Total Length of Antenna in mm:"},
+    {"WD", "Enter the Wire Diameter in mm"},
+    {"SP", "Enter Spacing in mm"},
+    {"TPI", "Calculated Turns per mm"},
+    {"CCD", "Enter the Coil Diameter in mm:"},
+    {"CL", "Coil Length in mm:"},
+    {"LW", "Length of wire required in mm:"},
+    {"LPW", "Length of Phasing Wire"},
+    {"SCL", "Source coil length in mm"},
+    {"SCWD", "Source Coil Wire Diameter in mm"},
+    {"SCWL", "Source Coil Wire Length"},
+    {"RR", "Radiation Resistance"},
+    {"MRR", "Radiation Resistance from measured bandwidth"},
+}};
+constexpr std::array<Override, 2> kMetricPictures{{
+    {"LD", "n6.1"},
+    {"CCL", "n-10.1"},
+}};
+
+template <std::size_t N>
+std::optional<std::string_view> lookUp(const std::array<Override, N>& table, std::string_view key)
+{
+    for (const Override& o : table) {
+        if (!o.key.empty() && o.key == key)
+            return o.text;
+    }
+    return std::nullopt;
+}
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string jsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[(c >> 4) & 0xF];
+            out += hex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+std::vector<std::string> wordsOfLine(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::istringstream stream(line);
+    std::string word;
+    while (stream >> word)
+        words.push_back(word);
+    return words;
+}
+
+// The user SAVE would write into the row: the first record of the current
+// folder's user file (none when there is no file).
+bool rowUser(QString& user, std::ostream& err)
+{
+    UserFile users(QDir::currentPath());
+    const auto first = users.first();
+    if (users.failed()) {
+        err << "yq-calc: " << users.errorText().toStdString() << '\n';
+        return false;
+    }
+    user = first ? first->user : QString();
+    return true;
+}
+
+std::string formatted(const DesignRecord& record, OutputFormat format, const QString& user)
+{
+    switch (format) {
+    case OutputFormat::Table:
+        return formatTable(record);
+    case OutputFormat::Json:
+        return formatJson(record) + '\n';
+    case OutputFormat::Csv:
+        return csvResultsRow(record, user);
+    case OutputFormat::Line:
+        break;
+    }
+    return formatRecord(record) + '\n';
+}
+
+}  // namespace
+
+std::optional<OutputFormat> outputFormatNamed(std::string_view name)
+{
+    if (name == "line")
+        return OutputFormat::Line;
+    if (name == "table")
+        return OutputFormat::Table;
+    if (name == "json")
+        return OutputFormat::Json;
+    if (name == "csv")
+        return OutputFormat::Csv;
+    return std::nullopt;
+}
+
+std::span<const WindowQuantity> windowQuantities()
+{
+    return kWindowQuantities;
+}
+
+std::string windowLabel(std::string_view key, UnitSystem system)
+{
+    const auto text = system == UnitSystem::Metric ? lookUp(kMetricLabels, key) : lookUp(kImperialLabels, key);
+    if (text)
+        return trimmed(*text);
+    if (system == UnitSystem::Metric) {
+        if (const auto imperial = lookUp(kImperialLabels, key))
+            return trimmed(*imperial);
+    }
+    const KeyInfo* info = findKey(key);
+    return info ? trimmed(info->label) : std::string();
+}
+
+std::string windowPicture(std::string_view key, UnitSystem system)
+{
+    if (system == UnitSystem::Metric) {
+        if (const auto picture = lookUp(kMetricPictures, key))
+            return std::string(*picture);
+    }
+    const KeyInfo* info = findKey(key);
+    return info ? std::string(info->picture) : std::string();
+}
+
+std::string formatTable(const DesignRecord& record)
+{
+    const UnitSystem system = record.unitSystem();
+    struct Line {
+        std::string label, value;
+        std::string_view unit;
+    };
+    std::vector<Line> lines;
+    std::size_t labelWidth = 0;
+    std::size_t valueWidth = 0;
+    for (const WindowQuantity& q : kWindowQuantities) {
+        const DecimalField* field = record.field(q.key);
+        Line line{windowLabel(q.key, system),
+                  report::formatNumeric(field->value(), windowPicture(q.key, system)).toStdString(),
+                  system == UnitSystem::Metric ? q.metricUnit : q.imperialUnit};
+        labelWidth = std::max(labelWidth, line.label.size());
+        valueWidth = std::max(valueWidth, line.value.size());
+        lines.push_back(std::move(line));
+    }
+    std::string out;
+    for (const Line& line : lines) {
+        out += line.label;
+        out.append(labelWidth - line.label.size() + 2, ' ');
+        out.append(valueWidth - line.value.size(), ' ');
+        out += line.value;
+        if (!line.unit.empty()) {
+            out += ' ';
+            out += line.unit;
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string formatJson(const DesignRecord& record)
+{
+    std::string out = "{";
+    for (const KeyInfo& info : keyTable()) {
+        if (out.size() > 1)
+            out += ',';
+        out += jsonString(info.key) + ':' + jsonString((record.*info.member).text());
+    }
+    return out + '}';
+}
+
+std::string csvTitleRow()
+{
+    // A results file that SAVE creates from the command line has no user in
+    // its title row's last field.
+    QStringList titles = resultsTitles();
+    titles << QString();
+    return csvLine(titles).toStdString() + "\r\n";
+}
+
+std::string csvResultsRow(const DesignRecord& record, const QString& user)
+{
+    return csvLine(resultsRow(record, user)).toStdString() + "\r\n";
+}
+
+bool takeFormatOption(std::vector<std::string>& args, OutputFormat& format, bool& given, std::ostream& err)
+{
+    given = false;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--format") {
+            rest.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            err << "yq-calc: option '--format' needs a value\n";
+            return false;
+        }
+        const auto named = outputFormatNamed(args[++i]);
+        if (!named) {
+            err << "yq-calc: unknown format '" << args[i] << "' (line, table, json or csv)\n";
+            return false;
+        }
+        format = *named;
+        given = true;
+    }
+    args = std::move(rest);
+    return true;
+}
+
+int runFormatted(const std::vector<std::string>& args, OutputFormat format, std::istream& in, std::ostream& out,
+                 std::ostream& err)
+{
+    const bool batch = std::find(args.begin(), args.end(), "--batch") != args.end();
+    if (batch && args.size() != 1) {
+        err << "yq-calc: '--batch' takes no other arguments\n";
+        return 2;
+    }
+    QString user;
+    if (format == OutputFormat::Csv && !rowUser(user, err))
+        return 1;
+    if (!batch) {
+        try {
+            std::string warnings;
+            const DesignRecord record = computeCase(parseCalcCase(args), &warnings);
+            if (format == OutputFormat::Csv)
+                out << csvTitleRow();
+            out << formatted(record, format, user);
+            if (!warnings.empty())
+                err << "yq-calc: warning: " << warnings << '\n';
+            return 0;
+        } catch (const UsageError& e) {
+            err << "yq-calc: " << e.message << '\n';
+            return 2;
+        }
+    }
+    std::string output = format == OutputFormat::Csv ? csvTitleRow() : std::string();
+    std::string line;
+    int lineNumber = 0;
+    bool failed = false;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (format == OutputFormat::Table && lineNumber > 1)
+            output += '\n';
+        try {
+            output += formatted(computeCase(parseCalcCase(wordsOfLine(line))), format, user);
+        } catch (const UsageError& e) {
+            err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
+            output += format == OutputFormat::Csv ? "error\r\n" : "error\n";
+            failed = true;
+        }
+        if (output.size() > (1u << 16)) {
+            out << output;
+            output.clear();
+        }
+    }
+    out << output;
+    out.flush();
+    return failed ? 1 : 0;
+}
+
+}  // namespace yq::cli
