@@ -706,8 +706,8 @@ bool DesignWindow::save() {
 
 void DesignWindow::printOrEmailReport(bool email) {
     if (!takePendingEntries()) return;
-    if (units_.warnWhenPrintingMetric && state_.metric == 1)
-        if (services_.messages) services_.messages->information(QString::fromLatin1(designtext::kPrintingMetricMessage));
+    if (units_.warnWhenPrintingMetric && state_.metric == 1 && services_.messages)
+        services_.messages->information(QString::fromLatin1(designtext::kPrintingMetricMessage));
     if (!email) state_.metric = units_.metricForPrint;
     // The design is saved first, so the report prints what was just saved.
     if (!save()) return;
