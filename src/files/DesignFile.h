@@ -59,8 +59,6 @@ struct UnitReaction {
     int metric = 0;              // the new value of the program-wide flag
 };
 
-inline constexpr const char* kErrorCaption = "YQ Error Message";
-
 // `valueRead` is the whole number read from the file; the flag holds it as a
 // byte.
 UnitReaction unitReaction(UnitSystem window, long long valueRead);

@@ -79,6 +79,7 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
 
     const UserFile users(userFolder);
     for (const UserRecord& user : users.inKeyOrder()) record.designers.append(user.user);
+    if (users.failed()) record.userFileError = users.errorText();
     return record;
 }
 

@@ -55,6 +55,9 @@ struct ReportRecord {
     QString unitText;       // "inches", or "mm" when metric is 1
     QDate printDate;
     QStringList designers;  // "Name & Call" of each user record, in key order
+    // Why the user file could not be read (it names the file); empty when
+    // it could, or when there is none.
+    QString userFileError;
 
     // Field by key (case-insensitive), including SCWL; nullptr if unknown.
     const DecimalField* field(std::string_view key) const;

@@ -9,6 +9,8 @@
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
 #include "windows/ValueLabel.h"
+#include "windows/WindowMessages.h"
+#include "platform/UserMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -615,7 +616,7 @@ bool DesignWindow::entryAccepted(const QString& key) {
         redisplay();
     } else if (key == QStringLiteral("FAC")) {
         if (record_.FAC < Decimal(1)) {
-            showMessage(QString::fromLatin1(kErrorCaption), QString::fromLatin1(designtext::kFacMessage));
+            showError(QString::fromLatin1(designtext::kFacMessage));
             // Back to the factor, once the focus change that accepted it is over.
             QTimer::singleShot(0, edit, [edit] {
                 edit->setFocus(Qt::OtherFocusReason);
@@ -675,13 +676,13 @@ void DesignWindow::loadDesign() {
     if (currentPath_.trimmed().isEmpty()) return;
     QString readError;
     const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_, &readError));
-    if (!readError.isEmpty()) showMessage(QString::fromLatin1(kErrorCaption), readError);
+    if (!readError.isEmpty()) showError(readError);
     state_.metric = reaction.metric;
     if (reaction.messageBeforeNotice && !reaction.message.isEmpty())
-        showMessage(QString::fromLatin1(kErrorCaption), reaction.message);
+        showError(reaction.message);
     if (!reaction.notice.isEmpty()) notice_->setText(reaction.notice);
     if (!reaction.messageBeforeNotice && !reaction.message.isEmpty())
-        showMessage(QString::fromLatin1(kErrorCaption), reaction.message);
+        showError(reaction.message);
     redisplay();
     queue(Command::ReCalc);
 }
@@ -695,18 +696,18 @@ bool DesignWindow::save() {
     chosenName_ = units_.system == UnitSystem::Metric ? outcome.path : outcome.fileName;
     currentPath_ = outcome.path;
     if (!outcome.designWritten) {
-        showMessage(QString::fromLatin1(kErrorCaption), outcome.problem());
+        showError(outcome.problem());
         return false;
     }
-    if (!outcome.results.ok) showMessage(QString::fromLatin1(kErrorCaption), outcome.problem());
+    if (!outcome.results.ok) showError(outcome.problem());
     loadDesign();
     return true;
 }
 
 void DesignWindow::printOrEmailReport(bool email) {
     if (!takePendingEntries()) return;
-    if (units_.warnWhenPrintingMetric && state_.metric == 1)
-        showMessage(QString(), QString::fromLatin1(designtext::kPrintingMetricMessage));
+    if (units_.warnWhenPrintingMetric && state_.metric == 1 && services_.messages)
+        services_.messages->information(QString::fromLatin1(designtext::kPrintingMetricMessage));
     if (!email) state_.metric = units_.metricForPrint;
     // The design is saved first, so the report prints what was just saved.
     if (!save()) return;
@@ -724,8 +725,8 @@ void DesignWindow::openExcel() {
     const bool ok = services_.openSpreadsheet && services_.openSpreadsheet(path, &problem);
     if (services_.setBusy) services_.setBusy(false);
     if (!ok) {
-        if (problem.isEmpty()) problem = QStringLiteral("No spreadsheet program could open %1.").arg(QDir::toNativeSeparators(path));
-        showMessage(QString::fromLatin1(kErrorCaption), problem);
+        if (problem.isEmpty()) problem = QString::fromLatin1(windowtext::kNoSpreadsheet).arg(QDir::toNativeSeparators(path));
+        showError(problem);
     }
 }
 
@@ -734,16 +735,15 @@ void DesignWindow::emailResults() {
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
     if (const FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {
-        showMessage(QString::fromLatin1(kErrorCaption),
-                    QStringLiteral("The working copy %1 could not be written.|%2").arg(QDir::toNativeSeparators(workingCopy), written.error));
+        showError(QString::fromLatin1(windowtext::kWorkingCopyNotWritten).arg(QDir::toNativeSeparators(workingCopy), written.error));
         return;
     }
     if (services_.emailResults)
-        services_.emailResults(workingCopy, folder.filePath(QString::fromLatin1(kResultsFileName)), state_);
+        services_.emailResults(workingCopy, resultsFilePath(folder.absolutePath()), state_);
 }
 
-void DesignWindow::showMessage(const QString& caption, const QString& text) {
-    if (services_.showMessage) services_.showMessage(caption, text);
+void DesignWindow::showError(const QString& text) {
+    if (services_.messages) services_.messages->error(text);
 }
 
 DesignWindowServices standardDesignWindowDialogs(QWidget* parent) {
@@ -754,14 +754,6 @@ DesignWindowServices standardDesignWindowDialogs(QWidget* parent) {
         const QString qtFilter = parts.size() >= 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
         return QFileDialog::getOpenFileName(QApplication::activeWindow() ? QApplication::activeWindow() : parent,
                                             title, folder, qtFilter);
-    };
-    s.showMessage = [parent](const QString& caption, const QString& text) {
-        QString shown = text;
-        shown.replace(u'|', u'\n');
-        QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? QString::fromLatin1(designtext::kProductCaption) : caption,
-                        shown, QMessageBox::Ok, QApplication::activeWindow() ? QApplication::activeWindow() : parent);
-        if (caption == QString::fromLatin1(kErrorCaption)) box.setIcon(QMessageBox::Warning);
-        box.exec();
     };
     s.setBusy = [](bool busy) {
         if (busy)

@@ -22,13 +22,17 @@ class QTabWidget;
 
 namespace yq {
 
+namespace platform {
+class UserMessages;
+}
+
 // What the window asks of the world. Each is a plain function so tests can
 // hand in fakes that record what the window did.
 struct DesignWindowServices {
     // Open-file dialog: returns the chosen file, or an empty text on cancel.
     std::function<QString(const QString& title, const QString& filter, const QString& folder)> chooseFile;
-    // Modal message with an OK button; "|" in the text starts a new line.
-    std::function<void(const QString& caption, const QString& text)> showMessage;
+    // What the user is told (errors, notices); nothing when none.
+    platform::UserMessages* messages = nullptr;
     // The design report on a design file, in the state's report mode.
     std::function<void(const QString& designPath, ProgramState& state)> runReport;
     // The results mail with the working copy and the results file attached.
@@ -110,7 +114,7 @@ private:
     void printOrEmailReport(bool email);
     void openExcel();
     void emailResults();
-    void showMessage(const QString& caption, const QString& text);
+    void showError(const QString& text);
 
     const UnitSystemDescription& units_;
     DesignWindowServices services_;
@@ -130,7 +134,7 @@ private:
     bool opened_ = false;
 };
 
-// Services that show real dialogs and message boxes.
+// The real open-file dialog and wait cursor.
 DesignWindowServices standardDesignWindowDialogs(QWidget* parent);
 
 }  // namespace yq
