@@ -26,19 +26,20 @@ void runDesignWindow(UnitSystem system, ProgramState& state, platform::DesktopPl
         return links::openSpreadsheet(desktop.opener, path, problem);
     };
     auto linkMessages = std::make_unique<CallbackMessageSink>(services.showMessage);
-    services.linkForum = [&desktop, &linkMessages, system](QWidget* window, QWidget* button) -> std::function<void()> {
+    const UnitSystemDescription& units = UnitSystemDescription::of(system);
+    services.linkForum = [&desktop, &linkMessages, &units](QWidget* window, QWidget* button) -> std::function<void()> {
         auto* binding = new HyperlinkBinding(window, desktop.opener, *linkMessages);
         // The window routes the button's presses (click, F8, the Help tab's
         // button) itself, so the link runs once per press.
         binding->setActivationByWindow(true);
-        if (system == UnitSystem::Metric) binding->setCursorName(QStringLiteral("hand2.cur"));
-        binding->init(system == UnitSystem::Metric ? HyperlinkBinding::kTrackingIntervalMs : 0);
+        if (!units.linkCursorName.isEmpty()) binding->setCursorName(units.linkCursorName);
+        binding->init(units.linkTracking ? HyperlinkBinding::kTrackingIntervalMs : 0);
         binding->addItem(button, QString::fromLatin1(links::kForumAddress));
         binding->refresh();
         return [binding, button] { binding->accept(button); };
     };
 
-    DesignWindow window(UnitSystemDescription::of(system), std::move(services), state, parent);
+    DesignWindow window(units, std::move(services), state, parent);
     window.exec();
 }
 
