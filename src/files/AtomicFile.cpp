@@ -29,7 +29,8 @@ FileWriteResult failure(const QString& path, const char* what, int error)
                        .arg(QDir::toNativeSeparators(path), QString::fromLatin1(what), systemErrorText(error))};
 }
 
-// Writes all of `bytes` to `fd`, retrying short writes and interruptions.
+}  // namespace
+
 bool writeAll(int fd, const QByteArray& bytes, int& error)
 {
     const char* data = bytes.constData();
@@ -50,8 +51,6 @@ bool writeAll(int fd, const QByteArray& bytes, int& error)
     }
     return true;
 }
-
-}  // namespace
 
 QString systemErrorText(int error)
 {

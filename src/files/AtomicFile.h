@@ -36,6 +36,10 @@ FileWriteResult replaceFile(const QString& path, const QByteArray& bytes);
 // run are kept. Called by replaceFile; exposed for tests.
 void removeStaleTemporaries(const QString& path);
 
+// Writes all of `bytes` to the descriptor `fd`, retrying short writes and
+// interruptions; false with the errno value in `error` on failure.
+bool writeAll(int fd, const QByteArray& bytes, int& error);
+
 // The system's text for an errno value ("Permission denied").
 QString systemErrorText(int error);
 

@@ -78,27 +78,6 @@ private:
     int fd_;
 };
 
-// Writes all of `bytes`; on failure `error` holds the reason.
-bool writeAll(int fd, const QByteArray& bytes, int& error) {
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            return false;
-        }
-        if (n == 0) {
-            error = EIO;
-            return false;
-        }
-        p += n;
-        left -= n;
-    }
-    return true;
-}
-
 QString systemError(int error) { return systemErrorText(error); }
 
 // A text that a spreadsheet would take for a formula (its first character,
