@@ -18,6 +18,7 @@ constexpr UnitSystemRules kImperial{
     .metricOnSave = std::nullopt,
     .metricOnPrint = 0,
     .warnWhenPrintingMetric = true,
+    .chosenNameIsSavedPath = false,
     .onImperialFile = {.notice = "All measurements are in inches"},
     .onMetricFile = {.message = "Incorrect choice. You have chosen|a Metric design in error.|Select Metric Design "
                                 "instead.|Do NOT save this version!",
@@ -36,6 +37,7 @@ constexpr UnitSystemRules kMetric{
     .metricOnSave = 1,
     .metricOnPrint = 1,
     .warnWhenPrintingMetric = false,
+    .chosenNameIsSavedPath = true,
     .onImperialFile = {.message = "Incorrect choice. You have chosen|an Imperial design in error.|Select Imperial "
                                   "Design instead.",
                        .notice = "Press ESC & select Imperial Design",

@@ -65,6 +65,9 @@ struct UnitSystemRules {
     MetricFlag metricOnPrint;
     // Print/View and email Report warn first when the flag is 1.
     bool warnWhenPrintingMetric;
+    // After SAVE the window's chosen file name is the saved file's full path
+    // (otherwise its name alone).
+    bool chosenNameIsSavedPath;
     // Reading a file whose flag is 0 (or that has none), and one whose flag
     // is 1. Any other value: no message, no notice, the flag keeps it.
     UnitReactionRule onImperialFile;

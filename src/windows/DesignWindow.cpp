@@ -84,8 +84,7 @@ DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServi
     : QDialog(parent), units_(units), services_(std::move(services)), state_(state), record_(units.system) {
     setWindowTitle(QString::fromLatin1(designtext::kProductCaption));
     setFont(windows::windowFont(QStringLiteral("Arial"), 8));
-    setObjectName(units.system == UnitSystem::Metric ? QStringLiteral("MetricDesignWindow")
-                                                     : QStringLiteral("ImperialDesignWindow"));
+    setObjectName(units.windowName);
     buildLayout();
     // (1) the help box receives the help text.
     help_->setPlainText(designtext::helpText());
@@ -638,7 +637,7 @@ bool DesignWindow::save() {
     // shows a partial recalculation.
     if (!prepareDesign()) return false;
     const SaveOutcome outcome = saveDesign(record_, units_.system, state_, QDir::currentPath(), resultsUser_);
-    chosenName_ = units_.system == UnitSystem::Metric ? outcome.path : outcome.fileName;
+    chosenName_ = units_.rules().chosenNameIsSavedPath ? outcome.path : outcome.fileName;
     currentPath_ = outcome.path;
     if (!outcome.designWritten) {
         showMessage(QString::fromLatin1(kErrorCaption), outcome.problem());

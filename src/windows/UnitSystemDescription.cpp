@@ -21,6 +21,7 @@ const UnitSystemDescription& UnitSystemDescription::imperial() {
     static const UnitSystemDescription d = [] {
         UnitSystemDescription u;
         u.system = UnitSystem::Imperial;
+        u.windowName = QStringLiteral("ImperialDesignWindow");
         u.title = QStringLiteral("YQ Antenna Calculations... Imperial");
         u.initialNotice = QStringLiteral("Linear measurements are in Inches");
         u.noticePoints = 11;
@@ -38,6 +39,7 @@ const UnitSystemDescription& UnitSystemDescription::metric() {
     static const UnitSystemDescription d = [] {
         UnitSystemDescription u;
         u.system = UnitSystem::Metric;
+        u.windowName = QStringLiteral("MetricDesignWindow");
         u.title = QStringLiteral("YQ Antenna Calculations... Metric");
         u.initialNotice = QStringLiteral("Linear measurements are in mm");
         u.noticePoints = 12;

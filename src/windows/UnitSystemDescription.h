@@ -15,6 +15,7 @@ namespace yq {
 
 struct UnitSystemDescription {
     UnitSystem system = UnitSystem::Imperial;
+    QString windowName;       // the window's object name
 
     QString title;            // title line at the top of the window
     QString initialNotice;    // unit notice when the window opens
