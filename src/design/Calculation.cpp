@@ -1,5 +1,7 @@
 #include "design/Calculation.h"
 
+#include "design/UnitSystemRules.h"
+
 #include <array>
 #include <utility>
 
@@ -179,12 +181,7 @@ void reCalcImperial(DesignRecord& record, bool metricFlag) { runReCalc(record, f
 
 void reCalcMetric(DesignRecord& record) { runReCalc(record, true, true); }
 
-void reCalc(DesignRecord& record, bool metricFlag) {
-    if (record.unitSystem() == UnitSystem::Metric)
-        reCalcMetric(record);
-    else
-        reCalcImperial(record, metricFlag);
-}
+void reCalc(DesignRecord& record, bool metricFlag) { UnitSystemRules::of(record.unitSystem()).reCalc(record, metricFlag); }
 
 void runPartial(DesignRecord& r, PartialRecalc which) {
     switch (which) {

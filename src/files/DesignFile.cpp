@@ -1,5 +1,7 @@
 #include "files/DesignFile.h"
 
+#include "files/Text.h"
+
 #include "files/PrivateProfile.h"
 
 #include <QDir>
@@ -106,9 +108,8 @@ FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool 
     if (!file.load(path)) return {false, file.loadError()};
     QList<QPair<QString, QString>> values;
     for (const KeyInfo& info : designFileKeys()) {
-        if (!withMrr && info.key == "MRR") continue;
-        values.append({QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size())),
-                       designValueText((record.*info.member).value())});
+        if (!withMrr && info.file == FileRole::NotInWorkingCopy) continue;
+        values.append({toQString(info.key), designValueText((record.*info.member).value())});
     }
     if (metricText) values.append({QStringLiteral("Metric"), *metricText});
     file.setValues(QString::fromLatin1(kDesignSection), values);
@@ -117,7 +118,15 @@ FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool 
 
 }  // namespace
 
-QString metricFlagText(int metric) { return metric == 1 ? QStringLiteral("1") : QStringLiteral("0"); }
+long long metricWholeNumber(const QString& text) {
+    const BigInt whole = parseDesignValue(text).truncated();
+    constexpr long long kLimit = 1000000000LL;
+    if (whole > kLimit) return kLimit;
+    if (whole < -kLimit) return -kLimit;
+    return whole.convert_to<long long>();
+}
+
+MetricFlag metricFlagFromText(const QString& text) { return MetricFlag::fromWholeNumber(metricWholeNumber(text)); }
 
 FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
     return writeKeys(path, record, true, &metricText);
@@ -140,15 +149,10 @@ long long readDesignFile(const QString& path, DesignRecord& record, QString* err
     }
     const ProfileSection section = file.section(QString::fromLatin1(kDesignSection));
     for (const KeyInfo& info : designFileKeys()) {
-        if (info.key == "PCWD") continue;
-        const QString key = QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size()));
-        (record.*info.member) = parseDesignValue(section.value(key));
+        if (info.file == FileRole::NotReadBack) continue;
+        (record.*info.member) = parseDesignValue(section.value(toQString(info.key)));
     }
-    const BigInt whole = parseDesignValue(section.value(QStringLiteral("metric"))).truncated();
-    constexpr long long kLimit = 1000000000LL;
-    if (whole > kLimit) return kLimit;
-    if (whole < -kLimit) return -kLimit;
-    return whole.convert_to<long long>();
+    return metricWholeNumber(section.value(QStringLiteral("metric")));
 }
 
 QString designFileName(const DesignRecord& record, UnitSystem window) {
@@ -157,7 +161,7 @@ QString designFileName(const DesignRecord& record, UnitSystem window) {
         if (v < Decimal(1)) v = v * scaleBelowOne;
         return QString::fromStdString(v.truncated().str());
     };
-    QString name = window == UnitSystem::Metric ? QStringLiteral("M") : QString();
+    QString name = toQString(UnitSystemRules::of(window).fileNamePrefix);
     name += part(record.F, 1000);
     name += part(record.CD, 100);
     name += QString::fromStdString(record.LD.value().truncated().str());
@@ -165,36 +169,14 @@ QString designFileName(const DesignRecord& record, UnitSystem window) {
 }
 
 UnitReaction unitReaction(UnitSystem window, long long valueRead) {
-    // The flag is a byte: the whole number read is stored into it as a byte.
-    const int flag = static_cast<int>(static_cast<unsigned long long>(valueRead) & 0xFFu);
+    const MetricFlag read = MetricFlag::fromWholeNumber(valueRead);
     UnitReaction r;
-    if (window == UnitSystem::Metric) {
-        if (flag == 0) {
-            r.message = QStringLiteral(
-                "Incorrect choice. You have chosen|an Imperial design in error.|Select Imperial Design instead.");
-            r.notice = QStringLiteral("Press ESC & select Imperial Design");
-            r.messageBeforeNotice = true;
-            r.metric = 0;
-        } else if (flag == 1) {
-            r.notice = QStringLiteral("All measurements are in mm");
-            r.metric = 1;
-        } else {
-            r.metric = flag;
-        }
-    } else {
-        if (flag == 0) {
-            r.notice = QStringLiteral("All measurements are in inches");
-            r.metric = 0;
-        } else if (flag == 1) {
-            r.notice = QStringLiteral("Press ESC & Select Metric Option!");
-            r.message = QStringLiteral(
-                "Incorrect choice. You have chosen|a Metric design in error.|Select Metric Design "
-                "instead.|Do NOT save this version!");
-            r.messageBeforeNotice = false;
-            r.metric = 0;
-        } else {
-            r.metric = flag;
-        }
+    r.metric = read;
+    if (const UnitReactionRule* rule = UnitSystemRules::of(window).reaction(read)) {
+        r.message = toQString(rule->message);
+        r.notice = toQString(rule->notice);
+        r.messageBeforeNotice = rule->messageBeforeNotice;
+        r.metric = rule->metricAfter.value_or(read);
     }
     return r;
 }

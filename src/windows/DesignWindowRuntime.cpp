@@ -38,13 +38,14 @@ DesignWindowServices designWindowServices(ProgramServices& s, UnitSystem system,
     services.openSpreadsheet = [&s](const QString& path, QString* problem) {
         return links::openSpreadsheet(s.opener, path, problem);
     };
-    services.linkForum = [&s, system](QWidget* window, QWidget* button) -> std::function<void()> {
+    const UnitSystemDescription* units = &UnitSystemDescription::of(system);
+    services.linkForum = [&s, units](QWidget* window, QWidget* button) -> std::function<void()> {
         auto* binding = new HyperlinkBinding(window, s.opener, s.messages);
         // The window routes the button's presses (click, F8, the Help tab's
         // button) itself, so the link runs once per press.
         binding->setActivationByWindow(true);
-        if (system == UnitSystem::Metric) binding->setCursorName(QStringLiteral("hand2.cur"));
-        binding->init(system == UnitSystem::Metric ? HyperlinkBinding::kTrackingIntervalMs : 0);
+        if (!units->linkCursorName.isEmpty()) binding->setCursorName(units->linkCursorName);
+        binding->init(units->linkTracking ? HyperlinkBinding::kTrackingIntervalMs : 0);
         binding->addItem(button, QString::fromLatin1(links::kForumAddress));
         binding->refresh();
         return [binding, button] { binding->accept(button); };
