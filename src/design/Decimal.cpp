@@ -1,14 +1,61 @@
 #include "design/Decimal.h"
 
+#include "design/BigInt.h"
+
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
+#include <system_error>
 
 namespace yq {
 
+// The out-of-line mantissa of a value that does not fit in 128 bits.
+struct Decimal::Big {
+    BigInt value;
+};
+
 namespace {
+
+using Wide = Decimal::Wide;
+__extension__ typedef unsigned __int128 UWide;
+
+constexpr int kWidePowers = 39;  // 10^0 ... 10^38 fit in a signed 128-bit integer
+
+constexpr std::array<Wide, kWidePowers> makeWidePowers() {
+    std::array<Wide, kWidePowers> t{};
+    t[0] = 1;
+    for (int i = 1; i < kWidePowers; ++i) t[i] = t[i - 1] * 10;
+    return t;
+}
+constexpr std::array<Wide, kWidePowers> kPow10 = makeWidePowers();
+
+constexpr Wide kWideMax = static_cast<Wide>(~UWide(0) >> 1);
+constexpr Wide kWideMin = -kWideMax - 1;
+
+UWide magnitude(Wide v) { return v < 0 ? UWide(0) - UWide(v) : UWide(v); }
+
+// m * 10^k without overflow, or false.
+bool scaleUp(Wide m, int k, Wide& out) {
+    if (k == 0) {
+        out = m;
+        return true;
+    }
+    if (k >= kWidePowers) {
+        out = 0;
+        return m == 0;
+    }
+    return !__builtin_mul_overflow(m, kPow10[static_cast<std::size_t>(k)], &out);
+}
+
+// |n| / |d| rounded half away from zero (d != 0).
+UWide divideRoundedMagnitude(UWide n, UWide d) {
+    const UWide q = n / d;
+    const UWide r = n % d;
+    return r >= d - r ? q + 1 : q;
+}
 
 constexpr int kCachedPowers = 128;
 
@@ -26,8 +73,8 @@ const std::array<BigInt, kCachedPowers>& powerTable() {
 // of the result is negative when exactly one operand is.
 BigInt divideRounded(const BigInt& num, const BigInt& den) {
     const bool negative = (num.sign() < 0) != (den.sign() < 0);
-    BigInt n = abs(num);
-    BigInt d = abs(den);
+    BigInt n = boost::multiprecision::abs(num);
+    BigInt d = boost::multiprecision::abs(den);
     BigInt q;
     BigInt r;
     boost::multiprecision::divide_qr(n, d, q, r);
@@ -36,16 +83,164 @@ BigInt divideRounded(const BigInt& num, const BigInt& den) {
     return negative ? BigInt(-q) : q;
 }
 
-// Both values brought to the larger of the two scales.
-void align(const Decimal& a, const Decimal& b, BigInt& ma, BigInt& mb, int& scale) {
-    scale = std::max(a.scale(), b.scale());
-    ma = a.mantissa();
-    mb = b.mantissa();
-    if (a.scale() < scale) ma *= powerOfTen(scale - a.scale());
-    if (b.scale() < scale) mb *= powerOfTen(scale - b.scale());
+const BigInt& bigWideMax() {
+    static const BigInt value(kWideMax);
+    return value;
+}
+const BigInt& bigWideMin() {
+    static const BigInt value(kWideMin);
+    return value;
+}
+
+// Writes the decimal digits of m (most significant first) into the end of
+// a buffer; returns the first digit.
+char* writeDigits(UWide m, char* end) {
+    char* p = end;
+    do {
+        // Two steps per 64-bit chunk keep most divisions in 64 bits.
+        if (m >> 64) {
+            constexpr std::uint64_t kChunk = 10000000000000000000ull;  // 10^19
+            std::uint64_t low = static_cast<std::uint64_t>(m % kChunk);
+            m /= kChunk;
+            for (int i = 0; i < 19; ++i) {
+                *--p = static_cast<char>('0' + low % 10);
+                low /= 10;
+            }
+        } else {
+            std::uint64_t v = static_cast<std::uint64_t>(m);
+            do {
+                *--p = static_cast<char>('0' + v % 10);
+                v /= 10;
+            } while (v);
+            m = 0;
+        }
+    } while (m);
+    return p;
+}
+
+// Text of a mantissa with `places` places (digits padded with zeros).
+void appendFixed(std::string& out, bool negative, std::string_view digits, int places) {
+    if (negative) out += '-';
+    const auto p = static_cast<std::size_t>(places);
+    if (places <= 0) {
+        out += digits;
+        return;
+    }
+    if (digits.size() <= p) {
+        out += '0';
+        out += '.';
+        out.append(p - digits.size(), '0');
+        out += digits;
+    } else {
+        out.append(digits.substr(0, digits.size() - p));
+        out += '.';
+        out.append(digits.substr(digits.size() - p));
+    }
 }
 
 }  // namespace
+
+// Operations on the out-of-line form, and the bridge between the two forms.
+struct DecimalInternals {
+    static BigInt big(const Decimal& d) { return d.big_ ? d.big_->value : BigInt(d.small_); }
+    static const Wide& small(const Decimal& d) { return d.small_; }
+    static bool isSmall(const Decimal& d) { return d.big_ == nullptr; }
+    static Decimal make(Wide m, int scale) {
+        Decimal d;
+        d.small_ = m;
+        d.scale_ = scale;
+        return d;
+    }
+    // A value from a big mantissa, held inline when it fits.
+    static Decimal make(BigInt&& m, int scale) {
+        Decimal d;
+        d.scale_ = scale;
+        if (m >= bigWideMin() && m <= bigWideMax()) {
+            d.small_ = m.convert_to<Wide>();
+        } else {
+            d.big_ = new Decimal::Big{std::move(m)};
+        }
+        return d;
+    }
+
+    static void align(const Decimal& a, const Decimal& b, BigInt& ma, BigInt& mb, int& scale) {
+        scale = std::max(a.scale_, b.scale_);
+        ma = big(a);
+        mb = big(b);
+        if (a.scale_ < scale) ma *= powerOfTen(scale - a.scale_);
+        if (b.scale_ < scale) mb *= powerOfTen(scale - b.scale_);
+    }
+    static bool alignSmall(const Decimal& a, const Decimal& b, Wide& ma, Wide& mb, int& scale) {
+        if (a.big_ || b.big_) return false;
+        scale = std::max(a.scale_, b.scale_);
+        return scaleUp(a.small_, scale - a.scale_, ma) && scaleUp(b.small_, scale - b.scale_, mb);
+    }
+
+    static Decimal add(const Decimal& a, const Decimal& b, bool subtract) {
+        Wide ma, mb, sum;
+        int scale = 0;
+        if (alignSmall(a, b, ma, mb, scale)) {
+            const bool overflow = subtract ? __builtin_sub_overflow(ma, mb, &sum)
+                                           : __builtin_add_overflow(ma, mb, &sum);
+            if (!overflow) return make(sum, scale);
+        }
+        BigInt x, y;
+        align(a, b, x, y, scale);
+        return make(subtract ? BigInt(x - y) : BigInt(x + y), scale);
+    }
+
+    static Decimal multiply(const Decimal& a, const Decimal& b) {
+        Wide product;
+        if (!a.big_ && !b.big_ && !__builtin_mul_overflow(a.small_, b.small_, &product))
+            return make(product, a.scale_ + b.scale_);
+        return make(BigInt(big(a) * big(b)), a.scale_ + b.scale_);
+    }
+
+    static Decimal divide(const Decimal& a, const Decimal& b) {
+        if (a.isZero() || b.isZero()) return Decimal();
+        // result * 10^31 = a.m * 10^(31 + b.scale - a.scale) / b.m
+        const int e = kQuotientPlaces + b.scale_ - a.scale_;
+        if (!a.big_ && !b.big_) {
+            Wide n = a.small_;
+            Wide d = b.small_;
+            if (e >= 0 ? scaleUp(n, e, n) : scaleUp(d, -e, d)) {
+                const bool negative = (n < 0) != (d < 0);
+                const UWide q = divideRoundedMagnitude(magnitude(n), magnitude(d));
+                if (q <= UWide(kWideMax)) {
+                    const Wide s = static_cast<Wide>(q);
+                    return make(negative ? -s : s, kQuotientPlaces);
+                }
+            }
+        }
+        if (e >= 0) return make(divideRounded(BigInt(big(a) * powerOfTen(e)), big(b)), kQuotientPlaces);
+        return make(divideRounded(big(a), BigInt(big(b) * powerOfTen(-e))), kQuotientPlaces);
+    }
+
+    static int compare(const Decimal& a, const Decimal& b) {
+        const int sa = a.sign();
+        const int sb = b.sign();
+        if (sa != sb) return sa < sb ? -1 : 1;
+        Wide ma, mb;
+        int scale = 0;
+        if (alignSmall(a, b, ma, mb, scale)) return ma < mb ? -1 : (ma > mb ? 1 : 0);
+        BigInt x, y;
+        align(a, b, x, y, scale);
+        return x.compare(y) < 0 ? -1 : (x.compare(y) > 0 ? 1 : 0);
+    }
+
+    static Decimal rounded(const Decimal& v, int places) {
+        if (places >= v.scale_) return v;
+        const int k = v.scale_ - places;
+        if (!v.big_) {
+            // |m| < 1.8 * 10^38, so a step of 10^39 or more always rounds to 0.
+            if (k >= kWidePowers) return make(Wide(0), places);
+            const UWide q = divideRoundedMagnitude(magnitude(v.small_), UWide(kPow10[static_cast<std::size_t>(k)]));
+            const Wide s = static_cast<Wide>(q);  // q <= |m|: fits
+            return make(v.small_ < 0 ? -s : s, places);
+        }
+        return make(divideRounded(big(v), powerOfTen(k)), places);
+    }
+};
 
 const BigInt& powerOfTen(int n) {
     if (n < 0) throw std::invalid_argument("negative power of ten");
@@ -57,12 +252,48 @@ const BigInt& powerOfTen(int n) {
     return scratch;
 }
 
-Decimal::Decimal(BigInt mantissa, int scale) : mantissa_(std::move(mantissa)), scale_(scale) {
-    if (scale_ < 0) {
-        mantissa_ *= powerOfTen(-scale_);
-        scale_ = 0;
+Decimal::Decimal(const BigInt& mantissa, int scale) {
+    BigInt m = mantissa;
+    if (scale < 0) {
+        m *= powerOfTen(-scale);
+        scale = 0;
+    }
+    *this = DecimalInternals::make(std::move(m), scale);
+}
+
+Decimal::Decimal(Wide mantissa, int scale, int shift) : scale_(scale) {
+    if (!scaleUp(mantissa, shift, small_)) {
+        small_ = 0;
+        big_ = new Big{BigInt(BigInt(mantissa) * powerOfTen(shift))};
     }
 }
+
+void Decimal::copyBig(const Decimal& other) { big_ = new Big(*other.big_); }
+
+void Decimal::assignSlow(const Decimal& other) {
+    if (this == &other) return;
+    if (big_ && other.big_) {
+        big_->value = other.big_->value;
+    } else if (other.big_) {
+        big_ = new Big(*other.big_);
+    } else {
+        releaseBig();
+    }
+    small_ = other.small_;
+    scale_ = other.scale_;
+}
+
+void Decimal::releaseBig() {
+    delete big_;
+    big_ = nullptr;
+}
+
+int Decimal::sign() const {
+    if (big_) return big_->value.sign();
+    return small_ > 0 ? 1 : (small_ < 0 ? -1 : 0);
+}
+
+BigInt Decimal::mantissa() const { return DecimalInternals::big(*this); }
 
 std::optional<Decimal> Decimal::parse(std::string_view text) {
     std::size_t i = 0;
@@ -71,25 +302,94 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
-    BigInt mantissa = 0;
-    int scale = 0;
-    bool digits = false;
-    bool point = false;
+    const std::size_t start = i;
+    std::size_t point = std::string_view::npos;
     for (; i < text.size(); ++i) {
         const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            mantissa = mantissa * 10 + (c - '0');
-            digits = true;
-            if (point) ++scale;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
+        if (c == '.' && point == std::string_view::npos) {
+            point = i;
+        } else if (c < '0' || c > '9') {
             return std::nullopt;
         }
     }
-    if (!digits) return std::nullopt;
-    if (negative) mantissa = -mantissa;
-    return Decimal(std::move(mantissa), scale);
+    const std::size_t digitCount = text.size() - start - (point == std::string_view::npos ? 0 : 1);
+    if (digitCount == 0) return std::nullopt;
+    const int scale = point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    if (digitCount <= 38) {
+        Wide m = 0;
+        for (std::size_t j = start; j < text.size(); ++j) {
+            if (text[j] != '.') m = m * 10 + (text[j] - '0');
+        }
+        return DecimalInternals::make(negative ? -m : m, scale);
+    }
+    // Exact for any length: 18 digits at a time.
+    BigInt m = 0;
+    std::uint64_t chunk = 0;
+    int chunkDigits = 0;
+    for (std::size_t j = start; j < text.size(); ++j) {
+        if (text[j] == '.') continue;
+        chunk = chunk * 10 + static_cast<std::uint64_t>(text[j] - '0');
+        if (++chunkDigits == 18) {
+            m = m * powerOfTen(18) + chunk;
+            chunk = 0;
+            chunkDigits = 0;
+        }
+    }
+    if (chunkDigits > 0) m = m * powerOfTen(chunkDigits) + chunk;
+    if (negative) m = -m;
+    return DecimalInternals::make(std::move(m), scale);
+}
+
+std::optional<Decimal> Decimal::parseBounded(std::string_view text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    const std::string_view integerDigits = text.substr(start, i - start);
+    std::string_view fractionDigits;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fractionStart = ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        fractionDigits = text.substr(fractionStart, i - fractionStart);
+    }
+    if (i != text.size() || (integerDigits.empty() && fractionDigits.empty())) return std::nullopt;
+    return fromDigits(negative, integerDigits, fractionDigits);
+}
+
+Decimal Decimal::fromDigits(bool negative, std::string_view integerDigits, std::string_view fractionDigits,
+                            long long exponent) {
+    // The digits as one run d[0] d[1] ... with d[0] at the power
+    // integerDigits.size() - 1 + exponent.
+    const std::size_t total = integerDigits.size() + fractionDigits.size();
+    auto digitAt = [&](std::size_t k) {
+        return k < integerDigits.size() ? integerDigits[k] : fractionDigits[k - integerDigits.size()];
+    };
+    std::size_t first = integerDigits.find_first_not_of('0');
+    if (first == std::string_view::npos) {
+        const std::size_t inFraction = fractionDigits.find_first_not_of('0');
+        if (inFraction == std::string_view::npos) return Decimal();
+        first = integerDigits.size() + inFraction;
+    }
+    // Power of ten of the first significant digit, without overflow.
+    const Wide leading = Wide(exponent) + Wide(integerDigits.size()) - 1 - Wide(first);
+    if (leading >= kReadIntegerDigits) {
+        const Wide limit = kPow10[kReadIntegerDigits];
+        return DecimalInternals::make(negative ? -limit : limit, 0);
+    }
+    if (leading < -kReadPlaces) return Decimal();
+    // Keep the digits down to the power -kReadPlaces (at most 38 of them).
+    const std::size_t count =
+        std::min<std::size_t>(total - first, static_cast<std::size_t>(leading + kReadPlaces + 1));
+    Wide m = 0;
+    for (std::size_t k = first; k < first + count; ++k) m = m * 10 + (digitAt(k) - '0');
+    const int lastPower = static_cast<int>(leading) - static_cast<int>(count) + 1;
+    if (negative) m = -m;
+    if (lastPower >= 0) return Decimal(m, 0, lastPower);
+    return DecimalInternals::make(m, -lastPower);
 }
 
 Decimal Decimal::of(std::string_view text) {
@@ -102,62 +402,114 @@ Decimal Decimal::fromReal(double value) {
     if (!std::isfinite(value)) return Decimal();
     // 15 significant digits: one before the point and 14 after.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     const char* p = buffer;
+    const char* end = result.ptr;
     bool negative = false;
     if (*p == '-') {
         negative = true;
         ++p;
     }
     std::int64_t digits = 0;
-    for (; *p && *p != 'e'; ++p) {
+    for (; p < end && *p != 'e'; ++p) {
         if (*p >= '0' && *p <= '9') digits = digits * 10 + (*p - '0');
     }
     int exponent = 0;
-    if (*p == 'e') exponent = std::atoi(p + 1);
+    if (p < end && *p == 'e') {
+        ++p;
+        if (*p == '+') ++p;
+        std::from_chars(p, end, exponent);
+    }
+    if (digits == 0) return Decimal();
     // value = digits * 10^(exponent - 14)
     const int scale = 14 - exponent;
-    BigInt mantissa = negative ? -digits : digits;
-    if (digits == 0) return Decimal();
-    return Decimal(std::move(mantissa), scale);
+    const Wide m = negative ? -Wide(digits) : Wide(digits);
+    if (scale >= 0) return DecimalInternals::make(m, scale);
+    return Decimal(m, 0, -scale);
 }
 
 double Decimal::toReal() const {
     // Exact operands and one IEEE division give a correctly rounded result.
-    static const double exactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    constexpr std::int64_t kExactLimit = std::int64_t{1} << 53;
-    if (scale_ <= 22 && mantissa_ < kExactLimit && mantissa_ > -kExactLimit) {
-        const double m = static_cast<double>(mantissa_.convert_to<std::int64_t>());
-        return m / exactPowers[scale_];
+    static constexpr double exactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr Wide kExactLimit = Wide(1) << 53;
+    if (!big_) {
+        if (scale_ <= 22 && small_ < kExactLimit && small_ > -kExactLimit)
+            return static_cast<double>(static_cast<std::int64_t>(small_)) / exactPowers[scale_];
+        // "digits e-scale", read back correctly rounded.
+        char buffer[64];
+        char* end = buffer + 48;
+        char* p = writeDigits(magnitude(small_), end);
+        if (small_ < 0) *--p = '-';
+        *end++ = 'e';
+        *end++ = '-';
+        end = std::to_chars(end, buffer + sizeof buffer, scale_).ptr;
+        double result = 0.0;
+        if (std::from_chars(p, end, result).ec == std::errc::result_out_of_range) {
+            *end = '\0';
+            return std::strtod(p, nullptr);
+        }
+        return result;
     }
-    const std::string text = toString();
-    return std::strtod(text.c_str(), nullptr);
+    const std::string text = big_->value.str() + "e-" + std::to_string(scale_);
+    double result = 0.0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), result);
+    if (r.ec == std::errc::result_out_of_range) return std::strtod(text.c_str(), nullptr);
+    return result;
 }
 
-Decimal Decimal::rounded(int places) const {
-    if (places >= scale_) return *this;
-    return Decimal(divideRounded(mantissa_, powerOfTen(scale_ - places)), places);
-}
+Decimal Decimal::rounded(int places) const { return DecimalInternals::rounded(*this, places); }
 
 BigInt Decimal::truncated() const {
-    if (scale_ == 0) return mantissa_;
-    return mantissa_ / powerOfTen(scale_);  // cpp_int division truncates toward zero
+    if (scale_ == 0) return mantissa();
+    return BigInt(mantissa() / powerOfTen(scale_));  // cpp_int division truncates toward zero
+}
+
+long long Decimal::truncatedClamped(long long limit) const {
+    if (!big_) {
+        const Wide whole = scale_ < kWidePowers ? small_ / kPow10[static_cast<std::size_t>(scale_)] : 0;
+        if (whole > limit) return limit;
+        if (whole < -limit) return -limit;
+        return static_cast<long long>(whole);
+    }
+    const BigInt whole = truncated();
+    if (whole > limit) return limit;
+    if (whole < -limit) return -limit;
+    return whole.convert_to<long long>();
+}
+
+std::string Decimal::truncatedText() const {
+    if (!big_) {
+        const Wide whole = scale_ < kWidePowers ? small_ / kPow10[static_cast<std::size_t>(scale_)] : 0;
+        char buffer[48];
+        char* end = buffer + sizeof buffer;
+        char* p = writeDigits(magnitude(whole), end);
+        if (whole < 0) *--p = '-';
+        return std::string(p, end);
+    }
+    return truncated().str();
 }
 
 std::string Decimal::toFixed(int places) const {
     const Decimal r = rounded(places);
-    BigInt m = r.mantissa_;
-    if (r.scale_ < places) m *= powerOfTen(places - r.scale_);
-    const bool negative = m.sign() < 0;
-    std::string digits = BigInt(abs(m)).str();
-    if (places > 0) {
-        if (digits.size() <= static_cast<std::size_t>(places))
-            digits.insert(0, static_cast<std::size_t>(places) + 1 - digits.size(), '0');
-        digits.insert(digits.size() - static_cast<std::size_t>(places), 1, '.');
+    std::string out;
+    if (!r.big_) {
+        Wide m;
+        if (scaleUp(r.small_, places - r.scale_, m)) {
+            char buffer[48];
+            char* end = buffer + sizeof buffer;
+            const char* p = writeDigits(magnitude(m), end);
+            out.reserve(static_cast<std::size_t>(end - p) + static_cast<std::size_t>(std::max(places, 0)) + 3);
+            appendFixed(out, m < 0, std::string_view(p, static_cast<std::size_t>(end - p)), places);
+            return out;
+        }
     }
-    return negative ? "-" + digits : digits;
+    BigInt m = r.mantissa();
+    if (r.scale_ < places) m *= powerOfTen(places - r.scale_);
+    const std::string digits = BigInt(boost::multiprecision::abs(m)).str();
+    appendFixed(out, m.sign() < 0, digits, places);
+    return out;
 }
 
 Decimal Decimal::pow(int n) const {
@@ -166,40 +518,20 @@ Decimal Decimal::pow(int n) const {
     return result;
 }
 
-Decimal operator+(const Decimal& a, const Decimal& b) {
-    BigInt ma, mb;
-    int scale = 0;
-    align(a, b, ma, mb, scale);
-    return Decimal(ma + mb, scale);
+Decimal operator+(const Decimal& a, const Decimal& b) { return DecimalInternals::add(a, b, false); }
+
+Decimal operator-(const Decimal& a, const Decimal& b) { return DecimalInternals::add(a, b, true); }
+
+Decimal operator-(const Decimal& a) {
+    if (!a.big_ && a.small_ != kWideMin) return DecimalInternals::make(-a.small_, a.scale_);
+    return DecimalInternals::make(BigInt(-DecimalInternals::big(a)), a.scale_);
 }
 
-Decimal operator-(const Decimal& a, const Decimal& b) {
-    BigInt ma, mb;
-    int scale = 0;
-    align(a, b, ma, mb, scale);
-    return Decimal(ma - mb, scale);
-}
+Decimal operator*(const Decimal& a, const Decimal& b) { return DecimalInternals::multiply(a, b); }
 
-Decimal operator-(const Decimal& a) { return Decimal(-a.mantissa_, a.scale_); }
+Decimal operator/(const Decimal& a, const Decimal& b) { return DecimalInternals::divide(a, b); }
 
-Decimal operator*(const Decimal& a, const Decimal& b) {
-    return Decimal(a.mantissa_ * b.mantissa_, a.scale_ + b.scale_);
-}
-
-Decimal operator/(const Decimal& a, const Decimal& b) {
-    if (a.isZero() || b.isZero()) return Decimal();
-    // result * 10^31 = a.m * 10^(31 + b.scale - a.scale) / b.m
-    const int e = kQuotientPlaces + b.scale_ - a.scale_;
-    if (e >= 0) return Decimal(divideRounded(a.mantissa_ * powerOfTen(e), b.mantissa_), kQuotientPlaces);
-    return Decimal(divideRounded(a.mantissa_, b.mantissa_ * powerOfTen(-e)), kQuotientPlaces);
-}
-
-int compare(const Decimal& a, const Decimal& b) {
-    BigInt ma, mb;
-    int scale = 0;
-    align(a, b, ma, mb, scale);
-    return ma.compare(mb) < 0 ? -1 : (ma.compare(mb) > 0 ? 1 : 0);
-}
+int compare(const Decimal& a, const Decimal& b) { return DecimalInternals::compare(a, b); }
 
 const Decimal& pi() {
     static const Decimal value = Decimal::of("3.1415926535898");
@@ -208,7 +540,20 @@ const Decimal& pi() {
 
 // ---------------------------------------------------------------------------
 
+namespace {
+
+constexpr std::array<std::int64_t, 19> makeInt64Powers() {
+    std::array<std::int64_t, 19> t{};
+    t[0] = 1;
+    for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
+    return t;
+}
+constexpr std::array<std::int64_t, 19> kPow10Int64 = makeInt64Powers();
+
+}  // namespace
+
 std::int64_t DecimalField::maxMantissa() const {
+    if (storage_.digits < kPow10Int64.size()) return kPow10Int64[storage_.digits] - 1;
     std::int64_t max = 1;
     for (int i = 0; i < storage_.digits; ++i) max *= 10;
     return max - 1;
@@ -216,16 +561,18 @@ std::int64_t DecimalField::maxMantissa() const {
 
 DecimalField& DecimalField::operator=(const Decimal& value) {
     const Decimal r = value.rounded(storage_.places);
-    BigInt m = r.mantissa();
-    if (r.scale() < storage_.places) m *= powerOfTen(storage_.places - r.scale());
     const std::int64_t max = maxMantissa();
-    if (m > max) {
-        mantissa_ = max;
-    } else if (m < -max) {
-        mantissa_ = -max;
-    } else {
-        mantissa_ = m.convert_to<std::int64_t>();
+    if (!r.big_) {
+        Wide m;
+        if (scaleUp(r.small_, storage_.places - r.scale_, m)) {
+            mantissa_ = m > max ? max : (m < -max ? -max : static_cast<std::int64_t>(m));
+            return *this;
+        }
+        // Too large even for 128 bits: beyond the limit with its sign.
+        mantissa_ = r.small_ > 0 ? max : -max;
+        return *this;
     }
+    mantissa_ = r.big_->value.sign() > 0 ? max : -max;  // a big mantissa is beyond every limit
     return *this;
 }
 
@@ -235,7 +582,18 @@ void DecimalField::setStorage(Storage storage) {
     *this = current;
 }
 
-std::string DecimalField::text() const { return value().toFixed(storage_.places); }
+void DecimalField::appendText(std::string& out) const {
+    char buffer[32];
+    char* end = buffer + sizeof buffer;
+    const char* p = writeDigits(magnitude(mantissa_), end);
+    appendFixed(out, mantissa_ < 0, std::string_view(p, static_cast<std::size_t>(end - p)), storage_.places);
+}
+
+std::string DecimalField::text() const {
+    std::string out;
+    appendText(out);
+    return out;
+}
 
 double realLog10(double x) {
     if (!(x > 0.0)) return 0.0;

@@ -71,9 +71,9 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
         (record.*k.member) = parseDesignValue(file.value(section, latin1(k.key)));
     }
     // The unit flag is a byte: the whole number read goes into it as a byte.
-    const BigInt whole = parseDesignValue(file.value(section, QStringLiteral("metric"))).truncated();
     constexpr long long kLimit = 1000000000LL;
-    const long long clamped = whole > kLimit ? kLimit : whole < -kLimit ? -kLimit : whole.convert_to<long long>();
+    const long long clamped =
+        parseDesignValue(file.value(section, QStringLiteral("metric"))).truncatedClamped(kLimit);
     record.metric = static_cast<int>(static_cast<unsigned long long>(clamped) & 0xFFu);
 
     record.SCWL = sourceCoilWireLength(record.SCD, record.SCT);
