@@ -10,10 +10,11 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <ostream>
-#include <sstream>
+#include <string_view>
 
 namespace yq::cli {
 
@@ -36,12 +37,50 @@ int parseRuns(const std::string& text) {
     return value;
 }
 
-std::vector<std::string> splitWords(const std::string& line) {
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+std::vector<std::string> splitWords(std::string_view line) {
     std::vector<std::string> words;
-    std::istringstream stream(line);
-    std::string word;
-    while (stream >> word) words.push_back(word);
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isSpace(line[i])) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isSpace(line[i])) ++i;
+        if (i > start) words.emplace_back(line.substr(start, i - start));
+    }
     return words;
+}
+
+// No field has more digits than this, so a value whose whole part needs more
+// is one that no field can hold (a field limits a smaller excess itself).
+int widestStorageDigits() {
+    static const int digits = [] {
+        int widest = 0;
+        for (const KeyInfo& info : keyTable())
+            widest = std::max({widest, int(info.imperial.digits), int(info.metric.digits)});
+        return widest;
+    }();
+    return digits;
+}
+
+// The value text as a message shows it: long texts are cut short.
+std::string shownValue(const std::string& value) {
+    constexpr std::size_t kShown = 24;
+    if (value.size() <= kShown + 3) return "'" + value + "'";
+    return "'" + value.substr(0, kShown) + "...' (" + std::to_string(value.size()) + " characters)";
+}
+
+// A command-line value, read in time linear in its length. Throws UsageError.
+Decimal commandLineValue(std::string_view key, const std::string& value) {
+    const auto parsed = Decimal::parseBounded(value);
+    if (!parsed)
+        throw UsageError{"value of " + std::string(key) + " is not a decimal number: " + shownValue(value)};
+    static const Decimal limit = Decimal::scaled(1, -widestStorageDigits());
+    if (parsed->abs() >= limit)
+        throw UsageError{"value of " + std::string(key) + " is too large for any field (more than " +
+                         std::to_string(widestStorageDigits()) + " digits before the point): " +
+                         shownValue(value)};
+    return *parsed;
 }
 
 }  // namespace
@@ -73,9 +112,7 @@ CalcCase parseCalcCase(const std::vector<std::string>& args) {
             std::string value = arg.substr(eq + 1);
             const KeyInfo* info = findKey(key);
             if (!info) throw UsageError{"unknown key '" + key + "'"};
-            if (!Decimal::parse(value))
-                throw UsageError{"value of " + std::string(info->key) + " is not a decimal number: '" +
-                                 value + "'"};
+            commandLineValue(info->key, value);
             c.assignments.emplace_back(std::string(info->key), std::move(value));
         }
     }
@@ -94,7 +131,7 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
         if (warnings && !reaction.message.isEmpty())
             *warnings += QString(reaction.message).replace(u'|', u' ').toStdString();
     }
-    for (const auto& [key, value] : c.assignments) *record.field(key) = *Decimal::parse(value);
+    for (const auto& [key, value] : c.assignments) *record.field(key) = commandLineValue(key, value);
     if (c.partial) {
         runPartial(record, *c.partial);
     } else {
@@ -111,7 +148,7 @@ std::string formatRecord(const DesignRecord& record) {
         if (!line.empty()) line += ' ';
         line += info.key;
         line += '=';
-        line += (record.*info.member).text();
+        (record.*info.member).appendText(line);
     }
     return line;
 }

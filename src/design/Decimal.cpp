@@ -12,9 +12,25 @@
 
 namespace yq {
 
+namespace {
+
+// The integer of the out-of-line form. Its first 640 bits live inside the
+// object, which covers the wide values of real designs (long chains of
+// quotients and powers) without further allocation.
+using Int = boost::multiprecision::number<
+    boost::multiprecision::cpp_int_backend<640, 0, boost::multiprecision::signed_magnitude,
+                                           boost::multiprecision::unchecked,
+                                           std::allocator<boost::multiprecision::limb_type>>,
+    boost::multiprecision::et_off>;
+
+Int toInt(const BigInt& value) { return Int(value.base()); }
+BigInt toBigInt(const Int& value) { return BigInt(BigInt::Base(value)); }
+
+}  // namespace
+
 // The out-of-line mantissa of a value that does not fit in 128 bits.
 struct Decimal::Big {
-    BigInt value;
+    Int value;
 };
 
 namespace {
@@ -52,6 +68,13 @@ bool scaleUp(Wide m, int k, Wide& out) {
 
 // |n| / |d| rounded half away from zero (d != 0).
 UWide divideRoundedMagnitude(UWide n, UWide d) {
+    if (!((n | d) >> 64)) {
+        const auto n64 = static_cast<std::uint64_t>(n);
+        const auto d64 = static_cast<std::uint64_t>(d);
+        const std::uint64_t q64 = n64 / d64;
+        const std::uint64_t r64 = n64 % d64;
+        return r64 >= d64 - r64 ? q64 + 1 : q64;
+    }
     const UWide q = n / d;
     const UWide r = n % d;
     return r >= d - r ? q + 1 : q;
@@ -59,9 +82,9 @@ UWide divideRoundedMagnitude(UWide n, UWide d) {
 
 constexpr int kCachedPowers = 128;
 
-const std::array<BigInt, kCachedPowers>& powerTable() {
-    static const std::array<BigInt, kCachedPowers> table = [] {
-        std::array<BigInt, kCachedPowers> t;
+const std::array<Int, kCachedPowers>& powerTable() {
+    static const std::array<Int, kCachedPowers> table = [] {
+        std::array<Int, kCachedPowers> t;
         t[0] = 1;
         for (int i = 1; i < kCachedPowers; ++i) t[i] = t[i - 1] * 10;
         return t;
@@ -71,24 +94,34 @@ const std::array<BigInt, kCachedPowers>& powerTable() {
 
 // Divides |num| by |den| (den != 0) and rounds half away from zero; the sign
 // of the result is negative when exactly one operand is.
-BigInt divideRounded(const BigInt& num, const BigInt& den) {
+// 10^n (cached for the small powers).
+const Int& intPower(int n) {
+    if (n < kCachedPowers) return powerTable()[static_cast<std::size_t>(n)];
+    // Larger powers are rare (long chains of quotients); build them on demand.
+    thread_local Int scratch;
+    scratch = powerTable()[kCachedPowers - 1];
+    for (int i = kCachedPowers - 1; i < n; ++i) scratch *= 10;
+    return scratch;
+}
+
+Int divideRounded(const Int& num, const Int& den) {
     const bool negative = (num.sign() < 0) != (den.sign() < 0);
-    BigInt n = boost::multiprecision::abs(num);
-    BigInt d = boost::multiprecision::abs(den);
-    BigInt q;
-    BigInt r;
+    Int n = boost::multiprecision::abs(num);
+    Int d = boost::multiprecision::abs(den);
+    Int q;
+    Int r;
     boost::multiprecision::divide_qr(n, d, q, r);
     r <<= 1;
     if (r >= d) ++q;
-    return negative ? BigInt(-q) : q;
+    return negative ? Int(-q) : q;
 }
 
-const BigInt& bigWideMax() {
-    static const BigInt value(kWideMax);
+const Int& bigWideMax() {
+    static const Int value(kWideMax);
     return value;
 }
-const BigInt& bigWideMin() {
-    static const BigInt value(kWideMin);
+const Int& bigWideMin() {
+    static const Int value(kWideMin);
     return value;
 }
 
@@ -142,7 +175,7 @@ void appendFixed(std::string& out, bool negative, std::string_view digits, int p
 
 // Operations on the out-of-line form, and the bridge between the two forms.
 struct DecimalInternals {
-    static BigInt big(const Decimal& d) { return d.big_ ? d.big_->value : BigInt(d.small_); }
+    static Int big(const Decimal& d) { return d.big_ ? d.big_->value : Int(d.small_); }
     static const Wide& small(const Decimal& d) { return d.small_; }
     static bool isSmall(const Decimal& d) { return d.big_ == nullptr; }
     static Decimal make(Wide m, int scale) {
@@ -152,7 +185,7 @@ struct DecimalInternals {
         return d;
     }
     // A value from a big mantissa, held inline when it fits.
-    static Decimal make(BigInt&& m, int scale) {
+    static Decimal make(Int&& m, int scale) {
         Decimal d;
         d.scale_ = scale;
         if (m >= bigWideMin() && m <= bigWideMax()) {
@@ -163,12 +196,12 @@ struct DecimalInternals {
         return d;
     }
 
-    static void align(const Decimal& a, const Decimal& b, BigInt& ma, BigInt& mb, int& scale) {
+    static void align(const Decimal& a, const Decimal& b, Int& ma, Int& mb, int& scale) {
         scale = std::max(a.scale_, b.scale_);
         ma = big(a);
         mb = big(b);
-        if (a.scale_ < scale) ma *= powerOfTen(scale - a.scale_);
-        if (b.scale_ < scale) mb *= powerOfTen(scale - b.scale_);
+        if (a.scale_ < scale) ma *= intPower(scale - a.scale_);
+        if (b.scale_ < scale) mb *= intPower(scale - b.scale_);
     }
     static bool alignSmall(const Decimal& a, const Decimal& b, Wide& ma, Wide& mb, int& scale) {
         if (a.big_ || b.big_) return false;
@@ -184,16 +217,16 @@ struct DecimalInternals {
                                            : __builtin_add_overflow(ma, mb, &sum);
             if (!overflow) return make(sum, scale);
         }
-        BigInt x, y;
+        Int x, y;
         align(a, b, x, y, scale);
-        return make(subtract ? BigInt(x - y) : BigInt(x + y), scale);
+        return make(subtract ? Int(x - y) : Int(x + y), scale);
     }
 
     static Decimal multiply(const Decimal& a, const Decimal& b) {
         Wide product;
         if (!a.big_ && !b.big_ && !__builtin_mul_overflow(a.small_, b.small_, &product))
             return make(product, a.scale_ + b.scale_);
-        return make(BigInt(big(a) * big(b)), a.scale_ + b.scale_);
+        return make(Int(big(a) * big(b)), a.scale_ + b.scale_);
     }
 
     static Decimal divide(const Decimal& a, const Decimal& b) {
@@ -212,8 +245,8 @@ struct DecimalInternals {
                 }
             }
         }
-        if (e >= 0) return make(divideRounded(BigInt(big(a) * powerOfTen(e)), big(b)), kQuotientPlaces);
-        return make(divideRounded(big(a), BigInt(big(b) * powerOfTen(-e))), kQuotientPlaces);
+        if (e >= 0) return make(divideRounded(Int(big(a) * intPower(e)), big(b)), kQuotientPlaces);
+        return make(divideRounded(big(a), Int(big(b) * intPower(-e))), kQuotientPlaces);
     }
 
     static int compare(const Decimal& a, const Decimal& b) {
@@ -223,7 +256,7 @@ struct DecimalInternals {
         Wide ma, mb;
         int scale = 0;
         if (alignSmall(a, b, ma, mb, scale)) return ma < mb ? -1 : (ma > mb ? 1 : 0);
-        BigInt x, y;
+        Int x, y;
         align(a, b, x, y, scale);
         return x.compare(y) < 0 ? -1 : (x.compare(y) > 0 ? 1 : 0);
     }
@@ -238,24 +271,27 @@ struct DecimalInternals {
             const Wide s = static_cast<Wide>(q);  // q <= |m|: fits
             return make(v.small_ < 0 ? -s : s, places);
         }
-        return make(divideRounded(big(v), powerOfTen(k)), places);
+        return make(divideRounded(big(v), intPower(k)), places);
     }
 };
 
 const BigInt& powerOfTen(int n) {
     if (n < 0) throw std::invalid_argument("negative power of ten");
-    if (n < kCachedPowers) return powerTable()[static_cast<std::size_t>(n)];
-    // Larger powers are rare (long chains of quotients); build them on demand.
+    static const std::array<BigInt, kCachedPowers> table = [] {
+        std::array<BigInt, kCachedPowers> t;
+        for (int i = 0; i < kCachedPowers; ++i) t[static_cast<std::size_t>(i)] = toBigInt(intPower(i));
+        return t;
+    }();
+    if (n < kCachedPowers) return table[static_cast<std::size_t>(n)];
     thread_local BigInt scratch;
-    scratch = powerTable()[kCachedPowers - 1];
-    for (int i = kCachedPowers - 1; i < n; ++i) scratch *= 10;
+    scratch = toBigInt(intPower(n));
     return scratch;
 }
 
 Decimal::Decimal(const BigInt& mantissa, int scale) {
-    BigInt m = mantissa;
+    Int m = toInt(mantissa);
     if (scale < 0) {
-        m *= powerOfTen(-scale);
+        m *= intPower(-scale);
         scale = 0;
     }
     *this = DecimalInternals::make(std::move(m), scale);
@@ -264,7 +300,7 @@ Decimal::Decimal(const BigInt& mantissa, int scale) {
 Decimal::Decimal(Wide mantissa, int scale, int shift) : scale_(scale) {
     if (!scaleUp(mantissa, shift, small_)) {
         small_ = 0;
-        big_ = new Big{BigInt(BigInt(mantissa) * powerOfTen(shift))};
+        big_ = new Big{Int(Int(mantissa) * intPower(shift))};
     }
 }
 
@@ -293,7 +329,7 @@ int Decimal::sign() const {
     return small_ > 0 ? 1 : (small_ < 0 ? -1 : 0);
 }
 
-BigInt Decimal::mantissa() const { return DecimalInternals::big(*this); }
+BigInt Decimal::mantissa() const { return toBigInt(DecimalInternals::big(*this)); }
 
 std::optional<Decimal> Decimal::parse(std::string_view text) {
     std::size_t i = 0;
@@ -323,19 +359,19 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
         return DecimalInternals::make(negative ? -m : m, scale);
     }
     // Exact for any length: 18 digits at a time.
-    BigInt m = 0;
+    Int m = 0;
     std::uint64_t chunk = 0;
     int chunkDigits = 0;
     for (std::size_t j = start; j < text.size(); ++j) {
         if (text[j] == '.') continue;
         chunk = chunk * 10 + static_cast<std::uint64_t>(text[j] - '0');
         if (++chunkDigits == 18) {
-            m = m * powerOfTen(18) + chunk;
+            m = m * intPower(18) + chunk;
             chunk = 0;
             chunkDigits = 0;
         }
     }
-    if (chunkDigits > 0) m = m * powerOfTen(chunkDigits) + chunk;
+    if (chunkDigits > 0) m = m * intPower(chunkDigits) + chunk;
     if (negative) m = -m;
     return DecimalInternals::make(std::move(m), scale);
 }
@@ -463,7 +499,7 @@ Decimal Decimal::rounded(int places) const { return DecimalInternals::rounded(*t
 
 BigInt Decimal::truncated() const {
     if (scale_ == 0) return mantissa();
-    return BigInt(mantissa() / powerOfTen(scale_));  // cpp_int division truncates toward zero
+    return toBigInt(Int(DecimalInternals::big(*this) / intPower(scale_)));  // division truncates toward zero
 }
 
 long long Decimal::truncatedClamped(long long limit) const {
@@ -473,7 +509,7 @@ long long Decimal::truncatedClamped(long long limit) const {
         if (whole < -limit) return -limit;
         return static_cast<long long>(whole);
     }
-    const BigInt whole = truncated();
+    const Int whole = DecimalInternals::big(*this) / intPower(scale_);
     if (whole > limit) return limit;
     if (whole < -limit) return -limit;
     return whole.convert_to<long long>();
@@ -488,7 +524,7 @@ std::string Decimal::truncatedText() const {
         if (whole < 0) *--p = '-';
         return std::string(p, end);
     }
-    return truncated().str();
+    return Int(DecimalInternals::big(*this) / intPower(scale_)).str();
 }
 
 std::string Decimal::toFixed(int places) const {
@@ -505,9 +541,9 @@ std::string Decimal::toFixed(int places) const {
             return out;
         }
     }
-    BigInt m = r.mantissa();
-    if (r.scale_ < places) m *= powerOfTen(places - r.scale_);
-    const std::string digits = BigInt(boost::multiprecision::abs(m)).str();
+    Int m = DecimalInternals::big(r);
+    if (r.scale_ < places) m *= intPower(places - r.scale_);
+    const std::string digits = Int(boost::multiprecision::abs(m)).str();
     appendFixed(out, m.sign() < 0, digits, places);
     return out;
 }
@@ -524,7 +560,7 @@ Decimal operator-(const Decimal& a, const Decimal& b) { return DecimalInternals:
 
 Decimal operator-(const Decimal& a) {
     if (!a.big_ && a.small_ != kWideMin) return DecimalInternals::make(-a.small_, a.scale_);
-    return DecimalInternals::make(BigInt(-DecimalInternals::big(a)), a.scale_);
+    return DecimalInternals::make(Int(-DecimalInternals::big(a)), a.scale_);
 }
 
 Decimal operator*(const Decimal& a, const Decimal& b) { return DecimalInternals::multiply(a, b); }

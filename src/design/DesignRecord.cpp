@@ -1,7 +1,6 @@
 #include "design/DesignRecord.h"
 
 #include <array>
-#include <cctype>
 
 namespace yq {
 
@@ -66,10 +65,10 @@ constexpr std::size_t kDesignFileKeyCount = 42;
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
+    // ASCII letters only, as the keys are; no locale lookup per character.
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
+        if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
 }
