@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 
@@ -66,17 +67,53 @@ bool scaleUp(Wide m, int k, Wide& out) {
     return !__builtin_mul_overflow(m, kPow10[static_cast<std::size_t>(k)], &out);
 }
 
+// (hi:lo) / d with hi < d: one hardware division where there is one.
+std::uint64_t divide128by64(std::uint64_t hi, std::uint64_t lo, std::uint64_t d, std::uint64_t& rem) {
+#if defined(__x86_64__)
+    std::uint64_t q;
+    __asm__("divq %[d]" : "=a"(q), "=d"(rem) : [d] "rm"(d), "a"(lo), "d"(hi));
+    return q;
+#else
+    const UWide n = (UWide(hi) << 64) | lo;
+    rem = static_cast<std::uint64_t>(n % d);
+    return static_cast<std::uint64_t>(n / d);
+#endif
+}
+
+// n / d for a 64-bit d (!= 0), with the remainder.
+UWide divideBy64(UWide n, std::uint64_t d, std::uint64_t& rem) {
+    const auto hi = static_cast<std::uint64_t>(n >> 64);
+    const auto lo = static_cast<std::uint64_t>(n);
+    if (hi == 0) {
+        rem = lo % d;
+        return lo / d;
+    }
+    const std::uint64_t qhi = hi / d;
+    const std::uint64_t qlo = divide128by64(hi % d, lo, d, rem);
+    return (UWide(qhi) << 64) | qlo;
+}
+
 // |n| / |d| rounded half away from zero (d != 0).
 UWide divideRoundedMagnitude(UWide n, UWide d) {
-    if (!((n | d) >> 64)) {
-        const auto n64 = static_cast<std::uint64_t>(n);
+    if (!(d >> 64)) {
         const auto d64 = static_cast<std::uint64_t>(d);
-        const std::uint64_t q64 = n64 / d64;
-        const std::uint64_t r64 = n64 % d64;
-        return r64 >= d64 - r64 ? q64 + 1 : q64;
+        std::uint64_t r = 0;
+        const UWide q = divideBy64(n, d64, r);
+        return r >= d64 - r ? q + 1 : q;
     }
     const UWide q = n / d;
     const UWide r = n % d;
+    return r >= d - r ? q + 1 : q;
+}
+
+// |n| / 10^k rounded half away from zero, 0 <= k <= 38.
+UWide divideRoundedByPowerOfTen(UWide n, int k, const Wide* powers) {
+    if (k <= 19) return divideRoundedMagnitude(n, UWide(powers[k]));
+    std::uint64_t ignored = 0;
+    constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
+    const UWide q = divideBy64(divideBy64(n, kStep, ignored), static_cast<std::uint64_t>(powers[k - 19]), ignored);
+    const UWide d = UWide(powers[k]);
+    const UWide r = n - q * d;
     return r >= d - r ? q + 1 : q;
 }
 
@@ -133,8 +170,8 @@ char* writeDigits(UWide m, char* end) {
         // Two steps per 64-bit chunk keep most divisions in 64 bits.
         if (m >> 64) {
             constexpr std::uint64_t kChunk = 10000000000000000000ull;  // 10^19
-            std::uint64_t low = static_cast<std::uint64_t>(m % kChunk);
-            m /= kChunk;
+            std::uint64_t low = 0;
+            m = divideBy64(m, kChunk, low);
             for (int i = 0; i < 19; ++i) {
                 *--p = static_cast<char>('0' + low % 10);
                 low /= 10;
@@ -169,6 +206,163 @@ void appendFixed(std::string& out, bool negative, std::string_view digits, int p
         out += '.';
         out.append(digits.substr(digits.size() - p));
     }
+}
+
+// ---------------------------------------------------------------------------
+// Unsigned numbers of a few 64-bit limbs (least significant first), for the
+// quotients whose operands outgrow 128 bits once scaled: long division
+// (Knuth's algorithm D) without the general big-integer machinery.
+
+constexpr int kMaxLimbs = 12;
+
+struct Limbs {
+    std::uint64_t w[kMaxLimbs + 1];
+    int n = 0;  // limbs in use; w[n - 1] != 0 unless n == 0
+
+    static Limbs of(UWide v) {
+        Limbs l;
+        l.w[0] = static_cast<std::uint64_t>(v);
+        l.w[1] = static_cast<std::uint64_t>(v >> 64);
+        l.n = l.w[1] ? 2 : (l.w[0] ? 1 : 0);
+        return l;
+    }
+    // Multiplies by f; false when the result needs more than kMaxLimbs.
+    bool multiply(std::uint64_t f) {
+        std::uint64_t carry = 0;
+        for (int i = 0; i < n; ++i) {
+            const UWide p = UWide(w[i]) * f + carry;
+            w[i] = static_cast<std::uint64_t>(p);
+            carry = static_cast<std::uint64_t>(p >> 64);
+        }
+        if (carry) {
+            if (n == kMaxLimbs) return false;
+            w[n++] = carry;
+        }
+        return true;
+    }
+    // Divides by d (!= 0) and returns the remainder.
+    std::uint64_t divide(std::uint64_t d) {
+        std::uint64_t rem = 0;
+        for (int i = n - 1; i >= 0; --i) w[i] = divide128by64(rem, w[i], d, rem);
+        while (n > 0 && w[n - 1] == 0) --n;
+        return rem;
+    }
+    bool scaleUp(int k) {
+        constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
+        for (; k >= 19; k -= 19) {
+            if (!multiply(kStep)) return false;
+        }
+        return k == 0 || multiply(static_cast<std::uint64_t>(kPow10[static_cast<std::size_t>(k)]));
+    }
+};
+
+// Compares a and b of the same limb count.
+int compareLimbs(const std::uint64_t* a, const std::uint64_t* b, int n) {
+    for (int i = n - 1; i >= 0; --i) {
+        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+    }
+    return 0;
+}
+
+// u / v rounded half away from zero, when the quotient fits in 127 bits
+// (v != 0).
+std::optional<UWide> divideRoundedLimbs(const Limbs& u, const Limbs& v) {
+    if (u.n < v.n) {
+        // u < v: the quotient rounds to 1 when 2u >= v, else to 0.
+        Limbs twice = u;
+        twice.multiply(2);
+        if (twice.n < v.n) return UWide(0);
+        return compareLimbs(twice.w, v.w, v.n) >= 0 ? UWide(1) : UWide(0);
+    }
+    const int m = u.n;
+    const int n = v.n;
+    if (m - n + 1 > 3) return std::nullopt;  // the quotient needs more than 128 bits
+    std::uint64_t q[kMaxLimbs] = {};
+    std::uint64_t r[kMaxLimbs] = {};
+    if (n == 1) {
+        const std::uint64_t d = v.w[0];
+        std::uint64_t rem = 0;
+        for (int i = m - 1; i >= 0; --i) q[i] = divide128by64(rem, u.w[i], d, rem);
+        r[0] = rem;
+    } else {
+        // Normalise so that the divisor's top limb has its top bit set.
+        const int s = __builtin_clzll(v.w[n - 1]);
+        std::uint64_t vn[kMaxLimbs];
+        std::uint64_t un[kMaxLimbs + 1];
+        for (int i = n - 1; i > 0; --i) vn[i] = (v.w[i] << s) | (s ? v.w[i - 1] >> (64 - s) : 0);
+        vn[0] = v.w[0] << s;
+        un[m] = s ? u.w[m - 1] >> (64 - s) : 0;
+        for (int i = m - 1; i > 0; --i) un[i] = (u.w[i] << s) | (s ? u.w[i - 1] >> (64 - s) : 0);
+        un[0] = u.w[0] << s;
+        constexpr UWide kBase = UWide(1) << 64;
+        for (int j = m - n; j >= 0; --j) {
+            UWide qhat;
+            UWide rhat;
+            if (un[j + n] < vn[n - 1]) {
+                std::uint64_t r64 = 0;
+                qhat = divide128by64(un[j + n], un[j + n - 1], vn[n - 1], r64);
+                rhat = r64;
+            } else {
+                const UWide num = (UWide(un[j + n]) << 64) | un[j + n - 1];
+                qhat = num / vn[n - 1];
+                rhat = num % vn[n - 1];
+            }
+            while (qhat >= kBase || qhat * vn[n - 2] > ((rhat << 64) | un[j + n - 2])) {
+                --qhat;
+                rhat += vn[n - 1];
+                if (rhat >= kBase) break;
+            }
+            // un[j .. j+n] -= qhat * vn
+            std::uint64_t borrow = 0;
+            std::uint64_t carry = 0;
+            for (int i = 0; i < n; ++i) {
+                const UWide p = qhat * vn[i] + carry;
+                carry = static_cast<std::uint64_t>(p >> 64);
+                const std::uint64_t low = static_cast<std::uint64_t>(p);
+                const std::uint64_t before = un[i + j];
+                const std::uint64_t diff = before - low - borrow;
+                borrow = (before < low) || (before - low < borrow) ? 1 : 0;
+                un[i + j] = diff;
+            }
+            const std::uint64_t top = un[j + n];
+            un[j + n] = top - carry - borrow;
+            const bool negative = top < carry || top - carry < borrow;
+            q[j] = static_cast<std::uint64_t>(qhat);
+            if (negative) {
+                // Added back once: qhat was one too large.
+                --q[j];
+                std::uint64_t c = 0;
+                for (int i = 0; i < n; ++i) {
+                    const UWide t = UWide(un[i + j]) + vn[i] + c;
+                    un[i + j] = static_cast<std::uint64_t>(t);
+                    c = static_cast<std::uint64_t>(t >> 64);
+                }
+                un[j + n] += c;
+            }
+        }
+        // The remainder, still normalised, against the normalised divisor.
+        for (int i = 0; i < n; ++i) r[i] = un[i];
+        // 2r >= v  <=>  r >= v - r (all normalised alike)
+        std::uint64_t rest[kMaxLimbs];
+        std::uint64_t borrow = 0;
+        for (int i = 0; i < n; ++i) {
+            const std::uint64_t d = vn[i] - r[i] - borrow;
+            borrow = (vn[i] < r[i]) || (vn[i] - r[i] < borrow) ? 1 : 0;
+            rest[i] = d;
+        }
+        const int qn = m - n + 1;
+        if (qn == 3 && q[2]) return std::nullopt;
+        UWide quotient = (UWide(q[1]) << 64) | q[0];
+        if (compareLimbs(r, rest, n) >= 0) ++quotient;
+        if (quotient > UWide(kWideMax)) return std::nullopt;
+        return quotient;
+    }
+    // One-limb divisor: 2r >= d  <=>  r >= d - r.
+    if (m > 2 && q[2]) return std::nullopt;
+    UWide quotient = (UWide(q[1]) << 64) | q[0];
+    if (r[0] >= v.w[0] - r[0]) ++quotient;
+    if (quotient > UWide(kWideMax)) return std::nullopt;
+    return quotient;
 }
 
 }  // namespace
@@ -245,8 +439,31 @@ struct DecimalInternals {
                 }
             }
         }
+        Limbs n, d;
+        if (limbsOf(a, n) && limbsOf(b, d) && (e >= 0 ? n.scaleUp(e) : d.scaleUp(-e))) {
+            if (const auto q = divideRoundedLimbs(n, d)) {
+                const Wide s = static_cast<Wide>(*q);
+                return make((a.sign() < 0) != (b.sign() < 0) ? -s : s, kQuotientPlaces);
+            }
+        }
         if (e >= 0) return make(divideRounded(Int(big(a) * intPower(e)), big(b)), kQuotientPlaces);
         return make(divideRounded(big(a), Int(big(b) * intPower(-e))), kQuotientPlaces);
+    }
+
+    // The magnitude as limbs, when it has few enough.
+    static bool limbsOf(const Decimal& d, Limbs& out) {
+        if (!d.big_) {
+            out = Limbs::of(magnitude(d.small_));
+            return true;
+        }
+        const auto& backend = d.big_->value.backend();
+        const auto size = static_cast<int>(backend.size());
+        if (size > kMaxLimbs - 2) return false;
+        static_assert(sizeof(*backend.limbs()) == sizeof(std::uint64_t));
+        for (int i = 0; i < size; ++i) out.w[i] = backend.limbs()[i];
+        out.n = size;
+        while (out.n > 0 && out.w[out.n - 1] == 0) --out.n;
+        return true;
     }
 
     static int compare(const Decimal& a, const Decimal& b) {
@@ -267,7 +484,7 @@ struct DecimalInternals {
         if (!v.big_) {
             // |m| < 1.8 * 10^38, so a step of 10^39 or more always rounds to 0.
             if (k >= kWidePowers) return make(Wide(0), places);
-            const UWide q = divideRoundedMagnitude(magnitude(v.small_), UWide(kPow10[static_cast<std::size_t>(k)]));
+            const UWide q = divideRoundedByPowerOfTen(magnitude(v.small_), k, kPow10.data());
             const Wide s = static_cast<Wide>(q);  // q <= |m|: fits
             return make(v.small_ < 0 ? -s : s, places);
         }
@@ -488,6 +705,32 @@ double Decimal::toReal() const {
         }
         return result;
     }
+    Limbs limbs;
+    if (DecimalInternals::limbsOf(*this, limbs)) {
+        // At most 12 limbs: 232 digits, a sign and the exponent.
+        char buffer[kMaxLimbs * 20 + 32];
+        char* end = buffer + kMaxLimbs * 20 + 2;
+        char* p = end;
+        constexpr std::uint64_t kChunk = 10000000000000000000ull;  // 10^19
+        while (limbs.n > 0) {
+            std::uint64_t rem = limbs.divide(kChunk);
+            const bool last = limbs.n == 0;
+            for (int i = 0; i < 19 && (!last || rem); ++i) {
+                *--p = static_cast<char>('0' + rem % 10);
+                rem /= 10;
+            }
+        }
+        if (sign() < 0) *--p = '-';
+        *end++ = 'e';
+        *end++ = '-';
+        end = std::to_chars(end, buffer + sizeof buffer - 1, scale_).ptr;
+        double result = 0.0;
+        if (std::from_chars(p, end, result).ec == std::errc::result_out_of_range) {
+            *end = '\0';
+            return std::strtod(p, nullptr);
+        }
+        return result;
+    }
     const std::string text = big_->value.str() + "e-" + std::to_string(scale_);
     double result = 0.0;
     const auto r = std::from_chars(text.data(), text.data() + text.size(), result);
@@ -549,8 +792,10 @@ std::string Decimal::toFixed(int places) const {
 }
 
 Decimal Decimal::pow(int n) const {
-    Decimal result(1);
-    for (int i = 0; i < n; ++i) result = result * *this;
+    if (n <= 0) return Decimal(1);
+    // 1 x a x a ... has a's mantissa and scale after the first step.
+    Decimal result = *this;
+    for (int i = 1; i < n; ++i) result = result * *this;
     return result;
 }
 
