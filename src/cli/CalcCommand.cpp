@@ -39,18 +39,6 @@ int parseRuns(const std::string& text) {
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-std::vector<std::string> splitWords(std::string_view line) {
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isSpace(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !isSpace(line[i])) ++i;
-        if (i > start) words.emplace_back(line.substr(start, i - start));
-    }
-    return words;
-}
-
 // No field has more digits than this, so a value whose whole part needs more
 // is one that no field can hold (a field limits a smaller excess itself).
 int widestStorageDigits() {
@@ -85,15 +73,19 @@ Decimal commandLineValue(std::string_view key, const std::string& value) {
 
 }  // namespace
 
-CalcCase parseCalcCase(const std::vector<std::string>& args) {
+namespace {
+
+// The arguments of one case, as views of the command line or of a batch line.
+template <class Words>
+CalcCase parseWords(const Words& args) {
     CalcCase c;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
+        const std::string_view arg = args[i];
         if (arg == "--metric") {
             c.metric = true;
         } else if (arg == "--runs" || arg == "--partial" || arg == "--file") {
-            if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
-            const std::string& value = args[++i];
+            if (i + 1 >= args.size()) throw UsageError{"option '" + std::string(arg) + "' needs a value"};
+            const std::string value(args[++i]);
             if (arg == "--runs") {
                 c.runs = parseRuns(value);
             } else if (arg == "--file") {
@@ -103,21 +95,38 @@ CalcCase parseCalcCase(const std::vector<std::string>& args) {
                 c.partial = partialFromName(value);
                 if (!c.partial) throw UsageError{"unknown partial recalculation '" + value + "'"};
             }
-        } else if (arg.rfind("--", 0) == 0) {
-            throw UsageError{"unknown option '" + arg + "'"};
+        } else if (arg.substr(0, 2) == "--") {
+            throw UsageError{"unknown option '" + std::string(arg) + "'"};
         } else {
             const auto eq = arg.find('=');
-            if (eq == std::string::npos) throw UsageError{"expected KEY=VALUE, got '" + arg + "'"};
-            std::string key = arg.substr(0, eq);
-            std::string value = arg.substr(eq + 1);
+            if (eq == std::string_view::npos) throw UsageError{"expected KEY=VALUE, got '" + std::string(arg) + "'"};
+            const std::string_view key = arg.substr(0, eq);
+            std::string value(arg.substr(eq + 1));
             const KeyInfo* info = findKey(key);
-            if (!info) throw UsageError{"unknown key '" + key + "'"};
-            commandLineValue(info->key, value);
+            if (!info) throw UsageError{"unknown key '" + std::string(key) + "'"};
+            c.values.push_back(commandLineValue(info->key, value));
             c.assignments.emplace_back(std::string(info->key), std::move(value));
         }
     }
     return c;
 }
+
+// The words of a batch line, without copies.
+std::vector<std::string_view> wordsOf(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isSpace(line[i])) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isSpace(line[i])) ++i;
+        if (i > start) words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+}  // namespace
+
+CalcCase parseCalcCase(const std::vector<std::string>& args) { return parseWords(args); }
 
 DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFlag) {
     const UnitSystem system = c.metric ? UnitSystem::Metric : UnitSystem::Imperial;
@@ -131,7 +140,11 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
         if (warnings && !reaction.message.isEmpty())
             *warnings += QString(reaction.message).replace(u'|', u' ').toStdString();
     }
-    for (const auto& [key, value] : c.assignments) *record.field(key) = commandLineValue(key, value);
+    const bool read = c.values.size() == c.assignments.size();
+    for (std::size_t i = 0; i < c.assignments.size(); ++i) {
+        const auto& [key, value] = c.assignments[i];
+        *record.field(key) = read ? c.values[i] : commandLineValue(key, value);
+    }
     if (c.partial) {
         runPartial(record, *c.partial);
     } else {
@@ -141,15 +154,21 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
     return record;
 }
 
+void appendRecord(std::string& out, const DesignRecord& record) {
+    bool first = true;
+    for (const KeyInfo& info : keyTable()) {
+        if (!first) out += ' ';
+        first = false;
+        out += info.key;
+        out += '=';
+        (record.*info.member).appendText(out);
+    }
+}
+
 std::string formatRecord(const DesignRecord& record) {
     std::string line;
     line.reserve(700);
-    for (const KeyInfo& info : keyTable()) {
-        if (!line.empty()) line += ' ';
-        line += info.key;
-        line += '=';
-        (record.*info.member).appendText(line);
-    }
+    appendRecord(line, record);
     return line;
 }
 
@@ -236,7 +255,7 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
             ++lineNumber;
             if (!line.empty() && line.back() == '\r') line.pop_back();
             try {
-                output += formatRecord(computeCase(parseCalcCase(splitWords(line))));
+                appendRecord(output, computeCase(parseWords(wordsOf(line))));
             } catch (const UsageError& e) {
                 err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
                 output += "error";

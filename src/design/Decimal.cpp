@@ -102,7 +102,7 @@ UWide divideRoundedMagnitude(UWide n, UWide d) {
         return r >= d64 - r ? q + 1 : q;
     }
     const UWide q = n / d;
-    const UWide r = n % d;
+    const UWide r = n - q * d;
     return r >= d - r ? q + 1 : q;
 }
 
@@ -277,8 +277,10 @@ std::optional<UWide> divideRoundedLimbs(const Limbs& u, const Limbs& v) {
     const int m = u.n;
     const int n = v.n;
     if (m - n + 1 > 3) return std::nullopt;  // the quotient needs more than 128 bits
-    std::uint64_t q[kMaxLimbs] = {};
-    std::uint64_t r[kMaxLimbs] = {};
+    // The quotient has at most three limbs here; the remainder is written
+    // before it is read.
+    std::uint64_t q[3] = {0, 0, 0};
+    std::uint64_t r[kMaxLimbs];
     if (n == 1) {
         const std::uint64_t d = v.w[0];
         std::uint64_t rem = 0;
@@ -417,9 +419,38 @@ struct DecimalInternals {
     }
 
     static Decimal multiply(const Decimal& a, const Decimal& b) {
-        Wide product;
-        if (!a.big_ && !b.big_ && !__builtin_mul_overflow(a.small_, b.small_, &product))
-            return make(product, a.scale_ + b.scale_);
+        if (!a.big_ && !b.big_) {
+            // Two 64-bit mantissas (the usual case) cannot overflow 128 bits.
+            const auto x = static_cast<std::int64_t>(a.small_);
+            const auto y = static_cast<std::int64_t>(b.small_);
+            if (x == a.small_ && y == b.small_) return make(Wide(x) * y, a.scale_ + b.scale_);
+            Wide product;
+            if (!__builtin_mul_overflow(a.small_, b.small_, &product)) return make(product, a.scale_ + b.scale_);
+        }
+        Limbs x, y;
+        if (limbsOf(a, x) && limbsOf(b, y) && x.n + y.n <= kMaxLimbs) {
+            // Schoolbook product; it exceeds 127 bits, so it goes out of line.
+            std::uint64_t w[kMaxLimbs] = {};
+            for (int i = 0; i < x.n; ++i) {
+                std::uint64_t carry = 0;
+                for (int j = 0; j < y.n; ++j) {
+                    const UWide t = UWide(x.w[i]) * y.w[j] + w[i + j] + carry;
+                    w[i + j] = static_cast<std::uint64_t>(t);
+                    carry = static_cast<std::uint64_t>(t >> 64);
+                }
+                w[i + y.n] = carry;
+            }
+            int n = x.n + y.n;
+            while (n > 0 && w[n - 1] == 0) --n;
+            if (n == 0) return make(Wide(0), a.scale_ + b.scale_);
+            Int m;
+            auto& backend = m.backend();
+            backend.resize(static_cast<unsigned>(n), static_cast<unsigned>(n));
+            for (int i = 0; i < n; ++i) backend.limbs()[i] = w[i];
+            backend.normalize();
+            if ((a.sign() < 0) != (b.sign() < 0)) backend.negate();
+            return make(std::move(m), a.scale_ + b.scale_);
+        }
         return make(Int(big(a) * big(b)), a.scale_ + b.scale_);
     }
 
@@ -864,10 +895,22 @@ void DecimalField::setStorage(Storage storage) {
 }
 
 void DecimalField::appendText(std::string& out) const {
-    char buffer[32];
-    char* end = buffer + sizeof buffer;
-    const char* p = writeDigits(magnitude(mantissa_), end);
-    appendFixed(out, mantissa_ < 0, std::string_view(p, static_cast<std::size_t>(end - p)), storage_.places);
+    // Right to left into a small buffer: the places, the point, the whole part.
+    char buffer[48];
+    char* const end = buffer + sizeof buffer;
+    char* p = end;
+    std::uint64_t m = mantissa_ < 0 ? 0 - static_cast<std::uint64_t>(mantissa_) : static_cast<std::uint64_t>(mantissa_);
+    for (int i = 0; i < storage_.places; ++i) {
+        *--p = static_cast<char>('0' + m % 10);
+        m /= 10;
+    }
+    if (storage_.places > 0) *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + m % 10);
+        m /= 10;
+    } while (m);
+    if (mantissa_ < 0) *--p = '-';
+    out.append(p, static_cast<std::size_t>(end - p));
 }
 
 std::string DecimalField::text() const {

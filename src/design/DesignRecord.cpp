@@ -80,8 +80,10 @@ std::span<const KeyInfo> designFileKeys() {
 }
 
 const KeyInfo* findKey(std::string_view key) {
+    if (key.empty()) return nullptr;
+    const char first = static_cast<char>(key[0] & ~0x20);  // upper case, for letters
     for (const KeyInfo& info : kKeys) {
-        if (equalsIgnoreCase(info.key, key)) return &info;
+        if (info.key.size() == key.size() && info.key[0] == first && equalsIgnoreCase(info.key, key)) return &info;
     }
     return nullptr;
 }
