@@ -79,6 +79,8 @@ namespace {
 template <class Words>
 CalcCase parseWords(const Words& args) {
     CalcCase c;
+    c.assignments.reserve(args.size());
+    c.values.reserve(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--metric") {
@@ -114,6 +116,7 @@ CalcCase parseWords(const Words& args) {
 // The words of a batch line, without copies.
 std::vector<std::string_view> wordsOf(std::string_view line) {
     std::vector<std::string_view> words;
+    words.reserve(16);
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && isSpace(line[i])) ++i;
@@ -155,11 +158,13 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
 }
 
 void appendRecord(std::string& out, const DesignRecord& record) {
+    // Room for the longest line first, so that no append below reallocates.
+    out.reserve(out.size() + 64 * keyTable().size());
     bool first = true;
     for (const KeyInfo& info : keyTable()) {
         if (!first) out += ' ';
         first = false;
-        out += info.key;
+        out.append(info.key);
         out += '=';
         (record.*info.member).appendText(out);
     }

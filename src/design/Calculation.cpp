@@ -18,6 +18,10 @@ struct Constants {
     Decimal k0_996 = Decimal::of("0.996");
     Decimal kMicro = Decimal::of("0.000001");
     Decimal kMega = Decimal(1000000);
+    // Real forms of the constants of the real steps (exact decimals, so
+    // their conversions never change).
+    double real0_614 = k0_614.toReal();
+    double realWireFactor = (k0_996 * kMicro).toReal();
 };
 
 const Constants& constants() {
@@ -115,7 +119,7 @@ void runReCalc(DesignRecord& r, bool metricWindow, bool metricUnits) {
     r.ECC = r.C / r.FAC;
     // 20. cylinder to wire capacitance (real)
     {
-        double ewc = realDiv(real(k.k0_614), realLog10(real(r.CD / r.WD))) * real(r.LD) * real(r.CD);
+        double ewc = realDiv(k.real0_614, realLog10(real(r.CD / r.WD))) * real(r.LD) * real(r.CD);
         if (metricWindow) ewc = realDiv(ewc, real(r.UF));
         r.EWC = Decimal::fromReal(ewc);
     }
@@ -141,7 +145,7 @@ void runReCalc(DesignRecord& r, bool metricWindow, bool metricUnits) {
     wireLength(r);
     // 25. RF resistance of the coil wire (real)
     {
-        const double perFoot = real(k.k0_996 * k.kMicro) * realSqrt(real(r.F * k.kMega));
+        const double perFoot = k.realWireFactor * realSqrt(real(r.F * k.kMega));
         r.WR = Decimal::fromReal(realDiv(realDiv(perFoot, real(r.WD)) * real(r.LW), 12.0));
     }
     // 26. efficiency and variance

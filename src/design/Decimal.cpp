@@ -93,8 +93,32 @@ UWide divideBy64(UWide n, std::uint64_t d, std::uint64_t& rem) {
     return (UWide(qhi) << 64) | qlo;
 }
 
+// n / d, and n - q * d, from a floating-point estimate corrected exactly;
+// false when the quotient may be too large for the estimate (d != 0).
+bool divideByEstimate(UWide n, UWide d, UWide& q, UWide& r) {
+    // Bounds that keep q * d below 2^127 during the correction.
+    if ((n >> 126) || (d >> 124)) return false;
+    // Two 64-bit halves: not the nearest double, but near enough for an estimate.
+    auto toDouble = [](UWide v) {
+        return static_cast<double>(static_cast<std::uint64_t>(v >> 64)) * 18446744073709551616.0 +
+               static_cast<double>(static_cast<std::uint64_t>(v));
+    };
+    const double estimate = toDouble(n) / toDouble(d);
+    if (!(estimate < 4503599627370496.0)) return false;  // 2^52: within a few units of the quotient
+    UWide qq = static_cast<UWide>(static_cast<std::uint64_t>(estimate));
+    while (qq * d > n) --qq;
+    while (n - qq * d >= d) ++qq;
+    q = qq;
+    r = n - qq * d;
+    return true;
+}
+
 // |n| / |d| rounded half away from zero (d != 0).
 UWide divideRoundedMagnitude(UWide n, UWide d) {
+    if ((n | d) >> 64) {
+        UWide q, r;
+        if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
+    }
     if (!(d >> 64)) {
         const auto d64 = static_cast<std::uint64_t>(d);
         std::uint64_t r = 0;
@@ -108,7 +132,12 @@ UWide divideRoundedMagnitude(UWide n, UWide d) {
 
 // |n| / 10^k rounded half away from zero, 0 <= k <= 38.
 UWide divideRoundedByPowerOfTen(UWide n, int k, const Wide* powers) {
-    if (k <= 19) return divideRoundedMagnitude(n, UWide(powers[k]));
+    if (k <= 19 || (n >> 64) == 0) return divideRoundedMagnitude(n, UWide(powers[k]));
+    {
+        UWide q, r;
+        const UWide d = UWide(powers[k]);
+        if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
+    }
     std::uint64_t ignored = 0;
     constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
     const UWide q = divideBy64(divideBy64(n, kStep, ignored), static_cast<std::uint64_t>(powers[k - 19]), ignored);
