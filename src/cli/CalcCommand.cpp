@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <stdexcept>
 #include <istream>
 #include <ostream>
 #include <string_view>
@@ -157,17 +159,47 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
     return record;
 }
 
-void appendRecord(std::string& out, const DesignRecord& record) {
-    // Room for the longest line first, so that no append below reallocates.
-    out.reserve(out.size() + 64 * keyTable().size());
-    bool first = true;
-    for (const KeyInfo& info : keyTable()) {
-        if (!first) out += ' ';
-        first = false;
-        out.append(info.key);
-        out += '=';
-        (record.*info.member).appendText(out);
+namespace {
+
+// KEY=text of one field at p; returns the end. The text is the field's own
+// (DecimalField::text): every place, a point when there are places.
+char* writeField(char* p, std::string_view key, const DecimalField& field) {
+    std::memcpy(p, key.data(), key.size());
+    p += key.size();
+    *p++ = '=';
+    const std::int64_t mantissa = field.mantissa();
+    const int places = field.storage().places;
+    char digits[24 + 256];  // 19 digits, sign and point, and up to 255 places
+    char* const end = digits + sizeof digits;
+    char* q = end;
+    std::uint64_t m = mantissa < 0 ? 0 - static_cast<std::uint64_t>(mantissa) : static_cast<std::uint64_t>(mantissa);
+    for (int i = 0; i < places; ++i) {
+        *--q = static_cast<char>('0' + m % 10);
+        m /= 10;
     }
+    if (places > 0) *--q = '.';
+    do {
+        *--q = static_cast<char>('0' + m % 10);
+        m /= 10;
+    } while (m);
+    if (mantissa < 0) *--q = '-';
+    std::memcpy(p, q, static_cast<std::size_t>(end - q));
+    return p + (end - q);
+}
+
+}  // namespace
+
+void appendRecord(std::string& out, const DesignRecord& record) {
+    // Per field: a key of at most 8 characters, '=', a text of at most 280, a blank.
+    constexpr std::size_t kFieldRoom = 8 + 1 + 280 + 1;
+    char line[48 * kFieldRoom];
+    if (keyTable().size() > 48) throw std::logic_error("key table larger than a record line");
+    char* p = line;
+    for (const KeyInfo& info : keyTable()) {
+        if (p != line) *p++ = ' ';
+        p = writeField(p, info.key, record.*info.member);
+    }
+    out.append(line, static_cast<std::size_t>(p - line));
 }
 
 std::string formatRecord(const DesignRecord& record) {

@@ -924,8 +924,9 @@ void DecimalField::setStorage(Storage storage) {
 }
 
 void DecimalField::appendText(std::string& out) const {
-    // Right to left into a small buffer: the places, the point, the whole part.
-    char buffer[48];
+    // Right to left into a buffer: the places (at most 255), the point, the
+    // whole part (at most 19 digits) and the sign.
+    char buffer[24 + 256];
     char* const end = buffer + sizeof buffer;
     char* p = end;
     std::uint64_t m = mantissa_ < 0 ? 0 - static_cast<std::uint64_t>(mantissa_) : static_cast<std::uint64_t>(mantissa_);
