@@ -84,13 +84,14 @@ public:
     static Decimal of(std::string_view text);
     // The number ±integerDigits.fractionDigits × 10^exponent (both views hold
     // ASCII digits only; either may be empty), read in time linear in the
-    // digits. Magnitudes of kReadLimit or more are held as ±kReadLimit, and
-    // places beyond kReadPlaces are dropped. Both bounds lie beyond every
-    // field's storage, so storing the result in a field gives exactly what
-    // storing the exact number would give.
+    // digits, leading zeros and all. Magnitudes of 10^kReadIntegerDigits or
+    // more are held as ±10^kReadIntegerDigits, and places beyond kReadPlaces
+    // are dropped (toward zero). Both bounds lie beyond every field's storage
+    // (an int64 mantissa), so storing the result in a field gives exactly
+    // what storing the exact number would give.
     static Decimal fromDigits(bool negative, std::string_view integerDigits,
                               std::string_view fractionDigits, long long exponent = 0);
-    static constexpr int kReadIntegerDigits = 19;  // kReadLimit = 10^19
+    static constexpr int kReadIntegerDigits = 19;
     static constexpr int kReadPlaces = 19;
     // A double brought back through 15 significant digits; not finite gives 0.
     static Decimal fromReal(double value);
