@@ -1,7 +1,6 @@
 #include "design/DesignRecord.h"
 
 #include <array>
-#include <cctype>
 
 namespace yq {
 
@@ -76,10 +75,10 @@ static_assert(inKeyOrder(), "the key table lists every key once, in the order of
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
+    // ASCII letters only, as the keys are; no locale lookup per character.
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
+        if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
 }
@@ -93,8 +92,10 @@ std::span<const KeyInfo> designFileKeys() {
 const KeyInfo& keyInfo(Key key) { return kKeys[static_cast<std::size_t>(key)]; }
 
 const KeyInfo* findKey(std::string_view key) {
+    if (key.empty()) return nullptr;
+    const char first = static_cast<char>(key[0] & ~0x20);  // upper case, for letters
     for (const KeyInfo& info : kKeys) {
-        if (equalsIgnoreCase(info.key, key)) return &info;
+        if (info.key.size() == key.size() && info.key[0] == first && equalsIgnoreCase(info.key, key)) return &info;
     }
     return nullptr;
 }

@@ -72,7 +72,7 @@ std::optional<Decimal> entryValue(const QString& text, int places) {
 bool storageHolds(Storage storage, const Decimal& value) {
     const Decimal rounded = value.rounded(storage.places);
     const Decimal magnitude = rounded.sign() < 0 ? -rounded : rounded;
-    const Decimal largest(BigInt(DecimalField(storage).maxMantissa()), storage.places);
+    const Decimal largest = Decimal::scaled(DecimalField(storage).maxMantissa(), storage.places);
     return magnitude <= largest;
 }
 
