@@ -1,4 +1,6 @@
 #include "cli/CalcCommand.h"
+#include "cli/CalcHelp.h"
+#include "cli/OutputFormats.h"
 
 #include "files/ProgramState.h"
 #include "files/UserFile.h"
@@ -21,13 +23,6 @@
 namespace yq::cli {
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: yq-calc [--metric] [--file PATH] [--runs N] [--partial NAME] KEY=VALUE ...\n"
-    "       yq-calc --batch   (one case per line on standard input)\n"
-    "       yq-calc save [--metric] [--file PATH] KEY=VALUE ...\n"
-    "       yq-calc users [add TEXT | delete TEXT]\n"
-    "       yq-calc report DESIGN.ini (--pdf OUT.pdf | --export)\n";
 
 int parseRuns(const std::string& text) {
     int value = 0;
@@ -292,12 +287,15 @@ int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std
 
 int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                 std::ostream& err) {
+    if (const auto status = answerCalcInformationOptions(args, out)) return *status;
     if (!args.empty() && args[0] == "save") return runSaveCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "report") return runReportCommand({args.begin() + 1, args.end()}, out, err);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
-        return 0;
+    if (std::vector<std::string> rest = args; std::find(args.begin(), args.end(), "--format") != args.end()) {
+        OutputFormat format = OutputFormat::Line;
+        bool given = false;
+        if (!takeFormatOption(rest, format, given, err)) return 2;
+        return format == OutputFormat::Line ? runCalcTool(rest, in, out, err) : runFormatted(rest, format, in, out, err);
     }
     if (args.size() == 1 && args[0] == "--batch") {
         std::string line;

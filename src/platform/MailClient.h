@@ -50,7 +50,7 @@ struct ComposeResult {
     QString detail;                           // why none was, for the user
     // What the compose window may lack of the mail (its HTML body, its
     // attachments), for the user; empty when it holds the whole mail.
-    QString shortfall;
+    QString shortfall = {};
 };
 
 class MailClient {

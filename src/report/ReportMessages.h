@@ -14,6 +14,9 @@ inline constexpr char kNotAttached[] = "These files could not be attached to the
 inline constexpr char kCopyNotSaved[] = "A copy of the mail could not be saved as|%1:|%2";
 inline constexpr char kMailSaved[] = "%1|The mail is saved as|%2|Open it with your mail program to send it.";
 inline constexpr char kMailNotSaved[] = "%1|The mail could not be saved as|%2:|%3";
+// The mail program opened the mail but cannot hold all of it (%1 says
+// what it lacks); the draft does.
+inline constexpr char kMailIncomplete[] = "%1|The complete mail is saved as|%2|Open that one with your mail program to send all of it.";
 // The caption of the mails' notices.
 inline constexpr char kSendEmailCaption[] = "Send email";
 

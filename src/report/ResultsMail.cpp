@@ -157,6 +157,10 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
     if (outcome.compose.opened) {
         if (!outcome.draftWritten)
             tellError(context, QString::fromLatin1(messages::kCopyNotSaved).arg(native(outcome.draftPath), draft.error));
+        else if (!outcome.compose.shortfall.isEmpty() && context.messages)
+            context.messages->information(QString::fromLatin1(messages::kMailIncomplete)
+                                              .arg(outcome.compose.shortfall, native(outcome.draftPath)),
+                                          QString::fromLatin1(messages::kSendEmailCaption));
     } else if (outcome.draftWritten) {
         if (context.messages)
             context.messages->information(

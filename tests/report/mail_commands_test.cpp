@@ -138,6 +138,28 @@ TEST_F(Mail, WithoutAMailProgramTheUserIsToldWhereTheDraftIs)
     EXPECT_TRUE(QFile::exists(outcome.draftPath));
 }
 
+TEST_F(Mail, AMailProgramThatCannotHoldTheWholeMailPointsToTheCompleteDraft)
+{
+    ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
+    ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
+    // The whole mail in the compose window: nothing more to tell.
+    emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    EXPECT_EQ(events, QStringList{QStringLiteral("compose")});
+
+    events.clear();
+    client.answer = {MailProgram::XdgEmail, true, {},
+                     QStringLiteral("The mail program may not have taken the mail's attachments.")};
+    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    ASSERT_EQ(events.size(), 2);
+    EXPECT_EQ(events.at(0), QStringLiteral("compose"));
+    EXPECT_EQ(events.at(1), QStringLiteral("info: The mail program may not have taken the mail's attachments.|"
+                                           "The complete mail is saved as|") +
+                                QDir::toNativeSeparators(outcome.draftPath) +
+                                QStringLiteral("|Open that one with your mail program to send all of it."));
+    EXPECT_TRUE(QFile::exists(outcome.draftPath));
+    EXPECT_EQ(messages.messages.back().caption, QStringLiteral("Send email"));
+}
+
 TEST_F(Mail, NoMailClientAtAllStillSavesTheDraft)
 {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
