@@ -4,7 +4,9 @@
 #include "report/PageModel.h"
 #include "report/Picture.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHash>
 
 #include <algorithm>
 #include <array>
@@ -45,10 +47,18 @@ double textWidth(const FontSpec& font, const QString& text) {
     if (text.isEmpty()) return 0;
     // Without a GUI application nothing can be measured: a generous estimate.
     if (!canMeasure()) return text.size() * font.points * 1000.0 / 72.0 * 0.6;
-    return layoutWidth(font, text);
+    // The sheet measures some hundred texts after every calculation: the
+    // metrics of its few fonts are kept while the application lives.
+    static QHash<QString, QFontMetricsF> metrics;
+    if (metrics.isEmpty()) qAddPostRoutine([] { metrics.clear(); });
+    const QString key = font.face + u'/' + QString::number(font.points) + (font.bold ? u'b' : u'r');
+    auto it = metrics.constFind(key);
+    if (it == metrics.constEnd()) it = metrics.insert(key, QFontMetricsF(qtFont(font, layoutPixelSize(font.points))));
+    return it->horizontalAdvance(text);
 }
 
 FittedText fitted(const QString& text, const FontSpec& font, double width) {
+    if (textWidth(font, text) <= width) return {text, font};
     return fitText(text, font, int(std::floor(width)));
 }
 
