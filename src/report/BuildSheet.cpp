@@ -470,7 +470,9 @@ void SheetBuilder::notes(double* y) {
                             "tuning coil runs up the centre of the lower cylinder, the wire from its bottom up the "
                             "inside edge.")
           << QStringLiteral("Not set by the design: the phasing coil's wound length (it sits in the cylinder "
-                            "spacing) and the source coil's place at the feed; LPW is the whole phasing wire.");
+                            "spacing) and the source coil's place at the feed; LPW is the whole phasing wire. "
+                            "Windings are drawn as strokes, at most one per 0.02 in of coil: the labels give "
+                            "the turns.");
     for (const QString& text : texts) {
         for (const QString& line : wrapped(text, font, kRight - kLeft)) {
             addText(QStringLiteral("note"), line, kLeft, *y, font);
