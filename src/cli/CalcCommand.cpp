@@ -2,6 +2,7 @@
 
 #include "files/ProgramState.h"
 #include "files/UserFile.h"
+#include "cli/BuildSheetCommand.h"
 #include "cli/ReportCommand.h"
 #include "files/DesignFile.h"
 #include "files/SaveDesign.h"
@@ -27,7 +28,8 @@ constexpr const char* kUsage =
     "       yq-calc --batch   (one case per line on standard input)\n"
     "       yq-calc save [--metric] [--file PATH] KEY=VALUE ...\n"
     "       yq-calc users [add TEXT | delete TEXT]\n"
-    "       yq-calc report DESIGN.ini (--pdf OUT.pdf | --export)\n";
+    "       yq-calc report DESIGN.ini (--pdf OUT.pdf | --export)\n"
+    "       yq-calc build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png) ...\n";
 
 int parseRuns(const std::string& text) {
     int value = 0;
@@ -295,6 +297,7 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
     if (!args.empty() && args[0] == "save") return runSaveCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "report") return runReportCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "build-sheet") return runBuildSheetCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return 0;

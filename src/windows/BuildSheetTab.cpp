@@ -95,6 +95,12 @@ void BuildSheetTab::setDesign(const DesignRecord& record, const QString& designN
     if (isVisible()) rebuild();
 }
 
+void BuildSheetTab::setPictures(report::PictureFunction pictures) {
+    pictures_ = pictures ? std::move(pictures) : report::PictureFunction(report::windowPicture);
+    stale_ = true;
+    if (isVisible()) rebuild();
+}
+
 const report::BuildSheet& BuildSheetTab::sheet() {
     if (stale_) rebuild();
     return sheet_;
@@ -103,6 +109,7 @@ const report::BuildSheet& BuildSheetTab::sheet() {
 void BuildSheetTab::rebuild() {
     report::BuildSheetOptions options;
     options.designName = designName_;
+    options.picture = pictures_;
     sheet_ = report::buildBuildSheet(record_ ? *record_ : DesignRecord(), options);
     stale_ = false;
     ++builds_;

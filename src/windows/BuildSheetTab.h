@@ -52,6 +52,8 @@ public:
     int buildCount() const { return builds_; }
 
     void setPreview(PreviewFunction preview) { preview_ = std::move(preview); }
+    // The pictures the values are shown through (default: the windows' own).
+    void setPictures(report::PictureFunction pictures);
     QPushButton* printButton() const { return print_; }
     BuildSheetView* view() const { return view_; }
 
@@ -72,6 +74,7 @@ private:
     BuildSheetView* view_ = nullptr;
     QPushButton* print_ = nullptr;
     PreviewFunction preview_;
+    report::PictureFunction pictures_ = report::windowPicture;
 };
 
 // Sets up a printer for the build sheet: A4 portrait, positions from the

@@ -1,9 +1,17 @@
 #include "windows/BuildSheetTab.h"
 
 #include "design/Calculation.h"
+#include "files/DesignFile.h"
+#include "support/RecordingMessages.h"
 #include "support/WidgetApplication.h"
+#include "windows/DesignWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -11,6 +19,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace yq {
 namespace {
@@ -101,6 +111,93 @@ TEST_F(BuildSheetTabTest, PrintPreviewHasOnePageUnderItsJobName) {
     });
     tab.printButton()->click();
     EXPECT_TRUE(checked);
+}
+
+// The tab in the design window: what it draws is what the window shows,
+// after every ReCalc.
+class BuildSheetInWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::widgetApplication();
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override {
+        window.reset();
+        QDir::setCurrent(previous);
+    }
+    DesignWindow& open(UnitSystem system, const std::vector<std::pair<const char*, const char*>>& inputs,
+                       const char* metricText) {
+        DesignRecord r(system);
+        for (const auto& [k, v] : inputs) *r.field(k) = Decimal::of(v);
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("design.ini"));
+        EXPECT_TRUE(writeDesignFile(path, r, QString::fromLatin1(metricText)));
+        DesignWindowServices services;
+        services.chooseFile = [path](const QString&, const QString&, const QString&) { return path; };
+        services.messages = &messages;
+        window = std::make_unique<DesignWindow>(UnitSystemDescription::of(system), services, state);
+        window->open();
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        return *window;
+    }
+    // The number the sheet shows after `label`, as the window would show it.
+    static QString sheetValue(BuildSheetTab& tab, const QString& label) {
+        for (const QString& t : tab.sheet().texts()) {
+            if (t.startsWith(label + u' ')) return t.mid(label.size() + 1).section(u' ', 0, 0);
+        }
+        ADD_FAILURE() << "no text " << label.toStdString();
+        return {};
+    }
+
+    QTemporaryDir folder;
+    QString previous;
+    ProgramState state;
+    test::RecordingMessages messages{test::RecordingMessages::Mode::Record};
+    std::unique_ptr<DesignWindow> window;
+};
+
+TEST_F(BuildSheetInWindowTest, TabFollowsTheOtherTabsAndShowsWhatTheWindowShows) {
+    DesignWindow& w = open(UnitSystem::Imperial,
+                           {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}}, "0");
+    QTabWidget* tabs = w.tabs();
+    const int index = tabs->indexOf(w.buildSheetTab());
+    ASSERT_GE(index, 2) << "after Specifications and Help";
+    EXPECT_EQ(tabs->tabText(index), "   Build Sheet");
+    EXPECT_EQ(tabs->tabText(0), "   Specifications");
+    BuildSheetTab& tab = *w.buildSheetTab();
+    EXPECT_EQ(tab.buildCount(), 0) << "nothing is drawn while the tab is behind";
+    tabs->setCurrentIndex(index);
+    EXPECT_EQ(tab.buildCount(), 1);
+    const std::pair<const char*, const char*> shown[] = {
+        {"Upper cylinder CCL", "CCL"}, {"Tuning coil CL", "CL"}, {"Overall TL", "TL"}, {"Source coil SCL", "SCL"},
+        {"Cylinder CD", "CD"},         {"Tuning coil CCD", "CCD"}, {"Phasing coil PCCD", "PCCD"}};
+    for (const auto& [label, key] : shown)
+        EXPECT_EQ(sheetValue(tab, label), w.entry(key)->text().trimmed()) << key;
+    EXPECT_TRUE(tab.sheet().texts().contains("Design: design.ini"));
+
+    // A new cylinder diameter and ReCalc: the shown tab redraws at once.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QLineEdit* cd = w.entry("CD");
+    cd->setFocus();
+    cd->selectAll();
+    QTest::keyClicks(cd, "2.5");
+    QTest::keyClick(w.windowHandle(), Qt::Key_F3);
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    EXPECT_GE(tab.buildCount(), 2);
+    EXPECT_EQ(sheetValue(tab, "Cylinder spacing CD"), "2.50");
+    for (const auto& [label, key] : shown)
+        EXPECT_EQ(sheetValue(tab, label), w.entry(key)->text().trimmed()) << key;
+}
+
+TEST_F(BuildSheetInWindowTest, MetricWindowDrawsInMillimetresWithItsPictures) {
+    DesignWindow& w = open(UnitSystem::Metric,
+                           {{"F", "14.2"}, {"CD", "50"}, {"LD", "6"}, {"WD", "1"}, {"SP", "1.5"}, {"CCD", "40"}}, "1");
+    w.tabs()->setCurrentWidget(w.buildSheetTab());
+    const QStringList texts = w.buildSheetTab()->sheet().texts();
+    EXPECT_TRUE(texts.contains("Upper cylinder CCL 300.0 mm")) << texts.join(u'\n').toStdString();
+    EXPECT_TRUE(texts.contains("All linear measurements are in mm"));
+    EXPECT_EQ(sheetValue(*w.buildSheetTab(), "Tuning coil CL"), w.entry("CL")->text().trimmed());
 }
 
 }  // namespace
