@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace yq {
@@ -40,6 +41,14 @@ QRectF BuildSheetView::pageRect() const {
     const QSizeF page = sheet_ ? sheet_->size : QSizeF(report::kSheetWidth, report::kSheetHeight);
     const QSizeF fitted = page.scaled(QSizeF(size()).shrunkBy(QMarginsF(6, 6, 6, 6)), Qt::KeepAspectRatio);
     return QRectF(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+}
+
+void BuildSheetView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // As tall as a page of the widget's width: the sheet reads at the
+    // window's width, scrolled up and down.
+    const int tall = qRound((width() - 12) * report::kSheetHeight / report::kSheetWidth) + 12;
+    if (minimumHeight() != tall) setMinimumHeight(tall);
 }
 
 void BuildSheetView::paintEvent(QPaintEvent*) {
@@ -83,8 +92,14 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     print_->setAutoDefault(false);
     top->addWidget(print_);
     outer->addLayout(top);
-    view_ = new BuildSheetView(this);
-    outer->addWidget(view_, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("BuildSheetScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view_ = new BuildSheetView(scroll);
+    scroll->setWidget(view_);
+    outer->addWidget(scroll, 1);
     connect(print_, &QPushButton::clicked, this, &BuildSheetTab::print);
 }
 

@@ -18,7 +18,7 @@ namespace yq {
 
 inline constexpr const char* kBuildSheetTabCaption = "   Build Sheet";
 
-// The sheet as a white page, scaled to fit the widget.
+// The sheet as a white page as wide as the widget; the tab scrolls it.
 class BuildSheetView : public QWidget {
 public:
     explicit BuildSheetView(QWidget* parent = nullptr);
@@ -29,6 +29,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     const report::BuildSheet* sheet_ = nullptr;

@@ -188,6 +188,8 @@ TEST_F(BuildSheetInWindowTest, TabFollowsTheOtherTabsAndShowsWhatTheWindowShows)
     EXPECT_EQ(sheetValue(tab, "Cylinder spacing CD"), "2.50");
     for (const auto& [label, key] : shown)
         EXPECT_EQ(sheetValue(tab, label), w.entry(key)->text().trimmed()) << key;
+    if (const QByteArray dump = qgetenv("YQ_BUILD_SHEET_DUMP"); !dump.isEmpty())
+        w.grab().save(QString::fromLocal8Bit(dump) + QStringLiteral("/window-tab.png"));
 }
 
 TEST_F(BuildSheetInWindowTest, MetricWindowDrawsInMillimetresWithItsPictures) {
