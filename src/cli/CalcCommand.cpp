@@ -4,6 +4,7 @@
 
 #include "files/ProgramState.h"
 #include "files/UserFile.h"
+#include "cli/BuildSheetCommand.h"
 #include "cli/ReportCommand.h"
 #include "files/DesignFile.h"
 #include "files/SaveDesign.h"
@@ -291,6 +292,7 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
     if (!args.empty() && args[0] == "save") return runSaveCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "report") return runReportCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "build-sheet") return runBuildSheetCommand({args.begin() + 1, args.end()}, out, err);
     if (std::vector<std::string> rest = args; std::find(args.begin(), args.end(), "--format") != args.end()) {
         OutputFormat format = OutputFormat::Line;
         bool given = false;

@@ -31,6 +31,10 @@ const std::vector<platform::HelpRow>& commandRows()
          "the design report of a design file: as a PDF, or exported as in the e-mail command (Report.RTF, "
          "its HTML page and the mail's draft in VH/ of the current folder, their paths printed)",
          "yq-calc report 726.ini --pdf report.pdf"},
+        {"build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png)...",
+         "the build sheet of a design file (the dimensioned drawing and the cut list), calculated as the "
+         "design window of its unit system does, as one or more of PDF, SVG and PNG",
+         "yq-calc build-sheet 726.ini --pdf sheet.pdf --png sheet.png"},
     };
     return rows;
 }
@@ -79,6 +83,12 @@ platform::HelpPage calcHelpPage()
               "yq-calc report 726.ini --export"},
              {"--date YYYY-MM-DD", "the print date on the report (default today)",
               "yq-calc report 726.ini --pdf 726.pdf --date 2024-03-09"},
+         }},
+        {"Build sheet options",
+         {
+             {"--pdf OUT.pdf", "write the build sheet as a PDF file", "yq-calc build-sheet 726.ini --pdf sheet.pdf"},
+             {"--svg OUT.svg", "write it as an SVG drawing", "yq-calc build-sheet 726.ini --svg sheet.svg"},
+             {"--png OUT.png", "write it as a PNG picture", "yq-calc build-sheet 726.ini --png sheet.png"},
          }},
     };
     page.epilogue =

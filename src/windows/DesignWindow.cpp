@@ -7,6 +7,7 @@
 #include "files/SaveDesign.h"
 #include "platform/EmbeddedImages.h"
 #include "report/Picture.h"
+#include "windows/BuildSheetTab.h"
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
 #include "windows/ValueLabel.h"
@@ -128,6 +129,9 @@ void DesignWindow::buildLayout() {
     tabs_ = new QTabWidget(this);
     tabs_->addTab(buildSpecificationsTab(), QStringLiteral("   Specifications"));
     tabs_->addTab(buildHelpTab(), QStringLiteral("   Help"));
+    buildSheet_ = new BuildSheetTab(this);
+    buildSheet_->setPictures([this](const KeyInfo& info, UnitSystem) { return units_.picture(info); });
+    tabs_->addTab(buildSheet_, QString::fromLatin1(kBuildSheetTabCaption));
     outer->addWidget(tabs_, 1);
 
     for (auto it = buttons_.constBegin(); it != buttons_.constEnd(); ++it) {
@@ -601,7 +605,10 @@ void DesignWindow::runAction(const FieldAction& action) {
     if (action.reCalc) queue(Command::ReCalc);
 }
 
-void DesignWindow::reCalc() { units_.rules().reCalc(record_, state_.metric.isMetric()); }
+void DesignWindow::reCalc() {
+    units_.rules().reCalc(record_, state_.metric.isMetric());
+    buildSheet_->setDesign(record_, QFileInfo(currentPath_).fileName());
+}
 
 void DesignWindow::chooseDesignFile(const QString& filter) {
     const QString chosen = services_.chooseFile

@@ -25,6 +25,8 @@ class QTabWidget;
 
 namespace yq {
 
+class BuildSheetTab;
+
 namespace platform {
 class UserMessages;
 }
@@ -79,6 +81,7 @@ public:
     QLabel* unitNotice() const { return notice_; }
     QPushButton* commandButton(Command command) const { return buttons_.value(command); }
     QTabWidget* tabs() const { return tabs_; }
+    BuildSheetTab* buildSheetTab() const { return buildSheet_; }
     QPlainTextEdit* helpBox() const { return help_; }
 
     // Runs a command now, as its button does.
@@ -140,6 +143,7 @@ private:
     QMap<Command, QPushButton*> buttons_;
     QLabel* notice_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    BuildSheetTab* buildSheet_ = nullptr;
     QPlainTextEdit* help_ = nullptr;
     bool opened_ = false;
 };
