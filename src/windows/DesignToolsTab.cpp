@@ -147,35 +147,19 @@ DesignToolsTab::DesignToolsTab(UnitSystem system, DesignToolsHost host, QWidget*
     columns->setContentsMargins(du.x(3), du.y(2), du.x(3), du.y(2));
     columns->setSpacing(du.x(4));
 
+    // Left: the fit and the conversion; right: the sweep with its plot and
+    // its table.
     auto* left = new QVBoxLayout;
-    left->setSpacing(du.y(2));
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(du.y(3));
     left->addWidget(buildFitGroup());
-    left->addWidget(buildSweepGroup());
     left->addWidget(buildConvertGroup());
     left->addStretch(1);
     auto* leftPanel = new QWidget(this);
     leftPanel->setLayout(left);
-    left->setContentsMargins(0, 0, 0, 0);
-    leftPanel->setFixedWidth(du.x(200));
+    leftPanel->setFixedWidth(du.x(180));
     columns->addWidget(leftPanel);
-
-    auto* right = new QSplitter(Qt::Vertical, this);
-    plot_ = new SweepPlot(right);
-    table_ = new QTableView(right);
-    table_->setObjectName(QStringLiteral("SweepTable"));
-    model_ = new SweepTableModel(table_);
-    table_->setModel(model_);
-    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setAlternatingRowColors(true);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setAccessibleName(QStringLiteral("Sweep points"));
-    right->addWidget(plot_);
-    right->addWidget(table_);
-    right->setStretchFactor(0, 3);
-    right->setStretchFactor(1, 2);
-    columns->addWidget(right, 1);
+    columns->addWidget(buildSweepGroup(), 1);
 
     suggestRange();
 }
@@ -185,20 +169,22 @@ DesignToolsTab::~DesignToolsTab() = default;
 QWidget* DesignToolsTab::buildFitGroup() {
     auto* box = group(QStringLiteral("Fit to the built antenna"), this);
     auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(4);
     fitField_ = plain(new QComboBox(box));
     fitField_->setObjectName(QStringLiteral("FitField"));
-    fitField_->addItem(QStringLiteral("Capacitance Factor from tuning coil turns"));
-    fitField_->addItem(QStringLiteral("Degrees of Phase from source coil turns"));
+    fitField_->addItem(QStringLiteral("FAC from tuning coil turns (NT)"));
+    fitField_->addItem(QStringLiteral("DPS from source coil turns (SCT)"));
     fitField_->setAccessibleName(QStringLiteral("Field to fit"));
+    fitField_->setToolTip(QStringLiteral("Capacitance Factor from the tuning coil turns you wound,\n"
+                                         "or Degrees of Phase from the source coil turns."));
     grid->addWidget(fitField_, 0, 0, 1, 3);
-    auto* turnsLabel = plain(new QLabel(QStringLiteral("Turns you wound:"), box));
+    auto* turnsLabel = plain(new QLabel(QStringLiteral("Turns wound:"), box));
     turns_ = plain(new QLineEdit(box));
     turns_->setObjectName(QStringLiteral("FitTurns"));
     turns_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}([.,]\\d{0,2})?")), turns_));
     turns_->setAlignment(Qt::AlignRight);
     turnsLabel->setBuddy(turns_);
-    turns_->setAccessibleName(QStringLiteral("Turns you wound"));
+    turns_->setAccessibleName(QStringLiteral("Turns wound"));
     auto* find = plain(new QPushButton(QStringLiteral("Find"), box));
     find->setObjectName(QStringLiteral("FitFind"));
     find->setAutoDefault(false);
@@ -210,12 +196,13 @@ QWidget* DesignToolsTab::buildFitGroup() {
     fitResult_ = plain(resultLabel(box));
     fitResult_->setObjectName(QStringLiteral("FitResult"));
     fitResult_->setText(QStringLiteral("Enter the turns on your working antenna and press Find."));
+    fitResult_->setMinimumHeight(fontMetrics().height() * 7);
     grid->addWidget(fitResult_, 2, 0, 1, 3);
     apply_ = plain(new QPushButton(QStringLiteral("Apply"), box));
     apply_->setObjectName(QStringLiteral("FitApply"));
     apply_->setEnabled(false);
     apply_->setAutoDefault(false);
-    grid->addWidget(apply_, 3, 2);
+    grid->addWidget(apply_, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     connect(find, &QPushButton::clicked, this, &DesignToolsTab::findFit);
     connect(turns_, &QLineEdit::returnPressed, this, &DesignToolsTab::findFit);
@@ -230,14 +217,20 @@ QWidget* DesignToolsTab::buildFitGroup() {
 
 QWidget* DesignToolsTab::buildSweepGroup() {
     auto* box = group(QStringLiteral("Sweep one input"), this);
-    auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(3);
+    auto* outer = new QVBoxLayout(box);
+    outer->setSpacing(3);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
     sweepInput_ = plain(new QComboBox(box));
     sweepInput_->setObjectName(QStringLiteral("SweepInput"));
     for (const auto& [key, name] : inputNames()) sweepInput_->addItem(QStringLiteral("%1  %2").arg(key, name), key);
     sweepInput_->setAccessibleName(QStringLiteral("Input to vary"));
-    grid->addWidget(plain(new QLabel(QStringLiteral("Vary:"), box)), 0, 0);
-    grid->addWidget(sweepInput_, 0, 1, 1, 5);
+    auto* vary = plain(new QLabel(QStringLiteral("Vary:"), box));
+    vary->setBuddy(sweepInput_);
+    row->addWidget(vary);
+    row->addWidget(sweepInput_, 1);
+    sweepInput_->setMinimumContentsLength(10);
+    sweepInput_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     const QString names[] = {QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Step")};
     QLineEdit** edits[] = {&from_, &to_, &step_};
     for (int i = 0; i < 3; ++i) {
@@ -246,16 +239,25 @@ QWidget* DesignToolsTab::buildSweepGroup() {
         edit->setObjectName(QStringLiteral("Sweep") + names[i]);
         edit->setAlignment(Qt::AlignRight);
         edit->setAccessibleName(names[i]);
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")) + 8);
         label->setBuddy(edit);
         *edits[i] = edit;
-        grid->addWidget(label, 1, i * 2);
-        grid->addWidget(edit, 1, i * 2 + 1);
+        row->addWidget(label);
+        edit->setMaximumWidth(edit->minimumWidth());
+        row->addWidget(edit);
         connect(edit, &QLineEdit::returnPressed, this, &DesignToolsTab::runSweepNow);
     }
-    grid->addWidget(plain(new QLabel(QStringLiteral("Plot:"), box)), 2, 0, Qt::AlignTop);
+    auto* sweep = plain(new QPushButton(QStringLiteral("Sweep"), box));
+    sweep->setObjectName(QStringLiteral("SweepRun"));
+    sweep->setAutoDefault(false);
+    row->addWidget(sweep);
+    outer->addLayout(row);
+
     auto* ticks = new QGridLayout;
-    ticks->setHorizontalSpacing(4);
+    ticks->setHorizontalSpacing(6);
     ticks->setVerticalSpacing(0);
+    auto* plotLabel = plain(new QLabel(QStringLiteral("Plot:"), box));
+    ticks->addWidget(plotLabel, 0, 0);
     int n = 0;
     for (const QString& key : outputKeys()) {
         auto* check = plain(new QCheckBox(key, box));
@@ -266,28 +268,45 @@ QWidget* DesignToolsTab::buildSweepGroup() {
             if (!points_.empty()) showSweep();
         });
         outputs_ << check;
-        ticks->addWidget(check, n / 4, n % 4);
+        ticks->addWidget(check, n / 6, 1 + n % 6);
         ++n;
     }
-    grid->addLayout(ticks, 2, 1, 1, 5);
-    auto* sweep = plain(new QPushButton(QStringLiteral("Sweep"), box));
-    sweep->setObjectName(QStringLiteral("SweepRun"));
-    sweep->setAutoDefault(false);
+    ticks->setColumnStretch(7, 1);
+    outer->addLayout(ticks);
+
+    auto* split = new QSplitter(Qt::Vertical, box);
+    plot_ = new SweepPlot(split);
+    table_ = new QTableView(split);
+    table_->setObjectName(QStringLiteral("SweepTable"));
+    model_ = new SweepTableModel(table_);
+    table_->setModel(model_);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setAlternatingRowColors(true);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setAccessibleName(QStringLiteral("Sweep points"));
+    plain(table_);
+    split->addWidget(plot_);
+    split->addWidget(table_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setSizes({1000, 10});
+    outer->addWidget(split, 1);
+
+    auto* bottom = new QHBoxLayout;
+    sweepStatus_ = plain(resultLabel(box));
+    sweepStatus_->setObjectName(QStringLiteral("SweepStatus"));
+    sweepStatus_->setText(QStringLiteral("Up to %1 points, each a full ReCalc of this design.").arg(kMaxSweepPoints));
     saveCsv_ = plain(new QPushButton(QStringLiteral("Save CSV..."), box));
     saveCsv_->setObjectName(QStringLiteral("SweepSave"));
     saveCsv_->setAutoDefault(false);
     saveCsv_->setEnabled(false);
     saveCsv_->setToolTip(QStringLiteral("Every key of every point, as yq-calc sweep writes it."));
-    sweepStatus_ = plain(resultLabel(box));
-    sweepStatus_->setObjectName(QStringLiteral("SweepStatus"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(sweepStatus_, 1);
-    buttons->addWidget(sweep);
-    buttons->addWidget(saveCsv_);
-    grid->addLayout(buttons, 3, 0, 1, 6);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    grid->setColumnStretch(5, 1);
+    bottom->addWidget(sweepStatus_, 1);
+    bottom->addWidget(saveCsv_);
+    outer->addLayout(bottom);
+
     connect(sweepInput_, &QComboBox::currentIndexChanged, this, &DesignToolsTab::suggestRange);
     connect(sweep, &QPushButton::clicked, this, &DesignToolsTab::runSweepNow);
     connect(saveCsv_, &QPushButton::clicked, this, &DesignToolsTab::saveSweepCsv);
@@ -299,23 +318,25 @@ QWidget* DesignToolsTab::buildConvertGroup() {
     auto* box = group(toMetric ? QStringLiteral("Convert to millimetres") : QStringLiteral("Convert to inches"), this);
     auto* layout = new QVBoxLayout(box);
     layout->setSpacing(3);
-    auto* text = plain(resultLabel(box));
-    text->setText(toMetric ? QStringLiteral("Lengths x 25.4; F, L/D, MBW, FAC and DPS as they are. Saved here "
-                                            "under the Metric file name (M...ini), for the Metric window.")
-                           : QStringLiteral("Lengths / 25.4; F, L/D, MBW, FAC and DPS as they are. Saved here "
-                                            "under the Imperial file name, for the Imperial window."));
-    layout->addWidget(text);
-    auto* row = new QHBoxLayout;
-    convertResult_ = plain(resultLabel(box));
-    convertResult_->setObjectName(QStringLiteral("ConvertResult"));
+    const QString how = toMetric ? QStringLiteral("Lengths x 25.4, rounded to the Metric fields; F, L/D, MBW, FAC and DPS\n"
+                                                  "as they are; then the Metric ReCalc. The design is saved in the working\n"
+                                                  "folder under the Metric window's file name (M...ini).")
+                                 : QStringLiteral("Lengths / 25.4, rounded to the Imperial fields; F, L/D, MBW, FAC and DPS\n"
+                                                  "as they are; then the Imperial ReCalc. The design is saved in the working\n"
+                                                  "folder under the Imperial window's file name.");
     auto* convert = plain(new QPushButton(toMetric ? QStringLiteral("Convert and Save as Metric")
                                                    : QStringLiteral("Convert and Save as Imperial"),
                                           box));
     convert->setObjectName(QStringLiteral("ConvertRun"));
     convert->setAutoDefault(false);
-    row->addWidget(convertResult_, 1);
-    row->addWidget(convert, 0, Qt::AlignTop);
-    layout->addLayout(row);
+    convert->setToolTip(how);
+    layout->addWidget(convert);
+    convertResult_ = plain(resultLabel(box));
+    convertResult_->setObjectName(QStringLiteral("ConvertResult"));
+    convertResult_->setMinimumHeight(fontMetrics().height() * 5);
+    convertResult_->setText(toMetric ? QStringLiteral("Saves this design in millimetres for the Metric window.")
+                                     : QStringLiteral("Saves this design in inches for the Imperial window."));
+    layout->addWidget(convertResult_);
     connect(convert, &QPushButton::clicked, this, &DesignToolsTab::convertNow);
     return box;
 }
@@ -368,12 +389,12 @@ void DesignToolsTab::findFit() {
     int shown = 0;
     for (std::string_view k : fit_->changed) {
         if (k == fitFieldKey(field) || k == fitTurnsKey(field)) continue;
-        if (shown++ < 6)
+        if (shown++ < 5)
             changes << QStringLiteral("%1 %2 &rarr; %3")
                            .arg(qs(k), withoutTrailingZeros(QString::fromStdString(base.field(k)->text())),
                                 withoutTrailingZeros(QString::fromStdString(fit_->design.field(k)->text())));
     }
-    if (shown > 6) changes << QStringLiteral("and %1 more").arg(shown - 6);
+    if (shown > 5) changes << QStringLiteral("and %1 more").arg(shown - 5);
     if (!changes.isEmpty()) html += QStringLiteral("<br>Also changes: ") + changes.join(QStringLiteral(", ")) + u'.';
     if (field == FitField::Dps && fit_->value.rounded(1) != fit_->value)
         html += QStringLiteral("<br>The window shows DPS with one place (%1); the design keeps %2.")
@@ -533,7 +554,7 @@ void DesignToolsTab::convertNow() {
     QStringList lines;
     for (std::string_view key : {"CD", "WD", "CCD"})
         lines << QStringLiteral("%1 %2 &rarr; %3").arg(qs(key), withUnit(*source.field(key), key, system_), withUnit(*d.field(key), key, target));
-    convertResult_->setText(QStringLiteral("Saved <b>%1</b> in %2.<br>%3<br>NT %4, SCT %5. Open it with Select Antenna in the %6 window.")
+    convertResult_->setText(QStringLiteral("Saved <b>%1</b> in %2<br>%3<br>NT %4, SCT %5: open it in the %6 window.")
                                 .arg(QFileInfo(saved.path).fileName().toHtmlEscaped(),
                                      QDir::toNativeSeparators(QFileInfo(saved.path).absolutePath()).toHtmlEscaped(),
                                      lines.join(QStringLiteral(", ")), withoutTrailingZeros(QString::fromStdString(d.NT.text())),

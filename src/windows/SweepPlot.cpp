@@ -75,15 +75,25 @@ QStringList SweepPlot::shadedBands() const {
 QVector<double> SweepPlot::niceTicks(double low, double high, int wanted) {
     QVector<double> ticks;
     if (!(high > low) || wanted < 1) return ticks;
+    // Of 1, 2 and 5 times the powers of ten around the raw step, the one that
+    // gives the number of steps nearest the wish.
     const double raw = (high - low) / wanted;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     double step = power;
-    for (double m : {1.0, 2.0, 5.0, 10.0}) {
-        step = m * power;
-        if (step >= raw) break;
+    double bestMiss = 1e300;
+    for (double scale : {0.1, 1.0, 10.0}) {
+        for (double m : {1.0, 2.0, 5.0}) {
+            const double candidate = m * power * scale;
+            const double miss = std::abs((high - low) / candidate - wanted);
+            if (miss < bestMiss) {
+                bestMiss = miss;
+                step = candidate;
+            }
+        }
     }
-    const double first = std::ceil(low / step - 1e-9) * step;
-    for (double t = first; t <= high + step * 1e-9 && ticks.size() < 50; t += step) ticks << t;
+    const long long first = std::llround(std::ceil(low / step - 1e-9));
+    const long long last = std::llround(std::floor(high / step + 1e-9));
+    for (long long k = first; k <= last && ticks.size() < 50; ++k) ticks << double(k) * step;
     return ticks;
 }
 
@@ -148,7 +158,7 @@ void SweepPlot::paintEvent(QPaintEvent*) {
             yMin -= pad;
             yMax += pad;
         }
-        const QVector<double> yTicks = niceTicks(yMin, yMax, std::max(1, int(strip.height() / (fm.height() * 1.6))));
+        const QVector<double> yTicks = niceTicks(yMin, yMax, std::max(2, int(strip.height() / (fm.height() * 1.4))));
         if (!yTicks.isEmpty()) {
             yMin = std::min(yMin, yTicks.front());
             yMax = std::max(yMax, yTicks.back());
