@@ -246,6 +246,7 @@ QWidget* DesignToolsTab::buildSweepGroup() {
         edit->setMaximumWidth(edit->minimumWidth());
         row->addWidget(edit);
         connect(edit, &QLineEdit::returnPressed, this, &DesignToolsTab::runSweepNow);
+        connect(edit, &QLineEdit::textEdited, this, [this] { rangeEdited_ = true; });
     }
     auto* sweep = plain(new QPushButton(QStringLiteral("Sweep"), box));
     sweep->setObjectName(QStringLiteral("SweepRun"));
@@ -307,7 +308,10 @@ QWidget* DesignToolsTab::buildSweepGroup() {
     bottom->addWidget(saveCsv_);
     outer->addLayout(bottom);
 
-    connect(sweepInput_, &QComboBox::currentIndexChanged, this, &DesignToolsTab::suggestRange);
+    connect(sweepInput_, &QComboBox::currentIndexChanged, this, [this] {
+        rangeEdited_ = false;
+        suggestRange();
+    });
     connect(sweep, &QPushButton::clicked, this, &DesignToolsTab::runSweepNow);
     connect(saveCsv_, &QPushButton::clicked, this, &DesignToolsTab::saveSweepCsv);
     return box;
@@ -370,6 +374,7 @@ void DesignToolsTab::findFit() {
     }
     const DesignRecord base = calculatedCopy();
     fit_ = fitDesign(host_.record(), host_.metricFlag(), field, *turns);
+    fitInputs_ = inputsBesides(fitFieldKey(field));
     const QString key = qs(fitFieldKey(field));
     const QString turnsKey = qs(fitTurnsKey(field));
     const QString value = withoutTrailingZeros(QString::fromStdString(fit_->value.toFixed(2)));
@@ -404,14 +409,37 @@ void DesignToolsTab::findFit() {
     apply_->setEnabled(true);
 }
 
+std::string DesignToolsTab::inputsBesides(std::string_view fitted) const {
+    std::string text;
+    const DesignRecord& r = host_.record();
+    for (std::string_view key : sweepInputs())
+        if (key != fitted) text += std::string(key) + '=' + r.field(key)->text() + ' ';
+    return text + (host_.metricFlag() ? "metric" : "");
+}
+
 void DesignToolsTab::applyFit() {
     if (!fit_) return;
+    if (!host_.takeEntries()) return;
+    if (inputsBesides(fitFieldKey(fit_->field)) != fitInputs_) {
+        // The design was changed since Find: find again for the design as it is.
+        findFit();
+        if (fit_)
+            fitResult_->setText(QStringLiteral("<i>The design changed since the last Find; this is the fit for it "
+                                               "now.</i><br>") + fitResult_->text());
+        return;
+    }
     host_.apply(fitFieldKey(fit_->field), fit_->value);
     fitResult_->setText(fitResult_->text() + QStringLiteral("<br><b>Applied</b> to the design; SAVE keeps it."));
     apply_->setEnabled(false);
 }
 
 // ---------------------------------------------------------------- sweep
+
+void DesignToolsTab::showEvent(QShowEvent* event) {
+    // The range follows the design until the user sets one.
+    if (!rangeEdited_) suggestRange();
+    QWidget::showEvent(event);
+}
 
 void DesignToolsTab::suggestRange() {
     const QString key = sweepInput_->currentData().toString();

@@ -80,6 +80,9 @@ public:
     const std::vector<DesignRecord>& lastSweep() const { return points_; }
     const QString& lastConvertedPath() const { return convertedPath_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* buildFitGroup();
     QWidget* buildSweepGroup();
@@ -88,6 +91,8 @@ private:
     QStringList chosenOutputs() const;
     void showSweep();
     void sweepProblem(const QString& text);
+    // The inputs of the window's design but the fitted field, as one text.
+    std::string inputsBesides(std::string_view fitted) const;
 
     UnitSystem system_;
     DesignToolsHost host_;
@@ -110,6 +115,8 @@ private:
     QLabel* convertResult_ = nullptr;
 
     std::optional<FitOutcome> fit_;
+    std::string fitInputs_;   // the inputs the last fit was found for
+    bool rangeEdited_ = false;
     std::vector<DesignRecord> points_;
     SweepRange range_;
     Decimal marker_;

@@ -99,6 +99,24 @@ TEST_F(DesignToolsTabTest, FindsAFitAndAppliesItToTheWindow) {
     EXPECT_TRUE(tab.fitResult()->text().contains("Applied"));
 }
 
+TEST_F(DesignToolsTabTest, ApplyAfterTheDesignChangedFindsAgainFirst) {
+    FakeWindow window(UnitSystem::Imperial);
+    setInputs(window.record, {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}});
+    DesignToolsTab tab(UnitSystem::Imperial, window.host());
+    tab.turnsEntry()->setText("31");
+    tab.findFit();
+    const Decimal first = tab.lastFit()->value;
+    setInputs(window.record, {{"F", "7.05"}});  // typed on the Specifications tab meanwhile
+    tab.applyFit();
+    EXPECT_FALSE(window.log.join(' ').contains("apply")) << window.log.join(' ').toStdString();
+    EXPECT_TRUE(tab.fitResult()->text().contains("changed since the last Find"));
+    const FitOutcome now = fitDesign(window.record, false, FitField::Fac, Decimal(31));
+    EXPECT_EQ(tab.lastFit()->value, now.value);
+    EXPECT_NE(now.value, first);
+    tab.applyFit();
+    EXPECT_EQ(window.record.FAC.value(), now.value);
+}
+
 TEST_F(DesignToolsTabTest, SaysWhenNoValueComesWithinHalfATurnAndOffersTheNearest) {
     FakeWindow window(UnitSystem::Imperial);
     setInputs(window.record, {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}});
