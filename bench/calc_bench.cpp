@@ -1,5 +1,6 @@
 #include "cli/CalcCommand.h"
 #include "design/Calculation.h"
+#include "files/DesignFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,5 +52,39 @@ void BM_Batch10000(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Batch10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+// Number text of a million digits: every reader's work is bounded by what a
+// field can hold (milliseconds, linear in the text), where an exact reading
+// of so many digits took tens of seconds.
+namespace {
+
+const std::string& millionDigits() {
+    static const std::string text = "0." + std::string(1000000, '0') + "715";
+    return text;
+}
+
+void BM_ReadBoundedMillionDigits(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(yq::Decimal::parseBounded(millionDigits()));
+}
+BENCHMARK(BM_ReadBoundedMillionDigits)->Unit(benchmark::kMillisecond);
+
+void BM_DesignValueMillionDigits(benchmark::State& state) {
+    const QString text = QString::fromStdString(millionDigits() + "e1000003");
+    for (auto _ : state) benchmark::DoNotOptimize(yq::parseDesignValue(text));
+}
+BENCHMARK(BM_DesignValueMillionDigits)->Unit(benchmark::kMillisecond);
+
+// A batch with one line of a million digits among ordinary ones.
+void BM_BatchLineOfMillionDigits(benchmark::State& state) {
+    const std::string input = "F=7.15 CD=2 LD=6\nF=" + std::string(1000000, '9') + "\nC=" + millionDigits() + "\n";
+    for (auto _ : state) {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        benchmark::DoNotOptimize(yq::cli::runCalcTool({"--batch"}, in, out, err));
+    }
+}
+BENCHMARK(BM_BatchLineOfMillionDigits)->Unit(benchmark::kMillisecond);
 
 }  // namespace

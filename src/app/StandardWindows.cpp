@@ -7,13 +7,13 @@
 
 namespace yq {
 
-MainWindowServices standardMainWindows(ErrorReporter& errors, Confirmation& confirmation,
+MainWindowServices standardMainWindows(ErrorReporter& errors, platform::UserMessages& messages,
                                        const UserFileService& users) {
     MainWindowServices services;
     services.openPictures = [&errors](QWidget* parent) { runPictures(errors, parent); };
     services.openAbout = [&errors](QWidget* parent) { runAbout(errors, parent); };
-    services.openUserList = [&errors, &confirmation, &users](QWidget* parent) {
-        runUserList(users.folder(), errors, confirmation, parent);
+    services.openUserList = [&errors, &messages, &users](QWidget* parent) {
+        runUserList(users.folder(), errors, messages, parent);
     };
     return services;
 }

@@ -7,12 +7,15 @@
 
 namespace yq {
 
-class Confirmation;
 class ErrorReporter;
 class UserFileService;
 
 // The services must outlive the returned functions.
-MainWindowServices standardMainWindows(ErrorReporter& errors, Confirmation& confirmation,
+namespace platform {
+class UserMessages;
+}
+
+MainWindowServices standardMainWindows(ErrorReporter& errors, platform::UserMessages& messages,
                                        const UserFileService& users);
 
 }  // namespace yq

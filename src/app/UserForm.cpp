@@ -1,8 +1,10 @@
 #include "app/UserForm.h"
 #include "files/Text.h"
 
-#include "windows/ErrorReporter.h"
+#include "app/AppMessages.h"
 #include "app/WindowParts.h"
+#include "platform/UserMessages.h"
+#include "windows/ErrorReporter.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,13 +32,13 @@ QString userFormCaption(UserRequest request) {
     return QString::fromLatin1(kUserFormLayoutCaption);
 }
 
-UserForm::UserForm(UserRequest request, const UserRecord& record, UserFile& file, ErrorReporter& errors,
+UserForm::UserForm(UserRequest request, const UserRecord& record, UserFile& file, platform::UserMessages& messages,
                    QWidget* parent)
     : QDialog(parent),
       request_(request),
       record_(request == UserRequest::Insert ? UserRecord{} : record),
       file_(file),
-      errors_(errors),
+      messages_(messages),
       units_(formFont()) {
     setObjectName(QStringLiteral("P1$QUICKWINDOW"));
     setWindowTitle(userFormCaption(request));
@@ -93,7 +95,7 @@ void UserForm::accept() {
     const QString text = entry_->text();
     const bool written = request_ == UserRequest::Insert ? file_.add(text) : file_.change(record_.id, text);
     if (!written) {
-        errors_.showError(file_.errorText());
+        messages_.error(file_.errorText());
         entry_->setFocus();
         return;
     }
@@ -101,13 +103,14 @@ void UserForm::accept() {
     QDialog::accept();
 }
 
-bool runUserForm(UserRequest request, UserRecord& record, UserFile& file, ErrorReporter& errors, QWidget* parent) {
+bool runUserForm(UserRequest request, UserRecord& record, UserFile& file, ErrorReporter& errors,
+                 platform::UserMessages& messages, QWidget* parent) {
     const ProcedureScope procedure(errors, QStringLiteral("UpdateYQ1"));
     if (request == UserRequest::Delete) {
-        errors.showError(QStringLiteral("Records are deleted from the list of users, not from this form."));
+        messages.error(QString::fromLatin1(kDeleteFromListMessage));
         return false;
     }
-    UserForm form(request, record, file, errors, parent);
+    UserForm form(request, record, file, messages, parent);
     centreOnScreen(&form, parent);
     if (form.exec() != QDialog::Accepted) return false;
     record = form.record();

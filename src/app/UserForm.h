@@ -14,6 +14,9 @@ class QPushButton;
 namespace yq {
 
 class ErrorReporter;
+namespace platform {
+class UserMessages;
+}
 
 enum class UserRequest { Insert, Change, Delete, View };
 
@@ -29,7 +32,7 @@ class UserForm final : public QDialog {
 public:
     // `record` is the highlighted record for a change or a view; an insert
     // starts from a blank one.
-    UserForm(UserRequest request, const UserRecord& record, UserFile& file, ErrorReporter& errors,
+    UserForm(UserRequest request, const UserRecord& record, UserFile& file, platform::UserMessages& messages,
              QWidget* parent = nullptr);
 
     UserRequest request() const { return request_; }
@@ -47,7 +50,7 @@ private:
     UserRequest request_;
     UserRecord record_;
     UserFile& file_;
-    ErrorReporter& errors_;
+    platform::UserMessages& messages_;
     windows::DialogUnits units_;
     QLabel* label_ = nullptr;
     QLineEdit* entry_ = nullptr;
@@ -56,6 +59,7 @@ private:
 // Runs the form for one record. True when the record was written; a delete
 // request is refused with an error message without opening the form.
 bool runUserForm(UserRequest request, UserRecord& record, UserFile& file, ErrorReporter& errors,
+                 platform::UserMessages& messages,
                  QWidget* parent);
 
 }  // namespace yq

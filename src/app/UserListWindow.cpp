@@ -1,7 +1,9 @@
 #include "app/UserListWindow.h"
 
-#include "windows/ErrorReporter.h"
+#include "app/AppMessages.h"
 #include "app/WindowParts.h"
+#include "platform/UserMessages.h"
+#include "windows/ErrorReporter.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -50,17 +52,17 @@ private:
 
 }  // namespace
 
-UserListWindow::UserListWindow(UserFile& file, ErrorReporter& errors, Confirmation& confirmation, UserFormRunner form,
+UserListWindow::UserListWindow(UserFile& file, ErrorReporter& errors, platform::UserMessages& messages, UserFormRunner form,
                                QWidget* parent)
     : QDialog(parent),
       file_(file),
       errors_(errors),
-      confirmation_(confirmation),
+      messages_(messages),
       form_(std::move(form)),
       units_(listFont()) {
     if (!form_) {
         form_ = [this](UserRequest request, UserRecord& record, QWidget* owner) {
-            return runUserForm(request, record, file_, errors_, owner);
+            return runUserForm(request, record, file_, errors_, messages_, owner);
         };
     }
     setObjectName(QStringLiteral("P1$QUICKWINDOW"));
@@ -158,7 +160,7 @@ void UserListWindow::refresh(qint64 id) {
     list_->clear();
     const QList<UserRecord> records = file_.inKeyOrder();
     // A file that cannot be read is not shown as an empty list without a word.
-    if (file_.failed()) errors_.showError(file_.errorText());
+    if (file_.failed()) messages_.error(file_.errorText());
     for (const UserRecord& record : records) {
         auto* item = new QTreeWidgetItem(list_, {record.user});
         item->setData(0, kIdRole, record.id);
@@ -196,17 +198,16 @@ void UserListWindow::changeRecord() {
 void UserListWindow::deleteRecord() {
     const std::optional<UserRecord> record = highlighted();
     if (!record) return;
-    const QString text =
-        QStringLiteral("Are you sure you want to delete the highlighted record?|%1").arg(record->user);
-    if (!confirmation_.confirm(this, QStringLiteral("Confirm Delete"), text)) return;
-    if (!file_.remove(record->id)) errors_.showError(file_.errorText());
+    const QString text = QString::fromLatin1(kConfirmDeleteMessage).arg(record->user);
+    if (!messages_.confirm(text, QString::fromLatin1(kConfirmDeleteCaption))) return;
+    if (!file_.remove(record->id)) messages_.error(file_.errorText());
     refresh();
 }
 
-void runUserList(const QString& folder, ErrorReporter& errors, Confirmation& confirmation, QWidget* parent) {
+void runUserList(const QString& folder, ErrorReporter& errors, platform::UserMessages& messages, QWidget* parent) {
     const ProcedureScope procedure(errors, QStringLiteral("BrowseYQ1"));
     UserFile file(folder);
-    UserListWindow window(file, errors, confirmation, {}, parent);
+    UserListWindow window(file, errors, messages, {}, parent);
     centreOnScreen(&window, parent);
     window.exec();
 }

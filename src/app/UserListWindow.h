@@ -15,8 +15,10 @@ class QTreeWidget;
 
 namespace yq {
 
-class Confirmation;
 class ErrorReporter;
+namespace platform {
+class UserMessages;
+}
 
 // Runs the user form for one record; true when it wrote the record.
 using UserFormRunner = std::function<bool(UserRequest, UserRecord&, QWidget* parent)>;
@@ -27,7 +29,7 @@ class UserListWindow final : public QDialog {
     Q_OBJECT
 public:
     // `form` defaults to the real user form on `file`.
-    UserListWindow(UserFile& file, ErrorReporter& errors, Confirmation& confirmation, UserFormRunner form = {},
+    UserListWindow(UserFile& file, ErrorReporter& errors, platform::UserMessages& messages, UserFormRunner form = {},
                    QWidget* parent = nullptr);
 
     QTreeWidget* list() const { return list_; }
@@ -53,7 +55,7 @@ private:
 
     UserFile& file_;
     ErrorReporter& errors_;
-    Confirmation& confirmation_;
+    platform::UserMessages& messages_;
     UserFormRunner form_;
     windows::DialogUnits units_;
     QTreeWidget* list_ = nullptr;
@@ -64,6 +66,6 @@ private:
 
 // The user list procedure: runs the window modally on the user file in
 // `folder` until it is closed.
-void runUserList(const QString& folder, ErrorReporter& errors, Confirmation& confirmation, QWidget* parent);
+void runUserList(const QString& folder, ErrorReporter& errors, platform::UserMessages& messages, QWidget* parent);
 
 }  // namespace yq

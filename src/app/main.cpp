@@ -10,6 +10,7 @@
 #include "platform/DesktopHandlers.h"
 #include "windows/DesignWindowRuntime.h"
 #include "windows/DialogUnits.h"
+#include "windows/MessageBoxes.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -28,17 +29,17 @@ int main(int argc, char** argv) {
     yq::windows::installWindowFontSubstitutions();
 
     yq::ProgramState state;
-    yq::MessageBoxErrorReporter errors;
-    yq::MessageBoxConfirmation confirmation;
+    yq::ErrorReporter errors;
+    yq::windows::MessageBoxes messages(nullptr, &errors);
     yq::WorkingFolderUserFiles users;
     yq::SettingsFileStore settings;
     const auto desktop = yq::platform::systemDesktopParameters();
 
-    yq::platform::DesktopPlatform platform;
+    yq::windows::DesktopServices services(state, messages);
 
-    yq::MainWindowServices windows = yq::standardMainWindows(errors, confirmation, users);
+    yq::MainWindowServices windows = yq::standardMainWindows(errors, messages, users);
     windows.openDesignWindow = [&](yq::UnitSystem system, QWidget* parent) {
-        yq::runDesignWindow(system, state, platform, parent, &errors);
+        yq::windows::runDesignWindow(system, services.services(), parent);
     };
 
     yq::Startup startup({errors, users, settings, *desktop, [&] { yq::runMain(windows, errors); }});

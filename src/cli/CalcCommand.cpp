@@ -10,10 +10,13 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <stdexcept>
 #include <istream>
 #include <ostream>
-#include <sstream>
+#include <string_view>
 
 namespace yq::cli {
 
@@ -36,25 +39,57 @@ int parseRuns(const std::string& text) {
     return value;
 }
 
-std::vector<std::string> splitWords(const std::string& line) {
-    std::vector<std::string> words;
-    std::istringstream stream(line);
-    std::string word;
-    while (stream >> word) words.push_back(word);
-    return words;
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// No field has more digits than this, so a value whose whole part needs more
+// is one that no field can hold (a field limits a smaller excess itself).
+int widestStorageDigits() {
+    static const int digits = [] {
+        int widest = 0;
+        for (const KeyInfo& info : keyTable())
+            widest = std::max({widest, int(info.imperial.digits), int(info.metric.digits)});
+        return widest;
+    }();
+    return digits;
+}
+
+// The value text as a message shows it: long texts are cut short.
+std::string shownValue(const std::string& value) {
+    constexpr std::size_t kShown = 24;
+    if (value.size() <= kShown + 3) return "'" + value + "'";
+    return "'" + value.substr(0, kShown) + "...' (" + std::to_string(value.size()) + " characters)";
+}
+
+// A command-line value, read in time linear in its length. Throws UsageError.
+Decimal commandLineValue(std::string_view key, const std::string& value) {
+    const auto parsed = Decimal::parseBounded(value);
+    if (!parsed)
+        throw UsageError{"value of " + std::string(key) + " is not a decimal number: " + shownValue(value)};
+    static const Decimal limit = Decimal::scaled(1, -widestStorageDigits());
+    if (parsed->abs() >= limit)
+        throw UsageError{"value of " + std::string(key) + " is too large for any field (more than " +
+                         std::to_string(widestStorageDigits()) + " digits before the point): " +
+                         shownValue(value)};
+    return *parsed;
 }
 
 }  // namespace
 
-CalcCase parseCalcCase(const std::vector<std::string>& args) {
+namespace {
+
+// The arguments of one case, as views of the command line or of a batch line.
+template <class Words>
+CalcCase parseWords(const Words& args) {
     CalcCase c;
+    c.assignments.reserve(args.size());
+    c.values.reserve(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
+        const std::string_view arg = args[i];
         if (arg == "--metric") {
             c.metric = true;
         } else if (arg == "--runs" || arg == "--partial" || arg == "--file") {
-            if (i + 1 >= args.size()) throw UsageError{"option '" + arg + "' needs a value"};
-            const std::string& value = args[++i];
+            if (i + 1 >= args.size()) throw UsageError{"option '" + std::string(arg) + "' needs a value"};
+            const std::string value(args[++i]);
             if (arg == "--runs") {
                 c.runs = parseRuns(value);
             } else if (arg == "--file") {
@@ -64,23 +99,39 @@ CalcCase parseCalcCase(const std::vector<std::string>& args) {
                 c.partial = partialFromName(value);
                 if (!c.partial) throw UsageError{"unknown partial recalculation '" + value + "'"};
             }
-        } else if (arg.rfind("--", 0) == 0) {
-            throw UsageError{"unknown option '" + arg + "'"};
+        } else if (arg.substr(0, 2) == "--") {
+            throw UsageError{"unknown option '" + std::string(arg) + "'"};
         } else {
             const auto eq = arg.find('=');
-            if (eq == std::string::npos) throw UsageError{"expected KEY=VALUE, got '" + arg + "'"};
-            std::string key = arg.substr(0, eq);
-            std::string value = arg.substr(eq + 1);
+            if (eq == std::string_view::npos) throw UsageError{"expected KEY=VALUE, got '" + std::string(arg) + "'"};
+            const std::string_view key = arg.substr(0, eq);
+            std::string value(arg.substr(eq + 1));
             const KeyInfo* info = findKey(key);
-            if (!info) throw UsageError{"unknown key '" + key + "'"};
-            if (!Decimal::parse(value))
-                throw UsageError{"value of " + std::string(info->key) + " is not a decimal number: '" +
-                                 value + "'"};
+            if (!info) throw UsageError{"unknown key '" + std::string(key) + "'"};
+            c.values.push_back(commandLineValue(info->key, value));
             c.assignments.emplace_back(std::string(info->key), std::move(value));
         }
     }
     return c;
 }
+
+// The words of a batch line, without copies.
+std::vector<std::string_view> wordsOf(std::string_view line) {
+    std::vector<std::string_view> words;
+    words.reserve(16);
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isSpace(line[i])) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isSpace(line[i])) ++i;
+        if (i > start) words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+}  // namespace
+
+CalcCase parseCalcCase(const std::vector<std::string>& args) { return parseWords(args); }
 
 DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFlag) {
     const UnitSystem system = c.metric ? UnitSystem::Metric : UnitSystem::Imperial;
@@ -98,7 +149,11 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
         if (warnings && !reaction.message.isEmpty())
             *warnings += QString(reaction.message).replace(u'|', u' ').toStdString();
     }
-    for (const auto& [key, value] : c.assignments) *record.field(key) = *Decimal::parse(value);
+    const bool read = c.values.size() == c.assignments.size();
+    for (std::size_t i = 0; i < c.assignments.size(); ++i) {
+        const auto& [key, value] = c.assignments[i];
+        *record.field(key) = read ? c.values[i] : commandLineValue(key, value);
+    }
     if (c.partial) {
         runPartial(record, *c.partial);
     } else {
@@ -108,15 +163,53 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
     return record;
 }
 
+namespace {
+
+// KEY=text of one field at p; returns the end. The text is the field's own
+// (DecimalField::text): every place, a point when there are places.
+char* writeField(char* p, std::string_view key, const DecimalField& field) {
+    std::memcpy(p, key.data(), key.size());
+    p += key.size();
+    *p++ = '=';
+    const std::int64_t mantissa = field.mantissa();
+    const int places = field.storage().places;
+    char digits[24 + 256];  // 19 digits, sign and point, and up to 255 places
+    char* const end = digits + sizeof digits;
+    char* q = end;
+    std::uint64_t m = mantissa < 0 ? 0 - static_cast<std::uint64_t>(mantissa) : static_cast<std::uint64_t>(mantissa);
+    for (int i = 0; i < places; ++i) {
+        *--q = static_cast<char>('0' + m % 10);
+        m /= 10;
+    }
+    if (places > 0) *--q = '.';
+    do {
+        *--q = static_cast<char>('0' + m % 10);
+        m /= 10;
+    } while (m);
+    if (mantissa < 0) *--q = '-';
+    std::memcpy(p, q, static_cast<std::size_t>(end - q));
+    return p + (end - q);
+}
+
+}  // namespace
+
+void appendRecord(std::string& out, const DesignRecord& record) {
+    // Per field: a key of at most 8 characters, '=', a text of at most 280, a blank.
+    constexpr std::size_t kFieldRoom = 8 + 1 + 280 + 1;
+    char line[48 * kFieldRoom];
+    if (keyTable().size() > 48) throw std::logic_error("key table larger than a record line");
+    char* p = line;
+    for (const KeyInfo& info : keyTable()) {
+        if (p != line) *p++ = ' ';
+        p = writeField(p, info.key, record.*info.member);
+    }
+    out.append(line, static_cast<std::size_t>(p - line));
+}
+
 std::string formatRecord(const DesignRecord& record) {
     std::string line;
     line.reserve(700);
-    for (const KeyInfo& info : keyTable()) {
-        if (!line.empty()) line += ' ';
-        line += info.key;
-        line += '=';
-        line += (record.*info.member).text();
-    }
+    appendRecord(line, record);
     return line;
 }
 
@@ -215,7 +308,7 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
             ++lineNumber;
             if (!line.empty() && line.back() == '\r') line.pop_back();
             try {
-                output += formatRecord(computeCase(parseCalcCase(splitWords(line))));
+                appendRecord(output, computeCase(parseWords(wordsOf(line))));
             } catch (const UsageError& e) {
                 err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
                 output += "error";

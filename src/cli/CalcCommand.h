@@ -17,6 +17,9 @@ struct CalcCase {
     std::optional<PartialRecalc> partial;
     std::optional<std::string> file;  // design file read first, as a window reads it
     std::vector<std::pair<std::string, std::string>> assignments;  // key, value text
+    // The values of the assignments as parseCalcCase read them (same order);
+    // when it does not match the assignments, computeCase reads the texts.
+    std::vector<Decimal> values;
 };
 
 // Thrown for input that cannot be used; the text names the offending argument.
@@ -34,6 +37,8 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings = nullptr, int
 
 // One output line: every design-file key, then WR, UF and NTE, as KEY=value.
 std::string formatRecord(const DesignRecord& record);
+// The same line, appended to `out`.
+void appendRecord(std::string& out, const DesignRecord& record);
 
 // `yq-calc save ...` and `yq-calc users ...`, in the current folder.
 int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,14 +1,10 @@
 #include "cli/ReportCommand.h"
 
 #include "files/ProgramState.h"
-#include "report/DocumentExport.h"
+#include "platform/UserMessages.h"
 #include "report/Fonts.h"
-#include "report/MetafileRenderer.h"
 #include "report/RandomSource.h"
-#include "report/ResultsMail.h"
-#include "report/PageModel.h"
-#include "report/PainterRenderer.h"
-#include "report/ReportRecord.h"
+#include "report/ReportJob.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -90,6 +86,24 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The report's messages on standard error: errors as "yq-calc: ..." on one
+// line, notices (no mail program here) left out.
+class StreamMessages final : public platform::UserMessages {
+public:
+    explicit StreamMessages(std::ostream& err) : err_(err) {}
+    void error(const QString& text) override {
+        err_ << "yq-calc: " << QString(text).replace(u'|', u' ').toStdString() << '\n';
+        failed_ = true;
+    }
+    void information(const QString&, const QString&) override {}
+    bool confirm(const QString&, const QString&) override { return false; }
+    bool failed() const { return failed_; }
+
+private:
+    std::ostream& err_;
+    bool failed_ = false;
+};
+
 }  // namespace
 
 int runReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -110,42 +124,35 @@ int runReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     report::installFontSubstitutions();
 
-    report::TodayFunction today;
-    if (parsed->date) today = [d = *parsed->date] { return d; };
-    const report::ReportRecord record = report::loadReportRecord(design, QDir::currentPath(), today);
-    const report::PageModel model = report::buildPageModel(record);
+    // Whatever the report would tell the user goes to standard error, one
+    // line per message; any error makes the command fail.
+    StreamMessages messages(err);
+    report::ReportSources sources;
+    sources.userFolder = QDir::currentPath();
+    if (parsed->date) sources.today = [d = *parsed->date] { return d; };
+    ProgramState state;
+
     if (!parsed->pdf.empty()) {
-        const report::PainterRenderer renderer;
-        QString error;
-        if (!renderer.renderToPdf(model, QString::fromStdString(parsed->pdf), &error)) {
-            err << "yq-calc: " << error.toStdString() << '\n';
-            return 1;
-        }
+        report::PdfSink pdf(QString::fromStdString(parsed->pdf), messages);
+        if (report::runReport(design, state, pdf, messages, sources) != report::ReportOutcome::Delivered) return 1;
     }
     if (parsed->exportDocument) {
         // Report mode 1 in the current folder: the document, its HTML page
-        // and the mail's draft, without a mail program.
-        ProgramState state;
-        report::applyToState(record, state);
+        // and the mail's draft, without a mail program (the draft is the mail).
         state.reportMode = ReportMode::Export;
         report::MailContext context;
         context.workingFolder = QDir::currentPath();
-        bool failed = false;
-        context.notices.error = [&err, &failed](const QString& text) {
-            err << "yq-calc: " << QString(text).replace(u'|', u' ').toStdString() << '\n';
-            failed = true;
-        };
-        // No mail program is asked for: the draft is the mail.
-        context.notices.information = [](const QString&) {};
+        context.messages = &messages;
         report::SystemRandomSource random;
-        const QList<QByteArray> pages = report::MetafileRenderer().renderPages(model);
-        const report::ExportResult result = report::runDocumentExport(pages, state, context, random);
+        report::ExportSink exportPages(context, random);
+        const report::ReportOutcome outcome = report::runReport(design, state, exportPages, messages, sources);
+        const report::ExportResult& result = exportPages.result();
         if (result.documentWritten) out << result.documentPath.toStdString() << '\n';
-        if (QFileInfo::exists(result.htmlPath)) out << result.htmlPath.toStdString() << '\n';
+        if (!result.htmlPath.isEmpty() && QFileInfo::exists(result.htmlPath)) out << result.htmlPath.toStdString() << '\n';
         if (!result.draftPath.isEmpty()) out << result.draftPath.toStdString() << '\n';
-        if (failed || !result.documentWritten || result.draftPath.isEmpty()) return 1;
+        if (outcome != report::ReportOutcome::Delivered) return 1;
     }
-    return 0;
+    return messages.failed() ? 1 : 0;
 }
 
 }  // namespace yq::cli

@@ -1,5 +1,7 @@
 #include "design/Calculation.h"
 
+#include "design/UnitSystemRules.h"
+
 #include <array>
 #include <utility>
 
@@ -18,6 +20,10 @@ struct Constants {
     Decimal k0_996 = Decimal::of("0.996");
     Decimal kMicro = Decimal::of("0.000001");
     Decimal kMega = Decimal(1000000);
+    // Real forms of the constants of the real steps (exact decimals, so
+    // their conversions never change).
+    double real0_614 = k0_614.toReal();
+    double realWireFactor = (k0_996 * kMicro).toReal();
 };
 
 const Constants& constants() {
@@ -53,9 +59,18 @@ void phasingCoilTurns(DesignRecord& r) { r.PCNT = r.LPW / (pi() * r.PCCD); }
 
 // Both full calculations share their steps; `metricWindow` selects the
 // Metric window's variant, `metricUnits` the unit factor 25.4.
+//
+// Products that several steps share are computed once: decimal products are
+// exact, so their grouping changes neither value nor places. Quotients are
+// rounded, so every quotient stays where its step has it.
 void runReCalc(DesignRecord& r, bool metricWindow, bool metricUnits) {
     const Constants& k = constants();
     const Decimal wavelengthFactor = metricUnits ? Decimal(1000) : k.k39_37;
+    const Decimal f = r.F.value();  // F is an input: no step stores it
+    const Decimal twoPiF = pi() * 2 * f;
+    const Decimal twoPiFSquared = pi() * 2 * f.pow(2);
+    const Decimal kiloF = f * 1000;
+    const Decimal wavelength = (Decimal(300) / f) * wavelengthFactor;
 
     // 1. unit factor
     r.UF = metricUnits ? k.k25_4 : Decimal(1);
@@ -81,21 +96,21 @@ void runReCalc(DesignRecord& r, bool metricWindow, bool metricUnits) {
     // 9. coil length estimate
     if (!metricWindow) r.CL = r.SP * r.NTE;
     // 10. reactance
-    r.XC = k.kMega / (pi() * 2 * r.F * r.C);
+    r.XC = k.kMega / (twoPiF * r.C);
     // 11. bandwidth with 120 ohms
-    r.BW = Decimal(120) * r.C * 2 * pi() * r.F.value().pow(2) / 1000;
+    r.BW = Decimal(120) * r.C * twoPiFSquared / 1000;
     // 12. radiation resistance and bandwidth
     const int passes = metricWindow ? 1 : 5;
     for (int i = 0; i < passes; ++i) {
-        r.RR = r.XC * r.BW / (r.F * 1000);
-        r.BW = r.RR * r.C * 2 * pi() * r.F.value().pow(2) / 1000;
+        r.RR = r.XC * r.BW / kiloF;
+        r.BW = r.RR * r.C * twoPiFSquared / 1000;
     }
     // 13.
     r.Q = r.XC / r.RR;
     // 14. total length, completed in step 36
     r.TL = Decimal(2) * r.CD * r.LD + r.CD;
     // 15. phasing wire, 6 degrees
-    r.LPW = (Decimal(300) / r.F) * wavelengthFactor / 360 * 6;
+    r.LPW = wavelength / 360 * 6;
     // 16.
     if (r.PCCD.isZero()) r.PCCD = r.CD.value();
     // 17.
@@ -106,7 +121,7 @@ void runReCalc(DesignRecord& r, bool metricWindow, bool metricUnits) {
     r.ECC = r.C / r.FAC;
     // 20. cylinder to wire capacitance (real)
     {
-        double ewc = realDiv(real(k.k0_614), realLog10(real(r.CD / r.WD))) * real(r.LD) * real(r.CD);
+        double ewc = realDiv(k.real0_614, realLog10(real(r.CD / r.WD))) * real(r.LD) * real(r.CD);
         if (metricWindow) ewc = realDiv(ewc, real(r.UF));
         r.EWC = Decimal::fromReal(ewc);
     }
@@ -118,24 +133,26 @@ void runReCalc(DesignRecord& r, bool metricWindow, bool metricUnits) {
     if (metricWindow) {
         const Decimal a = Decimal(10) * r.CI * r.SP / r.UF;
         const Decimal diameter = r.CCD / r.UF;
-        const Decimal b = (Decimal(10) * r.CI * r.SP / r.UF).pow(2) + diameter.pow(3) * k.k4_5 * r.CI;
-        r.NT = Decimal::fromReal(turns(a, b, diameter.pow(2) / 2));
+        const Decimal squared = diameter.pow(2);
+        const Decimal b = a.pow(2) + squared * diameter * k.k4_5 * r.CI;
+        r.NT = Decimal::fromReal(turns(a, b, squared / 2));
     } else {
         const Decimal a = Decimal(10) * r.CI * r.SP;
-        const Decimal b = (Decimal(10) * r.CI * r.SP).pow(2) + r.CCD.value().pow(3) * k.k4_5 * r.CI;
-        r.NT = Decimal::fromReal(turns(a, b, r.CCD.value().pow(2) / 2));
+        const Decimal squared = r.CCD.value().pow(2);
+        const Decimal b = a.pow(2) + squared * r.CCD * k.k4_5 * r.CI;
+        r.NT = Decimal::fromReal(turns(a, b, squared / 2));
     }
     r.CL = r.NT * r.SP;
     // 24.
     wireLength(r);
     // 25. RF resistance of the coil wire (real)
     {
-        const double perFoot = real(k.k0_996 * k.kMicro) * realSqrt(real(r.F * k.kMega));
+        const double perFoot = k.realWireFactor * realSqrt(real(r.F * k.kMega));
         r.WR = Decimal::fromReal(realDiv(realDiv(perFoot, real(r.WD)) * real(r.LW), 12.0));
     }
     // 26. efficiency and variance
     if (!r.MBW.isZero()) {
-        r.MRR = r.XC * r.MBW / (r.F * 1000);
+        r.MRR = r.XC * r.MBW / kiloF;
         r.AE = r.MRR / (r.MRR + r.WR) * 100;
         if (metricWindow)
             r.V = (r.MRR - Decimal(120)) / 120 * 100;
@@ -159,18 +176,19 @@ void runReCalc(DesignRecord& r, bool metricWindow, bool metricUnits) {
     {
         const Decimal a = Decimal(10) * r.SCI * r.SP / r.UF;
         const Decimal diameter = r.SCD / r.UF;
-        const Decimal b = (Decimal(10) * r.SCI * r.SP / r.UF).pow(2) + diameter.pow(3) * k.k4_5 * r.SCI;
-        r.SCT = Decimal::fromReal(turns(a, b, diameter.pow(2) / 2));
+        const Decimal squared = diameter.pow(2);
+        const Decimal b = a.pow(2) + squared * diameter * k.k4_5 * r.SCI;
+        r.SCT = Decimal::fromReal(turns(a, b, squared / 2));
     }
     // 32. to 35.
     r.SCL = r.SCT * r.SCWD;
-    r.XSC = pi() * 2 * r.F * r.SCI;
+    r.XSC = twoPiF * r.SCI;
     r.SCWL = r.SCT * r.SCD * pi();
     phasingCoilTurns(r);
     // 36.
     r.TL = r.CD + r.CL + r.TL;
     // 37. length as a percentage of the wavelength
-    r.PWL = r.TL * 100 / ((Decimal(300) / r.F) * wavelengthFactor);
+    r.PWL = r.TL * 100 / wavelength;
 }
 
 }  // namespace
@@ -179,12 +197,7 @@ void reCalcImperial(DesignRecord& record, bool metricFlag) { runReCalc(record, f
 
 void reCalcMetric(DesignRecord& record) { runReCalc(record, true, true); }
 
-void reCalc(DesignRecord& record, bool metricFlag) {
-    if (record.unitSystem() == UnitSystem::Metric)
-        reCalcMetric(record);
-    else
-        reCalcImperial(record, metricFlag);
-}
+void reCalc(DesignRecord& record, bool metricFlag) { UnitSystemRules::of(record.unitSystem()).reCalc(record, metricFlag); }
 
 void runPartial(DesignRecord& r, PartialRecalc which) {
     switch (which) {

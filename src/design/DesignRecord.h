@@ -4,6 +4,8 @@
 
 #include "design/Decimal.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -20,9 +22,26 @@ enum class Role {
     Working,    // kept with the record by the calculation (WR, UF, NTE)
 };
 
+// Every quantity and working value, in the order of the key table.
+enum class Key : std::uint8_t {
+    F, RFR, AF, RR, MRR, CD, LD, C, XC, BW, Q, TL, MBW, V, WD, SP, TPI, EWC, ECC, CI, NT, CL, LW, CCL, CCD, PWL,
+    LPW, PCCD, PCNT, PCWD, RAT, FAC, AE, DBL, SCT, SCL, SCI, SCD, SCWL, SCWD, XSC, DPS,
+    WR, UF, NTE,
+};
+inline constexpr std::size_t kKeyCount = 45;
+
+// How a key takes part in the design file.
+enum class FileRole : std::uint8_t {
+    ReadWrite,         // written by SAVE and by the working copy, read back by the windows
+    NotInWorkingCopy,  // written by SAVE only (MRR)
+    NotReadBack,       // written, never read back into a window (PCWD)
+    None,              // not a design-file key (the working values)
+};
+
 struct DesignRecord;
 
 struct KeyInfo {
+    Key id;
     std::string_view key;
     DecimalField DesignRecord::*member;
     Storage imperial;
@@ -30,11 +49,12 @@ struct KeyInfo {
     std::string_view picture;  // display picture, empty when not shown
     Role role;
     std::string_view label;    // screen label of the Imperial window, empty when none
+    FileRole file = FileRole::ReadWrite;
 
     Storage storage(UnitSystem system) const {
         return system == UnitSystem::Metric ? metric : imperial;
     }
-    bool isDesignFileKey() const { return role != Role::Working; }
+    bool isDesignFileKey() const { return file != FileRole::None; }
 };
 
 struct DesignRecord {
@@ -50,6 +70,8 @@ struct DesignRecord {
     // Working values of the calculation.
     DecimalField WR, UF, NTE;
 
+    DecimalField& field(Key key);
+    const DecimalField& field(Key key) const;
     // Field by key (case-insensitive); nullptr for an unknown key.
     DecimalField* field(std::string_view key);
     const DecimalField* field(std::string_view key) const;
@@ -66,6 +88,7 @@ private:
 std::span<const KeyInfo> keyTable();
 // The 42 design-file quantities only (F ... DPS).
 std::span<const KeyInfo> designFileKeys();
+const KeyInfo& keyInfo(Key key);
 // Entry for a key (case-insensitive).
 const KeyInfo* findKey(std::string_view key);
 

@@ -31,7 +31,7 @@ FileWriteResult failure(const QString& path, const char* what, int error)
 
 }  // namespace
 
-bool writeWhole(int fd, const QByteArray& bytes, int& error)
+bool writeAll(int fd, const QByteArray& bytes, int& error)
 {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
@@ -107,7 +107,7 @@ FileWriteResult replaceFile(const QString& path, const QByteArray& bytes)
     if (fd < 0) return failure(path, "written", errno);
 
     int error = 0;
-    bool ok = writeWhole(fd, bytes, error);
+    bool ok = writeAll(fd, bytes, error);
     if (ok && ::fchmod(fd, mode) != 0) {
         error = errno;
         ok = false;

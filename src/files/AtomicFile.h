@@ -38,7 +38,7 @@ void removeStaleTemporaries(const QString& path);
 
 // Writes all of `bytes` to the open descriptor `fd`, going on after short
 // writes and interruptions. On failure `error` holds the errno value.
-bool writeWhole(int fd, const QByteArray& bytes, int& error);
+bool writeAll(int fd, const QByteArray& bytes, int& error);
 
 // The system's text for an errno value ("Permission denied").
 QString systemErrorText(int error);

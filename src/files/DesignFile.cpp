@@ -1,19 +1,24 @@
 #include "files/DesignFile.h"
 
+#include "files/Text.h"
+
 #include "files/PrivateProfile.h"
 
 #include <QDir>
 
 #include <cmath>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace yq {
 
 namespace {
 
-// Exponents beyond this change nothing once a value is stored (it is either
-// rounded to 0 or limited to the field's largest value).
-constexpr int kExponentLimit = 200;
+// An exponent this large already puts any text's value beyond every field
+// (limited to the largest value) or below its last place (0), so larger ones
+// are held at it; the number is read as the number it is, leading zeros and all.
+constexpr long long kExponentSaturation = 1000000000000000LL;
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
@@ -53,27 +58,18 @@ Decimal parseDesignValue(const QString& text) {
         negative = true;
         ++i;
     }
+    auto isAsciiDigit = [&](qsizetype k) { return k < n && text[k].unicode() >= '0' && text[k].unicode() <= '9'; };
     std::string digits;
-    int fractionDigits = 0;
-    bool anyDigit = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        digits += static_cast<char>(text[i].unicode());
-        anyDigit = true;
-        ++i;
-    }
+    while (isAsciiDigit(i)) digits += static_cast<char>(text[i++].unicode());
+    const std::size_t integerDigits = digits.size();
     bool separator = false;
     if (i < n && (text[i] == u'.' || text[i] == u',')) {
         separator = true;
         ++i;
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-            digits += static_cast<char>(text[i].unicode());
-            ++fractionDigits;
-            anyDigit = true;
-            ++i;
-        }
+        while (isAsciiDigit(i)) digits += static_cast<char>(text[i++].unicode());
     }
-    if (!anyDigit) return Decimal();
-    int exponent = 0;
+    if (digits.empty()) return Decimal();
+    long long exponent = 0;
     if (separator && i < n && (text[i] == u'e' || text[i] == u'E')) {
         qsizetype j = i + 1;
         bool expNegative = false;
@@ -81,20 +77,14 @@ Decimal parseDesignValue(const QString& text) {
             expNegative = text[j] == u'-';
             ++j;
         }
-        bool expDigits = false;
-        long long e = 0;
-        while (j < n && text[j].isDigit() && text[j].unicode() < 128) {
-            if (e < 100000) e = e * 10 + (text[j].unicode() - '0');
-            expDigits = true;
+        while (isAsciiDigit(j)) {
+            if (exponent < kExponentSaturation) exponent = exponent * 10 + (text[j].unicode() - '0');
             ++j;
         }
-        if (expDigits) exponent = static_cast<int>(std::min<long long>(e, kExponentLimit) * (expNegative ? -1 : 1));
+        if (expNegative) exponent = -exponent;
     }
-    // No leading zeros: the big-integer parser would take them for octal.
-    const std::size_t firstNonZero = digits.find_first_not_of('0');
-    BigInt mantissa(firstNonZero == std::string::npos ? std::string("0") : digits.substr(firstNonZero));
-    if (negative) mantissa = -mantissa;
-    return Decimal(std::move(mantissa), fractionDigits - exponent);
+    const std::string_view all(digits);
+    return Decimal::fromDigits(negative, all.substr(0, integerDigits), all.substr(integerDigits), exponent);
 }
 
 namespace {
@@ -106,9 +96,8 @@ FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool 
     if (!file.load(path)) return {false, file.loadError()};
     QList<QPair<QString, QString>> values;
     for (const KeyInfo& info : designFileKeys()) {
-        if (!withMrr && info.key == "MRR") continue;
-        values.append({QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size())),
-                       designValueText((record.*info.member).value())});
+        if (!withMrr && info.file == FileRole::NotInWorkingCopy) continue;
+        values.append({toQString(info.key), designValueText((record.*info.member).value())});
     }
     if (metricText) values.append({QStringLiteral("Metric"), *metricText});
     file.setValues(QString::fromLatin1(kDesignSection), values);
@@ -117,7 +106,12 @@ FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool 
 
 }  // namespace
 
-QString metricFlagText(int metric) { return metric == 1 ? QStringLiteral("1") : QStringLiteral("0"); }
+long long metricWholeNumber(const QString& text) {
+    constexpr long long kLimit = 1000000000LL;
+    return parseDesignValue(text).truncatedClamped(kLimit);
+}
+
+MetricFlag metricFlagFromText(const QString& text) { return MetricFlag::fromWholeNumber(metricWholeNumber(text)); }
 
 FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
     return writeKeys(path, record, true, &metricText);
@@ -140,61 +134,34 @@ long long readDesignFile(const QString& path, DesignRecord& record, QString* err
     }
     const ProfileSection section = file.section(QString::fromLatin1(kDesignSection));
     for (const KeyInfo& info : designFileKeys()) {
-        if (info.key == "PCWD") continue;
-        const QString key = QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size()));
-        (record.*info.member) = parseDesignValue(section.value(key));
+        if (info.file == FileRole::NotReadBack) continue;
+        (record.*info.member) = parseDesignValue(section.value(toQString(info.key)));
     }
-    const BigInt whole = parseDesignValue(section.value(QStringLiteral("metric"))).truncated();
-    constexpr long long kLimit = 1000000000LL;
-    if (whole > kLimit) return kLimit;
-    if (whole < -kLimit) return -kLimit;
-    return whole.convert_to<long long>();
+    return metricWholeNumber(section.value(QStringLiteral("metric")));
 }
 
 QString designFileName(const DesignRecord& record, UnitSystem window) {
     auto part = [](const DecimalField& field, int scaleBelowOne) {
         Decimal v = field.value();
         if (v < Decimal(1)) v = v * scaleBelowOne;
-        return QString::fromStdString(v.truncated().str());
+        return QString::fromStdString(v.truncatedText());
     };
-    QString name = window == UnitSystem::Metric ? QStringLiteral("M") : QString();
+    QString name = toQString(UnitSystemRules::of(window).fileNamePrefix);
     name += part(record.F, 1000);
     name += part(record.CD, 100);
-    name += QString::fromStdString(record.LD.value().truncated().str());
+    name += QString::fromStdString(record.LD.value().truncatedText());
     return name + QStringLiteral(".ini");
 }
 
 UnitReaction unitReaction(UnitSystem window, long long valueRead) {
-    // The flag is a byte: the whole number read is stored into it as a byte.
-    const int flag = static_cast<int>(static_cast<unsigned long long>(valueRead) & 0xFFu);
+    const MetricFlag read = MetricFlag::fromWholeNumber(valueRead);
     UnitReaction r;
-    if (window == UnitSystem::Metric) {
-        if (flag == 0) {
-            r.message = QStringLiteral(
-                "Incorrect choice. You have chosen|an Imperial design in error.|Select Imperial Design instead.");
-            r.notice = QStringLiteral("Press ESC & select Imperial Design");
-            r.messageBeforeNotice = true;
-            r.metric = 0;
-        } else if (flag == 1) {
-            r.notice = QStringLiteral("All measurements are in mm");
-            r.metric = 1;
-        } else {
-            r.metric = flag;
-        }
-    } else {
-        if (flag == 0) {
-            r.notice = QStringLiteral("All measurements are in inches");
-            r.metric = 0;
-        } else if (flag == 1) {
-            r.notice = QStringLiteral("Press ESC & Select Metric Option!");
-            r.message = QStringLiteral(
-                "Incorrect choice. You have chosen|a Metric design in error.|Select Metric Design "
-                "instead.|Do NOT save this version!");
-            r.messageBeforeNotice = false;
-            r.metric = 0;
-        } else {
-            r.metric = flag;
-        }
+    r.metric = read;
+    if (const UnitReactionRule* rule = UnitSystemRules::of(window).reaction(read)) {
+        r.message = toQString(rule->message);
+        r.notice = toQString(rule->notice);
+        r.messageBeforeNotice = rule->messageBeforeNotice;
+        r.metric = rule->metricAfter.value_or(read);
     }
     return r;
 }

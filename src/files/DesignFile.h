@@ -4,6 +4,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "design/UnitSystemRules.h"
 #include "files/AtomicFile.h"
 
 #include <QString>
@@ -28,11 +29,6 @@ QString designValueText(const Decimal& value);
 // character; text without a leading number reads as 0.
 Decimal parseDesignValue(const QString& text);
 
-// The text SAVE writes under "Metric" for the program-wide flag: "1" for a
-// Metric design, "0" for anything else (a file may have left any number in
-// the flag; the Imperial calculation then ran).
-QString metricFlagText(int metric);
-
 // Writes keys 1 to 42 of SAVE in table order, then "Metric" (`metricText`,
 // "0" or "1"). Every other line of an existing file stays as it was. On
 // failure (with the reason) the old file is unchanged.
@@ -40,6 +36,12 @@ FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record,
 
 // Writes the working copy: the 41 keys without MRR and Metric.
 FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record);
+
+// The whole number of a "Metric" value text: read as a design value,
+// truncated toward zero, limited to +-10^9.
+long long metricWholeNumber(const QString& text);
+// The unit flag a "Metric" value text sets (the whole number as a byte).
+MetricFlag metricFlagFromText(const QString& text);
 
 // Reads keys 1 to 29 and 31 to 42 (not PCWD) into the record, each rounded
 // to the record's storage, then returns the "metric" key truncated to a
@@ -56,13 +58,11 @@ struct UnitReaction {
     QString message;             // message box text ("|" breaks lines); empty for none
     QString notice;              // new text of the unit notice; empty when unchanged
     bool messageBeforeNotice = false;
-    int metric = 0;              // the new value of the program-wide flag
+    MetricFlag metric;           // the new value of the program-wide flag
 };
 
-inline constexpr const char* kErrorCaption = "YQ Error Message";
-
 // `valueRead` is the whole number read from the file; the flag holds it as a
-// byte.
+// byte. The texts are those of the window's UnitSystemRules.
 UnitReaction unitReaction(UnitSystem window, long long valueRead);
 
 }  // namespace yq

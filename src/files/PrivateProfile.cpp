@@ -98,21 +98,40 @@ bool ProfileFile::load(const QString& path) {
         bom_ = bytes.left(3);
         bytes.remove(0, 3);
     } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        // UTF-16 with its mark. Only a file that decodes and encodes back to
-        // the very same bytes is read as UTF-16 (so a rewrite changes nothing
-        // it does not write); anything else is kept as plain bytes.
+        // UTF-16 with its mark: lines are split on UTF-16 line ends, each
+        // keeps its own bytes (damaged units and a lone last byte included),
+        // and only its decoded text is parsed.
         const bool little = bytes.startsWith("\xFF\xFE");
-        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
-                               QStringDecoder::Flag::Stateless);
+        encoding_ = little ? Encoding::Utf16LE : Encoding::Utf16BE;
+        bom_ = bytes.left(2);
         const QByteArrayView body = QByteArrayView(bytes).sliced(2);
-        const QString text = decoder(body);
-        QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
-                               QStringEncoder::Flag::Stateless);
-        if (!decoder.hasError() && body.size() % 2 == 0 && QByteArray(encoder(text)) == body) {
-            encoding_ = little ? Encoding::Utf16LE : Encoding::Utf16BE;
-            bom_ = bytes.left(2);
-            bytes = text.toUtf8();
+        const auto unit = [&](qsizetype i) {
+            const auto lo = static_cast<unsigned char>(body[little ? i : i + 1]);
+            const auto hi = static_cast<unsigned char>(body[little ? i + 1 : i]);
+            return static_cast<char16_t>(hi << 8 | lo);
+        };
+        const auto decode = [&](QByteArrayView raw) {
+            QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                                   QStringDecoder::Flag::Stateless);
+            return QString(decoder(raw)).toUtf8();
+        };
+        const qsizetype units = body.size() / 2 * 2;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < units; i += 2) {
+            const char16_t c = unit(i);
+            if (c != u'\n' && c != u'\r') continue;
+            const bool pair = c == u'\r' && i + 3 < units && unit(i + 2) == u'\n';
+            const qsizetype endBytes = pair ? 4 : 2;
+            Line line{decode(body.sliced(start, i - start)), pair ? "\r\n" : (c == u'\n' ? "\n" : "\r"),
+                      body.sliced(start, i - start + endBytes).toByteArray(), true};
+            lines_.push_back(std::move(line));
+            i += endBytes - 2;
+            start = i + 2;
         }
+        if (start < body.size()) {
+            lines_.push_back({decode(body.sliced(start, units - start)), {}, body.sliced(start).toByteArray(), true});
+        }
+        return true;
     }
 
     const qsizetype n = bytes.size();
@@ -121,24 +140,26 @@ bool ProfileFile::load(const QString& path) {
         const char c = bytes[i];
         if (c != '\n' && c != '\r') continue;
         const qsizetype endLength = (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ? 2 : 1;
-        lines_.push_back({bytes.mid(start, i - start), bytes.mid(i, endLength)});
+        lines_.push_back({bytes.mid(start, i - start), bytes.mid(i, endLength), {}, false});
         i += endLength - 1;
         start = i + 1;
     }
-    if (start < n) lines_.push_back({bytes.mid(start), {}});
+    if (start < n) lines_.push_back({bytes.mid(start), {}, {}, false});
     return true;
 }
 
 QByteArray ProfileFile::toBytes() const {
-    QByteArray text;
-    for (const Line& line : lines_) {
-        text += line.text;
-        text += line.end;
+    QByteArray bytes = bom_;
+    if (encoding_ == Encoding::Utf8) {
+        for (const Line& line : lines_) bytes += line.text + line.end;
+        return bytes;
     }
-    if (encoding_ == Encoding::Utf8) return bom_ + text;
     QStringEncoder encoder(encoding_ == Encoding::Utf16LE ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
                            QStringEncoder::Flag::Stateless);
-    return bom_ + QByteArray(encoder(QString::fromUtf8(text)));
+    for (const Line& line : lines_) {
+        bytes += line.hasRaw ? line.raw : QByteArray(encoder(QString::fromUtf8(line.text + line.end)));
+    }
+    return bytes;
 }
 
 FileWriteResult ProfileFile::save() const { return saveAs(path_); }
@@ -235,6 +256,7 @@ void ProfileFile::setValues(const QString& section, const QList<QPair<QString, Q
             // A line that already says this is left exactly as it is.
             if (valueOf(line.text) == v) continue;
             line.text = *keyOf(line.text) + '=' + v.toUtf8();
+            line.hasRaw = false;
             continue;
         }
         const QByteArray text = name.toUtf8() + '=' + v.toUtf8();
@@ -252,15 +274,25 @@ void ProfileFile::setValues(const QString& section, const QList<QPair<QString, Q
     qsizetype at = 0;
     if (first < 0) {
         at = static_cast<qsizetype>(lines_.size());
-        inserted.push_back({'[' + section.left(kProfileNameLimit).toUtf8() + ']', end});
+        inserted.push_back({'[' + section.left(kProfileNameLimit).toUtf8() + ']', end, {}, false});
     } else {
         at = (lastKeyLine >= 0 ? lastKeyLine : first - 1) + 1;
     }
-    for (const QByteArray& text : added) inserted.push_back({text, end});
+    for (const QByteArray& text : added) inserted.push_back({text, end, {}, false});
     // Inserted after a last line without a line break: that line gets one,
     // and the file still ends without one.
     if (at > 0 && at == static_cast<qsizetype>(lines_.size()) && lines_.back().end.isEmpty()) {
-        lines_.back().end = end;
+        Line& lastLine = lines_.back();
+        lastLine.end = end;
+        if (lastLine.hasRaw) {
+            // Its bytes stay; only the line end is added, in the file's
+            // encoding. A lone last byte is first made a whole unit, so what
+            // follows starts on a unit and reads back.
+            if (lastLine.raw.size() % 2 != 0) lastLine.raw += '\0';
+            QStringEncoder encoder(encoding_ == Encoding::Utf16LE ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                                   QStringEncoder::Flag::Stateless);
+            lastLine.raw += QByteArray(encoder(QString::fromUtf8(end)));
+        }
         inserted.back().end.clear();
     }
     lines_.insert(lines_.begin() + at, inserted.begin(), inserted.end());

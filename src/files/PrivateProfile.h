@@ -84,8 +84,13 @@ public:
 private:
     enum class Encoding { Utf8, Utf16LE, Utf16BE };
     struct Line {
-        QByteArray text;  // without its line end
+        QByteArray text;  // without its line end (UTF-8, or the file's bytes)
         QByteArray end;   // "\n", "\r\n", "\r", or empty for a last line without one
+        // In a UTF-16 file: the line's own bytes with its end, written back
+        // as they were while the line is not changed (so even a damaged
+        // UTF-16 line keeps every byte).
+        QByteArray raw;
+        bool hasRaw = false;
     };
     // Lines [first, last) of the first section of the name; first is -1 when
     // there is none (last is then the number of lines).

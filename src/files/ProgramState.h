@@ -4,6 +4,8 @@
 // their own.
 #pragma once
 
+#include "design/UnitSystemRules.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +15,7 @@ enum class ReportMode { Preview = 0, Export = 1 };
 
 struct ProgramState {
     // 0 = design in inches, 1 = design in millimetres.
-    int metric = 0;
+    MetricFlag metric;
     ReportMode reportMode = ReportMode::Preview;
 
     // Set by Email Results: the results file to attach, and the attachment

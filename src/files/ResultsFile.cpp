@@ -1,6 +1,7 @@
 #include "files/ResultsFile.h"
 
 #include "files/DesignFile.h"
+#include "files/Text.h"
 
 #include "files/AtomicFile.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <thread>
@@ -22,33 +24,45 @@ namespace yq {
 namespace {
 
 struct Column {
-    const char* title;
-    const char* key;
+    std::string_view title;
+    Key key;
 };
 
-const Column kColumns[] = {
-    {"Freq", "F"},           {"RR", "RR"},
-    {"Cyl Diam", "CD"},      {"L/D", "LD"},
-    {"CylCap", "C"},         {"XC", "XC"},
-    {"BandWidth", "BW"},     {"Q", "Q"},
-    {"TotalLength", "TL"},   {"measured BW", "MBW"},
-    {"Variance", "V"},       {"WireDiameter", "WD"},
-    {"WireSpacing", "SP"},   {"TPI", "TPI"},
-    {"Cyl to Wire Cap", "EWC"}, {"Cyl to Coil Cap", "ECC"},
-    {"CoilInductance", "CI"}, {"No.Turns", "NT"},
-    {"CoilLength", "CL"},    {"LengthCoilWire", "LW"},
-    {"CylinderLength", "CCL"}, {"CoilDiam", "CCD"},
-    {"%WaveLength", "PWL"},  {"LengthPhaseWire", "LPW"},
-    {"PhCoilDiam", "PCCD"},  {"PhCoilTurns", "PCNT"},
-    {"Ratio", "RAT"},        {"Factor", "FAC"},
-    {"AntennaEfficiency", "AE"}, {"Wire Resistance", "WR"},
-    {"DB Loss", "DBL"},      {"Sc Length", "SCL"},
-    {"Sc Turns", "SCT"},     {"SC Inductance", "SCI"},
-    {"Sc Diam", "SCD"},      {"Sc Wire Length", "SCWL"},
-};
+constexpr std::array<Column, 36> kColumns{{
+    {"Freq", Key::F},           {"RR", Key::RR},
+    {"Cyl Diam", Key::CD},      {"L/D", Key::LD},
+    {"CylCap", Key::C},         {"XC", Key::XC},
+    {"BandWidth", Key::BW},     {"Q", Key::Q},
+    {"TotalLength", Key::TL},   {"measured BW", Key::MBW},
+    {"Variance", Key::V},       {"WireDiameter", Key::WD},
+    {"WireSpacing", Key::SP},   {"TPI", Key::TPI},
+    {"Cyl to Wire Cap", Key::EWC}, {"Cyl to Coil Cap", Key::ECC},
+    {"CoilInductance", Key::CI}, {"No.Turns", Key::NT},
+    {"CoilLength", Key::CL},    {"LengthCoilWire", Key::LW},
+    {"CylinderLength", Key::CCL}, {"CoilDiam", Key::CCD},
+    {"%WaveLength", Key::PWL},  {"LengthPhaseWire", Key::LPW},
+    {"PhCoilDiam", Key::PCCD},  {"PhCoilTurns", Key::PCNT},
+    {"Ratio", Key::RAT},        {"Factor", Key::FAC},
+    {"AntennaEfficiency", Key::AE}, {"Wire Resistance", Key::WR},
+    {"DB Loss", Key::DBL},      {"Sc Length", Key::SCL},
+    {"Sc Turns", Key::SCT},     {"SC Inductance", Key::SCI},
+    {"Sc Diam", Key::SCD},      {"Sc Wire Length", Key::SCWL},
+}};
 
 constexpr int kValueFieldLength = 20;
 constexpr int kUserFieldLength = 40;
+
+// Each column has a title that fits its field and shows a quantity of its own.
+constexpr bool columnsAreSound() {
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        if (kColumns[i].title.empty() || kColumns[i].title.size() > kValueFieldLength) return false;
+        for (std::size_t j = i + 1; j < kColumns.size(); ++j) {
+            if (kColumns[i].key == kColumns[j].key || kColumns[i].title == kColumns[j].title) return false;
+        }
+    }
+    return true;
+}
+static_assert(columnsAreSound());
 
 class Descriptor {
 public:
@@ -94,7 +108,7 @@ int lastByte(int fd, off_t size) {
 
 QStringList resultsTitles() {
     QStringList titles;
-    for (const Column& c : kColumns) titles << QString::fromLatin1(c.title);
+    for (const Column& c : kColumns) titles << toQString(c.title);
     return titles;
 }
 
@@ -117,7 +131,7 @@ QByteArray csvLine(const QStringList& fields) {
 QStringList resultsRow(const DesignRecord& record, const QString& user) {
     QStringList fields;
     for (const Column& c : kColumns) {
-        fields << plainDecimalText(record.field(c.key)->value()).left(kValueFieldLength);
+        fields << plainDecimalText(record.field(c.key).value()).left(kValueFieldLength);
     }
     fields << neutralText(user.left(kUserFieldLength));
     return fields;
@@ -185,7 +199,7 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
     }
     bytes += csvLine(resultsRow(record, user)) + "\r\n";
     int error = 0;
-    if (!writeWhole(fd.get(), bytes, error)) {
+    if (!writeAll(fd.get(), bytes, error)) {
         result.error = QStringLiteral("the results row could not be written to %1: %2").arg(path, systemError(error));
         // Take back whatever part of the row reached the file.
         if (::ftruncate(fd.get(), info.st_size) != 0) {

@@ -3,6 +3,7 @@
 #include "files/ProgramState.h"
 #include "files/UserFile.h"
 #include "files/DesignFile.h"
+#include "files/Text.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,8 +29,8 @@ SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramSta
     SaveOutcome outcome;
     outcome.fileName = designFileName(record, window);
     outcome.path = folder.filePath(outcome.fileName);
-    if (window == UnitSystem::Metric) state.metric = 1;
-    const FileWriteResult written = writeDesignFile(outcome.path, record, metricFlagText(state.metric));
+    if (const auto flag = UnitSystemRules::of(window).metricOnSave) state.metric = *flag;
+    const FileWriteResult written = writeDesignFile(outcome.path, record, toQString(state.metric.fileText()));
     outcome.designWritten = written.ok;
     outcome.designError = written.error;
     if (!outcome.designWritten) return outcome;

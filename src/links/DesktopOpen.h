@@ -38,9 +38,8 @@ OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QStrin
 // otherwise false with the text to show the user in `problem`.
 bool openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath, QString* problem);
 
-// What to tell the user when the results file could not be opened
-// ("|" breaks lines), under the caption kSpreadsheetErrorCaption.
+// The error message when the results file could not be opened ("|" breaks
+// lines).
 QString spreadsheetFailureText(const OpenOutcome& outcome);
-inline constexpr const char* kSpreadsheetErrorCaption = "YQ Error Message";
 
 }  // namespace yq::links

@@ -42,7 +42,6 @@ QString lookupResult(platform::HandlerLookup::Status status)
 }  // namespace
 
 LinkControls::~LinkControls() = default;
-MessageSink::~MessageSink() = default;
 
 TraceSwitches TraceSwitches::fromArguments(const QStringList& arguments)
 {
@@ -67,7 +66,7 @@ TraceWriter standardErrorTrace()
     };
 }
 
-HyperlinkService::HyperlinkService(LinkControls& controls, platform::ShellOpener& opener, MessageSink& messages,
+HyperlinkService::HyperlinkService(LinkControls& controls, platform::ShellOpener& opener, platform::UserMessages& messages,
                                    QStringList arguments, TraceWriter traceWriter)
     : controls_(controls),
       opener_(opener),
@@ -390,7 +389,7 @@ std::optional<platform::LaunchResult> HyperlinkService::run(int maxLength)
 QString HyperlinkService::showError(int code, const QString& file)
 {
     const ShellErrorMessage message = shellErrorMessage(code, file);
-    messages_.showMessage(message.text, message.caption, MessageIcon::Information);
+    messages_.information(message.text, message.caption);
     return message.text;
 }
 

@@ -4,11 +4,12 @@
 // The service knows controls only by number, through LinkControls (the
 // window layer implements it for real widgets, tests with a fake); it
 // starts programs through platform::ShellOpener and tells the user about a
-// failed launch through a MessageSink. Traces go to standard error when the
+// failed launch through platform::UserMessages. Traces go to standard error when the
 // program was started with "/HADebug", "/HAdbg" or "/HAdbgReg".
 #pragma once
 
 #include "platform/DesktopHandlers.h"
+#include "platform/UserMessages.h"
 
 #include <QColor>
 #include <QList>
@@ -72,16 +73,6 @@ public:
     virtual void enableBufferedPainting() {}
 };
 
-enum class MessageIcon { Information, Warning, Error };
-
-// How the service tells the user something: a modal message with an OK
-// button ("|" in a text starts a new line).
-class MessageSink {
-public:
-    virtual ~MessageSink();
-    virtual void showMessage(const QString& text, const QString& caption, MessageIcon icon) = 0;
-};
-
 // One registered control.
 struct LinkItem {
     int control = 0;
@@ -115,7 +106,7 @@ inline constexpr const char* kTracePrefix = "RazedUveziz: ";
 
 class HyperlinkService {
 public:
-    HyperlinkService(LinkControls& controls, platform::ShellOpener& opener, MessageSink& messages,
+    HyperlinkService(LinkControls& controls, platform::ShellOpener& opener, platform::UserMessages& messages,
                      QStringList arguments = {}, TraceWriter traceWriter = standardErrorTrace());
 
     // Finds the browser and mail program and marks the service inited.
@@ -175,7 +166,7 @@ private:
 
     LinkControls& controls_;
     platform::ShellOpener& opener_;
-    MessageSink& messages_;
+    platform::UserMessages& messages_;
     QStringList arguments_;
     TraceWriter writer_;
 

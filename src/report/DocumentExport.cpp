@@ -5,6 +5,7 @@
 #include "files/AtomicFile.h"
 #include "report/HtmlWriter.h"
 #include "report/RandomSource.h"
+#include "report/ReportMessages.h"
 #include "report/RtfWriter.h"
 
 #include <QDir>
@@ -93,13 +94,12 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& sta
     ExportResult result = exporter.write(pages, state.documentName, state.bodyLines);
 
     const auto tellError = [&context](const QString& text) {
-        if (context.notices.error)
-            context.notices.error(text);
+        if (context.messages)
+            context.messages->error(text);
     };
     // Told before the mail opens, so a mail without the report is no surprise.
     if (!result.documentWritten && result.htmlCode == html::Done)
-        tellError(QStringLiteral("The report document could not be written.|%1|The mail opens without the report.")
-                      .arg(result.error));
+        tellError(QString::fromLatin1(messages::kDocumentNotWritten).arg(result.error));
 
     ReportMailRequest request;
     request.htmlPath = result.htmlPath;
@@ -112,9 +112,9 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& sta
         result.draftPath = outcome.draftPath;
 
     if (result.mailCode == reportmail::BodyNotRead) {
-        QString text = QStringLiteral("The report mail could not be prepared.|");
+        QString text = QString::fromLatin1(messages::kMailNotPrepared);
         text += result.htmlError.isEmpty()
-                    ? QStringLiteral("%1 could not be read.").arg(QDir::toNativeSeparators(result.htmlPath))
+                    ? QString::fromLatin1(messages::kHtmlNotRead).arg(QDir::toNativeSeparators(result.htmlPath))
                     : result.htmlError;
         if (!result.documentWritten)
             text += QLatin1Char('|') + result.error;

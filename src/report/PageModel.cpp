@@ -36,13 +36,11 @@ PageItem value(const QString& name, const Decimal& v, std::string_view picture, 
     item.kind = ItemKind::Value;
     item.name = name;
     item.picture = toQString(picture);
-    item.text = formatNumeric(v, picture);
+    const auto parsed = parseNumericPicture(picture);
+    item.text = parsed ? formatNumeric(v, *parsed) : formatNumeric(v, picture);
     item.font = font;
     item.align = HAlign::Right;
-    if (!size.isValid()) {
-        const auto parsed = parseNumericPicture(picture);
-        size = {digitsWidth(parsed ? parsed->width : 10, font.points), lineHeight(font.points)};
-    }
+    if (!size.isValid()) size = {digitsWidth(parsed ? parsed->width : 10, font.points), lineHeight(font.points)};
     item.rect = inHeader(x, y, size.width(), size.height());
     return item;
 }

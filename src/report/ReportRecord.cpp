@@ -5,6 +5,7 @@
 #include "files/UserFile.h"
 #include "design/DesignRecord.h"
 #include "files/DesignFile.h"
+#include "files/Text.h"
 #include "files/PrivateProfile.h"
 
 #include <array>
@@ -67,18 +68,15 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
     for (const ReportKey& k : kFileKeys) {
         (record.*k.member) = parseDesignValue(file.value(section, toQString(k.key)));
     }
-    // The unit flag is a byte: the whole number read goes into it as a byte.
-    const BigInt whole = parseDesignValue(file.value(section, QStringLiteral("metric"))).truncated();
-    constexpr long long kLimit = 1000000000LL;
-    const long long clamped = whole > kLimit ? kLimit : whole < -kLimit ? -kLimit : whole.convert_to<long long>();
-    record.metric = static_cast<int>(static_cast<unsigned long long>(clamped) & 0xFFu);
+    record.metric = metricFlagFromText(file.value(section, QStringLiteral("metric")));
 
     record.SCWL = sourceCoilWireLength(record.SCD, record.SCT);
-    record.unitText = record.metric == 1 ? QStringLiteral("mm") : QStringLiteral("inches");
+    record.unitText = toQString(UnitSystemRules::of(record.metric.system()).reportUnitText);
     record.printDate = today ? today() : QDate::currentDate();
 
     const UserFile users(userFolder);
     for (const UserRecord& user : users.inKeyOrder()) record.designers.append(user.user);
+    if (users.failed()) record.userFileError = users.errorText();
     return record;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/Decimal.h"
+#include "design/UnitSystemRules.h"
 
 #include <QDate>
 #include <QString>
@@ -50,11 +51,14 @@ struct ReportRecord {
     // Computed: SCD x SCT x pi. The file's own SCWL is never read.
     DecimalField SCWL{Storage{7, 2}};
 
-    // The unit flag as read from the file's "metric" key (a byte).
-    int metric = 0;
-    QString unitText;       // "inches", or "mm" when metric is 1
+    // The unit flag as read from the file's "metric" key.
+    MetricFlag metric;
+    QString unitText;       // the unit text of the flag's unit system: "inches", or "mm" when it is 1
     QDate printDate;
     QStringList designers;  // "Name & Call" of each user record, in key order
+    // Why the user file could not be read (it names the file); empty when
+    // it could, or when there is none.
+    QString userFileError;
 
     // Field by key (case-insensitive), including SCWL; nullptr if unknown.
     const DecimalField* field(std::string_view key) const;

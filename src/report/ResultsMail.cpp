@@ -2,9 +2,8 @@
 #include "files/Text.h"
 
 #include "files/ProgramState.h"
-#include "files/DesignFile.h"
-#include "files/ResultsFile.h"
 #include "report/HtmlWriter.h"
+#include "report/ReportMessages.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -19,10 +18,10 @@ namespace yq::report {
 
 namespace {
 
-void tell(const std::function<void(const QString&)>& notice, const QString& text)
+void tellError(const MailContext& context, const QString& text)
 {
-    if (notice)
-        notice(text);
+    if (context.messages)
+        context.messages->error(text);
 }
 
 QString native(const QString& path)
@@ -143,8 +142,7 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
         QStringList names;
         for (const QString& path : outcome.missingAttachments)
             names << native(path);
-        tell(context.notices.error,
-             QStringLiteral("These files could not be attached to the mail:|") + names.join(QLatin1Char('|')));
+        tellError(context, QString::fromLatin1(messages::kNotAttached) + names.join(QLatin1Char('|')));
     }
 
     if (outcome.draftWritten) {
@@ -158,16 +156,15 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
 
     if (outcome.compose.opened) {
         if (!outcome.draftWritten)
-            tell(context.notices.error, QStringLiteral("A copy of the mail could not be saved as|%1:|%2")
-                                            .arg(native(outcome.draftPath), draft.error));
+            tellError(context, QString::fromLatin1(messages::kCopyNotSaved).arg(native(outcome.draftPath), draft.error));
     } else if (outcome.draftWritten) {
-        tell(context.notices.information,
-             QStringLiteral("%1|The mail is saved as|%2|Open it with your mail program to send it.")
-                 .arg(outcome.compose.detail, native(outcome.draftPath)));
+        if (context.messages)
+            context.messages->information(
+                QString::fromLatin1(messages::kMailSaved).arg(outcome.compose.detail, native(outcome.draftPath)),
+                QString::fromLatin1(messages::kSendEmailCaption));
     } else {
-        tell(context.notices.error,
-             QStringLiteral("%1|The mail could not be saved as|%2:|%3")
-                 .arg(outcome.compose.detail, native(outcome.draftPath), draft.error));
+        tellError(context, QString::fromLatin1(messages::kMailNotSaved)
+                               .arg(outcome.compose.detail, native(outcome.draftPath), draft.error));
     }
     return outcome;
 }
@@ -218,14 +215,12 @@ MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyP
     return item;
 }
 
-MailOutcome emailResults(ProgramState& state, MailContext& context)
+MailOutcome emailResults(const QString& resultsPath, const QString& workingCopyPath, ProgramState& state,
+                         MailContext& context)
 {
     const ScopedWaitCursor wait;
-    const QDir working(workingFolderOf(context));
-    state.resultsFilePath = resultsFilePath(working.absolutePath());
-    const QString workingCopy = working.absoluteFilePath(QString::fromLatin1(kWorkingCopyName));
-    return presentMail(resultsMailItem(state.resultsFilePath, workingCopy), QStringLiteral("results-mail"), {},
-                       context);
+    state.resultsFilePath = resultsPath;
+    return presentMail(resultsMailItem(resultsPath, workingCopyPath), QStringLiteral("results-mail"), {}, context);
 }
 
 }  // namespace yq::report

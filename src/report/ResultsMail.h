@@ -9,6 +9,7 @@
 #pragma once
 
 #include "platform/MailClient.h"
+#include "platform/UserMessages.h"
 #include "report/MailItem.h"
 
 #include <QDateTime>
@@ -30,18 +31,11 @@ inline constexpr char kResultsMailSubject[] = "My Finished YQ Results";
 // The export folder under the working folder.
 inline constexpr char kExportFolderName[] = "VH";
 
-// What the user is told. Texts follow the program's message convention: a
-// "|" starts a new line.
-struct UserNotices {
-    std::function<void(const QString&)> error;        // an error message ("YQ Error Message")
-    std::function<void(const QString&)> information;  // a plain notice
-};
-
 // What the mail commands work with.
 struct MailContext {
     QString workingFolder;                   // the current folder when empty
     platform::MailClient* client = nullptr;  // none: the draft alone is written
-    UserNotices notices;
+    platform::UserMessages* messages = nullptr;  // what the user is told; nothing when none
     std::function<QDateTime()> now;          // draft date and name; the clock when empty
 };
 
@@ -123,8 +117,9 @@ int sendReportMail(const ReportMailRequest& request, const QStringList& attachme
 MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyPath);
 
 // Email Results, after the window has written the working copy: sets the
-// results file path to the working folder's "YQ.csv" (so later report mails
-// attach it too) and presents the mail with "YQ.csv" and "yq.ini".
-MailOutcome emailResults(ProgramState& state, MailContext& context);
+// results file path to `resultsPath` (so later report mails attach it too)
+// and presents the mail with the results table and the working copy.
+MailOutcome emailResults(const QString& resultsPath, const QString& workingCopyPath, ProgramState& state,
+                         MailContext& context);
 
 }  // namespace yq::report

@@ -2,6 +2,7 @@
 
 #include "design/Calculation.h"
 #include "files/DesignFile.h"
+#include "files/Text.h"
 #include "files/ResultsFile.h"
 #include "files/SaveDesign.h"
 #include "platform/EmbeddedImages.h"
@@ -9,6 +10,8 @@
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
 #include "windows/ValueLabel.h"
+#include "windows/WindowMessages.h"
+#include "platform/UserMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,7 +26,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -41,8 +43,6 @@ using windows::DialogUnits;
 
 const QColor kDarkBlue(0, 0, 128);
 
-const KeyInfo& info(const QString& key) { return *findKey(key.toStdString()); }
-
 // Tips: several pieces, one line each.
 QString tip(std::initializer_list<const char*> lines) {
     QStringList out;
@@ -50,25 +50,8 @@ QString tip(std::initializer_list<const char*> lines) {
     return out.join(u'\n');
 }
 
-const QMap<QString, QString>& fieldTips() {
-    static const QMap<QString, QString> tips = {
-        {"F", tip({"Enter the Centre Frequency in Megahertz. ", "Maximum of 3 decimal points."})},
-        {"CD", tip({"Enter the outside diameter of the cylinder in inches"})},
-        {"LD", tip({"The L/D Ratio and the Diameter are used to", "calculate the primary Capacitance in pfd, the",
-                    "reactance in Ohms, the 3db bandwidth and the", "'Q' of the antenna."})},
-        {"MBW", tip({"Measured bandwidth in kHz is the 2:1 VSWR", "reading either side of the minimum VSWR."})},
-        {"DPS", tip({"An option to calculate the source Coil Inductance",
-                     "based on the amount of phase shift. Initial setting", "is 6 degrees similar to the Phase Coil. When you ",
-                     "have your antenna working, enter in a value to", "generate the completed number of turns in the ",
-                     "source Coil."})},
-        {"SCWD", tip({"Normally the same diameter as the Tuning Coil. ", "However, you may vary to suit."})},
-        {"SP", tip({"Close wound coils are usually spaced the same", "diameter as the wire diameter."})},
-        {"FAC", tip({"Factor divided the ratio of Cylinder length to coil length",
-                     "by 2 then applies the factor you specify. Click on", "the Recalc Button to apply."})},
-        {"CL", tip({"To calculate the size correctly we need to click ", "this field to regenerate the inductance and ",
-                    "re-calculate the coil size."})},
-    };
-    return tips;
+report::NumericPicture parsedPicture(const QString& picture) {
+    return report::parseNumericPicture(picture.toStdString()).value_or(report::NumericPicture{});
 }
 
 QLabel* heading(const QString& text, QWidget* parent) {
@@ -102,8 +85,7 @@ DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServi
     : QDialog(parent), units_(units), services_(std::move(services)), state_(state), record_(units.system) {
     setWindowTitle(QString::fromLatin1(designtext::kProductCaption));
     setFont(windows::windowFont(QStringLiteral("Arial"), 8));
-    setObjectName(units.system == UnitSystem::Metric ? QStringLiteral("MetricDesignWindow")
-                                                     : QStringLiteral("ImperialDesignWindow"));
+    setObjectName(units.windowName);
     buildLayout();
     // (1) the help box receives the help text.
     help_->setPlainText(designtext::helpText());
@@ -113,9 +95,9 @@ DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServi
 DesignWindow::~DesignWindow() {
     // The entries outlive this object's members while the window is taken
     // down; the focus leaving them must not reach the window any more.
-    for (QLineEdit* edit : std::as_const(entries_)) {
-        edit->removeEventFilter(this);
-        disconnect(edit, nullptr, this, nullptr);
+    for (const Field& f : fields_) {
+        f.edit->removeEventFilter(this);
+        disconnect(f.edit, nullptr, this, nullptr);
     }
 }
 
@@ -156,23 +138,16 @@ void DesignWindow::buildLayout() {
     setTabOrder();
 }
 
-const QStringList& DesignWindow::entryOrder() {
-    static const QStringList keys = {
-        "F",  "CD", "LD",  "CCL", "C",   "XC",  "BW",  "MBW", "Q",  "TL", "PWL", "MRR", "V",    "AE",  "DBL", "SCD",  "DPS",
-        "SCWD", "XSC", "SCI", "SCT", "SCL", "SCWL", "WD", "SP", "CCD", "TPI", "EWC", "ECC", "FAC", "CI", "NT", "CL", "LW",
-        "PCCD", "LPW", "PCNT"};
-    return keys;
-}
-
 void DesignWindow::setTabOrder() {
     // Data entry first: down the second column, then the third, ReCalc and
     // the phasing coil; then Select Antenna, the tabs and the buttons; the
     // Help tab's controls last.
     QList<QWidget*> order;
-    const QStringList keys = entryOrder();
-    for (const QString& key : keys) {
-        if (key == QStringLiteral("PCCD")) order << buttons_.value(Command::ReCalc);
-        order << entries_.value(key);
+    for (const Field& f : fields_) {
+        // ReCalc sits between the tuning coil and the phasing coil.
+        if (f.row->section == FieldSection::PhasingCoil && !order.contains(buttons_.value(Command::ReCalc)))
+            order << buttons_.value(Command::ReCalc);
+        order << f.edit;
     }
     order << buttons_.value(Command::SelectAntenna) << static_cast<QWidget*>(tabs_->tabBar());
     for (Command c : {Command::Save, Command::PrintView, Command::EmailReport, Command::Forum, Command::OpenExcel,
@@ -188,68 +163,91 @@ void DesignWindow::bindKey(Qt::Key key, Command command) {
     connect(shortcut, &QShortcut::activated, this, [this, command] { run(command); });
 }
 
-void DesignWindow::addField(QGridLayout* grid, int row, const QString& key, bool input) {
+int DesignWindow::addFields(QGridLayout* grid, int row, FieldSection section) {
+    for (const DesignField& spec : designFields(units_.system)) {
+        if (spec.section == section) addField(grid, row++, spec);
+    }
+    return row;
+}
+
+void DesignWindow::addField(QGridLayout* grid, int line, const DesignField& spec) {
     const DialogUnits du(font());
-    const KeyInfo& ki = info(key);
-    auto* edit = new QLineEdit(this);
+    const KeyInfo& ki = keyInfo(spec.key);
+    const QString key = toQString(ki.key);
+    Field field;
+    field.row = &spec;
+    field.edit = new QLineEdit(this);
+    field.picture = parsedPicture(units_.picture(ki));
+    QLineEdit* edit = field.edit;
     edit->setObjectName(key);
     edit->setFixedSize(du.x(60), du.y(9) + 1);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const QString picture = units_.picture(ki);
-    const bool editable = input || key == QStringLiteral("SCWL") ||
-                          (key == QStringLiteral("CCL") && units_.cylinderLengthEditable);
-    const bool bold = input || key == QStringLiteral("CCL");
-    edit->setReadOnly(!editable);
+    edit->setReadOnly(!spec.editable());
     // The field's storage decides what can be entered, beside the picture.
-    if (editable) edit->setValidator(new PictureValidator(picture, record_.field(key.toStdString())->storage(), edit));
-    if (!editable) {
+    if (spec.editable()) edit->setValidator(new PictureValidator(field.picture, record_.field(spec.key).storage(), edit));
+    if (!spec.editable()) {
         QPalette p = edit->palette();
         p.setColor(QPalette::Base, palette().color(QPalette::Window));
         edit->setPalette(p);
     }
     QFont f = edit->font();
-    f.setBold(bold);
+    f.setBold(spec.bold());
     edit->setFont(f);
-    if (fieldTips().contains(key)) edit->setToolTip(fieldTips().value(key));
+    if (!spec.tip.empty()) edit->setToolTip(toQString(spec.tip));
 
-    auto* label = new QLabel(units_.label(ki), this);
+    const KeyInfo& labelled = spec.textBefore ? keyInfo(*spec.textBefore) : ki;
+    auto* label = new QLabel(units_.label(labelled), this);
+    field.label = label;
     QFont lf = label->font();
-    lf.setBold(bold);
+    lf.setBold(spec.bold());
     label->setFont(lf);
     label->setBuddy(edit);
-    edit->setAccessibleName(label->text().trimmed());
-    labels_[key] = label;
-    entries_[key] = edit;
+    edit->setAccessibleName(spec.accessibleName.empty() ? label->text().trimmed() : toQString(spec.accessibleName));
 
-    grid->addWidget(label, row, 0);
-    if (key == QStringLiteral("MRR")) {
-        // RR as plain text, then MRR.
+    grid->addWidget(label, line, 0);
+    if (spec.textBefore) {
+        // The value as plain text without a box, read by screen readers as
+        // a value, then the entry.
         auto* pair = new QHBoxLayout;
         pair->setSpacing(du.x(2));
-        // Plain text without a box, read by screen readers as a value.
-        rrText_ = new ValueLabel(this);
-        rrText_->setObjectName(QStringLiteral("RR"));
-        rrText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        rrText_->setMinimumWidth(du.x(34));
-        rrText_->setAccessibleName(QStringLiteral("Radiation Resistance"));
-        label->setText(QStringLiteral("Radiation Resistance"));
-        edit->setAccessibleName(QStringLiteral("Radiation Resistance from measured bandwidth"));
-        pair->addWidget(rrText_);
+        field.text = new ValueLabel(this);
+        field.text->setObjectName(toQString(labelled.key));
+        field.text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        field.text->setMinimumWidth(du.x(34));
+        field.text->setAccessibleName(label->text());
+        field.textPicture = parsedPicture(units_.picture(labelled));
+        pair->addWidget(field.text);
         pair->addWidget(edit);
-        grid->addLayout(pair, row, 1, Qt::AlignRight);
+        grid->addLayout(pair, line, 1, Qt::AlignRight);
     } else {
-        grid->addWidget(edit, row, 1, Qt::AlignRight);
+        grid->addWidget(edit, line, 1, Qt::AlignRight);
     }
+    fields_.push_back(field);
 
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, key] {
+    const std::size_t index = fields_.size() - 1;
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, index] {
         if (!edit->isModified()) return;
         edit->setModified(false);
-        entryAccepted(key);
+        entryAccepted(fields_[index]);
     });
-    if (editable || key == QStringLiteral("CL") || key == QStringLiteral("ECC") || key == QStringLiteral("CI") ||
-        key == QStringLiteral("NT")) {
-        edit->installEventFilter(this);
+    if (spec.editable() || spec.onUse.any()) edit->installEventFilter(this);
+}
+
+const DesignWindow::Field* DesignWindow::field(const QString& key) const {
+    for (const Field& f : fields_) {
+        if (f.edit->objectName() == key) return &f;
     }
+    return nullptr;
+}
+
+QLineEdit* DesignWindow::entry(const QString& key) const {
+    const Field* f = field(key);
+    return f ? f->edit : nullptr;
+}
+
+QLabel* DesignWindow::fieldLabel(const QString& key) const {
+    const Field* f = field(key);
+    return f ? f->label : nullptr;
 }
 
 QWidget* DesignWindow::buildSpecificationsTab() {
@@ -315,20 +313,9 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     second->setHorizontalSpacing(du.x(3));
     int row = 0;
     second->addWidget(heading(QStringLiteral("Cylinder Specifications"), page), row++, 0, 1, 2);
-    const struct {
-        const char* key;
-        bool input;
-    } cylinderRows[] = {{"F", true},   {"CD", true}, {"LD", true},   {"CCL", false}, {"C", false},
-                        {"XC", false}, {"BW", false}, {"MBW", true}, {"Q", false},   {"TL", false},
-                        {"PWL", false}, {"MRR", false}, {"V", false}, {"AE", false},  {"DBL", false}};
-    for (const auto& r : cylinderRows) addField(second, row++, QString::fromLatin1(r.key), r.input);
+    row = addFields(second, row, FieldSection::Cylinder);
     second->addWidget(heading(QStringLiteral("Source Coil Specifications"), page), row++, 0, 1, 2);
-    const struct {
-        const char* key;
-        bool input;
-    } sourceRows[] = {{"SCD", true},  {"DPS", true},  {"SCWD", false}, {"XSC", false},
-                      {"SCI", false}, {"SCT", false}, {"SCL", false},  {"SCWL", false}};
-    for (const auto& r : sourceRows) addField(second, row++, QString::fromLatin1(r.key), r.input);
+    row = addFields(second, row, FieldSection::SourceCoil);
     notice_ = new QLabel(units_.initialNotice, page);
     notice_->setObjectName(QStringLiteral("UnitNotice"));
     QFont nf = notice_->font();
@@ -348,12 +335,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     third->setHorizontalSpacing(du.x(3));
     row = 0;
     third->addWidget(heading(QStringLiteral("Tuning Coil Specifications"), page), row++, 0, 1, 2);
-    const struct {
-        const char* key;
-        bool input;
-    } coilRows[] = {{"WD", true},   {"SP", true},   {"CCD", true}, {"TPI", false}, {"EWC", false}, {"ECC", false},
-                    {"FAC", true},  {"CI", false},  {"NT", false}, {"CL", false},  {"LW", false}};
-    for (const auto& r : coilRows) addField(third, row++, QString::fromLatin1(r.key), r.input);
+    row = addFields(third, row, FieldSection::TuningCoil);
     // The caption wraps onto two lines inside the button, as a push button
     // of this size shows it.
     const QString recalcCaption = QStringLiteral("Click on this button to recalculate after making changes");
@@ -380,8 +362,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     buttons_[Command::ReCalc] = recalc;
     third->addWidget(recalc, row++, 0, 1, 2, Qt::AlignHCenter);
     third->addWidget(heading(QStringLiteral("Phasing Coil Specifications"), page), row++, 0, 1, 2);
-    for (const char* key : {"PCCD", "LPW", "PCNT"})
-        addField(third, row++, QString::fromLatin1(key), QString::fromLatin1(key) == QStringLiteral("PCCD"));
+    row = addFields(third, row, FieldSection::PhasingCoil);
     auto* coilNote = note(units_.coilNote, page);
     coilNote->setObjectName(QStringLiteral("CoilNote"));
     third->addWidget(coilNote, row++, 0, 1, 2);
@@ -444,9 +425,9 @@ void DesignWindow::open() {
     show();
     if (opened_) return;
     opened_ = true;
-    entries_.value(QStringLiteral("F"))->setFocus(Qt::OtherFocusReason);
+    fields_.front().edit->setFocus(Qt::OtherFocusReason);
     // (3) the unit flag of this window
-    state_.metric = units_.metricOnOpen;
+    state_.metric = units_.rules().metricOnOpen;
     // (4) the forum button becomes a web link to the forum
     if (services_.linkForum) {
         if (auto open = services_.linkForum(this, buttons_.value(Command::Forum))) services_.openForum = std::move(open);
@@ -523,9 +504,9 @@ void DesignWindow::keyPressEvent(QKeyEvent* event) {
 bool DesignWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::MouseButtonPress) {
-        for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it) {
-            if (it.value() != watched) continue;
-            QLineEdit* edit = it.value();
+        for (const Field& f : fields_) {
+            if (f.edit != watched) continue;
+            QLineEdit* edit = f.edit;
             if (!edit->isReadOnly()) {
                 // While an entry is edited it shows its value without
                 // thousands grouping, so that a comma typed there is always
@@ -539,10 +520,11 @@ bool DesignWindow::eventFilter(QObject* watched, QEvent* event) {
                         edit->setModified(false);
                     }
                 } else if (type == QEvent::FocusOut && !edit->isModified()) {
-                    redisplay(it.key());
+                    redisplay(f);
                 }
             } else if (type != QEvent::FocusOut) {
-                computedControlUsed(it.key());
+                // A computed field used: its partial recalculation.
+                runAction(f.row->onUse);
             }
             break;
         }
@@ -550,17 +532,11 @@ bool DesignWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-int DesignWindow::shownPlaces(const QString& key) const {
-    return PictureValidator(units_.picture(info(key))).places();
-}
-
 void DesignWindow::takeControlsContents() {
-    for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it) {
-        QLineEdit* edit = it.value();
-        if (edit->isReadOnly() || !edit->isModified()) continue;
-        edit->setModified(false);
-        if (const auto value = entryValue(edit->text(), shownPlaces(it.key())))
-            *record_.field(it.key().toStdString()) = *value;
+    for (const Field& f : fields_) {
+        if (f.edit->isReadOnly() || !f.edit->isModified()) continue;
+        f.edit->setModified(false);
+        if (const auto value = entryValue(f.edit->text(), f.picture.places)) record_.field(f.row->key) = *value;
     }
 }
 
@@ -569,14 +545,13 @@ bool DesignWindow::takePendingEntries() {
     // value is stored and its own action runs (the cylinder length, the
     // ratio from the cylinder length, the factor check ...). All values are
     // stored first, then the actions run in the order of the fields.
-    QStringList pending;
-    for (const QString& key : entryOrder()) {
-        const QLineEdit* edit = entries_.value(key);
-        if (!edit->isReadOnly() && edit->isModified()) pending << key;
+    std::vector<const Field*> pending;
+    for (const Field& f : fields_) {
+        if (!f.edit->isReadOnly() && f.edit->isModified()) pending.push_back(&f);
     }
     takeControlsContents();
-    for (const QString& key : pending)
-        if (!entryAccepted(key)) return false;
+    for (const Field* f : pending)
+        if (!entryAccepted(*f)) return false;
     return true;
 }
 
@@ -587,11 +562,9 @@ bool DesignWindow::prepareDesign() {
     return true;
 }
 
-void DesignWindow::redisplay(const QString& key) {
-    QLineEdit* edit = entries_.value(key);
-    if (!edit) return;
-    const KeyInfo& ki = info(key);
-    QString text = report::formatNumeric((record_.*ki.member).value(), units_.picture(ki).toStdString());
+void DesignWindow::redisplay(const Field& field) {
+    QLineEdit* edit = field.edit;
+    QString text = report::formatNumeric(record_.field(field.row->key).value(), field.picture);
     if (!edit->isReadOnly() && edit->hasFocus()) text.remove(u',');  // being edited: no grouping
     edit->setText(text);
     edit->setModified(false);
@@ -599,63 +572,36 @@ void DesignWindow::redisplay(const QString& key) {
 }
 
 void DesignWindow::redisplay() {
-    for (auto it = entries_.constBegin(); it != entries_.constEnd(); ++it) redisplay(it.key());
-    if (rrText_) rrText_->setText(report::formatNumeric(record_.RR.value(), "n-8.2"));
+    for (const Field& f : fields_) {
+        redisplay(f);
+        if (f.text) f.text->setText(report::formatNumeric(record_.field(*f.row->textBefore).value(), f.textPicture));
+    }
 }
 
-bool DesignWindow::entryAccepted(const QString& key) {
-    QLineEdit* edit = entries_.value(key);
-    if (const auto value = entryValue(edit->text(), shownPlaces(key))) *record_.field(key.toStdString()) = *value;
-    if (key == QStringLiteral("LD")) {
-        runPartial(record_, PartialRecalc::CylinderLength);
-        queue(Command::ReCalc);
-    } else if (key == QStringLiteral("CCL")) {
-        runPartial(record_, PartialRecalc::LdFromCylinderLength);
-        queue(Command::ReCalc);
-        redisplay();
-    } else if (key == QStringLiteral("FAC")) {
-        if (record_.FAC < Decimal(1)) {
-            showMessage(QString::fromLatin1(kErrorCaption), QString::fromLatin1(designtext::kFacMessage));
-            // Back to the factor, once the focus change that accepted it is over.
-            QTimer::singleShot(0, edit, [edit] {
-                edit->setFocus(Qt::OtherFocusReason);
-                edit->selectAll();
-            });
-            return false;
-        }
-        queue(Command::ReCalc);
-    } else if (key == QStringLiteral("PCCD")) {
-        runPartial(record_, PartialRecalc::PhasingCoilTurns);
-        redisplay();
-        queue(Command::ReCalc);
-    } else if (key == QStringLiteral("WD") || key == QStringLiteral("SP") || key == QStringLiteral("CCD") ||
-               key == QStringLiteral("MBW") || key == QStringLiteral("SCD") || key == QStringLiteral("DPS") ||
-               key == QStringLiteral("SCWD")) {
-        queue(Command::ReCalc);
+bool DesignWindow::entryAccepted(const Field& field) {
+    QLineEdit* edit = field.edit;
+    DecimalField& value = record_.field(field.row->key);
+    if (const auto entered = entryValue(edit->text(), field.picture.places)) value = *entered;
+    if (field.row->check == FieldCheck::FactorAtLeastOne && value < Decimal(1)) {
+        showError(QString::fromLatin1(designtext::kFacMessage));
+        // Back to the factor, once the focus change that accepted it is over.
+        QTimer::singleShot(0, edit, [edit] {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+        });
+        return false;
     }
-    // F, CD and SCWL take effect at the next calculation.
+    runAction(field.row->onAccept);
     return true;
 }
 
-void DesignWindow::computedControlUsed(const QString& key) {
-    if (key == QStringLiteral("CL")) {
-        runPartial(record_, PartialRecalc::WireLength);
-    } else if (key == QStringLiteral("ECC")) {
-        runPartial(record_, PartialRecalc::CoilFromEstimatedCapacitance);
-    } else if (key == QStringLiteral("CI")) {
-        runPartial(record_, PartialRecalc::TurnsFromInductance);
-    } else if (key == QStringLiteral("NT")) {
-        runPartial(record_, PartialRecalc::CoilFromTurns);
-        redisplay();
-    }
+void DesignWindow::runAction(const FieldAction& action) {
+    if (action.partial) runPartial(record_, *action.partial);
+    if (action.redisplay) redisplay();
+    if (action.reCalc) queue(Command::ReCalc);
 }
 
-void DesignWindow::reCalc() {
-    if (units_.system == UnitSystem::Metric)
-        reCalcMetric(record_);
-    else
-        reCalcImperial(record_, state_.metric == 1);
-}
+void DesignWindow::reCalc() { units_.rules().reCalc(record_, state_.metric.isMetric()); }
 
 void DesignWindow::chooseDesignFile(const QString& filter) {
     const QString chosen = services_.chooseFile
@@ -675,13 +621,13 @@ void DesignWindow::loadDesign() {
     if (currentPath_.trimmed().isEmpty()) return;
     QString readError;
     const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_, &readError));
-    if (!readError.isEmpty()) showMessage(QString::fromLatin1(kErrorCaption), readError);
+    if (!readError.isEmpty()) showError(readError);
     state_.metric = reaction.metric;
     if (reaction.messageBeforeNotice && !reaction.message.isEmpty())
-        showMessage(QString::fromLatin1(kErrorCaption), reaction.message);
+        showError(reaction.message);
     if (!reaction.notice.isEmpty()) notice_->setText(reaction.notice);
     if (!reaction.messageBeforeNotice && !reaction.message.isEmpty())
-        showMessage(QString::fromLatin1(kErrorCaption), reaction.message);
+        showError(reaction.message);
     redisplay();
     queue(Command::ReCalc);
 }
@@ -692,25 +638,28 @@ bool DesignWindow::save() {
     // shows a partial recalculation.
     if (!prepareDesign()) return false;
     const SaveOutcome outcome = saveDesign(record_, units_.system, state_, QDir::currentPath(), resultsUser_);
-    chosenName_ = units_.system == UnitSystem::Metric ? outcome.path : outcome.fileName;
+    chosenName_ = units_.rules().chosenNameIsSavedPath ? outcome.path : outcome.fileName;
     currentPath_ = outcome.path;
     if (!outcome.designWritten) {
-        showMessage(QString::fromLatin1(kErrorCaption), outcome.problem());
+        showError(outcome.problem());
         return false;
     }
-    if (!outcome.results.ok) showMessage(QString::fromLatin1(kErrorCaption), outcome.problem());
+    if (!outcome.results.ok) showError(outcome.problem());
     loadDesign();
     return true;
 }
 
 void DesignWindow::printOrEmailReport(bool email) {
     if (!takePendingEntries()) return;
-    if (units_.warnWhenPrintingMetric && state_.metric == 1)
-        showMessage(QString(), QString::fromLatin1(designtext::kPrintingMetricMessage));
-    if (!email) state_.metric = units_.metricForPrint;
+    const UnitSystemRules& rules = units_.rules();
+    if (rules.warnWhenPrintingMetric && state_.metric.isMetric() && services_.messages)
+        services_.messages->information(QString::fromLatin1(designtext::kPrintingMetricMessage));
+    // The flag of Print/View goes into the saved file and holds for the
+    // report, whatever reading the saved file back did to it.
+    if (!email) state_.metric = rules.metricOnPrint;
     // The design is saved first, so the report prints what was just saved.
     if (!save()) return;
-    if (!email) state_.metric = units_.metricForPrint;
+    if (!email) state_.metric = rules.metricOnPrint;
     state_.reportMode = email ? ReportMode::Export : ReportMode::Preview;
     if (services_.runReport) services_.runReport(currentPath_, state_);
     redisplay();
@@ -724,8 +673,8 @@ void DesignWindow::openExcel() {
     const bool ok = services_.openSpreadsheet && services_.openSpreadsheet(path, &problem);
     if (services_.setBusy) services_.setBusy(false);
     if (!ok) {
-        if (problem.isEmpty()) problem = QStringLiteral("No spreadsheet program could open %1.").arg(QDir::toNativeSeparators(path));
-        showMessage(QString::fromLatin1(kErrorCaption), problem);
+        if (problem.isEmpty()) problem = QString::fromLatin1(windowtext::kNoSpreadsheet).arg(QDir::toNativeSeparators(path));
+        showError(problem);
     }
 }
 
@@ -734,16 +683,15 @@ void DesignWindow::emailResults() {
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
     if (const FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {
-        showMessage(QString::fromLatin1(kErrorCaption),
-                    QStringLiteral("The working copy %1 could not be written.|%2").arg(QDir::toNativeSeparators(workingCopy), written.error));
+        showError(QString::fromLatin1(windowtext::kWorkingCopyNotWritten).arg(QDir::toNativeSeparators(workingCopy), written.error));
         return;
     }
     if (services_.emailResults)
-        services_.emailResults(workingCopy, folder.filePath(QString::fromLatin1(kResultsFileName)), state_);
+        services_.emailResults(workingCopy, resultsFilePath(folder.absolutePath()), state_);
 }
 
-void DesignWindow::showMessage(const QString& caption, const QString& text) {
-    if (services_.showMessage) services_.showMessage(caption, text);
+void DesignWindow::showError(const QString& text) {
+    if (services_.messages) services_.messages->error(text);
 }
 
 DesignWindowServices standardDesignWindowDialogs(QWidget* parent) {
@@ -754,14 +702,6 @@ DesignWindowServices standardDesignWindowDialogs(QWidget* parent) {
         const QString qtFilter = parts.size() >= 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
         return QFileDialog::getOpenFileName(QApplication::activeWindow() ? QApplication::activeWindow() : parent,
                                             title, folder, qtFilter);
-    };
-    s.showMessage = [parent](const QString& caption, const QString& text) {
-        QString shown = text;
-        shown.replace(u'|', u'\n');
-        QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? QString::fromLatin1(designtext::kProductCaption) : caption,
-                        shown, QMessageBox::Ok, QApplication::activeWindow() ? QApplication::activeWindow() : parent);
-        if (caption == QString::fromLatin1(kErrorCaption)) box.setIcon(QMessageBox::Warning);
-        box.exec();
     };
     s.setBusy = [](bool busy) {
         if (busy)

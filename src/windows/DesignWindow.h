@@ -6,12 +6,15 @@
 
 #include "files/ProgramState.h"
 #include "design/DesignRecord.h"
+#include "report/Picture.h"
+#include "windows/DesignFields.h"
 #include "windows/UnitSystemDescription.h"
 
 #include <QDialog>
 #include <QMap>
 
 #include <functional>
+#include <vector>
 
 class QGridLayout;
 class QLabel;
@@ -22,13 +25,17 @@ class QTabWidget;
 
 namespace yq {
 
+namespace platform {
+class UserMessages;
+}
+
 // What the window asks of the world. Each is a plain function so tests can
 // hand in fakes that record what the window did.
 struct DesignWindowServices {
     // Open-file dialog: returns the chosen file, or an empty text on cancel.
     std::function<QString(const QString& title, const QString& filter, const QString& folder)> chooseFile;
-    // Modal message with an OK button; "|" in the text starts a new line.
-    std::function<void(const QString& caption, const QString& text)> showMessage;
+    // What the user is told (errors, notices); nothing when none.
+    platform::UserMessages* messages = nullptr;
     // The design report on a design file, in the state's report mode.
     std::function<void(const QString& designPath, ProgramState& state)> runReport;
     // The results mail with the working copy and the results file attached.
@@ -67,8 +74,8 @@ public:
     const UnitSystemDescription& units() const { return units_; }
 
     // Controls, for tests and for accessibility checks.
-    QLineEdit* entry(const QString& key) const { return entries_.value(key); }
-    QLabel* fieldLabel(const QString& key) const { return labels_.value(key); }
+    QLineEdit* entry(const QString& key) const;
+    QLabel* fieldLabel(const QString& key) const;
     QLabel* unitNotice() const { return notice_; }
     QPushButton* commandButton(Command command) const { return buttons_.value(command); }
     QTabWidget* tabs() const { return tabs_; }
@@ -85,32 +92,41 @@ protected:
 
 private:
     void buildLayout();
+    // One entry field of the window, built from its row of the field table.
+    struct Field {
+        const DesignField* row = nullptr;
+        QLineEdit* edit = nullptr;
+        QLabel* label = nullptr;
+        report::NumericPicture picture;  // parsed once
+        QLabel* text = nullptr;          // the value shown as text before the entry, if any
+        report::NumericPicture textPicture;
+    };
+
     void bindKey(Qt::Key key, Command command);
     void setTabOrder();
-    // The entries in the order of the columns, top to bottom.
-    static const QStringList& entryOrder();
     QWidget* buildSpecificationsTab();
     QWidget* buildHelpTab();
-    void addField(QGridLayout* grid, int row, const QString& key, bool input);
+    int addFields(QGridLayout* grid, int row, FieldSection section);
+    void addField(QGridLayout* grid, int line, const DesignField& spec);
+    const Field* field(const QString& key) const;
 
     void takeControlsContents();
     // Takes modified entries with their accept actions; false when one was refused.
     bool takePendingEntries();
     // Pending entries, then the full calculation and a redisplay.
     bool prepareDesign();
-    int shownPlaces(const QString& key) const;
     void redisplay();
-    void redisplay(const QString& key);
+    void redisplay(const Field& field);
     void loadDesign();
-    bool entryAccepted(const QString& key);
-    void computedControlUsed(const QString& key);
+    bool entryAccepted(const Field& field);
+    void runAction(const FieldAction& action);
     void reCalc();
     void chooseDesignFile(const QString& filter);
     bool save();
     void printOrEmailReport(bool email);
     void openExcel();
     void emailResults();
-    void showMessage(const QString& caption, const QString& text);
+    void showError(const QString& text);
 
     const UnitSystemDescription& units_;
     DesignWindowServices services_;
@@ -120,17 +136,15 @@ private:
     QString chosenName_;
     QString resultsUser_;  // user text of the last results row this window wrote
 
-    QMap<QString, QLineEdit*> entries_;
-    QMap<QString, QLabel*> labels_;
+    std::vector<Field> fields_;  // in the order of the field table
     QMap<Command, QPushButton*> buttons_;
-    QLabel* rrText_ = nullptr;  // RR, shown as plain text
     QLabel* notice_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QPlainTextEdit* help_ = nullptr;
     bool opened_ = false;
 };
 
-// Services that show real dialogs and message boxes.
+// The real open-file dialog and wait cursor.
 DesignWindowServices standardDesignWindowDialogs(QWidget* parent);
 
 }  // namespace yq

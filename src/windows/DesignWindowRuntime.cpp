@@ -3,43 +3,60 @@
 #include "files/ProgramState.h"
 #include "links/DesktopOpen.h"
 #include "links/LinkRules.h"
-#include "platform/DesktopHandlers.h"
 #include "windows/DesignWindow.h"
 #include "windows/HyperlinkBinding.h"
-#include "windows/ReportWindows.h"
-#include "windows/SendMailWindow.h"
 
-#include <memory>
+namespace yq::windows {
 
-namespace yq {
+namespace {
 
-void runDesignWindow(UnitSystem system, ProgramState& state, platform::DesktopPlatform& desktop, QWidget* parent,
-                     ErrorReporter* errors) {
+report::MailContext mailContext(ProgramServices& s) {
+    report::MailContext context;
+    context.client = &s.mail;
+    context.messages = &s.messages;
+    context.now = s.now;
+    return context;
+}
+
+}  // namespace
+
+DesktopServices::DesktopServices(ProgramState& state, platform::UserMessages& messages)
+    : services_{state, messages, desktop_.opener, mail_, random_, preview_} {}
+
+DesignWindowServices designWindowServices(ProgramServices& s, UnitSystem system, QWidget* parent) {
     DesignWindowServices services = standardDesignWindowDialogs(parent);
-    windows::ProgramMail mail(desktop.handlers, desktop.launcher, parent, errors);
-    QtReportRunner reports(parent);
-    reports.setExport([&mail](const QList<QByteArray>& pages, ProgramState& s) { mail.exportReport(pages, s); });
-
-    services.runReport = [&reports](const QString& path, ProgramState& s) { reports.printReport(path, s); };
-    services.emailResults = [&mail](const QString&, const QString&, ProgramState& s) { mail.emailResults(s); };
-    services.openSpreadsheet = [&desktop](const QString& path, QString* problem) {
-        return links::openSpreadsheet(desktop.opener, path, problem);
+    services.messages = &s.messages;
+    services.runReport = [&s, parent](const QString& path, ProgramState& state) {
+        report::MailContext context = mailContext(s);
+        report::ExportSink exportPages(context, s.random, s.images);
+        ReportWindow(s.preview, exportPages, s.messages, s.reportSources, parent).run(path, state);
     };
-    auto linkMessages = std::make_unique<CallbackMessageSink>(services.showMessage);
-    services.linkForum = [&desktop, &linkMessages, system](QWidget* window, QWidget* button) -> std::function<void()> {
-        auto* binding = new HyperlinkBinding(window, desktop.opener, *linkMessages);
+    services.emailResults = [&s](const QString& workingCopy, const QString& results, ProgramState& state) {
+        report::MailContext context = mailContext(s);
+        report::emailResults(results, workingCopy, state, context);
+    };
+    services.openSpreadsheet = [&s](const QString& path, QString* problem) {
+        return links::openSpreadsheet(s.opener, path, problem);
+    };
+    const UnitSystemDescription* units = &UnitSystemDescription::of(system);
+    services.linkForum = [&s, units](QWidget* window, QWidget* button) -> std::function<void()> {
+        auto* binding = new HyperlinkBinding(window, s.opener, s.messages);
         // The window routes the button's presses (click, F8, the Help tab's
         // button) itself, so the link runs once per press.
         binding->setActivationByWindow(true);
-        if (system == UnitSystem::Metric) binding->setCursorName(QStringLiteral("hand2.cur"));
-        binding->init(system == UnitSystem::Metric ? HyperlinkBinding::kTrackingIntervalMs : 0);
+        if (!units->linkCursorName.isEmpty()) binding->setCursorName(units->linkCursorName);
+        binding->init(units->linkTracking ? HyperlinkBinding::kTrackingIntervalMs : 0);
         binding->addItem(button, QString::fromLatin1(links::kForumAddress));
         binding->refresh();
         return [binding, button] { binding->accept(button); };
     };
+    return services;
+}
 
-    DesignWindow window(UnitSystemDescription::of(system), std::move(services), state, parent);
+void runDesignWindow(UnitSystem system, ProgramServices& services, QWidget* parent) {
+    DesignWindow window(UnitSystemDescription::of(system), designWindowServices(services, system, parent),
+                        services.state, parent);
     window.exec();
 }
 
-}  // namespace yq
+}  // namespace yq::windows

@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -20,21 +19,7 @@
 namespace yq {
 
 // ---------------------------------------------------------------------------
-// Messages and cursors
-
-void WidgetMessageSink::showMessage(const QString& text, const QString& caption, links::MessageIcon icon)
-{
-    QString shown = text;
-    shown.replace(QLatin1Char('|'), QLatin1Char('\n'));
-    QMessageBox::Icon boxIcon = QMessageBox::Information;
-    if (icon == links::MessageIcon::Warning)
-        boxIcon = QMessageBox::Warning;
-    else if (icon == links::MessageIcon::Error)
-        boxIcon = QMessageBox::Critical;
-    QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
-    QMessageBox box(boxIcon, caption, shown, QMessageBox::Ok, parent);
-    box.exec();
-}
+// Cursors
 
 std::optional<QCursor> linkCursor(const QString& cursorName)
 {
@@ -182,7 +167,7 @@ public:
 // ---------------------------------------------------------------------------
 // The binding
 
-HyperlinkBinding::HyperlinkBinding(QWidget* window, platform::ShellOpener& opener, links::MessageSink& messages,
+HyperlinkBinding::HyperlinkBinding(QWidget* window, platform::ShellOpener& opener, platform::UserMessages& messages,
                                    QStringList arguments)
     : QObject(window), window_(window), controls_(std::make_unique<Controls>())
 {
@@ -339,18 +324,6 @@ bool HyperlinkBinding::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
-}
-
-bool openResultsWithWaitCursor(platform::ShellOpener& opener, links::MessageSink& messages,
-                               const QString& resultsPath)
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const links::OpenOutcome outcome = links::openResultsInSpreadsheet(opener, resultsPath);
-    QApplication::restoreOverrideCursor();
-    if (!outcome.ok())
-        messages.showMessage(links::spreadsheetFailureText(outcome), QLatin1String(links::kSpreadsheetErrorCaption),
-                             links::MessageIcon::Warning);
-    return outcome.ok();
 }
 
 }  // namespace yq

@@ -29,32 +29,6 @@
 
 namespace yq {
 
-// Shows the service's messages as message boxes with an OK button ("|"
-// starts a new line).
-class WidgetMessageSink final : public links::MessageSink {
-public:
-    explicit WidgetMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
-    void showMessage(const QString& text, const QString& caption, links::MessageIcon icon) override;
-
-private:
-    QPointer<QWidget> parent_;
-};
-
-// Hands the service's messages to a window's own message function.
-class CallbackMessageSink final : public links::MessageSink {
-public:
-    using Show = std::function<void(const QString& caption, const QString& text)>;
-    explicit CallbackMessageSink(Show show) : show_(std::move(show)) {}
-    void showMessage(const QString& text, const QString& caption, links::MessageIcon) override
-    {
-        if (show_)
-            show_(caption, text);
-    }
-
-private:
-    Show show_;
-};
-
 // The mouse cursor for a cursor name of the link service: "hand2.cur" is
 // the built-in hand pointer; other names with "hand" in them give the
 // desktop's pointing hand; an empty or unknown name gives nothing.
@@ -70,7 +44,7 @@ public:
     // `window` is the window whose links these are; its size changes and
     // its showing reach the service. `arguments` are the program's command
     // line (for the trace switches).
-    HyperlinkBinding(QWidget* window, platform::ShellOpener& opener, links::MessageSink& messages,
+    HyperlinkBinding(QWidget* window, platform::ShellOpener& opener, platform::UserMessages& messages,
                      QStringList arguments = QCoreApplication::arguments());
     ~HyperlinkBinding() override;
 
@@ -128,11 +102,5 @@ private:
     bool activationByWindow_ = false;
     std::map<int, bool> manual_;  // control -> activated by the window only
 };
-
-// Opens the results file in the spreadsheet program with the wait cursor
-// showing while the program starts; when nothing could open it, tells the
-// user through `messages` and returns false.
-bool openResultsWithWaitCursor(platform::ShellOpener& opener, links::MessageSink& messages,
-                               const QString& resultsPath);
 
 }  // namespace yq

@@ -72,22 +72,29 @@ std::optional<Decimal> entryValue(const QString& text, int places) {
 bool storageHolds(Storage storage, const Decimal& value) {
     const Decimal rounded = value.rounded(storage.places);
     const Decimal magnitude = rounded.sign() < 0 ? -rounded : rounded;
-    const Decimal largest(BigInt(DecimalField(storage).maxMantissa()), storage.places);
+    const Decimal largest = Decimal::scaled(DecimalField(storage).maxMantissa(), storage.places);
     return magnitude <= largest;
 }
 
 PictureValidator::PictureValidator(const QString& picture, QObject* parent) : QValidator(parent) {
-    if (const auto p = report::parseNumericPicture(picture.toStdString())) {
-        places_ = p->places;
-        minus_ = p->minus;
-        // The sign does not take a digit's place; the point and places do.
-        integerDigits_ = std::max(1, p->width - (p->places > 0 ? p->places + 1 : 0));
-    }
+    if (const auto p = report::parseNumericPicture(picture.toStdString())) setPicture(*p);
 }
 
 PictureValidator::PictureValidator(const QString& picture, Storage storage, QObject* parent)
     : PictureValidator(picture, parent) {
     storage_ = storage;
+}
+
+PictureValidator::PictureValidator(const report::NumericPicture& picture, Storage storage, QObject* parent)
+    : QValidator(parent), storage_(storage) {
+    setPicture(picture);
+}
+
+void PictureValidator::setPicture(const report::NumericPicture& p) {
+    places_ = p.places;
+    minus_ = p.minus;
+    // The sign does not take a digit's place; the point and places do.
+    integerDigits_ = std::max(1, p.width - (p.places > 0 ? p.places + 1 : 0));
 }
 
 QValidator::State PictureValidator::validate(QString& input, int& pos) const {

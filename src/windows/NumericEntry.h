@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/Decimal.h"
+#include "report/Picture.h"
 
 #include <QString>
 #include <QValidator>
@@ -40,6 +41,8 @@ class PictureValidator : public QValidator {
 public:
     PictureValidator(const QString& picture, QObject* parent = nullptr);
     PictureValidator(const QString& picture, Storage storage, QObject* parent = nullptr);
+    // A picture parsed already.
+    PictureValidator(const report::NumericPicture& picture, Storage storage, QObject* parent = nullptr);
     State validate(QString& input, int& pos) const override;
 
     int integerDigits() const { return integerDigits_; }
@@ -47,6 +50,8 @@ public:
     bool allowsMinus() const { return minus_; }
 
 private:
+    void setPicture(const report::NumericPicture& picture);
+
     int integerDigits_ = 9;
     int places_ = 0;
     bool minus_ = false;

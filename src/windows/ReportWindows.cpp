@@ -1,6 +1,5 @@
 #include "windows/ReportWindows.h"
 
-#include "report/MetafileRenderer.h"
 #include "windows/DialogUnits.h"
 
 #include <QAction>
@@ -133,37 +132,28 @@ void showPrintPreview(const report::PageModel& model, QWidget* parent, const rep
     dialog.exec();
 }
 
-QtReportRunner::QtReportRunner(QWidget* parent) : parent_(parent), images_(report::embeddedImages()) {}
+PreviewSink::PreviewSink(QWidget* parent, report::ImageSource images) : parent_(parent), images_(std::move(images)) {}
 
-void QtReportRunner::printReport(const QString& designPath, ProgramState& state) {
-    ProgressWindow progress(parent_);
+bool PreviewSink::deliver(const report::PageModel& model, ProgramState&) {
+    showPrintPreview(model, parent_ ? parent_ : QApplication::activeWindow(), report::PainterRenderer(images_));
+    return true;
+}
+
+ReportWindow::ReportWindow(report::ReportSink& preview, report::ReportSink& exportPages,
+                           platform::UserMessages& messages, report::ReportSources sources, QWidget* parent)
+    : preview_(preview), export_(exportPages), messages_(messages), sources_(std::move(sources)), parent_(parent) {}
+
+report::ReportOutcome ReportWindow::run(const QString& designPath, ProgramState& state) {
+    ProgressWindow progress(parent_ ? parent_ : QApplication::activeWindow());
     if (observer_) observer_(progress);
     progress.show();
-
-    const report::ReportRecord record = report::loadReportRecord(designPath, userFolder_, today_);
-    state.metric = record.metric;
-
-    // The record loop: one detail band per user record; the user record
-    // buffer holds the record read last, as far as the loop got.
-    report::PageModelBuilder builder(record);
-    const bool completed = progress.run(static_cast<int>(record.designers.size()), [&](int i) {
-        state.userRecord = record.designers.at(i);
-        builder.addDetail(record.designers.at(i));
-    });
-    progress.hide();
-    if (!completed) return;
-    const report::PageModel model = builder.finish();
-
-    if (state.reportMode == ReportMode::Preview) {
-        if (preview_) {
-            preview_(model);
-        } else {
-            showPrintPreview(model, parent_, report::PainterRenderer(images_));
-        }
-    } else if (export_) {
-        const report::MetafileRenderer metafiles(images_);
-        export_(metafiles.renderPages(model), state);
-    }
+    report::ReportSink& sink = state.reportMode == ReportMode::Preview ? preview_ : export_;
+    return report::runReport(designPath, state, sink, messages_, sources_,
+                             [&progress](int total, const std::function<void(int)>& step) {
+                                 const bool completed = progress.run(total, step);
+                                 progress.hide();
+                                 return completed;
+                             });
 }
 
 }  // namespace yq

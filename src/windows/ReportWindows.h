@@ -1,14 +1,12 @@
 // The design report's windows: the "Process..." progress window that runs
-// the record loop, the print preview, and the runner that puts the report
-// together (load, pages, then preview or export).
+// the record loop of the report job, and the print preview.
 #pragma once
 
 #include "files/ProgramState.h"
 #include "report/PageModel.h"
 #include "report/PainterRenderer.h"
-#include "report/ReportRecord.h"
+#include "report/ReportJob.h"
 
-#include <QByteArray>
 #include <QDialog>
 #include <QList>
 
@@ -20,16 +18,6 @@ class QProgressBar;
 class QPushButton;
 
 namespace yq {
-
-// The design report as the design windows start it (PrintYQ).
-class ReportRunner {
-public:
-    virtual ~ReportRunner() = default;
-    // Prints the design file at `designPath`: shows the print preview in
-    // Report mode 0, hands the page images to the export in mode 1. Sets the
-    // state's unit flag from the file.
-    virtual void printReport(const QString& designPath, ProgramState& state) = 0;
-};
 
 // "Process...": a progress bar between a status line and a percentage line,
 // and "Cancel". Runs a loop of steps from its own event loop.
@@ -84,34 +72,38 @@ QList<int> pagesToPrint(const QPrinter& printer, int pageCount);
 // corner, job name "Print from queue".
 void preparePrinter(QPrinter& printer);
 
-class QtReportRunner : public ReportRunner {
+// The print preview as the report job's sink (Report mode 0).
+class PreviewSink final : public report::ReportSink {
 public:
-    using PreviewFunction = std::function<void(const report::PageModel& model)>;
-    using ExportFunction = std::function<void(const QList<QByteArray>& wmfPages, ProgramState& state)>;
-    using ProgressObserver = std::function<void(ProgressWindow& window)>;
-
-    explicit QtReportRunner(QWidget* parent = nullptr);
-
-    // Report mode 0: shows the pages (default: showPrintPreview).
-    void setPreview(PreviewFunction preview) { preview_ = std::move(preview); }
-    // Report mode 1: receives one placeable metafile per page.
-    void setExport(ExportFunction exportPages) { export_ = std::move(exportPages); }
-    // Folder of the user file (default: the working folder).
-    void setUserFolder(const QString& folder) { userFolder_ = folder; }
-    void setToday(report::TodayFunction today) { today_ = std::move(today); }
-    void setImages(report::ImageSource images) { images_ = std::move(images); }
-    // Called with the progress window once it exists, before the loop runs.
-    void setProgressObserver(ProgressObserver observer) { observer_ = std::move(observer); }
-
-    void printReport(const QString& designPath, ProgramState& state) override;
+    explicit PreviewSink(QWidget* parent = nullptr, report::ImageSource images = report::embeddedImages());
+    bool deliver(const report::PageModel& model, ProgramState& state) override;
 
 private:
     QWidget* parent_;
-    PreviewFunction preview_;
-    ExportFunction export_;
-    QString userFolder_;
-    report::TodayFunction today_;
     report::ImageSource images_;
+};
+
+// The design report as the design windows start it (PrintYQ): the report
+// job behind the "Process..." window, its pages to `preview` in Report
+// mode 0 and to `exportPages` in Report mode 1.
+class ReportWindow {
+public:
+    using ProgressObserver = std::function<void(ProgressWindow& window)>;
+
+    ReportWindow(report::ReportSink& preview, report::ReportSink& exportPages, platform::UserMessages& messages,
+                 report::ReportSources sources = {}, QWidget* parent = nullptr);
+
+    // Called with the progress window once it exists, before the loop runs.
+    void setProgressObserver(ProgressObserver observer) { observer_ = std::move(observer); }
+
+    report::ReportOutcome run(const QString& designPath, ProgramState& state);
+
+private:
+    report::ReportSink& preview_;
+    report::ReportSink& export_;
+    platform::UserMessages& messages_;
+    report::ReportSources sources_;
+    QWidget* parent_;
     ProgressObserver observer_;
 };
 

@@ -1,23 +1,12 @@
-// The "Send email" window and the program's wiring of the two mail
-// commands: the desktop's mail program, opened while the "Send email" window
-// shows, with the user told things through message boxes.
+// The "Send email" window, which stands while a mail is handed to the
+// desktop's mail program.
 #pragma once
 
 #include "platform/MailClient.h"
-#include "report/DocumentExport.h"
-#include "report/RandomSource.h"
-#include "report/ResultsMail.h"
 
-#include <QByteArray>
 #include <QDialog>
-#include <QList>
 
 class QLabel;
-
-namespace yq {
-class ErrorReporter;
-struct ProgramState;
-}  // namespace yq
 
 namespace yq::windows {
 
@@ -39,38 +28,11 @@ private:
 class WindowedMailClient final : public platform::MailClient {
 public:
     explicit WindowedMailClient(platform::MailClient& inner, QWidget* parent = nullptr);
-    platform::ComposeResult compose(const report::MailItem& item, const QString& htmlBodyFile) override;
+    platform::ComposeResult compose(const platform::MailItem& item, const QString& htmlBodyFile) override;
 
 private:
     platform::MailClient& inner_;
     QWidget* parent_;
-};
-
-// Notices as message boxes: errors through `errors` (or a box captioned
-// "YQ Error Message" when there is none), other notices in a box captioned
-// "Send email". A "|" in a text starts a new line.
-report::UserNotices messageBoxNotices(QWidget* parent = nullptr, ErrorReporter* errors = nullptr);
-
-// The mail commands as the program runs them: the desktop's mail program
-// behind the "Send email" window, message boxes, the system's random
-// numbers, the current folder as working folder.
-class ProgramMail {
-public:
-    ProgramMail(platform::DesktopHandlers& handlers, platform::Launcher& launcher, QWidget* parent = nullptr,
-                ErrorReporter* errors = nullptr);
-
-    report::MailContext& context() { return context_; }
-
-    // What the report runs in Report mode 1 (fits QtReportRunner::setExport).
-    void exportReport(const QList<QByteArray>& pages, ProgramState& state);
-    // Email Results, after the window has written the working copy.
-    report::MailOutcome emailResults(ProgramState& state);
-
-private:
-    platform::DesktopMailClient desktop_;
-    WindowedMailClient windowed_;
-    report::SystemRandomSource random_;
-    report::MailContext context_;
 };
 
 }  // namespace yq::windows

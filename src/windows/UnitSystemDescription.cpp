@@ -1,24 +1,27 @@
 #include "windows/UnitSystemDescription.h"
 
+#include "files/Text.h"
+
 namespace yq {
 
 QString UnitSystemDescription::label(const KeyInfo& info) const {
-    const QString key = QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size()));
+    const QString key = toQString(info.key);
     if (labels.contains(key)) return labels.value(key);
     if (key == QStringLiteral("TPI")) return QStringLiteral("Calculated Turns per Inch");
-    return QString::fromLatin1(info.label.data(), static_cast<qsizetype>(info.label.size()));
+    return toQString(info.label);
 }
 
 QString UnitSystemDescription::picture(const KeyInfo& info) const {
-    const QString key = QString::fromLatin1(info.key.data(), static_cast<qsizetype>(info.key.size()));
+    const QString key = toQString(info.key);
     if (pictures.contains(key)) return pictures.value(key);
-    return QString::fromLatin1(info.picture.data(), static_cast<qsizetype>(info.picture.size()));
+    return toQString(info.picture);
 }
 
 const UnitSystemDescription& UnitSystemDescription::imperial() {
     static const UnitSystemDescription d = [] {
         UnitSystemDescription u;
         u.system = UnitSystem::Imperial;
+        u.windowName = QStringLiteral("ImperialDesignWindow");
         u.title = QStringLiteral("YQ Antenna Calculations... Imperial");
         u.initialNotice = QStringLiteral("Linear measurements are in Inches");
         u.noticePoints = 11;
@@ -27,9 +30,6 @@ const UnitSystemDescription& UnitSystemDescription::imperial() {
             "fields have 'mouse over' help. All coils use the same wire diameter and spacing.");
         u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
         u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
-        u.metricOnOpen = 0;
-        u.metricForPrint = 0;
-        u.warnWhenPrintingMetric = true;
         return u;
     }();
     return d;
@@ -39,6 +39,7 @@ const UnitSystemDescription& UnitSystemDescription::metric() {
     static const UnitSystemDescription d = [] {
         UnitSystemDescription u;
         u.system = UnitSystem::Metric;
+        u.windowName = QStringLiteral("MetricDesignWindow");
         u.title = QStringLiteral("YQ Antenna Calculations... Metric");
         u.initialNotice = QStringLiteral("Linear measurements are in mm");
         u.noticePoints = 12;
@@ -64,12 +65,10 @@ const UnitSystemDescription& UnitSystemDescription::metric() {
             {QStringLiteral("LD"), QStringLiteral("n6.1")},
             {QStringLiteral("CCL"), QStringLiteral("n-10.1")},
         };
-        u.cylinderLengthEditable = true;
         u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
         u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|M*.ini");
-        u.metricOnOpen = 1;
-        u.metricForPrint = 1;
-        u.warnWhenPrintingMetric = false;
+        u.linkCursorName = QStringLiteral("hand2.cur");
+        u.linkTracking = true;
         return u;
     }();
     return d;

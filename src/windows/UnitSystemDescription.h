@@ -1,9 +1,12 @@
-// What differs between the Imperial and the Metric design window: texts,
-// pictures, the calculation, the file dialog filters and the commands' unit
-// handling. One window class is driven by one of the two descriptions.
+// What differs between the Imperial and the Metric design window on the
+// screen: texts, pictures, the file dialog filters and the forum link's
+// cursor and tracking. The unit rules (flag, calculation, file prefix,
+// reaction) are the core's UnitSystemRules; the fields are DesignFields. One
+// window class is driven by one of the two descriptions.
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "design/UnitSystemRules.h"
 
 #include <QMap>
 #include <QString>
@@ -12,6 +15,7 @@ namespace yq {
 
 struct UnitSystemDescription {
     UnitSystem system = UnitSystem::Imperial;
+    QString windowName;       // the window's object name
 
     QString title;            // title line at the top of the window
     QString initialNotice;    // unit notice when the window opens
@@ -23,18 +27,16 @@ struct UnitSystemDescription {
     QMap<QString, QString> labels;
     // Pictures that differ from the key table's, by key.
     QMap<QString, QString> pictures;
-    // The cylinder length can be typed (the ratio follows from it).
-    bool cylinderLengthEditable = false;
 
     QString openFilter;       // filter of the dialog when the window opens
     QString selectFilter;     // filter of Select Antenna
 
-    int metricOnOpen = 0;     // the unit flag when the window opens
-    // Print/View: the flag it sets; email Report never changes it.
-    int metricForPrint = 0;
-    // Print/View warns when the flag is 1 (the Imperial window).
-    bool warnWhenPrintingMetric = true;
+    // The forum link's cursor file (empty: the standard hand) and whether
+    // the link tracks the mouse with a timer.
+    QString linkCursorName;
+    bool linkTracking = false;
 
+    const UnitSystemRules& rules() const { return UnitSystemRules::of(system); }
     QString label(const KeyInfo& info) const;
     QString picture(const KeyInfo& info) const;
 

@@ -3,6 +3,7 @@
 // window from inside its event loop.
 #pragma once
 
+#include "support/RecordingMessages.h"
 #include "windows/ErrorReporter.h"
 #include "app/Startup.h"
 #include "platform/DesktopParameters.h"
@@ -61,11 +62,6 @@ public:
     explicit FakeErrorReporter(CallLog* log = nullptr) : log_(log) {}
     void init() override { record(QStringLiteral("errors.init")); }
     void release() override { record(QStringLiteral("errors.release")); }
-    void showError(const QString& text) override {
-        messages << text;
-        record(QStringLiteral("errors.show"));
-    }
-    QStringList messages;
 
 private:
     void record(const QString& call) {
@@ -115,17 +111,6 @@ public:
 private:
     CallLog& log_;
     std::optional<int> flag_;
-};
-
-class FakeConfirmation final : public Confirmation {
-public:
-    explicit FakeConfirmation(bool reply) : answer(reply) {}
-    bool confirm(QWidget*, const QString& caption, const QString& text) override {
-        questions << caption + u'|' + text;
-        return answer;
-    }
-    bool answer;
-    QStringList questions;
 };
 
 // Runs `action` on the modal window that is open once the event loop runs

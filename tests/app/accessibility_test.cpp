@@ -69,9 +69,9 @@ protected:
     QList<std::shared_ptr<QWidget>> allWindows() {
         const QList<std::shared_ptr<QWidget>> windows = {std::make_shared<MainWindow>(MainWindowServices{}), std::make_shared<PicturesWindow>(),
                 std::make_shared<AboutWindow>(),
-                std::make_shared<UserListWindow>(*file, errors, confirm),
-                std::make_shared<UserForm>(UserRequest::Insert, UserRecord{}, *file, errors),
-                std::make_shared<UserForm>(UserRequest::Change, file->first().value(), *file, errors)};
+                std::make_shared<UserListWindow>(*file, errors, messages),
+                std::make_shared<UserForm>(UserRequest::Insert, UserRecord{}, *file, messages),
+                std::make_shared<UserForm>(UserRequest::Change, file->first().value(), *file, messages)};
         for (const auto& w : windows) w->show();
         return windows;
     }
@@ -79,7 +79,7 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<UserFile> file;
     test::FakeErrorReporter errors;
-    test::FakeConfirmation confirm{false};
+    test::RecordingMessages messages;
 };
 
 TEST_F(Accessibility, FieldLabelsAreTheirFieldsBuddies) {
@@ -108,11 +108,11 @@ TEST_F(Accessibility, EveryVisibleControlIsReachableWithTab) {
 }
 
 TEST_F(Accessibility, TabFollowsTheLayoutOrder) {
-    UserListWindow list(*file, errors, confirm);
+    UserListWindow list(*file, errors, messages);
     list.show();
     EXPECT_EQ(objectNames(tabChain(&list)),
               QStringList({"BROWSE:1", "INSERT:3", "CHANGE:3", "DELETE:3", "CLOSE"}));
-    UserForm form(UserRequest::Insert, {}, *file, errors);
+    UserForm form(UserRequest::Insert, {}, *file, messages);
     form.show();
     EXPECT_EQ(objectNames(tabChain(&form)), QStringList({"YQ1:USER", "OK", "CANCEL"}));
     PicturesWindow pictures;

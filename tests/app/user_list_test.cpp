@@ -59,7 +59,18 @@ protected:
 
     QTemporaryDir dir;
     std::unique_ptr<UserFile> file;
+    // Texts of the errors and of the questions ("caption|text") shown.
+    QStringList errorTexts() const { return messagesOf(platform::MessageKind::Error, false); }
+    QStringList questions() const { return messagesOf(platform::MessageKind::Confirmation, true); }
+    QStringList messagesOf(platform::MessageKind kind, bool withCaption) const {
+        QStringList out;
+        for (const auto& m : messages.messages)
+            if (m.kind == kind) out << (withCaption ? m.caption + u'|' + m.text : m.text);
+        return out;
+    }
+
     test::FakeErrorReporter errors;
+    test::RecordingMessages messages{test::RecordingMessages::Mode::Record};
     QList<UserRequest> requests;
     QList<UserRecord> formRecords;
 };
@@ -67,8 +78,8 @@ protected:
 TEST_F(UserListTest, ListShowsTheRecordsInKeyOrderUnderItsCaption) {
     ASSERT_TRUE(file->add("Zed Q W9ZZZ"));
     ASSERT_TRUE(file->add("Ann K1AAA"));
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm, fakeForm(std::nullopt));
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages, fakeForm(std::nullopt));
     EXPECT_EQ(window.windowTitle(), "Browse the User File");
     EXPECT_EQ(window.size(), window.units().size(257, 91));
     EXPECT_EQ(shown(window.list()), QStringList({"Ann K1AAA", "Zed Q W9ZZZ"}));
@@ -100,22 +111,22 @@ TEST_F(UserListTest, ListShowsTheRecordsInKeyOrderUnderItsCaption) {
 
 TEST_F(UserListTest, InsertRunsTheFormForABlankRecordAndShowsTheNewOne) {
     ASSERT_TRUE(file->add("Moe N5MMM"));
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm, fakeForm(QString("Ann K1AAA")));
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages, fakeForm(QString("Ann K1AAA")));
     QTest::mouseClick(window.findChild<QPushButton*>("INSERT:3"), Qt::LeftButton);
     ASSERT_EQ(requests, QList<UserRequest>({UserRequest::Insert}));
     EXPECT_TRUE(formRecords[0].user.isEmpty());
     EXPECT_EQ(shown(window.list()), QStringList({"Ann K1AAA", "Moe N5MMM"}));
     ASSERT_TRUE(window.highlighted());
     EXPECT_EQ(window.highlighted()->user, "Ann K1AAA");
-    EXPECT_TRUE(confirm.questions.isEmpty());
+    EXPECT_TRUE(questions().isEmpty());
 }
 
 TEST_F(UserListTest, ChangeRunsTheFormForTheHighlightedRecord) {
     ASSERT_TRUE(file->add("Zed Q W9ZZZ"));
     ASSERT_TRUE(file->add("Ann K1AAA"));
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm, fakeForm(QString("Bea W2BBB")));
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages, fakeForm(QString("Bea W2BBB")));
     window.list()->setCurrentItem(window.list()->topLevelItem(1));  // "Zed Q W9ZZZ"
     QTest::mouseClick(window.findChild<QPushButton*>("CHANGE:3"), Qt::LeftButton);
     ASSERT_EQ(requests, QList<UserRequest>({UserRequest::Change}));
@@ -127,8 +138,8 @@ TEST_F(UserListTest, ChangeRunsTheFormForTheHighlightedRecord) {
 
 TEST_F(UserListTest, CancelledFormChangesNothing) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm, fakeForm(std::nullopt));
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages, fakeForm(std::nullopt));
     window.insertRecord();
     window.changeRecord();
     EXPECT_EQ(requests, QList<UserRequest>({UserRequest::Insert, UserRequest::Change}));
@@ -147,16 +158,16 @@ TEST_P(UserListDelete, DeleteAsksFirstAndNeverRunsTheForm) {
     const DeleteCase& c = GetParam();
     ASSERT_TRUE(file->add("Ann K1AAA"));
     ASSERT_TRUE(file->add("Moe N5MMM"));
-    test::FakeConfirmation confirm(c.answer);
-    UserListWindow window(*file, errors, confirm, fakeForm(QString("unused")));
+    messages.answer = c.answer;
+    UserListWindow window(*file, errors, messages, fakeForm(QString("unused")));
     window.list()->setCurrentItem(window.list()->topLevelItem(0));
     QTest::mouseClick(window.findChild<QPushButton*>("DELETE:3"), Qt::LeftButton);
-    ASSERT_EQ(confirm.questions.size(), 1);
-    EXPECT_TRUE(confirm.questions[0].contains("Ann K1AAA")) << confirm.questions[0].toStdString();
+    ASSERT_EQ(questions().size(), 1);
+    EXPECT_TRUE(questions()[0].contains("Ann K1AAA")) << questions()[0].toStdString();
     EXPECT_TRUE(requests.isEmpty());
     EXPECT_EQ(names(file->inKeyOrder()), c.left);
     EXPECT_EQ(shown(window.list()), c.left);
-    EXPECT_TRUE(errors.messages.isEmpty());
+    EXPECT_TRUE(errorTexts().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Confirm, UserListDelete,
@@ -166,31 +177,31 @@ INSTANTIATE_TEST_SUITE_P(Confirm, UserListDelete,
 
 TEST_F(UserListTest, DeletingTheLastRecordLeavesAnEmptyListWithChangeAndDeleteOff) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm, fakeForm(std::nullopt));
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages, fakeForm(std::nullopt));
     QTest::keyClick(window.list(), Qt::Key_Delete);  // the Delete key works like the button
-    EXPECT_EQ(confirm.questions.size(), 1);
+    EXPECT_EQ(questions().size(), 1);
     EXPECT_EQ(window.list()->topLevelItemCount(), 0);
     EXPECT_FALSE(window.findChild<QPushButton*>("CHANGE:3")->isEnabled());
     EXPECT_FALSE(window.findChild<QPushButton*>("DELETE:3")->isEnabled());
     EXPECT_TRUE(window.findChild<QPushButton*>("INSERT:3")->isEnabled());
     window.deleteRecord();  // nothing highlighted: nothing asked
-    EXPECT_EQ(confirm.questions.size(), 1);
+    EXPECT_EQ(questions().size(), 1);
 }
 
 TEST_F(UserListTest, DeleteOfARecordAlreadyGoneIsReported) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm, fakeForm(std::nullopt));
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages, fakeForm(std::nullopt));
     ASSERT_TRUE(file->remove(file->first()->id));  // removed behind the list's back
     window.deleteRecord();
-    ASSERT_EQ(errors.messages.size(), 1);
+    ASSERT_EQ(errorTexts().size(), 1);
     EXPECT_EQ(window.list()->topLevelItemCount(), 0);
 }
 
 TEST_F(UserListTest, MissingFileGivesAnEmptyList) {
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm, fakeForm(std::nullopt));
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages, fakeForm(std::nullopt));
     EXPECT_EQ(window.list()->topLevelItemCount(), 0);
     EXPECT_FALSE(QFile::exists(file->path()));
 }
@@ -200,10 +211,10 @@ TEST_F(UserListTest, ADamagedFileIsReportedNotShownAsEmpty) {
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
     garbage.write(QByteArray(4096, '\x42'));
     garbage.close();
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm, fakeForm(std::nullopt));
-    ASSERT_EQ(errors.messages.size(), 1);
-    EXPECT_TRUE(errors.messages[0].contains("cannot be read")) << errors.messages[0].toStdString();
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages, fakeForm(std::nullopt));
+    ASSERT_EQ(errorTexts().size(), 1);
+    EXPECT_TRUE(errorTexts()[0].contains("cannot be read")) << errorTexts()[0].toStdString();
 }
 
 // The list edits the user file of the working folder of the moment, the one
@@ -224,8 +235,8 @@ TEST(UserListFolder, IsTheWorkingFolderWhenTheListOpens) {
 
 // The list with the real form, driven as a user would.
 TEST_F(UserListTest, InsertThroughTheRealFormTypedByTheUser) {
-    test::FakeConfirmation confirm(true);
-    UserListWindow window(*file, errors, confirm);
+    messages.answer = true;
+    UserListWindow window(*file, errors, messages);
     QString caption;
     test::whenModalOpens([&](QWidget* modal) {
         ASSERT_NE(modal, nullptr);
@@ -250,7 +261,7 @@ TEST_F(UserListTest, FormCaptionFollowsTheRequest) {
                                  {UserRequest::View, "View Record"}};
     const UserRecord record{7, "Ann K1AAA"};
     for (const CaptionCase& c : cases) {
-        UserForm form(c.request, record, *file, errors);
+        UserForm form(c.request, record, *file, messages);
         EXPECT_EQ(form.windowTitle(), c.caption);
         EXPECT_EQ(form.entry()->text(), c.request == UserRequest::Insert ? QString() : QString("Ann K1AAA"));
         EXPECT_EQ(form.entry()->isReadOnly(), c.request == UserRequest::View);
@@ -260,7 +271,7 @@ TEST_F(UserListTest, FormCaptionFollowsTheRequest) {
 }
 
 TEST_F(UserListTest, FormLayoutHasItsTabLabelEntryAndButtons) {
-    UserForm form(UserRequest::Insert, {}, *file, errors);
+    UserForm form(UserRequest::Insert, {}, *file, messages);
     const auto* tabs = form.findChild<QTabWidget*>("CURRENTTAB");
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->tabText(0), "Enter in your Name and Call");
@@ -278,7 +289,7 @@ TEST_F(UserListTest, FormLayoutHasItsTabLabelEntryAndButtons) {
 }
 
 TEST_F(UserListTest, EntryTakesFortyCharactersAndNoMore) {
-    UserForm form(UserRequest::Insert, {}, *file, errors);
+    UserForm form(UserRequest::Insert, {}, *file, messages);
     EXPECT_EQ(form.entry()->maxLength(), 40);
     const QString forty = "Ann Example-Longname K1AAA Radio Club 40";
     ASSERT_EQ(forty.size(), 40);
@@ -290,7 +301,7 @@ TEST_F(UserListTest, EntryTakesFortyCharactersAndNoMore) {
 }
 
 TEST_F(UserListTest, FormCancelWritesNothing) {
-    UserForm form(UserRequest::Insert, {}, *file, errors);
+    UserForm form(UserRequest::Insert, {}, *file, messages);
     QTest::keyClicks(form.entry(), "Ann K1AAA");
     QTest::mouseClick(form.findChild<QPushButton*>("CANCEL"), Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Rejected);
@@ -301,12 +312,12 @@ TEST_F(UserListTest, FileErrorIsReportedAndTheFormStaysOpen) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
     const UserRecord gone = *file->first();
     ASSERT_TRUE(file->remove(gone.id));
-    UserForm form(UserRequest::Change, gone, *file, errors);
+    UserForm form(UserRequest::Change, gone, *file, messages);
     form.show();
     form.entry()->setText("Bea W2BBB");
     QTest::mouseClick(form.findChild<QPushButton*>("OK"), Qt::LeftButton);
-    ASSERT_EQ(errors.messages.size(), 1);
-    EXPECT_FALSE(errors.messages[0].isEmpty());
+    ASSERT_EQ(errorTexts().size(), 1);
+    EXPECT_FALSE(errorTexts()[0].isEmpty());
     EXPECT_TRUE(form.isVisible());
     EXPECT_NE(form.result(), QDialog::Accepted);
     EXPECT_TRUE(file->inFileOrder().isEmpty());
@@ -315,8 +326,8 @@ TEST_F(UserListTest, FileErrorIsReportedAndTheFormStaysOpen) {
 TEST_F(UserListTest, DeleteRequestIsRefusedWithoutAForm) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
     UserRecord record = *file->first();
-    EXPECT_FALSE(runUserForm(UserRequest::Delete, record, *file, errors, nullptr));
-    EXPECT_EQ(errors.messages.size(), 1);
+    EXPECT_FALSE(runUserForm(UserRequest::Delete, record, *file, errors, messages, nullptr));
+    EXPECT_EQ(errorTexts().size(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(names(file->inFileOrder()), QStringList({"Ann K1AAA"}));
 }
@@ -331,7 +342,7 @@ TEST_F(UserListTest, ChangeThroughRunUserFormReturnsTheWrittenRecord) {
         QTest::keyClicks(entry, "Ann K1AAA/P   ");
         QTest::keyClick(entry, Qt::Key_Return);  // Enter presses OK
     });
-    EXPECT_TRUE(runUserForm(UserRequest::Change, record, *file, errors, nullptr));
+    EXPECT_TRUE(runUserForm(UserRequest::Change, record, *file, errors, messages, nullptr));
     EXPECT_EQ(record.user, "Ann K1AAA/P");
     EXPECT_EQ(names(file->inFileOrder()), QStringList({"Ann K1AAA/P"}));
 }

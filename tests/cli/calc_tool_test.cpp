@@ -1,4 +1,7 @@
+#include "support/FileBytes.h"
 #include "support/RunProcess.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -118,6 +121,96 @@ TEST(CalcTool, BatchReportsBadLinesAndComputesTheOthers) {
     EXPECT_NE(lines[2].find("UF=25.40"), std::string::npos);
     EXPECT_NE(result.err.find("line 2"), std::string::npos);
     EXPECT_NE(result.err.find("BOGUS"), std::string::npos);
+}
+
+TEST(CalcTool, ValuesNoFieldCanHoldAreNamedAndRefused) {
+    struct Case {
+        std::string value;
+        bool refused;
+        std::string stored;  // C after --runs 0, when accepted
+    };
+    const Case cases[] = {
+        {"123456789", false, "9999999.99"},
+        {"-999999999.999", false, "-9999999.99"},
+        {"1000000000", true, ""},
+        {"-0001000000000.5", true, ""},
+        // Near the system's limit for one argument (128 KiB).
+        {std::string(100000, '7'), true, ""},
+        {"0." + std::string(100000, '0') + "5", false, "0.00"},
+        {std::string(100000, '0') + "2.345", false, "2.35"},
+    };
+    for (const Case& c : cases) {
+        const std::string shown = c.value.substr(0, 20);
+        const auto result = runProcess(calcProgram(), {"--runs", "0", QString::fromStdString("C=" + c.value)});
+        if (c.refused) {
+            EXPECT_EQ(result.exitCode, 2) << shown;
+            EXPECT_TRUE(result.out.empty()) << shown;
+            EXPECT_NE(result.err.find("value of C is too large for any field"), std::string::npos) << result.err;
+            // One short line, however long the value.
+            EXPECT_EQ(linesOf(result.err).size(), 1u) << shown;
+            EXPECT_LT(result.err.size(), 200u) << shown;
+        } else {
+            ASSERT_EQ(result.exitCode, 0) << shown << ": " << result.err;
+            EXPECT_EQ(fieldsOf(result.out).at("C"), c.stored) << shown;
+        }
+    }
+    // In a batch the line is refused and the others are computed.
+    const auto batch = runProcess(calcProgram(), {"--batch"},
+                                  "--runs 0 F=7.15\n--runs 0 F=" + std::string(1000000, '9') + "\n--runs 0 F=1\n");
+    EXPECT_EQ(batch.exitCode, 1);
+    const auto lines = linesOf(batch.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(fieldsOf(lines[0]).at("F"), "7.1500");
+    EXPECT_EQ(lines[1], "error");
+    EXPECT_EQ(fieldsOf(lines[2]).at("F"), "1.0000");
+    EXPECT_NE(batch.err.find("line 2: value of F is too large"), std::string::npos) << batch.err.substr(0, 300);
+}
+
+// Design-file values are read with the file's rules (either separator, an
+// exponent after it, anything after the number ignored) as the numbers they
+// are, and stored with the field's rounding and limit.
+TEST(CalcTool, DesignFileValuesAreReadAsTheNumbersTheyAre) {
+    struct Case {
+        std::string text;
+        const char* stored;  // F, 9 digits with 4 places
+    };
+    const std::string zeros210(210, '0');
+    const std::string zeros1000(1000, '0');
+    const std::string million(1000000, '0');
+    const Case cases[] = {
+        {"0." + zeros210 + "715e211", "7.1500"},
+        {"0," + zeros210 + "715E+211", "7.1500"},
+        {"-0." + zeros210 + "715e211", "-7.1500"},
+        {"0." + zeros1000 + "715e1001", "7.1500"},
+        {"715.e-2", "7.1500"},
+        {"715e-2", "715.0000"},  // no separator: no exponent
+        {"  7,15 MHz", "7.1500"},
+        {"7.15e99999999999999999999999", "99999.9999"},
+        {"-7.15e99999999999999999999999", "-99999.9999"},
+        {"7.15e-99999999999999999999999", "0.0000"},
+        {"0.00005", "0.0001"},
+        {"-0.00004999" + std::string(1000, '9'), "0.0000"},
+        {"-0.00005" + zeros1000 + "1", "-0.0001"},
+        {zeros1000 + "7.15", "7.1500"},
+        {"7.15" + zeros1000, "7.1500"},
+        {"0." + zeros1000 + "1", "0.0000"},
+        // A profile value is its first 1024 characters.
+        {std::string(1000000, '1'), "99999.9999"},
+        {million + "7.15", "0.0000"},
+        {"7.15" + million, "7.1500"},
+        {"+7.15", "0.0000"},
+        {"abc", "0.0000"},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("case.ini");
+    for (const Case& c : cases) {
+        const std::string shown = c.text.substr(0, 30);
+        ASSERT_TRUE(test::writeAll(path, QByteArray::fromStdString("[YQ]\r\nF=" + c.text + "\r\nMetric=0\r\n")));
+        const auto result = runProcess(calcProgram(), {"--runs", "0", "--file", path});
+        ASSERT_EQ(result.exitCode, 0) << shown << ": " << result.err;
+        EXPECT_EQ(fieldsOf(result.out).at("F"), c.stored) << shown;
+    }
 }
 
 }  // namespace

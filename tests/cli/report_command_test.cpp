@@ -113,6 +113,31 @@ TEST_F(ReportCommandTest, ExportThatDoesNotFitExitsNonZeroAndLeavesTheEarlierRep
     }
 }
 
+// A damaged user file: the command says the file cannot be read and fails,
+// for the PDF and the export alike, and leaves the file as it was.
+TEST_F(ReportCommandTest, ADamagedUserFileFailsWithTheReasonAndIsLeftAlone) {
+    const QString users = dir.filePath("yq1.sqlite");
+    ASSERT_TRUE(QFile::exists(users));
+    const QByteArray garbage(4096, '\x42');
+    {
+        QFile f(users);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(garbage);
+    }
+    for (const QStringList& args : {QStringList{"report", "726.ini", "--pdf", dir.filePath("r.pdf")},
+                                    QStringList{"report", "726.ini", "--export"}}) {
+        const auto r = runProcess(calcProgram(), args, {}, dir.path());
+        EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_NE(r.err.find("cannot be read"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('|'), std::string::npos) << "one line: " << r.err;
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("r.pdf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("VH/Report.RTF")));
+    QFile f(users);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), garbage);
+}
+
 TEST_F(ReportCommandTest, BadUsageAndMissingFiles) {
     EXPECT_EQ(runProcess(calcProgram(), {"report", "726.ini"}, {}, dir.path()).exitCode, 2);
     EXPECT_EQ(runProcess(calcProgram(), {"report", "--pdf", "x.pdf"}, {}, dir.path()).exitCode, 2);

@@ -1,9 +1,14 @@
 #include "design/Decimal.h"
 
+#include "design/BigInt.h"
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 namespace yq {
 namespace {
@@ -143,6 +148,233 @@ TEST(DecimalParse, AcceptsOnlyPlainDecimalText) {
     for (const char* bad : {"", "-", ".", "1e3", "1,5", "abc", "7.15abc", "1.2.3", " 7"}) {
         EXPECT_FALSE(Decimal::parse(bad).has_value()) << bad;
     }
+}
+
+// ---------------------------------------------------------------------------
+// The inline 128-bit form against plain big-integer arithmetic: the same
+// operations written directly on big mantissas, on random operands around
+// the edge of 128 bits and beyond, must give the same mantissa and scale.
+
+struct Exact {
+    BigInt m;
+    int scale;
+};
+
+Exact exactOf(const Decimal& d) { return {d.mantissa(), d.scale()}; }
+
+BigInt alignedTo(const Exact& x, int scale) { return BigInt(x.m * powerOfTen(scale - x.scale)); }
+
+BigInt roundedQuotient(const BigInt& n, const BigInt& d) {
+    BigInt q = boost::multiprecision::abs(n) / boost::multiprecision::abs(d);
+    const BigInt r = boost::multiprecision::abs(n) % boost::multiprecision::abs(d);
+    if (BigInt(r * 2) >= boost::multiprecision::abs(d)) q += 1;
+    return (n.sign() < 0) != (d.sign() < 0) ? BigInt(-q) : q;
+}
+
+Exact exactSum(const Exact& a, const Exact& b, int sign) {
+    const int s = std::max(a.scale, b.scale);
+    return {sign > 0 ? BigInt(alignedTo(a, s) + alignedTo(b, s)) : BigInt(alignedTo(a, s) - alignedTo(b, s)), s};
+}
+
+Exact exactQuotient(const Exact& a, const Exact& b) {
+    if (a.m.is_zero() || b.m.is_zero()) return {BigInt(0), 0};
+    // a / b * 10^31 = a.m * 10^(31 + b.scale - a.scale) / b.m
+    const int e = kQuotientPlaces + b.scale - a.scale;
+    if (e >= 0) return {roundedQuotient(BigInt(a.m * powerOfTen(e)), b.m), kQuotientPlaces};
+    return {roundedQuotient(a.m, BigInt(b.m * powerOfTen(-e))), kQuotientPlaces};
+}
+
+Exact exactRounded(const Exact& a, int places) {
+    if (places >= a.scale) return a;
+    return {roundedQuotient(a.m, powerOfTen(a.scale - places)), places};
+}
+
+class RandomOperands {
+public:
+    Decimal next() {
+        // Mostly the sizes of real designs, often right at the 128-bit edge
+        // (38 to 40 digits), sometimes far beyond.
+        const int pick = static_cast<int>(rng_() % 10);
+        const int digits = pick < 5 ? 1 + static_cast<int>(rng_() % 20)
+                           : pick < 8 ? 36 + static_cast<int>(rng_() % 5)
+                                      : 1 + static_cast<int>(rng_() % 90);
+        std::string text = rng_() % 2 ? "-" : "";
+        // No leading zero: the big-integer reader takes one for octal.
+        text += static_cast<char>('1' + rng_() % 9);
+        for (int i = 1; i < digits; ++i) text += static_cast<char>('0' + rng_() % 10);
+        if (rng_() % 7 == 0) text = "0";
+        const int scale = static_cast<int>(rng_() % 45);
+        return Decimal(BigInt(text), scale);
+    }
+    int below(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
+
+private:
+    std::mt19937_64 rng_{20240611};
+};
+
+void expectSame(const Decimal& got, const Exact& want, const char* what, const Decimal& a, const Decimal& b) {
+    ASSERT_TRUE(got.mantissa() == want.m && got.scale() == want.scale)
+        << what << " of " << a.toString() << " and " << b.toString() << ": got " << got.mantissa().str()
+        << " at scale " << got.scale() << ", want " << want.m.str() << " at scale " << want.scale;
+}
+
+TEST(DecimalFastPath, ArithmeticMatchesTheBigIntegerPath) {
+    RandomOperands random;
+    for (int i = 0; i < 20000; ++i) {
+        const Decimal a = random.next();
+        const Decimal b = random.next();
+        const Exact x = exactOf(a);
+        const Exact y = exactOf(b);
+        expectSame(a + b, exactSum(x, y, 1), "sum", a, b);
+        expectSame(a - b, exactSum(x, y, -1), "difference", a, b);
+        expectSame(a * b, Exact{BigInt(x.m * y.m), x.scale + y.scale}, "product", a, b);
+        expectSame(a / b, exactQuotient(x, y), "quotient", a, b);
+        expectSame(-a, Exact{BigInt(-x.m), x.scale}, "negation", a, b);
+        const int s = std::max(x.scale, y.scale);
+        const int want = alignedTo(x, s).compare(alignedTo(y, s));
+        ASSERT_EQ(compare(a, b), want < 0 ? -1 : (want > 0 ? 1 : 0)) << a.toString() << " vs " << b.toString();
+        const int places = random.below(40);
+        expectSame(a.rounded(places), exactRounded(x, places), "rounding", a, Decimal(places));
+    }
+}
+
+TEST(DecimalFastPath, FieldStoresMatchTheBigIntegerPath) {
+    RandomOperands random;
+    for (int i = 0; i < 20000; ++i) {
+        const Decimal value = random.next();
+        const int digits = 1 + random.below(18);
+        const Storage storage{static_cast<std::uint8_t>(digits), static_cast<std::uint8_t>(random.below(digits + 1))};
+        DecimalField field(storage);
+        field = value;
+        // Rounded to the places, then limited to the largest value with its sign.
+        BigInt want = alignedTo(exactRounded(exactOf(value), storage.places), storage.places);
+        const BigInt max = BigInt(powerOfTen(storage.digits) - 1);
+        if (want > max) want = max;
+        if (want < BigInt(-max)) want = BigInt(-max);
+        ASSERT_EQ(BigInt(field.mantissa()), want) << value.toString() << " into " << int(storage.digits) << ","
+                                                  << int(storage.places);
+    }
+}
+
+TEST(DecimalFastPath, TextAndRealsMatchTheBigIntegerPath) {
+    RandomOperands random;
+    for (int i = 0; i < 20000; ++i) {
+        const Decimal value = random.next();
+        const Exact x = exactOf(value);
+        // Plain text from the big mantissa's own digits.
+        std::string digits = BigInt(boost::multiprecision::abs(x.m)).str();
+        if (x.scale > 0) {
+            if (digits.size() <= static_cast<std::size_t>(x.scale))
+                digits.insert(0, static_cast<std::size_t>(x.scale) + 1 - digits.size(), '0');
+            digits.insert(digits.size() - static_cast<std::size_t>(x.scale), 1, '.');
+        }
+        const std::string text = (x.m.sign() < 0 ? "-" : "") + digits;
+        ASSERT_EQ(value.toString(), text);
+        ASSERT_EQ(value.toReal(), std::strtod(text.c_str(), nullptr)) << text;
+        const auto parsed = Decimal::parse(text);
+        ASSERT_TRUE(parsed.has_value());
+        expectSame(*parsed, x, "parse", value, value);
+        ASSERT_EQ(value.truncatedText(), BigInt(x.m / powerOfTen(x.scale)).str()) << text;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Bounded reading: linear in the text, exact for everything a field can hold.
+
+std::string repeat(char c, std::size_t n) { return std::string(n, c); }
+
+TEST(DecimalRead, BoundedReaderGivesWhatTheExactNumberWouldStore) {
+    struct Case {
+        std::string text;
+        Storage storage;
+        const char* stored;  // nullptr: not a number
+    };
+    const Case cases[] = {
+        {"7.15", {9, 4}, "7.1500"},
+        {"+7.15", {9, 4}, "7.1500"},
+        {"-7.15", {9, 4}, "-7.1500"},
+        {"-0.005", {9, 2}, "-0.01"},
+        {"0.005" + repeat('0', 100000) + "1", {9, 2}, "0.01"},
+        {"0.00" + repeat('4', 1) + repeat('9', 1000000), {9, 2}, "0.00"},
+        {"-0.00" + repeat('4', 1) + repeat('9', 1000000), {9, 2}, "0.00"},
+        {repeat('0', 1000000) + "7.15", {9, 4}, "7.1500"},
+        {"7.15" + repeat('0', 1000000), {9, 4}, "7.1500"},
+        {repeat('9', 1000000), {9, 2}, "9999999.99"},
+        {"-" + repeat('1', 1000000) + ".5", {9, 2}, "-9999999.99"},
+        {"9999999.994999999999999999999999", {9, 2}, "9999999.99"},
+        {"9999999.995", {9, 2}, "9999999.99"},
+        {"0." + repeat('0', 1000000) + "1", {9, 4}, "0.0000"},
+        {"1" + repeat('0', 18), {18, 0}, "999999999999999999"},
+        {"123456789012345678.5", {18, 0}, "123456789012345679"},
+        {"999999999999999999.5", {18, 0}, "999999999999999999"},
+        {"12345678901234567.5", {18, 0}, "12345678901234568"},
+        {"0.0000000000000000005", {18, 18}, "0.000000000000000001"},
+        {"0.0000000000000000004999", {18, 18}, "0.000000000000000000"},
+        {".5", {9, 0}, "1"},
+        {"5.", {9, 0}, "5"},
+        {"7,15", {9, 4}, nullptr},
+        {"1e3", {9, 4}, nullptr},
+        {"", {9, 4}, nullptr},
+        {"-", {9, 4}, nullptr},
+        {".", {9, 4}, nullptr},
+        {"1.2.3", {9, 4}, nullptr},
+        {repeat('1', 1000000) + "x", {9, 4}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const std::string shown = c.text.size() > 40 ? c.text.substr(0, 40) + "..." : c.text;
+        const auto value = Decimal::parseBounded(c.text);
+        if (!c.stored) {
+            EXPECT_FALSE(value.has_value()) << shown;
+            continue;
+        }
+        ASSERT_TRUE(value.has_value()) << shown;
+        DecimalField field(c.storage);
+        field = *value;
+        EXPECT_EQ(field.text(), c.stored) << shown;
+    }
+}
+
+TEST(DecimalRead, DigitsWithAnExponentAreReadAsTheNumberTheyAre) {
+    struct Case {
+        bool negative;
+        std::string integer;
+        std::string fraction;
+        long long exponent;
+        const char* value;  // the exact value (no digit beyond the read places)
+    };
+    const Case cases[] = {
+        // 0.(210 zeros)715 e211 is exactly 7.15.
+        {false, "0", repeat('0', 210) + "715", 211, "7.15"},
+        {false, "", repeat('0', 1000000) + "715", 1000001, "7.15"},
+        {true, "715", "", -2, "-7.15"},
+        {false, "0", "715", 1, "7.15"},
+        {false, "7", "15", 0, "7.15"},
+        {false, "1", "", 18, "1000000000000000000"},
+        {false, "1", "", 19, "10000000000000000000"},   // the read limit
+        {true, "1", "", 1000000000000LL, "-10000000000000000000"},
+        {false, "1", "", -19, "0.0000000000000000001"},
+        {false, "1", "", -20, "0"},                     // below the read places
+        {false, "123", "456", -1000000000000LL, "0"},
+        {false, "0000", "0000", 500, "0"},
+        {false, "1234567890123456789", "1234567890123456789", 0, "1234567890123456789.1234567890123456789"},
+    };
+    for (const Case& c : cases) {
+        const Decimal value = Decimal::fromDigits(c.negative, c.integer, c.fraction, c.exponent);
+        EXPECT_EQ(value, Decimal::of(c.value)) << c.integer.substr(0, 20) << "." << c.fraction.substr(0, 20) << "e"
+                                               << c.exponent << " gave " << value.toString();
+    }
+}
+
+TEST(DecimalRead, WideValuesConvertAndTruncate) {
+    const Decimal wide = Decimal::of("-123456789012345678901234567890123456789012.75");
+    EXPECT_EQ(wide.truncatedText(), "-123456789012345678901234567890123456789012");
+    EXPECT_EQ(wide.truncatedClamped(1000000000), -1000000000);
+    EXPECT_EQ(Decimal::of("-41.9").truncatedClamped(1000000000), -41);
+    EXPECT_EQ(Decimal::of("0.99").truncatedText(), "0");
+    EXPECT_EQ(Decimal::of("-0.99").truncatedText(), "0");
+    EXPECT_EQ(wide.truncated().str(), "-123456789012345678901234567890123456789012");
+    EXPECT_EQ(Decimal::scaled(-715, 2).toString(), "-7.15");
+    EXPECT_EQ(Decimal::scaled(715, -40).toString(), "715" + repeat('0', 40));
 }
 
 }  // namespace

@@ -171,6 +171,25 @@ TEST_F(PrivateProfileTest, Utf16FilesAreReadAndWrittenBackInTheirEncoding) {
     }
 }
 
+// A damaged UTF-16 file: a lone surrogate in a comment and a last odd byte.
+// The lines it does not write keep their bytes; what is written reads back.
+TEST_F(PrivateProfileTest, DamagedUtf16KeepsEveryByteItDoesNotWrite) {
+    const QByteArray comment = QByteArray("\xFF\xFE;\0\x00\xD8\r\0\n\0", 10);  // ";" + lone high surrogate
+    const QByteArray section = QByteArray("[\0Y\0Q\0]\0\n\0F\0=\0" "1\0\n\0", 18);
+    const QByteArray bytes = comment + section + QByteArray("\x41", 1);  // odd last byte
+    writeAll(path(), bytes);
+    EXPECT_EQ(readProfileString(path(), "YQ", "F"), "1");
+    ASSERT_TRUE(writeProfileString(path(), "YQ", "F", "2"));
+    QByteArray expected = bytes;
+    expected[comment.size() + 14] = '2';
+    EXPECT_EQ(readAll(path()), expected);
+    ASSERT_TRUE(writeProfileString(path(), "YQ", "CD", "3"));
+    const QByteArray after = readAll(path());
+    EXPECT_TRUE(after.startsWith(expected.left(expected.size() - 1))) << after.toHex().toStdString();
+    EXPECT_EQ(readProfileString(path(), "YQ", "CD"), "3");
+    EXPECT_EQ(readProfileString(path(), "YQ", "F"), "2");
+}
+
 TEST_F(PrivateProfileTest, OnlyTheFirstSectionOfANameIsReadAndWritten) {
     writeAll(path(), "[YQ]\nF=1\n[Other]\n[yq]\nF=2\nCD=3\n");
     EXPECT_EQ(readProfileString(path(), "YQ", "F"), "1");

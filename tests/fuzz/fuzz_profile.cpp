@@ -58,13 +58,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Byte preservation, for files of single-byte text (UTF-16 files are
     // rewritten in their own encoding and checked by reading back only).
-    if (before.contains('\0')) return 0;
+    if (before.contains('\0') || before.startsWith("\xFF\xFE") || before.startsWith("\xFE\xFF")) return 0;
     const QList<QByteArray> old = rawLines(before);
     const QList<QByteArray> now = rawLines(after);
     qsizetype head = 0;
     while (head < old.size() && head < now.size() && old[head] == now[head]) ++head;
     qsizetype tail = 0;
-    while (tail < old.size() - head && tail < now.size() - head &&
+    // Lines appended after a last line without a line end: that line is the
+    // one that changed (it gained its end), even when the new last line
+    // happens to read like it.
+    const bool appendedAfterOpenLast = !old.isEmpty() && !hasLineEnd(old.last()) && head == old.size() - 1 &&
+                                       now.size() > old.size();
+    while (!appendedAfterOpenLast && tail < old.size() - head && tail < now.size() - head &&
            old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
         ++tail;
     const QList<QByteArray> removed = old.mid(head, old.size() - head - tail);

@@ -81,8 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     yq::DesignRecord record;
     const long long f = static_cast<int8_t>(choices.byte()) * 1000LL + choices.byte();
     const long long cd = static_cast<int8_t>(choices.byte()) * 100LL + choices.byte();
-    record.F = Decimal(yq::BigInt(f), record.F.storage().places);
-    record.CD = Decimal(yq::BigInt(cd), record.CD.storage().places);
+    record.F = Decimal::scaled(f, record.F.storage().places);
+    record.CD = Decimal::scaled(cd, record.CD.storage().places);
     const QByteArray before = choices.rest();
 
     const QString path = yq::fuzz::scratchFile(QStringLiteral("YQ.csv"));

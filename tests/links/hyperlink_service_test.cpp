@@ -3,6 +3,7 @@
 
 #include "links/FakeLinkControls.h"
 #include "support/FakeLauncher.h"
+#include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ protected:
 
     FakeLinkControls controls;
     FakeDesktop desktop;
-    RecordingMessages messages;
+    RecordingMessages messages{RecordingMessages::Mode::Record};
     QStringList traces;
     std::unique_ptr<HyperlinkService> service;
 };
@@ -272,7 +273,7 @@ TEST_F(HyperlinkServiceTest, IexploreBrowserStartedWithAddressAsParameter)
               QStringLiteral("(31) There is no application associated with the given file name extension. "
                              "File:|ftp://example.org/pub"));
     EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Shell Execute Error:31"));
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages.messages[0].kind, platform::MessageKind::Information);
 }
 
 TEST_F(HyperlinkServiceTest, FailedBrowserStartShowsProgramInMessage)

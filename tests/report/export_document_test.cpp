@@ -3,6 +3,7 @@
 // told about.
 #include "files/ProgramState.h"
 #include "report/DocumentExport.h"
+#include "support/RecordingMessages.h"
 #include "report/HtmlWriter.h"
 #include "report/RandomSource.h"
 #include "report/RtfWriter.h"
@@ -64,8 +65,11 @@ protected:
         ASSERT_TRUE(dir.isValid());
         context.workingFolder = dir.path();
         context.client = &client;
-        context.notices.error = [this](const QString& text) { events << QStringLiteral("error: ") + text; };
-        context.notices.information = [this](const QString& text) { events << QStringLiteral("info: ") + text; };
+        context.messages = &messages;
+        messages.observer = [this](const yq::test::RecordingMessages::Message& m) {
+            events << (m.kind == yq::platform::MessageKind::Error ? QStringLiteral("error: ") : QStringLiteral("info: ")) +
+                          m.text;
+        };
         context.now = [] { return QDateTime(QDate(2024, 3, 9), QTime(10, 15, 30)); };
         state.documentName = QStringLiteral("Report");
     }
@@ -74,6 +78,7 @@ protected:
 
     QTemporaryDir dir;
     QStringList events;
+    yq::test::RecordingMessages messages{yq::test::RecordingMessages::Mode::Record};
     RecordingMailClient client{events, dir.path() + QStringLiteral("/VH")};
     MailContext context;
     yq::ProgramState state;

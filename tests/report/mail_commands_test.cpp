@@ -2,6 +2,8 @@
 // program that records what it is given.
 #include "files/ProgramState.h"
 #include "report/HtmlWriter.h"
+#include "support/RecordingMessages.h"
+#include "files/ResultsFile.h"
 #include "report/ResultsMail.h"
 
 #include <gtest/gtest.h>
@@ -48,8 +50,11 @@ protected:
         ASSERT_TRUE(dir.isValid());
         context.workingFolder = dir.path();
         context.client = &client;
-        context.notices.error = [this](const QString& text) { events << QStringLiteral("error: ") + text; };
-        context.notices.information = [this](const QString& text) { events << QStringLiteral("info: ") + text; };
+        context.messages = &messages;
+        messages.observer = [this](const yq::test::RecordingMessages::Message& m) {
+            events << (m.kind == yq::platform::MessageKind::Error ? QStringLiteral("error: ") : QStringLiteral("info: ")) +
+                          m.text;
+        };
         context.now = [] { return QDateTime(QDate(2024, 3, 9), QTime(10, 15, 30)); };
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -60,6 +65,7 @@ protected:
 
     QTemporaryDir dir;
     QStringList events;
+    yq::test::RecordingMessages messages{yq::test::RecordingMessages::Mode::Record};
     FakeMailClient client{events};
     MailContext context;
     yq::ProgramState state;
@@ -72,7 +78,7 @@ TEST_F(Mail, EmailResultsAttachesTheResultsTableAndTheWorkingCopy)
 {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
-    const MailOutcome outcome = emailResults(state, context);
+    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
 
     EXPECT_EQ(state.resultsFilePath, path("YQ.csv"));
     ASSERT_EQ(client.items.size(), 1);
@@ -96,7 +102,7 @@ TEST_F(Mail, EmailResultsNeverNamesTheResultsTableInLowerCase)
 {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
-    emailResults(state, context);
+    emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     EXPECT_FALSE(state.resultsFilePath.contains(QStringLiteral("yq.csv")));
     ASSERT_EQ(client.items.size(), 1);
     for (const MailAttachment& a : client.items.front().attachments)
@@ -106,7 +112,7 @@ TEST_F(Mail, EmailResultsNeverNamesTheResultsTableInLowerCase)
 TEST_F(Mail, EmailResultsWithoutAResultsTableSaysWhichFileIsMissing)
 {
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
-    emailResults(state, context);
+    emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_EQ(events.size(), 2);
     EXPECT_TRUE(events.at(0).startsWith(QStringLiteral("error: These files could not be attached to the mail:|")));
     EXPECT_TRUE(events.at(0).contains(QStringLiteral("YQ.csv")));
@@ -123,7 +129,7 @@ TEST_F(Mail, WithoutAMailProgramTheUserIsToldWhereTheDraftIs)
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     client.answer = {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop.")};
-    const MailOutcome outcome = emailResults(state, context);
+    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_EQ(events.size(), 2);
     EXPECT_EQ(events.at(1), QStringLiteral("info: No mail program is registered on this desktop.|"
                                            "The mail is saved as|") +
@@ -137,7 +143,7 @@ TEST_F(Mail, NoMailClientAtAllStillSavesTheDraft)
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     context.client = nullptr;
-    const MailOutcome outcome = emailResults(state, context);
+    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     EXPECT_TRUE(outcome.draftWritten);
     ASSERT_EQ(events.size(), 1);
     EXPECT_TRUE(events.front().startsWith(QStringLiteral("info: ")));
@@ -149,7 +155,7 @@ TEST_F(Mail, DraftThatCannotBeSavedIsToldEvenWhenTheMailOpens)
     ASSERT_TRUE(writeAll(path("VH"), "a file where the folder should be"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
-    const MailOutcome outcome = emailResults(state, context);
+    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     EXPECT_FALSE(outcome.draftWritten);
     EXPECT_EQ(events.size(), 2);
     EXPECT_EQ(events.at(0), QStringLiteral("compose"));
@@ -160,7 +166,7 @@ TEST_F(Mail, LostMailIsAnErrorWhenNeitherDraftNorMailProgramWorks)
 {
     ASSERT_TRUE(writeAll(path("VH"), "a file where the folder should be"));
     client.answer = {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop.")};
-    emailResults(state, context);
+    emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_FALSE(events.isEmpty());
     EXPECT_TRUE(events.last().startsWith(QStringLiteral("error: No mail program is registered on this desktop.|"
                                                         "The mail could not be saved as|")));
@@ -170,9 +176,9 @@ TEST_F(Mail, DraftsOfTheSameSecondDoNotReplaceEachOther)
 {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
-    emailResults(state, context);
-    emailResults(state, context);
-    emailResults(state, context);
+    emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     EXPECT_EQ(drafts(), (QStringList{QStringLiteral("results-mail-20240309-101530-2.eml"),
                                      QStringLiteral("results-mail-20240309-101530-3.eml"),
                                      QStringLiteral("results-mail-20240309-101530.eml")}));

@@ -1,9 +1,8 @@
 // Test stand-ins for the program launcher, the helper-command runner, the
-// desktop's handler look-up and the message boxes of the link service.
+// desktop's handler look-up.
 // Nothing here starts a program.
 #pragma once
 
-#include "links/HyperlinkService.h"
 #include "platform/DesktopHandlers.h"
 #include "platform/Launcher.h"
 
@@ -119,21 +118,6 @@ struct FakeDesktop {
     FakeCommandRunner runner;
     FakeDesktopHandlers handlers;
     platform::ShellOpener opener{handlers, launcher, runner};
-};
-
-// Collects the messages the user would have been shown.
-class RecordingMessages final : public links::MessageSink {
-public:
-    struct Message {
-        QString text;
-        QString caption;
-        links::MessageIcon icon;
-    };
-    void showMessage(const QString& text, const QString& caption, links::MessageIcon icon) override
-    {
-        messages.push_back({text, caption, icon});
-    }
-    std::vector<Message> messages;
 };
 
 }  // namespace yq::test

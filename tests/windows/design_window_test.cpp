@@ -2,6 +2,7 @@
 #include "files/ResultsFile.h"
 #include "files/DesignFile.h"
 #include "files/PrivateProfile.h"
+#include "support/RecordingMessages.h"
 #include "support/WidgetApplication.h"
 #include "windows/DesignWindow.h"
 #include "windows/NumericEntry.h"
@@ -35,6 +36,7 @@ struct Recorder {
     QStringList log;
     QMap<QString, QString> reported;  // the design file's keys as the report found them
     bool spreadsheetOpens = true;
+    test::RecordingMessages messages{test::RecordingMessages::Mode::Record};
 
     DesignWindowServices services() {
         DesignWindowServices s;
@@ -45,9 +47,10 @@ struct Recorder {
             fileAnswers.pop_front();
             return answer;
         };
-        s.showMessage = [this](const QString& caption, const QString& text) {
-            log << QStringLiteral("message [%1] %2").arg(caption, text);
+        messages.observer = [this](const test::RecordingMessages::Message& m) {
+            log << QStringLiteral("message [%1] %2").arg(m.caption, m.text);
         };
+        s.messages = &messages;
         s.runReport = [this](const QString& path, ProgramState& state) {
             reported.clear();
             for (const KeyInfo& info : designFileKeys()) {

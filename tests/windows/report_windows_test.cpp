@@ -1,6 +1,8 @@
 #include "windows/ReportWindows.h"
 
 #include "files/UserFile.h"
+#include "report/MetafileRenderer.h"
+#include "support/RecordingMessages.h"
 #include "support/WidgetApplication.h"
 
 #include <QLabel>
@@ -20,6 +22,20 @@ namespace {
 
 QString designFile(const char* name) { return QStringLiteral(YQ_TEST_DATA "/report/") + QString::fromLatin1(name); }
 
+// A sink that keeps what it is handed.
+template <typename Keep>
+class KeepingSink final : public report::ReportSink {
+public:
+    explicit KeepingSink(Keep keep) : keep_(std::move(keep)) {}
+    bool deliver(const report::PageModel& model, ProgramState&) override {
+        keep_(model);
+        return true;
+    }
+
+private:
+    Keep keep_;
+};
+
 class ReportWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -27,18 +43,19 @@ protected:
         UserFile users(folder.path());
         users.add(QStringLiteral("Zed ZL1AAA"));
         users.add(QStringLiteral("Amy VK2ABC"));
-
-        runner.setUserFolder(folder.path());
-        runner.setToday([] { return QDate(2025, 3, 14); });
-        runner.setImages({});
-        runner.setPreview([this](const report::PageModel& model) { previews.append(model); });
-        runner.setExport([this](const QList<QByteArray>& pages, ProgramState&) { exports.append(pages); });
     }
 
     QTemporaryDir folder;
-    QtReportRunner runner;
     QList<report::PageModel> previews;
     QList<QList<QByteArray>> exports;
+    KeepingSink<std::function<void(const report::PageModel&)>> previewSink{
+        [this](const report::PageModel& model) { previews.append(model); }};
+    // Report mode 1 hands on one placeable metafile per page.
+    KeepingSink<std::function<void(const report::PageModel&)>> exportPages{
+        [this](const report::PageModel& model) { exports.append(report::MetafileRenderer(report::ImageSource()).renderPages(model)); }};
+    test::RecordingMessages messages;
+    ReportWindow runner{previewSink, exportPages, messages,
+                        report::ReportSources{folder.path(), [] { return QDate(2025, 3, 14); }}};
 };
 
 TEST_F(ReportWindowsTest, CancelEndsTheRunWithoutPreviewOrExport) {
@@ -52,7 +69,7 @@ TEST_F(ReportWindowsTest, CancelEndsTheRunWithoutPreviewOrExport) {
         });
         ProgramState state;
         state.reportMode = mode;
-        runner.printReport(designFile("M7506.ini"), state);
+        runner.run(designFile("M7506.ini"), state);
         EXPECT_EQ(steps, 2);
         EXPECT_TRUE(previews.isEmpty());
         EXPECT_TRUE(exports.isEmpty());
@@ -67,7 +84,7 @@ TEST_F(ReportWindowsTest, PreviewModeShowsOnePagePerUserRecord) {
     ProgramState state;
     state.metric = 1;
     state.reportMode = ReportMode::Preview;
-    runner.printReport(designFile("726.ini") + QStringLiteral("  "), state);
+    runner.run(designFile("726.ini") + QStringLiteral("  "), state);
     ASSERT_EQ(previews.size(), 1);
     EXPECT_TRUE(exports.isEmpty());
     const report::PageModel& model = previews.front();
@@ -82,7 +99,7 @@ TEST_F(ReportWindowsTest, PreviewModeShowsOnePagePerUserRecord) {
 TEST_F(ReportWindowsTest, ExportModeHandsOverOneMetafilePerPage) {
     ProgramState state;
     state.reportMode = ReportMode::Export;
-    runner.printReport(designFile("726.ini"), state);
+    runner.run(designFile("726.ini"), state);
     EXPECT_TRUE(previews.isEmpty());
     ASSERT_EQ(exports.size(), 1);
     ASSERT_EQ(exports.front().size(), 2);

@@ -1,0 +1,7 @@
+#include "platform/UserMessages.h"
+
+namespace yq::platform {
+
+UserMessages::~UserMessages() = default;
+
+}  // namespace yq::platform

@@ -1,0 +1,20 @@
+// What the report, its export and the mails tell the user ("|" starts a
+// new line; %1, %2 ... are filled in).
+#pragma once
+
+namespace yq::report::messages {
+
+// The user file's own reason follows (it names the file).
+inline constexpr char kUserFileUnreadable[] = "%1|The report lists its designers from the user file, so it is not printed.|"
+                                              "The user file is left as it is.";
+inline constexpr char kDocumentNotWritten[] = "The report document could not be written.|%1|The mail opens without the report.";
+inline constexpr char kMailNotPrepared[] = "The report mail could not be prepared.|";
+inline constexpr char kHtmlNotRead[] = "%1 could not be read.";
+inline constexpr char kNotAttached[] = "These files could not be attached to the mail:|";
+inline constexpr char kCopyNotSaved[] = "A copy of the mail could not be saved as|%1:|%2";
+inline constexpr char kMailSaved[] = "%1|The mail is saved as|%2|Open it with your mail program to send it.";
+inline constexpr char kMailNotSaved[] = "%1|The mail could not be saved as|%2:|%3";
+// The caption of the mails' notices.
+inline constexpr char kSendEmailCaption[] = "Send email";
+
+}  // namespace yq::report::messages
