@@ -60,7 +60,7 @@ void BM_FitFacOneReCalcPerValue(benchmark::State& state) {
         yq::Decimal bestDistance;
         for (long long n = 100; n <= 9999; ++n) {
             yq::DesignRecord r = start;
-            r.FAC = yq::Decimal(yq::BigInt(n), 2);
+            r.FAC = yq::Decimal::scaled(n, 2);
             yq::reCalc(r, false);
             yq::Decimal d = r.NT.value() - yq::Decimal(31);
             if (d < yq::Decimal(0)) d = -d;

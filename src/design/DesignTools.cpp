@@ -1,6 +1,6 @@
 #include "design/DesignTools.h"
 
-#include "design/Calculation.h"
+#include "design/UnitSystemRules.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -16,7 +16,7 @@ bool isLength(std::string_view key) {
     return std::find(std::begin(kLengthKeys), std::end(kLengthKeys), key) != std::end(kLengthKeys);
 }
 
-Decimal hundredths(long long n) { return Decimal(BigInt(n), 2); }
+Decimal hundredths(long long n) { return Decimal::scaled(n, 2); }
 
 Decimal absolute(const Decimal& d) { return d.sign() < 0 ? -d : d; }
 
@@ -28,7 +28,9 @@ int placesOf(const Decimal& d) { return d.scale(); }
 
 }  // namespace
 
-void reCalcAs(DesignRecord& record, bool metricFlag) { reCalc(record, metricFlag); }
+void reCalcAs(DesignRecord& record, bool metricFlag) {
+    UnitSystemRules::of(record.unitSystem()).reCalc(record, metricFlag);
+}
 
 std::string_view unitOf(std::string_view key, UnitSystem system) {
     const bool mm = system == UnitSystem::Metric;
@@ -86,7 +88,7 @@ FitOutcome fitDesign(const DesignRecord& design, bool metricFlag, FitField field
         long long bestIndex = -1;
         Decimal bestDistance;
         DesignRecord trial = design;
-        const long long first = range.first.mantissa().convert_to<long long>();
+        const long long first = field == FitField::Fac ? 100 : 1;
         for (long long n = first; n < first + range.count; ++n) {
             const Decimal value = hundredths(n);
             Decimal turns;
@@ -170,12 +172,12 @@ std::optional<std::string> checkSweepRange(SweepRange& range, UnitSystem system)
     if (span.sign() != 0 && span.sign() != range.step.sign())
         return "step '" + range.step.toString() + "' runs away from the end '" + range.to.toString() + "'";
     // Points FROM, FROM + STEP, ... as long as they do not pass TO.
-    const BigInt count = (span / range.step).truncated() + 1;
+    const long long count = (span / range.step).truncatedClamped(1000000000000000LL) + 1;
     if (count > kMaxSweepPoints)
         return "the range " + range.from.toString() + " to " + range.to.toString() + " in steps of " +
-               range.step.toString() + " has " + count.str() + " points; at most " +
+               range.step.toString() + " has " + std::to_string(count) + " points; at most " +
                std::to_string(kMaxSweepPoints) + " are allowed";
-    range.points = count.convert_to<int>();
+    range.points = static_cast<int>(count);
     return std::nullopt;
 }
 
@@ -256,11 +258,12 @@ ConvertOutcome convertDesign(const DesignRecord& design, UnitSystem to) {
         const Decimal converted = toMetric ? from * factor : from / factor;
         DecimalField& target = *out.design.field(key);
         target = converted;
-        if (!out.error && absolute(converted.rounded(target.storage().places)) > Decimal(BigInt(target.maxMantissa()), target.storage().places))
+        if (!out.error && absolute(converted.rounded(target.storage().places)) > Decimal::scaled(target.maxMantissa(), target.storage().places))
             out.error = std::string(key) + " = " + design.field(key)->text() + (toMetric ? " in" : " mm") +
                         " is too large for the " + (toMetric ? "Metric" : "Imperial") + " design's field";
     }
-    reCalcAs(out.design, false);
+    // With the flag the target's window sets when it opens.
+    reCalcAs(out.design, UnitSystemRules::of(to).metricOnOpen.isMetric());
     return out;
 }
 

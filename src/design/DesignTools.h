@@ -109,7 +109,7 @@ struct ConvertOutcome {
 // Imperial to Metric (lengths x 25.4) or Metric to Imperial (lengths / 25.4),
 // rounded to the target record's places; F, LD, MBW, FAC, DPS and the
 // carried RFR, AF and MRR unchanged; then the target's ReCalc (the Imperial
-// one with the unit flag 0).
+// one with the flag its window opens with, 0).
 ConvertOutcome convertDesign(const DesignRecord& design, UnitSystem to);
 
 }  // namespace yq

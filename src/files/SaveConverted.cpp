@@ -1,5 +1,6 @@
 #include "files/SaveConverted.h"
 
+#include "design/UnitSystemRules.h"
 #include "files/DesignFile.h"
 
 #include <QDir>
@@ -10,7 +11,10 @@ ConvertedSave saveConvertedDesign(const DesignRecord& converted, const QString& 
     const UnitSystem system = converted.unitSystem();
     ConvertedSave out;
     out.path = QDir(folder).filePath(designFileName(converted, system));
-    out.written = writeDesignFile(out.path, converted, metricFlagText(system == UnitSystem::Metric ? 1 : 0));
+    // The flag its own window holds when it saves a design of its system.
+    const MetricFlag flag(system == UnitSystem::Metric ? 1 : 0);
+    const std::string_view text = flag.fileText();
+    out.written = writeDesignFile(out.path, converted, QString::fromLatin1(text.data(), qsizetype(text.size())));
     return out;
 }
 

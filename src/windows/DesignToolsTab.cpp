@@ -4,6 +4,7 @@
 #include "files/AtomicFile.h"
 #include "files/DesignFile.h"
 #include "files/SaveConverted.h"
+#include "platform/UserMessages.h"
 #include "windows/DialogUnits.h"
 #include "windows/SweepPlot.h"
 
@@ -32,7 +33,6 @@ namespace yq {
 namespace {
 
 const QColor kDarkBlue(0, 0, 128);
-constexpr const char* kErrorCaptionText = "YQ Error Message";
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -469,7 +469,7 @@ void DesignToolsTab::suggestRange() {
     }
     Decimal from = roundedTo(lo, places);
     Decimal to = roundedTo(hi, places);
-    const Decimal unit(BigInt(1), places);
+    const Decimal unit = Decimal::scaled(1, places);
     Decimal step = roundedTo((hi - lo) / 150.0, places);
     if (step < unit) step = unit;
     if (step.isZero()) step = unit;
@@ -485,6 +485,10 @@ QStringList DesignToolsTab::chosenOutputs() const {
     for (const QCheckBox* c : outputs_)
         if (c->isChecked()) keys << c->text();
     return keys;
+}
+
+void DesignToolsTab::showError(const QString& text) {
+    if (host_.messages) host_.messages->error(text);
 }
 
 void DesignToolsTab::sweepProblem(const QString& text) {
@@ -550,8 +554,7 @@ void DesignToolsTab::saveSweepCsv() {
     const std::string csv = sweepCsv(points_);
     const FileWriteResult written = replaceFile(path, QByteArray(csv.data(), qsizetype(csv.size())));
     if (!written) {
-        host_.showMessage(QString::fromLatin1(kErrorCaptionText),
-                          QStringLiteral("The sweep could not be saved as %1.|%2").arg(QDir::toNativeSeparators(path), written.error));
+        showError(QStringLiteral("The sweep could not be saved as %1.|%2").arg(QDir::toNativeSeparators(path), written.error));
         return;
     }
     sweepStatus_->setText(QStringLiteral("%1 points saved to %2.").arg(points_.size()).arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
@@ -565,14 +568,12 @@ void DesignToolsTab::convertNow() {
     const DesignRecord source = calculatedCopy();
     const ConvertOutcome converted = convertDesign(source, target);
     if (converted.error) {
-        host_.showMessage(QString::fromLatin1(kErrorCaptionText),
-                          QStringLiteral("The design cannot be converted:|%1").arg(QString::fromStdString(*converted.error)));
+        showError(QStringLiteral("The design cannot be converted:|%1").arg(QString::fromStdString(*converted.error)));
         return;
     }
     const ConvertedSave saved = saveConvertedDesign(converted.design, QDir::currentPath());
     if (!saved.written) {
-        host_.showMessage(QString::fromLatin1(kErrorCaptionText),
-                          QStringLiteral("The converted design %1 could not be written.|%2")
+        showError(QStringLiteral("The converted design %1 could not be written.|%2")
                               .arg(QDir::toNativeSeparators(saved.path), saved.written.error));
         return;
     }

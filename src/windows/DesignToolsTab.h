@@ -21,6 +21,10 @@ class QTableView;
 
 namespace yq {
 
+namespace platform {
+class UserMessages;
+}
+
 class SweepPlot;
 class SweepTableModel;
 
@@ -35,8 +39,8 @@ struct DesignToolsHost {
     std::function<bool()> metricFlag;
     // Sets one input of the window's record, runs its ReCalc, redisplays.
     std::function<void(std::string_view key, const Decimal& value)> apply;
-    // A modal message with an OK button; "|" starts a new line.
-    std::function<void(const QString& caption, const QString& text)> showMessage;
+    // Where errors go (a file that cannot be written); nothing when none.
+    platform::UserMessages* messages = nullptr;
 };
 
 inline constexpr const char* kDesignToolsCaption = "   Design Tools";
@@ -91,6 +95,7 @@ private:
     QStringList chosenOutputs() const;
     void showSweep();
     void sweepProblem(const QString& text);
+    void showError(const QString& text);
     // The inputs of the window's design but the fitted field, as one text.
     std::string inputsBesides(std::string_view fitted) const;
 

@@ -7,6 +7,7 @@
 #include "files/SaveDesign.h"
 #include "platform/EmbeddedImages.h"
 #include "report/Picture.h"
+#include "windows/DesignToolsTab.h"
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
 #include "windows/ValueLabel.h"
@@ -128,6 +129,17 @@ void DesignWindow::buildLayout() {
     tabs_ = new QTabWidget(this);
     tabs_->addTab(buildSpecificationsTab(), QStringLiteral("   Specifications"));
     tabs_->addTab(buildHelpTab(), QStringLiteral("   Help"));
+    DesignToolsHost tools;
+    tools.record = [this]() -> const DesignRecord& { return record_; };
+    tools.takeEntries = [this] { return takePendingEntries(); };
+    tools.metricFlag = [this] { return state_.metric.isMetric(); };
+    tools.apply = [this](std::string_view key, const Decimal& value) {
+        *record_.field(key) = value;
+        reCalc();
+        redisplay();
+    };
+    tools.messages = services_.messages;
+    tabs_->addTab(new DesignToolsTab(units_.system, std::move(tools), this), QString::fromLatin1(kDesignToolsCaption));
     outer->addWidget(tabs_, 1);
 
     for (auto it = buttons_.constBegin(); it != buttons_.constEnd(); ++it) {

@@ -87,6 +87,10 @@ TEST(SweepCommand, EachRowIsASingleYqCalcRunAtThatPoint) {
                    : with(kDesign, {"F=9"});  // the swept F replaces this one
         const ToolRun sweep = tool(with({"sweep", "F=7:7.3:0.075"}, design));
         ASSERT_EQ(sweep.status, 0) << sweep.err;
+        // yq-calc itself gives the same.
+        const auto program = runProcess(calcProgram(), qargs(with({"sweep", "F=7:7.3:0.075"}, design)));
+        EXPECT_EQ(program.exitCode, 0) << program.err;
+        EXPECT_EQ(program.out, sweep.out);
         const auto rows = split(sweep.out, '\n');
         ASSERT_EQ(rows.size(), 6u);  // title and 5 points
         const auto title = split(rows[0].substr(0, rows[0].size() - 1), ',');
@@ -148,6 +152,10 @@ TEST(FitCommand, PrintsTheFittedDesignAsYqCalcPrintsIt) {
 TEST(FitCommand, NothingWithinHalfATurnExitsThreeWithTheNearest) {
     const ToolRun fit = tool(with({"fit", "NT=900", "F=7.15"}, kDesign));
     EXPECT_EQ(fit.status, 3);
+    const auto program = runProcess(calcProgram(), qargs(with({"fit", "NT=900", "F=7.15"}, kDesign)));
+    EXPECT_EQ(program.exitCode, 3);
+    EXPECT_EQ(program.out, fit.out);
+    EXPECT_EQ(program.err, fit.err);
     const auto fields = fieldsOf(fit.out);
     ASSERT_TRUE(fields.count("FAC"));
     EXPECT_NE(fit.err.find("no FAC from 1.00 to 99.99 gives NT within half a turn of 900"), std::string::npos)

@@ -41,7 +41,7 @@ Best bruteForce(const DesignRecord& start, const char* valueKey, const char* tur
     Decimal bestDistance;
     for (long long n = first; n <= last; ++n) {
         DesignRecord r = start;
-        *r.field(valueKey) = Decimal(BigInt(n), 2);
+        *r.field(valueKey) = Decimal::scaled(n, 2);
         reCalc(r, false);
         const Decimal turns = r.field(turnsKey)->value();
         Decimal distance = turns - wanted;
@@ -86,7 +86,7 @@ TEST(Fit, MatchesTheExhaustiveLoopForEveryKindOfTarget) {
         const Best expected = c.field == FitField::Fac ? bruteForce(c.start, valueKey, turnsKey, 100, 9999, wanted)
                                                        : bruteForce(c.start, valueKey, turnsKey, 1, 9000, wanted);
         const FitOutcome got = fitDesign(c.start, false, c.field, wanted);
-        EXPECT_EQ(got.value, Decimal(BigInt(expected.hundredths), 2)) << c.name;
+        EXPECT_EQ(got.value, Decimal::scaled(expected.hundredths, 2)) << c.name;
         EXPECT_EQ(got.turns, expected.turns) << c.name;
         EXPECT_EQ(got.design.field(turnsKey)->value(), expected.turns) << c.name;
         EXPECT_EQ(got.design.field(valueKey)->value(), got.value) << c.name;
@@ -108,12 +108,12 @@ TEST(Fit, TiesGoToTheSmallerValue) {
     Decimal lower = turnsAt(start, "FAC", "NT", "3.00");
     Decimal upper = lower;
     long long n = 301;
-    for (; upper == lower; ++n) upper = turnsAt(start, "FAC", "NT", Decimal(BigInt(n), 2).toString().c_str());
+    for (; upper == lower; ++n) upper = turnsAt(start, "FAC", "NT", Decimal::scaled(n, 2).toString().c_str());
     ASSERT_LT(lower, upper);
     const Decimal halfway = (lower + upper) / Decimal(2);
     const FitOutcome tie = fitDesign(start, false, FitField::Fac, halfway);
     EXPECT_EQ(tie.turns, lower);
-    EXPECT_LT(tie.value, Decimal(BigInt(n - 1), 2));
+    EXPECT_LT(tie.value, Decimal::scaled(n - 1, 2));
 }
 
 TEST(Fit, NoValueWithinHalfATurnStillGivesTheNearest) {
@@ -121,7 +121,7 @@ TEST(Fit, NoValueWithinHalfATurnStillGivesTheNearest) {
     const FitOutcome far = fitDesign(start, false, FitField::Fac, Decimal(500));
     EXPECT_FALSE(far.withinHalfTurn);
     const Best expected = bruteForce(start, "FAC", "NT", 100, 9999, Decimal(500));
-    EXPECT_EQ(far.value, Decimal(BigInt(expected.hundredths), 2));
+    EXPECT_EQ(far.value, Decimal::scaled(expected.hundredths, 2));
     EXPECT_EQ(far.turns, expected.turns);
     EXPECT_LT(far.turns, Decimal(400));
 

@@ -1,6 +1,7 @@
 #include "design/Calculation.h"
 #include "design/DesignTools.h"
 #include "files/DesignFile.h"
+#include "support/RecordingMessages.h"
 #include "support/WidgetApplication.h"
 #include "windows/DesignToolsTab.h"
 #include "windows/SweepPlot.h"
@@ -29,6 +30,7 @@ struct FakeWindow {
     explicit FakeWindow(UnitSystem system) : record(system) {}
     DesignRecord record;
     QStringList log;
+    test::RecordingMessages messages{test::RecordingMessages::Mode::Record};
     bool entriesAccepted = true;
 
     DesignToolsHost host() {
@@ -45,8 +47,9 @@ struct FakeWindow {
             log << QStringLiteral("apply %1=%2").arg(QString::fromLatin1(key.data(), qsizetype(key.size())),
                                                       QString::fromStdString(value.toString()));
         };
-        h.showMessage = [this](const QString& caption, const QString& text) {
-            log << QStringLiteral("message [%1] %2").arg(caption, text);
+        h.messages = &messages;
+        messages.observer = [this](const test::RecordingMessages::Message& m) {
+            log << QStringLiteral("message [%1] %2").arg(m.caption, m.text);
         };
         return h;
     }
