@@ -2,8 +2,10 @@
 #include "design/DesignTools.h"
 #include "files/DesignFile.h"
 #include "support/RecordingMessages.h"
+#include "support/RunProcess.h"
 #include "support/WidgetApplication.h"
 #include "windows/DesignToolsTab.h"
+#include "windows/DesignWindow.h"
 #include "windows/SweepPlot.h"
 
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -239,6 +242,86 @@ TEST_F(DesignToolsTabTest, ConvertsAndSavesUnderTheOtherWindowsName) {
     EXPECT_EQ(readDesignFile(metricTab.lastConvertedPath(), back), 0);
     for (const char* key : {"F", "CD", "LD", "WD", "SP", "CCD", "FAC", "DPS", "NT"})
         EXPECT_EQ(back.field(key)->text(), window.record.field(key)->text()) << key;
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+// The tab on a real design window: the window's entries go into the tools,
+// Apply lands in the window's fields, the converted design opens in the
+// other window.
+TEST_F(DesignToolsTabTest, DrivesTheDesignWindowsThirdTab) {
+    const auto saved = test::runProcess(test::calcProgram(),
+                                        {"save", "F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2", "MBW=35"},
+                                        {}, folder.path());
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.c_str();
+    ProgramState state;
+    test::RecordingMessages messages;  // no message expected
+    QString answer = QDir(folder.path()).filePath("726.ini");
+    DesignWindowServices services;
+    services.chooseFile = [&](const QString&, const QString&, const QString&) { return answer; };
+    services.messages = &messages;
+    DesignWindow window(UnitSystemDescription::imperial(), services, state);
+    window.open();
+    settle();
+    ASSERT_EQ(window.tabs()->count(), 3);
+    EXPECT_EQ(window.tabs()->tabText(0), "   Specifications");
+    EXPECT_EQ(window.tabs()->tabText(1), "   Help");
+    EXPECT_EQ(window.tabs()->tabText(2), "   Design Tools");
+    auto* tab = qobject_cast<DesignToolsTab*>(window.tabs()->widget(2));
+    ASSERT_TRUE(tab);
+
+    // A frequency typed but not yet left counts, as for every command.
+    QLineEdit* f = window.entry("F");
+    f->setFocus();
+    f->selectAll();
+    QTest::keyClicks(f, "7.05");
+    window.tabs()->setCurrentWidget(tab);
+    tab->turnsEntry()->setText("29");
+    tab->findFit();
+    ASSERT_TRUE(tab->lastFit());
+    DesignRecord typed(UnitSystem::Imperial);
+    readDesignFile(answer, typed);
+    typed.F = Decimal::of("7.05");
+    const FitOutcome expected = fitDesign(typed, false, FitField::Fac, Decimal(29));
+    EXPECT_EQ(tab->lastFit()->value, expected.value);
+    EXPECT_EQ(window.record().F.text(), "7.0500");
+
+    tab->applyFit();
+    settle();
+    EXPECT_EQ(window.record().FAC.value(), expected.value);
+    EXPECT_EQ(window.entry("FAC")->text().toStdString(), expected.value.toFixed(2));
+    EXPECT_EQ(window.entry("NT")->text().toStdString(), expected.turns.toFixed(2));
+
+    // The sweep starts from the window's design as it now is.
+    tab->sweepInputBox()->setCurrentIndex(tab->sweepInputBox()->findData("FAC"));
+    tab->fromEntry()->setText("1");
+    tab->toEntry()->setText("5");
+    tab->stepEntry()->setText("0.5");
+    tab->runSweepNow();
+    ASSERT_EQ(tab->lastSweep().size(), 9u);
+    EXPECT_EQ(tab->lastSweep()[2].F.text(), "7.0500");
+    EXPECT_DOUBLE_EQ(*tab->plot()->marker(), expected.value.toReal());
+    EXPECT_TRUE(tab->plot()->shadedBands().isEmpty());  // not a frequency axis
+
+    tab->convertNow();
+    settle();
+    const QString metricPath = QDir(folder.path()).filePath("M7506.ini");  // 7.05 MHz, 50.8 mm, 6
+    ASSERT_EQ(tab->lastConvertedPath(), metricPath);
+
+    // The Metric window opens it as one of its own.
+    ProgramState metricState;
+    answer = metricPath;
+    DesignWindow metricWindow(UnitSystemDescription::metric(), services, metricState);
+    metricWindow.open();
+    settle();
+    EXPECT_EQ(metricWindow.unitNotice()->text(), "All measurements are in mm");
+    EXPECT_EQ(metricWindow.record().CD.text(), "50.80");
+    EXPECT_EQ(metricWindow.record().WD.text(), "1.0160");
+    EXPECT_EQ(metricWindow.record().FAC.value(), expected.value);
+    EXPECT_EQ(metricWindow.record().F.text(), "7.0500");
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST(SweepPlotTicks, StepsOfOneTwoOrFiveNearTheWantedCount) {
