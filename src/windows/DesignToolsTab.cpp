@@ -229,7 +229,7 @@ QWidget* DesignToolsTab::buildSweepGroup() {
     vary->setBuddy(sweepInput_);
     row->addWidget(vary);
     row->addWidget(sweepInput_, 1);
-    sweepInput_->setMinimumContentsLength(10);
+    sweepInput_->setMinimumContentsLength(15);
     sweepInput_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     const QString names[] = {QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Step")};
     QLineEdit** edits[] = {&from_, &to_, &step_};
@@ -239,7 +239,7 @@ QWidget* DesignToolsTab::buildSweepGroup() {
         edit->setObjectName(QStringLiteral("Sweep") + names[i]);
         edit->setAlignment(Qt::AlignRight);
         edit->setAccessibleName(names[i]);
-        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")) + 8);
+        edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("000.0000")) + 8);
         label->setBuddy(edit);
         *edits[i] = edit;
         row->addWidget(label);
@@ -290,9 +290,9 @@ QWidget* DesignToolsTab::buildSweepGroup() {
     plain(table_);
     split->addWidget(plot_);
     split->addWidget(table_);
-    split->setStretchFactor(0, 3);
+    split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 1);
-    split->setSizes({1000, 10});
+    split->setSizes({640, 360});
     outer->addWidget(split, 1);
 
     auto* bottom = new QHBoxLayout;

@@ -114,7 +114,7 @@ void SweepPlot::paintEvent(QPaintEvent*) {
     }
 
     const int left = fm.horizontalAdvance(QStringLiteral("-00000.00")) + 10;
-    const int right = 12;
+    const int right = fm.horizontalAdvance(QStringLiteral("0000.00")) / 2 + 4;  // half the last tick's text
     const int top = fm.height() + 6;  // room for the band names
     const int bottom = fm.height() * 2 + 10;
     const QRect area(left, top, width() - left - right, height() - top - bottom);
