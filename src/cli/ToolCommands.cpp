@@ -35,13 +35,18 @@ std::vector<std::string> splitOff(const std::vector<std::string>& args, std::vec
 
 // The design a command starts from: the case's file and assignments, not yet
 // calculated. Refuses the options that make no sense for a tool.
-DesignRecord startingDesign(const std::vector<std::string>& args, const char* command, int& metricFlag) {
+DesignRecord startingDesign(const std::vector<std::string>& args, const char* command, int& metricFlag,
+                            std::ostream& err) {
     CalcCase c = parseCalcCase(args);
     if (c.partial) throw UsageError{std::string("'") + command + "' takes no '--partial'"};
     for (const std::string& arg : args)
         if (arg == "--runs") throw UsageError{std::string("'") + command + "' takes no '--runs'"};
     c.runs = 0;
-    return computeCase(c, nullptr, &metricFlag);
+    std::string warnings;
+    DesignRecord record = computeCase(c, &warnings, &metricFlag);
+    // The unit-system warning a window would show for the file, as yq-calc gives it.
+    if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
+    return record;
 }
 
 std::string turnsText(const Decimal& d) { return d.toString(); }
@@ -70,7 +75,7 @@ int runFitCommand(const std::vector<std::string>& args, std::ostream& out, std::
                 throw UsageError{"'" + arg + "' is what the fit finds; leave it out"};
 
         int metricFlag = 0;
-        const DesignRecord design = startingDesign(rest, "fit", metricFlag);
+        const DesignRecord design = startingDesign(rest, "fit", metricFlag, err);
         const FitOutcome fit = fitDesign(design, metricFlag == 1, field, *turns);
         out << formatRecord(fit.design) << '\n';
         if (!fit.withinHalfTurn) {
@@ -104,7 +109,7 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
         if (!range) throw UsageError{problem};
 
         int metricFlag = 0;
-        const DesignRecord design = startingDesign(rest, "sweep", metricFlag);
+        const DesignRecord design = startingDesign(rest, "sweep", metricFlag, err);
         out << sweepCsv(runSweep(design, metricFlag == 1, *range));
         out.flush();
         return 0;

@@ -163,6 +163,26 @@ TEST(FitCommand, NothingWithinHalfATurnExitsThreeWithTheNearest) {
     EXPECT_NE(fit.err.find("FAC=" + fields.at("FAC").substr(0, fields.at("FAC").size())), std::string::npos);
 }
 
+TEST(FitCommand, AFileOfTheOtherUnitSystemWarnsAsTheWindowDoes) {
+    QTemporaryDir dir;
+    ASSERT_EQ(runProcess(calcProgram(), {"save", "--metric", "F=7.05", "CD=50.8", "LD=6", "WD=1.02", "SP=2.03", "CCD=50.8"},
+                         {}, dir.path())
+                  .exitCode,
+              0);
+    const std::string file = dir.filePath("M7506.ini").toStdString();
+    const auto metric = runProcess(calcProgram(), {"--metric", "--file", QString::fromStdString(file), "FAC=3.5"});
+    const std::string turns = fieldsOf(metric.out).at("NT");
+    const ToolRun own = tool({"fit", "NT=" + turns, "--metric", "--file", file});
+    EXPECT_EQ(own.status, 0) << own.err;
+    EXPECT_TRUE(own.err.empty()) << own.err;
+    EXPECT_EQ(fieldsOf(own.out).at("NT"), turns);
+    // Without --metric the file is calculated as inches, after the warning.
+    const ToolRun asInches = tool({"fit", "NT=" + turns, "--file", file});
+    EXPECT_NE(asInches.status, 2) << asInches.err;
+    EXPECT_NE(asInches.err.find("yq-calc: warning: Incorrect choice."), std::string::npos) << asInches.err;
+    EXPECT_NE(fieldsOf(asInches.out).at("TL"), fieldsOf(own.out).at("TL"));
+}
+
 TEST(FitCommand, RefusesBadInput) {
     struct Case {
         std::vector<std::string> args;
