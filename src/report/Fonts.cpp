@@ -44,12 +44,17 @@ QList<double> layoutPositions(const FontSpec& spec, const QString& text) {
 
 double layoutWidth(const FontSpec& spec, const QString& text) { return layoutPositions(spec, text).constLast(); }
 
-void installFontSubstitutions() {
+void substituteFaces(std::span<const char* const> faces) {
     const QString family = QString::fromLatin1(kSubstituteFamily);
-    for (const char* face : {kArial, kArialRoundedBold}) {
+    for (const char* face : faces) {
         const QString name = QString::fromLatin1(face);
         if (!QFont::substitutes(name).contains(family)) QFont::insertSubstitution(name, family);
     }
+}
+
+void installFontSubstitutions() {
+    static constexpr const char* kFaces[] = {kArial, kArialRoundedBold};
+    substituteFaces(kFaces);
 }
 
 }  // namespace yq::report

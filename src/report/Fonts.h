@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+#include <span>
+
 namespace yq::report {
 
 inline constexpr const char* kArial = "Arial";
@@ -51,5 +53,9 @@ double layoutWidth(const FontSpec& spec, const QString& text);
 // Registers the substitutions with Qt's font matching, so widgets asking for
 // the layout's faces get the stand-in too. Safe to call more than once.
 void installFontSubstitutions();
+
+// Registers `kSubstituteFamily` as the stand-in of each of `faces` with Qt's
+// font matching (the windows have faces of their own to map).
+void substituteFaces(std::span<const char* const> faces);
 
 }  // namespace yq::report

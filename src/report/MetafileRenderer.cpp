@@ -21,9 +21,6 @@ namespace yq::report {
 namespace {
 
 constexpr int kPlaceableSize = 22;
-constexpr int kPenWidth = 14;       // units (0.01 in)
-constexpr int kCaptionIndent = 115;  // group box caption from the box's left edge, units
-constexpr int kCaptionPad = 36;
 
 int toUnits(int thousandths) { return qRound(thousandths * kMetafileUnitsPerInch / 1000.0); }
 
@@ -347,7 +344,7 @@ public:
         textAlign_ = U_TA_LEFT;
         w_.append(U_WMRSETSTRETCHBLTMODE_set(U_COLORONCOLOR));
 
-        w_.append(wcreatepenindirect_set(&pen_, w_.handles(), U_PEN_set(U_PS_SOLID, kPenWidth, U_RGB(0, 0, 0))));
+        w_.append(wcreatepenindirect_set(&pen_, w_.handles(), U_PEN_set(U_PS_SOLID, toUnits(kFrameLineWidth), U_RGB(0, 0, 0))));
         w_.append(wselectobject_set(pen_, w_.handles()));
         w_.append(wcreatebrushindirect_set(&brush_, w_.handles(), U_WLOGBRUSH_set(U_BS_NULL, U_RGB(0, 0, 0), 0)));
         w_.append(wselectobject_set(brush_, w_.handles()));
@@ -523,7 +520,7 @@ QByteArray MetafileRenderer::renderPage(const Page& page, QHash<QString, Metafil
             if (!item.text.isEmpty()) {
                 // The caption is written on a white background so that it
                 // interrupts the box's top line, padded by one space each side.
-                out.text(QLatin1Char(' ') + item.text + QLatin1Char(' '), item.font, x + kCaptionIndent - kCaptionPad,
+                out.text(QLatin1Char(' ') + item.text + QLatin1Char(' '), item.font, x + toUnits(kCaptionIndent) - toUnits(kCaptionPad),
                          y, false, true);
             }
             break;

@@ -29,6 +29,11 @@ inline constexpr QSize kHeaderSize{7000, 8344};
 inline constexpr QRect kBodyArea{500, 9677, 7000, 292};
 inline constexpr int kDetailHeight = 208;
 
+// How frames and group boxes look in every renderer, thousandths of an inch.
+inline constexpr int kFrameLineWidth = 10;
+inline constexpr int kCaptionIndent = 80;  // group box caption from the box's left edge
+inline constexpr int kCaptionPad = 25;     // white space either side of a caption
+
 inline constexpr const char* kReportTitle = "Print from queue";
 
 enum class ItemKind { Text, Value, Frame, GroupBox, Image };

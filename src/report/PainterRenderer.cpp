@@ -16,9 +16,6 @@ namespace yq::report {
 
 namespace {
 
-constexpr double kLineWidth = 10.0;      // thousandths of an inch
-constexpr double kCaptionIndent = 80.0;  // group box caption from the box's left edge
-constexpr double kCaptionPad = 25.0;     // white space either side of a caption
 
 }  // namespace
 
@@ -47,7 +44,7 @@ void PainterRenderer::drawPage(QPainter& painter, const Page& page, double dotsP
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     QPen pen(Qt::black);
-    pen.setWidthF(kLineWidth);
+    pen.setWidthF(kFrameLineWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

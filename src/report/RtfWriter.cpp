@@ -135,29 +135,53 @@ namespace {
 // A one-page document has none.
 constexpr char kRtfBetweenPages[] = "\\par\\page";
 
+// The document, page picture by page picture: the header, each picture with
+// the break before it, the end. Both the document from page bytes and the
+// one from page files are built by it.
+class DocumentBuilder {
+public:
+    DocumentBuilder(int scale, int leftMargin, int topMargin, qint64 pictureTag)
+        : pictureStart_(rtfPictureStart(rtfScaleText(scale), pictureTag)),
+          document_(rtfHeader(leftMargin, topMargin)) {}
+
+    void reserve(qsizetype pageBytes, qsizetype pages) {
+        // The pictures go in as hexadecimal text, in lines of 64 digits.
+        document_.reserve(4096 + pages * (pictureStart_.size() + 32) + pageBytes * 2 + pageBytes / 32);
+    }
+    // Starts a page's picture; its hexadecimal text goes into text().
+    QByteArray& beginPage() {
+        if (pages_++ > 0) document_ += kRtfBetweenPages;
+        document_ += pictureStart_;
+        return document_;
+    }
+    void endPage() { document_ += kRtfPictureEnd; }
+    const QByteArray& text() const { return document_; }
+    QByteArray finish() {
+        document_ += kRtfDocumentEnd;
+        return std::move(document_);
+    }
+
+private:
+    QByteArray pictureStart_;
+    QByteArray document_;
+    int pages_ = 0;
+};
+
 }  // namespace
 
 QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftMargin, int topMargin,
                        qint64 pictureTag)
 {
-    const QByteArray scaleText = rtfScaleText(scale);
-    const QByteArray pictureStart = rtfPictureStart(scaleText, pictureTag);
-    qsizetype size = 4096;
+    DocumentBuilder builder(scale, leftMargin, topMargin, pictureTag);
+    qsizetype bytes = 0;
     for (const QByteArray& page : pageImages)
-        size += pictureStart.size() + page.size() * 2 + page.size() / 32 + 32;
-
-    QByteArray document = rtfHeader(leftMargin, topMargin);
-    document.reserve(size);
-    for (qsizetype i = 0; i < pageImages.size(); ++i) {
-        const QByteArray& page = pageImages[i];
-        if (i > 0)
-            document += kRtfBetweenPages;
-        document += pictureStart;
-        appendMetafileHex(page, document);
-        document += kRtfPictureEnd;
+        bytes += page.size();
+    builder.reserve(bytes, pageImages.size());
+    for (const QByteArray& page : pageImages) {
+        appendMetafileHex(page, builder.beginPage());
+        builder.endPage();
     }
-    document += kRtfDocumentEnd;
-    return document;
+    return builder.finish();
 }
 
 RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale,
@@ -169,29 +193,21 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
         result.error = QStringLiteral("The report has no pages.");
         return result;
     }
-    const QByteArray scaleText = rtfScaleText(scale);
-    const qint64 tag = random.between(kPictureTagLow, kPictureTagHigh);
-    const QByteArray pictureStart = rtfPictureStart(scaleText, tag);
-
-    QByteArray document = rtfHeader(leftMargin, topMargin);
-    for (qsizetype i = 0; i < pageImagePaths.size(); ++i) {
-        const QString& page = pageImagePaths[i];
-        if (i > 0)
-            document += kRtfBetweenPages;
-        document += pictureStart;
+    DocumentBuilder builder(scale, leftMargin, topMargin, random.between(kPictureTagLow, kPictureTagHigh));
+    for (const QString& page : pageImagePaths) {
         QString why;
-        if (!appendMetafileHexFromFile(page, document, &why)) {
+        if (!appendMetafileHexFromFile(page, builder.beginPage(), &why)) {
             // The file shows how far the document got; it is never copied
             // to the document's name.
-            replaceFile(path, document);
+            replaceFile(path, builder.text());
             result.code = rtf::PageUnreadable;
             result.error = QStringLiteral("The page image %1 could not be read: %2")
                                .arg(QDir::toNativeSeparators(page), why);
             return result;
         }
-        document += kRtfPictureEnd;
+        builder.endPage();
     }
-    document += kRtfDocumentEnd;
+    QByteArray document = builder.finish();
 
     const FileWriteResult written = replaceFile(path, document);
     if (!written) {

@@ -1,5 +1,7 @@
 #include "windows/DialogUnits.h"
 
+#include "report/Fonts.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,7 +13,7 @@ namespace yq::windows {
 
 namespace {
 
-constexpr const char* kStandIn = "Liberation Sans";
+// The window faces that Liberation Sans stands in for.
 constexpr const char* kMappedFaces[] = {"Arial", "MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg",
                                         "MS Shell Dlg 2"};
 
@@ -54,7 +56,8 @@ DialogUnits::DialogUnits(const QFont& font) {
 
 QString windowFontFamily(const QString& face) {
     for (const char* mapped : kMappedFaces) {
-        if (face.compare(QLatin1String(mapped), Qt::CaseInsensitive) == 0) return QString::fromLatin1(kStandIn);
+        if (face.compare(QLatin1String(mapped), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(report::kSubstituteFamily);
     }
     return face;
 }
@@ -68,11 +71,7 @@ QFont windowFont(const QString& face, int points, bool bold) {
 }
 
 void installWindowFontSubstitutions() {
-    const QString standIn = QString::fromLatin1(kStandIn);
-    for (const char* face : kMappedFaces) {
-        const QString name = QString::fromLatin1(face);
-        if (!QFont::substitutes(name).contains(standIn)) QFont::insertSubstitution(name, standIn);
-    }
+    report::substituteFaces(kMappedFaces);
 }
 
 }  // namespace yq::windows

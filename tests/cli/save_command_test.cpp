@@ -5,21 +5,17 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/FileBytes.h"
+
 #include <gtest/gtest.h>
 
 namespace yq {
 namespace {
 
+using test::linesOf;
+
 using test::calcProgram;
 using test::runProcess;
-
-QList<QByteArray> linesOf(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lines = f.readAll().split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
 
 TEST(SaveCommand, CreatesDesignFileAndResultsThenAppends) {
     QTemporaryDir dir;

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -19,13 +21,7 @@
 namespace yq {
 namespace {
 
-QList<QByteArray> linesOf(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lines = f.readAll().split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
+using test::linesOf;
 
 // Splits one CSV line of quoted fields (quotes doubled inside).
 QStringList fieldsOf(QByteArray line) {

@@ -66,10 +66,7 @@ protected:
         context.workingFolder = dir.path();
         context.client = &client;
         context.messages = &messages;
-        messages.observer = [this](const yq::test::RecordingMessages::Message& m) {
-            events << (m.kind == yq::platform::MessageKind::Error ? QStringLiteral("error: ") : QStringLiteral("info: ")) +
-                          m.text;
-        };
+        messages.logInto(events);
         context.now = [] { return QDateTime(QDate(2024, 3, 9), QTime(10, 15, 30)); };
         state.documentName = QStringLiteral("Report");
     }

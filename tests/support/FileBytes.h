@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QString>
 
 namespace yq::test {
@@ -17,6 +18,14 @@ inline QByteArray readAll(const QString& path) {
 inline bool writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The file's lines split at "\n" (a "\r" before it stays); no last empty
+// line for a file that ends with a line break.
+inline QList<QByteArray> linesOf(const QString& path) {
+    QList<QByteArray> lines = readAll(path).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
 }
 
 }  // namespace yq::test

@@ -68,6 +68,16 @@ public:
         return out;
     }
 
+    // Logs each message shown into `events` as "error: <text>" or
+    // "info: <text>", beside the other calls a test logs there.
+    void logInto(QStringList& events)
+    {
+        observer = [&events](const Message& m) {
+            events << (m.kind == platform::MessageKind::Error ? QStringLiteral("error: ") : QStringLiteral("info: ")) +
+                          m.text;
+        };
+    }
+
     std::vector<Message> messages;
     // Called with each message as it is shown (to log it beside other calls).
     std::function<void(const Message&)> observer;
