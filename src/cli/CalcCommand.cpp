@@ -4,6 +4,7 @@
 #include "files/UserFile.h"
 #include "cli/BuildSheetCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/ToolCommands.h"
 #include "files/DesignFile.h"
 #include "files/SaveDesign.h"
 
@@ -29,7 +30,10 @@ constexpr const char* kUsage =
     "       yq-calc save [--metric] [--file PATH] KEY=VALUE ...\n"
     "       yq-calc users [add TEXT | delete TEXT]\n"
     "       yq-calc report DESIGN.ini (--pdf OUT.pdf | --export)\n"
-    "       yq-calc build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png) ...\n";
+    "       yq-calc build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png) ...\n"
+    "       yq-calc fit (NT=TURNS | SCT=TURNS) [--metric] [--file PATH] KEY=VALUE ...\n"
+    "       yq-calc sweep KEY=FROM:TO:STEP [--metric] [--file PATH] KEY=VALUE ...\n"
+    "       yq-calc convert DESIGN.ini --to metric|imperial\n";
 
 int parseRuns(const std::string& text) {
     int value = 0;
@@ -298,6 +302,7 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "report") return runReportCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "build-sheet") return runBuildSheetCommand({args.begin() + 1, args.end()}, out, err);
+    if (const int status = runToolCommand(args, out, err); status >= 0) return status;  // fit, sweep, convert
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return 0;
