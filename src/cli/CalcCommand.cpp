@@ -6,6 +6,7 @@
 #include "files/UserFile.h"
 #include "cli/BuildSheetCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/ToolCommands.h"
 #include "files/DesignFile.h"
 #include "files/SaveDesign.h"
 
@@ -293,6 +294,7 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "report") return runReportCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "build-sheet") return runBuildSheetCommand({args.begin() + 1, args.end()}, out, err);
+    if (const int status = runToolCommand(args, out, err); status >= 0) return status;  // fit, sweep, convert
     if (std::vector<std::string> rest = args; std::find(args.begin(), args.end(), "--format") != args.end()) {
         OutputFormat format = OutputFormat::Line;
         bool given = false;

@@ -35,6 +35,18 @@ const std::vector<platform::HelpRow>& commandRows()
          "the build sheet of a design file (the dimensioned drawing and the cut list), calculated as the "
          "design window of its unit system does, as one or more of PDF, SVG and PNG",
          "yq-calc build-sheet 726.ini --pdf sheet.pdf --png sheet.png"},
+        {"fit (NT=TURNS | SCT=TURNS) [--metric] [--file PATH] KEY=VALUE...",
+         "fit the capacitance factor FAC to the tuning coil's turns NT, or the degrees of phase DPS to the "
+         "source coil's turns SCT, of a built antenna (exit status 3 when no value comes within half a turn; "
+         "the nearest is printed)",
+         "yq-calc fit NT=25 F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},
+        {"sweep KEY=FROM:TO:STEP [--metric] [--file PATH] KEY=VALUE...",
+         "compute the design for each value of one input over a range, one CSV row per value",
+         "yq-calc sweep F=7.0:7.3:0.05 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},
+        {"convert DESIGN.ini --to metric|imperial",
+         "convert a design file between inches and millimetres and save it under the other unit system's "
+         "name in the current folder",
+         "yq-calc convert 726.ini --to metric"},
     };
     return rows;
 }

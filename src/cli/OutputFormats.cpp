@@ -1,6 +1,7 @@
 #include "cli/OutputFormats.h"
 
 #include "cli/CalcCommand.h"
+#include "design/DesignTools.h"
 #include "files/ResultsFile.h"
 #include "files/UserFile.h"
 #include "report/Picture.h"
@@ -19,46 +20,46 @@ namespace {
 
 // The design window's quantities, column by column, top to bottom: the
 // cylinder (RR stands as text before MRR on one row), the source coil, the
-// tuning coil, the phasing coil. Units as the window's texts give them.
+// tuning coil, the phasing coil.
 constexpr std::array<WindowQuantity, 38> kWindowQuantities{{
-    {"F", "MHz", "MHz"},
-    {"CD", "in", "mm"},
-    {"LD", "", ""},
-    {"CCL", "in", "mm"},
-    {"C", "pF", "pF"},
-    {"XC", "ohm", "ohm"},
-    {"BW", "kHz", "kHz"},
-    {"MBW", "kHz", "kHz"},
-    {"Q", "", ""},
-    {"TL", "in", "mm"},
-    {"PWL", "%", "%"},
-    {"RR", "ohm", "ohm"},
-    {"MRR", "ohm", "ohm"},
-    {"V", "%", "%"},
-    {"AE", "%", "%"},
-    {"DBL", "dB", "dB"},
-    {"SCD", "in", "mm"},
-    {"DPS", "deg", "deg"},
-    {"SCWD", "in", "mm"},
-    {"XSC", "ohm", "ohm"},
-    {"SCI", "uH", "uH"},
-    {"SCT", "turns", "turns"},
-    {"SCL", "in", "mm"},
-    {"SCWL", "in", "mm"},
-    {"WD", "in", "mm"},
-    {"SP", "in", "mm"},
-    {"CCD", "in", "mm"},
-    {"TPI", "turns/in", "turns/mm"},
-    {"EWC", "pF", "pF"},
-    {"ECC", "pF", "pF"},
-    {"FAC", "", ""},
-    {"CI", "uH", "uH"},
-    {"NT", "turns", "turns"},
-    {"CL", "in", "mm"},
-    {"LW", "in", "mm"},
-    {"PCCD", "in", "mm"},
-    {"LPW", "in", "mm"},
-    {"PCNT", "turns", "turns"},
+    {"F"},
+    {"CD"},
+    {"LD"},
+    {"CCL"},
+    {"C"},
+    {"XC"},
+    {"BW"},
+    {"MBW"},
+    {"Q"},
+    {"TL"},
+    {"PWL"},
+    {"RR"},
+    {"MRR"},
+    {"V"},
+    {"AE"},
+    {"DBL"},
+    {"SCD"},
+    {"DPS"},
+    {"SCWD"},
+    {"XSC"},
+    {"SCI"},
+    {"SCT"},
+    {"SCL"},
+    {"SCWL"},
+    {"WD"},
+    {"SP"},
+    {"CCD"},
+    {"TPI"},
+    {"EWC"},
+    {"ECC"},
+    {"FAC"},
+    {"CI"},
+    {"NT"},
+    {"CL"},
+    {"LW"},
+    {"PCCD"},
+    {"LPW"},
+    {"PCNT"},
 }};
 
 struct Override {
@@ -229,7 +230,7 @@ std::string formatTable(const DesignRecord& record)
         const DecimalField* field = record.field(q.key);
         Line line{windowLabel(q.key, system),
                   report::formatNumeric(field->value(), windowPicture(q.key, system)).toStdString(),
-                  system == UnitSystem::Metric ? q.metricUnit : q.imperialUnit};
+                  unitOf(q.key, system)};
         labelWidth = std::max(labelWidth, line.label.size());
         valueWidth = std::max(valueWidth, line.value.size());
         lines.push_back(std::move(line));

@@ -29,11 +29,10 @@ enum class OutputFormat { Line, Table, Json, Csv };
 
 std::optional<OutputFormat> outputFormatNamed(std::string_view name);
 
-// One quantity of the design window, in the window's order.
+// One quantity of the design window, in the window's order; its unit is
+// the design tools' (unitOf), empty for a plain number (a ratio, Q, FAC).
 struct WindowQuantity {
     std::string_view key;
-    std::string_view imperialUnit;  // empty: a plain number (a ratio, a factor, Q)
-    std::string_view metricUnit;
 };
 std::span<const WindowQuantity> windowQuantities();
 

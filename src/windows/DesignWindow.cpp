@@ -8,6 +8,7 @@
 #include "platform/EmbeddedImages.h"
 #include "report/Picture.h"
 #include "windows/BuildSheetTab.h"
+#include "windows/DesignToolsTab.h"
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
 #include "windows/ValueLabel.h"
@@ -129,6 +130,17 @@ void DesignWindow::buildLayout() {
     tabs_ = new QTabWidget(this);
     tabs_->addTab(buildSpecificationsTab(), QStringLiteral("   Specifications"));
     tabs_->addTab(buildHelpTab(), QStringLiteral("   Help"));
+    DesignToolsHost tools;
+    tools.record = [this]() -> const DesignRecord& { return record_; };
+    tools.takeEntries = [this] { return takePendingEntries(); };
+    tools.metricFlag = [this] { return state_.metric.isMetric(); };
+    tools.apply = [this](std::string_view key, const Decimal& value) {
+        *record_.field(key) = value;
+        reCalc();
+        redisplay();
+    };
+    tools.messages = services_.messages;
+    tabs_->addTab(new DesignToolsTab(units_.system, std::move(tools), this), QString::fromLatin1(kDesignToolsCaption));
     buildSheet_ = new BuildSheetTab(this);
     buildSheet_->setPictures([this](const KeyInfo& info, UnitSystem) { return units_.picture(info); });
     tabs_->addTab(buildSheet_, QString::fromLatin1(kBuildSheetTabCaption));

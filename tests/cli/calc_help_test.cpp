@@ -28,7 +28,7 @@ TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns)
 
     // Every command yq-calc takes, and every option of the calculation and
     // of the report.
-    const std::vector<std::string> commands{"save", "users", "report", "build-sheet"};
+    const std::vector<std::string> commands{"save", "users", "report", "build-sheet", "fit", "sweep", "convert"};
     EXPECT_EQ(cli::calcCommandNames(), commands);
     std::set<std::string> usages;
     for (const auto& section : cli::calcHelpPage().sections) {
@@ -37,7 +37,8 @@ TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns)
             EXPECT_NE(row.example.find("yq-calc"), std::string::npos) << row.usage;
         }
     }
-    for (const char* word : {"save", "users", "report", "build-sheet", "--svg", "--png", "--batch", "--metric", "--file", "--runs", "--partial",
+    for (const char* word : {"save", "users", "report", "build-sheet", "fit", "sweep", "convert", "--svg", "--png",
+                             "--batch", "--metric", "--file", "--runs", "--partial",
                              "--format", "-h,", "-V,", "--pdf", "--export", "--date"})
         EXPECT_TRUE(usages.count(word)) << word;
 

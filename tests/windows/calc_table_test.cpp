@@ -90,7 +90,7 @@ TEST(CalcTable, EachLineIsTheWindowsLabelAndShownValueInTheWindowsOrder)
         for (std::string line; std::getline(lines, line);) {
             // label, blanks, value, then the unit when there is one
             const QString text = QString::fromStdString(line);
-            static const QRegularExpression shape(QStringLiteral("^(.*\\S)\\s+([-0-9.,#]+)( [A-Za-z%/]+)?$"));
+            static const QRegularExpression shape(QStringLiteral("^(.*\\S)\\s+([-0-9.,#]+)( [A-Za-z%/1]+)?$"));
             const QRegularExpressionMatch m = shape.match(text);
             ASSERT_TRUE(m.hasMatch()) << line;
             got << m.captured(1) + QLatin1Char('|') + m.captured(2);
