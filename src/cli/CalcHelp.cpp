@@ -60,8 +60,8 @@ platform::HelpPage calcHelpPage()
                    "yq-calc COMMAND [ARGUMENT]..."};
     page.description =
         "Computes YQ antenna designs with the calculation of the design windows, without the windows: one "
-        "design from the command line, many from standard input, and the windows' SAVE, user list and "
-        "report.";
+        "design from the command line, many from standard input, and the windows' SAVE, user list, report, "
+        "build sheet and design tools.";
     page.sections = {
         {"Commands", commandRows()},
         {"Options",
