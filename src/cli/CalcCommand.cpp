@@ -79,10 +79,17 @@ namespace {
 
 // The arguments of one case, as views of the command line or of a batch line.
 template <class Words>
-CalcCase parseWords(const Words& args) {
-    CalcCase c;
+void parseWordsInto(const Words& args, CalcCase& c) {
+    c.metric = false;
+    c.runs = 1;
+    c.partial.reset();
+    c.file.reset();
+    c.assignments.clear();
+    c.values.clear();
+    c.keys.clear();
     c.assignments.reserve(args.size());
     c.values.reserve(args.size());
+    c.keys.reserve(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--metric") {
@@ -110,15 +117,21 @@ CalcCase parseWords(const Words& args) {
             if (!info) throw UsageError{"unknown key '" + std::string(key) + "'"};
             c.values.push_back(commandLineValue(info->key, value));
             c.assignments.emplace_back(std::string(info->key), std::move(value));
+            c.keys.push_back(info);
         }
     }
+}
+
+template <class Words>
+CalcCase parseWords(const Words& args) {
+    CalcCase c;
+    parseWordsInto(args, c);
     return c;
 }
 
-// The words of a batch line, without copies.
-std::vector<std::string_view> wordsOf(std::string_view line) {
-    std::vector<std::string_view> words;
-    words.reserve(16);
+// The words of a batch line, without copies, into `words`.
+void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
+    words.clear();
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && isSpace(line[i])) ++i;
@@ -126,7 +139,6 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
         while (i < line.size() && !isSpace(line[i])) ++i;
         if (i > start) words.push_back(line.substr(start, i - start));
     }
-    return words;
 }
 
 }  // namespace
@@ -150,9 +162,11 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
             *warnings += QString(reaction.message).replace(u'|', u' ').toStdString();
     }
     const bool read = c.values.size() == c.assignments.size();
+    const bool found = read && c.keys.size() == c.assignments.size();
     for (std::size_t i = 0; i < c.assignments.size(); ++i) {
         const auto& [key, value] = c.assignments[i];
-        *record.field(key) = read ? c.values[i] : commandLineValue(key, value);
+        DecimalField& field = found ? record.*(c.keys[i]->member) : *record.field(key);
+        field = read ? c.values[i] : commandLineValue(key, value);
     }
     if (c.partial) {
         runPartial(record, *c.partial);
@@ -304,11 +318,17 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
         std::string output;
         int lineNumber = 0;
         bool failed = false;
+        // One case and one word list for all lines, so that their storage is reused.
+        CalcCase c;
+        std::vector<std::string_view> words;
+        words.reserve(16);
         while (std::getline(in, line)) {
             ++lineNumber;
             if (!line.empty() && line.back() == '\r') line.pop_back();
             try {
-                appendRecord(output, computeCase(parseWords(wordsOf(line))));
+                wordsOf(line, words);
+                parseWordsInto(words, c);
+                appendRecord(output, computeCase(c));
             } catch (const UsageError& e) {
                 err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
                 output += "error";
