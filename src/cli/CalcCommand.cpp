@@ -180,15 +180,18 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
 namespace {
 
 // KEY=text of one field at p; returns the end. The text is the field's own
-// (DecimalField::text): every place, a point when there are places.
-char* writeField(char* p, std::string_view key, const DecimalField& field) {
-    std::memcpy(p, key.data(), key.size());
-    p += key.size();
+// (DecimalField::text): every place, a point when there are places. `key`
+// holds the key padded to 8 characters, so that it is copied in one move;
+// p has room for 8 + 1 + 32 characters beyond every field's text.
+char* writeField(char* p, const char (&key)[8], std::size_t keySize, const DecimalField& field) {
+    std::memcpy(p, key, sizeof key);
+    p += keySize;
     *p++ = '=';
     const std::int64_t mantissa = field.mantissa();
     const int places = field.storage().places;
-    char digits[24 + 256];  // 19 digits, sign and point, and up to 255 places
-    char* const end = digits + sizeof digits;
+    constexpr std::size_t kWord = 32;
+    char digits[24 + 256 + kWord];  // 19 digits, sign and point, up to 255 places, and a word to copy
+    char* const end = digits + 24 + 256;
     char* q = end;
     std::uint64_t m = mantissa < 0 ? 0 - static_cast<std::uint64_t>(mantissa) : static_cast<std::uint64_t>(mantissa);
     for (int i = 0; i < places; ++i) {
@@ -201,21 +204,50 @@ char* writeField(char* p, std::string_view key, const DecimalField& field) {
         m /= 10;
     } while (m);
     if (mantissa < 0) *--q = '-';
-    std::memcpy(p, q, static_cast<std::size_t>(end - q));
-    return p + (end - q);
+    const auto size = static_cast<std::size_t>(end - q);
+    if (size <= kWord)
+        std::memcpy(p, q, kWord);  // whole words; what lies beyond the text is overwritten later
+    else
+        std::memcpy(p, q, size);
+    return p + size;
+}
+
+// The keys of the key table, each padded to 8 characters.
+struct PaddedKey {
+    char text[8] = {};
+    std::size_t size = 0;
+};
+
+const std::vector<PaddedKey>& paddedKeys() {
+    static const std::vector<PaddedKey> keys = [] {
+        std::vector<PaddedKey> v;
+        for (const KeyInfo& info : keyTable()) {
+            if (info.key.size() > sizeof(PaddedKey::text)) throw std::logic_error("key longer than 8 characters");
+            PaddedKey k;
+            std::memcpy(k.text, info.key.data(), info.key.size());
+            k.size = info.key.size();
+            v.push_back(k);
+        }
+        return v;
+    }();
+    return keys;
 }
 
 }  // namespace
 
 void appendRecord(std::string& out, const DesignRecord& record) {
-    // Per field: a key of at most 8 characters, '=', a text of at most 280, a blank.
+    // Per field: a key of at most 8 characters, '=', a text of at most 280, a
+    // blank; and room for the last field's whole-word copies.
     constexpr std::size_t kFieldRoom = 8 + 1 + 280 + 1;
-    char line[48 * kFieldRoom];
+    char line[48 * kFieldRoom + 8 + 32];
     if (keyTable().size() > 48) throw std::logic_error("key table larger than a record line");
+    const std::vector<PaddedKey>& keys = paddedKeys();
     char* p = line;
+    std::size_t i = 0;
     for (const KeyInfo& info : keyTable()) {
         if (p != line) *p++ = ' ';
-        p = writeField(p, info.key, record.*info.member);
+        p = writeField(p, keys[i].text, keys[i].size, record.*info.member);
+        ++i;
     }
     out.append(line, static_cast<std::size_t>(p - line));
 }

@@ -106,10 +106,19 @@ bool divideByEstimate(UWide n, UWide d, UWide& q, UWide& r) {
     const double estimate = toDouble(n) / toDouble(d);
     if (!(estimate < 4503599627370496.0)) return false;  // 2^52: within a few units of the quotient
     UWide qq = static_cast<UWide>(static_cast<std::uint64_t>(estimate));
-    while (qq * d > n) --qq;
-    while (n - qq * d >= d) ++qq;
+    // One product; the corrections step the remainder by d.
+    UWide p = qq * d;
+    while (p > n) {
+        --qq;
+        p -= d;
+    }
+    UWide rest = n - p;
+    while (rest >= d) {
+        ++qq;
+        rest -= d;
+    }
     q = qq;
-    r = n - qq * d;
+    r = rest;
     return true;
 }
 
