@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <stdexcept>
@@ -179,37 +180,63 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
 
 namespace {
 
+// "00" "01" ... "99": two digits per step.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> t{};
+    for (int i = 0; i < 100; ++i) {
+        t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}();
+
 // KEY=text of one field at p; returns the end. The text is the field's own
 // (DecimalField::text): every place, a point when there are places. `key`
-// holds the key padded to 8 characters, so that it is copied in one move;
-// p has room for 8 + 1 + 32 characters beyond every field's text.
+// holds the key padded to 8 characters, so that it is copied in one move.
 char* writeField(char* p, const char (&key)[8], std::size_t keySize, const DecimalField& field) {
     std::memcpy(p, key, sizeof key);
     p += keySize;
     *p++ = '=';
     const std::int64_t mantissa = field.mantissa();
-    const int places = field.storage().places;
-    constexpr std::size_t kWord = 32;
-    char digits[24 + 256 + kWord];  // 19 digits, sign and point, up to 255 places, and a word to copy
-    char* const end = digits + 24 + 256;
+    const auto places = static_cast<std::size_t>(field.storage().places);
+    // The digits of |mantissa|, right-aligned (at most 19 of them).
+    char digits[24];
+    char* const end = digits + sizeof digits;
     char* q = end;
     std::uint64_t m = mantissa < 0 ? 0 - static_cast<std::uint64_t>(mantissa) : static_cast<std::uint64_t>(mantissa);
-    for (int i = 0; i < places; ++i) {
-        *--q = static_cast<char>('0' + m % 10);
-        m /= 10;
+    while (m >= 100) {
+        const std::uint64_t pair = m % 100;
+        m /= 100;
+        q -= 2;
+        std::memcpy(q, kDigitPairs.data() + 2 * pair, 2);
     }
-    if (places > 0) *--q = '.';
-    do {
-        *--q = static_cast<char>('0' + m % 10);
-        m /= 10;
-    } while (m);
-    if (mantissa < 0) *--q = '-';
-    const auto size = static_cast<std::size_t>(end - q);
-    if (size <= kWord)
-        std::memcpy(p, q, kWord);  // whole words; what lies beyond the text is overwritten later
-    else
-        std::memcpy(p, q, size);
-    return p + size;
+    if (m >= 10) {
+        q -= 2;
+        std::memcpy(q, kDigitPairs.data() + 2 * m, 2);
+    } else {
+        *--q = static_cast<char>('0' + m);
+    }
+    const auto count = static_cast<std::size_t>(end - q);
+    if (mantissa < 0) *p++ = '-';
+    if (places == 0) {
+        std::memcpy(p, q, count);
+        return p + count;
+    }
+    if (count <= places) {
+        // 0.00ddd
+        *p++ = '0';
+        *p++ = '.';
+        std::memset(p, '0', places - count);
+        p += places - count;
+        std::memcpy(p, q, count);
+        return p + count;
+    }
+    const std::size_t whole = count - places;
+    std::memcpy(p, q, whole);
+    p += whole;
+    *p++ = '.';
+    std::memcpy(p, q + whole, places);
+    return p + places;
 }
 
 // The keys of the key table, each padded to 8 characters.
@@ -236,10 +263,9 @@ const std::vector<PaddedKey>& paddedKeys() {
 }  // namespace
 
 void appendRecord(std::string& out, const DesignRecord& record) {
-    // Per field: a key of at most 8 characters, '=', a text of at most 280, a
-    // blank; and room for the last field's whole-word copies.
+    // Per field: a key of at most 8 characters, '=', a text of at most 280, a blank.
     constexpr std::size_t kFieldRoom = 8 + 1 + 280 + 1;
-    char line[48 * kFieldRoom + 8 + 32];
+    char line[48 * kFieldRoom];
     if (keyTable().size() > 48) throw std::logic_error("key table larger than a record line");
     const std::vector<PaddedKey>& keys = paddedKeys();
     char* p = line;
