@@ -4,8 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-# The targets use precompiled headers; ccache reuses their objects only when
-# it may ignore the header's time stamps and the __DATE__/__TIME__ macros.
-export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}"
 cmake -S . -B build -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYQ_BUILD_TESTS=ON -DYQ_BUILD_BENCHMARKS=ON "$@" >/dev/null
 cmake --build build -j "$(nproc)"
