@@ -15,6 +15,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <stdexcept>
@@ -76,10 +77,17 @@ namespace {
 
 // The arguments of one case, as views of the command line or of a batch line.
 template <class Words>
-CalcCase parseWords(const Words& args) {
-    CalcCase c;
+void parseWordsInto(const Words& args, CalcCase& c) {
+    c.metric = false;
+    c.runs = 1;
+    c.partial.reset();
+    c.file.reset();
+    c.assignments.clear();
+    c.values.clear();
+    c.keys.clear();
     c.assignments.reserve(args.size());
     c.values.reserve(args.size());
+    c.keys.reserve(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--metric") {
@@ -107,15 +115,21 @@ CalcCase parseWords(const Words& args) {
             if (!info) throw UsageError{"unknown key '" + std::string(key) + "'"};
             c.values.push_back(commandLineValue(info->key, value));
             c.assignments.emplace_back(std::string(info->key), std::move(value));
+            c.keys.push_back(info);
         }
     }
+}
+
+template <class Words>
+CalcCase parseWords(const Words& args) {
+    CalcCase c;
+    parseWordsInto(args, c);
     return c;
 }
 
-// The words of a batch line, without copies.
-std::vector<std::string_view> wordsOf(std::string_view line) {
-    std::vector<std::string_view> words;
-    words.reserve(16);
+// The words of a batch line, without copies, into `words`.
+void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
+    words.clear();
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && isSpace(line[i])) ++i;
@@ -123,7 +137,6 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
         while (i < line.size() && !isSpace(line[i])) ++i;
         if (i > start) words.push_back(line.substr(start, i - start));
     }
-    return words;
 }
 
 }  // namespace
@@ -147,9 +160,11 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
             *warnings += QString(reaction.message).replace(u'|', u' ').toStdString();
     }
     const bool read = c.values.size() == c.assignments.size();
+    const bool found = read && c.keys.size() == c.assignments.size();
     for (std::size_t i = 0; i < c.assignments.size(); ++i) {
         const auto& [key, value] = c.assignments[i];
-        *record.field(key) = read ? c.values[i] : commandLineValue(key, value);
+        DecimalField& field = found ? record.*(c.keys[i]->member) : *record.field(key);
+        field = read ? c.values[i] : commandLineValue(key, value);
     }
     if (c.partial) {
         runPartial(record, *c.partial);
@@ -162,30 +177,84 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
 
 namespace {
 
+// "00" "01" ... "99": two digits per step.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> t{};
+    for (int i = 0; i < 100; ++i) {
+        t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}();
+
 // KEY=text of one field at p; returns the end. The text is the field's own
-// (DecimalField::text): every place, a point when there are places.
-char* writeField(char* p, std::string_view key, const DecimalField& field) {
-    std::memcpy(p, key.data(), key.size());
-    p += key.size();
+// (DecimalField::text): every place, a point when there are places. `key`
+// holds the key padded to 8 characters, so that it is copied in one move.
+char* writeField(char* p, const char (&key)[8], std::size_t keySize, const DecimalField& field) {
+    std::memcpy(p, key, sizeof key);
+    p += keySize;
     *p++ = '=';
     const std::int64_t mantissa = field.mantissa();
-    const int places = field.storage().places;
-    char digits[24 + 256];  // 19 digits, sign and point, and up to 255 places
+    const auto places = static_cast<std::size_t>(field.storage().places);
+    // The digits of |mantissa|, right-aligned (at most 19 of them).
+    char digits[24];
     char* const end = digits + sizeof digits;
     char* q = end;
     std::uint64_t m = mantissa < 0 ? 0 - static_cast<std::uint64_t>(mantissa) : static_cast<std::uint64_t>(mantissa);
-    for (int i = 0; i < places; ++i) {
-        *--q = static_cast<char>('0' + m % 10);
-        m /= 10;
+    while (m >= 100) {
+        const std::uint64_t pair = m % 100;
+        m /= 100;
+        q -= 2;
+        std::memcpy(q, kDigitPairs.data() + 2 * pair, 2);
     }
-    if (places > 0) *--q = '.';
-    do {
-        *--q = static_cast<char>('0' + m % 10);
-        m /= 10;
-    } while (m);
-    if (mantissa < 0) *--q = '-';
-    std::memcpy(p, q, static_cast<std::size_t>(end - q));
-    return p + (end - q);
+    if (m >= 10) {
+        q -= 2;
+        std::memcpy(q, kDigitPairs.data() + 2 * m, 2);
+    } else {
+        *--q = static_cast<char>('0' + m);
+    }
+    const auto count = static_cast<std::size_t>(end - q);
+    if (mantissa < 0) *p++ = '-';
+    if (places == 0) {
+        std::memcpy(p, q, count);
+        return p + count;
+    }
+    if (count <= places) {
+        // 0.00ddd
+        *p++ = '0';
+        *p++ = '.';
+        std::memset(p, '0', places - count);
+        p += places - count;
+        std::memcpy(p, q, count);
+        return p + count;
+    }
+    const std::size_t whole = count - places;
+    std::memcpy(p, q, whole);
+    p += whole;
+    *p++ = '.';
+    std::memcpy(p, q + whole, places);
+    return p + places;
+}
+
+// The keys of the key table, each padded to 8 characters.
+struct PaddedKey {
+    char text[8] = {};
+    std::size_t size = 0;
+};
+
+const std::vector<PaddedKey>& paddedKeys() {
+    static const std::vector<PaddedKey> keys = [] {
+        std::vector<PaddedKey> v;
+        for (const KeyInfo& info : keyTable()) {
+            if (info.key.size() > sizeof(PaddedKey::text)) throw std::logic_error("key longer than 8 characters");
+            PaddedKey k;
+            std::memcpy(k.text, info.key.data(), info.key.size());
+            k.size = info.key.size();
+            v.push_back(k);
+        }
+        return v;
+    }();
+    return keys;
 }
 
 }  // namespace
@@ -195,10 +264,13 @@ void appendRecord(std::string& out, const DesignRecord& record) {
     constexpr std::size_t kFieldRoom = 8 + 1 + 280 + 1;
     char line[48 * kFieldRoom];
     if (keyTable().size() > 48) throw std::logic_error("key table larger than a record line");
+    const std::vector<PaddedKey>& keys = paddedKeys();
     char* p = line;
+    std::size_t i = 0;
     for (const KeyInfo& info : keyTable()) {
         if (p != line) *p++ = ' ';
-        p = writeField(p, info.key, record.*info.member);
+        p = writeField(p, keys[i].text, keys[i].size, record.*info.member);
+        ++i;
     }
     out.append(line, static_cast<std::size_t>(p - line));
 }
@@ -306,11 +378,17 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
         std::string output;
         int lineNumber = 0;
         bool failed = false;
+        // One case and one word list for all lines, so that their storage is reused.
+        CalcCase c;
+        std::vector<std::string_view> words;
+        words.reserve(16);
         while (std::getline(in, line)) {
             ++lineNumber;
             if (!line.empty() && line.back() == '\r') line.pop_back();
             try {
-                appendRecord(output, computeCase(parseWords(wordsOf(line))));
+                wordsOf(line, words);
+                parseWordsInto(words, c);
+                appendRecord(output, computeCase(c));
             } catch (const UsageError& e) {
                 err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
                 output += "error";

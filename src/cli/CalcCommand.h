@@ -20,6 +20,9 @@ struct CalcCase {
     // The values of the assignments as parseCalcCase read them (same order);
     // when it does not match the assignments, computeCase reads the texts.
     std::vector<Decimal> values;
+    // The fields of the assignments as parseCalcCase found them (same order);
+    // when it does not match the assignments, computeCase looks the keys up.
+    std::vector<const KeyInfo*> keys;
 };
 
 // Thrown for input that cannot be used; the text names the offending argument.

@@ -106,10 +106,19 @@ bool divideByEstimate(UWide n, UWide d, UWide& q, UWide& r) {
     const double estimate = toDouble(n) / toDouble(d);
     if (!(estimate < 4503599627370496.0)) return false;  // 2^52: within a few units of the quotient
     UWide qq = static_cast<UWide>(static_cast<std::uint64_t>(estimate));
-    while (qq * d > n) --qq;
-    while (n - qq * d >= d) ++qq;
+    // One product; the corrections step the remainder by d.
+    UWide p = qq * d;
+    while (p > n) {
+        --qq;
+        p -= d;
+    }
+    UWide rest = n - p;
+    while (rest >= d) {
+        ++qq;
+        rest -= d;
+    }
     q = qq;
-    r = n - qq * d;
+    r = rest;
     return true;
 }
 
@@ -215,6 +224,53 @@ char* writeDigits(UWide m, char* end) {
         }
     } while (m);
     return p;
+}
+
+// m / 10^scale rounded to the nearest double, through the 64-bit mantissa of
+// the x87 extended type: the mantissa and at most two exact powers of ten
+// (10^27 and below are exact there) give a quotient within 4 units of its
+// last place of the true value, so rounding it to a double gives the true
+// value's double unless it lies within that distance of a midpoint between
+// two doubles (or of a change of binade). Then it returns false and the
+// caller converts through the digits.
+bool realByExtendedDivision(Wide m, int scale, double& out) {
+#if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
+    constexpr int kExactExtended = 27;
+    if (m == 0 || scale < 0 || scale > 2 * kExactExtended) return false;
+    static const auto powers = [] {
+        std::array<long double, kExactExtended + 1> t{};
+        t[0] = 1.0L;
+        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
+        return t;
+    }();
+    const UWide mag = magnitude(m);
+    long double y = static_cast<long double>(mag);
+    if (scale > kExactExtended) {
+        y /= powers[kExactExtended];
+        y /= powers[static_cast<std::size_t>(scale - kExactExtended)];
+    } else {
+        y /= powers[static_cast<std::size_t>(scale)];
+    }
+    // Far from the ends of the double range, so that no subnormal or
+    // infinite result arises.
+    if (!(y > 1e-290L && y < 1e290L)) return false;
+    std::uint64_t bits;
+    static_assert(sizeof(long double) >= sizeof bits);
+    std::memcpy(&bits, &y, sizeof bits);  // the explicit 64-bit mantissa, top bit set
+    constexpr std::uint64_t kMargin = 16;
+    const std::uint64_t low = bits & 0x7ff;  // the 11 bits below a double's 53
+    if (low + kMargin >= 0x400 && low <= 0x400 + kMargin) return false;  // near a midpoint
+    const std::uint64_t fromBottom = bits - (std::uint64_t(1) << 63);
+    if (fromBottom < (kMargin << 11) || ~bits < (kMargin << 11)) return false;  // near a power of two
+    const double r = static_cast<double>(y);
+    out = m < 0 ? -r : r;
+    return true;
+#else
+    (void)m;
+    (void)scale;
+    (void)out;
+    return false;
+#endif
 }
 
 // Text of a mantissa with `places` places (digits padded with zeros).
@@ -750,6 +806,8 @@ double Decimal::toReal() const {
     if (!big_) {
         if (scale_ <= 22 && small_ < kExactLimit && small_ > -kExactLimit)
             return static_cast<double>(static_cast<std::int64_t>(small_)) / exactPowers[scale_];
+        double fast = 0.0;
+        if (realByExtendedDivision(small_, scale_, fast)) return fast;
         // "digits e-scale", read back correctly rounded.
         char buffer[64];
         char* end = buffer + 48;

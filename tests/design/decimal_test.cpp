@@ -115,6 +115,19 @@ TEST(DecimalReal, ConversionToDoubleIsCorrectlyRounded) {
     }
 }
 
+// Values at or next to a midpoint between two doubles, where a quick
+// extended-precision quotient cannot decide the rounding.
+TEST(DecimalReal, ConversionNearHalfwayBetweenDoublesIsCorrectlyRounded) {
+    const char* texts[] = {"9007199254740993", "9007199254740993.0000000000000000000001",
+                           "9007199254740992.9999999999999999999999", "-9007199254740993.5",
+                           "1.00000000000000011102230246251565404236316680908203125",
+                           "1.0000000000000001110223024625156540423", "0.99999999999999994448884876874217297882",
+                           "0.000000000000000000000000000000000000000000000000000123456789012345678901"};
+    for (const char* text : texts) {
+        EXPECT_EQ(d(text).toReal(), std::strtod(text, nullptr)) << text;
+    }
+}
+
 TEST(DecimalReal, BackFromDoubleThroughFifteenSignificantDigits) {
     EXPECT_EQ(Decimal::fromReal(1.0 / 3.0).toString(), "0.333333333333333");
     EXPECT_EQ(Decimal::fromReal(2.0 / 3.0).toString(), "0.666666666666667");
