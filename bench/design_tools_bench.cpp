@@ -11,9 +11,14 @@ namespace {
 yq::DesignRecord sample(yq::UnitSystem system) {
     yq::DesignRecord r(system);
     const bool metric = system == yq::UnitSystem::Metric;
-    const char* inputs[][2] = {{"F", "7.15"},  {"CD", metric ? "50.8" : "2"}, {"LD", "6"},
-                               {"WD", metric ? "1.02" : "0.04"}, {"SP", metric ? "2.03" : "0.08"},
-                               {"CCD", metric ? "50.8" : "2"},   {"MBW", "35"}, {"FAC", "2"}};
+    const char* inputs[][2] = {{"F", "7.15"},
+                               {"CD", metric ? "50.8" : "2"},
+                               {"LD", "6"},
+                               {"WD", metric ? "1.02" : "0.04"},
+                               {"SP", metric ? "2.03" : "0.08"},
+                               {"CCD", metric ? "50.8" : "2"},
+                               {"MBW", "35"},
+                               {"FAC", "2"}};
     for (auto& kv : inputs) *r.field(kv[0]) = yq::Decimal::of(kv[1]);
     return r;
 }
@@ -22,8 +27,7 @@ yq::DesignRecord sample(yq::UnitSystem system) {
 // distinct coil capacitances (the worst case of the fit).
 yq::DesignRecord large() {
     yq::DesignRecord r(yq::UnitSystem::Imperial);
-    const char* inputs[][2] = {{"F", "1.85"}, {"CD", "12"}, {"LD", "9"}, {"WD", "0.08"},
-                               {"SP", "0.1"}, {"CCD", "6"}};
+    const char* inputs[][2] = {{"F", "1.85"}, {"CD", "12"}, {"LD", "9"}, {"WD", "0.08"}, {"SP", "0.1"}, {"CCD", "6"}};
     for (auto& kv : inputs) *r.field(kv[0]) = yq::Decimal::of(kv[1]);
     return r;
 }

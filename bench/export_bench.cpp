@@ -26,13 +26,11 @@ namespace {
 // One A4 page as a placeable metafile: map mode and window, a bold title,
 // a frame, some lines of text and a 24-bit picture of `pictureWidth` x
 // `pictureHeight` pixels.
-QByteArray makePage(const QString& path, int pictureWidth, int pictureHeight)
-{
+QByteArray makePage(const QString& path, int pictureWidth, int pictureHeight) {
     WMFTRACK* wt = nullptr;
     WMFHANDLES* wht = nullptr;
     const QByteArray name = QFile::encodeName(path);
-    if (wmf_start(name.constData(), 1 << 17, 1 << 16, &wt) != 0)
-        return {};
+    if (wmf_start(name.constData(), 1 << 17, 1 << 16, &wt) != 0) return {};
     wmf_htable_create(128, 128, &wht);
     U_PAIRF* size = U_PAIRF_set(8.0f, 11.6889f);
     wmf_header_append(reinterpret_cast<U_METARECORD*>(U_WMRHEADER_set(size, 1440)), wt, 1);
@@ -58,8 +56,7 @@ QByteArray makePage(const QString& path, int pictureWidth, int pictureHeight)
 
     const int rowBytes = (pictureWidth * 3 + 3) / 4 * 4;
     QByteArray pixels(rowBytes * pictureHeight, '\0');
-    for (int i = 0; i < pixels.size(); ++i)
-        pixels[i] = static_cast<char>((i * 7) & 0xFF);
+    for (int i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<char>((i * 7) & 0xFF);
     const U_BITMAPINFOHEADER header = bitmapinfoheader_set(pictureWidth, pictureHeight, 1, 24, U_BI_RGB,
                                                            static_cast<uint32_t>(pixels.size()), 0, 0, 0, 0);
     PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
@@ -77,8 +74,7 @@ QByteArray makePage(const QString& path, int pictureWidth, int pictureHeight)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const QByteArray& onePage()
-{
+const QByteArray& onePage() {
     static const QByteArray page = [] {
         QTemporaryDir dir;
         return makePage(dir.filePath(QStringLiteral("page.wmf")), 140, 110);
@@ -95,8 +91,7 @@ private:
 };
 
 // The document's bytes in memory: header, picture group, hexadecimal data.
-void BM_RtfDocumentOnePage(benchmark::State& state)
-{
+void BM_RtfDocumentOnePage(benchmark::State& state) {
     const QList<QByteArray> pages{onePage()};
     for (auto _ : state) {
         QByteArray doc = yq::report::rtfDocument(pages, 0, 500, 500, 1234567890);
@@ -109,8 +104,7 @@ BENCHMARK(BM_RtfDocumentOnePage)->Unit(benchmark::kMicrosecond);
 
 // The export's files: page copy, HTML page, RTF document and its copy
 // under the document name, then the clean-up.
-void BM_ExportOnePageToFiles(benchmark::State& state)
-{
+void BM_ExportOnePageToFiles(benchmark::State& state) {
     QTemporaryDir dir;
     CountingRandom random;
     const QList<QByteArray> pages{onePage()};
@@ -118,8 +112,7 @@ void BM_ExportOnePageToFiles(benchmark::State& state)
         yq::report::DocumentExport exporter(dir.path(), random);
         const yq::report::ExportResult result = exporter.write(pages, QStringLiteral("Report"));
         yq::report::DocumentExport::removeTemporaries(result);
-        if (!result.documentWritten)
-            state.SkipWithError("the document was not written");
+        if (!result.documentWritten) state.SkipWithError("the document was not written");
     }
     state.counters["page_bytes"] = static_cast<double>(onePage().size());
 }
@@ -127,8 +120,7 @@ BENCHMARK(BM_ExportOnePageToFiles)->Unit(benchmark::kMicrosecond);
 
 // The whole command without a mail program: export, report mail saved as a
 // MIME draft, clean-up.
-void BM_ExportAndDraftOnePage(benchmark::State& state)
-{
+void BM_ExportAndDraftOnePage(benchmark::State& state) {
     QTemporaryDir dir;
     CountingRandom random;
     yq::report::MailContext context;
@@ -140,26 +132,22 @@ void BM_ExportAndDraftOnePage(benchmark::State& state)
     for (auto _ : state) {
         yq::ProgramState programState;
         const auto result = yq::report::runDocumentExport(pages, programState, context, random);
-        if (!result.documentWritten)
-            state.SkipWithError("the document was not written");
+        if (!result.documentWritten) state.SkipWithError("the document was not written");
     }
 }
 BENCHMARK(BM_ExportAndDraftOnePage)->Unit(benchmark::kMicrosecond);
 
 // The report's own pages (the renderer's metafiles, one page per user) for
 // `users` designers.
-QList<QByteArray> reportPages(int users)
-{
+QList<QByteArray> reportPages(int users) {
     yq::report::ReportRecord record;
     record.printDate = QDate(2024, 3, 9);
     record.unitText = QStringLiteral("inches");
-    for (int i = 0; i < users; ++i)
-        record.designers << QStringLiteral("Designer %1 W%2XYZ").arg(i).arg(i % 10);
+    for (int i = 0; i < users; ++i) record.designers << QStringLiteral("Designer %1 W%2XYZ").arg(i).arg(i % 10);
     return yq::report::MetafileRenderer().renderPages(yq::report::buildPageModel(record));
 }
 
-qint64 folderBytes(const QString& folder)
-{
+qint64 folderBytes(const QString& folder) {
     qint64 bytes = 0;
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -170,8 +158,7 @@ qint64 folderBytes(const QString& folder)
 }
 
 // Drawing the pictures and measuring text needs a GUI application.
-void ensureGuiApplication()
-{
+void ensureGuiApplication() {
     static int argc = 3;
     static char arg0[] = "export_bench";
     static char arg1[] = "-platform";
@@ -185,8 +172,7 @@ void ensureGuiApplication()
 // page, RTF document and its copy, the report mail's draft and the clean-up,
 // for a report of state.range(0) users (one page each). Counters: the
 // document and draft sizes and what the export folder holds afterwards.
-void BM_EmailReportOfUsers(benchmark::State& state)
-{
+void BM_EmailReportOfUsers(benchmark::State& state) {
     ensureGuiApplication();
     const QList<QByteArray> pages = reportPages(static_cast<int>(state.range(0)));
     QTemporaryDir dir;
@@ -199,12 +185,10 @@ void BM_EmailReportOfUsers(benchmark::State& state)
     for (auto _ : state) {
         yq::ProgramState programState;
         last = yq::report::runDocumentExport(pages, programState, context, random);
-        if (!last.documentWritten)
-            state.SkipWithError("the document was not written");
+        if (!last.documentWritten) state.SkipWithError("the document was not written");
     }
     qint64 pageBytes = 0;
-    for (const QByteArray& page : pages)
-        pageBytes += page.size();
+    for (const QByteArray& page : pages) pageBytes += page.size();
     state.counters["pages"] = static_cast<double>(pages.size());
     state.counters["page_KB"] = pages.isEmpty() ? 0.0 : pageBytes / 1e3 / pages.size();
     state.counters["rtf_MB"] = QFileInfo(last.documentPath).size() / 1e6;
@@ -213,8 +197,7 @@ void BM_EmailReportOfUsers(benchmark::State& state)
 }
 // Rendering the report's pages for state.range(0) users: the page model and
 // one metafile per user, with the pictures rasterised and encoded.
-void BM_RenderReportPagesOfUsers(benchmark::State& state)
-{
+void BM_RenderReportPagesOfUsers(benchmark::State& state) {
     ensureGuiApplication();
     for (auto _ : state) {
         QList<QByteArray> pages = reportPages(static_cast<int>(state.range(0)));

@@ -36,9 +36,10 @@ struct Fixture {
         design = dir.filePath(QStringLiteral("726.ini"));
         QFile file(design);
         if (file.open(QIODevice::WriteOnly)) {
-            file.write("[YQ]\nF=7.15\nRR=120\nMRR=26.647\nCD=2.5\nLD=6.5\nC=14.02\nXC=1587.69\nBW=540.41\n"
-                       "Q=13.23\nTL=39.26\nWD=0.064\nSP=0.08\nCI=18.15\nNT=21.96\nCL=1.76\nLW=137.98\n"
-                       "CCL=16.25\nCCD=2\nLPW=27.53\nPCCD=2.5\nPCNT=3.51\nFAC=2\nSCT=3.82\nSCD=2\nMetric=0\n");
+            file.write(
+                "[YQ]\nF=7.15\nRR=120\nMRR=26.647\nCD=2.5\nLD=6.5\nC=14.02\nXC=1587.69\nBW=540.41\n"
+                "Q=13.23\nTL=39.26\nWD=0.064\nSP=0.08\nCI=18.15\nNT=21.96\nCL=1.76\nLW=137.98\n"
+                "CCL=16.25\nCCD=2\nLPW=27.53\nPCCD=2.5\nPCNT=3.51\nFAC=2\nSCT=3.82\nSCD=2\nMetric=0\n");
         }
     }
     ReportRecord record() const {

@@ -2,8 +2,7 @@
 
 namespace yq {
 
-platform::HelpPage programHelpPage()
-{
+platform::HelpPage programHelpPage() {
     platform::HelpPage page;
     page.usages = {"yq [OPTION]..."};
     page.description =
@@ -20,12 +19,10 @@ platform::HelpPage programHelpPage()
               "trace the hyperlink service of the design windows on standard error: every line starts with "
               "\"RazedUveziz: \" (registrations, events, the commands run, no browser or mail program found)",
               "yq /HADebug 2> links.log"},
-             {"/HAdbg",
-              "trace each failed look-up of the desktop's browser or mail program (\"RegQueryValue: ...\")",
+             {"/HAdbg", "trace each failed look-up of the desktop's browser or mail program (\"RegQueryValue: ...\")",
               "yq /HAdbg"},
              {"/HAdbgReg", "trace the attempts of the per-link handler check (\"Tried(...\")", "yq /HAdbgReg"},
-             {"-platform NAME",
-              "the Qt display plug-in (xcb, wayland, offscreen); Qt's other options are taken too",
+             {"-platform NAME", "the Qt display plug-in (xcb, wayland, offscreen); Qt's other options are taken too",
               "yq -platform xcb"},
          }},
     };
@@ -38,8 +35,7 @@ platform::HelpPage programHelpPage()
     return page;
 }
 
-std::optional<int> answerInformationOptions(const std::vector<std::string>& args, std::ostream& out)
-{
+std::optional<int> answerInformationOptions(const std::vector<std::string>& args, std::ostream& out) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             out << platform::formatHelp(programHelpPage());

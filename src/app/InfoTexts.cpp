@@ -34,9 +34,10 @@ QString biographyText() {
 
 QString picturesText() {
     return QStringLiteral(
-        "We present these pictures to show just what is being accomplished around the world with YQ antennas. "
-        "We will letthe pictures speak for themselves. If you would like your antenna featured email a good clear "
-        "picture to ") +
+               "We present these pictures to show just what is being accomplished around the world with YQ antennas. "
+               "We will letthe pictures speak for themselves. If you would like your antenna featured email a good "
+               "clear "
+               "picture to ") +
            QLatin1String(kPicturesAddress);
 }
 

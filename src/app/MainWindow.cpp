@@ -91,8 +91,8 @@ void MainWindow::buildLayout(QWidget* client) {
     QLabel* banner = addImage(client, u, {-18, 0, 545, 61}, QStringLiteral("mt_business_top.jpg"),
                               QStringLiteral("IMAGE2"), QStringLiteral("ZO Duravar Uravaro banner"));
     QFrame* panel2 = addPanel(client, u, {5, 67, 107, 146}, QStringLiteral("PANEL2"));
-    QLabel* antenna = addImage(client, u, {8, 69, 101, 142}, QStringLiteral("yqantenna1.jpg"),
-                               QStringLiteral("IMAGE3"), QStringLiteral("A YQ antenna"));
+    QLabel* antenna = addImage(client, u, {8, 69, 101, 142}, QStringLiteral("yqantenna1.jpg"), QStringLiteral("IMAGE3"),
+                               QStringLiteral("A YQ antenna"));
     QLabel* welcome = addPrompt(client, u, {120, 67, 156, 163}, QStringLiteral("Prompt 2"), QStringLiteral("PROMPT2"));
     QLabel* information =
         addPrompt(client, u, {307, 67, 200, 31}, QStringLiteral("Prompt 3"), QStringLiteral("PROMPT3"));

@@ -55,7 +55,8 @@ PicturesWindow::PicturesWindow(QWidget* parent) : QDialog(parent), units_(pictur
                  QString::fromLatin1(picture.control), QString::fromLatin1(picture.description));
     }
     addPanel(this, units_, {5, 3, 521, 307}, QStringLiteral("PANEL1"));
-    QPushButton* close = addButton(this, units_, {430, 291, 84, 14}, QStringLiteral("Close"), QStringLiteral("OKBUTTON"));
+    QPushButton* close =
+        addButton(this, units_, {430, 291, 84, 14}, QStringLiteral("Close"), QStringLiteral("OKBUTTON"));
     close->setDefault(true);
     close->setFocus();
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

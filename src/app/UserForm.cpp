@@ -24,10 +24,14 @@ const QFont& formFont() {
 
 QString userFormCaption(UserRequest request) {
     switch (request) {
-    case UserRequest::Insert: return QStringLiteral("Record Will Be Added");
-    case UserRequest::Change: return QStringLiteral("Record Will Be Changed");
-    case UserRequest::View: return QStringLiteral("View Record");
-    case UserRequest::Delete: break;
+        case UserRequest::Insert:
+            return QStringLiteral("Record Will Be Added");
+        case UserRequest::Change:
+            return QStringLiteral("Record Will Be Changed");
+        case UserRequest::View:
+            return QStringLiteral("View Record");
+        case UserRequest::Delete:
+            break;
     }
     return QString::fromLatin1(kUserFormLayoutCaption);
 }
@@ -74,7 +78,8 @@ UserForm::UserForm(UserRequest request, const UserRecord& record, UserFile& file
     label_->move(label_->x(), place.center().y() - label_->height() / 2);
 
     QPushButton* ok = addButton(this, units_, {53, 38, 45, 14}, QStringLiteral("OK"), QStringLiteral("OK"));
-    QPushButton* cancel = addButton(this, units_, {102, 38, 45, 14}, QStringLiteral("Cancel"), QStringLiteral("CANCEL"));
+    QPushButton* cancel =
+        addButton(this, units_, {102, 38, 45, 14}, QStringLiteral("Cancel"), QStringLiteral("CANCEL"));
     QPushButton* help = addButton(this, units_, {102, 4, 45, 14}, QStringLiteral("Help"), QStringLiteral("HELP"));
     help->hide();
     ok->setDefault(true);

@@ -59,7 +59,6 @@ private:
 // Runs the form for one record. True when the record was written; a delete
 // request is refused with an error message without opening the form.
 bool runUserForm(UserRequest request, UserRecord& record, UserFile& file, ErrorReporter& errors,
-                 platform::UserMessages& messages,
-                 QWidget* parent);
+                 platform::UserMessages& messages, QWidget* parent);
 
 }  // namespace yq

@@ -52,14 +52,9 @@ private:
 
 }  // namespace
 
-UserListWindow::UserListWindow(UserFile& file, ErrorReporter& errors, platform::UserMessages& messages, UserFormRunner form,
-                               QWidget* parent)
-    : QDialog(parent),
-      file_(file),
-      errors_(errors),
-      messages_(messages),
-      form_(std::move(form)),
-      units_(listFont()) {
+UserListWindow::UserListWindow(UserFile& file, ErrorReporter& errors, platform::UserMessages& messages,
+                               UserFormRunner form, QWidget* parent)
+    : QDialog(parent), file_(file), errors_(errors), messages_(messages), form_(std::move(form)), units_(listFont()) {
     if (!form_) {
         form_ = [this](UserRequest request, UserRecord& record, QWidget* owner) {
             return runUserForm(request, record, file_, errors_, messages_, owner);
@@ -88,7 +83,8 @@ UserListWindow::UserListWindow(UserFile& file, ErrorReporter& errors, platform::
     list_->headerItem()->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
     list_->setItemDelegate(new IndentDelegate(units_.x(2), list_));
 
-    QPushButton* select = addButton(this, units_, {120, 32, 45, 14}, QStringLiteral("&Select"), QStringLiteral("SELECT:2"));
+    QPushButton* select =
+        addButton(this, units_, {120, 32, 45, 14}, QStringLiteral("&Select"), QStringLiteral("SELECT:2"));
     select->hide();
     insert_ = addButton(this, units_, {204, 20, 45, 14}, QStringLiteral("&Insert"), QStringLiteral("INSERT:3"));
     change_ = addButton(this, units_, {204, 52, 45, 14}, QStringLiteral("&Change"), QStringLiteral("CHANGE:3"));

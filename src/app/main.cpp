@@ -22,8 +22,7 @@
 
 int main(int argc, char** argv) {
     // --help and --version answer without a display.
-    if (const auto status = yq::answerInformationOptions({argv + 1, argv + argc}, std::cout))
-        return *status;
+    if (const auto status = yq::answerInformationOptions({argv + 1, argv + argc}, std::cout)) return *status;
     yq::platform::ensureRuntimeFolder();
 
     // The runtime and the window engine. The command line stays available

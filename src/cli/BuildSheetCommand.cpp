@@ -118,9 +118,12 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
         const QString path = QString::fromStdString(o.path);
         QString error;
         bool ok = false;
-        if (o.format == "--pdf") ok = report::writeBuildSheetPdf(sheet, path, &error);
-        else if (o.format == "--svg") ok = report::writeBuildSheetSvg(sheet, path, &error);
-        else ok = report::writeBuildSheetPng(sheet, path, 150, &error);
+        if (o.format == "--pdf")
+            ok = report::writeBuildSheetPdf(sheet, path, &error);
+        else if (o.format == "--svg")
+            ok = report::writeBuildSheetSvg(sheet, path, &error);
+        else
+            ok = report::writeBuildSheetPng(sheet, path, 150, &error);
         if (ok) {
             out << o.path << '\n';
         } else {

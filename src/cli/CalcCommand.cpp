@@ -61,13 +61,11 @@ std::string shownValue(const std::string& value) {
 // A command-line value, read in time linear in its length. Throws UsageError.
 Decimal commandLineValue(std::string_view key, const std::string& value) {
     const auto parsed = Decimal::parseBounded(value);
-    if (!parsed)
-        throw UsageError{"value of " + std::string(key) + " is not a decimal number: " + shownValue(value)};
+    if (!parsed) throw UsageError{"value of " + std::string(key) + " is not a decimal number: " + shownValue(value)};
     static const Decimal limit = Decimal::scaled(1, -widestStorageDigits());
     if (parsed->abs() >= limit)
         throw UsageError{"value of " + std::string(key) + " is too large for any field (more than " +
-                         std::to_string(widestStorageDigits()) + " digits before the point): " +
-                         shownValue(value)};
+                         std::to_string(widestStorageDigits()) + " digits before the point): " + shownValue(value)};
     return *parsed;
 }
 
@@ -294,11 +292,10 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
         ProgramState state;
         state.metric = metric;
         QString resultsUser;
-        const SaveOutcome outcome =
-            saveDesign(record, record.unitSystem(), state, QDir::currentPath(), resultsUser);
+        const SaveOutcome outcome = saveDesign(record, record.unitSystem(), state, QDir::currentPath(), resultsUser);
         if (!outcome.designWritten) {
-            err << "yq-calc: the design file " << outcome.path.toStdString() << " could not be written: "
-                << outcome.designError.toStdString() << '\n';
+            err << "yq-calc: the design file " << outcome.path.toStdString()
+                << " could not be written: " << outcome.designError.toStdString() << '\n';
             return 1;
         }
         out << outcome.path.toStdString() << '\n';
@@ -306,7 +303,8 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
             err << "yq-calc: the results row could not be written: " << outcome.results.error.toStdString() << '\n';
             return 1;
         }
-        if (!outcome.results.warning.isEmpty()) err << "yq-calc: warning: " << outcome.results.warning.toStdString() << '\n';
+        if (!outcome.results.warning.isEmpty())
+            err << "yq-calc: warning: " << outcome.results.warning.toStdString() << '\n';
         return 0;
     } catch (const UsageError& e) {
         err << "yq-calc: " << e.message << '\n';
@@ -359,19 +357,20 @@ int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 1;
 }
 
-int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                std::ostream& err) {
+int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (const auto status = answerCalcInformationOptions(args, out)) return *status;
     if (!args.empty() && args[0] == "save") return runSaveCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "report") return runReportCommand({args.begin() + 1, args.end()}, out, err);
-    if (!args.empty() && args[0] == "build-sheet") return runBuildSheetCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "build-sheet")
+        return runBuildSheetCommand({args.begin() + 1, args.end()}, out, err);
     if (const int status = runToolCommand(args, out, err); status >= 0) return status;  // fit, sweep, convert
     if (std::vector<std::string> rest = args; std::find(args.begin(), args.end(), "--format") != args.end()) {
         OutputFormat format = OutputFormat::Line;
         bool given = false;
         if (!takeFormatOption(rest, format, given, err)) return 2;
-        return format == OutputFormat::Line ? runCalcTool(rest, in, out, err) : runFormatted(rest, format, in, out, err);
+        return format == OutputFormat::Line ? runCalcTool(rest, in, out, err)
+                                            : runFormatted(rest, format, in, out, err);
     }
     if (args.size() == 1 && args[0] == "--batch") {
         std::string line;

@@ -15,7 +15,7 @@ struct CalcCase {
     bool metric = false;
     int runs = 1;
     std::optional<PartialRecalc> partial;
-    std::optional<std::string> file;  // design file read first, as a window reads it
+    std::optional<std::string> file;                               // design file read first, as a window reads it
     std::vector<std::pair<std::string, std::string>> assignments;  // key, value text
     // The values of the assignments as parseCalcCase read them (same order);
     // when it does not match the assignments, computeCase reads the texts.
@@ -48,7 +48,6 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Runs yq-calc (arguments after the program name). Returns the exit status.
-int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                std::ostream& err);
+int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace yq::cli

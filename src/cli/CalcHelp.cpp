@@ -8,16 +8,14 @@ namespace {
 
 // The commands: a row's usage starts with the command's word; the
 // calculation itself (no command word) comes first.
-const std::vector<platform::HelpRow>& commandRows()
-{
+const std::vector<platform::HelpRow>& commandRows() {
     static const std::vector<platform::HelpRow> rows = {
         {"[OPTION]... KEY=VALUE...",
          "compute a design: start from a fresh design (every field 0) or --file, store each KEY=VALUE "
          "(exact decimal text, rounded half away from zero to the field's places), run the calculation and "
          "print every key",
          "yq-calc F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},
-        {"--batch [--format FORMAT]",
-         "one case per line on standard input, one output line (or \"error\") per case",
+        {"--batch [--format FORMAT]", "one case per line on standard input, one output line (or \"error\") per case",
          "printf 'F=7.15 CD=2 LD=6\\n--metric F=144.3 CD=50 LD=6\\n' | yq-calc --batch"},
         {"save [--metric] [--file PATH] KEY=VALUE...",
          "SAVE in the current folder: write the design file named from F, CD and LD, append its row to "
@@ -53,8 +51,7 @@ const std::vector<platform::HelpRow>& commandRows()
 
 }  // namespace
 
-platform::HelpPage calcHelpPage()
-{
+platform::HelpPage calcHelpPage() {
     platform::HelpPage page;
     page.usages = {"yq-calc [OPTION]... KEY=VALUE...", "yq-calc --batch [--format FORMAT]",
                    "yq-calc COMMAND [ARGUMENT]..."};
@@ -113,27 +110,21 @@ platform::HelpPage calcHelpPage()
     return page;
 }
 
-std::vector<std::string> calcCommandNames()
-{
+std::vector<std::string> calcCommandNames() {
     std::vector<std::string> names;
     for (const platform::HelpRow& row : commandRows()) {
         const std::string word = row.usage.substr(0, row.usage.find(' '));
-        if (!word.empty() && word.front() != '-' && word.front() != '[')
-            names.push_back(word);
+        if (!word.empty() && word.front() != '-' && word.front() != '[') names.push_back(word);
     }
     return names;
 }
 
-std::optional<int> answerCalcInformationOptions(const std::vector<std::string>& args, std::ostream& out)
-{
-    if (args.empty())
-        return std::nullopt;
+std::optional<int> answerCalcInformationOptions(const std::vector<std::string>& args, std::ostream& out) {
+    if (args.empty()) return std::nullopt;
     const std::vector<std::string> commands = calcCommandNames();
     std::size_t first = 0;
-    if (std::find(commands.begin(), commands.end(), args[0]) != commands.end())
-        first = 1;
-    if (first >= args.size())
-        return std::nullopt;
+    if (std::find(commands.begin(), commands.end(), args[0]) != commands.end()) first = 1;
+    if (first >= args.size()) return std::nullopt;
     const std::string& word = args[first];
     if (word == "--help" || word == "-h") {
         out << platform::formatHelp(calcHelpPage());

@@ -22,44 +22,10 @@ namespace {
 // cylinder (RR stands as text before MRR on one row), the source coil, the
 // tuning coil, the phasing coil.
 constexpr std::array<WindowQuantity, 38> kWindowQuantities{{
-    {"F"},
-    {"CD"},
-    {"LD"},
-    {"CCL"},
-    {"C"},
-    {"XC"},
-    {"BW"},
-    {"MBW"},
-    {"Q"},
-    {"TL"},
-    {"PWL"},
-    {"RR"},
-    {"MRR"},
-    {"V"},
-    {"AE"},
-    {"DBL"},
-    {"SCD"},
-    {"DPS"},
-    {"SCWD"},
-    {"XSC"},
-    {"SCI"},
-    {"SCT"},
-    {"SCL"},
-    {"SCWL"},
-    {"WD"},
-    {"SP"},
-    {"CCD"},
-    {"TPI"},
-    {"EWC"},
-    {"ECC"},
-    {"FAC"},
-    {"CI"},
-    {"NT"},
-    {"CL"},
-    {"LW"},
-    {"PCCD"},
-    {"LPW"},
-    {"PCNT"},
+    {"F"},   {"CD"},  {"LD"},  {"CCL"},  {"C"},  {"XC"},   {"BW"},  {"MBW"},  {"Q"},    {"TL"},
+    {"PWL"}, {"RR"},  {"MRR"}, {"V"},    {"AE"}, {"DBL"},  {"SCD"}, {"DPS"},  {"SCWD"}, {"XSC"},
+    {"SCI"}, {"SCT"}, {"SCL"}, {"SCWL"}, {"WD"}, {"SP"},   {"CCD"}, {"TPI"},  {"EWC"},  {"ECC"},
+    {"FAC"}, {"CI"},  {"NT"},  {"CL"},   {"LW"}, {"PCCD"}, {"LPW"}, {"PCNT"},
 }};
 
 struct Override {
@@ -97,26 +63,21 @@ constexpr std::array<Override, 2> kMetricPictures{{
 }};
 
 template <std::size_t N>
-std::optional<std::string_view> lookUp(const std::array<Override, N>& table, std::string_view key)
-{
+std::optional<std::string_view> lookUp(const std::array<Override, N>& table, std::string_view key) {
     for (const Override& o : table) {
-        if (!o.key.empty() && o.key == key)
-            return o.text;
+        if (!o.key.empty() && o.key == key) return o.text;
     }
     return std::nullopt;
 }
 
-std::string trimmed(std::string_view text)
-{
+std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string jsonString(std::string_view text)
-{
+std::string jsonString(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         if (c == '"' || c == '\\') {
@@ -134,20 +95,17 @@ std::string jsonString(std::string_view text)
     return out + '"';
 }
 
-std::vector<std::string> wordsOfLine(const std::string& line)
-{
+std::vector<std::string> wordsOfLine(const std::string& line) {
     std::vector<std::string> words;
     std::istringstream stream(line);
     std::string word;
-    while (stream >> word)
-        words.push_back(word);
+    while (stream >> word) words.push_back(word);
     return words;
 }
 
 // The user SAVE would write into the row: the first record of the current
 // folder's user file (none when there is no file).
-bool rowUser(QString& user, std::ostream& err)
-{
+bool rowUser(QString& user, std::ostream& err) {
     UserFile users(QDir::currentPath());
     const auto first = users.first();
     if (users.failed()) {
@@ -158,66 +116,51 @@ bool rowUser(QString& user, std::ostream& err)
     return true;
 }
 
-std::string formatted(const DesignRecord& record, OutputFormat format, const QString& user)
-{
+std::string formatted(const DesignRecord& record, OutputFormat format, const QString& user) {
     switch (format) {
-    case OutputFormat::Table:
-        return formatTable(record);
-    case OutputFormat::Json:
-        return formatJson(record) + '\n';
-    case OutputFormat::Csv:
-        return csvResultsRow(record, user);
-    case OutputFormat::Line:
-        break;
+        case OutputFormat::Table:
+            return formatTable(record);
+        case OutputFormat::Json:
+            return formatJson(record) + '\n';
+        case OutputFormat::Csv:
+            return csvResultsRow(record, user);
+        case OutputFormat::Line:
+            break;
     }
     return formatRecord(record) + '\n';
 }
 
 }  // namespace
 
-std::optional<OutputFormat> outputFormatNamed(std::string_view name)
-{
-    if (name == "line")
-        return OutputFormat::Line;
-    if (name == "table")
-        return OutputFormat::Table;
-    if (name == "json")
-        return OutputFormat::Json;
-    if (name == "csv")
-        return OutputFormat::Csv;
+std::optional<OutputFormat> outputFormatNamed(std::string_view name) {
+    if (name == "line") return OutputFormat::Line;
+    if (name == "table") return OutputFormat::Table;
+    if (name == "json") return OutputFormat::Json;
+    if (name == "csv") return OutputFormat::Csv;
     return std::nullopt;
 }
 
-std::span<const WindowQuantity> windowQuantities()
-{
-    return kWindowQuantities;
-}
+std::span<const WindowQuantity> windowQuantities() { return kWindowQuantities; }
 
-std::string windowLabel(std::string_view key, UnitSystem system)
-{
+std::string windowLabel(std::string_view key, UnitSystem system) {
     const auto text = system == UnitSystem::Metric ? lookUp(kMetricLabels, key) : lookUp(kImperialLabels, key);
-    if (text)
-        return trimmed(*text);
+    if (text) return trimmed(*text);
     if (system == UnitSystem::Metric) {
-        if (const auto imperial = lookUp(kImperialLabels, key))
-            return trimmed(*imperial);
+        if (const auto imperial = lookUp(kImperialLabels, key)) return trimmed(*imperial);
     }
     const KeyInfo* info = findKey(key);
     return info ? trimmed(info->label) : std::string();
 }
 
-std::string windowPicture(std::string_view key, UnitSystem system)
-{
+std::string windowPicture(std::string_view key, UnitSystem system) {
     if (system == UnitSystem::Metric) {
-        if (const auto picture = lookUp(kMetricPictures, key))
-            return std::string(*picture);
+        if (const auto picture = lookUp(kMetricPictures, key)) return std::string(*picture);
     }
     const KeyInfo* info = findKey(key);
     return info ? std::string(info->picture) : std::string();
 }
 
-std::string formatTable(const DesignRecord& record)
-{
+std::string formatTable(const DesignRecord& record) {
     const UnitSystem system = record.unitSystem();
     struct Line {
         std::string label, value;
@@ -250,19 +193,16 @@ std::string formatTable(const DesignRecord& record)
     return out;
 }
 
-std::string formatJson(const DesignRecord& record)
-{
+std::string formatJson(const DesignRecord& record) {
     std::string out = "{";
     for (const KeyInfo& info : keyTable()) {
-        if (out.size() > 1)
-            out += ',';
+        if (out.size() > 1) out += ',';
         out += jsonString(info.key) + ':' + jsonString((record.*info.member).text());
     }
     return out + '}';
 }
 
-std::string csvTitleRow()
-{
+std::string csvTitleRow() {
     // A results file that SAVE creates from the command line has no user in
     // its title row's last field.
     QStringList titles = resultsTitles();
@@ -270,13 +210,11 @@ std::string csvTitleRow()
     return csvLine(titles).toStdString() + "\r\n";
 }
 
-std::string csvResultsRow(const DesignRecord& record, const QString& user)
-{
+std::string csvResultsRow(const DesignRecord& record, const QString& user) {
     return csvLine(resultsRow(record, user)).toStdString() + "\r\n";
 }
 
-bool takeFormatOption(std::vector<std::string>& args, OutputFormat& format, bool& given, std::ostream& err)
-{
+bool takeFormatOption(std::vector<std::string>& args, OutputFormat& format, bool& given, std::ostream& err) {
     given = false;
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -301,25 +239,21 @@ bool takeFormatOption(std::vector<std::string>& args, OutputFormat& format, bool
 }
 
 int runFormatted(const std::vector<std::string>& args, OutputFormat format, std::istream& in, std::ostream& out,
-                 std::ostream& err)
-{
+                 std::ostream& err) {
     const bool batch = std::find(args.begin(), args.end(), "--batch") != args.end();
     if (batch && args.size() != 1) {
         err << "yq-calc: '--batch' takes no other arguments\n";
         return 2;
     }
     QString user;
-    if (format == OutputFormat::Csv && !rowUser(user, err))
-        return 1;
+    if (format == OutputFormat::Csv && !rowUser(user, err)) return 1;
     if (!batch) {
         try {
             std::string warnings;
             const DesignRecord record = computeCase(parseCalcCase(args), &warnings);
-            if (format == OutputFormat::Csv)
-                out << csvTitleRow();
+            if (format == OutputFormat::Csv) out << csvTitleRow();
             out << formatted(record, format, user);
-            if (!warnings.empty())
-                err << "yq-calc: warning: " << warnings << '\n';
+            if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
             return 0;
         } catch (const UsageError& e) {
             err << "yq-calc: " << e.message << '\n';
@@ -332,10 +266,8 @@ int runFormatted(const std::vector<std::string>& args, OutputFormat format, std:
     bool failed = false;
     while (std::getline(in, line)) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (format == OutputFormat::Table && lineNumber > 1)
-            output += '\n';
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (format == OutputFormat::Table && lineNumber > 1) output += '\n';
         try {
             output += formatted(computeCase(parseCalcCase(wordsOfLine(line))), format, user);
         } catch (const UsageError& e) {

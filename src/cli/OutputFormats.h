@@ -44,7 +44,7 @@ std::string windowPicture(std::string_view key, UnitSystem system);
 // The texts of one design in a format other than line.
 std::string formatTable(const DesignRecord& record);
 std::string formatJson(const DesignRecord& record);
-std::string csvTitleRow();                                           // with its CRLF
+std::string csvTitleRow();                                                   // with its CRLF
 std::string csvResultsRow(const DesignRecord& record, const QString& user);  // with its CRLF
 
 // Removes every "--format NAME" from `args`. Returns false, with the

@@ -197,36 +197,38 @@ void reCalcImperial(DesignRecord& record, bool metricFlag) { runReCalc(record, f
 
 void reCalcMetric(DesignRecord& record) { runReCalc(record, true, true); }
 
-void reCalc(DesignRecord& record, bool metricFlag) { UnitSystemRules::of(record.unitSystem()).reCalc(record, metricFlag); }
+void reCalc(DesignRecord& record, bool metricFlag) {
+    UnitSystemRules::of(record.unitSystem()).reCalc(record, metricFlag);
+}
 
 void runPartial(DesignRecord& r, PartialRecalc which) {
     switch (which) {
-    case PartialRecalc::CylinderLength:
-        r.CCL = r.CD * r.LD;
-        break;
-    case PartialRecalc::LdFromCylinderLength:
-        r.LD = r.CCL / r.CD;
-        break;
-    case PartialRecalc::WireLength:
-        wireLength(r);
-        break;
-    case PartialRecalc::CoilFromEstimatedCapacitance:
-        r.CI = inductanceFor(r);
-        turnsWithCylinderDiameter(r);
-        r.CL = r.NT * r.SP;
-        wireLength(r);
-        break;
-    case PartialRecalc::TurnsFromInductance:
-        turnsWithCylinderDiameter(r);
-        wireLength(r);
-        break;
-    case PartialRecalc::CoilFromTurns:
-        r.CL = r.NT * r.SP;
-        wireLength(r);
-        break;
-    case PartialRecalc::PhasingCoilTurns:
-        phasingCoilTurns(r);
-        break;
+        case PartialRecalc::CylinderLength:
+            r.CCL = r.CD * r.LD;
+            break;
+        case PartialRecalc::LdFromCylinderLength:
+            r.LD = r.CCL / r.CD;
+            break;
+        case PartialRecalc::WireLength:
+            wireLength(r);
+            break;
+        case PartialRecalc::CoilFromEstimatedCapacitance:
+            r.CI = inductanceFor(r);
+            turnsWithCylinderDiameter(r);
+            r.CL = r.NT * r.SP;
+            wireLength(r);
+            break;
+        case PartialRecalc::TurnsFromInductance:
+            turnsWithCylinderDiameter(r);
+            wireLength(r);
+            break;
+        case PartialRecalc::CoilFromTurns:
+            r.CL = r.NT * r.SP;
+            wireLength(r);
+            break;
+        case PartialRecalc::PhasingCoilTurns:
+            phasingCoilTurns(r);
+            break;
     }
 }
 

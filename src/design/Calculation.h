@@ -22,13 +22,13 @@ void reCalcMetric(DesignRecord& record);
 void reCalc(DesignRecord& record, bool metricFlag);
 
 enum class PartialRecalc {
-    CylinderLength,               // CCL := CD x LD
-    LdFromCylinderLength,         // LD := CCL / CD
-    WireLength,                   // LW := NT x CCD x pi
-    CoilFromEstimatedCapacitance, // CI, NT (with CD), CL, LW
-    TurnsFromInductance,          // NT (with CD), LW
-    CoilFromTurns,                // CL, LW
-    PhasingCoilTurns,             // PCNT
+    CylinderLength,                // CCL := CD x LD
+    LdFromCylinderLength,          // LD := CCL / CD
+    WireLength,                    // LW := NT x CCD x pi
+    CoilFromEstimatedCapacitance,  // CI, NT (with CD), CL, LW
+    TurnsFromInductance,           // NT (with CD), LW
+    CoilFromTurns,                 // CL, LW
+    PhasingCoilTurns,              // PCNT
 };
 
 void runPartial(DesignRecord& record, PartialRecalc which);

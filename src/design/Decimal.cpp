@@ -18,11 +18,11 @@ namespace {
 // The integer of the out-of-line form. Its first 640 bits live inside the
 // object, which covers the wide values of real designs (long chains of
 // quotients and powers) without further allocation.
-using Int = boost::multiprecision::number<
-    boost::multiprecision::cpp_int_backend<640, 0, boost::multiprecision::signed_magnitude,
-                                           boost::multiprecision::unchecked,
-                                           std::allocator<boost::multiprecision::limb_type>>,
-    boost::multiprecision::et_off>;
+using Int =
+    boost::multiprecision::number<boost::multiprecision::cpp_int_backend<
+                                      640, 0, boost::multiprecision::signed_magnitude, boost::multiprecision::unchecked,
+                                      std::allocator<boost::multiprecision::limb_type>>,
+                                  boost::multiprecision::et_off>;
 
 Int toInt(const BigInt& value) { return Int(value.base()); }
 BigInt toBigInt(const Int& value) { return BigInt(BigInt::Base(value)); }
@@ -258,7 +258,7 @@ bool realByExtendedDivision(Wide m, int scale, double& out) {
     static_assert(sizeof(long double) >= sizeof bits);
     std::memcpy(&bits, &y, sizeof bits);  // the explicit 64-bit mantissa, top bit set
     constexpr std::uint64_t kMargin = 16;
-    const std::uint64_t low = bits & 0x7ff;  // the 11 bits below a double's 53
+    const std::uint64_t low = bits & 0x7ff;                              // the 11 bits below a double's 53
     if (low + kMargin >= 0x400 && low <= 0x400 + kMargin) return false;  // near a midpoint
     const std::uint64_t fromBottom = bits - (std::uint64_t(1) << 63);
     if (fromBottom < (kMargin << 11) || ~bits < (kMargin << 11)) return false;  // near a power of two
@@ -494,8 +494,8 @@ struct DecimalInternals {
         Wide ma, mb, sum;
         int scale = 0;
         if (alignSmall(a, b, ma, mb, scale)) {
-            const bool overflow = subtract ? __builtin_sub_overflow(ma, mb, &sum)
-                                           : __builtin_add_overflow(ma, mb, &sum);
+            const bool overflow =
+                subtract ? __builtin_sub_overflow(ma, mb, &sum) : __builtin_add_overflow(ma, mb, &sum);
             if (!overflow) return make(sum, scale);
         }
         Int x, y;
@@ -751,8 +751,7 @@ Decimal Decimal::fromDigits(bool negative, std::string_view integerDigits, std::
     }
     if (leading < -kReadPlaces) return Decimal();
     // Keep the digits down to the power -kReadPlaces (at most 38 of them).
-    const std::size_t count =
-        std::min<std::size_t>(total - first, static_cast<std::size_t>(leading + kReadPlaces + 1));
+    const std::size_t count = std::min<std::size_t>(total - first, static_cast<std::size_t>(leading + kReadPlaces + 1));
     Wide m = 0;
     for (std::size_t k = first; k < first + count; ++k) m = m * 10 + (digitAt(k) - '0');
     const int lastPower = static_cast<int>(leading) - static_cast<int>(count) + 1;
@@ -799,9 +798,8 @@ Decimal Decimal::fromReal(double value) {
 
 double Decimal::toReal() const {
     // Exact operands and one IEEE division give a correctly rounded result.
-    static constexpr double exactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double exactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr Wide kExactLimit = Wide(1) << 53;
     if (!big_) {
         if (scale_ <= 22 && small_ < kExactLimit && small_ > -kExactLimit)

@@ -31,8 +31,8 @@ public:
     __extension__ typedef __int128 Wide;
 
     Decimal() = default;
-    Decimal(int value) : small_(value) {}            // NOLINT: implicit by design
-    Decimal(long long value) : small_(value) {}      // NOLINT
+    Decimal(int value) : small_(value) {}        // NOLINT: implicit by design
+    Decimal(long long value) : small_(value) {}  // NOLINT
     Decimal(const BigInt& mantissa, int scale);
     // value = mantissa / 10^scale.
     static Decimal scaled(long long mantissa, int scale) {
@@ -89,8 +89,8 @@ public:
     // are dropped (toward zero). Both bounds lie beyond every field's storage
     // (an int64 mantissa), so storing the result in a field gives exactly
     // what storing the exact number would give.
-    static Decimal fromDigits(bool negative, std::string_view integerDigits,
-                              std::string_view fractionDigits, long long exponent = 0);
+    static Decimal fromDigits(bool negative, std::string_view integerDigits, std::string_view fractionDigits,
+                              long long exponent = 0);
     static constexpr int kReadIntegerDigits = 19;
     static constexpr int kReadPlaces = 19;
     // A double brought back through 15 significant digits; not finite gives 0.
@@ -141,8 +141,8 @@ private:
     void assignSlow(const Decimal& other);
     void releaseBig();
 
-    Wide small_ = 0;  // the mantissa when big_ is null
-    int scale_ = 0;   // value = mantissa / 10^scale_, scale_ >= 0
+    Wide small_ = 0;      // the mantissa when big_ is null
+    int scale_ = 0;       // value = mantissa / 10^scale_, scale_ >= 0
     Big* big_ = nullptr;  // the mantissa when it does not fit in small_
 };
 

@@ -85,9 +85,7 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 
 std::span<const KeyInfo> keyTable() { return kKeys; }
 
-std::span<const KeyInfo> designFileKeys() {
-    return std::span<const KeyInfo>(kKeys).first(kDesignFileKeyCount);
-}
+std::span<const KeyInfo> designFileKeys() { return std::span<const KeyInfo>(kKeys).first(kDesignFileKeyCount); }
 
 const KeyInfo& keyInfo(Key key) { return kKeys[static_cast<std::size_t>(key)]; }
 

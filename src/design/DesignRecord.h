@@ -24,9 +24,51 @@ enum class Role {
 
 // Every quantity and working value, in the order of the key table.
 enum class Key : std::uint8_t {
-    F, RFR, AF, RR, MRR, CD, LD, C, XC, BW, Q, TL, MBW, V, WD, SP, TPI, EWC, ECC, CI, NT, CL, LW, CCL, CCD, PWL,
-    LPW, PCCD, PCNT, PCWD, RAT, FAC, AE, DBL, SCT, SCL, SCI, SCD, SCWL, SCWD, XSC, DPS,
-    WR, UF, NTE,
+    F,
+    RFR,
+    AF,
+    RR,
+    MRR,
+    CD,
+    LD,
+    C,
+    XC,
+    BW,
+    Q,
+    TL,
+    MBW,
+    V,
+    WD,
+    SP,
+    TPI,
+    EWC,
+    ECC,
+    CI,
+    NT,
+    CL,
+    LW,
+    CCL,
+    CCD,
+    PWL,
+    LPW,
+    PCCD,
+    PCNT,
+    PCWD,
+    RAT,
+    FAC,
+    AE,
+    DBL,
+    SCT,
+    SCL,
+    SCI,
+    SCD,
+    SCWL,
+    SCWD,
+    XSC,
+    DPS,
+    WR,
+    UF,
+    NTE,
 };
 inline constexpr std::size_t kKeyCount = 45;
 
@@ -48,12 +90,10 @@ struct KeyInfo {
     Storage metric;
     std::string_view picture;  // display picture, empty when not shown
     Role role;
-    std::string_view label;    // screen label of the Imperial window, empty when none
+    std::string_view label;  // screen label of the Imperial window, empty when none
     FileRole file = FileRole::ReadWrite;
 
-    Storage storage(UnitSystem system) const {
-        return system == UnitSystem::Metric ? metric : imperial;
-    }
+    Storage storage(UnitSystem system) const { return system == UnitSystem::Metric ? metric : imperial; }
     bool isDesignFileKey() const { return file != FileRole::None; }
 };
 
@@ -64,9 +104,8 @@ struct DesignRecord {
 
     UnitSystem unitSystem() const { return system_; }
 
-    DecimalField F, RFR, AF, RR, MRR, CD, LD, C, XC, BW, Q, TL, MBW, V, WD, SP, TPI, EWC, ECC, CI,
-        NT, CL, LW, CCL, CCD, PWL, LPW, PCCD, PCNT, PCWD, RAT, FAC, AE, DBL, SCT, SCL, SCI, SCD,
-        SCWL, SCWD, XSC, DPS;
+    DecimalField F, RFR, AF, RR, MRR, CD, LD, C, XC, BW, Q, TL, MBW, V, WD, SP, TPI, EWC, ECC, CI, NT, CL, LW, CCL, CCD,
+        PWL, LPW, PCCD, PCNT, PCWD, RAT, FAC, AE, DBL, SCT, SCL, SCI, SCD, SCWL, SCWD, XSC, DPS;
     // Working values of the calculation.
     DecimalField WR, UF, NTE;
 

@@ -9,8 +9,8 @@ namespace yq {
 
 namespace {
 
-constexpr std::string_view kLengthKeys[] = {"CD", "TL", "WD", "SP", "CL", "LW", "CCL", "CCD", "LPW",
-                                            "PCCD", "PCWD", "SCL", "SCD", "SCWL", "SCWD"};
+constexpr std::string_view kLengthKeys[] = {"CD",  "TL",   "WD",   "SP",  "CL",  "LW",   "CCL", "CCD",
+                                            "LPW", "PCCD", "PCWD", "SCL", "SCD", "SCWL", "SCWD"};
 
 bool isLength(std::string_view key) {
     return std::find(std::begin(kLengthKeys), std::end(kLengthKeys), key) != std::end(kLengthKeys);
@@ -36,10 +36,10 @@ std::string_view unitOf(std::string_view key, UnitSystem system) {
     const bool mm = system == UnitSystem::Metric;
     if (isLength(key)) return mm ? "mm" : "in";
     static const std::unordered_map<std::string_view, std::string_view> units = {
-        {"F", "MHz"},  {"RR", "ohm"},   {"MRR", "ohm"},  {"C", "pF"},     {"XC", "ohm"},  {"BW", "kHz"},
-        {"MBW", "kHz"}, {"V", "%"},     {"EWC", "pF"},   {"ECC", "pF"},   {"CI", "uH"},   {"NT", "turns"},
-        {"PWL", "%"},  {"PCNT", "turns"}, {"AE", "%"},   {"DBL", "dB"},   {"SCT", "turns"}, {"SCI", "uH"},
-        {"XSC", "ohm"}, {"DPS", "degrees"}, {"WR", "ohm"}, {"NTE", "turns"}};
+        {"F", "MHz"},   {"RR", "ohm"},      {"MRR", "ohm"}, {"C", "pF"},     {"XC", "ohm"},    {"BW", "kHz"},
+        {"MBW", "kHz"}, {"V", "%"},         {"EWC", "pF"},  {"ECC", "pF"},   {"CI", "uH"},     {"NT", "turns"},
+        {"PWL", "%"},   {"PCNT", "turns"},  {"AE", "%"},    {"DBL", "dB"},   {"SCT", "turns"}, {"SCI", "uH"},
+        {"XSC", "ohm"}, {"DPS", "degrees"}, {"WR", "ohm"},  {"NTE", "turns"}};
     if (key == "TPI") return mm ? "1/mm" : "1/in";
     const auto it = units.find(key);
     return it == units.end() ? std::string_view() : it->second;
@@ -144,24 +144,24 @@ FitOutcome fitDesign(const DesignRecord& design, bool metricFlag, FitField field
 // ---------------------------------------------------------------- sweep
 
 const std::vector<std::string_view>& sweepInputs() {
-    static const std::vector<std::string_view> keys = {"F",  "CD",   "LD",  "WD",  "SP", "CCD",
+    static const std::vector<std::string_view> keys = {"F",   "CD",   "LD",  "WD",  "SP", "CCD",
                                                        "FAC", "PCCD", "SCD", "DPS", "MBW"};
     return keys;
 }
 
 std::optional<std::string> checkSweepRange(SweepRange& range, UnitSystem system) {
     const auto& inputs = sweepInputs();
-    const auto it = std::find_if(inputs.begin(), inputs.end(),
-                                 [&](std::string_view k) { return equalsIgnoreCase(k, range.key); });
+    const auto it =
+        std::find_if(inputs.begin(), inputs.end(), [&](std::string_view k) { return equalsIgnoreCase(k, range.key); });
     if (it == inputs.end()) return "'" + range.key + "' is not an input a sweep can vary";
     range.key = std::string(*it);
     const int places = findKey(range.key)->storage(system).places;
-    const std::pair<const char*, const Decimal*> parts[] = {{"start", &range.from}, {"end", &range.to},
-                                                            {"step", &range.step}};
+    const std::pair<const char*, const Decimal*> parts[] = {
+        {"start", &range.from}, {"end", &range.to}, {"step", &range.step}};
     for (const auto& [name, value] : parts) {
         if (placesOf(*value) > places)
-            return std::string(name) + " '" + value->toString() + "' has more places than " + range.key +
-                   " holds (" + std::to_string(places) + ")";
+            return std::string(name) + " '" + value->toString() + "' has more places than " + range.key + " holds (" +
+                   std::to_string(places) + ")";
         DecimalField f(findKey(range.key)->storage(system));
         f = *value;
         if (f.value() != *value)
@@ -199,7 +199,8 @@ std::optional<SweepRange> parseSweepRange(std::string_view text, UnitSystem syst
     Decimal* targets[] = {&range.from, &range.to, &range.step};
     for (int i = 0; i < 3; ++i) {
         const auto value = Decimal::parse(pieces[i]);
-        if (!value) return fail("'" + std::string(pieces[i]) + "' in '" + std::string(text) + "' is not a decimal number");
+        if (!value)
+            return fail("'" + std::string(pieces[i]) + "' in '" + std::string(text) + "' is not a decimal number");
         *targets[i] = *value;
     }
     if (auto problem = checkSweepRange(range, system)) return fail(*problem);
@@ -258,7 +259,8 @@ ConvertOutcome convertDesign(const DesignRecord& design, UnitSystem to) {
         const Decimal converted = toMetric ? from * factor : from / factor;
         DecimalField& target = *out.design.field(key);
         target = converted;
-        if (!out.error && absolute(converted.rounded(target.storage().places)) > Decimal::scaled(target.maxMantissa(), target.storage().places))
+        if (!out.error && absolute(converted.rounded(target.storage().places)) >
+                              Decimal::scaled(target.maxMantissa(), target.storage().places))
             out.error = std::string(key) + " = " + design.field(key)->text() + (toMetric ? " in" : " mm") +
                         " is too large for the " + (toMetric ? "Metric" : "Imperial") + " design's field";
     }

@@ -28,8 +28,8 @@ enum class FitField {
     Dps,  // Degrees of Phase DPS, fitted to the source-coil turns SCT
 };
 
-std::string_view fitFieldKey(FitField field);   // "FAC", "DPS"
-std::string_view fitTurnsKey(FitField field);   // "NT", "SCT"
+std::string_view fitFieldKey(FitField field);  // "FAC", "DPS"
+std::string_view fitTurnsKey(FitField field);  // "NT", "SCT"
 
 // The values a fit tries, in steps of 0.01 (the fields' two places):
 // FAC 1.00 to 99.99, the values the window accepts (below 1 it puts 2);
@@ -45,11 +45,11 @@ FitRange fitRange(FitField field);
 
 struct FitOutcome {
     FitField field = FitField::Fac;
-    Decimal turnsWanted;         // the turns asked for
-    Decimal value;               // the fitted FAC or DPS
-    Decimal turns;               // the NT or SCT that value gives
-    bool withinHalfTurn = false; // |turns - turnsWanted| <= 0.5
-    DesignRecord design;         // the full ReCalc with the fitted value
+    Decimal turnsWanted;          // the turns asked for
+    Decimal value;                // the fitted FAC or DPS
+    Decimal turns;                // the NT or SCT that value gives
+    bool withinHalfTurn = false;  // |turns - turnsWanted| <= 0.5
+    DesignRecord design;          // the full ReCalc with the fitted value
     // Keys, in design-file order, whose values differ from the design's
     // own ReCalc (the fitted field and its turns included).
     std::vector<std::string_view> changed;
@@ -72,8 +72,8 @@ struct SweepRange {
     std::string key;  // one of sweepInputs()
     Decimal from;
     Decimal to;
-    Decimal step;     // signed: negative runs downwards
-    int points = 0;   // filled in by checkSweepRange
+    Decimal step;    // signed: negative runs downwards
+    int points = 0;  // filled in by checkSweepRange
 };
 
 // Checks a range for a record of `system`: a sweepable key, a step that is
@@ -102,7 +102,7 @@ std::string sweepCsv(const std::vector<DesignRecord>& points);
 const std::vector<std::string_view>& convertedLengths();
 
 struct ConvertOutcome {
-    DesignRecord design;        // the converted design after its ReCalc
+    DesignRecord design;               // the converted design after its ReCalc
     std::optional<std::string> error;  // a length too large for the target's field
 };
 

@@ -49,12 +49,12 @@ constexpr UnitSystemRules kMetric{
 
 const UnitReactionRule* UnitSystemRules::reaction(MetricFlag read) const {
     switch (read) {
-    case 0:
-        return &onImperialFile;
-    case 1:
-        return &onMetricFile;
-    default:
-        return nullptr;
+        case 0:
+            return &onImperialFile;
+        case 1:
+            return &onMetricFile;
+        default:
+            return nullptr;
     }
 }
 

@@ -18,21 +18,18 @@ namespace {
 
 constexpr char kTemporaryMark[] = ".yqtmp-";
 
-QByteArray temporaryPrefix(const QFileInfo& target)
-{
+QByteArray temporaryPrefix(const QFileInfo& target) {
     return "." + QFile::encodeName(target.fileName()) + kTemporaryMark;
 }
 
-FileWriteResult failure(const QString& path, const char* what, int error)
-{
+FileWriteResult failure(const QString& path, const char* what, int error) {
     return {false, QStringLiteral("%1 could not be %2: %3")
                        .arg(QDir::toNativeSeparators(path), QString::fromLatin1(what), systemErrorText(error))};
 }
 
 }  // namespace
 
-bool writeAll(int fd, const QByteArray& bytes, int& error)
-{
+bool writeAll(int fd, const QByteArray& bytes, int& error) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -52,13 +49,9 @@ bool writeAll(int fd, const QByteArray& bytes, int& error)
     return true;
 }
 
-QString systemErrorText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-void removeStaleTemporaries(const QString& path)
-{
+void removeStaleTemporaries(const QString& path) {
     const QFileInfo target(path);
     const QByteArray folder = QFile::encodeName(target.absolutePath());
     const QByteArray prefix = temporaryPrefix(target);
@@ -81,8 +74,7 @@ void removeStaleTemporaries(const QString& path)
     ::closedir(dir);
 }
 
-FileWriteResult replaceFile(const QString& path, const QByteArray& bytes)
-{
+FileWriteResult replaceFile(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty()) return {false, QStringLiteral("No file name was given.")};
     const QFileInfo target(path);
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());

@@ -89,8 +89,7 @@ Decimal parseDesignValue(const QString& text) {
 
 namespace {
 
-FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool withMrr,
-                                    const QString* metricText) {
+FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool withMrr, const QString* metricText) {
     ProfileFile file;
     // A file that exists but cannot be read is not replaced by our keys alone.
     if (!file.load(path)) return {false, file.loadError()};

@@ -55,10 +55,10 @@ QString designFileName(const DesignRecord& record, UnitSystem window);
 
 // What a window does after reading a file's unit system.
 struct UnitReaction {
-    QString message;             // message box text ("|" breaks lines); empty for none
-    QString notice;              // new text of the unit notice; empty when unchanged
+    QString message;  // message box text ("|" breaks lines); empty for none
+    QString notice;   // new text of the unit notice; empty when unchanged
     bool messageBeforeNotice = false;
-    MetricFlag metric;           // the new value of the program-wide flag
+    MetricFlag metric;  // the new value of the program-wide flag
 };
 
 // `valueRead` is the whole number read from the file; the flag holds it as a

@@ -29,24 +29,42 @@ struct Column {
 };
 
 constexpr std::array<Column, 36> kColumns{{
-    {"Freq", Key::F},           {"RR", Key::RR},
-    {"Cyl Diam", Key::CD},      {"L/D", Key::LD},
-    {"CylCap", Key::C},         {"XC", Key::XC},
-    {"BandWidth", Key::BW},     {"Q", Key::Q},
-    {"TotalLength", Key::TL},   {"measured BW", Key::MBW},
-    {"Variance", Key::V},       {"WireDiameter", Key::WD},
-    {"WireSpacing", Key::SP},   {"TPI", Key::TPI},
-    {"Cyl to Wire Cap", Key::EWC}, {"Cyl to Coil Cap", Key::ECC},
-    {"CoilInductance", Key::CI}, {"No.Turns", Key::NT},
-    {"CoilLength", Key::CL},    {"LengthCoilWire", Key::LW},
-    {"CylinderLength", Key::CCL}, {"CoilDiam", Key::CCD},
-    {"%WaveLength", Key::PWL},  {"LengthPhaseWire", Key::LPW},
-    {"PhCoilDiam", Key::PCCD},  {"PhCoilTurns", Key::PCNT},
-    {"Ratio", Key::RAT},        {"Factor", Key::FAC},
-    {"AntennaEfficiency", Key::AE}, {"Wire Resistance", Key::WR},
-    {"DB Loss", Key::DBL},      {"Sc Length", Key::SCL},
-    {"Sc Turns", Key::SCT},     {"SC Inductance", Key::SCI},
-    {"Sc Diam", Key::SCD},      {"Sc Wire Length", Key::SCWL},
+    {"Freq", Key::F},
+    {"RR", Key::RR},
+    {"Cyl Diam", Key::CD},
+    {"L/D", Key::LD},
+    {"CylCap", Key::C},
+    {"XC", Key::XC},
+    {"BandWidth", Key::BW},
+    {"Q", Key::Q},
+    {"TotalLength", Key::TL},
+    {"measured BW", Key::MBW},
+    {"Variance", Key::V},
+    {"WireDiameter", Key::WD},
+    {"WireSpacing", Key::SP},
+    {"TPI", Key::TPI},
+    {"Cyl to Wire Cap", Key::EWC},
+    {"Cyl to Coil Cap", Key::ECC},
+    {"CoilInductance", Key::CI},
+    {"No.Turns", Key::NT},
+    {"CoilLength", Key::CL},
+    {"LengthCoilWire", Key::LW},
+    {"CylinderLength", Key::CCL},
+    {"CoilDiam", Key::CCD},
+    {"%WaveLength", Key::PWL},
+    {"LengthPhaseWire", Key::LPW},
+    {"PhCoilDiam", Key::PCCD},
+    {"PhCoilTurns", Key::PCNT},
+    {"Ratio", Key::RAT},
+    {"Factor", Key::FAC},
+    {"AntennaEfficiency", Key::AE},
+    {"Wire Resistance", Key::WR},
+    {"DB Loss", Key::DBL},
+    {"Sc Length", Key::SCL},
+    {"Sc Turns", Key::SCT},
+    {"SC Inductance", Key::SCI},
+    {"Sc Diam", Key::SCD},
+    {"Sc Wire Length", Key::SCWL},
 }};
 
 constexpr int kValueFieldLength = 20;
@@ -213,8 +231,8 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
     result.ok = true;
     if (detail::resultsFileSync(fd.get()) != 0 && errno != EINVAL) {
         const int syncError = errno;
-        result.warning =
-            QStringLiteral("the results row was added to %1 but could not be flushed to disk: %2").arg(path, systemError(syncError));
+        result.warning = QStringLiteral("the results row was added to %1 but could not be flushed to disk: %2")
+                             .arg(path, systemError(syncError));
     }
     return result;
 }

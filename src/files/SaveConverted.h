@@ -12,7 +12,7 @@
 namespace yq {
 
 struct ConvertedSave {
-    QString path;            // folder + "/" + the name ("M7506.ini", "726.ini")
+    QString path;  // folder + "/" + the name ("M7506.ini", "726.ini")
     FileWriteResult written;
 };
 

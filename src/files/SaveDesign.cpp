@@ -16,12 +16,13 @@ QString SaveOutcome::problem() const {
         if (!designError.isEmpty()) text += u'|' + designError;
         return text;
     }
-    if (!results.ok) return QStringLiteral("The design was saved, but the results row could not be written:|%1").arg(results.error);
+    if (!results.ok)
+        return QStringLiteral("The design was saved, but the results row could not be written:|%1").arg(results.error);
     return {};
 }
 
-SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramState& state,
-                       const QString& workingFolder, QString& resultsUser) {
+SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramState& state, const QString& workingFolder,
+                       QString& resultsUser) {
     const QDir folder(workingFolder);
     // The working copy belongs to the last e-mail; a save makes it stale.
     QFile::remove(folder.filePath(QString::fromLatin1(kWorkingCopyName)));

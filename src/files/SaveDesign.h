@@ -12,8 +12,8 @@ namespace yq {
 struct ProgramState;
 
 struct SaveOutcome {
-    QString fileName;      // "726.ini"
-    QString path;          // working folder + "/" + fileName
+    QString fileName;  // "726.ini"
+    QString path;      // working folder + "/" + fileName
     bool designWritten = false;
     QString designError;   // why the design file could not be written
     AppendResult results;  // not attempted (ok == false, error empty) when the design was not written
@@ -29,7 +29,7 @@ struct SaveOutcome {
 // `resultsUser` is the window's copy of the last results row's user text: it
 // fills the title line's last field when the results file is created, and
 // receives the user text of the new row.
-SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramState& state,
-                       const QString& workingFolder, QString& resultsUser);
+SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramState& state, const QString& workingFolder,
+                       QString& resultsUser);
 
 }  // namespace yq

@@ -66,7 +66,8 @@ FileWriteResult SettingsService::close() {
     values.append({QStringLiteral("Sectors"), QString::number(entries_.size())});
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         const SettingsEntry& e = entries_[i];
-        const QString value = (withoutTrailingBlanks(e.family) + u',' + withoutTrailingBlanks(e.item) + u',' + withoutTrailingBlanks(e.type))
+        const QString value = (withoutTrailingBlanks(e.family) + u',' + withoutTrailingBlanks(e.item) + u',' +
+                               withoutTrailingBlanks(e.type))
                                   .left(kBufferLength);
         values.append({QStringLiteral("Sectors_%1").arg(i + 1), value});
     }
@@ -79,8 +80,7 @@ QString SettingsService::read(const QString& section, const QString& key) const 
     return readProfileString(path_, section, key);
 }
 
-FileWriteResult SettingsService::write(const QString& section, const QString& key,
-                                                const QString& value) const {
+FileWriteResult SettingsService::write(const QString& section, const QString& key, const QString& value) const {
     return writeProfileString(path_, section, key, value);
 }
 

@@ -21,9 +21,7 @@ constexpr const char* kSchema =
     "CREATE INDEX IF NOT EXISTS usr_key ON yq1(user);";
 
 // Blank-padded field: trailing blanks are not part of the name.
-QString normalised(const QString& user) {
-    return withoutTrailingBlanks(user);
-}
+QString normalised(const QString& user) { return withoutTrailingBlanks(user); }
 
 struct Statement {
     sqlite3_stmt* stmt = nullptr;
@@ -180,7 +178,8 @@ bool UserFile::add(const QString& user) {
     const QByteArray bytes = u.toUtf8();
     sqlite3_bind_text(s.stmt, 1, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
     if (sqlite3_step(s.stmt) != SQLITE_DONE) {
-        error_ = QStringLiteral("The record could not be added: %1").arg(sqliteReason(connection.db(), sqlite3_errcode(connection.db())));
+        error_ = QStringLiteral("The record could not be added: %1")
+                     .arg(sqliteReason(connection.db(), sqlite3_errcode(connection.db())));
         return false;
     }
     return true;

@@ -20,8 +20,8 @@ struct ProgramState;
 inline constexpr int kUserFieldLength = 40;
 
 struct UserRecord {
-    qint64 id = 0;     // position in file order (insertion order)
-    QString user;      // "Name & Call", at most 40 characters, no trailing blanks
+    qint64 id = 0;  // position in file order (insertion order)
+    QString user;   // "Name & Call", at most 40 characters, no trailing blanks
 };
 
 class UserFile {

@@ -9,37 +9,29 @@
 
 namespace yq::links {
 
-OpenOutcome openWithDesktopHandler(platform::ShellOpener& opener, const QString& path, const QString& mimeType)
-{
+OpenOutcome openWithDesktopHandler(platform::ShellOpener& opener, const QString& path, const QString& mimeType) {
     OpenOutcome outcome;
     outcome.path = path;
     outcome.launch = opener.openAs(path, mimeType);
     return outcome;
 }
 
-QString existingFileIgnoringCase(const QString& path)
-{
+QString existingFileIgnoringCase(const QString& path) {
     const QFileInfo info(path);
-    if (info.exists())
-        return path;
+    if (info.exists()) return path;
     const QDir folder = info.absoluteDir();
     const QStringList names = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& name : names) {
-        if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
-            return folder.filePath(name);
+        if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0) return folder.filePath(name);
     }
     return path;
 }
 
-QString resultsFileIn(const QString& workingFolder)
-{
-    return resultsFilePath(workingFolder);
-}
+QString resultsFileIn(const QString& workingFolder) { return resultsFilePath(workingFolder); }
 
 namespace {
 
-bool namesLibreOffice(const QString& word)
-{
+bool namesLibreOffice(const QString& word) {
     const QString name = word.mid(word.lastIndexOf(QLatin1Char('/')) + 1).toLower();
     return name == QLatin1String("libreoffice") || name == QLatin1String("soffice") ||
            name == QLatin1String("localc") || name.startsWith(QLatin1String("libreoffice-calc")) ||
@@ -49,40 +41,32 @@ bool namesLibreOffice(const QString& word)
 
 // The desktop's handler for CSV files, asked in the order the opener asks
 // (the type, then its aliases); empty when none is found.
-std::optional<platform::DesktopEntry> csvHandler(platform::DesktopHandlers& handlers)
-{
+std::optional<platform::DesktopEntry> csvHandler(platform::DesktopHandlers& handlers) {
     QStringList types{QLatin1String(kCsvMimeType)};
     const QMimeType mime = QMimeDatabase().mimeTypeForName(types.front());
     if (mime.isValid()) {
-        if (!types.contains(mime.name()))
-            types << mime.name();
+        if (!types.contains(mime.name())) types << mime.name();
         for (const QString& alias : mime.aliases()) {
-            if (!types.contains(alias))
-                types << alias;
+            if (!types.contains(alias)) types << alias;
         }
     }
     for (const QString& type : types) {
         const platform::HandlerLookup lookup = handlers.defaultHandler(type);
-        if (lookup.status == platform::HandlerLookup::Status::Found)
-            return lookup.entry;
-        if (lookup.status == platform::HandlerLookup::Status::Unavailable)
-            return std::nullopt;
+        if (lookup.status == platform::HandlerLookup::Status::Found) return lookup.entry;
+        if (lookup.status == platform::HandlerLookup::Status::Unavailable) return std::nullopt;
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-bool isLibreOfficeCalc(const platform::DesktopEntry& entry)
-{
-    if (namesLibreOffice(entry.id))
-        return true;
+bool isLibreOfficeCalc(const platform::DesktopEntry& entry) {
+    if (namesLibreOffice(entry.id)) return true;
     const auto words = platform::splitExecLine(entry.exec);
     return words && !words->empty() && namesLibreOffice(words->front().text);
 }
 
-OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath)
-{
+OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath) {
     const QString path = existingFileIgnoringCase(resultsPath);
     if (QFileInfo(path).isFile()) {
         if (const auto entry = csvHandler(opener.handlers()); entry && isLibreOfficeCalc(*entry)) {
@@ -103,32 +87,31 @@ OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QStrin
     return openWithDesktopHandler(opener, path, QLatin1String(kCsvMimeType));
 }
 
-bool openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath, QString* problem)
-{
+bool openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath, QString* problem) {
     const OpenOutcome outcome = openResultsInSpreadsheet(opener, resultsPath);
-    if (problem)
-        *problem = outcome.ok() ? QString() : spreadsheetFailureText(outcome);
+    if (problem) *problem = outcome.ok() ? QString() : spreadsheetFailureText(outcome);
     return outcome.ok();
 }
 
-QString spreadsheetFailureText(const OpenOutcome& outcome)
-{
+QString spreadsheetFailureText(const OpenOutcome& outcome) {
     const QString file = QStringLiteral("|File:|") + QDir::toNativeSeparators(outcome.path);
     switch (outcome.launch.code) {
-    case platform::launch::FileNotFound:
-    case platform::launch::PathNotFound:
-        return QStringLiteral("The results file was not found.|Each SAVE adds a row to it: save a design first.")
-             + file;
-    case platform::launch::NoAssociation:
-        return QStringLiteral("No spreadsheet program is set up to open CSV files.|"
-                              "Install one, or choose the program for CSV files in the desktop's settings.")
-             + file;
-    case platform::launch::AssociationIncomplete:
-        return QStringLiteral("The program set up to open CSV files cannot be started:|"
-                              "its desktop entry is missing or invalid.")
-             + file;
-    default:
-        return shellErrorMessage(outcome.launch.code, QDir::toNativeSeparators(outcome.path)).text;
+        case platform::launch::FileNotFound:
+        case platform::launch::PathNotFound:
+            return QStringLiteral("The results file was not found.|Each SAVE adds a row to it: save a design first.") +
+                   file;
+        case platform::launch::NoAssociation:
+            return QStringLiteral(
+                       "No spreadsheet program is set up to open CSV files.|"
+                       "Install one, or choose the program for CSV files in the desktop's settings.") +
+                   file;
+        case platform::launch::AssociationIncomplete:
+            return QStringLiteral(
+                       "The program set up to open CSV files cannot be started:|"
+                       "its desktop entry is missing or invalid.") +
+                   file;
+        default:
+            return shellErrorMessage(outcome.launch.code, QDir::toNativeSeparators(outcome.path)).text;
     }
 }
 

@@ -11,7 +11,7 @@ namespace yq::links {
 inline constexpr const char* kCsvMimeType = "text/csv";
 
 struct OpenOutcome {
-    QString path;                  // the file that was to be opened
+    QString path;  // the file that was to be opened
     platform::LaunchResult launch;
 
     bool ok() const { return launch.ok(); }

@@ -14,27 +14,25 @@ constexpr int kCommandLimit = 256;  // length of the browser and mail program co
 const QString kBrowserType = QStringLiteral("x-scheme-handler/http");
 const QString kMailType = QStringLiteral("x-scheme-handler/mailto");
 
-QString colorText(const QColor& color)
-{
-    return color.isValid() ? color.name() : QStringLiteral("none");
-}
+QString colorText(const QColor& color) { return color.isValid() ? color.name() : QStringLiteral("none"); }
 
-QString removeTrailingBlanks(QString text)
-{
+QString removeTrailingBlanks(QString text) {
     qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
+    while (end > 0 && text.at(end - 1).isSpace()) --end;
     text.truncate(end);
     return text;
 }
 
-QString lookupResult(platform::HandlerLookup::Status status)
-{
+QString lookupResult(platform::HandlerLookup::Status status) {
     switch (status) {
-    case platform::HandlerLookup::Status::Found: return QStringLiteral("0 (found)");
-    case platform::HandlerLookup::Status::NoHandler: return QStringLiteral("2 (no default program)");
-    case platform::HandlerLookup::Status::Broken: return QStringLiteral("13 (default program unusable)");
-    case platform::HandlerLookup::Status::Unavailable: return QStringLiteral("1 (handlers cannot be queried)");
+        case platform::HandlerLookup::Status::Found:
+            return QStringLiteral("0 (found)");
+        case platform::HandlerLookup::Status::NoHandler:
+            return QStringLiteral("2 (no default program)");
+        case platform::HandlerLookup::Status::Broken:
+            return QStringLiteral("13 (default program unusable)");
+        case platform::HandlerLookup::Status::Unavailable:
+            return QStringLiteral("1 (handlers cannot be queried)");
     }
     return {};
 }
@@ -43,8 +41,7 @@ QString lookupResult(platform::HandlerLookup::Status status)
 
 LinkControls::~LinkControls() = default;
 
-TraceSwitches TraceSwitches::fromArguments(const QStringList& arguments)
-{
+TraceSwitches TraceSwitches::fromArguments(const QStringList& arguments) {
     TraceSwitches switches;
     for (const QString& argument : arguments) {
         if (argument.compare(QLatin1String("/HADebug"), Qt::CaseInsensitive) == 0)
@@ -57,8 +54,7 @@ TraceSwitches TraceSwitches::fromArguments(const QStringList& arguments)
     return switches;
 }
 
-TraceWriter standardErrorTrace()
-{
+TraceWriter standardErrorTrace() {
     return [](const QString& line) {
         const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
         std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
@@ -66,49 +62,37 @@ TraceWriter standardErrorTrace()
     };
 }
 
-HyperlinkService::HyperlinkService(LinkControls& controls, platform::ShellOpener& opener, platform::UserMessages& messages,
-                                   QStringList arguments, TraceWriter traceWriter)
+HyperlinkService::HyperlinkService(LinkControls& controls, platform::ShellOpener& opener,
+                                   platform::UserMessages& messages, QStringList arguments, TraceWriter traceWriter)
     : controls_(controls),
       opener_(opener),
       messages_(messages),
       arguments_(std::move(arguments)),
-      writer_(std::move(traceWriter))
-{
-}
+      writer_(std::move(traceWriter)) {}
 
-const TraceSwitches& HyperlinkService::switches()
-{
-    if (!switches_)
-        switches_ = TraceSwitches::fromArguments(arguments_);
+const TraceSwitches& HyperlinkService::switches() {
+    if (!switches_) switches_ = TraceSwitches::fromArguments(arguments_);
     return *switches_;
 }
 
-void HyperlinkService::writeLine(const QString& line)
-{
-    if (writer_)
-        writer_(line);
+void HyperlinkService::writeLine(const QString& line) {
+    if (writer_) writer_(line);
 }
 
-void HyperlinkService::trace(const QString& text)
-{
-    if (switches().debug)
-        writeLine(QLatin1String(kTracePrefix) + text);
+void HyperlinkService::trace(const QString& text) {
+    if (switches().debug) writeLine(QLatin1String(kTracePrefix) + text);
 }
 
-void HyperlinkService::traceFailedLookup(const QString& type, const platform::HandlerLookup& lookup)
-{
-    if (!switches().dbg)
-        return;
-    writeLine(QStringLiteral("RegQueryValue: ") + lookupResult(lookup.status) + QLatin1Char('\n')
-              + QStringLiteral(" RegSubkeyName: ") + type + QLatin1Char('\n') + QStringLiteral(" self.OpenProgram: ")
-              + (lookup.id.isEmpty() ? lookup.detail : lookup.id));
+void HyperlinkService::traceFailedLookup(const QString& type, const platform::HandlerLookup& lookup) {
+    if (!switches().dbg) return;
+    writeLine(QStringLiteral("RegQueryValue: ") + lookupResult(lookup.status) + QLatin1Char('\n') +
+              QStringLiteral(" RegSubkeyName: ") + type + QLatin1Char('\n') + QStringLiteral(" self.OpenProgram: ") +
+              (lookup.id.isEmpty() ? lookup.detail : lookup.id));
 }
 
-void HyperlinkService::init(int timerEvent, int flags)
-{
+void HyperlinkService::init(int timerEvent, int flags) {
     timerEvent_ = timerEvent;
-    if ((flags & 1) == 0)
-        controls_.enableBufferedPainting();
+    if ((flags & 1) == 0) controls_.enableBufferedPainting();
 
     browserCommand_.clear();
     mailProgramCommand_.clear();
@@ -126,32 +110,26 @@ void HyperlinkService::init(int timerEvent, int flags)
         mailProgramCommand_ = mail.entry.exec.left(kCommandLimit);
     else
         traceFailedLookup(kMailType, mail);
-    if (mailProgramCommand_.isEmpty())
-        trace(QStringLiteral("No Email program found"));
+    if (mailProgramCommand_.isEmpty()) trace(QStringLiteral("No Email program found"));
 
     inited_ = true;
 }
 
-LinkItem* HyperlinkService::findItem(int control)
-{
+LinkItem* HyperlinkService::findItem(int control) {
     for (LinkItem& item : items_) {
-        if (item.control == control)
-            return &item;
+        if (item.control == control) return &item;
     }
     return nullptr;
 }
 
-const LinkItem* HyperlinkService::item(int control) const
-{
+const LinkItem* HyperlinkService::item(int control) const {
     for (const LinkItem& item : items_) {
-        if (item.control == control)
-            return &item;
+        if (item.control == control) return &item;
     }
     return nullptr;
 }
 
-void HyperlinkService::setLinkEnabled(int control, bool enabled)
-{
+void HyperlinkService::setLinkEnabled(int control, bool enabled) {
     if (LinkItem* item = findItem(control)) {
         item->enabled = enabled;
         refresh(control);
@@ -160,8 +138,7 @@ void HyperlinkService::setLinkEnabled(int control, bool enabled)
 
 void HyperlinkService::addItem(int control, const std::optional<QString>& url, const std::optional<QColor>& normal,
                                const std::optional<QColor>& bright, std::optional<int> style,
-                               std::optional<int> alertKey)
-{
+                               std::optional<int> alertKey) {
     LinkItem* existing = findItem(control);
     if (!existing) {
         LinkItem fresh;
@@ -173,8 +150,7 @@ void HyperlinkService::addItem(int control, const std::optional<QString>& url, c
     LinkItem& item = *existing;
 
     const ControlKind kind = controls_.kind(control);
-    if (url)
-        item.url = *url;
+    if (url) item.url = *url;
     if (kind != ControlKind::List) {
         if (normal) {
             item.normal = *normal;
@@ -182,14 +158,12 @@ void HyperlinkService::addItem(int control, const std::optional<QString>& url, c
         } else if (kind == ControlKind::TextDisplay) {
             item.normal = controls_.fontColor(control);
         }
-        if (bright)
-            item.bright = *bright;
+        if (bright) item.bright = *bright;
         if (style) {
             item.style = *style;
             item.underline = (*style & 1) != 0;
             item.trigger = *style >> 1;
-            if (item.underline)
-                controls_.setUnderline(control, true);
+            if (item.underline) controls_.setUnderline(control, true);
         }
         if (alertKey && kind == ControlKind::Entry) {
             controls_.addAlertKey(control, *alertKey);
@@ -198,28 +172,25 @@ void HyperlinkService::addItem(int control, const std::optional<QString>& url, c
             item.trigger = event::AlertKey;
         }
     }
-    if (checkHandlers_)
-        checkHandler(item);
+    if (checkHandlers_) checkHandler(item);
 
-    trace(QStringLiteral("In AddItem:  URL: ") + item.url + QStringLiteral(" Norm: ") + colorText(item.normal)
-          + QStringLiteral(" Brt: ") + colorText(item.bright) + QStringLiteral(" InActCol: ")
-          + colorText(item.inactive) + QStringLiteral(" Style: ") + QString::number(item.style)
-          + QStringLiteral(" Underline: ") + QString::number(item.underline ? 1 : 0) + QStringLiteral(" Trigger: ")
-          + QString::number(item.trigger) + QStringLiteral(" Key: ") + QString::number(item.alertKey)
-          + QStringLiteral(" Enabled: ") + QString::number(item.enabled ? 1 : 0));
+    trace(QStringLiteral("In AddItem:  URL: ") + item.url + QStringLiteral(" Norm: ") + colorText(item.normal) +
+          QStringLiteral(" Brt: ") + colorText(item.bright) + QStringLiteral(" InActCol: ") + colorText(item.inactive) +
+          QStringLiteral(" Style: ") + QString::number(item.style) + QStringLiteral(" Underline: ") +
+          QString::number(item.underline ? 1 : 0) + QStringLiteral(" Trigger: ") + QString::number(item.trigger) +
+          QStringLiteral(" Key: ") + QString::number(item.alertKey) + QStringLiteral(" Enabled: ") +
+          QString::number(item.enabled ? 1 : 0));
     refresh(control);
 }
 
-void HyperlinkService::checkHandler(LinkItem& item)
-{
+void HyperlinkService::checkHandler(LinkItem& item) {
     const QString url = item.url.trimmed();
-    if (url.isEmpty())
-        return;
+    if (url.isEmpty()) return;
     bool found = false;
     auto tried = [this](const QString& what, bool ok) {
         if (switches().dbgReg)
-            writeLine(QStringLiteral("Tried(") + what + QStringLiteral(") ")
-                      + (ok ? QStringLiteral("found") : QStringLiteral("not found")));
+            writeLine(QStringLiteral("Tried(") + what + QStringLiteral(") ") +
+                      (ok ? QStringLiteral("found") : QStringLiteral("not found")));
     };
     if (url.startsWith(QLatin1String("www."), Qt::CaseInsensitive) || hasWebScheme(url)) {
         found = !browserCommand_.isEmpty();
@@ -236,76 +207,63 @@ void HyperlinkService::checkHandler(LinkItem& item)
             for (const QMimeType& type : types) {
                 found = opener_.handlers().defaultHandler(type.name()).found();
                 tried(type.name(), found);
-                if (found)
-                    break;
+                if (found) break;
             }
         }
-        if (!found && extension.isEmpty())
-            tried(url, false);
+        if (!found && extension.isEmpty()) tried(url, false);
     }
-    if (!found)
-        item.enabled = false;
+    if (!found) item.enabled = false;
 }
 
-void HyperlinkService::refresh(int control)
-{
+void HyperlinkService::refresh(int control) {
     for (LinkItem& item : items_) {
-        if (control != 0 && item.control != control)
-            continue;
+        if (control != 0 && item.control != control) continue;
         const ControlKind kind = controls_.kind(item.control);
         const bool active = item.enabled && controls_.isEnabled(item.control);
         switch (kind) {
-        case ControlKind::Button:
-        case ControlKind::MenuItem:
-        case ControlKind::List:
-            break;  // keep their colours, font and cursor as laid out
-        case ControlKind::Entry:
-        case ControlKind::TextBox:
-        case ControlKind::Combo: {
-            const QColor color = active ? item.normal : item.inactive;
-            if (color.isValid())
-                controls_.setFontColor(item.control, color);
-            if (item.underline)
-                controls_.setUnderline(item.control, true);
-            if (item.alertKey != 0 && !cursorName_.isEmpty())
-                controls_.setCursorName(item.control, cursorName_);
-            break;
-        }
-        case ControlKind::TextDisplay:
-        case ControlKind::Prompt:
-        case ControlKind::Other: {
-            QColor color = item.normal;
-            if (!active)
-                color = item.inactive;
-            else if (item.hovering && item.bright.isValid())
-                color = item.bright;
-            if (color.isValid())
-                controls_.setFontColor(item.control, color);
-            if (item.underline)
-                controls_.setUnderline(item.control, true);
-            break;
-        }
+            case ControlKind::Button:
+            case ControlKind::MenuItem:
+            case ControlKind::List:
+                break;  // keep their colours, font and cursor as laid out
+            case ControlKind::Entry:
+            case ControlKind::TextBox:
+            case ControlKind::Combo: {
+                const QColor color = active ? item.normal : item.inactive;
+                if (color.isValid()) controls_.setFontColor(item.control, color);
+                if (item.underline) controls_.setUnderline(item.control, true);
+                if (item.alertKey != 0 && !cursorName_.isEmpty()) controls_.setCursorName(item.control, cursorName_);
+                break;
+            }
+            case ControlKind::TextDisplay:
+            case ControlKind::Prompt:
+            case ControlKind::Other: {
+                QColor color = item.normal;
+                if (!active)
+                    color = item.inactive;
+                else if (item.hovering && item.bright.isValid())
+                    color = item.bright;
+                if (color.isValid()) controls_.setFontColor(item.control, color);
+                if (item.underline) controls_.setUnderline(item.control, true);
+                break;
+            }
         }
     }
 }
 
-void HyperlinkService::takeEvent(int control, int eventNumber, bool acceptingAll)
-{
+void HyperlinkService::takeEvent(int control, int eventNumber, bool acceptingAll) {
     LinkItem* item = control != 0 ? findItem(control) : nullptr;
     if (item && item->enabled) {
-        trace(QStringLiteral("In TakeEvent: Ctrl: (") + QString::number(control) + QStringLiteral(") Event: (")
-              + QString::number(eventNumber) + QStringLiteral(") Trigger: (") + QString::number(item->trigger)
-              + QStringLiteral(")"));
+        trace(QStringLiteral("In TakeEvent: Ctrl: (") + QString::number(control) + QStringLiteral(") Event: (") +
+              QString::number(eventNumber) + QStringLiteral(") Trigger: (") + QString::number(item->trigger) +
+              QStringLiteral(")"));
         const ControlKind kind = controls_.kind(control);
         if (eventNumber == event::Accepted) {
-            if (!acceptingAll && (item->trigger == 0 || item->trigger == 1))
-                takeAction(*item);
+            if (!acceptingAll && (item->trigger == 0 || item->trigger == 1)) takeAction(*item);
         } else if (item->trigger != 0 && eventNumber == item->trigger) {
             takeAction(*item);
         } else if (eventNumber == event::MouseIn || eventNumber == event::MouseMove) {
             if (kind == ControlKind::TextDisplay && item->bright.isValid()) {
-                if (!item->normal.isValid())
-                    item->normal = controls_.fontColor(control);
+                if (!item->normal.isValid()) item->normal = controls_.fontColor(control);
                 if (!item->hovering) {
                     item->hovering = true;
                     refresh(control);
@@ -331,8 +289,7 @@ void HyperlinkService::takeEvent(int control, int eventNumber, bool acceptingAll
     }
 }
 
-void HyperlinkService::takeAction(LinkItem& item)
-{
+void HyperlinkService::takeAction(LinkItem& item) {
     const ControlKind kind = controls_.kind(item.control);
     QString url;
     if (kind == ControlKind::Entry)
@@ -344,13 +301,11 @@ void HyperlinkService::takeAction(LinkItem& item)
     else
         url = controls_.text(item.control);
     urlToRun_ = removeTrailingBlanks(url);
-    if (urlToRun_.isEmpty())
-        return;
+    if (urlToRun_.isEmpty()) return;
     run(-1);
 }
 
-std::optional<platform::LaunchResult> HyperlinkService::run(int maxLength)
-{
+std::optional<platform::LaunchResult> HyperlinkService::run(int maxLength) {
     const QString url = urlToRun_;
     platform::LaunchResult result;
     QString file;
@@ -362,11 +317,10 @@ std::optional<platform::LaunchResult> HyperlinkService::run(int maxLength)
         file = command;
         result = opener_.open(command);
     } else {
-        if (url.isEmpty())
-            return std::nullopt;
+        if (url.isEmpty()) return std::nullopt;
         if (startsBrowserDirectly(browserCommand_, url)) {
-            trace(QStringLiteral("Command to run: [") + browserCommand_ + QStringLiteral("] [") + url
-                  + QStringLiteral("]"));
+            trace(QStringLiteral("Command to run: [") + browserCommand_ + QStringLiteral("] [") + url +
+                  QStringLiteral("]"));
             file = browserCommand_;
             // The browser command is a program path, quoted when it holds blanks.
             const auto words = platform::splitExecLine(browserCommand_);
@@ -379,15 +333,13 @@ std::optional<platform::LaunchResult> HyperlinkService::run(int maxLength)
         }
     }
     if (!result.ok()) {
-        if (!result.detail.isEmpty())
-            trace(QStringLiteral("Launch failed: ") + result.detail);
+        if (!result.detail.isEmpty()) trace(QStringLiteral("Launch failed: ") + result.detail);
         showError(result.code, file);
     }
     return result;
 }
 
-QString HyperlinkService::showError(int code, const QString& file)
-{
+QString HyperlinkService::showError(int code, const QString& file) {
     const ShellErrorMessage message = shellErrorMessage(code, file);
     messages_.information(message.text, message.caption);
     return message.text;

@@ -37,8 +37,8 @@ inline constexpr int Sized = 561;
 inline constexpr int kDefaultAlertKey = 1;
 
 enum class ControlKind {
-    Entry,        // single-line entry field
-    TextBox,      // multi-line text field
+    Entry,    // single-line entry field
+    TextBox,  // multi-line text field
     Combo,
     List,
     Button,
@@ -76,14 +76,14 @@ public:
 // One registered control.
 struct LinkItem {
     int control = 0;
-    QString url;             // empty: the control's own text is the address
-    QColor normal;           // invalid: not set (the control keeps its colour)
-    QColor bright;           // colour under the mouse; invalid: none
-    QColor inactive;         // colour of a disabled link
+    QString url;      // empty: the control's own text is the address
+    QColor normal;    // invalid: not set (the control keeps its colour)
+    QColor bright;    // colour under the mouse; invalid: none
+    QColor inactive;  // colour of a disabled link
     int style = 0;
     int column = 0;
     bool underline = false;
-    int trigger = 0;         // event that runs the link; 0 or 1 = accepted
+    int trigger = 0;  // event that runs the link; 0 or 1 = accepted
     bool hovering = false;
     bool enabled = true;
     int alertKey = 0;
@@ -91,9 +91,9 @@ struct LinkItem {
 
 // The trace switches of the command line (any case).
 struct TraceSwitches {
-    bool debug = false;     // "/HADebug": every trace line
-    bool dbg = false;       // "/HAdbg": failed handler look-ups
-    bool dbgReg = false;    // "/HAdbgReg": the per-link handler check
+    bool debug = false;   // "/HADebug": every trace line
+    bool dbg = false;     // "/HAdbg": failed handler look-ups
+    bool dbgReg = false;  // "/HAdbgReg": the per-link handler check
     static TraceSwitches fromArguments(const QStringList& arguments);
 };
 
@@ -117,9 +117,8 @@ public:
     // Registers a control (again); omitted arguments leave the item's
     // values as they are.
     void addItem(int control, const std::optional<QString>& url = std::nullopt,
-                 const std::optional<QColor>& normal = std::nullopt,
-                 const std::optional<QColor>& bright = std::nullopt, std::optional<int> style = std::nullopt,
-                 std::optional<int> alertKey = std::nullopt);
+                 const std::optional<QColor>& normal = std::nullopt, const std::optional<QColor>& bright = std::nullopt,
+                 std::optional<int> style = std::nullopt, std::optional<int> alertKey = std::nullopt);
 
     // Applies the display of one link, or of all when `control` is 0.
     // Buttons and menu items are never restyled.

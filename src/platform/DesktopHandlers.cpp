@@ -15,11 +15,9 @@ ShellOpener::~ShellOpener() = default;
 // ---------------------------------------------------------------------------
 // .desktop files
 
-std::optional<DesktopEntry> readDesktopFile(const QString& path, const QString& id)
-{
+std::optional<DesktopEntry> readDesktopFile(const QString& path, const QString& id) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QString text = QString::fromUtf8(file.readAll());
 
     DesktopEntry entry;
@@ -32,18 +30,15 @@ std::optional<DesktopEntry> readDesktopFile(const QString& path, const QString& 
     QString type;
     for (const QString& raw : text.split(QLatin1Char('\n'))) {
         const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
         if (line.startsWith(QLatin1Char('['))) {
             inGroup = line == QLatin1String("[Desktop Entry]");
             sawGroup = sawGroup || inGroup;
             continue;
         }
-        if (!inGroup)
-            continue;
+        if (!inGroup) continue;
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            continue;
+        if (eq <= 0) continue;
         const QString key = line.left(eq).trimmed();
         const QString value = line.mid(eq + 1).trimmed();
         if (key == QLatin1String("Exec")) {
@@ -70,8 +65,7 @@ namespace {
 
 // The escapes of string values: \s \n \t \r \\. Any other backslash is left
 // for the quoting rules of the Exec line.
-QString unescapeStringValue(const QString& value)
-{
+QString unescapeStringValue(const QString& value) {
     QString out;
     out.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -82,26 +76,41 @@ QString unescapeStringValue(const QString& value)
         }
         const QChar next = value.at(i + 1);
         switch (next.unicode()) {
-        case 's': out += QLatin1Char(' '); ++i; break;
-        case 'n': out += QLatin1Char('\n'); ++i; break;
-        case 't': out += QLatin1Char('\t'); ++i; break;
-        case 'r': out += QLatin1Char('\r'); ++i; break;
-        case '\\': out += QLatin1Char('\\'); ++i; break;
-        default: out += c; break;
+            case 's':
+                out += QLatin1Char(' ');
+                ++i;
+                break;
+            case 'n':
+                out += QLatin1Char('\n');
+                ++i;
+                break;
+            case 't':
+                out += QLatin1Char('\t');
+                ++i;
+                break;
+            case 'r':
+                out += QLatin1Char('\r');
+                ++i;
+                break;
+            case '\\':
+                out += QLatin1Char('\\');
+                ++i;
+                break;
+            default:
+                out += c;
+                break;
         }
     }
     return out;
 }
 
-bool isBlank(QChar c)
-{
+bool isBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
 }  // namespace
 
-std::optional<std::vector<ExecWord>> splitExecLine(const QString& exec)
-{
+std::optional<std::vector<ExecWord>> splitExecLine(const QString& exec) {
     const QString line = unescapeStringValue(exec);
     std::vector<ExecWord> words;
     ExecWord word;
@@ -109,8 +118,7 @@ std::optional<std::vector<ExecWord>> splitExecLine(const QString& exec)
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line.at(i);
         if (isBlank(c)) {
-            if (inWord)
-                words.push_back(std::move(word));
+            if (inWord) words.push_back(std::move(word));
             word = {};
             inWord = false;
             continue;
@@ -127,8 +135,8 @@ std::optional<std::vector<ExecWord>> splitExecLine(const QString& exec)
                 }
                 if (q == QLatin1Char('\\') && i + 1 < line.size()) {
                     const QChar n = line.at(i + 1);
-                    if (n == QLatin1Char('"') || n == QLatin1Char('`') || n == QLatin1Char('$')
-                        || n == QLatin1Char('\\')) {
+                    if (n == QLatin1Char('"') || n == QLatin1Char('`') || n == QLatin1Char('$') ||
+                        n == QLatin1Char('\\')) {
                         word.text += n;
                         ++i;
                         continue;
@@ -136,13 +144,11 @@ std::optional<std::vector<ExecWord>> splitExecLine(const QString& exec)
                 }
                 word.text += q;
             }
-            if (!closed)
-                return std::nullopt;
+            if (!closed) return std::nullopt;
         } else if (c == QLatin1Char('\'')) {
             word.quoted = true;
             const qsizetype end = line.indexOf(QLatin1Char('\''), i + 1);
-            if (end < 0)
-                return std::nullopt;
+            if (end < 0) return std::nullopt;
             word.text += line.mid(i + 1, end - i - 1);
             i = end;
         } else if (c == QLatin1Char('\\') && i + 1 < line.size()) {
@@ -151,8 +157,7 @@ std::optional<std::vector<ExecWord>> splitExecLine(const QString& exec)
             word.text += c;
         }
     }
-    if (inWord)
-        words.push_back(std::move(word));
+    if (inWord) words.push_back(std::move(word));
     return words;
 }
 
@@ -163,10 +168,8 @@ struct Target {
     QString url;   // URL form
 };
 
-Target targetForms(const QString& target)
-{
-    if (target.startsWith(QLatin1Char('/')))
-        return {target, QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded)};
+Target targetForms(const QString& target) {
+    if (target.startsWith(QLatin1Char('/'))) return {target, QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded)};
     if (target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
         const QString local = QUrl(target).toLocalFile();
         return {local.isEmpty() ? target : local, target};
@@ -176,29 +179,24 @@ Target targetForms(const QString& target)
 
 }  // namespace
 
-std::optional<ExecCommand> expandExec(const DesktopEntry& entry, const QStringList& targets)
-{
+std::optional<ExecCommand> expandExec(const DesktopEntry& entry, const QStringList& targets) {
     const auto words = splitExecLine(entry.exec);
-    if (!words || words->empty())
-        return std::nullopt;
+    if (!words || words->empty()) return std::nullopt;
 
     std::vector<Target> forms;
-    for (const QString& t : targets)
-        forms.push_back(targetForms(t));
+    for (const QString& t : targets) forms.push_back(targetForms(t));
 
     QStringList out;
     bool targetUsed = false;
     for (const ExecWord& word : *words) {
         const QString& w = word.text;
         if (!word.quoted && (w == QLatin1String("%F") || w == QLatin1String("%U"))) {
-            for (const Target& t : forms)
-                out << (w == QLatin1String("%F") ? t.file : t.url);
+            for (const Target& t : forms) out << (w == QLatin1String("%F") ? t.file : t.url);
             targetUsed = true;
             continue;
         }
         if (!word.quoted && w == QLatin1String("%i")) {
-            if (!entry.icon.isEmpty())
-                out << QStringLiteral("--icon") << entry.icon;
+            if (!entry.icon.isEmpty()) out << QStringLiteral("--icon") << entry.icon;
             continue;
         }
         QString expanded;
@@ -209,8 +207,7 @@ std::optional<ExecCommand> expandExec(const DesktopEntry& entry, const QStringLi
                 expanded += c;
                 continue;
             }
-            if (i + 1 >= w.size())
-                return std::nullopt;  // a lone % at the end
+            if (i + 1 >= w.size()) return std::nullopt;  // a lone % at the end
             const char code = w.at(++i).toLatin1();
             if (code == '%') {
                 expanded += QLatin1Char('%');
@@ -218,36 +215,40 @@ std::optional<ExecCommand> expandExec(const DesktopEntry& entry, const QStringLi
             }
             hadCode = true;
             switch (code) {
-            case 'f':
-            case 'F':
-                if (!forms.empty())
-                    expanded += forms.front().file;
-                targetUsed = true;
-                break;
-            case 'u':
-            case 'U':
-                if (!forms.empty())
-                    expanded += forms.front().url;
-                targetUsed = true;
-                break;
-            case 'i': expanded += entry.icon; break;
-            case 'c': expanded += entry.name; break;
-            case 'k': expanded += entry.path; break;
-            case 'd':
-            case 'D':
-            case 'n':
-            case 'N':
-            case 'v':
-            case 'm': break;  // deprecated: nothing
-            default: return std::nullopt;
+                case 'f':
+                case 'F':
+                    if (!forms.empty()) expanded += forms.front().file;
+                    targetUsed = true;
+                    break;
+                case 'u':
+                case 'U':
+                    if (!forms.empty()) expanded += forms.front().url;
+                    targetUsed = true;
+                    break;
+                case 'i':
+                    expanded += entry.icon;
+                    break;
+                case 'c':
+                    expanded += entry.name;
+                    break;
+                case 'k':
+                    expanded += entry.path;
+                    break;
+                case 'd':
+                case 'D':
+                case 'n':
+                case 'N':
+                case 'v':
+                case 'm':
+                    break;  // deprecated: nothing
+                default:
+                    return std::nullopt;
             }
         }
-        if (hadCode && expanded.isEmpty())
-            continue;
+        if (hadCode && expanded.isEmpty()) continue;
         out << expanded;
     }
-    if (out.isEmpty() || out.front().isEmpty())
-        return std::nullopt;
+    if (out.isEmpty() || out.front().isEmpty()) return std::nullopt;
     if (!targetUsed && !forms.empty()) {
         const Target& t = forms.front();
         out << (targets.front().startsWith(QLatin1Char('/')) ? t.file : t.url);
@@ -261,69 +262,54 @@ std::optional<ExecCommand> expandExec(const DesktopEntry& entry, const QStringLi
 // ---------------------------------------------------------------------------
 // Finding desktop files
 
-QStringList applicationDirs()
-{
+QStringList applicationDirs() {
     QStringList dirs;
     auto add = [&dirs](const QString& base) {
-        if (base.isEmpty())
-            return;
+        if (base.isEmpty()) return;
         const QString dir = QDir::cleanPath(base + QStringLiteral("/applications"));
-        if (!dirs.contains(dir))
-            dirs << dir;
+        if (!dirs.contains(dir)) dirs << dir;
     };
     QString home = qEnvironmentVariable("XDG_DATA_HOME");
-    if (home.isEmpty())
-        home = QDir::homePath() + QStringLiteral("/.local/share");
+    if (home.isEmpty()) home = QDir::homePath() + QStringLiteral("/.local/share");
     add(home);
     QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
-    if (dataDirs.isEmpty())
-        dataDirs = QStringLiteral("/usr/local/share:/usr/share");
-    for (const QString& dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        add(dir);
+    if (dataDirs.isEmpty()) dataDirs = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString& dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) add(dir);
     return dirs;
 }
 
 namespace {
 
-QString findInDir(const QString& dir, const QString& id)
-{
+QString findInDir(const QString& dir, const QString& id) {
     const QString direct = dir + QLatin1Char('/') + id;
-    if (QFileInfo(direct).isFile())
-        return direct;
+    if (QFileInfo(direct).isFile()) return direct;
     // "a-b-c.desktop" may live in a/b-c.desktop, a/b/c.desktop or a-b/c.desktop.
     for (qsizetype dash = id.indexOf(QLatin1Char('-')); dash > 0; dash = id.indexOf(QLatin1Char('-'), dash + 1)) {
         const QString sub = dir + QLatin1Char('/') + id.left(dash);
-        if (!QFileInfo(sub).isDir())
-            continue;
+        if (!QFileInfo(sub).isDir()) continue;
         const QString found = findInDir(sub, id.mid(dash + 1));
-        if (!found.isEmpty())
-            return found;
+        if (!found.isEmpty()) return found;
     }
     return {};
 }
 
 }  // namespace
 
-QString findDesktopFile(const QString& id, const QStringList& dirs)
-{
-    if (!id.endsWith(QLatin1String(".desktop")) || id.contains(QLatin1Char('/'))
-        || id.startsWith(QLatin1Char('.')) || id.size() <= 8)
+QString findDesktopFile(const QString& id, const QStringList& dirs) {
+    if (!id.endsWith(QLatin1String(".desktop")) || id.contains(QLatin1Char('/')) || id.startsWith(QLatin1Char('.')) ||
+        id.size() <= 8)
         return {};
     for (const QString& dir : dirs) {
         const QString found = findInDir(dir, id);
-        if (!found.isEmpty())
-            return found;
+        if (!found.isEmpty()) return found;
     }
     return {};
 }
 
 XdgDesktopHandlers::XdgDesktopHandlers(CommandRunner& runner, QStringList dirs)
-    : runner_(runner), dirs_(std::move(dirs))
-{
-}
+    : runner_(runner), dirs_(std::move(dirs)) {}
 
-HandlerLookup XdgDesktopHandlers::defaultHandler(const QString& type)
-{
+HandlerLookup XdgDesktopHandlers::defaultHandler(const QString& type) {
     HandlerLookup lookup;
     const CommandOutput answer =
         runner_.run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
@@ -334,7 +320,8 @@ HandlerLookup XdgDesktopHandlers::defaultHandler(const QString& type)
     }
     // The answer is one desktop file ID; some desktops list several,
     // separated by ";", the first being the default.
-    const QStringList ids = answer.out.trimmed().split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
+    const QStringList ids =
+        answer.out.trimmed().split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
     if (ids.isEmpty()) {
         lookup.status = HandlerLookup::Status::NoHandler;
         lookup.detail = answer.err.trimmed();
@@ -361,31 +348,25 @@ HandlerLookup XdgDesktopHandlers::defaultHandler(const QString& type)
 // ---------------------------------------------------------------------------
 // Opening
 
-QString schemeHandlerType(const QString& target)
-{
+QString schemeHandlerType(const QString& target) {
     static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*):"));
     const auto match = scheme.match(target);
     // A one-letter "scheme" is a drive letter, not a URL.
     if (match.hasMatch() && match.capturedLength(1) > 1) {
         const QString name = match.captured(1).toLower();
-        if (name == QLatin1String("file"))
-            return {};
+        if (name == QLatin1String("file")) return {};
         return QStringLiteral("x-scheme-handler/") + name;
     }
-    if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-        return QStringLiteral("x-scheme-handler/http");
+    if (target.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) return QStringLiteral("x-scheme-handler/http");
     return {};
 }
 
 ShellOpener::ShellOpener(DesktopHandlers& handlers, Launcher& launcher, CommandRunner& runner)
-    : handlers_(handlers), launcher_(launcher), runner_(runner)
-{
-}
+    : handlers_(handlers), launcher_(launcher), runner_(runner) {}
 
 namespace {
 
-LaunchResult failure(int code, const QString& target, const QString& detail = {})
-{
+LaunchResult failure(int code, const QString& target, const QString& detail = {}) {
     LaunchResult result;
     result.code = code;
     result.program = target;
@@ -394,35 +375,27 @@ LaunchResult failure(int code, const QString& target, const QString& detail = {}
 }
 
 // FileNotFound or PathNotFound for a file that is not there; Started when it is.
-int checkFile(const QString& path)
-{
+int checkFile(const QString& path) {
     const QFileInfo info(path);
-    if (info.exists())
-        return launch::Started;
+    if (info.exists()) return launch::Started;
     return QFileInfo(info.absolutePath()).isDir() ? launch::FileNotFound : launch::PathNotFound;
 }
 
 }  // namespace
 
-LaunchResult ShellOpener::open(const QString& target)
-{
-    if (target.isEmpty())
-        return failure(launch::FileNotFound, target);
+LaunchResult ShellOpener::open(const QString& target) {
+    if (target.isEmpty()) return failure(launch::FileNotFound, target);
     const QString type = schemeHandlerType(target);
     if (!type.isEmpty()) {
         QStringList types{type};
-        if (type == QLatin1String("x-scheme-handler/https"))
-            types << QStringLiteral("x-scheme-handler/http");
+        if (type == QLatin1String("x-scheme-handler/https")) types << QStringLiteral("x-scheme-handler/http");
         return openWith(types, target);
     }
     QString path = target;
-    if (target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        path = QUrl(target).toLocalFile();
-    if (path.isEmpty())
-        return failure(launch::FileNotFound, target);
+    if (target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) path = QUrl(target).toLocalFile();
+    if (path.isEmpty()) return failure(launch::FileNotFound, target);
     path = QFileInfo(path).absoluteFilePath();
-    if (const int code = checkFile(path); code != launch::Started)
-        return failure(code, target);
+    if (const int code = checkFile(path); code != launch::Started) return failure(code, target);
     QStringList types;
     if (QFileInfo(path).isDir()) {
         types << QStringLiteral("inode/directory");
@@ -433,53 +406,46 @@ LaunchResult ShellOpener::open(const QString& target)
     return openWith(types, path);
 }
 
-LaunchResult ShellOpener::openAs(const QString& path, const QString& mimeType)
-{
+LaunchResult ShellOpener::openAs(const QString& path, const QString& mimeType) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (const int code = checkFile(absolute); code != launch::Started)
-        return failure(code, path);
+    if (const int code = checkFile(absolute); code != launch::Started) return failure(code, path);
     QStringList types{mimeType};
     const QMimeType mime = QMimeDatabase().mimeTypeForName(mimeType);
     if (mime.isValid()) {
-        if (mime.name() != mimeType)
-            types << mime.name();
+        if (mime.name() != mimeType) types << mime.name();
         for (const QString& alias : mime.aliases()) {
-            if (!types.contains(alias))
-                types << alias;
+            if (!types.contains(alias)) types << alias;
         }
     }
     return openWith(types, absolute);
 }
 
-LaunchResult ShellOpener::startProgram(const QString& program, const QStringList& args)
-{
+LaunchResult ShellOpener::startProgram(const QString& program, const QStringList& args) {
     return launcher_.start(program, args);
 }
 
-LaunchResult ShellOpener::openWith(const QStringList& types, const QString& target)
-{
+LaunchResult ShellOpener::openWith(const QStringList& types, const QString& target) {
     bool broken = false;
     QString detail;
     for (const QString& type : types) {
         const HandlerLookup lookup = handlers_.defaultHandler(type);
         switch (lookup.status) {
-        case HandlerLookup::Status::Found:
-            return launchEntry(lookup.entry, target);
-        case HandlerLookup::Status::Unavailable:
-            return viaXdgOpen(target);
-        case HandlerLookup::Status::Broken:
-            broken = true;
-            detail = lookup.detail;
-            break;
-        case HandlerLookup::Status::NoHandler:
-            break;
+            case HandlerLookup::Status::Found:
+                return launchEntry(lookup.entry, target);
+            case HandlerLookup::Status::Unavailable:
+                return viaXdgOpen(target);
+            case HandlerLookup::Status::Broken:
+                broken = true;
+                detail = lookup.detail;
+                break;
+            case HandlerLookup::Status::NoHandler:
+                break;
         }
     }
     return failure(broken ? launch::AssociationIncomplete : launch::NoAssociation, target, detail);
 }
 
-LaunchResult ShellOpener::launchEntry(const DesktopEntry& entry, const QString& target)
-{
+LaunchResult ShellOpener::launchEntry(const DesktopEntry& entry, const QString& target) {
     const auto command = expandExec(entry, {target});
     if (!command)
         return failure(launch::AssociationIncomplete, target,
@@ -493,12 +459,10 @@ LaunchResult ShellOpener::launchEntry(const DesktopEntry& entry, const QString& 
     return launcher_.start(command->program, command->arguments);
 }
 
-LaunchResult ShellOpener::viaXdgOpen(const QString& target)
-{
+LaunchResult ShellOpener::viaXdgOpen(const QString& target) {
     LaunchResult result = launcher_.start(QStringLiteral("xdg-open"), {target});
     // Without xdg-open there is nothing that could open the target.
-    if (result.code == launch::FileNotFound)
-        result.code = launch::NoAssociation;
+    if (result.code == launch::FileNotFound) result.code = launch::NoAssociation;
     return result;
 }
 

@@ -22,11 +22,11 @@ namespace yq::platform {
 
 // The keys of a `.desktop` file's [Desktop Entry] group that launching needs.
 struct DesktopEntry {
-    QString id;       // desktop file ID ("org.example.Browser.desktop")
-    QString path;     // the file it was read from
-    QString name;     // Name (unlocalised)
-    QString exec;     // Exec, as written in the file
-    QString icon;     // Icon
+    QString id;             // desktop file ID ("org.example.Browser.desktop")
+    QString path;           // the file it was read from
+    QString name;           // Name (unlocalised)
+    QString exec;           // Exec, as written in the file
+    QString icon;           // Icon
     bool terminal = false;  // Terminal=true: the program runs in a terminal
 };
 

@@ -10,12 +10,8 @@ std::optional<int> LinuxDesktopParameters::dragFullWindows() {
     return std::nullopt;
 }
 
-bool LinuxDesktopParameters::setDragFullWindows(int /*value*/, int /*flags*/) {
-    return false;
-}
+bool LinuxDesktopParameters::setDragFullWindows(int /*value*/, int /*flags*/) { return false; }
 
-std::unique_ptr<DesktopParameters> systemDesktopParameters() {
-    return std::make_unique<LinuxDesktopParameters>();
-}
+std::unique_ptr<DesktopParameters> systemDesktopParameters() { return std::make_unique<LinuxDesktopParameters>(); }
 
 }  // namespace yq::platform

@@ -9,10 +9,7 @@
 
 // The resources live in the static core library, so they must be registered
 // explicitly; the macro cannot be used inside a namespace.
-static void registerEmbeddedImages()
-{
-    Q_INIT_RESOURCE(images);
-}
+static void registerEmbeddedImages() { Q_INIT_RESOURCE(images); }
 
 namespace yq::platform {
 namespace {
@@ -53,8 +50,7 @@ constexpr std::array<Picture, 18> kPictures{{
     {"hand2.cur", "hand2.svg", 32, 32, "Hand pointer for links"},
 }};
 
-void ensureRegistered()
-{
+void ensureRegistered() {
     static const bool registered = [] {
         registerEmbeddedImages();
         return true;
@@ -62,68 +58,50 @@ void ensureRegistered()
     (void)registered;
 }
 
-const Picture* find(const QString& fileName)
-{
+const Picture* find(const QString& fileName) {
     for (const Picture& picture : kPictures) {
-        if (fileName.compare(QLatin1String(picture.fileName), Qt::CaseInsensitive) == 0)
-            return &picture;
+        if (fileName.compare(QLatin1String(picture.fileName), Qt::CaseInsensitive) == 0) return &picture;
     }
     return nullptr;
 }
 
-QString resourcePath(const Picture& picture)
-{
-    return QStringLiteral(":/images/") + QLatin1String(picture.svg);
-}
+QString resourcePath(const Picture& picture) { return QStringLiteral(":/images/") + QLatin1String(picture.svg); }
 
 }  // namespace
 
-QStringList embeddedImageNames()
-{
+QStringList embeddedImageNames() {
     QStringList names;
     names.reserve(static_cast<qsizetype>(kPictures.size()));
-    for (const Picture& picture : kPictures)
-        names << QLatin1String(picture.fileName);
+    for (const Picture& picture : kPictures) names << QLatin1String(picture.fileName);
     return names;
 }
 
-bool hasEmbeddedImage(const QString& fileName)
-{
-    return find(fileName) != nullptr;
-}
+bool hasEmbeddedImage(const QString& fileName) { return find(fileName) != nullptr; }
 
-QSize embeddedImageSize(const QString& fileName)
-{
+QSize embeddedImageSize(const QString& fileName) {
     const Picture* picture = find(fileName);
     return picture ? QSize(picture->width, picture->height) : QSize();
 }
 
-QByteArray embeddedImageSvg(const QString& fileName)
-{
+QByteArray embeddedImageSvg(const QString& fileName) {
     const Picture* picture = find(fileName);
-    if (!picture)
-        return {};
+    if (!picture) return {};
     ensureRegistered();
     QFile file(resourcePath(*picture));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
 
-QImage embeddedImage(const QString& fileName, const QSize& size)
-{
+QImage embeddedImage(const QString& fileName, const QSize& size) {
     const Picture* picture = find(fileName);
     // Text in the pictures needs the font database of a GUI application.
-    if (!picture || !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return {};
+    if (!picture || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return {};
     const QSize target = size.isEmpty() ? QSize(picture->width, picture->height) : size;
     ensureRegistered();
     QSvgRenderer renderer{resourcePath(*picture)};
-    if (!renderer.isValid())
-        return {};
+    if (!renderer.isValid()) return {};
     QImage image(target, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return {};
+    if (image.isNull()) return {};
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -133,14 +111,12 @@ QImage embeddedImage(const QString& fileName, const QSize& size)
     return image;
 }
 
-QString embeddedImageDescription(const QString& fileName)
-{
+QString embeddedImageDescription(const QString& fileName) {
     const Picture* picture = find(fileName);
     return picture ? QString::fromUtf8(picture->description) : QString();
 }
 
-QString applicationIconPath()
-{
+QString applicationIconPath() {
     ensureRegistered();
     return QStringLiteral(":/icons/yq.svg");
 }

@@ -15,8 +15,7 @@ constexpr std::size_t kTextColumn = 24;
 
 // Appends `text` wrapped at word boundaries, each line indented by
 // `indent`, the first line starting at column `column` already reached.
-void wrap(std::string& out, const std::string& text, std::size_t indent, std::size_t column)
-{
+void wrap(std::string& out, const std::string& text, std::size_t indent, std::size_t column) {
     std::istringstream words(text);
     std::string word;
     bool first = true;
@@ -40,8 +39,7 @@ void wrap(std::string& out, const std::string& text, std::size_t indent, std::si
 
 }  // namespace
 
-std::string formatHelp(const HelpPage& page)
-{
+std::string formatHelp(const HelpPage& page) {
     std::string out;
     for (std::size_t i = 0; i < page.usages.size(); ++i)
         out += (i == 0 ? "Usage: " : "  or:  ") + page.usages[i] + '\n';
@@ -49,11 +47,9 @@ std::string formatHelp(const HelpPage& page)
     while (start <= page.description.size() && !page.description.empty()) {
         const std::size_t end = page.description.find("\n\n", start);
         const std::string paragraph = page.description.substr(start, end == std::string::npos ? end : end - start);
-        if (start > 0)
-            out += '\n';
+        if (start > 0) out += '\n';
         wrap(out, paragraph, 0, 0);
-        if (end == std::string::npos)
-            break;
+        if (end == std::string::npos) break;
         start = end + 2;
     }
     for (const HelpSection& section : page.sections) {
@@ -67,17 +63,14 @@ std::string formatHelp(const HelpPage& page)
             }
             out.append(kTextColumn - column, ' ');
             wrap(out, row.text, kTextColumn, kTextColumn);
-            if (!row.example.empty())
-                out += std::string(kTextColumn, ' ') + "Example: " + row.example + '\n';
+            if (!row.example.empty()) out += std::string(kTextColumn, ' ') + "Example: " + row.example + '\n';
         }
     }
-    if (!page.epilogue.empty())
-        out += '\n' + page.epilogue + (page.epilogue.back() == '\n' ? "" : "\n");
+    if (!page.epilogue.empty()) out += '\n' + page.epilogue + (page.epilogue.back() == '\n' ? "" : "\n");
     return out;
 }
 
-std::string formatVersion(const std::string& program, const std::string& version)
-{
+std::string formatVersion(const std::string& program, const std::string& version) {
     return program + ' ' + version +
            "\n"
            "Licence GPL-2.0-or-later: GNU GPL version 2 or later <https://gnu.org/licenses/gpl.html>.\n"
@@ -85,9 +78,6 @@ std::string formatVersion(const std::string& program, const std::string& version
            "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
-std::string programVersion()
-{
-    return YQ_VERSION;
-}
+std::string programVersion() { return YQ_VERSION; }
 
 }  // namespace yq::platform

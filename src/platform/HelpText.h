@@ -24,7 +24,7 @@ struct HelpPage {
     std::vector<std::string> usages;  // "yq-calc [OPTION]... KEY=VALUE...": the first after "Usage:"
     std::string description;          // paragraphs, "\n\n" between them
     std::vector<HelpSection> sections;
-    std::string epilogue;             // after the sections ("Exit status: ..."), as written
+    std::string epilogue;  // after the sections ("Exit status: ..."), as written
 };
 
 // The text of `page`, lines of at most 79 characters where words allow.

@@ -10,18 +10,13 @@ namespace yq::platform {
 Launcher::~Launcher() = default;
 CommandRunner::~CommandRunner() = default;
 
-int checkProgram(const QString& program, QString* resolved)
-{
-    if (resolved)
-        resolved->clear();
-    if (program.isEmpty())
-        return launch::FileNotFound;
+int checkProgram(const QString& program, QString* resolved) {
+    if (resolved) resolved->clear();
+    if (program.isEmpty()) return launch::FileNotFound;
     if (!program.contains(QLatin1Char('/'))) {
         const QString found = QStandardPaths::findExecutable(program);
-        if (found.isEmpty())
-            return launch::FileNotFound;
-        if (resolved)
-            *resolved = found;
+        if (found.isEmpty()) return launch::FileNotFound;
+        if (resolved) *resolved = found;
         return launch::Started;
     }
     const QFileInfo info(program);
@@ -29,15 +24,12 @@ int checkProgram(const QString& program, QString* resolved)
         const QFileInfo folder(info.absolutePath());
         return folder.isDir() ? launch::FileNotFound : launch::PathNotFound;
     }
-    if (info.isDir() || !info.isExecutable())
-        return launch::AccessDenied;
-    if (resolved)
-        *resolved = info.absoluteFilePath();
+    if (info.isDir() || !info.isExecutable()) return launch::AccessDenied;
+    if (resolved) *resolved = info.absoluteFilePath();
     return launch::Started;
 }
 
-int launchCodeForError(const QString& errorText)
-{
+int launchCodeForError(const QString& errorText) {
     const QString text = errorText.toLower();
     struct Rule {
         const char* words;
@@ -55,21 +47,18 @@ int launchCodeForError(const QString& errorText)
         {"too many open files", launch::OutOfResources},
     };
     for (const Rule& rule : rules) {
-        if (text.contains(QLatin1String(rule.words)))
-            return rule.code;
+        if (text.contains(QLatin1String(rule.words))) return rule.code;
     }
     return launch::Failed;
 }
 
-LaunchResult ProcessLauncher::start(const QString& program, const QStringList& args)
-{
+LaunchResult ProcessLauncher::start(const QString& program, const QStringList& args) {
     LaunchResult result;
     result.program = program;
     result.arguments = args;
     QString resolved;
     result.code = checkProgram(program, &resolved);
-    if (!result.ok())
-        return result;
+    if (!result.ok()) return result;
 
     QProcess process;
     process.setProgram(resolved);
@@ -79,14 +68,12 @@ LaunchResult ProcessLauncher::start(const QString& program, const QStringList& a
     if (!process.startDetached(&pid)) {
         result.detail = process.errorString();
         result.code = launchCodeForError(result.detail);
-        if (result.ok())
-            result.code = launch::Failed;
+        if (result.ok()) result.code = launch::Failed;
     }
     return result;
 }
 
-CommandOutput ProcessRunner::run(const QString& program, const QStringList& args, int timeoutMs)
-{
+CommandOutput ProcessRunner::run(const QString& program, const QStringList& args, int timeoutMs) {
     CommandOutput output;
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
@@ -109,9 +96,6 @@ CommandOutput ProcessRunner::run(const QString& program, const QStringList& args
     return output;
 }
 
-QString ProcessRunner::findProgram(const QString& name)
-{
-    return QStandardPaths::findExecutable(name);
-}
+QString ProcessRunner::findProgram(const QString& name) { return QStandardPaths::findExecutable(name); }
 
 }  // namespace yq::platform

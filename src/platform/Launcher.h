@@ -15,28 +15,28 @@ namespace yq::platform {
 
 // Result codes of a launch or an open request.
 namespace launch {
-inline constexpr int OutOfResources = 0;     // the system could not create the process
-inline constexpr int Failed = 1;             // failed for a reason that has no code of its own
+inline constexpr int OutOfResources = 0;  // the system could not create the process
+inline constexpr int Failed = 1;          // failed for a reason that has no code of its own
 inline constexpr int FileNotFound = 2;
 inline constexpr int PathNotFound = 3;
 inline constexpr int AccessDenied = 5;
 inline constexpr int OutOfMemory = 8;
-inline constexpr int BadFormat = 11;         // not a program this system can run
+inline constexpr int BadFormat = 11;  // not a program this system can run
 inline constexpr int SharingViolation = 26;
 inline constexpr int AssociationIncomplete = 27;  // a handler exists but its command is unusable
 inline constexpr int DdeTimeout = 28;
 inline constexpr int DdeFailed = 29;
 inline constexpr int DdeBusy = 30;
-inline constexpr int NoAssociation = 31;     // no program is registered for this kind of file or address
+inline constexpr int NoAssociation = 31;  // no program is registered for this kind of file or address
 inline constexpr int DllNotFound = 32;
-inline constexpr int Started = 42;           // any value above 32 means success
+inline constexpr int Started = 42;  // any value above 32 means success
 }  // namespace launch
 
 struct LaunchResult {
     int code = launch::Started;
-    QString program;      // the program that was (or was to be) started
+    QString program;  // the program that was (or was to be) started
     QStringList arguments;
-    QString detail;       // the system's own words on a failure, for traces
+    QString detail;  // the system's own words on a failure, for traces
 
     bool ok() const { return code > 32; }
 };

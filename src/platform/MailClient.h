@@ -68,8 +68,7 @@ public:
 
 private:
     ComposeResult viaXdgEmail(const MailItem& item);
-    ComposeResult start(MailProgram program, const ExecCommand& command, const QStringList& args,
-                        const MailItem& item);
+    ComposeResult start(MailProgram program, const ExecCommand& command, const QStringList& args, const MailItem& item);
 
     DesktopHandlers& handlers_;
     Launcher& launcher_;

@@ -14,8 +14,7 @@ namespace yq::platform {
 
 namespace {
 
-QString userName()
-{
+QString userName() {
     if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name && *entry->pw_name)
         return QString::fromLocal8Bit(entry->pw_name);
     return QString::number(::geteuid());
@@ -23,39 +22,29 @@ QString userName()
 
 // The temporary folder as Qt finds it ($TMPDIR, else /tmp), without asking
 // Qt's path service, which is what warns.
-QString temporaryFolder()
-{
+QString temporaryFolder() {
     const QByteArray tmp = qgetenv("TMPDIR");
     QString path = tmp.isEmpty() ? QStringLiteral("/tmp") : QString::fromLocal8Bit(tmp);
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
     return path;
 }
 
-void use(const QString& path)
-{
-    ::setenv("XDG_RUNTIME_DIR", QFile::encodeName(path).constData(), 1);
-}
+void use(const QString& path) { ::setenv("XDG_RUNTIME_DIR", QFile::encodeName(path).constData(), 1); }
 
 }  // namespace
 
-bool isPrivateRuntimeFolder(const QString& path)
-{
-    if (path.isEmpty())
-        return false;
+bool isPrivateRuntimeFolder(const QString& path) {
+    if (path.isEmpty()) return false;
     struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        return false;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return false;
     return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 0777) == 0700;
 }
 
-QString ensureRuntimeFolder()
-{
+QString ensureRuntimeFolder() {
     // A value the session set is never replaced: its display server and
     // message bus live there.
     const QByteArray current = qgetenv("XDG_RUNTIME_DIR");
-    if (!current.isEmpty())
-        return QString::fromLocal8Bit(current);
+    if (!current.isEmpty()) return QString::fromLocal8Bit(current);
 
     const QString fallback = temporaryFolder() + QStringLiteral("/runtime-") + userName();
     const QByteArray encoded = QFile::encodeName(fallback);

@@ -85,7 +85,7 @@ private:
         double centre = 0;  // wanted middle, y
         double width = 0;
         double height = 0;
-        double top = 0;     // placed top, y
+        double top = 0;  // placed top, y
     };
 
     QString shown(const char* key) const {
@@ -216,9 +216,7 @@ QString SheetBuilder::scaleText() const {
     if (sheet_.scale <= 0) return QStringLiteral("No scale: the design has no dimensions yet");
     // Paper length over the antenna's length.
     const double ratio = unit_ == UnitSystem::Metric ? sheet_.scale * 0.0254 : sheet_.scale / 1000.0;
-    auto number = [](double v) {
-        return v >= 10 ? QString::number(qRound(v)) : QString::number(v, 'f', 1);
-    };
+    auto number = [](double v) { return v >= 10 ? QString::number(qRound(v)) : QString::number(v, 'f', 1); };
     if (ratio < 1) return QStringLiteral("Scale 1 : %1").arg(number(1.0 / ratio));
     return QStringLiteral("Scale %1 : 1").arg(number(ratio));
 }
@@ -287,7 +285,8 @@ void SheetBuilder::drawing() {
         return w;
     };
     const double leftW = widest(left), chainW = widest(chain), totalW = widest(total);
-    const double fixed = leftW + kLeaderRoom + kChainOffset + kLabelIndent + chainW + kLeaderRoom + kLabelIndent + totalW;
+    const double fixed =
+        leftW + kLeaderRoom + kChainOffset + kLabelIndent + chainW + kLeaderRoom + kLabelIndent + totalW;
     const double mostDiameter = std::clamp(kRight - kLeft - fixed, kLeastDrawnDiameter, kMostDrawnDiameter);
 
     // One scale for lengths and diameters; the least sizes are kept free.
@@ -466,13 +465,15 @@ void SheetBuilder::notes(double* y) {
         texts << QStringLiteral("Not to scale, drawn larger so as to be seen: %1.")
                      .arg(sheet_.clampedParts.join(QStringLiteral(", ")));
     }
-    texts << QStringLiteral("Dashed: the tuning coil's wires inside the lower cylinder. The wire from the top of the "
-                            "tuning coil runs up the centre of the lower cylinder, the wire from its bottom up the "
-                            "inside edge.")
-          << QStringLiteral("Not set by the design: the phasing coil's wound length (it sits in the cylinder "
-                            "spacing) and the source coil's place at the feed; LPW is the whole phasing wire. "
-                            "Windings are drawn as strokes, at most one per 0.02 in of coil: the labels give "
-                            "the turns.");
+    texts << QStringLiteral(
+                 "Dashed: the tuning coil's wires inside the lower cylinder. The wire from the top of the "
+                 "tuning coil runs up the centre of the lower cylinder, the wire from its bottom up the "
+                 "inside edge.")
+          << QStringLiteral(
+                 "Not set by the design: the phasing coil's wound length (it sits in the cylinder "
+                 "spacing) and the source coil's place at the feed; LPW is the whole phasing wire. "
+                 "Windings are drawn as strokes, at most one per 0.02 in of coil: the labels give "
+                 "the turns.");
     for (const QString& text : texts) {
         for (const QString& line : wrapped(text, font, kRight - kLeft)) {
             addText(QStringLiteral("note"), line, kLeft, *y, font);
@@ -490,27 +491,33 @@ void SheetBuilder::cutList(double y) {
 
     const QString each = QStringLiteral(" each");
     sheet_.cutList = {
-        {QStringLiteral("Cylinders"), QStringLiteral("2"),
+        {QStringLiteral("Cylinders"),
+         QStringLiteral("2"),
          {QStringLiteral("Non-ferrous tube, outside diameter ") + measure("CD")},
          measure("CCL") + each},
-        {QStringLiteral("Tuning coil wire"), QStringLiteral("1"),
+        {QStringLiteral("Tuning coil wire"),
+         QStringLiteral("1"),
          {QStringLiteral("Wire %1, NT %2 turns at SP %3 %4").arg(measure("WD"), shown("NT"), shown("SP"), u_),
           QStringLiteral("on a former of %1, wound length %2").arg(measure("CCD"), measure("CL"))},
          measure("LW")},
-        {QStringLiteral("Phasing wire"), QStringLiteral("1"),
+        {QStringLiteral("Phasing wire"),
+         QStringLiteral("1"),
          {QStringLiteral("Wire %1, coil of PCNT %2 turns").arg(measure("WD"), shown("PCNT")),
           QStringLiteral("on a former of %1, in the cylinder spacing").arg(measure("PCCD"))},
          measure("LPW")},
-        {QStringLiteral("Source coil wire"), QStringLiteral("1"),
+        {QStringLiteral("Source coil wire"),
+         QStringLiteral("1"),
          {QStringLiteral("Wire %1, SCT %2 turns close wound").arg(measure("SCWD"), shown("SCT")),
           QStringLiteral("on a former of %1, wound length %2").arg(measure("SCD"), measure("SCL"))},
          measure("SCWL")},
     };
     // The one sum the calculation does not make: all the wire to buy.
     const Decimal wire = r_.LW.value() + r_.LPW.value() + r_.SCWL.value();
-    const QString wirePicture = options_.picture ? options_.picture(*findKey("LW"), unit_)
-                                                 : windowPicture(*findKey("LW"), unit_);
-    sheet_.cutList.append({QStringLiteral("Total wire"), QString(), {QStringLiteral("LW + LPW + SCWL")},
+    const QString wirePicture =
+        options_.picture ? options_.picture(*findKey("LW"), unit_) : windowPicture(*findKey("LW"), unit_);
+    sheet_.cutList.append({QStringLiteral("Total wire"),
+                           QString(),
+                           {QStringLiteral("LW + LPW + SCWL")},
                            formatNumeric(wire, wirePicture.toStdString()) + u' ' + u_});
 
     const std::array<double, 4> columns = {kLeft, 2000, 2400, 6100};
@@ -522,7 +529,9 @@ void SheetBuilder::cutList(double y) {
         const FittedText fit = fitted(text, font, right - columns[std::size_t(column)] - 60);
         addText(name, fit.text, columns[std::size_t(column)], top, fit.font);
     };
-    auto rightOf = [&](int column) { return column + 1 < int(columns.size()) ? columns[std::size_t(column) + 1] : kRight; };
+    auto rightOf = [&](int column) {
+        return column + 1 < int(columns.size()) ? columns[std::size_t(column) + 1] : kRight;
+    };
     const QStringList heads = {QStringLiteral("Part"), QStringLiteral("Qty"), QStringLiteral("Material and size"),
                                QStringLiteral("Length")};
     for (int c = 0; c < 4; ++c) cell(QStringLiteral("cut list head"), heads.at(c), c, y, head, rightOf(c));

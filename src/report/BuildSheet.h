@@ -67,12 +67,12 @@ struct SheetItem {
 
 // One dimension of the drawing: the design's value on a dimension line.
 struct SheetDimension {
-    QString name;       // "CCL upper", "CD spacing", "CCL lower", "CD to coil", "CL", "SCL", "TL",
-                        // "CD upper", "CD lower", "PCCD", "CCD", "SCD"
-    QString key;        // the design key it shows ("CCL", "CD", ...)
-    QString valueText;  // the value through the window's picture ("12.000")
-    QString unit;       // "in" or "mm"
-    Decimal value;      // the design's value
+    QString name;          // "CCL upper", "CD spacing", "CCL lower", "CD to coil", "CL", "SCL", "TL",
+                           // "CD upper", "CD lower", "PCCD", "CCD", "SCD"
+    QString key;           // the design key it shows ("CCL", "CD", ...)
+    QString valueText;     // the value through the window's picture ("12.000")
+    QString unit;          // "in" or "mm"
+    Decimal value;         // the design's value
     bool clamped = false;  // drawn at the least size, not to scale
     int lineItem = -1;     // index of its Dimension item
     int labelItem = -1;    // index of the Text item that carries the value

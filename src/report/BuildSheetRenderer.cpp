@@ -94,47 +94,47 @@ void drawBuildSheet(QPainter& painter, const BuildSheet& sheet, double dotsPerIn
     painter.setBrush(Qt::NoBrush);
     for (const SheetItem& item : sheet.items) {
         switch (item.kind) {
-        case SheetItemKind::Text: {
-            if (item.text.isEmpty()) break;
-            painter.setPen(Qt::black);
-            painter.setFont(qtFont(item.font, layoutPixelSize(item.font.points)));
-            QRectF box = item.rect;
-            box.setWidth(std::max(box.width(), 1.0) + 200);  // never clip the last glyph
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, item.text);
-            break;
-        }
-        case SheetItemKind::Cylinder:
-            painter.fillRect(item.rect, kTubeFill);
-            painter.setPen(pen(kOutlineWidth));
-            painter.drawRect(item.rect);
-            break;
-        case SheetItemKind::Coil:
-            coil(painter, item.rect, item.turns);
-            break;
-        case SheetItemKind::Line:
-            painter.setPen(pen(kWireWidth, Qt::SolidLine, kCopper));
-            painter.drawLine(item.line);
-            break;
-        case SheetItemKind::HiddenLine:
-            painter.setPen(pen(kWireWidth, Qt::DashLine, kCopper));
-            painter.drawLine(item.line);
-            break;
-        case SheetItemKind::CentreLine:
-            painter.setPen(pen(kThinWidth, Qt::DashDotLine, Qt::darkGray));
-            painter.drawLine(item.line);
-            break;
-        case SheetItemKind::Extension:
-        case SheetItemKind::Leader:
-            painter.setPen(pen(kThinWidth, Qt::SolidLine, Qt::darkGray));
-            painter.drawLine(item.line);
-            break;
-        case SheetItemKind::Rule:
-            painter.setPen(pen(kThinWidth));
-            painter.drawLine(item.line);
-            break;
-        case SheetItemKind::Dimension:
-            dimensionLine(painter, item.line);
-            break;
+            case SheetItemKind::Text: {
+                if (item.text.isEmpty()) break;
+                painter.setPen(Qt::black);
+                painter.setFont(qtFont(item.font, layoutPixelSize(item.font.points)));
+                QRectF box = item.rect;
+                box.setWidth(std::max(box.width(), 1.0) + 200);  // never clip the last glyph
+                painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, item.text);
+                break;
+            }
+            case SheetItemKind::Cylinder:
+                painter.fillRect(item.rect, kTubeFill);
+                painter.setPen(pen(kOutlineWidth));
+                painter.drawRect(item.rect);
+                break;
+            case SheetItemKind::Coil:
+                coil(painter, item.rect, item.turns);
+                break;
+            case SheetItemKind::Line:
+                painter.setPen(pen(kWireWidth, Qt::SolidLine, kCopper));
+                painter.drawLine(item.line);
+                break;
+            case SheetItemKind::HiddenLine:
+                painter.setPen(pen(kWireWidth, Qt::DashLine, kCopper));
+                painter.drawLine(item.line);
+                break;
+            case SheetItemKind::CentreLine:
+                painter.setPen(pen(kThinWidth, Qt::DashDotLine, Qt::darkGray));
+                painter.drawLine(item.line);
+                break;
+            case SheetItemKind::Extension:
+            case SheetItemKind::Leader:
+                painter.setPen(pen(kThinWidth, Qt::SolidLine, Qt::darkGray));
+                painter.drawLine(item.line);
+                break;
+            case SheetItemKind::Rule:
+                painter.setPen(pen(kThinWidth));
+                painter.drawLine(item.line);
+                break;
+            case SheetItemKind::Dimension:
+                dimensionLine(painter, item.line);
+                break;
         }
     }
     painter.restore();

@@ -64,40 +64,58 @@ char byteOf(char32_t c, std::size_t page) {
 
 bool isMark(char32_t c) {
     switch (QChar::category(c)) {
-    case QChar::Mark_NonSpacing:
-    case QChar::Mark_SpacingCombining:
-    case QChar::Mark_Enclosing:
-        return true;
-    default:
-        return false;
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+            return true;
+        default:
+            return false;
     }
 }
 
 // Close Latin forms of letters that have no decomposition.
 char32_t nearLetter(char32_t c) {
     switch (c) {
-    case U'\u0126': return U'H';  // Maltese H with stroke
-    case U'\u0127': return U'h';
-    case U'\u0166': return U'T';
-    case U'\u0167': return U't';
-    case U'\u0138': return U'k';  // kra
-    case U'\u014A': return U'N';  // eng
-    case U'\u014B': return U'n';
-    case U'\u018F': return U'E';  // schwa
-    case U'\u0259': return U'e';
-    case U'\u0131': return U'i';  // dotless i, where no Turkish page is allowed
-    case U'\u0141': return U'L';  // L with stroke, likewise
-    case U'\u0142': return U'l';
-    case U'\u0110': return U'D';
-    case U'\u0111': return U'd';
-    case U'\u00D8': return U'O';
-    case U'\u00F8': return U'o';
-    case U'\u2010':
-    case U'\u2011':
-    case U'\u2012':
-    case U'\u2015':
-    case U'\u2212': return U'-';
-    default: return 0;
+        case U'\u0126':
+            return U'H';  // Maltese H with stroke
+        case U'\u0127':
+            return U'h';
+        case U'\u0166':
+            return U'T';
+        case U'\u0167':
+            return U't';
+        case U'\u0138':
+            return U'k';  // kra
+        case U'\u014A':
+            return U'N';  // eng
+        case U'\u014B':
+            return U'n';
+        case U'\u018F':
+            return U'E';  // schwa
+        case U'\u0259':
+            return U'e';
+        case U'\u0131':
+            return U'i';  // dotless i, where no Turkish page is allowed
+        case U'\u0141':
+            return U'L';  // L with stroke, likewise
+        case U'\u0142':
+            return U'l';
+        case U'\u0110':
+            return U'D';
+        case U'\u0111':
+            return U'd';
+        case U'\u00D8':
+            return U'O';
+        case U'\u00F8':
+            return U'o';
+        case U'\u2010':
+        case U'\u2011':
+        case U'\u2012':
+        case U'\u2015':
+        case U'\u2212':
+            return U'-';
+        default:
+            return 0;
     }
 }
 

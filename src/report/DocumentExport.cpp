@@ -15,8 +15,7 @@ namespace yq::report {
 
 namespace {
 
-QString trimmedDocumentName(const QString& name)
-{
+QString trimmedDocumentName(const QString& name) {
     const QString text = withoutTrailingBlanks(name);
     return text.isEmpty() ? QString::fromLatin1(kDefaultDocumentName) : text;
 }
@@ -24,13 +23,10 @@ QString trimmedDocumentName(const QString& name)
 }  // namespace
 
 DocumentExport::DocumentExport(QString workingFolder, RandomSource& random)
-    : workingFolder_(std::move(workingFolder)), random_(random)
-{
-}
+    : workingFolder_(std::move(workingFolder)), random_(random) {}
 
 ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString& documentName,
-                                   const QStringList& bodyLines)
-{
+                                   const QStringList& bodyLines) {
     ExportResult result;
     result.runNumber = static_cast<int>(random_.between(kRunNumberLow, kRunNumberHigh));
     result.exportFolder = exportFolderPath(workingFolder_);
@@ -46,8 +42,7 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
         const QString copy = prefix + run + QString::number(i + 1) + QStringLiteral(".wmf");
         result.pageCopies << copy;
         const FileWriteResult written = replaceFile(copy, pages.at(i));
-        if (!written && copyError.isEmpty())
-            copyError = written.error;
+        if (!written && copyError.isEmpty()) copyError = written.error;
     }
 
     result.htmlPath = prefix + QStringLiteral("vh") + run + QStringLiteral(".html");
@@ -58,8 +53,8 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     result.rtfPath = prefix + run + QStringLiteral(".RTF");
     result.documentName = trimmedDocumentName(documentName);
     result.documentPath = prefix + result.documentName + QStringLiteral(".RTF");
-    const RtfResult rtf = writeRtfDocument(result.rtfPath, result.pageCopies, kExportPictureScale,
-                                           kExportLeftMargin, kExportTopMargin, random_);
+    const RtfResult rtf = writeRtfDocument(result.rtfPath, result.pageCopies, kExportPictureScale, kExportLeftMargin,
+                                           kExportTopMargin, random_);
     result.rtfCode = rtf.code;
     if (!rtf.ok()) {
         result.error = copyError.isEmpty() ? rtf.error : copyError;
@@ -75,17 +70,13 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     return result;
 }
 
-void DocumentExport::removeTemporaries(const ExportResult& result)
-{
-    for (const QString& copy : result.pageCopies)
-        QFile::remove(copy);
-    if (!result.rtfPath.isEmpty())
-        QFile::remove(result.rtfPath);
+void DocumentExport::removeTemporaries(const ExportResult& result) {
+    for (const QString& copy : result.pageCopies) QFile::remove(copy);
+    if (!result.rtfPath.isEmpty()) QFile::remove(result.rtfPath);
 }
 
 ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& state, MailContext& context,
-                               RandomSource& random)
-{
+                               RandomSource& random) {
     state.attachments = QStringList{state.resultsFilePath};
     state.bodyLines.clear();
     const ScopedWaitCursor wait;
@@ -94,8 +85,7 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& sta
     ExportResult result = exporter.write(pages, state.documentName, state.bodyLines);
 
     const auto tellError = [&context](const QString& text) {
-        if (context.messages)
-            context.messages->error(text);
+        if (context.messages) context.messages->error(text);
     };
     // Told before the mail opens, so a mail without the report is no surprise.
     if (!result.documentWritten && result.htmlCode == html::Done)
@@ -108,16 +98,14 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& sta
     request.attachDocument = result.documentWritten;
     MailOutcome outcome;
     result.mailCode = sendReportMail(request, state.attachments, context, &outcome);
-    if (outcome.draftWritten)
-        result.draftPath = outcome.draftPath;
+    if (outcome.draftWritten) result.draftPath = outcome.draftPath;
 
     if (result.mailCode == reportmail::BodyNotRead) {
         QString text = QString::fromLatin1(messages::kMailNotPrepared);
         text += result.htmlError.isEmpty()
                     ? QString::fromLatin1(messages::kHtmlNotRead).arg(QDir::toNativeSeparators(result.htmlPath))
                     : result.htmlError;
-        if (!result.documentWritten)
-            text += QLatin1Char('|') + result.error;
+        if (!result.documentWritten) text += QLatin1Char('|') + result.error;
         tellError(text);
     }
 

@@ -39,19 +39,19 @@ inline constexpr char kDefaultDocumentName[] = "Report";
 
 struct ExportResult {
     int runNumber = 0;
-    QString exportFolder;    // <working folder>/VH
-    QStringList pageCopies;  // <export folder>/371.wmf, 372.wmf ...
-    QString htmlPath;        // <export folder>/vh37.html
-    QString rtfPath;         // <export folder>/37.RTF
-    QString documentName;    // "Report"
-    QString documentPath;    // <export folder>/Report.RTF
-    int htmlCode = 0;        // the HTML writer's result
-    QString htmlError;       // why the HTML page was not written
-    int rtfCode = 0;         // the RTF writer's result
+    QString exportFolder;          // <working folder>/VH
+    QStringList pageCopies;        // <export folder>/371.wmf, 372.wmf ...
+    QString htmlPath;              // <export folder>/vh37.html
+    QString rtfPath;               // <export folder>/37.RTF
+    QString documentName;          // "Report"
+    QString documentPath;          // <export folder>/Report.RTF
+    int htmlCode = 0;              // the HTML writer's result
+    QString htmlError;             // why the HTML page was not written
+    int rtfCode = 0;               // the RTF writer's result
     bool documentWritten = false;  // Report.RTF holds this export's pages
-    QString error;           // why the document was not written, for the user
-    int mailCode = -1;       // the report mail's result; -1 when it did not run
-    QString draftPath;       // the mail's draft, when it was written
+    QString error;                 // why the document was not written, for the user
+    int mailCode = -1;             // the report mail's result; -1 when it did not run
+    QString draftPath;             // the mail's draft, when it was written
 };
 
 class DocumentExport {
@@ -60,8 +60,7 @@ public:
 
     // Draws the run number, copies the pages, writes the HTML page and the
     // RTF document and copies the document to its name. Deletes nothing.
-    ExportResult write(const QList<QByteArray>& pages, const QString& documentName,
-                       const QStringList& bodyLines = {});
+    ExportResult write(const QList<QByteArray>& pages, const QString& documentName, const QStringList& bodyLines = {});
 
     // Deletes the page copies and the numbered RTF document; failures are
     // ignored.

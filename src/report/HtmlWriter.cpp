@@ -10,34 +10,28 @@ namespace yq::report {
 
 namespace {
 
-QByteArray withoutTrailingBlanks(QByteArray text)
-{
+QByteArray withoutTrailingBlanks(QByteArray text) {
     qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == ' ')
-        --end;
+    while (end > 0 && text.at(end - 1) == ' ') --end;
     text.truncate(end);
     return text;
 }
 
-QString withoutTrailingBlanks(const QString& text)
-{
+QString withoutTrailingBlanks(const QString& text) {
     qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
     return text.left(end);
 }
 
 // One line of the file: the text without trailing blanks, then CR LF.
-void addLine(QByteArray& out, const QByteArray& text)
-{
+void addLine(QByteArray& out, const QByteArray& text) {
     out += withoutTrailingBlanks(text);
     out += "\r\n";
 }
 
 }  // namespace
 
-QString colourToHex(quint32 colour)
-{
+QString colourToHex(quint32 colour) {
     static constexpr char digits[] = "0123456789ABCDEF";
     // BBGGRR, digit by digit from 16^5 down to 16^0.
     char bgr[6];
@@ -53,13 +47,9 @@ QString colourToHex(quint32 colour)
     return QString::fromLatin1(rgb, 6);
 }
 
-QString pageBackgroundHex(qint64 colour)
-{
-    return colourToHex(colour <= 0 ? 0xFFFFFFu : static_cast<quint32>(colour));
-}
+QString pageBackgroundHex(qint64 colour) { return colourToHex(colour <= 0 ? 0xFFFFFFu : static_cast<quint32>(colour)); }
 
-QByteArray htmlPageBytes(qint64 backgroundColour, const QStringList& bodyLines)
-{
+QByteArray htmlPageBytes(qint64 backgroundColour, const QStringList& bodyLines) {
     QByteArray page;
     page.reserve(512);
     addLine(page, R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">)"
@@ -70,14 +60,12 @@ QByteArray htmlPageBytes(qint64 backgroundColour, const QStringList& bodyLines)
     addLine(page, R"(<META content="MSHTML 5.00.2614.3500" name=GENERATOR></HEAD>)"
                   "\r\n");
     addLine(page, "<BODY bgColor=#" + pageBackgroundHex(backgroundColour).toLatin1() + "><DIV>\r\n");
-    for (const QString& line : bodyLines)
-        addLine(page, line.toLatin1());
+    for (const QString& line : bodyLines) addLine(page, line.toLatin1());
     addLine(page, "</DIV></BODY></HTML>");
     return page;
 }
 
-HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QStringList& bodyLines)
-{
+HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QStringList& bodyLines) {
     HtmlResult result;
     QDir().mkpath(QFileInfo(path).absolutePath());
     const FileWriteResult written = replaceFile(path, htmlPageBytes(backgroundColour, bodyLines));
@@ -88,21 +76,17 @@ HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QSt
     return result;
 }
 
-bool readHtmlBody(const QString& path, QString& body)
-{
+bool readHtmlBody(const QString& path, QString& body) {
     body.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    if (!file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    if (file.error() != QFileDevice::NoError) return false;
     const QString text = QString::fromLatin1(bytes);
     const QStringList lines = text.split(QLatin1Char('\n'));
     body.reserve(text.size());
     for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         body += withoutTrailingBlanks(line);
     }
     return true;

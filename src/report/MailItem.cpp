@@ -21,31 +21,26 @@ constexpr char kBoundary[] = "=_YQ_mixed_part_boundary_=";
 constexpr qsizetype kBase64LineLength = 76;
 constexpr qsizetype kHeaderLineLength = 78;
 
-bool isPlainAscii(const QString& text)
-{
+bool isPlainAscii(const QString& text) {
     for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
-            return false;
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E) return false;
     }
     return true;
 }
 
 // Header text on one logical line: line breaks and other controls become
 // blanks, so no text can add a header of its own.
-QString singleLine(const QString& text)
-{
+QString singleLine(const QString& text) {
     QString line = text;
     for (QChar& c : line) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = QLatin1Char(' ');
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QLatin1Char(' ');
     }
     return line;
 }
 
 // A header field, folded at blanks so lines stay within 78 characters
 // where the text allows it.
-QByteArray asciiHeader(const QByteArray& name, const QByteArray& value)
-{
+QByteArray asciiHeader(const QByteArray& name, const QByteArray& value) {
     QByteArray out = name + ": ";
     qsizetype lineLength = out.size();
     const QList<QByteArray> words = value.split(' ');
@@ -67,13 +62,11 @@ QByteArray asciiHeader(const QByteArray& name, const QByteArray& value)
 
 // Text outside ASCII as encoded words (RFC 2047, UTF-8, base64), each at
 // most 75 characters and never splitting a character.
-QByteArray encodedWords(const QString& text)
-{
+QByteArray encodedWords(const QString& text) {
     QList<QByteArray> words;
     QByteArray chunk;
     const auto flush = [&] {
-        if (!chunk.isEmpty())
-            words.append("=?UTF-8?B?" + chunk.toBase64() + "?=");
+        if (!chunk.isEmpty()) words.append("=?UTF-8?B?" + chunk.toBase64() + "?=");
         chunk.clear();
     };
     for (qsizetype i = 0; i < text.size();) {
@@ -88,38 +81,32 @@ QByteArray encodedWords(const QString& text)
     return words.join("\r\n ");
 }
 
-QByteArray textHeader(const QByteArray& name, const QString& value)
-{
+QByteArray textHeader(const QByteArray& name, const QString& value) {
     const QString line = singleLine(value);
-    if (isPlainAscii(line))
-        return asciiHeader(name, line.toLatin1());
+    if (isPlainAscii(line)) return asciiHeader(name, line.toLatin1());
     return name + ": " + encodedWords(line) + kCrlf;
 }
 
 // A parameter such as filename="Report.rtf"; names outside plain ASCII, or
 // with quotes or backslashes, use the RFC 2231 form.
-QByteArray parameter(const QByteArray& name, const QString& value)
-{
+QByteArray parameter(const QByteArray& name, const QString& value) {
     const QString text = singleLine(value);
     if (isPlainAscii(text) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\\')))
         return name + "=\"" + text.toLatin1() + '"';
     return name + "*=UTF-8''" + text.toUtf8().toPercentEncoding();
 }
 
-QByteArray contentTypeFor(const QString& displayName)
-{
+QByteArray contentTypeFor(const QString& displayName) {
     static const QMimeDatabase database;
     const QMimeType type = database.mimeTypeForFile(displayName, QMimeDatabase::MatchExtension);
-    if (!type.isValid() || type.isDefault())
-        return "application/octet-stream";
+    if (!type.isValid() || type.isDefault()) return "application/octet-stream";
     // Private text types (such as those of INI files) travel as plain text.
     if (type.name().startsWith(QLatin1String("application/x-")) && type.inherits(QStringLiteral("text/plain")))
         return "text/plain";
     return type.name().toLatin1();
 }
 
-void appendBase64(QByteArray& out, const QByteArray& data)
-{
+void appendBase64(QByteArray& out, const QByteArray& data) {
     const QByteArray encoded = data.toBase64();
     for (qsizetype at = 0; at < encoded.size(); at += kBase64LineLength) {
         out += encoded.mid(at, kBase64LineLength);
@@ -129,12 +116,10 @@ void appendBase64(QByteArray& out, const QByteArray& data)
 
 // Quoted-printable fits text that is 7-bit: it costs little more than the
 // text itself, where base64 adds a third.
-bool suitsQuotedPrintable(const QByteArray& data)
-{
+bool suitsQuotedPrintable(const QByteArray& data) {
     for (const char c : data) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte == 0 || byte >= 0x80)
-            return false;
+        if (byte == 0 || byte >= 0x80) return false;
     }
     return true;
 }
@@ -143,8 +128,7 @@ bool suitsQuotedPrintable(const QByteArray& data)
 // printable characters other than "=" is written as =XX (line ends too, so
 // no decoder can change them), and soft line breaks keep lines within 76
 // characters.
-void appendQuotedPrintable(QByteArray& out, const QByteArray& data)
-{
+void appendQuotedPrintable(QByteArray& out, const QByteArray& data) {
     static constexpr char digits[] = "0123456789ABCDEF";
     constexpr qsizetype maxLine = 75;  // plus the "=" of a soft line break
     out.reserve(out.size() + data.size() + data.size() / 8 + 16);
@@ -169,29 +153,24 @@ void appendQuotedPrintable(QByteArray& out, const QByteArray& data)
     out += kCrlf;
 }
 
-bool readFile(const QString& path, QByteArray& data)
-{
+bool readFile(const QString& path, QByteArray& data) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    if (!file.open(QIODevice::ReadOnly)) return false;
     data = file.readAll();
     return file.error() == QFileDevice::NoError;
 }
 
 }  // namespace
 
-QString attachmentDisplayName(const QString& path)
-{
+QString attachmentDisplayName(const QString& path) {
     const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return cut < 0 ? path : path.mid(cut + 1);
 }
 
-AttachmentCheck checkAttachments(const QList<MailAttachment>& attachments)
-{
+AttachmentCheck checkAttachments(const QList<MailAttachment>& attachments) {
     AttachmentCheck check;
     for (const MailAttachment& attachment : attachments) {
-        if (attachment.path.trimmed().isEmpty())
-            continue;
+        if (attachment.path.trimmed().isEmpty()) continue;
         const QFileInfo info(attachment.path);
         if (info.isFile() && info.isReadable())
             check.readable.append(attachment);
@@ -201,16 +180,13 @@ AttachmentCheck checkAttachments(const QList<MailAttachment>& attachments)
     return check;
 }
 
-QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date, QStringList* missingAttachments)
-{
+QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date, QStringList* missingAttachments) {
     QByteArray out;
     out += "MIME-Version: 1.0\r\n";
     out += "Date: " + date.toString(Qt::RFC2822Date).toLatin1() + kCrlf;
     out += textHeader("To", item.to);
-    if (!item.cc.trimmed().isEmpty())
-        out += textHeader("Cc", item.cc);
-    if (!item.bcc.trimmed().isEmpty())
-        out += textHeader("Bcc", item.bcc);
+    if (!item.cc.trimmed().isEmpty()) out += textHeader("Cc", item.cc);
+    if (!item.bcc.trimmed().isEmpty()) out += textHeader("Bcc", item.bcc);
     out += textHeader("Subject", item.subject);
     out += "X-Unsent: 1\r\n";
     if (item.importance == MailImportance::High) {
@@ -228,16 +204,14 @@ QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date, QStringLi
     appendBase64(out, item.htmlBody.toUtf8());
 
     for (const MailAttachment& attachment : item.attachments) {
-        if (attachment.path.trimmed().isEmpty())
-            continue;
+        if (attachment.path.trimmed().isEmpty()) continue;
         QByteArray data;
         if (!readFile(attachment.path, data)) {
-            if (missingAttachments)
-                missingAttachments->append(attachment.path);
+            if (missingAttachments) missingAttachments->append(attachment.path);
             continue;
         }
-        const QString name = attachment.displayName.isEmpty() ? attachmentDisplayName(attachment.path)
-                                                              : attachment.displayName;
+        const QString name =
+            attachment.displayName.isEmpty() ? attachmentDisplayName(attachment.path) : attachment.displayName;
         out += QByteArray("--") + kBoundary + kCrlf;
         out += "Content-Type: " + contentTypeFor(name) + "; " + parameter("name", name) + kCrlf;
         out += "Content-Disposition: attachment; " + parameter("filename", name) + kCrlf;
@@ -255,8 +229,7 @@ QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date, QStringLi
     return out;
 }
 
-DraftResult writeMimeDraft(const MailItem& item, const QString& path, const QDateTime& date)
-{
+DraftResult writeMimeDraft(const MailItem& item, const QString& path, const QDateTime& date) {
     DraftResult result;
     const QByteArray bytes = mimeDraftBytes(item, date, &result.missingAttachments);
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -45,8 +45,7 @@ struct DraftResult {
 // an attachment of 7-bit text (the RTF document, whose pictures are
 // hexadecimal text) is quoted-printable, byte for byte, which keeps the
 // draft about the size of the document; other attachments are in base64.
-QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date,
-                          QStringList* missingAttachments = nullptr);
+QByteArray mimeDraftBytes(const MailItem& item, const QDateTime& date, QStringList* missingAttachments = nullptr);
 
 // Writes the draft at `path` (replacing the file as a whole), creating its
 // folder when needed.

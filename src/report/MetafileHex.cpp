@@ -5,11 +5,9 @@
 
 namespace yq::report {
 
-void appendMetafileHex(QByteArrayView image, QByteArray& out)
-{
+void appendMetafileHex(QByteArrayView image, QByteArray& out) {
     static constexpr char digits[] = "0123456789ABCDEF";
-    if (image.size() <= kPlaceableHeaderSize)
-        return;
+    if (image.size() <= kPlaceableHeaderSize) return;
     const QByteArrayView body = image.sliced(kPlaceableHeaderSize);
     constexpr qsizetype bytesPerLine = kHexDigitsPerLine / 2;
     const qsizetype lines = body.size() / bytesPerLine;
@@ -27,45 +25,36 @@ void appendMetafileHex(QByteArrayView image, QByteArray& out)
     }
 }
 
-QString pageImageDamage(QByteArrayView image)
-{
-    if (image.size() <= kPlaceableHeaderSize)
-        return QStringLiteral("it holds no picture (%1 bytes)").arg(image.size());
+QString pageImageDamage(QByteArrayView image) {
+    if (image.size() <= kPlaceableHeaderSize) return QStringLiteral("it holds no picture (%1 bytes)").arg(image.size());
     const QByteArrayView body = image.sliced(kPlaceableHeaderSize);
     constexpr qsizetype metaHeaderSize = 18;
-    if (body.size() < metaHeaderSize)
-        return {};
+    if (body.size() < metaHeaderSize) return {};
     const auto* data = reinterpret_cast<const uchar*>(body.data());
     const quint16 type = qFromLittleEndian<quint16>(data);
     const quint16 headerWords = qFromLittleEndian<quint16>(data + 2);
-    if ((type != 1 && type != 2) || headerWords != 9)
-        return {};  // no metafile header to check against
+    if ((type != 1 && type != 2) || headerWords != 9) return {};  // no metafile header to check against
     // The metafile's own size, in 16-bit words; some writers count the
     // placeable header too.
     const qint64 declared = qint64(qFromLittleEndian<quint32>(data + 6)) * 2;
-    if (declared == body.size() || declared == image.size())
-        return {};
+    if (declared == body.size() || declared == image.size()) return {};
     return QStringLiteral("it is cut short (%1 of %2 bytes)").arg(body.size()).arg(declared);
 }
 
-bool appendMetafileHexFromFile(const QString& path, QByteArray& out, QString* error)
-{
+bool appendMetafileHexFromFile(const QString& path, QByteArray& out, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+        if (error) *error = file.errorString();
         return false;
     }
     const QByteArray image = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
+        if (error) *error = file.errorString();
         return false;
     }
     const QString damage = pageImageDamage(image);
     if (!damage.isEmpty()) {
-        if (error)
-            *error = damage;
+        if (error) *error = damage;
         return false;
     }
     appendMetafileHex(image, out);

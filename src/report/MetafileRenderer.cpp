@@ -37,8 +37,7 @@ public:
     Writer() {
         // libUEMF writes through a FILE; the finished bytes are also kept in
         // its buffer, which is what we take. Nothing needs the file itself.
-        ok_ = wmf_start("/dev/null", 64 * 1024, 64 * 1024, &track_) == 0 &&
-              wmf_htable_create(32, 32, &handles_) == 0;
+        ok_ = wmf_start("/dev/null", 64 * 1024, 64 * 1024, &track_) == 0 && wmf_htable_create(32, 32, &handles_) == 0;
     }
     ~Writer() {
         if (track_) wmf_free(&track_);
@@ -153,8 +152,8 @@ QList<QRgb> reducedPalette(std::vector<Shade> shades, int size) {
     };
     std::vector<Box> boxes{measure(0, shades.size())};
     while (static_cast<int>(boxes.size()) < size) {
-        auto widest = std::max_element(boxes.begin(), boxes.end(),
-                                       [](const Box& a, const Box& b) { return a.range < b.range; });
+        auto widest =
+            std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.range < b.range; });
         if (widest->range <= 0) break;
         const Box box = *widest;
         std::sort(shades.begin() + qsizetype(box.begin), shades.begin() + qsizetype(box.end),
@@ -267,8 +266,8 @@ QByteArray plainRows8(const std::vector<uchar>& indices, int width, int height) 
     const int stride = (width + 3) & ~3;
     QByteArray bits(qsizetype(stride) * height, '\0');
     for (int y = 0; y < height; ++y) {
-        std::memcpy(bits.data() + qsizetype(y) * stride, indices.data() + std::size_t(height - 1 - y) * std::size_t(width),
-                    std::size_t(width));
+        std::memcpy(bits.data() + qsizetype(y) * stride,
+                    indices.data() + std::size_t(height - 1 - y) * std::size_t(width), std::size_t(width));
     }
     return bits;
 }
@@ -344,7 +343,8 @@ public:
         textAlign_ = U_TA_LEFT;
         w_.append(U_WMRSETSTRETCHBLTMODE_set(U_COLORONCOLOR));
 
-        w_.append(wcreatepenindirect_set(&pen_, w_.handles(), U_PEN_set(U_PS_SOLID, toUnits(kFrameLineWidth), U_RGB(0, 0, 0))));
+        w_.append(wcreatepenindirect_set(&pen_, w_.handles(),
+                                         U_PEN_set(U_PS_SOLID, toUnits(kFrameLineWidth), U_RGB(0, 0, 0))));
         w_.append(wselectobject_set(pen_, w_.handles()));
         w_.append(wcreatebrushindirect_set(&brush_, w_.handles(), U_WLOGBRUSH_set(U_BS_NULL, U_RGB(0, 0, 0), 0)));
         w_.append(wselectobject_set(brush_, w_.handles()));
@@ -416,9 +416,10 @@ public:
     void image(const MetafileBitmap& bmp, int x, int y, int width, int height) {
         if (bmp.width <= 0 || bmp.height <= 0) return;
         std::vector<U_RGBQUAD> colours;
-        for (QRgb c : bmp.palette) colours.push_back(rgbquad_set(uint8_t(qRed(c)), uint8_t(qGreen(c)), uint8_t(qBlue(c)), 0));
-        U_BITMAPINFOHEADER header = bitmapinfoheader_set(bmp.width, bmp.height, 1, uint16_t(bmp.bitCount), bmp.compression,
-                                                         static_cast<uint32_t>(bmp.bits.size()), 0, 0,
+        for (QRgb c : bmp.palette)
+            colours.push_back(rgbquad_set(uint8_t(qRed(c)), uint8_t(qGreen(c)), uint8_t(qBlue(c)), 0));
+        U_BITMAPINFOHEADER header = bitmapinfoheader_set(bmp.width, bmp.height, 1, uint16_t(bmp.bitCount),
+                                                         bmp.compression, static_cast<uint32_t>(bmp.bits.size()), 0, 0,
                                                          static_cast<uint32_t>(colours.size()), 0);
         PU_BITMAPINFO info = bitmapinfo_set(header, colours.empty() ? nullptr : colours.data());
         if (!info) return;
@@ -435,8 +436,8 @@ private:
         // the document picks its own stand-in where a face is missing.
         QByteArray face = spec.face.toLatin1().left(31);
         U_FONT* f = U_FONT_set(static_cast<int16_t>(-toUnits(qRound(spec.points * 1000.0 / 72.0))), 0, 0, 0,
-                               (spec.bold || faceIsBold(spec.face)) ? U_FW_BOLD : U_FW_NORMAL, 0, 0, 0,
-                               charset, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
+                               (spec.bold || faceIsBold(spec.face)) ? U_FW_BOLD : U_FW_NORMAL, 0, 0, 0, charset,
+                               U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY,
                                U_VARIABLE_PITCH | U_FF_SWISS, face.data());
         if (!f) return;
         uint32_t created = 0;
@@ -505,37 +506,37 @@ QByteArray MetafileRenderer::renderPage(const Page& page, QHash<QString, Metafil
         const int w = toUnits(item.rect.x() + item.rect.width()) - x;
         const int h = toUnits(item.rect.y() + item.rect.height()) - y;
         switch (item.kind) {
-        case ItemKind::Text:
-        case ItemKind::Value: {
-            const bool right = item.align == HAlign::Right && w > 0;
-            out.text(item.text, item.font, right ? x + w : x, y, right);
-            break;
-        }
-        case ItemKind::Frame:
-            out.rectangle(x, y, x + w, y + h);
-            break;
-        case ItemKind::GroupBox: {
-            const int half = toUnits(lineHeight(item.font.points)) / 2;
-            out.rectangle(x, y + half, x + w, y + h);
-            if (!item.text.isEmpty()) {
-                // The caption is written on a white background so that it
-                // interrupts the box's top line, padded by one space each side.
-                out.text(QLatin1Char(' ') + item.text + QLatin1Char(' '), item.font, x + toUnits(kCaptionIndent) - toUnits(kCaptionPad),
-                         y, false, true);
+            case ItemKind::Text:
+            case ItemKind::Value: {
+                const bool right = item.align == HAlign::Right && w > 0;
+                out.text(item.text, item.font, right ? x + w : x, y, right);
+                break;
             }
-            break;
-        }
-        case ItemKind::Image: {
-            if (!images_) break;
-            const QSize pixels(qMax(1, qRound(item.rect.width() * imageDpi_ / 1000.0)),
-                               qMax(1, qRound(item.rect.height() * imageDpi_ / 1000.0)));
-            const QString key = item.text + QLatin1Char('@') + QString::number(pixels.width()) + QLatin1Char('x') +
-                                QString::number(pixels.height());
-            auto it = bitmaps.find(key);
-            if (it == bitmaps.end()) it = bitmaps.insert(key, metafileBitmap(images_(item.text, pixels)));
-            out.image(*it, x, y, w, h);
-            break;
-        }
+            case ItemKind::Frame:
+                out.rectangle(x, y, x + w, y + h);
+                break;
+            case ItemKind::GroupBox: {
+                const int half = toUnits(lineHeight(item.font.points)) / 2;
+                out.rectangle(x, y + half, x + w, y + h);
+                if (!item.text.isEmpty()) {
+                    // The caption is written on a white background so that it
+                    // interrupts the box's top line, padded by one space each side.
+                    out.text(QLatin1Char(' ') + item.text + QLatin1Char(' '), item.font,
+                             x + toUnits(kCaptionIndent) - toUnits(kCaptionPad), y, false, true);
+                }
+                break;
+            }
+            case ItemKind::Image: {
+                if (!images_) break;
+                const QSize pixels(qMax(1, qRound(item.rect.width() * imageDpi_ / 1000.0)),
+                                   qMax(1, qRound(item.rect.height() * imageDpi_ / 1000.0)));
+                const QString key = item.text + QLatin1Char('@') + QString::number(pixels.width()) + QLatin1Char('x') +
+                                    QString::number(pixels.height());
+                auto it = bitmaps.find(key);
+                if (it == bitmaps.end()) it = bitmaps.insert(key, metafileBitmap(images_(item.text, pixels)));
+                out.image(*it, x, y, w, h);
+                break;
+            }
         }
     }
     out.end();

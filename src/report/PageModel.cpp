@@ -134,8 +134,7 @@ QList<PageItem> headerItems(const ReportRecord& r) {
     for (const Row& row : rows) {
         items.append(label(QString::fromLatin1(row.label), row.labelX, row.labelY));
         if (row.key) {
-            items.append(value(QString::fromLatin1(row.key), *r.field(row.key), pic(row.key), row.fieldX,
-                               row.fieldY));
+            items.append(value(QString::fromLatin1(row.key), *r.field(row.key), pic(row.key), row.fieldX, row.fieldY));
         } else {
             items.append(value(QStringLiteral("CD spacing"), r.CD, "n-7.2", row.fieldX, row.fieldY));
         }
@@ -212,8 +211,7 @@ void PageModelBuilder::addDetail(const QString& designer) {
     if (model_.pages.isEmpty() || used_ + kDetailHeight > kBodyArea.height()) newPage();
     const int bandX = kBodyArea.x();
     const int bandY = kBodyArea.y() + used_;
-    auto item = [&](ItemKind kind, const QString& name, const QString& text, const QString& picture, int x,
-                     int width) {
+    auto item = [&](ItemKind kind, const QString& name, const QString& text, const QString& picture, int x, int width) {
         PageItem it;
         it.kind = kind;
         it.band = Band::Detail;

@@ -115,7 +115,7 @@ private:
     QList<PageItem> header_;
     QString dateText_;
     PageModel model_;
-    int used_ = 0;      // height used in the current page's body area
+    int used_ = 0;  // height used in the current page's body area
     int details_ = 0;
 };
 

@@ -11,13 +11,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-
 namespace yq::report {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 ImageSource embeddedImages() {
     return [](const QString& fileName, const QSize& size) { return platform::embeddedImage(fileName, size); };
@@ -52,45 +48,46 @@ void PainterRenderer::drawPage(QPainter& painter, const Page& page, double dotsP
     for (const PageItem& item : page.items) {
         const QRectF r(item.rect);
         switch (item.kind) {
-        case ItemKind::Text:
-        case ItemKind::Value: {
-            if (item.text.isEmpty()) break;
-            painter.setFont(qtFont(item.font, layoutPixelSize(item.font.points)));
-            int flags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
-            QRectF box = r;
-            if (item.align == HAlign::Right && r.width() > 0) {
-                flags |= Qt::AlignRight;
-            } else {
-                flags |= Qt::AlignLeft;
-                if (box.width() <= 0) box.setWidth(kPageWidth);
+            case ItemKind::Text:
+            case ItemKind::Value: {
+                if (item.text.isEmpty()) break;
+                painter.setFont(qtFont(item.font, layoutPixelSize(item.font.points)));
+                int flags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+                QRectF box = r;
+                if (item.align == HAlign::Right && r.width() > 0) {
+                    flags |= Qt::AlignRight;
+                } else {
+                    flags |= Qt::AlignLeft;
+                    if (box.width() <= 0) box.setWidth(kPageWidth);
+                }
+                painter.drawText(box, flags, item.text);
+                break;
             }
-            painter.drawText(box, flags, item.text);
-            break;
-        }
-        case ItemKind::Frame:
-            painter.drawRect(r);
-            break;
-        case ItemKind::GroupBox: {
-            const QFont font = qtFont(item.font, layoutPixelSize(item.font.points));
-            const QFontMetricsF metrics(font);
-            const double half = metrics.height() / 2.0;
-            painter.drawRect(QRectF(r.x(), r.y() + half, r.width(), r.height() - half));
-            if (!item.text.isEmpty()) {
-                const QRectF caption(r.x() + kCaptionIndent, r.y(),
-                                     metrics.horizontalAdvance(item.text) + 2 * kCaptionPad, metrics.height());
-                painter.fillRect(caption, Qt::white);
-                painter.setFont(font);
-                painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, item.text);
+            case ItemKind::Frame:
+                painter.drawRect(r);
+                break;
+            case ItemKind::GroupBox: {
+                const QFont font = qtFont(item.font, layoutPixelSize(item.font.points));
+                const QFontMetricsF metrics(font);
+                const double half = metrics.height() / 2.0;
+                painter.drawRect(QRectF(r.x(), r.y() + half, r.width(), r.height() - half));
+                if (!item.text.isEmpty()) {
+                    const QRectF caption(r.x() + kCaptionIndent, r.y(),
+                                         metrics.horizontalAdvance(item.text) + 2 * kCaptionPad, metrics.height());
+                    painter.fillRect(caption, Qt::white);
+                    painter.setFont(font);
+                    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, item.text);
+                }
+                break;
             }
-            break;
-        }
-        case ItemKind::Image: {
-            const double dpi = std::min(dotsPerInch, double(kMaxImageDpi));
-            const QSize pixels(qMax(1, qRound(r.width() * dpi / 1000.0)), qMax(1, qRound(r.height() * dpi / 1000.0)));
-            const QImage img = image(item.text, pixels);
-            if (!img.isNull()) painter.drawImage(r, img);
-            break;
-        }
+            case ItemKind::Image: {
+                const double dpi = std::min(dotsPerInch, double(kMaxImageDpi));
+                const QSize pixels(qMax(1, qRound(r.width() * dpi / 1000.0)),
+                                   qMax(1, qRound(r.height() * dpi / 1000.0)));
+                const QImage img = image(item.text, pixels);
+                if (!img.isNull()) painter.drawImage(r, img);
+                break;
+            }
         }
     }
     painter.restore();

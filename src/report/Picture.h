@@ -19,8 +19,8 @@
 namespace yq::report {
 
 struct NumericPicture {
-    int width = 0;     // characters
-    int places = 0;    // after the point
+    int width = 0;   // characters
+    int places = 0;  // after the point
     bool minus = false;
 };
 

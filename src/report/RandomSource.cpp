@@ -6,10 +6,8 @@ namespace yq::report {
 
 RandomSource::~RandomSource() = default;
 
-qint64 SystemRandomSource::between(qint64 low, qint64 high)
-{
-    if (high <= low)
-        return low;
+qint64 SystemRandomSource::between(qint64 low, qint64 high) {
+    if (high <= low) return low;
     return QRandomGenerator::global()->bounded(low, high + 1);
 }
 

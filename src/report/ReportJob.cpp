@@ -10,8 +10,7 @@ namespace yq::report {
 ReportSink::~ReportSink() = default;
 
 ReportOutcome runReport(const QString& designPath, ProgramState& state, ReportSink& sink,
-                        platform::UserMessages& messages, const ReportSources& sources, const RecordLoop& loop)
-{
+                        platform::UserMessages& messages, const ReportSources& sources, const RecordLoop& loop) {
     const ReportRecord record = loadReportRecord(designPath, sources.userFolder, sources.today);
     state.metric = record.metric;
     if (!record.userFileError.isEmpty()) {
@@ -28,36 +27,27 @@ ReportOutcome runReport(const QString& designPath, ProgramState& state, ReportSi
     };
     const int total = static_cast<int>(record.designers.size());
     if (loop) {
-        if (!loop(total, step))
-            return ReportOutcome::Cancelled;
+        if (!loop(total, step)) return ReportOutcome::Cancelled;
     } else {
-        for (int i = 0; i < total; ++i)
-            step(i);
+        for (int i = 0; i < total; ++i) step(i);
     }
     return sink.deliver(builder.finish(), state) ? ReportOutcome::Delivered : ReportOutcome::NotDelivered;
 }
 
 PdfSink::PdfSink(QString path, platform::UserMessages& messages, ImageSource images)
-    : path_(std::move(path)), messages_(messages), images_(std::move(images))
-{
-}
+    : path_(std::move(path)), messages_(messages), images_(std::move(images)) {}
 
-bool PdfSink::deliver(const PageModel& model, ProgramState&)
-{
+bool PdfSink::deliver(const PageModel& model, ProgramState&) {
     QString error;
-    if (PainterRenderer(images_).renderToPdf(model, path_, &error))
-        return true;
+    if (PainterRenderer(images_).renderToPdf(model, path_, &error)) return true;
     messages_.error(error);
     return false;
 }
 
 ExportSink::ExportSink(MailContext& context, RandomSource& random, ImageSource images)
-    : context_(context), random_(random), images_(std::move(images))
-{
-}
+    : context_(context), random_(random), images_(std::move(images)) {}
 
-bool ExportSink::deliver(const PageModel& model, ProgramState& state)
-{
+bool ExportSink::deliver(const PageModel& model, ProgramState& state) {
     result_ = runDocumentExport(MetafileRenderer(images_).renderPages(model), state, context_, random_);
     return result_.documentWritten && !result_.draftPath.isEmpty();
 }

@@ -17,14 +17,12 @@ namespace {
 using R = ReportRecord;
 
 constexpr std::array<ReportKey, 23> kFileKeys{{
-    {"F", &R::F, "n-12.4"},     {"CD", &R::CD, "n-10.2"},   {"LD", &R::LD, "n-10.2"},
-    {"C", &R::C, "n-10.2"},     {"XC", &R::XC, "n-10.2"},   {"BW", &R::BW, "n-10"},
-    {"Q", &R::Q, "n-10.2"},     {"TL", &R::TL, "n-10.2"},   {"WD", &R::WD, "n-9.4"},
-    {"SP", &R::SP, "n-9.4"},    {"CI", &R::CI, "n-10.2"},   {"NT", &R::NT, "n-10.2"},
-    {"CL", &R::CL, "n-10.2"},   {"LW", &R::LW, "n-10.2"},   {"CCL", &R::CCL, "n-10.2"},
-    {"CCD", &R::CCD, "n-10.2"}, {"LPW", &R::LPW, "n-10.2"}, {"PCCD", &R::PCCD, "n-10.2"},
-    {"PCNT", &R::PCNT, "n-10.2"}, {"FAC", &R::FAC, "n-10.2"}, {"SCT", &R::SCT, "n-10.2"},
-    {"SCD", &R::SCD, "n-10.2"}, {"MRR", &R::MRR, "n-10.2"},
+    {"F", &R::F, "n-12.4"},     {"CD", &R::CD, "n-10.2"},     {"LD", &R::LD, "n-10.2"},     {"C", &R::C, "n-10.2"},
+    {"XC", &R::XC, "n-10.2"},   {"BW", &R::BW, "n-10"},       {"Q", &R::Q, "n-10.2"},       {"TL", &R::TL, "n-10.2"},
+    {"WD", &R::WD, "n-9.4"},    {"SP", &R::SP, "n-9.4"},      {"CI", &R::CI, "n-10.2"},     {"NT", &R::NT, "n-10.2"},
+    {"CL", &R::CL, "n-10.2"},   {"LW", &R::LW, "n-10.2"},     {"CCL", &R::CCL, "n-10.2"},   {"CCD", &R::CCD, "n-10.2"},
+    {"LPW", &R::LPW, "n-10.2"}, {"PCCD", &R::PCCD, "n-10.2"}, {"PCNT", &R::PCNT, "n-10.2"}, {"FAC", &R::FAC, "n-10.2"},
+    {"SCT", &R::SCT, "n-10.2"}, {"SCD", &R::SCD, "n-10.2"},   {"MRR", &R::MRR, "n-10.2"},
 }};
 
 constexpr ReportKey kSourceCoilWireLength{"SCWL", &R::SCWL, "n-10.2"};
@@ -57,8 +55,7 @@ const DecimalField* ReportRecord::field(std::string_view key) const {
 
 Decimal sourceCoilWireLength(const Decimal& scd, const Decimal& sct) { return scd * sct * pi(); }
 
-ReportRecord loadReportRecord(const QString& designPath, const QString& userFolder,
-                              const TodayFunction& today) {
+ReportRecord loadReportRecord(const QString& designPath, const QString& userFolder, const TodayFunction& today) {
     ReportRecord record;
     const QString path = withoutTrailingBlanks(designPath);
     ProfileFile file;

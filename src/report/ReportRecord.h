@@ -53,7 +53,7 @@ struct ReportRecord {
 
     // The unit flag as read from the file's "metric" key.
     MetricFlag metric;
-    QString unitText;       // the unit text of the flag's unit system: "inches", or "mm" when it is 1
+    QString unitText;  // the unit text of the flag's unit system: "inches", or "mm" when it is 1
     QDate printDate;
     QStringList designers;  // "Name & Call" of each user record, in key order
     // Why the user file could not be read (it names the file); empty when

@@ -18,23 +18,17 @@ namespace yq::report {
 
 namespace {
 
-void tellError(const MailContext& context, const QString& text)
-{
-    if (context.messages)
-        context.messages->error(text);
+void tellError(const MailContext& context, const QString& text) {
+    if (context.messages) context.messages->error(text);
 }
 
-QString native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // A draft name that is not taken yet: "<stem>-yyyyMMdd-HHmmss.eml", with
 // "-2", "-3" ... added when that exists already.
-QString freeDraftPath(const QString& folder, const QString& stem, const QDateTime& when)
-{
-    const QString base = folder + QLatin1Char('/') + stem + QLatin1Char('-') +
-                         when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+QString freeDraftPath(const QString& folder, const QString& stem, const QDateTime& when) {
+    const QString base =
+        folder + QLatin1Char('/') + stem + QLatin1Char('-') + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString path = base + QStringLiteral(".eml");
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = base + QLatin1Char('-') + QString::number(n) + QStringLiteral(".eml");
@@ -43,8 +37,7 @@ QString freeDraftPath(const QString& folder, const QString& stem, const QDateTim
 
 // The names of the drafts this program writes: the mail's stem, the date
 // and time, and a number when that second was taken already.
-const QRegularExpression& draftName()
-{
+const QRegularExpression& draftName() {
     static const QRegularExpression pattern(
         QStringLiteral("^(?:report|results)-mail-(\\d{8}-\\d{6})(?:-(\\d{1,9}))?\\.eml$"));
     return pattern;
@@ -52,20 +45,16 @@ const QRegularExpression& draftName()
 
 // Removes a draft's hand-over folder: the second names of its attachments
 // (nothing else is put there; a folder holding more is left alone).
-void removeHandOverFolder(const QString& folder)
-{
+void removeHandOverFolder(const QString& folder) {
     QDir dir(folder);
-    if (!QFileInfo(folder).isDir() || QFileInfo(folder).isSymLink())
-        return;
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        dir.remove(name);
+    if (!QFileInfo(folder).isDir() || QFileInfo(folder).isSymLink()) return;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) dir.remove(name);
     QDir().rmdir(folder);
 }
 
 }  // namespace
 
-QStringList pruneDrafts(const QString& exportFolder, int keep, const QString& newest)
-{
+QStringList pruneDrafts(const QString& exportFolder, int keep, const QString& newest) {
     struct Draft {
         QString name;
         QString stamp;
@@ -86,41 +75,34 @@ QStringList pruneDrafts(const QString& exportFolder, int keep, const QString& ne
     const qsizetype kept = std::max(0, newest.isEmpty() ? keep : keep - 1);
     for (qsizetype i = kept; i < drafts.size(); ++i) {
         const QString path = dir.filePath(drafts.at(i).name);
-        if (!QFile::remove(path))
-            continue;
+        if (!QFile::remove(path)) continue;
         removed << path;
         removeHandOverFolder(platform::handOverFolder(path));
     }
     return removed;
 }
 
-ScopedWaitCursor::ScopedWaitCursor()
-{
+ScopedWaitCursor::ScopedWaitCursor() {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         active_ = true;
     }
 }
 
-ScopedWaitCursor::~ScopedWaitCursor()
-{
-    if (active_)
-        QGuiApplication::restoreOverrideCursor();
+ScopedWaitCursor::~ScopedWaitCursor() {
+    if (active_) QGuiApplication::restoreOverrideCursor();
 }
 
-QString workingFolderOf(const MailContext& context)
-{
+QString workingFolderOf(const MailContext& context) {
     return context.workingFolder.isEmpty() ? QDir::currentPath() : context.workingFolder;
 }
 
-QString exportFolderPath(const QString& workingFolder)
-{
+QString exportFolderPath(const QString& workingFolder) {
     return QDir(workingFolder).absoluteFilePath(QString::fromLatin1(kExportFolderName));
 }
 
 MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QString& htmlBodyFile,
-                        MailContext& context)
-{
+                        MailContext& context) {
     MailOutcome outcome;
     const QDateTime when = context.now ? context.now() : QDateTime::currentDateTime();
     const QString folder = exportFolderPath(workingFolderOf(context));
@@ -140,8 +122,7 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
 
     if (!outcome.missingAttachments.isEmpty()) {
         QStringList names;
-        for (const QString& path : outcome.missingAttachments)
-            names << native(path);
+        for (const QString& path : outcome.missingAttachments) names << native(path);
         tellError(context, QString::fromLatin1(messages::kNotAttached) + names.join(QLatin1Char('|')));
     }
 
@@ -156,7 +137,8 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
 
     if (outcome.compose.opened) {
         if (!outcome.draftWritten)
-            tellError(context, QString::fromLatin1(messages::kCopyNotSaved).arg(native(outcome.draftPath), draft.error));
+            tellError(context,
+                      QString::fromLatin1(messages::kCopyNotSaved).arg(native(outcome.draftPath), draft.error));
         else if (!outcome.compose.shortfall.isEmpty() && context.messages)
             context.messages->information(QString::fromLatin1(messages::kMailIncomplete)
                                               .arg(outcome.compose.shortfall, native(outcome.draftPath)),
@@ -173,8 +155,7 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
     return outcome;
 }
 
-MailItem reportMailItem(const ReportMailRequest& request, const QString& body, const QStringList& attachmentList)
-{
+MailItem reportMailItem(const ReportMailRequest& request, const QString& body, const QStringList& attachmentList) {
     MailItem item;
     item.to = request.to;
     item.cc = request.cc;
@@ -183,33 +164,29 @@ MailItem reportMailItem(const ReportMailRequest& request, const QString& body, c
     item.htmlBody = withoutTrailingBlanks(body);
 
     if (request.attachDocument) {
-        item.attachments.append({request.exportFolder + QLatin1Char('/') + request.documentName + QStringLiteral(".RTF"),
-                                 request.documentName + QStringLiteral(".rtf")});
+        item.attachments.append(
+            {request.exportFolder + QLatin1Char('/') + request.documentName + QStringLiteral(".RTF"),
+             request.documentName + QStringLiteral(".rtf")});
     }
     for (const QString& entry : attachmentList) {
         // A blank entry (no Email Results yet) is no attachment.
-        if (entry.trimmed().isEmpty())
-            continue;
+        if (entry.trimmed().isEmpty()) continue;
         item.attachments.append({entry, attachmentDisplayName(entry)});
     }
     return item;
 }
 
 int sendReportMail(const ReportMailRequest& request, const QStringList& attachmentList, MailContext& context,
-                   MailOutcome* outcome)
-{
+                   MailOutcome* outcome) {
     QString body;
-    if (!readHtmlBody(request.htmlPath, body))
-        return reportmail::BodyNotRead;
+    if (!readHtmlBody(request.htmlPath, body)) return reportmail::BodyNotRead;
     const MailItem item = reportMailItem(request, body, attachmentList);
     const MailOutcome shown = presentMail(item, QStringLiteral("report-mail"), request.htmlPath, context);
-    if (outcome)
-        *outcome = shown;
+    if (outcome) *outcome = shown;
     return reportmail::Shown;
 }
 
-MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyPath)
-{
+MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyPath) {
     MailItem item;
     item.to = QString::fromLatin1(kDesignFeedbackAddress);
     item.subject = QString::fromLatin1(kResultsMailSubject);
@@ -220,8 +197,7 @@ MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyP
 }
 
 MailOutcome emailResults(const QString& resultsPath, const QString& workingCopyPath, ProgramState& state,
-                         MailContext& context)
-{
+                         MailContext& context) {
     const ScopedWaitCursor wait;
     state.resultsFilePath = resultsPath;
     return presentMail(resultsMailItem(resultsPath, workingCopyPath), QStringLiteral("results-mail"), {}, context);

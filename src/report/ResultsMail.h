@@ -33,10 +33,10 @@ inline constexpr char kExportFolderName[] = "VH";
 
 // What the mail commands work with.
 struct MailContext {
-    QString workingFolder;                   // the current folder when empty
-    platform::MailClient* client = nullptr;  // none: the draft alone is written
+    QString workingFolder;                       // the current folder when empty
+    platform::MailClient* client = nullptr;      // none: the draft alone is written
     platform::UserMessages* messages = nullptr;  // what the user is told; nothing when none
-    std::function<QDateTime()> now;          // draft date and name; the clock when empty
+    std::function<QDateTime()> now;              // draft date and name; the clock when empty
 };
 
 // Shows the wait cursor while it lives (when the program has a GUI).
@@ -90,17 +90,16 @@ struct ReportMailRequest {
     QString cc;   // blank
     QString bcc;  // blank
     QString subject = QString::fromLatin1(kReportMailSubject);
-    QString htmlPath;      // the export's HTML page, the mail body
-    QString exportFolder;  // where the report document is
-    QString documentName;  // "Report": the document is <export folder>/Report.RTF, shown as Report.rtf
+    QString htmlPath;            // the export's HTML page, the mail body
+    QString exportFolder;        // where the report document is
+    QString documentName;        // "Report": the document is <export folder>/Report.RTF, shown as Report.rtf
     bool attachDocument = true;  // false when this export could not write the document
 };
 
 // The mail item of the report mail: the report document (when attached),
 // then each non-blank entry of `attachmentList` under the name after its
 // last separator.
-MailItem reportMailItem(const ReportMailRequest& request, const QString& body,
-                        const QStringList& attachmentList);
+MailItem reportMailItem(const ReportMailRequest& request, const QString& body, const QStringList& attachmentList);
 
 // Result codes of the report mail.
 namespace reportmail {

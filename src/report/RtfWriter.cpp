@@ -15,15 +15,14 @@ constexpr char kOpening[] =
     R"({\rtf1\ansi\ansicpg1252\uc1\deff0\stshfdbch0\stshfloch0\stshfhich0\stshfbi0\deflang3081\deflangfe3081)";
 
 // Times New Roman and its script variants.
-constexpr char kFontTable[] =
-    R"({\fonttbl{\f0\froman\fcharset0\fprq2{\*\panose 02020603050405020304}Times New Roman;})"
-    R"({\f36\froman\fcharset238\fprq2 Times New Roman CE;})"
-    R"({\f37\froman\fcharset204\fprq2 Times New Roman Cyr;})"
-    R"({\f39\froman\fcharset161\fprq2 Times New Roman Greek;})"
-    R"({\f40\froman\fcharset162\fprq2 Times New Roman Tur;})"
-    R"({\f41\froman\fcharset177\fprq2 Times New Roman (Hebrew);})"
-    R"({\f42\froman\fcharset178\fprq2 Times New Roman (Arabic);})"
-    R"({\f43\froman\fcharset186\fprq2 Times New Roman Baltic;}})";
+constexpr char kFontTable[] = R"({\fonttbl{\f0\froman\fcharset0\fprq2{\*\panose 02020603050405020304}Times New Roman;})"
+                              R"({\f36\froman\fcharset238\fprq2 Times New Roman CE;})"
+                              R"({\f37\froman\fcharset204\fprq2 Times New Roman Cyr;})"
+                              R"({\f39\froman\fcharset161\fprq2 Times New Roman Greek;})"
+                              R"({\f40\froman\fcharset162\fprq2 Times New Roman Tur;})"
+                              R"({\f41\froman\fcharset177\fprq2 Times New Roman (Hebrew);})"
+                              R"({\f42\froman\fcharset178\fprq2 Times New Roman (Arabic);})"
+                              R"({\f43\froman\fcharset186\fprq2 Times New Roman Baltic;}})";
 
 // The automatic colour, then the 16 standard colours.
 constexpr char kColourTable[] =
@@ -89,8 +88,7 @@ constexpr char kPictureUid[] = "\\blipupi-58{\\*\\blipuid b09f3721717b6ae0a7a87d
 
 }  // namespace
 
-QByteArray rtfHeader(int leftMargin, int topMargin)
-{
+QByteArray rtfHeader(int leftMargin, int topMargin) {
     QByteArray header;
     header.reserve(4096);
     header += kOpening;
@@ -105,13 +103,9 @@ QByteArray rtfHeader(int leftMargin, int topMargin)
     return header;
 }
 
-QByteArray rtfScaleText(int scale)
-{
-    return scale == 0 ? QByteArray("100") : QByteArray::number(scale);
-}
+QByteArray rtfScaleText(int scale) { return scale == 0 ? QByteArray("100") : QByteArray::number(scale); }
 
-QByteArray rtfPictureStart(const QByteArray& scaleText, qint64 pictureTag)
-{
+QByteArray rtfPictureStart(const QByteArray& scaleText, qint64 pictureTag) {
     const QByteArray tag = QByteArray::number(pictureTag);
     QByteArray start;
     start.reserve(512);
@@ -170,12 +164,10 @@ private:
 }  // namespace
 
 QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftMargin, int topMargin,
-                       qint64 pictureTag)
-{
+                       qint64 pictureTag) {
     DocumentBuilder builder(scale, leftMargin, topMargin, pictureTag);
     qsizetype bytes = 0;
-    for (const QByteArray& page : pageImages)
-        bytes += page.size();
+    for (const QByteArray& page : pageImages) bytes += page.size();
     builder.reserve(bytes, pageImages.size());
     for (const QByteArray& page : pageImages) {
         appendMetafileHex(page, builder.beginPage());
@@ -184,9 +176,8 @@ QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftM
     return builder.finish();
 }
 
-RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale,
-                           int leftMargin, int topMargin, RandomSource& random)
-{
+RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale, int leftMargin,
+                           int topMargin, RandomSource& random) {
     RtfResult result;
     if (pageImagePaths.isEmpty()) {
         result.code = rtf::NotWritten;
@@ -201,8 +192,8 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
             // to the document's name.
             replaceFile(path, builder.text());
             result.code = rtf::PageUnreadable;
-            result.error = QStringLiteral("The page image %1 could not be read: %2")
-                               .arg(QDir::toNativeSeparators(page), why);
+            result.error =
+                QStringLiteral("The page image %1 could not be read: %2").arg(QDir::toNativeSeparators(page), why);
             return result;
         }
         builder.endPage();

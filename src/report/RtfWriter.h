@@ -45,7 +45,7 @@ inline constexpr int NotWritten = 2;      // no page, or the file could not be w
 
 struct RtfResult {
     int code = rtf::Done;
-    QString error;  // what went wrong, for the user; empty when done
+    QString error;        // what went wrong, for the user; empty when done
     QByteArray document;  // the bytes written, when done
     bool ok() const { return code == rtf::Done; }
 };
@@ -63,7 +63,7 @@ QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftM
 // file is replaced as a whole (a link there is replaced, not written
 // through); when that fails (full disk, no folder) the result is
 // NotWritten and an earlier file is left as it was.
-RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale,
-                           int leftMargin, int topMargin, RandomSource& random);
+RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale, int leftMargin,
+                           int topMargin, RandomSource& random);
 
 }  // namespace yq::report

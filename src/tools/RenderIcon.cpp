@@ -9,8 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr, "usage: yq-render-icon SOURCE.svg OUTDIR SIZE...\n");
         return 2;

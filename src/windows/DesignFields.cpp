@@ -12,14 +12,17 @@ using P = PartialRecalc;
 
 constexpr FieldAction kNothing{};
 constexpr FieldAction kReCalc{.reCalc = true};
-constexpr FieldAction run(P partial, bool redisplay = false, bool reCalc = false) { return {partial, redisplay, reCalc}; }
+constexpr FieldAction run(P partial, bool redisplay = false, bool reCalc = false) {
+    return {partial, redisplay, reCalc};
+}
 
 constexpr std::string_view kTipF = "Enter the Centre Frequency in Megahertz. \nMaximum of 3 decimal points.";
 constexpr std::string_view kTipCD = "Enter the outside diameter of the cylinder in inches";
 constexpr std::string_view kTipLD =
     "The L/D Ratio and the Diameter are used to\ncalculate the primary Capacitance in pfd, the\n"
     "reactance in Ohms, the 3db bandwidth and the\n'Q' of the antenna.";
-constexpr std::string_view kTipMBW = "Measured bandwidth in kHz is the 2:1 VSWR\nreading either side of the minimum VSWR.";
+constexpr std::string_view kTipMBW =
+    "Measured bandwidth in kHz is the 2:1 VSWR\nreading either side of the minimum VSWR.";
 constexpr std::string_view kTipDPS =
     "An option to calculate the source Coil Inductance\nbased on the amount of phase shift. Initial setting\n"
     "is 6 degrees similar to the Phase Coil. When you \nhave your antenna working, enter in a value to\n"
@@ -46,7 +49,14 @@ constexpr std::array<DesignField, 37> kImperialFields{{
     {Key::Q, S::Cylinder, K::Computed, kNothing, kNothing, {}},
     {Key::TL, S::Cylinder, K::Computed, kNothing, kNothing, {}},
     {Key::PWL, S::Cylinder, K::Computed, kNothing, kNothing, {}},
-    {Key::MRR, S::Cylinder, K::Computed, kNothing, kNothing, {}, FieldCheck::None, Key::RR,
+    {Key::MRR,
+     S::Cylinder,
+     K::Computed,
+     kNothing,
+     kNothing,
+     {},
+     FieldCheck::None,
+     Key::RR,
      "Radiation Resistance from measured bandwidth"},
     {Key::V, S::Cylinder, K::Computed, kNothing, kNothing, {}},
     {Key::AE, S::Cylinder, K::Computed, kNothing, kNothing, {}},

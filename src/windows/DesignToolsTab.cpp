@@ -37,11 +37,17 @@ const QColor kDarkBlue(0, 0, 128);
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 const QList<QPair<QString, QString>>& inputNames() {
-    static const QList<QPair<QString, QString>> names = {
-        {"F", "Frequency"},         {"CD", "Cylinder diameter"},     {"LD", "Length/Diameter ratio"},
-        {"WD", "Wire diameter"},    {"SP", "Spacing"},               {"CCD", "Coil diameter"},
-        {"FAC", "Capacitance factor"}, {"PCCD", "Phasing coil diameter"}, {"SCD", "Source coil diameter"},
-        {"DPS", "Degrees of phase"}, {"MBW", "Measured bandwidth"}};
+    static const QList<QPair<QString, QString>> names = {{"F", "Frequency"},
+                                                         {"CD", "Cylinder diameter"},
+                                                         {"LD", "Length/Diameter ratio"},
+                                                         {"WD", "Wire diameter"},
+                                                         {"SP", "Spacing"},
+                                                         {"CCD", "Coil diameter"},
+                                                         {"FAC", "Capacitance factor"},
+                                                         {"PCCD", "Phasing coil diameter"},
+                                                         {"SCD", "Source coil diameter"},
+                                                         {"DPS", "Degrees of phase"},
+                                                         {"MBW", "Measured bandwidth"}};
     return names;
 }
 
@@ -175,21 +181,24 @@ QWidget* DesignToolsTab::buildFitGroup() {
     fitField_->addItem(QStringLiteral("FAC from tuning coil turns (NT)"));
     fitField_->addItem(QStringLiteral("DPS from source coil turns (SCT)"));
     fitField_->setAccessibleName(QStringLiteral("Field to fit"));
-    fitField_->setToolTip(QStringLiteral("Capacitance Factor from the tuning coil turns you wound,\n"
-                                         "or Degrees of Phase from the source coil turns."));
+    fitField_->setToolTip(
+        QStringLiteral("Capacitance Factor from the tuning coil turns you wound,\n"
+                       "or Degrees of Phase from the source coil turns."));
     grid->addWidget(fitField_, 0, 0, 1, 3);
     auto* turnsLabel = plain(new QLabel(QStringLiteral("Turns wound:"), box));
     turns_ = plain(new QLineEdit(box));
     turns_->setObjectName(QStringLiteral("FitTurns"));
-    turns_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}([.,]\\d{0,2})?")), turns_));
+    turns_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}([.,]\\d{0,2})?")), turns_));
     turns_->setAlignment(Qt::AlignRight);
     turnsLabel->setBuddy(turns_);
     turns_->setAccessibleName(QStringLiteral("Turns wound"));
     auto* find = plain(new QPushButton(QStringLiteral("Find"), box));
     find->setObjectName(QStringLiteral("FitFind"));
     find->setAutoDefault(false);
-    find->setToolTip(QStringLiteral("Tries every value of the field, 0.01 apart, each with a full ReCalc,\n"
-                                    "and finds the one whose turns come nearest to the turns you wound."));
+    find->setToolTip(
+        QStringLiteral("Tries every value of the field, 0.01 apart, each with a full ReCalc,\n"
+                       "and finds the one whose turns come nearest to the turns you wound."));
     grid->addWidget(turnsLabel, 1, 0);
     grid->addWidget(turns_, 1, 1);
     grid->addWidget(find, 1, 2);
@@ -322,15 +331,16 @@ QWidget* DesignToolsTab::buildConvertGroup() {
     auto* box = group(toMetric ? QStringLiteral("Convert to millimetres") : QStringLiteral("Convert to inches"), this);
     auto* layout = new QVBoxLayout(box);
     layout->setSpacing(3);
-    const QString how = toMetric ? QStringLiteral("Lengths x 25.4, rounded to the Metric fields; F, L/D, MBW, FAC and DPS\n"
-                                                  "as they are; then the Metric ReCalc. The design is saved in the working\n"
-                                                  "folder under the Metric window's file name (M...ini).")
-                                 : QStringLiteral("Lengths / 25.4, rounded to the Imperial fields; F, L/D, MBW, FAC and DPS\n"
-                                                  "as they are; then the Imperial ReCalc. The design is saved in the working\n"
-                                                  "folder under the Imperial window's file name.");
-    auto* convert = plain(new QPushButton(toMetric ? QStringLiteral("Convert and Save as Metric")
-                                                   : QStringLiteral("Convert and Save as Imperial"),
-                                          box));
+    const QString how = toMetric ? QStringLiteral(
+                                       "Lengths x 25.4, rounded to the Metric fields; F, L/D, MBW, FAC and DPS\n"
+                                       "as they are; then the Metric ReCalc. The design is saved in the working\n"
+                                       "folder under the Metric window's file name (M...ini).")
+                                 : QStringLiteral(
+                                       "Lengths / 25.4, rounded to the Imperial fields; F, L/D, MBW, FAC and DPS\n"
+                                       "as they are; then the Imperial ReCalc. The design is saved in the working\n"
+                                       "folder under the Imperial window's file name.");
+    auto* convert = plain(new QPushButton(
+        toMetric ? QStringLiteral("Convert and Save as Metric") : QStringLiteral("Convert and Save as Imperial"), box));
     convert->setObjectName(QStringLiteral("ConvertRun"));
     convert->setAutoDefault(false);
     convert->setToolTip(how);
@@ -368,8 +378,9 @@ void DesignToolsTab::findFit() {
     if (!turns || turns->sign() <= 0) {
         fit_.reset();
         apply_->setEnabled(false);
-        fitResult_->setText(QStringLiteral("<span style='color:#b22222'>Enter the number of turns you wound, "
-                                           "for example 31 or 30.5.</span>"));
+        fitResult_->setText(
+            QStringLiteral("<span style='color:#b22222'>Enter the number of turns you wound, "
+                           "for example 31 or 30.5.</span>"));
         return;
     }
     const DesignRecord base = calculatedCopy();
@@ -385,10 +396,12 @@ void DesignToolsTab::findFit() {
                    .arg(key, value, turnsKey, got, QString::fromStdString(turns->toString()));
     } else {
         const FitRange range = fitRange(field);
-        html = QStringLiteral("<span style='color:#b22222'>No %1 from %2 to %3 gives %4 within half a turn of %5.</span> "
-                              "The nearest is <b>%1 = %6</b>, giving %4 = <b>%7</b>.")
-                   .arg(key, QString::fromStdString(range.first.toString()), QString::fromStdString(range.last.toString()),
-                        turnsKey, QString::fromStdString(turns->toString()), value, got);
+        html =
+            QStringLiteral(
+                "<span style='color:#b22222'>No %1 from %2 to %3 gives %4 within half a turn of %5.</span> "
+                "The nearest is <b>%1 = %6</b>, giving %4 = <b>%7</b>.")
+                .arg(key, QString::fromStdString(range.first.toString()), QString::fromStdString(range.last.toString()),
+                     turnsKey, QString::fromStdString(turns->toString()), value, got);
     }
     QStringList changes;
     int shown = 0;
@@ -425,7 +438,8 @@ void DesignToolsTab::applyFit() {
         findFit();
         if (fit_)
             fitResult_->setText(QStringLiteral("<i>The design changed since the last Find; this is the fit for it "
-                                               "now.</i><br>") + fitResult_->text());
+                                               "now.</i><br>") +
+                                fitResult_->text());
         return;
     }
     host_.apply(fitFieldKey(fit_->field), fit_->value);
@@ -554,10 +568,13 @@ void DesignToolsTab::saveSweepCsv() {
     const std::string csv = sweepCsv(points_);
     const FileWriteResult written = replaceFile(path, QByteArray(csv.data(), qsizetype(csv.size())));
     if (!written) {
-        showError(QStringLiteral("The sweep could not be saved as %1.|%2").arg(QDir::toNativeSeparators(path), written.error));
+        showError(QStringLiteral("The sweep could not be saved as %1.|%2")
+                      .arg(QDir::toNativeSeparators(path), written.error));
         return;
     }
-    sweepStatus_->setText(QStringLiteral("%1 points saved to %2.").arg(points_.size()).arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
+    sweepStatus_->setText(QStringLiteral("%1 points saved to %2.")
+                              .arg(points_.size())
+                              .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
 }
 
 // ---------------------------------------------------------------- convert
@@ -574,7 +591,7 @@ void DesignToolsTab::convertNow() {
     const ConvertedSave saved = saveConvertedDesign(converted.design, QDir::currentPath());
     if (!saved.written) {
         showError(QStringLiteral("The converted design %1 could not be written.|%2")
-                              .arg(QDir::toNativeSeparators(saved.path), saved.written.error));
+                      .arg(QDir::toNativeSeparators(saved.path), saved.written.error));
         return;
     }
     convertedPath_ = saved.path;
@@ -582,11 +599,13 @@ void DesignToolsTab::convertNow() {
     const QString window = target == UnitSystem::Metric ? QStringLiteral("Metric") : QStringLiteral("Imperial");
     QStringList lines;
     for (std::string_view key : {"CD", "WD", "CCD"})
-        lines << QStringLiteral("%1 %2 &rarr; %3").arg(qs(key), withUnit(*source.field(key), key, system_), withUnit(*d.field(key), key, target));
+        lines << QStringLiteral("%1 %2 &rarr; %3")
+                     .arg(qs(key), withUnit(*source.field(key), key, system_), withUnit(*d.field(key), key, target));
     convertResult_->setText(QStringLiteral("Saved <b>%1</b> in %2<br>%3<br>NT %4, SCT %5: open it in the %6 window.")
                                 .arg(QFileInfo(saved.path).fileName().toHtmlEscaped(),
                                      QDir::toNativeSeparators(QFileInfo(saved.path).absolutePath()).toHtmlEscaped(),
-                                     lines.join(QStringLiteral(", ")), withoutTrailingZeros(QString::fromStdString(d.NT.text())),
+                                     lines.join(QStringLiteral(", ")),
+                                     withoutTrailingZeros(QString::fromStdString(d.NT.text())),
                                      withoutTrailingZeros(QString::fromStdString(d.SCT.text())), window));
 }
 

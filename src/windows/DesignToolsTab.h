@@ -54,7 +54,9 @@ public:
 
     // The file a sweep's CSV is saved to; an empty text cancels. The
     // standard one shows a save dialog; tests hand in their own.
-    void setCsvFileChooser(std::function<QString(const QString& suggested)> chooser) { chooseCsv_ = std::move(chooser); }
+    void setCsvFileChooser(std::function<QString(const QString& suggested)> chooser) {
+        chooseCsv_ = std::move(chooser);
+    }
 
     // The actions of the tab's buttons.
     void findFit();
@@ -120,7 +122,7 @@ private:
     QLabel* convertResult_ = nullptr;
 
     std::optional<FitOutcome> fit_;
-    std::string fitInputs_;   // the inputs the last fit was found for
+    std::string fitInputs_;  // the inputs the last fit was found for
     bool rangeEdited_ = false;
     std::vector<DesignRecord> points_;
     SweepRange range_;

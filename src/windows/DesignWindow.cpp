@@ -200,7 +200,8 @@ void DesignWindow::addField(QGridLayout* grid, int line, const DesignField& spec
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setReadOnly(!spec.editable());
     // The field's storage decides what can be entered, beside the picture.
-    if (spec.editable()) edit->setValidator(new PictureValidator(field.picture, record_.field(spec.key).storage(), edit));
+    if (spec.editable())
+        edit->setValidator(new PictureValidator(field.picture, record_.field(spec.key).storage(), edit));
     if (!spec.editable()) {
         QPalette p = edit->palette();
         p.setColor(QPalette::Base, palette().color(QPalette::Window));
@@ -298,7 +299,8 @@ QWidget* DesignWindow::buildSpecificationsTab() {
          tip({"Saves the file with the name like 726.ini", "7 = frequency in mhz", "2 = cylinder diameter in inches",
               "6 = diameter to length ratio", "An 'M' first letter denotes Metric calculations."})},
         {Command::PrintView, "Print/View", Qt::Key_unknown, tip({"You MUST save first to print"})},
-        {Command::EmailReport, "email Report", Qt::Key_unknown, tip({"Uses Outlook for email. Other mailers may not work."})},
+        {Command::EmailReport, "email Report", Qt::Key_unknown,
+         tip({"Uses Outlook for email. Other mailers may not work."})},
         {Command::Forum, "YQ Forum", Qt::Key_F8, {}},
         {Command::OpenExcel, "Open Excel", Qt::Key_unknown, {}},
         {Command::EmailResults, "Email Results", Qt::Key_unknown, {}},
@@ -373,8 +375,8 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     recalcText->setFont(rf);
     recalc->setToolTip(tip({"Initial factor is 2. This divides the cylinder capacitance",
                             "by 2 to recalculate the coil size. That will also", "recalculate the coil inductance.", "",
-                            "Use a number that give the number of turns you", "have used to make the system work. Then OK",
-                            "to SAVE."}));
+                            "Use a number that give the number of turns you",
+                            "have used to make the system work. Then OK", "to SAVE."}));
     buttons_[Command::ReCalc] = recalc;
     third->addWidget(recalc, row++, 0, 1, 2, Qt::AlignHCenter);
     third->addWidget(heading(QStringLiteral("Phasing Coil Specifications"), page), row++, 0, 1, 2);
@@ -401,11 +403,12 @@ QWidget* DesignWindow::buildHelpTab() {
     help_->setAccessibleName(QStringLiteral("General Help File"));
     help_->setTabChangesFocus(true);
     left->addWidget(help_, 1);
-    left->addWidget(note(QStringLiteral("The various components that make up the YQ Star version are listed on the right "
-                                        "for clarification of the terms used on the design page. You must refer to "
-                                        "Brannoc's YQ Design Book (downloadable from the Forum) for a more complete "
-                                        "understanding of the YQ Star."),
-                         frame, 10, true));
+    left->addWidget(
+        note(QStringLiteral("The various components that make up the YQ Star version are listed on the right "
+                            "for clarification of the terms used on the design page. You must refer to "
+                            "Brannoc's YQ Design Book (downloadable from the Forum) for a more complete "
+                            "understanding of the YQ Star."),
+             frame, 10, true));
     left->addWidget(note(QStringLiteral("Overall length of antenna is calculated as Cylinder Length * 2, plus Cylinder "
                                         "Diameter * 2, plus the tuning coil length. The Source Coil is not included in "
                                         "the length."),
@@ -446,7 +449,8 @@ void DesignWindow::open() {
     state_.metric = units_.rules().metricOnOpen;
     // (4) the forum button becomes a web link to the forum
     if (services_.linkForum) {
-        if (auto open = services_.linkForum(this, buttons_.value(Command::Forum))) services_.openForum = std::move(open);
+        if (auto open = services_.linkForum(this, buttons_.value(Command::Forum)))
+            services_.openForum = std::move(open);
     }
     // (5), (6) the open dialog and the load of the chosen file
     chooseDesignFile(units_.openFilter);
@@ -464,42 +468,43 @@ int DesignWindow::exec() {
 
 void DesignWindow::run(Command command) {
     switch (command) {
-    case Command::SelectAntenna:
-        takeControlsContents();
-        chooseDesignFile(units_.selectFilter);
-        break;
-    case Command::ReCalc:
-        if (!takePendingEntries()) break;
-        reCalc();
-        redisplay();
-        break;
-    case Command::Save:
-        save();
-        break;
-    case Command::PrintView:
-        printOrEmailReport(false);
-        break;
-    case Command::EmailReport:
-        printOrEmailReport(true);
-        break;
-    case Command::Forum:
-        if (services_.openForum) services_.openForum();
-        break;
-    case Command::OpenExcel:
-        openExcel();
-        break;
-    case Command::EmailResults:
-        emailResults();
-        break;
-    case Command::Close:
-        takeControlsContents();
-        accept();
-        break;
+        case Command::SelectAntenna:
+            takeControlsContents();
+            chooseDesignFile(units_.selectFilter);
+            break;
+        case Command::ReCalc:
+            if (!takePendingEntries()) break;
+            reCalc();
+            redisplay();
+            break;
+        case Command::Save:
+            save();
+            break;
+        case Command::PrintView:
+            printOrEmailReport(false);
+            break;
+        case Command::EmailReport:
+            printOrEmailReport(true);
+            break;
+        case Command::Forum:
+            if (services_.openForum) services_.openForum();
+            break;
+        case Command::OpenExcel:
+            openExcel();
+            break;
+        case Command::EmailResults:
+            emailResults();
+            break;
+        case Command::Close:
+            takeControlsContents();
+            accept();
+            break;
     }
 }
 
 void DesignWindow::queue(Command command) {
-    QMetaObject::invokeMethod(this, [this, command] { run(command); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, command] { run(command); }, Qt::QueuedConnection);
 }
 
 void DesignWindow::keyPressEvent(QKeyEvent* event) {
@@ -623,9 +628,9 @@ void DesignWindow::reCalc() {
 }
 
 void DesignWindow::chooseDesignFile(const QString& filter) {
-    const QString chosen = services_.chooseFile
-                               ? services_.chooseFile(QString::fromLatin1(designtext::kDialogTitle), filter, QDir::currentPath())
-                               : QString();
+    const QString chosen = services_.chooseFile ? services_.chooseFile(QString::fromLatin1(designtext::kDialogTitle),
+                                                                       filter, QDir::currentPath())
+                                                : QString();
     if (!chosen.isEmpty()) {
         chosenName_ = chosen.left(255);
         // A file in another folder makes that folder the working folder.
@@ -642,11 +647,9 @@ void DesignWindow::loadDesign() {
     const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_, &readError));
     if (!readError.isEmpty()) showError(readError);
     state_.metric = reaction.metric;
-    if (reaction.messageBeforeNotice && !reaction.message.isEmpty())
-        showError(reaction.message);
+    if (reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
     if (!reaction.notice.isEmpty()) notice_->setText(reaction.notice);
-    if (!reaction.messageBeforeNotice && !reaction.message.isEmpty())
-        showError(reaction.message);
+    if (!reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
     redisplay();
     queue(Command::ReCalc);
 }
@@ -692,7 +695,8 @@ void DesignWindow::openExcel() {
     const bool ok = services_.openSpreadsheet && services_.openSpreadsheet(path, &problem);
     if (services_.setBusy) services_.setBusy(false);
     if (!ok) {
-        if (problem.isEmpty()) problem = QString::fromLatin1(windowtext::kNoSpreadsheet).arg(QDir::toNativeSeparators(path));
+        if (problem.isEmpty())
+            problem = QString::fromLatin1(windowtext::kNoSpreadsheet).arg(QDir::toNativeSeparators(path));
         showError(problem);
     }
 }
@@ -702,11 +706,11 @@ void DesignWindow::emailResults() {
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
     if (const FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {
-        showError(QString::fromLatin1(windowtext::kWorkingCopyNotWritten).arg(QDir::toNativeSeparators(workingCopy), written.error));
+        showError(QString::fromLatin1(windowtext::kWorkingCopyNotWritten)
+                      .arg(QDir::toNativeSeparators(workingCopy), written.error));
         return;
     }
-    if (services_.emailResults)
-        services_.emailResults(workingCopy, resultsFilePath(folder.absolutePath()), state_);
+    if (services_.emailResults) services_.emailResults(workingCopy, resultsFilePath(folder.absolutePath()), state_);
 }
 
 void DesignWindow::showError(const QString& text) {
@@ -719,8 +723,8 @@ DesignWindowServices standardDesignWindowDialogs(QWidget* parent) {
         // "Description|pattern" becomes "Description (pattern)".
         const QStringList parts = filter.split(u'|');
         const QString qtFilter = parts.size() >= 2 ? QStringLiteral("%1 (%2)").arg(parts[0], parts[1]) : filter;
-        return QFileDialog::getOpenFileName(QApplication::activeWindow() ? QApplication::activeWindow() : parent,
-                                            title, folder, qtFilter);
+        return QFileDialog::getOpenFileName(QApplication::activeWindow() ? QApplication::activeWindow() : parent, title,
+                                            folder, qtFilter);
     };
     s.setBusy = [](bool busy) {
         if (busy)

@@ -43,8 +43,7 @@ int averageCharWidthFromAlphabet(int alphabetWidth) { return (alphabetWidth / 26
 
 BaseUnits baseUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int width =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return {averageCharWidthFromAlphabet(width), metrics.height()};
 }
 
@@ -70,8 +69,6 @@ QFont windowFont(const QString& face, int points, bool bold) {
     return font;
 }
 
-void installWindowFontSubstitutions() {
-    report::substituteFaces(kMappedFaces);
-}
+void installWindowFontSubstitutions() { report::substituteFaces(kMappedFaces); }
 
 }  // namespace yq::windows

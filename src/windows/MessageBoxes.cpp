@@ -23,54 +23,43 @@ public:
 };
 
 int ask(QMessageBox::Icon icon, const QString& caption, const QString& text, QMessageBox::StandardButtons buttons,
-        QWidget* parent, QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
-{
+        QWidget* parent, QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
     const ArrowWhileAsking arrow;
     QMessageBox box(icon, caption, messageLines(text), buttons, parent);
-    if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     return box.exec();
 }
 
 }  // namespace
 
-QString messageLines(const QString& text)
-{
+QString messageLines(const QString& text) {
     QString lines = text;
     lines.replace(u'|', u'\n');
     return lines;
 }
 
 MessageBoxes::MessageBoxes(QWidget* parent, const ErrorReporter* procedures)
-    : parent_(parent), procedures_(procedures)
-{
-}
+    : parent_(parent), procedures_(procedures) {}
 
-QWidget* MessageBoxes::owner() const
-{
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
-    if (QWidget* active = QApplication::activeWindow())
-        return active;
+QWidget* MessageBoxes::owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
     return parent_.data();
 }
 
-void MessageBoxes::error(const QString& text)
-{
+void MessageBoxes::error(const QString& text) {
     const QString procedure = procedures_ ? procedures_->procedureName() : QString();
     const QString where = procedure.isEmpty() ? QStringLiteral("yq") : QStringLiteral("yq (%1)").arg(procedure);
     std::fprintf(stderr, "%s: %s\n", qPrintable(where), qPrintable(messageLines(text).replace(u'\n', u' ')));
     ask(QMessageBox::Warning, QString::fromLatin1(platform::kErrorCaption), text, QMessageBox::Ok, owner());
 }
 
-void MessageBoxes::information(const QString& text, const QString& caption)
-{
+void MessageBoxes::information(const QString& text, const QString& caption) {
     ask(QMessageBox::Information, caption.isEmpty() ? QString::fromLatin1(designtext::kProductCaption) : caption, text,
         QMessageBox::Ok, owner());
 }
 
-bool MessageBoxes::confirm(const QString& text, const QString& caption)
-{
+bool MessageBoxes::confirm(const QString& text, const QString& caption) {
     return ask(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner(), QMessageBox::No) ==
            QMessageBox::Yes;
 }

@@ -8,8 +8,7 @@
 
 namespace yq::windows {
 
-SendMailWindow::SendMailWindow(QWidget* parent) : QDialog(parent)
-{
+SendMailWindow::SendMailWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Send email"));
     const QFont font = windowFont(QStringLiteral("MS Sans Serif"), 8);
     setFont(font);
@@ -23,13 +22,9 @@ SendMailWindow::SendMailWindow(QWidget* parent) : QDialog(parent)
     layout->addWidget(status_);
 }
 
-WindowedMailClient::WindowedMailClient(platform::MailClient& inner, QWidget* parent)
-    : inner_(inner), parent_(parent)
-{
-}
+WindowedMailClient::WindowedMailClient(platform::MailClient& inner, QWidget* parent) : inner_(inner), parent_(parent) {}
 
-platform::ComposeResult WindowedMailClient::compose(const platform::MailItem& item, const QString& htmlBodyFile)
-{
+platform::ComposeResult WindowedMailClient::compose(const platform::MailItem& item, const QString& htmlBodyFile) {
     SendMailWindow window(parent_ ? parent_ : QApplication::activeWindow());
     window.show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -29,7 +29,7 @@ QString axisTitle(const QString& name, const QString& unit) {
 }  // namespace
 
 QColor plotColour(int index) {
-    static const QColor colours[] = {QColor(0, 0, 128),  QColor(178, 34, 34), QColor(0, 120, 60),
+    static const QColor colours[] = {QColor(0, 0, 128),   QColor(178, 34, 34), QColor(0, 120, 60),
                                      QColor(128, 0, 128), QColor(200, 110, 0), QColor(0, 128, 128)};
     return colours[index % 6];
 }
@@ -115,7 +115,7 @@ void SweepPlot::paintEvent(QPaintEvent*) {
 
     const int left = fm.horizontalAdvance(QStringLiteral("-00000.00")) + 10;
     const int right = fm.horizontalAdvance(QStringLiteral("0000.00")) / 2 + 4;  // half the last tick's text
-    const int top = fm.height() + 6;  // room for the band names
+    const int top = fm.height() + 6;                                            // room for the band names
     const int bottom = fm.height() * 2 + 10;
     const QRect area(left, top, width() - left - right, height() - top - bottom);
     if (area.width() < 40 || area.height() < 30) return;
@@ -173,8 +173,8 @@ void SweepPlot::paintEvent(QPaintEvent*) {
             p.setPen(QPen(QColor(225, 225, 225), 1));
             p.drawLine(QPointF(strip.left(), yPixel(t)), QPointF(strip.right(), yPixel(t)));
             p.setPen(QColor(60, 60, 60));
-            p.drawText(QRectF(0, yPixel(t) - fm.height() / 2.0, left - 5, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-                       tickText(t, yStep));
+            p.drawText(QRectF(0, yPixel(t) - fm.height() / 2.0, left - 5, fm.height()),
+                       Qt::AlignRight | Qt::AlignVCenter, tickText(t, yStep));
         }
         p.setPen(QPen(QColor(120, 120, 120), 1));
         p.drawRect(strip);

@@ -14,8 +14,8 @@
 namespace yq {
 
 struct PlotSeries {
-    QString name;   // "NT"
-    QString unit;   // "turns"; empty for a plain ratio
+    QString name;  // "NT"
+    QString unit;  // "turns"; empty for a plain ratio
     QVector<double> values;
     QColor colour;
 };

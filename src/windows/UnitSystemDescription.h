@@ -15,12 +15,12 @@ namespace yq {
 
 struct UnitSystemDescription {
     UnitSystem system = UnitSystem::Imperial;
-    QString windowName;       // the window's object name
+    QString windowName;  // the window's object name
 
-    QString title;            // title line at the top of the window
-    QString initialNotice;    // unit notice when the window opens
-    int noticePoints = 11;    // size of the unit notice
-    QString coilNote;         // note under the phasing coil
+    QString title;          // title line at the top of the window
+    QString initialNotice;  // unit notice when the window opens
+    int noticePoints = 11;  // size of the unit notice
+    QString coilNote;       // note under the phasing coil
 
     // Labels that differ from the key table's, by key; "TPI" holds the whole
     // "Calculated Turns per ..." text.
@@ -28,8 +28,8 @@ struct UnitSystemDescription {
     // Pictures that differ from the key table's, by key.
     QMap<QString, QString> pictures;
 
-    QString openFilter;       // filter of the dialog when the window opens
-    QString selectFilter;     // filter of Select Antenna
+    QString openFilter;    // filter of the dialog when the window opens
+    QString selectFilter;  // filter of Select Antenna
 
     // The forum link's cursor file (empty: the standard hand) and whether
     // the link tracks the mouse with a timer.
@@ -50,7 +50,8 @@ namespace designtext {
 inline constexpr const char* kProductCaption = "YQ Design Calculator";
 inline constexpr const char* kDialogTitle = "Choose File to Open";
 inline constexpr const char* kFacMessage = "Invalid figure. Valid values are between|1 and 99. Please re-enter";
-inline constexpr const char* kPrintingMetricMessage = "You are printing a metric|antenna. Measurements will default to mm.";
+inline constexpr const char* kPrintingMetricMessage =
+    "You are printing a metric|antenna. Measurements will default to mm.";
 QString helpText();
 }  // namespace designtext
 

@@ -14,12 +14,12 @@ public:
     QString text(QAccessible::Text t) const override {
         const auto* label = static_cast<const QLabel*>(widget());
         switch (t) {
-        case QAccessible::Name:
-            return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
-        case QAccessible::Value:
-            return label->text();
-        default:
-            return QAccessibleWidget::text(t);
+            case QAccessible::Name:
+                return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+            case QAccessible::Value:
+                return label->text();
+            default:
+                return QAccessibleWidget::text(t);
         }
     }
 

@@ -42,8 +42,7 @@ QList<QWidget*> tabChain(QWidget* window) {
     QList<QWidget*> chain;
     QWidget* w = window->nextInFocusChain();
     while (w && w != window && chain.size() < 200) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled() &&
-            !isPartOfAnotherControl(w))
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled() && !isPartOfAnotherControl(w))
             chain << w;
         w = w->nextInFocusChain();
     }
@@ -67,11 +66,13 @@ protected:
 
     // The windows, shown, so their parts are laid out as the user sees them.
     QList<std::shared_ptr<QWidget>> allWindows() {
-        const QList<std::shared_ptr<QWidget>> windows = {std::make_shared<MainWindow>(MainWindowServices{}), std::make_shared<PicturesWindow>(),
-                std::make_shared<AboutWindow>(),
-                std::make_shared<UserListWindow>(*file, errors, messages),
-                std::make_shared<UserForm>(UserRequest::Insert, UserRecord{}, *file, messages),
-                std::make_shared<UserForm>(UserRequest::Change, file->first().value(), *file, messages)};
+        const QList<std::shared_ptr<QWidget>> windows = {
+            std::make_shared<MainWindow>(MainWindowServices{}),
+            std::make_shared<PicturesWindow>(),
+            std::make_shared<AboutWindow>(),
+            std::make_shared<UserListWindow>(*file, errors, messages),
+            std::make_shared<UserForm>(UserRequest::Insert, UserRecord{}, *file, messages),
+            std::make_shared<UserForm>(UserRequest::Change, file->first().value(), *file, messages)};
         for (const auto& w : windows) w->show();
         return windows;
     }
@@ -88,8 +89,8 @@ TEST_F(Accessibility, FieldLabelsAreTheirFieldsBuddies) {
         for (const QLabel* label : window->findChildren<QLabel*>()) {
             if (!label->text().trimmed().endsWith(u':')) continue;
             ++labelled;
-            ASSERT_NE(label->buddy(), nullptr) << window->objectName().toStdString() << ": "
-                                               << label->text().toStdString();
+            ASSERT_NE(label->buddy(), nullptr)
+                << window->objectName().toStdString() << ": " << label->text().toStdString();
             EXPECT_TRUE(isInteractive(label->buddy()));
         }
     }
@@ -110,8 +111,7 @@ TEST_F(Accessibility, EveryVisibleControlIsReachableWithTab) {
 TEST_F(Accessibility, TabFollowsTheLayoutOrder) {
     UserListWindow list(*file, errors, messages);
     list.show();
-    EXPECT_EQ(objectNames(tabChain(&list)),
-              QStringList({"BROWSE:1", "INSERT:3", "CHANGE:3", "DELETE:3", "CLOSE"}));
+    EXPECT_EQ(objectNames(tabChain(&list)), QStringList({"BROWSE:1", "INSERT:3", "CHANGE:3", "DELETE:3", "CLOSE"}));
     UserForm form(UserRequest::Insert, {}, *file, messages);
     form.show();
     EXPECT_EQ(objectNames(tabChain(&form)), QStringList({"YQ1:USER", "OK", "CANCEL"}));

@@ -19,16 +19,15 @@ struct MulDivCase {
 
 TEST(DialogUnits, MulDivRoundsHalvesAwayFromZero) {
     const MulDivCase cases[] = {
-        {527, 6, 4, 791},  // 790.5
-        {319, 12, 8, 479}, // 478.5
-        {319, 13, 8, 518}, // 518.375
-        {-18, 6, 4, -27},  // exact
-        {-18, 5, 4, -23},  // -22.5
+        {527, 6, 4, 791},                                                    // 790.5
+        {319, 12, 8, 479},                                                   // 478.5
+        {319, 13, 8, 518},                                                   // 518.375
+        {-18, 6, 4, -27},                                                    // exact
+        {-18, 5, 4, -23},                                                    // -22.5
         {7, 1, 2, 4},      {-7, 1, 2, -4}, {7, -1, 2, -4}, {10, 13, 8, 16},  // 16.25
-        {5, 0, 3, 0},      {1, 1, 0, 0},   // no division by zero
+        {5, 0, 3, 0},      {1, 1, 0, 0},                                     // no division by zero
     };
-    for (const MulDivCase& c : cases)
-        EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
+    for (const MulDivCase& c : cases) EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
     // The product is carried in 64 bits: 2e9 * 3 / 4 = 1.5e9.
     EXPECT_EQ(mulDiv(2000000000, 3, 4), 1500000000);
 }
@@ -48,7 +47,7 @@ TEST(DialogUnits, LayoutPlacesTurnIntoPixels) {
     EXPECT_EQ(units.y(8), 13);
     EXPECT_EQ(units.size(527, 319), QSize(791, 518));
     EXPECT_EQ(units.rect(-18, 0, 545, 61), QRect(-27, 0, 818, 99));  // 817.5 -> 818, 99.125 -> 99
-    EXPECT_EQ(units.point(116, 235), QPoint(174, 382));               // 381.875 -> 382
+    EXPECT_EQ(units.point(116, 235), QPoint(174, 382));              // 381.875 -> 382
     const DialogUnits narrow(5, 12);
     EXPECT_EQ(narrow.rect(13, 185, 87, 101), QRect(16, 278, 109, 152));  // 16.25, 277.5, 108.75, 151.5
 }

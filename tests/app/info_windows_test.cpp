@@ -26,8 +26,9 @@ protected:
 TEST(InfoTexts, MainWindowTextsHaveTheirLengthsAndKeyWords) {
     const QString welcome = welcomeText();
     EXPECT_EQ(welcome.size(), 619);
-    EXPECT_TRUE(welcome.startsWith("Welcome to the wonderful world of YQ Antennas. At long last we have achieved what "
-                                   "many have said was impossible, the development of a new antenna concept."));
+    EXPECT_TRUE(
+        welcome.startsWith("Welcome to the wonderful world of YQ Antennas. At long last we have achieved what "
+                           "many have said was impossible, the development of a new antenna concept."));
     for (const char* words : {"120", "Hertz", "Small Size, High Efficiency, wide bandwidth, and very low EMI",
                               "physics", "further antenna concept"})
         EXPECT_TRUE(welcome.contains(QLatin1String(words))) << words;
@@ -49,9 +50,10 @@ TEST(InfoTexts, MainWindowTextsHaveTheirLengthsAndKeyWords) {
 
 TEST(InfoTexts, AboutNoteContinuesFromTheFirstPromptIntoTheSecond) {
     const QString first = aboutFirstHalf();
-    EXPECT_TRUE(first.contains("It is a work in progress as we need to get feedback from users like yourself who may "
-                               "have successfully built and used an Yq antenna. We need to know the specifications "
-                               "you "));
+    EXPECT_TRUE(
+        first.contains("It is a work in progress as we need to get feedback from users like yourself who may "
+                       "have successfully built and used an Yq antenna. We need to know the specifications "
+                       "you "));
     EXPECT_TRUE(first.endsWith("We need to know the specifications you "));
     EXPECT_TRUE(first.indexOf("written", 0, Qt::CaseInsensitive) < first.indexOf("It is a work in progress"));
     EXPECT_TRUE(first.contains("formulas"));
@@ -151,9 +153,15 @@ TEST_P(InfoWindowClosing, WindowRunsUnderItsProcedureNameAndReturnsWhenClosed) {
         sawWindow = true;
         procedure = errors.procedureName();
         switch (c.by) {
-        case CloseBy::Button: QTest::mouseClick(modal->findChild<QPushButton*>("OKBUTTON"), Qt::LeftButton); break;
-        case CloseBy::CloseBox: modal->close(); break;
-        case CloseBy::EscapeKey: QTest::keyClick(modal, Qt::Key_Escape); break;
+            case CloseBy::Button:
+                QTest::mouseClick(modal->findChild<QPushButton*>("OKBUTTON"), Qt::LeftButton);
+                break;
+            case CloseBy::CloseBox:
+                modal->close();
+                break;
+            case CloseBy::EscapeKey:
+                QTest::keyClick(modal, Qt::Key_Escape);
+                break;
         }
     });
     if (c.about)

@@ -102,8 +102,7 @@ TEST_P(MainMenuItems, EachItemRunsItsWindowModallyOverTheMainWindow) {
 INSTANTIATE_TEST_SUITE_P(Menu, MainMenuItems,
                          ::testing::Values(MenuCase{"YQANTENNA", 3, "imperial design"},
                                            MenuCase{"DESIGNYQMETRIC", 4, "metric design"},
-                                           MenuCase{"PICTURES", 5, "pictures"},
-                                           MenuCase{"USERLIST", 6, "user list"},
+                                           MenuCase{"PICTURES", 5, "pictures"}, MenuCase{"USERLIST", 6, "user list"},
                                            MenuCase{"ABOUTTHISPROGRAM", 7, "about"}),
                          [](const ::testing::TestParamInfo<MenuCase>& p) { return std::string(p.param.item); });
 
@@ -182,19 +181,18 @@ TEST_P(MainWindowLayout, ControlSitsAtItsPlace) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layout, MainWindowLayout,
-    ::testing::Values(PlaceCase{"IMAGE2", 8, -18, 0, 545, 61, "mt_business_top.jpg"},
-                      PlaceCase{"PANEL2", 9, 5, 67, 107, 146, ""},
-                      PlaceCase{"IMAGE3", 10, 8, 69, 101, 142, "yqantenna1.jpg"},
-                      PlaceCase{"PROMPT2", 11, 120, 67, 156, 163, ""},
-                      PlaceCase{"PROMPT3", 12, 307, 67, 200, 31, ""},
-                      PlaceCase{"PROMPT1", 13, 116, 252, 374, 65, ""},
-                      PlaceCase{"PANEL1", 14, 305, 101, 204, 150, ""},
-                      PlaceCase{"IMAGE4", 15, 307, 103, 199, 146, "van.jpg"},
-                      PlaceCase{"PANEL3", 16, 39, 234, 73, 82, ""},
-                      PlaceCase{"IMAGE5", 17, 42, 236, 67, 78, "BrannocQuillet.jpg"}),
-    [](const ::testing::TestParamInfo<PlaceCase>& p) { return std::string(p.param.control); });
+INSTANTIATE_TEST_SUITE_P(Layout, MainWindowLayout,
+                         ::testing::Values(PlaceCase{"IMAGE2", 8, -18, 0, 545, 61, "mt_business_top.jpg"},
+                                           PlaceCase{"PANEL2", 9, 5, 67, 107, 146, ""},
+                                           PlaceCase{"IMAGE3", 10, 8, 69, 101, 142, "yqantenna1.jpg"},
+                                           PlaceCase{"PROMPT2", 11, 120, 67, 156, 163, ""},
+                                           PlaceCase{"PROMPT3", 12, 307, 67, 200, 31, ""},
+                                           PlaceCase{"PROMPT1", 13, 116, 252, 374, 65, ""},
+                                           PlaceCase{"PANEL1", 14, 305, 101, 204, 150, ""},
+                                           PlaceCase{"IMAGE4", 15, 307, 103, 199, 146, "van.jpg"},
+                                           PlaceCase{"PANEL3", 16, 39, 234, 73, 82, ""},
+                                           PlaceCase{"IMAGE5", 17, 42, 236, 67, 78, "BrannocQuillet.jpg"}),
+                         [](const ::testing::TestParamInfo<PlaceCase>& p) { return std::string(p.param.control); });
 
 TEST_F(MainWindowTest, ClientAreaIsTheLayoutSizeAndTheInventorLineIsBold) {
     MainWindow window(recordingServices());

@@ -54,19 +54,22 @@ TEST_P(StartupOrder, ServicesComeUpAndGoDownInOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     DragSettings, StartupOrder,
-    ::testing::Values(
-        StartupCase{"DragOnIsSwitchedOffAndBackOn", 1,
-                    {"errors.init", "users.init", "settings.open yq.INI", "desktop.get", "desktop.set 0 3", "main",
-                     "settings.update", "desktop.set 1 3", "settings.close", "users.release", "errors.release"},
-                    1},
-        StartupCase{"DragOffIsNeverTouched", 0,
-                    {"errors.init", "users.init", "settings.open yq.INI", "desktop.get", "main", "settings.update",
-                     "settings.close", "users.release", "errors.release"},
-                    0},
-        StartupCase{"UnreadableDragFlagChangesNothing", std::nullopt,
-                    {"errors.init", "users.init", "settings.open yq.INI", "desktop.get", "main", "settings.update",
-                     "settings.close", "users.release", "errors.release"},
-                    std::nullopt}),
+    ::testing::Values(StartupCase{"DragOnIsSwitchedOffAndBackOn",
+                                  1,
+                                  {"errors.init", "users.init", "settings.open yq.INI", "desktop.get",
+                                   "desktop.set 0 3", "main", "settings.update", "desktop.set 1 3", "settings.close",
+                                   "users.release", "errors.release"},
+                                  1},
+                      StartupCase{"DragOffIsNeverTouched",
+                                  0,
+                                  {"errors.init", "users.init", "settings.open yq.INI", "desktop.get", "main",
+                                   "settings.update", "settings.close", "users.release", "errors.release"},
+                                  0},
+                      StartupCase{"UnreadableDragFlagChangesNothing",
+                                  std::nullopt,
+                                  {"errors.init", "users.init", "settings.open yq.INI", "desktop.get", "main",
+                                   "settings.update", "settings.close", "users.release", "errors.release"},
+                                  std::nullopt}),
     [](const ::testing::TestParamInfo<StartupCase>& p) { return std::string(p.param.name); });
 
 TEST(Startup, MainWindowThatThrowsStillShutsDownAndRestoresDragging) {
@@ -174,9 +177,8 @@ TEST(Startup, RunsTheMainWindowUntilItIsClosed) {
     EXPECT_TRUE(errors.procedureName().isEmpty());
     const int closed = static_cast<int>(log.calls.indexOf("close box"));
     ASSERT_GE(closed, 0);
-    EXPECT_EQ(log.calls.mid(closed),
-              QStringList({"close box", "main returned", "settings.update", "desktop.set 1 3", "settings.close",
-                           "users.release", "errors.release"}));
+    EXPECT_EQ(log.calls.mid(closed), QStringList({"close box", "main returned", "settings.update", "desktop.set 1 3",
+                                                  "settings.close", "users.release", "errors.release"}));
     EXPECT_EQ(desktop.flag(), 1);
 }
 

@@ -17,8 +17,7 @@ namespace {
 using test::calcProgram;
 using test::runProcess;
 
-TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns)
-{
+TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns) {
     const auto help = runProcess(calcProgram(), {"--help"});
     ASSERT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.err, "");
@@ -37,9 +36,9 @@ TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns)
             EXPECT_NE(row.example.find("yq-calc"), std::string::npos) << row.usage;
         }
     }
-    for (const char* word : {"save", "users", "report", "build-sheet", "fit", "sweep", "convert", "--svg", "--png",
-                             "--batch", "--metric", "--file", "--runs", "--partial",
-                             "--format", "-h,", "-V,", "--pdf", "--export", "--date"})
+    for (const char* word :
+         {"save",     "users",  "report", "build-sheet", "fit",      "sweep", "convert", "--svg", "--png",    "--batch",
+          "--metric", "--file", "--runs", "--partial",   "--format", "-h,",   "-V,",     "--pdf", "--export", "--date"})
         EXPECT_TRUE(usages.count(word)) << word;
 
     // Each example, run as the shell runs it, in help order in one folder
@@ -49,17 +48,17 @@ TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns)
     const QString bin = QFileInfo(calcProgram()).absolutePath();
     for (const auto& section : cli::calcHelpPage().sections) {
         for (const auto& row : section.rows) {
-            const auto r = runProcess(QStringLiteral("/bin/sh"),
-                                      {"-c", QStringLiteral("PATH='%1':\"$PATH\"; %2").arg(bin, QString::fromStdString(row.example))},
-                                      {}, dir.path());
+            const auto r = runProcess(
+                QStringLiteral("/bin/sh"),
+                {"-c", QStringLiteral("PATH='%1':\"$PATH\"; %2").arg(bin, QString::fromStdString(row.example))}, {},
+                dir.path());
             EXPECT_EQ(r.exitCode, 0) << row.example << "\n" << r.err;
             EXPECT_EQ(r.err, "") << row.example;
         }
     }
 }
 
-TEST(CalcHelp, VersionNamesTheProgramAndItsVersion)
-{
+TEST(CalcHelp, VersionNamesTheProgramAndItsVersion) {
     for (const char* ask : {"--version", "-V"}) {
         const auto r = runProcess(calcProgram(), {ask});
         EXPECT_EQ(r.exitCode, 0);

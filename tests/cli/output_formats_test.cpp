@@ -26,8 +26,7 @@ using test::runProcess;
 
 const QStringList kDesign{"F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2", "MBW=380"};
 
-std::map<std::string, std::string> pairsOf(const std::string& line)
-{
+std::map<std::string, std::string> pairsOf(const std::string& line) {
     std::map<std::string, std::string> pairs;
     std::istringstream words(line);
     for (std::string word; words >> word;) {
@@ -37,16 +36,14 @@ std::map<std::string, std::string> pairsOf(const std::string& line)
     return pairs;
 }
 
-std::vector<std::string> linesOf(const std::string& text)
-{
+std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) lines.push_back(line);
     return lines;
 }
 
-TEST(OutputFormats, EachFormatPrintsTheSameDesignAsItsOtherSource)
-{
+TEST(OutputFormats, EachFormatPrintsTheSameDesignAsItsOtherSource) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // The user SAVE writes into the row; the csv format writes the same.
@@ -126,13 +123,13 @@ TEST(OutputFormats, EachFormatPrintsTheSameDesignAsItsOtherSource)
         EXPECT_EQ(missing.err, runProcess(calcProgram(), {"--file", "nope.ini"}, {}, dir.path()).err);
 
         // --batch: one result per case, "error" for a bad line, exit status 1.
-        const auto batch = runProcess(calcProgram(), {"--batch", "--format", c.format},
-                                      "F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2 MBW=380\nF=x\n--metric F=144.3 CD=50 LD=6\n",
-                                      dir.path());
+        const auto batch = runProcess(
+            calcProgram(), {"--batch", "--format", c.format},
+            "F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2 MBW=380\nF=x\n--metric F=144.3 CD=50 LD=6\n", dir.path());
         EXPECT_EQ(batch.exitCode, 1);
         EXPECT_EQ(batch.err, "yq-calc: line 2: value of F is not a decimal number: 'x'\n");
-        const auto metric = runProcess(calcProgram(), {"--format", c.format, "--metric", "F=144.3", "CD=50", "LD=6"}, {},
-                                       dir.path());
+        const auto metric =
+            runProcess(calcProgram(), {"--format", c.format, "--metric", "F=144.3", "CD=50", "LD=6"}, {}, dir.path());
         const std::string format = c.format;
         if (format == "csv") {
             const std::string title = r.out.substr(0, r.out.find("\r\n") + 2);

@@ -13,16 +13,19 @@ namespace {
 class WithoutRuntimeFolder {
 public:
     explicit WithoutRuntimeFolder(const QString& tmp)
-        : had_(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")), old_(qgetenv("XDG_RUNTIME_DIR")),
-          hadTmp_(qEnvironmentVariableIsSet("TMPDIR")), oldTmp_(qgetenv("TMPDIR"))
-    {
+        : had_(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")),
+          old_(qgetenv("XDG_RUNTIME_DIR")),
+          hadTmp_(qEnvironmentVariableIsSet("TMPDIR")),
+          oldTmp_(qgetenv("TMPDIR")) {
         qunsetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", tmp.toLocal8Bit());
     }
-    ~WithoutRuntimeFolder()
-    {
+    ~WithoutRuntimeFolder() {
         if (had_) qputenv("XDG_RUNTIME_DIR", old_);
-        if (hadTmp_) qputenv("TMPDIR", oldTmp_); else qunsetenv("TMPDIR");
+        if (hadTmp_)
+            qputenv("TMPDIR", oldTmp_);
+        else
+            qunsetenv("TMPDIR");
     }
     WithoutRuntimeFolder(const WithoutRuntimeFolder&) = delete;
     WithoutRuntimeFolder& operator=(const WithoutRuntimeFolder&) = delete;
@@ -34,8 +37,7 @@ private:
     QByteArray oldTmp_;
 };
 
-TEST(QuietStart, ReportCommandsPrintNoRuntimeFolderWarning)
-{
+TEST(QuietStart, ReportCommandsPrintNoRuntimeFolderWarning) {
     QTemporaryDir dir, tmp;
     ASSERT_TRUE(dir.isValid() && tmp.isValid());
     const WithoutRuntimeFolder env(tmp.path());

@@ -33,7 +33,8 @@ protected:
 
 TEST_F(ReportCommandTest, PdfHasOnePagePerUserRecord) {
     const QString pdf = dir.filePath("report.pdf");
-    const auto r = runProcess(calcProgram(), {"report", "726.ini", "--pdf", pdf, "--date", "2026-05-01"}, {}, dir.path());
+    const auto r =
+        runProcess(calcProgram(), {"report", "726.ini", "--pdf", pdf, "--date", "2026-05-01"}, {}, dir.path());
     ASSERT_EQ(r.exitCode, 0) << r.err;
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -77,8 +78,7 @@ int exportUnderFileSizeLimit(const QString& folder, rlim_t limit, const QString&
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit small{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &small);
-        ::execl(program.constData(), program.constData(), "report", "726.ini", "--export",
-                static_cast<char*>(nullptr));
+        ::execl(program.constData(), program.constData(), "report", "726.ini", "--export", static_cast<char*>(nullptr));
         ::_exit(91);
     }
     int status = 0;

@@ -89,9 +89,9 @@ TEST(SaveCommand, AFailedWriteKeepsTheDesignFileAndExitsWithTheReason) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(old);
     }
-    const auto r = runProcess("/bin/sh",
-                              {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" save F=7.15 CD=2.5 LD=6.5", calcProgram()},
-                              {}, dir.path());
+    const auto r =
+        runProcess("/bin/sh", {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" save F=7.15 CD=2.5 LD=6.5", calcProgram()},
+                   {}, dir.path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
     QFile f(dir.filePath("726.ini"));

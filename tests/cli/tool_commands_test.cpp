@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -140,8 +139,7 @@ TEST(FitCommand, PrintsTheFittedDesignAsYqCalcPrintsIt) {
     const double nt = std::stod(fields.at("NT"));
     EXPECT_LE(std::abs(nt - 30), 0.5);
     // The same design with the fitted factor, computed by yq-calc itself.
-    const auto check =
-        runProcess(calcProgram(), qargs(with(with({"F=7.15"}, kDesign), {"FAC=" + fields.at("FAC")})));
+    const auto check = runProcess(calcProgram(), qargs(with(with({"F=7.15"}, kDesign), {"FAC=" + fields.at("FAC")})));
     EXPECT_EQ(check.out, fit.out);
 
     const ToolRun source = tool(with({"fit", "SCT=2.5", "F=7.15"}, kDesign));
@@ -165,10 +163,11 @@ TEST(FitCommand, NothingWithinHalfATurnExitsThreeWithTheNearest) {
 
 TEST(FitCommand, AFileOfTheOtherUnitSystemWarnsAsTheWindowDoes) {
     QTemporaryDir dir;
-    ASSERT_EQ(runProcess(calcProgram(), {"save", "--metric", "F=7.05", "CD=50.8", "LD=6", "WD=1.02", "SP=2.03", "CCD=50.8"},
-                         {}, dir.path())
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        runProcess(calcProgram(), {"save", "--metric", "F=7.05", "CD=50.8", "LD=6", "WD=1.02", "SP=2.03", "CCD=50.8"},
+                   {}, dir.path())
+            .exitCode,
+        0);
     const std::string file = dir.filePath("M7506.ini").toStdString();
     const auto metric = runProcess(calcProgram(), {"--metric", "--file", QString::fromStdString(file), "FAC=3.5"});
     const std::string turns = fieldsOf(metric.out).at("NT");
@@ -188,12 +187,9 @@ TEST(FitCommand, RefusesBadInput) {
         std::vector<std::string> args;
         const char* named;
     } const cases[] = {
-        {{"fit", "F=7"}, "NT=<turns>"},
-        {{"fit", "NT=abc", "F=7"}, "'abc'"},
-        {{"fit", "NT=-4", "F=7"}, "'-4'"},
-        {{"fit", "NT=4", "SCT=2"}, "'SCT=2'"},
-        {{"fit", "NT=4", "FAC=2"}, "'FAC=2'"},
-        {{"fit", "NT=4", "--runs", "3"}, "--runs"},
+        {{"fit", "F=7"}, "NT=<turns>"},          {{"fit", "NT=abc", "F=7"}, "'abc'"},
+        {{"fit", "NT=-4", "F=7"}, "'-4'"},       {{"fit", "NT=4", "SCT=2"}, "'SCT=2'"},
+        {{"fit", "NT=4", "FAC=2"}, "'FAC=2'"},   {{"fit", "NT=4", "--runs", "3"}, "--runs"},
         {{"fit", "NT=4", "F=seven"}, "'seven'"},
     };
     for (const Case& c : cases) {
@@ -205,8 +201,8 @@ TEST(FitCommand, RefusesBadInput) {
 
 TEST(ConvertCommand, RoundTripThroughFilesGivesBackTheSavedDesign) {
     QTemporaryDir dir;
-    const auto saved = runProcess(calcProgram(), qargs(with({"save", "F=7.15", "PCCD=1.75", "SCD=1.5"}, kDesign)),
-                                  {}, dir.path());
+    const auto saved =
+        runProcess(calcProgram(), qargs(with({"save", "F=7.15", "PCCD=1.75", "SCD=1.5"}, kDesign)), {}, dir.path());
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
     const QString imperialPath = dir.filePath("726.ini");
     const QByteArray original = bytesOf(imperialPath);
@@ -229,8 +225,9 @@ TEST(ConvertCommand, RoundTripThroughFilesGivesBackTheSavedDesign) {
     ASSERT_EQ(resaved.exitCode, 0) << resaved.err;
     auto withoutRatio = [](QByteArray bytes) {
         QList<QByteArray> lines = bytes.split('\n');
-        lines.erase(std::remove_if(lines.begin(), lines.end(), [](const QByteArray& l) { return l.startsWith("RAT="); }),
-                    lines.end());
+        lines.erase(
+            std::remove_if(lines.begin(), lines.end(), [](const QByteArray& l) { return l.startsWith("RAT="); }),
+            lines.end());
         return lines.join('\n');
     };
     EXPECT_EQ(withoutRatio(bytesOf(QDir(resaveDir.path()).filePath("M7506.ini"))), withoutRatio(metric));

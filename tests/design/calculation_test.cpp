@@ -18,7 +18,7 @@ DesignRecord design(UnitSystem system, Inputs inputs) {
 }
 
 // A small Imperial design: 7.15 MHz, 2 in cylinders of ratio 6.
-const Inputs kSample = {{"F", "7.15"}, {"CD", "2"},   {"LD", "6"},  {"WD", "0.04"},
+const Inputs kSample = {{"F", "7.15"},  {"CD", "2"},  {"LD", "6"}, {"WD", "0.04"},
                         {"SP", "0.08"}, {"CCD", "2"}, {"FAC", "2"}};
 
 std::string text(const DesignRecord& r, const char* key) { return r.field(key)->text(); }
@@ -39,8 +39,8 @@ TEST(ReCalc, CapacitanceFactorDefaultsOnlyBelowOne) {
 }
 
 TEST(ReCalc, SpacingIsRaisedToTheWireDiameterBeforeTurnsPerInch) {
-    DesignRecord r = design(UnitSystem::Imperial, {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"},
-                                                   {"WD", "0.04"}, {"SP", "0.03"}, {"CCD", "2"}});
+    DesignRecord r = design(UnitSystem::Imperial,
+                            {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.03"}, {"CCD", "2"}});
     reCalcImperial(r, false);
     EXPECT_EQ(r.SP.text(), "0.0400");
     EXPECT_EQ(r.TPI.text(), "25.00");
@@ -71,8 +71,8 @@ TEST(ReCalc, ImperialRunTwiceGivesTheSameRecord) {
 }
 
 TEST(ReCalc, MetricSecondRunChangesOnlyTheRatio) {
-    DesignRecord first = design(UnitSystem::Metric, {{"F", "7.15"}, {"CD", "50.8"}, {"LD", "6"},
-                                                     {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}});
+    DesignRecord first = design(UnitSystem::Metric,
+                                {{"F", "7.15"}, {"CD", "50.8"}, {"LD", "6"}, {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}});
     reCalcMetric(first);
     EXPECT_EQ(first.RAT.text(), "0.00");  // CL was still 0
     DesignRecord second = first;
@@ -127,8 +127,9 @@ TEST(ReCalcMetric, MillimetreFiguresMatchTheirInchCounterparts) {
 
 TEST(ReCalcMetric, VarianceIsMeasuredFrom120Ohms) {
     // With a measured bandwidth, V = (MRR - 120) / 120 x 100 whatever RR is.
-    DesignRecord r = design(UnitSystem::Metric, {{"F", "7.15"}, {"CD", "50.8"}, {"LD", "6"},
-                                                 {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}, {"MBW", "100"}});
+    DesignRecord r =
+        design(UnitSystem::Metric,
+               {{"F", "7.15"}, {"CD", "50.8"}, {"LD", "6"}, {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}, {"MBW", "100"}});
     reCalcMetric(r);
     DecimalField v({9, 4});
     v = (r.MRR - Decimal(120)) / 120 * 100;

@@ -23,10 +23,9 @@ struct RoundCase {
 
 TEST(DecimalRounding, HalfAwayFromZero) {
     const RoundCase cases[] = {
-        {"2.345", 2, "2.35"},   {"-2.345", 2, "-2.35"}, {"2.3449", 2, "2.34"},
-        {"0.005", 2, "0.01"},   {"-0.005", 2, "-0.01"}, {"0.0049", 2, "0.00"},
-        {"7.15", 4, "7.1500"},  {"12.5", 0, "13"},      {"-12.5", 0, "-13"},
-        {"14.285714", 2, "14.29"},
+        {"2.345", 2, "2.35"},   {"-2.345", 2, "-2.35"},    {"2.3449", 2, "2.34"}, {"0.005", 2, "0.01"},
+        {"-0.005", 2, "-0.01"}, {"0.0049", 2, "0.00"},     {"7.15", 4, "7.1500"}, {"12.5", 0, "13"},
+        {"-12.5", 0, "-13"},    {"14.285714", 2, "14.29"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(d(c.value).toFixed(c.places), c.expected) << c.value << " to " << c.places;
@@ -51,7 +50,8 @@ TEST(DecimalArithmetic, QuotientsCarry31PlacesRoundedHalfAwayFromZero) {
     EXPECT_EQ((d("1") / d("20000000000000000000000000000000")).toString(), "0." + std::string(30, '0') + "1");
     EXPECT_EQ((d("-1") / d("20000000000000000000000000000000")).toString(), "-0." + std::string(30, '0') + "1");
     // Operands with more places than the quotient keeps.
-    EXPECT_EQ((d("0.00000000000000000000000000000000006") / d("0.00000000000000000000000000000000002")).toFixed(2), "3.00");
+    EXPECT_EQ((d("0.00000000000000000000000000000000006") / d("0.00000000000000000000000000000000002")).toFixed(2),
+              "3.00");
     // The quotient is rounded at the 31st place before any later store.
     EXPECT_EQ((d("1") / d("3") * 3).toString(), "0." + std::string(31, '9'));
 }
@@ -83,10 +83,8 @@ TEST(DecimalField, OverflowIsLimitedToTheLargestValueWithItsSign) {
         const char* expected;
     };
     const Case cases[] = {
-        {{9, 2}, "12345678.9", "9999999.99"},
-        {{9, 2}, "-12345678.9", "-9999999.99"},
-        {{9, 4}, "312320.709", "99999.9999"},
-        {{7, 2}, "99999.995", "99999.99"},  // rounds up past the limit
+        {{9, 2}, "12345678.9", "9999999.99"}, {{9, 2}, "-12345678.9", "-9999999.99"},
+        {{9, 4}, "312320.709", "99999.9999"}, {{7, 2}, "99999.995", "99999.99"},  // rounds up past the limit
         {{7, 2}, "99999.994", "99999.99"},
     };
     for (const auto& c : cases) {
@@ -107,8 +105,12 @@ TEST(DecimalField, StoredZeroIsNeverNegative) {
 }
 
 TEST(DecimalReal, ConversionToDoubleIsCorrectlyRounded) {
-    const char* texts[] = {"0.1", "7.15", "-2.345", "3.1415926535898",
-                           "0.3333333333333333333333333333333", "123456789.1234567890123456789",
+    const char* texts[] = {"0.1",
+                           "7.15",
+                           "-2.345",
+                           "3.1415926535898",
+                           "0.3333333333333333333333333333333",
+                           "123456789.1234567890123456789",
                            "0.0000000000000000000000000000001"};
     for (const char* text : texts) {
         EXPECT_EQ(d(text).toReal(), std::strtod(text, nullptr)) << text;
@@ -118,10 +120,13 @@ TEST(DecimalReal, ConversionToDoubleIsCorrectlyRounded) {
 // Values at or next to a midpoint between two doubles, where a quick
 // extended-precision quotient cannot decide the rounding.
 TEST(DecimalReal, ConversionNearHalfwayBetweenDoublesIsCorrectlyRounded) {
-    const char* texts[] = {"9007199254740993", "9007199254740993.0000000000000000000001",
-                           "9007199254740992.9999999999999999999999", "-9007199254740993.5",
+    const char* texts[] = {"9007199254740993",
+                           "9007199254740993.0000000000000000000001",
+                           "9007199254740992.9999999999999999999999",
+                           "-9007199254740993.5",
                            "1.00000000000000011102230246251565404236316680908203125",
-                           "1.0000000000000001110223024625156540423", "0.99999999999999994448884876874217297882",
+                           "1.0000000000000001110223024625156540423",
+                           "0.99999999999999994448884876874217297882",
                            "0.000000000000000000000000000000000000000000000000000123456789012345678901"};
     for (const char* text : texts) {
         EXPECT_EQ(d(text).toReal(), std::strtod(text, nullptr)) << text;
@@ -208,7 +213,7 @@ public:
         // Mostly the sizes of real designs, often right at the 128-bit edge
         // (38 to 40 digits), sometimes far beyond.
         const int pick = static_cast<int>(rng_() % 10);
-        const int digits = pick < 5 ? 1 + static_cast<int>(rng_() % 20)
+        const int digits = pick < 5   ? 1 + static_cast<int>(rng_() % 20)
                            : pick < 8 ? 36 + static_cast<int>(rng_() % 5)
                                       : 1 + static_cast<int>(rng_() % 90);
         std::string text = rng_() % 2 ? "-" : "";
@@ -227,8 +232,8 @@ private:
 
 void expectSame(const Decimal& got, const Exact& want, const char* what, const Decimal& a, const Decimal& b) {
     ASSERT_TRUE(got.mantissa() == want.m && got.scale() == want.scale)
-        << what << " of " << a.toString() << " and " << b.toString() << ": got " << got.mantissa().str()
-        << " at scale " << got.scale() << ", want " << want.m.str() << " at scale " << want.scale;
+        << what << " of " << a.toString() << " and " << b.toString() << ": got " << got.mantissa().str() << " at scale "
+        << got.scale() << ", want " << want.m.str() << " at scale " << want.scale;
 }
 
 TEST(DecimalFastPath, ArithmeticMatchesTheBigIntegerPath) {
@@ -264,8 +269,8 @@ TEST(DecimalFastPath, FieldStoresMatchTheBigIntegerPath) {
         const BigInt max = BigInt(powerOfTen(storage.digits) - 1);
         if (want > max) want = max;
         if (want < BigInt(-max)) want = BigInt(-max);
-        ASSERT_EQ(BigInt(field.mantissa()), want) << value.toString() << " into " << int(storage.digits) << ","
-                                                  << int(storage.places);
+        ASSERT_EQ(BigInt(field.mantissa()), want)
+            << value.toString() << " into " << int(storage.digits) << "," << int(storage.places);
     }
 }
 
@@ -363,10 +368,10 @@ TEST(DecimalRead, DigitsWithAnExponentAreReadAsTheNumberTheyAre) {
         {false, "0", "715", 1, "7.15"},
         {false, "7", "15", 0, "7.15"},
         {false, "1", "", 18, "1000000000000000000"},
-        {false, "1", "", 19, "10000000000000000000"},   // the read limit
+        {false, "1", "", 19, "10000000000000000000"},  // the read limit
         {true, "1", "", 1000000000000LL, "-10000000000000000000"},
         {false, "1", "", -19, "0.0000000000000000001"},
-        {false, "1", "", -20, "0"},                     // below the read places
+        {false, "1", "", -20, "0"},  // below the read places
         {false, "123", "456", -1000000000000LL, "0"},
         {false, "0000", "0000", 500, "0"},
         {false, "1234567890123456789", "1234567890123456789", 0, "1234567890123456789.1234567890123456789"},

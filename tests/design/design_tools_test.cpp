@@ -20,13 +20,13 @@ DesignRecord design(UnitSystem system, Inputs inputs) {
     return r;
 }
 
-const Inputs kImperial = {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"},
+const Inputs kImperial = {{"F", "7.15"},  {"CD", "2"},  {"LD", "6"},  {"WD", "0.04"},
                           {"SP", "0.08"}, {"CCD", "2"}, {"MBW", "35"}};
 // Larger cylinders on 80 m, a source coil of its own.
-const Inputs kImperialBig = {{"F", "3.6"}, {"CD", "4.5"}, {"LD", "7.25"}, {"WD", "0.0641"},
+const Inputs kImperialBig = {{"F", "3.6"},   {"CD", "4.5"},   {"LD", "7.25"}, {"WD", "0.0641"},
                              {"SP", "0.09"}, {"CCD", "3.25"}, {"SCD", "2.5"}, {"DPS", "9"}};
-const Inputs kMetric = {{"F", "14.2"}, {"CD", "50.8"}, {"LD", "6"}, {"WD", "1.02"},
-                        {"SP", "2.03"}, {"CCD", "45"}, {"PCCD", "40"}};
+const Inputs kMetric = {{"F", "14.2"},  {"CD", "50.8"}, {"LD", "6"},   {"WD", "1.02"},
+                        {"SP", "2.03"}, {"CCD", "45"},  {"PCCD", "40"}};
 
 struct Best {
     long long hundredths = -1;
@@ -35,8 +35,8 @@ struct Best {
 
 // The plain search, one ReCalc per value, written out here without the
 // tools' shortcut: nearest turns, the first (smallest) value on a tie.
-Best bruteForce(const DesignRecord& start, const char* valueKey, const char* turnsKey, long long first,
-                long long last, const Decimal& wanted) {
+Best bruteForce(const DesignRecord& start, const char* valueKey, const char* turnsKey, long long first, long long last,
+                const Decimal& wanted) {
     Best best;
     Decimal bestDistance;
     for (long long n = first; n <= last; ++n) {
@@ -71,8 +71,7 @@ TEST(Fit, MatchesTheExhaustiveLoopForEveryKindOfTarget) {
     const DesignRecord big = design(UnitSystem::Imperial, kImperialBig);
     const DesignRecord metric = design(UnitSystem::Metric, kMetric);
     const Case cases[] = {
-        {"imperial FAC, turns the default gives", imperial, FitField::Fac,
-         nullptr},  // filled in below from FAC 2
+        {"imperial FAC, turns the default gives", imperial, FitField::Fac, nullptr},  // filled in below from FAC 2
         {"imperial FAC, a count between two", imperial, FitField::Fac, "31.337"},
         {"80 m FAC", big, FitField::Fac, "20"},
         {"metric FAC", metric, FitField::Fac, "11.5"},
@@ -149,7 +148,7 @@ TEST(Sweep, PointsRunFromStartTowardsEndWithinTheLimit) {
     } const cases[] = {
         {"F=7:7.3:0.1", 4, ""},
         {"F=7.3:7:-0.1", 4, ""},
-        {"F=7:7.35:0.1", 4, ""},            // the end is not passed
+        {"F=7:7.35:0.1", 4, ""},  // the end is not passed
         {"cd=2:2:0.5", 1, ""},
         {"F=1:10000:1", 10000, ""},
         {"F=1:10001:1", 0, "10001 points"},
@@ -218,10 +217,28 @@ TEST(Convert, ImperialToMetricAndBackReturnsTheInputs) {
     const Inputs designs[] = {
         kImperial,
         kImperialBig,
-        {{"F", "0.475"}, {"CD", "0.75"}, {"LD", "8"}, {"WD", "0.0253"}, {"SP", "0.0253"}, {"CCD", "0.63"},
-         {"PCCD", "0.57"}, {"SCD", "0.49"}, {"MBW", "12"}, {"FAC", "3.17"}, {"DPS", "7.5"}, {"RFR", "1.5"}},
-        {{"F", "28.5"}, {"CD", "1.01"}, {"LD", "5.55"}, {"WD", "0.0001"}, {"SP", "0.0999"}, {"CCD", "0.99"},
-         {"PCCD", "99999.99"}, {"SCD", "99999.99"}, {"FAC", "99.99"}, {"DPS", "0.01"}},
+        {{"F", "0.475"},
+         {"CD", "0.75"},
+         {"LD", "8"},
+         {"WD", "0.0253"},
+         {"SP", "0.0253"},
+         {"CCD", "0.63"},
+         {"PCCD", "0.57"},
+         {"SCD", "0.49"},
+         {"MBW", "12"},
+         {"FAC", "3.17"},
+         {"DPS", "7.5"},
+         {"RFR", "1.5"}},
+        {{"F", "28.5"},
+         {"CD", "1.01"},
+         {"LD", "5.55"},
+         {"WD", "0.0001"},
+         {"SP", "0.0999"},
+         {"CCD", "0.99"},
+         {"PCCD", "99999.99"},
+         {"SCD", "99999.99"},
+         {"FAC", "99.99"},
+         {"DPS", "0.01"}},
     };
     for (const Inputs& inputs : designs) {
         DesignRecord imperial = design(UnitSystem::Imperial, inputs);
@@ -242,8 +259,9 @@ TEST(Convert, MillimetresThatNoHundredthOfAnInchHoldsDoNotComeBack) {
     // The inch fields hold hundredths (0.254 mm), so a Metric diameter of
     // 54.11 mm becomes 2.13 in and comes back as 54.10 mm; the wire fields
     // hold four places in both and round trip.
-    DesignRecord metric = design(UnitSystem::Metric, {{"F", "7.1"}, {"CD", "54.11"}, {"LD", "6"}, {"WD", "1.0236"},
-                                                      {"SP", "2.0001"}, {"CCD", "50.8"}});
+    DesignRecord metric =
+        design(UnitSystem::Metric,
+               {{"F", "7.1"}, {"CD", "54.11"}, {"LD", "6"}, {"WD", "1.0236"}, {"SP", "2.0001"}, {"CCD", "50.8"}});
     reCalc(metric, false);
     const ConvertOutcome imperial = convertDesign(metric, UnitSystem::Imperial);
     EXPECT_EQ(imperial.design.CD.text(), "2.13");
@@ -256,15 +274,17 @@ TEST(Convert, MillimetresThatNoHundredthOfAnInchHoldsDoNotComeBack) {
 }
 
 TEST(Convert, GivesTheMetricWindowsOwnCalculationOfTheSameAntenna) {
-    DesignRecord imperial = design(UnitSystem::Imperial, {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.05"},
-                                                          {"SP", "0.1"}, {"CCD", "2.5"}, {"MBW", "35"}});
+    DesignRecord imperial =
+        design(UnitSystem::Imperial,
+               {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.05"}, {"SP", "0.1"}, {"CCD", "2.5"}, {"MBW", "35"}});
     reCalc(imperial, false);
     const ConvertOutcome converted = convertDesign(imperial, UnitSystem::Metric);
     ASSERT_FALSE(converted.error);
     // Typed into a Metric window: 50.8, 1.27, 2.54, 63.5 mm; ReCalc twice so
     // that the ratio has a coil length to work with.
-    DesignRecord typed = design(UnitSystem::Metric, {{"F", "7.15"}, {"CD", "50.8"}, {"LD", "6"}, {"WD", "1.27"},
-                                                     {"SP", "2.54"}, {"CCD", "63.5"}, {"MBW", "35"}});
+    DesignRecord typed = design(
+        UnitSystem::Metric,
+        {{"F", "7.15"}, {"CD", "50.8"}, {"LD", "6"}, {"WD", "1.27"}, {"SP", "2.54"}, {"CCD", "63.5"}, {"MBW", "35"}});
     reCalc(typed, false);
     reCalc(typed, false);
     for (const KeyInfo& info : keyTable())

@@ -16,9 +16,8 @@ TEST(MetricFlag, TakesANumberAsAByteAndOnlyOneIsMetric) {
         const char* reportUnit;
     };
     const Case cases[] = {
-        {0, 0, "0", "inches"},   {1, 1, "1", "mm"},       {2, 2, "0", "inches"},
-        {256, 0, "0", "inches"}, {257, 1, "1", "mm"},     {-1, 255, "0", "inches"},
-        {-255, 1, "1", "mm"},    {1000000000, 0, "0", "inches"},
+        {0, 0, "0", "inches"}, {1, 1, "1", "mm"},        {2, 2, "0", "inches"}, {256, 0, "0", "inches"},
+        {257, 1, "1", "mm"},   {-1, 255, "0", "inches"}, {-255, 1, "1", "mm"},  {1000000000, 0, "0", "inches"},
     };
     for (const auto& c : cases) {
         const MetricFlag flag = MetricFlag::fromWholeNumber(c.read);

@@ -19,16 +19,13 @@ using yq::test::writeAll;
 
 namespace {
 
-QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 }  // namespace
 
-TEST(AtomicFile, WritesNewAndReplacesOldFilesLeavingNothingElse)
-{
+TEST(AtomicFile, WritesNewAndReplacesOldFilesLeavingNothingElse) {
     QTemporaryDir dir;
     const QString path = dir.filePath("726.ini");
     ASSERT_TRUE(replaceFile(path, "first\n"));
@@ -40,8 +37,7 @@ TEST(AtomicFile, WritesNewAndReplacesOldFilesLeavingNothingElse)
     EXPECT_EQ(entries(dir.path()), QStringList{"726.ini"});
 }
 
-TEST(AtomicFile, ReplacesASymbolicLinkInsteadOfWritingThroughIt)
-{
+TEST(AtomicFile, ReplacesASymbolicLinkInsteadOfWritingThroughIt) {
     QTemporaryDir dir;
     const QString elsewhere = dir.filePath("precious.txt");
     ASSERT_TRUE(writeAll(elsewhere, "keep me"));
@@ -53,8 +49,7 @@ TEST(AtomicFile, ReplacesASymbolicLinkInsteadOfWritingThroughIt)
     EXPECT_EQ(readAll(link), "report");
 }
 
-TEST(AtomicFile, KeepsThePermissionBitsOfTheReplacedFile)
-{
+TEST(AtomicFile, KeepsThePermissionBitsOfTheReplacedFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("yq.INI");
     ASSERT_TRUE(writeAll(path, "old"));
@@ -67,8 +62,7 @@ TEST(AtomicFile, KeepsThePermissionBitsOfTheReplacedFile)
 
 // A write that runs out of room (here a file size limit, as a full disk
 // would) leaves the old file whole, removes its temporary file and says why.
-TEST(AtomicFile, AFailedWriteLeavesTheOldFileAndTellsTheReason)
-{
+TEST(AtomicFile, AFailedWriteLeavesTheOldFileAndTellsTheReason) {
     QTemporaryDir dir;
     const QString path = dir.filePath("726.ini");
     ASSERT_TRUE(writeAll(path, "[YQ]\nF=7.15\n"));
@@ -90,8 +84,7 @@ TEST(AtomicFile, AFailedWriteLeavesTheOldFileAndTellsTheReason)
     EXPECT_EQ(entries(dir.path()), QStringList{"726.ini"});
 }
 
-TEST(AtomicFile, AnUnwritableFolderIsReportedWithItsReason)
-{
+TEST(AtomicFile, AnUnwritableFolderIsReportedWithItsReason) {
     if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
     QTemporaryDir dir;
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0500), 0);
@@ -101,8 +94,7 @@ TEST(AtomicFile, AnUnwritableFolderIsReportedWithItsReason)
     EXPECT_TRUE(result.error.contains("Permission denied")) << result.error.toStdString();
 }
 
-TEST(AtomicFile, RemovesTheLeftoversOfStoppedWritersOnly)
-{
+TEST(AtomicFile, RemovesTheLeftoversOfStoppedWritersOnly) {
     QTemporaryDir dir;
     const QString path = dir.filePath("726.ini");
     // A writer that is gone: a child that has exited and been reaped.

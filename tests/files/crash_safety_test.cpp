@@ -59,7 +59,8 @@ void copyFolder(const QString& from, const QString& to) {
     QDir().mkpath(to);
     for (const QString& name : QDir(to).entryList(QDir::Files | QDir::Hidden)) QFile::remove(QDir(to).filePath(name));
     const auto files = snapshot(from);
-    for (auto it = files.begin(); it != files.end(); ++it) ASSERT_TRUE(writeAll(QDir(to).filePath(it.key()), it.value()));
+    for (auto it = files.begin(); it != files.end(); ++it)
+        ASSERT_TRUE(writeAll(QDir(to).filePath(it.key()), it.value()));
 }
 
 struct Limits {
@@ -194,7 +195,7 @@ TEST_F(CrashSafety, AKilledSaveLeavesEveryFileWholeAndTheTableRowsWhole) {
         const auto now = snapshot(dir.path());
         SCOPED_TRACE("round " + std::to_string(round));
         for (auto it = before.begin(); it != before.end(); ++it) {
-            if (it.key() == "yq.ini") continue;  // the working copy, which a save deletes
+            if (it.key() == "yq.ini") continue;      // the working copy, which a save deletes
             if (it.key().startsWith('.')) continue;  // an earlier killed writer's temporary file
             ASSERT_TRUE(now.contains(it.key())) << it.key().toStdString() << " is gone";
             const QByteArray& bytes = now[it.key()];
@@ -235,8 +236,8 @@ TEST_F(CrashSafety, AKilledSaveLeavesEveryFileWholeAndTheTableRowsWhole) {
 // program goes on to see the failure, since SIGXFSZ is ignored.
 struct SizeLimitCase {
     const char* name;
-    rlim_t limit;             // bytes
-    bool designWritten;       // the design file fits under the limit
+    rlim_t limit;        // bytes
+    bool designWritten;  // the design file fits under the limit
 };
 
 void PrintTo(const SizeLimitCase& c, std::ostream* out) { *out << c.name << " (" << c.limit << " bytes)"; }
@@ -339,7 +340,9 @@ TEST_F(FullDisk, ARowThatFindsNoRoomIsReportedAndTheTableKeepsItsBytes) {
     ASSERT_TRUE(QDir().mkpath(folder));
     fillFolder(folder);
     const QString backup = QDir(mountPoint_).filePath("backup-726.ini");
-    ASSERT_EQ(::link(QFile::encodeName(QDir(folder).filePath("726.ini")).constData(), QFile::encodeName(backup).constData()), 0);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(QDir(folder).filePath("726.ini")).constData(), QFile::encodeName(backup).constData()),
+        0);
     // A table whose next row needs a new page of the file system.
     QByteArray table = readAll(QDir(folder).filePath("YQ.csv"));
     const QByteArray rows = table.mid(table.indexOf("\r\n") + 2);

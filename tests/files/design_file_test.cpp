@@ -15,9 +15,17 @@ namespace {
 
 TEST(DesignValueText, ShortestPlainForm) {
     const std::pair<const char*, const char*> cases[] = {
-        {"12.50", "12.5"},      {"7.00", "7"},           {"0.25", "0.25"},       {"0", "0"},
-        {"0.0000", "0"},        {"-0.0300", "-0.03"},    {"1.50", "1.5"},        {"0.0001", "0.0001"},
-        {"9999999.99", "9999999.99"}, {"-99999.9999", "-99999.9999"}, {"7.1500", "7.15"},
+        {"12.50", "12.5"},
+        {"7.00", "7"},
+        {"0.25", "0.25"},
+        {"0", "0"},
+        {"0.0000", "0"},
+        {"-0.0300", "-0.03"},
+        {"1.50", "1.5"},
+        {"0.0001", "0.0001"},
+        {"9999999.99", "9999999.99"},
+        {"-99999.9999", "-99999.9999"},
+        {"7.1500", "7.15"},
         {"1000000", "1000000"},
     };
     for (const auto& [value, expected] : cases) {
@@ -31,12 +39,27 @@ TEST(DesignValueRead, ReadingRuleThenFieldRounding) {
         const char* expected;  // stored in a (9, 2) field
     };
     const Case cases[] = {
-        {"7.15", "7.15"},     {"2.345", "2.35"},   {"-2.345", "-2.35"}, {" -2.345", "-2.35"},
-        {"1,5", "1.50"},      {"7.15abc", "7.15"}, {"1.e3", "1000.00"}, {"1.5E-1", "0.15"},
-        {"2.5e+2", "250.00"}, {"1e3", "1.00"},     {"abc", "0.00"},     {"", "0.00"},
-        {"-", "0.00"},        {"  \t12", "12.00"}, {"+5", "0.00"},      {"007.10", "7.10"},
-        {".5", "0.50"},       {"99999999999", "9999999.99"}, {"-1.e99", "-9999999.99"},
-        {"1.e-99", "0.00"},   {"1.e999999999999", "9999999.99"},
+        {"7.15", "7.15"},
+        {"2.345", "2.35"},
+        {"-2.345", "-2.35"},
+        {" -2.345", "-2.35"},
+        {"1,5", "1.50"},
+        {"7.15abc", "7.15"},
+        {"1.e3", "1000.00"},
+        {"1.5E-1", "0.15"},
+        {"2.5e+2", "250.00"},
+        {"1e3", "1.00"},
+        {"abc", "0.00"},
+        {"", "0.00"},
+        {"-", "0.00"},
+        {"  \t12", "12.00"},
+        {"+5", "0.00"},
+        {"007.10", "7.10"},
+        {".5", "0.50"},
+        {"99999999999", "9999999.99"},
+        {"-1.e99", "-9999999.99"},
+        {"1.e-99", "0.00"},
+        {"1.e999999999999", "9999999.99"},
     };
     for (const auto& c : cases) {
         DecimalField f({9, 2});
@@ -195,7 +218,8 @@ TEST(UnitReactionTable, EachWindowAndValue) {
         {UnitSystem::Metric, 1, "", "All measurements are in mm", false, 1},
         {UnitSystem::Imperial, 0, "", "All measurements are in inches", false, 0},
         {UnitSystem::Imperial, 1,
-         "Incorrect choice. You have chosen|a Metric design in error.|Select Metric Design instead.|Do NOT save this version!",
+         "Incorrect choice. You have chosen|a Metric design in error.|Select Metric Design instead.|Do NOT save this "
+         "version!",
          "Press ESC & Select Metric Option!", false, 0},
         {UnitSystem::Imperial, 2, "", "", false, 2},
         {UnitSystem::Metric, 7, "", "", false, 7},
@@ -297,7 +321,13 @@ TEST(DesignFileForms, AFileThatCannotBeReadIsAnErrorNotSilentZeros) {
         const FileWriteResult written = writeDesignFile(path, r, "0");
         EXPECT_FALSE(written.ok);
         ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        EXPECT_EQ([&] { QFile g(path); g.open(QIODevice::ReadOnly); return g.readAll(); }(), "[YQ]\nF=7.15\n");
+        EXPECT_EQ(
+            [&] {
+                QFile g(path);
+                g.open(QIODevice::ReadOnly);
+                return g.readAll();
+            }(),
+            "[YQ]\nF=7.15\n");
     }
 }
 

@@ -132,20 +132,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RewriteCase{"NonUtf8Comment", B("; caf\xe9 au lait\r\n[YQ]\r\nF=1\r\n"), "F", "2",
                     B("; caf\xe9 au lait\r\n[YQ]\r\nF=2\r\n")},
-        RewriteCase{"NoFinalNewlineKeyReplaced", B("[YQ]\nF=1\nCD=2"), "CD", "3",
-                    B("[YQ]\nF=1\nCD=3")},
-        RewriteCase{"NoFinalNewlineKeyAdded", B("[YQ]\nF=1"), "CD", "3",
-                    B("[YQ]\nF=1\nCD=3")},
-        RewriteCase{"NoFinalNewlineSectionAdded", B("[A]\r\nx=1"), "F", "7",
-                    B("[A]\r\nx=1\r\n[YQ]\r\nF=7")},
-        RewriteCase{"ByteOrderMark", B("\xEF\xBB\xBF[YQ]\r\nF=1\r\n"), "F", "2",
-                    B("\xEF\xBB\xBF[YQ]\r\nF=2\r\n")},
+        RewriteCase{"NoFinalNewlineKeyReplaced", B("[YQ]\nF=1\nCD=2"), "CD", "3", B("[YQ]\nF=1\nCD=3")},
+        RewriteCase{"NoFinalNewlineKeyAdded", B("[YQ]\nF=1"), "CD", "3", B("[YQ]\nF=1\nCD=3")},
+        RewriteCase{"NoFinalNewlineSectionAdded", B("[A]\r\nx=1"), "F", "7", B("[A]\r\nx=1\r\n[YQ]\r\nF=7")},
+        RewriteCase{"ByteOrderMark", B("\xEF\xBB\xBF[YQ]\r\nF=1\r\n"), "F", "2", B("\xEF\xBB\xBF[YQ]\r\nF=2\r\n")},
         RewriteCase{"MixedLineEnds", B("; a\n[YQ]\r\nF=1\rCD=2\n; b\r\n"), "CD", "5",
                     B("; a\n[YQ]\r\nF=1\rCD=5\n; b\r\n")},
-        RewriteCase{"CarriageReturnsOnly", B("[YQ]\rF=1\rCD=2\r"), "LD", "6",
-                    B("[YQ]\rF=1\rCD=2\rLD=6\r")},
-        RewriteCase{"SameValueLeavesTheLineAsItIs", B("[YQ]\n  F = 7.15  \n"), "F", "7.15",
-                    B("[YQ]\n  F = 7.15  \n")},
+        RewriteCase{"CarriageReturnsOnly", B("[YQ]\rF=1\rCD=2\r"), "LD", "6", B("[YQ]\rF=1\rCD=2\rLD=6\r")},
+        RewriteCase{"SameValueLeavesTheLineAsItIs", B("[YQ]\n  F = 7.15  \n"), "F", "7.15", B("[YQ]\n  F = 7.15  \n")},
         RewriteCase{"NulAndHighBytesElsewhere", B("[X]\nk=\x00\xff\xfe\n[YQ]\nF=1\n"), "F", "9",
                     B("[X]\nk=\x00\xff\xfe\n[YQ]\nF=9\n")}),
     [](const ::testing::TestParamInfo<RewriteCase>& p) { return std::string(p.param.name); });
@@ -175,7 +169,10 @@ TEST_F(PrivateProfileTest, Utf16FilesAreReadAndWrittenBackInTheirEncoding) {
 // The lines it does not write keep their bytes; what is written reads back.
 TEST_F(PrivateProfileTest, DamagedUtf16KeepsEveryByteItDoesNotWrite) {
     const QByteArray comment = QByteArray("\xFF\xFE;\0\x00\xD8\r\0\n\0", 10);  // ";" + lone high surrogate
-    const QByteArray section = QByteArray("[\0Y\0Q\0]\0\n\0F\0=\0" "1\0\n\0", 18);
+    const QByteArray section = QByteArray(
+        "[\0Y\0Q\0]\0\n\0F\0=\0"
+        "1\0\n\0",
+        18);
     const QByteArray bytes = comment + section + QByteArray("\x41", 1);  // odd last byte
     writeAll(path(), bytes);
     EXPECT_EQ(readProfileString(path(), "YQ", "F"), "1");

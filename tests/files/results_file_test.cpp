@@ -65,7 +65,7 @@ DesignRecord sample() {
 
 TEST(PlainDecimalText, NoTrailingZerosOrPoint) {
     const std::pair<const char*, const char*> cases[] = {
-        {"7.1500", "7.15"}, {"120.00", "120"}, {"0.05", "0.05"}, {"0", "0"},
+        {"7.1500", "7.15"}, {"120.00", "120"}, {"0.05", "0.05"},     {"0", "0"},
         {"0.0000", "0"},    {"-2.50", "-2.5"}, {"-0.0300", "-0.03"}, {"9999999.99", "9999999.99"},
     };
     for (const auto& [value, expected] : cases) {
@@ -128,7 +128,11 @@ TEST(ResultsFile, LockedFileIsReportedNotWaitedForForever) {
     QTemporaryDir dir;
     const QString path = dir.filePath(kResultsFileName);
     ASSERT_TRUE(appendResultsRow(path, sample(), "x").ok);
-    const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);  // another writer holds the file

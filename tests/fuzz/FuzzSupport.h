@@ -64,7 +64,7 @@ private:
 
 }  // namespace yq::fuzz
 
-#define YQ_FUZZ_CHECK(condition, detail) \
-    do {                                 \
+#define YQ_FUZZ_CHECK(condition, detail)                          \
+    do {                                                          \
         if (!(condition)) ::yq::fuzz::fail(#condition, (detail)); \
     } while (0)

@@ -115,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (const auto value = Decimal::parse(text)) {
         const bool plain = text.find_first_not_of("+-.0123456789") == std::string::npos;
         YQ_FUZZ_CHECK(plain, bytes);
-        YQ_FUZZ_CHECK(value->toString() == canonical(text), bytes + " printed " + QByteArray::fromStdString(value->toString()));
+        YQ_FUZZ_CHECK(value->toString() == canonical(text),
+                      bytes + " printed " + QByteArray::fromStdString(value->toString()));
         const auto again = Decimal::parse(value->toString());
         YQ_FUZZ_CHECK(again && *again == *value, bytes);
         for (int places = 0; places <= 4; ++places) {

@@ -65,8 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         cr.replace('\n', '\r');
         for (const QByteArray& variant : {lf, crlf, cr, QByteArray("\xEF\xBB\xBF") + lf}) {
             const Reading other = readBytesAsDesign(variant);
-            YQ_FUZZ_CHECK(sameDesign(original, other), "the same text with other line ends or a BOM reads differently:\n" +
-                                                           variant + "\n" + describe(original) + "\n" + describe(other));
+            YQ_FUZZ_CHECK(sameDesign(original, other),
+                          "the same text with other line ends or a BOM reads differently:\n" + variant + "\n" +
+                              describe(original) + "\n" + describe(other));
         }
         const QString text = QString::fromUtf8(lf);
         if (text.toUtf8() == lf) {

@@ -67,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Lines appended after a last line without a line end: that line is the
     // one that changed (it gained its end), even when the new last line
     // happens to read like it.
-    const bool appendedAfterOpenLast = !old.isEmpty() && !hasLineEnd(old.last()) && head == old.size() - 1 &&
-                                       now.size() > old.size();
+    const bool appendedAfterOpenLast =
+        !old.isEmpty() && !hasLineEnd(old.last()) && head == old.size() - 1 && now.size() > old.size();
     while (!appendedAfterOpenLast && tail < old.size() - head && tail < now.size() - head &&
            old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
         ++tail;
@@ -81,10 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const QByteArray oldLine = withoutLineEnd(removed[0]);
         YQ_FUZZ_CHECK(oldLine.indexOf('=') > 0 && sameName(oldLine.left(oldLine.indexOf('=')), key),
                       "another line rewritten:\n" + before + "\n---\n" + after);
-        YQ_FUZZ_CHECK(hasLineEnd(removed[0]) == hasLineEnd(added[0]) &&
-                          removed[0].mid(withoutLineEnd(removed[0]).size()) ==
-                              added[0].mid(withoutLineEnd(added[0]).size()),
-                      "line end of the rewritten line changed:\n" + before + "\n---\n" + after);
+        YQ_FUZZ_CHECK(
+            hasLineEnd(removed[0]) == hasLineEnd(added[0]) &&
+                removed[0].mid(withoutLineEnd(removed[0]).size()) == added[0].mid(withoutLineEnd(added[0]).size()),
+            "line end of the rewritten line changed:\n" + before + "\n---\n" + after);
         return 0;
     }
     // A new line (after the section's header or last key), with the header

@@ -122,8 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString written = QString::fromUtf8(row[36]);
     // A text a spreadsheet would run as a formula may be written in its
     // neutral form (with a prefix); the name itself stays.
-    YQ_FUZZ_CHECK(written == expectedUser || (written.endsWith(expectedUser) && written.size() <= expectedUser.size() + 1 &&
-                                              QStringLiteral("=+-@").contains(expectedUser.left(1))),
-                  row[36]);
+    YQ_FUZZ_CHECK(
+        written == expectedUser || (written.endsWith(expectedUser) && written.size() <= expectedUser.size() + 1 &&
+                                    QStringLiteral("=+-@").contains(expectedUser.left(1))),
+        row[36]);
     return 0;
 }

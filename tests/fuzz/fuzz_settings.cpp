@@ -37,8 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                   "more entries than lines: " + QByteArray::number(first.size()));
     const QByteArray written = yq::fuzz::readBytes(path);
     // What is written back is in proportion to what was read.
-    YQ_FUZZ_CHECK(written.size() <= bytes.size() + 64 + first.size() * (320 + 20),
-                  "the file grew from " + QByteArray::number(bytes.size()) + " to " + QByteArray::number(written.size()));
+    YQ_FUZZ_CHECK(
+        written.size() <= bytes.size() + 64 + first.size() * (320 + 20),
+        "the file grew from " + QByteArray::number(bytes.size()) + " to " + QByteArray::number(written.size()));
 
     const QList<yq::SettingsEntry> second = openAndClose(path, written);
     YQ_FUZZ_CHECK(second.size() == first.size(), written);

@@ -25,8 +25,7 @@ public:
         int colorChanges = 0;
     };
 
-    Control& add(int number, links::ControlKind kind, const QString& text = {}, const QString& shown = {})
-    {
+    Control& add(int number, links::ControlKind kind, const QString& text = {}, const QString& shown = {}) {
         Control& c = controls[number];
         c.kind = kind;
         c.text = text;
@@ -38,8 +37,7 @@ public:
     QString text(int control) const override { return controls.value(control).text; }
     QString shownText(int control) const override { return controls.value(control).shown; }
     QColor fontColor(int control) const override { return controls.value(control).color; }
-    void setFontColor(int control, const QColor& color) override
-    {
+    void setFontColor(int control, const QColor& color) override {
         controls[control].color = color;
         ++controls[control].colorChanges;
     }

@@ -13,8 +13,7 @@ namespace {
 
 const QString kCsv = QStringLiteral("text/csv");
 
-void touch(const QString& path)
-{
+void touch(const QString& path) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("F,CD,LD\r\n");
@@ -27,8 +26,7 @@ protected:
     test::FakeDesktop desktop;
 };
 
-TEST_F(OpenResultsTest, OpensResultsFileInSpreadsheetProgram)
-{
+TEST_F(OpenResultsTest, OpensResultsFileInSpreadsheetProgram) {
     ASSERT_TRUE(folder.isValid());
     touch(folder.filePath(QStringLiteral("YQ.csv")));
     desktop.handlers.set(kCsv, QStringLiteral("sheets --calc %U"), QStringLiteral("org.example.Sheets.desktop"));
@@ -38,13 +36,13 @@ TEST_F(OpenResultsTest, OpensResultsFileInSpreadsheetProgram)
     EXPECT_EQ(outcome.path, folder.filePath(QStringLiteral("YQ.csv")));
     ASSERT_EQ(desktop.launcher.calls.size(), 1u);
     EXPECT_EQ(desktop.launcher.calls[0].program, QStringLiteral("sheets"));
-    EXPECT_EQ(desktop.launcher.calls[0].args,
-              (QStringList{QStringLiteral("--calc"), QStringLiteral("file://") + folder.filePath(QStringLiteral("YQ.csv"))}));
+    EXPECT_EQ(
+        desktop.launcher.calls[0].args,
+        (QStringList{QStringLiteral("--calc"), QStringLiteral("file://") + folder.filePath(QStringLiteral("YQ.csv"))}));
     EXPECT_EQ(desktop.handlers.queries.front(), kCsv);
 }
 
-TEST_F(OpenResultsTest, FindsResultsFileWrittenInOtherCase)
-{
+TEST_F(OpenResultsTest, FindsResultsFileWrittenInOtherCase) {
     touch(folder.filePath(QStringLiteral("yq.csv")));
     desktop.handlers.set(kCsv, QStringLiteral("sheets %f"));
     EXPECT_TRUE(openResultsInSpreadsheet(desktop.opener, results()).ok());
@@ -59,8 +57,7 @@ TEST_F(OpenResultsTest, FindsResultsFileWrittenInOtherCase)
     EXPECT_EQ(resultsFileIn(folder.path()), folder.filePath(QStringLiteral("YQ.csv")));
 }
 
-TEST_F(OpenResultsTest, NoSpreadsheetProgramIsReportedClearly)
-{
+TEST_F(OpenResultsTest, NoSpreadsheetProgramIsReportedClearly) {
     touch(folder.filePath(QStringLiteral("YQ.csv")));
     const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
     EXPECT_FALSE(outcome.ok());
@@ -71,8 +68,7 @@ TEST_F(OpenResultsTest, NoSpreadsheetProgramIsReportedClearly)
     EXPECT_TRUE(text.endsWith(QStringLiteral("|File:|") + outcome.path));
 }
 
-TEST_F(OpenResultsTest, WindowHookGivesProblemTextOnlyOnFailure)
-{
+TEST_F(OpenResultsTest, WindowHookGivesProblemTextOnlyOnFailure) {
     touch(results());
     QString problem = QStringLiteral("stale");
     EXPECT_FALSE(openSpreadsheet(desktop.opener, results(), &problem));
@@ -83,8 +79,7 @@ TEST_F(OpenResultsTest, WindowHookGivesProblemTextOnlyOnFailure)
     EXPECT_TRUE(openSpreadsheet(desktop.opener, results(), nullptr));
 }
 
-TEST_F(OpenResultsTest, MissingResultsFileIsReportedWithoutAskingTheDesktop)
-{
+TEST_F(OpenResultsTest, MissingResultsFileIsReportedWithoutAskingTheDesktop) {
     desktop.handlers.set(kCsv, QStringLiteral("sheets %U"));
     const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
     EXPECT_EQ(outcome.launch.code, 2);
@@ -92,8 +87,7 @@ TEST_F(OpenResultsTest, MissingResultsFileIsReportedWithoutAskingTheDesktop)
     EXPECT_TRUE(spreadsheetFailureText(outcome).startsWith(QStringLiteral("The results file was not found.|")));
 }
 
-TEST_F(OpenResultsTest, UnstartableSpreadsheetProgramGivesLaunchText)
-{
+TEST_F(OpenResultsTest, UnstartableSpreadsheetProgramGivesLaunchText) {
     touch(folder.filePath(QStringLiteral("YQ.csv")));
     desktop.handlers.set(kCsv, QStringLiteral("/opt/sheets/bin/sheets %f"));
     desktop.launcher.nextCode = 5;
@@ -104,8 +98,7 @@ TEST_F(OpenResultsTest, UnstartableSpreadsheetProgramGivesLaunchText)
               QStringLiteral("(5) The operating system denied access to the specified file. File:|") + outcome.path);
 }
 
-TEST_F(OpenResultsTest, BrokenAssociationIsReported)
-{
+TEST_F(OpenResultsTest, BrokenAssociationIsReported) {
     touch(folder.filePath(QStringLiteral("YQ.csv")));
     desktop.handlers.setBroken(kCsv, QStringLiteral("removed.desktop"));
     const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
@@ -114,8 +107,7 @@ TEST_F(OpenResultsTest, BrokenAssociationIsReported)
         QStringLiteral("The program set up to open CSV files cannot be started:|")));
 }
 
-TEST_F(OpenResultsTest, AliasOfCsvTypeIsTried)
-{
+TEST_F(OpenResultsTest, AliasOfCsvTypeIsTried) {
     touch(folder.filePath(QStringLiteral("YQ.csv")));
     // some programs register only the older name of the CSV type
     desktop.handlers.set(QStringLiteral("text/x-comma-separated-values"), QStringLiteral("oldsheets %f"));
@@ -125,12 +117,10 @@ TEST_F(OpenResultsTest, AliasOfCsvTypeIsTried)
     EXPECT_EQ(desktop.launcher.calls[0].program, QStringLiteral("oldsheets"));
 }
 
-
 // LibreOffice Calc as the CSV handler gets the CSV import filter before the
 // file, so the columns are split at commas with double-quoted text and no
 // import dialog appears; any other program is started as its entry says.
-TEST_F(OpenResultsTest, LibreOfficeCalcOpensTheResultsWithTheCsvFilterOthersAsTheDesktopSays)
-{
+TEST_F(OpenResultsTest, LibreOfficeCalcOpensTheResultsWithTheCsvFilterOthersAsTheDesktopSays) {
     touch(folder.filePath(QStringLiteral("yq.csv")));
     const QString file = folder.filePath(QStringLiteral("yq.csv"));
     const QString url = QStringLiteral("file://") + file;
@@ -141,10 +131,14 @@ TEST_F(OpenResultsTest, LibreOfficeCalcOpensTheResultsWithTheCsvFilterOthersAsTh
         QString program;
         QStringList args;
     } cases[] = {
-        {"libreoffice-calc.desktop", "libreoffice --calc %U", QStringLiteral("libreoffice"),
+        {"libreoffice-calc.desktop",
+         "libreoffice --calc %U",
+         QStringLiteral("libreoffice"),
          {QStringLiteral("--calc"), filter, file}},
-        {"calc.desktop", "/opt/libreoffice7.6/program/soffice --calc %U",
-         QStringLiteral("/opt/libreoffice7.6/program/soffice"), {QStringLiteral("--calc"), filter, file}},
+        {"calc.desktop",
+         "/opt/libreoffice7.6/program/soffice --calc %U",
+         QStringLiteral("/opt/libreoffice7.6/program/soffice"),
+         {QStringLiteral("--calc"), filter, file}},
         {"libreoffice-calc.desktop", "localc %U", QStringLiteral("localc"), {filter, file}},
         // A sandboxed LibreOffice forwards files its own way: as the desktop does it.
         {"org.libreoffice.LibreOffice.calc.desktop",

@@ -28,22 +28,19 @@ constexpr int kLabel = 9;
 
 class HyperlinkServiceTest : public ::testing::Test {
 protected:
-    HyperlinkServiceTest()
-    {
+    HyperlinkServiceTest() {
         desktop.handlers.set(kHttp, QStringLiteral("\"/opt/web browser/browse\" --new-window %u"),
                              QStringLiteral("org.example.Browse.desktop"));
         desktop.handlers.set(kMailto, QStringLiteral("mailer -compose %u"), QStringLiteral("mailer.desktop"));
     }
 
-    HyperlinkService& make(const QStringList& arguments = {})
-    {
+    HyperlinkService& make(const QStringList& arguments = {}) {
         service = std::make_unique<HyperlinkService>(controls, desktop.opener, messages, arguments,
                                                      [this](const QString& line) { traces << line; });
         return *service;
     }
 
-    const test::FakeLauncher::Call& lastCall()
-    {
+    const test::FakeLauncher::Call& lastCall() {
         EXPECT_FALSE(desktop.launcher.calls.empty());
         return desktop.launcher.calls.back();
     }
@@ -55,8 +52,7 @@ protected:
     std::unique_ptr<HyperlinkService> service;
 };
 
-TEST_F(HyperlinkServiceTest, InitFindsBrowserAndMailProgram)
-{
+TEST_F(HyperlinkServiceTest, InitFindsBrowserAndMailProgram) {
     HyperlinkService& s = make();
     EXPECT_FALSE(s.inited());
     s.init();
@@ -70,15 +66,13 @@ TEST_F(HyperlinkServiceTest, InitFindsBrowserAndMailProgram)
     EXPECT_TRUE(traces.isEmpty());  // no switch given
 }
 
-TEST_F(HyperlinkServiceTest, InitFlagBitZeroLeavesPaintingAlone)
-{
+TEST_F(HyperlinkServiceTest, InitFlagBitZeroLeavesPaintingAlone) {
     make().init(event::Timer, 1);
     EXPECT_FALSE(controls.buffered);
     EXPECT_EQ(service->timerEvent(), event::Timer);
 }
 
-TEST_F(HyperlinkServiceTest, InitWithoutHandlersTracesBothMisses)
-{
+TEST_F(HyperlinkServiceTest, InitWithoutHandlersTracesBothMisses) {
     desktop.handlers.lookups.clear();
     HyperlinkService& s = make({QStringLiteral("yq"), QStringLiteral("/hadebug")});
     s.init();
@@ -88,8 +82,7 @@ TEST_F(HyperlinkServiceTest, InitWithoutHandlersTracesBothMisses)
                                    QStringLiteral("RazedUveziz: No Email program found")}));
 }
 
-TEST_F(HyperlinkServiceTest, FailedLookupsTracedWithHAdbg)
-{
+TEST_F(HyperlinkServiceTest, FailedLookupsTracedWithHAdbg) {
     desktop.handlers.lookups.clear();
     desktop.handlers.setBroken(kMailto, QStringLiteral("gone.desktop"));
     make({QStringLiteral("/HAdbg")}).init();
@@ -100,8 +93,7 @@ TEST_F(HyperlinkServiceTest, FailedLookupsTracedWithHAdbg)
     EXPECT_TRUE(traces[1].endsWith(QStringLiteral(" self.OpenProgram: gone.desktop")));
 }
 
-TEST(TraceSwitchesTest, ExactSwitchesInAnyCase)
-{
+TEST(TraceSwitchesTest, ExactSwitchesInAnyCase) {
     const TraceSwitches all = TraceSwitches::fromArguments(
         {QStringLiteral("yq"), QStringLiteral("/HADEBUG"), QStringLiteral("/hadbg"), QStringLiteral("/HAdbgReg")});
     EXPECT_TRUE(all.debug);
@@ -117,8 +109,7 @@ TEST(TraceSwitchesTest, ExactSwitchesInAnyCase)
     EXPECT_TRUE(reg.dbgReg);
 }
 
-TEST_F(HyperlinkServiceTest, ForumButtonOpensForumInDesktopBrowser)
-{
+TEST_F(HyperlinkServiceTest, ForumButtonOpensForumInDesktopBrowser) {
     auto& button = controls.add(kForumButton, ControlKind::Button, QStringLiteral("YQ Forum"));
     button.color = QColor(Qt::darkBlue);
     HyperlinkService& s = make({QStringLiteral("/HADebug")});
@@ -137,8 +128,7 @@ TEST_F(HyperlinkServiceTest, ForumButtonOpensForumInDesktopBrowser)
     EXPECT_EQ(s.urlToRun(), kForum);
 }
 
-TEST_F(HyperlinkServiceTest, ForumButtonKeepsColoursAndCursorUnderTheMouse)
-{
+TEST_F(HyperlinkServiceTest, ForumButtonKeepsColoursAndCursorUnderTheMouse) {
     auto& button = controls.add(kForumButton, ControlKind::Button, QStringLiteral("YQ Forum"));
     button.color = QColor(Qt::darkBlue);
     HyperlinkService& s = make();
@@ -157,8 +147,7 @@ TEST_F(HyperlinkServiceTest, ForumButtonKeepsColoursAndCursorUnderTheMouse)
     EXPECT_TRUE(desktop.launcher.calls.empty());
 }
 
-TEST_F(HyperlinkServiceTest, NothingRunsWhileWindowAcceptsAllFields)
-{
+TEST_F(HyperlinkServiceTest, NothingRunsWhileWindowAcceptsAllFields) {
     controls.add(kForumButton, ControlKind::Button, QStringLiteral("YQ Forum"));
     HyperlinkService& s = make();
     s.init();
@@ -169,8 +158,7 @@ TEST_F(HyperlinkServiceTest, NothingRunsWhileWindowAcceptsAllFields)
     EXPECT_TRUE(desktop.launcher.calls.empty());
 }
 
-TEST_F(HyperlinkServiceTest, MailAddressGetsMailtoOnceAndGoesToMailProgram)
-{
+TEST_F(HyperlinkServiceTest, MailAddressGetsMailtoOnceAndGoesToMailProgram) {
     controls.add(kMailLabel, ControlKind::TextDisplay, QStringLiteral("joe@example.org"),
                  QStringLiteral("joe@example.org   "));
     HyperlinkService& s = make();
@@ -187,8 +175,7 @@ TEST_F(HyperlinkServiceTest, MailAddressGetsMailtoOnceAndGoesToMailProgram)
     EXPECT_EQ(lastCall().args, (QStringList{QStringLiteral("-compose"), QStringLiteral("MAILTO:ann@example.org")}));
 }
 
-TEST_F(HyperlinkServiceTest, WebAddressWithAtSignIsNoMailAddress)
-{
+TEST_F(HyperlinkServiceTest, WebAddressWithAtSignIsNoMailAddress) {
     HyperlinkService& s = make();
     s.init();
     s.setUrlToRun(QStringLiteral("http://example.org/~joe@home"));
@@ -199,8 +186,7 @@ TEST_F(HyperlinkServiceTest, WebAddressWithAtSignIsNoMailAddress)
     EXPECT_EQ(lastCall().args.back(), QStringLiteral("http://example.org/~joe@home"));
 }
 
-TEST_F(HyperlinkServiceTest, MailCommandCutToGivenLimit)
-{
+TEST_F(HyperlinkServiceTest, MailCommandCutToGivenLimit) {
     HyperlinkService& s = make();
     s.init();
     s.setUrlToRun(QStringLiteral("0123456789@example.org"));
@@ -211,8 +197,7 @@ TEST_F(HyperlinkServiceTest, MailCommandCutToGivenLimit)
     EXPECT_EQ(lastCall().args.back(), QStringLiteral("mailto:0123456789@example.org"));
 }
 
-TEST_F(HyperlinkServiceTest, EmptyAddressRunsNothing)
-{
+TEST_F(HyperlinkServiceTest, EmptyAddressRunsNothing) {
     controls.add(kEntry, ControlKind::Entry, QString(), QStringLiteral("    "));
     HyperlinkService& s = make();
     s.init();
@@ -224,15 +209,13 @@ TEST_F(HyperlinkServiceTest, EmptyAddressRunsNothing)
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(HyperlinkServiceTest, AddressTakenFromUrlThenShownTextThenOwnText)
-{
+TEST_F(HyperlinkServiceTest, AddressTakenFromUrlThenShownTextThenOwnText) {
     controls.add(1, ControlKind::Button, QStringLiteral("www.button.example"));
     controls.add(2, ControlKind::Combo, QStringLiteral("www.own.example"), QStringLiteral("www.shown.example"));
     controls.add(3, ControlKind::Prompt, QStringLiteral("www.prompt.example"), QStringLiteral("www.other.example"));
     HyperlinkService& s = make();
     s.init();
-    for (int c : {1, 2, 3})
-        s.addItem(c);
+    for (int c : {1, 2, 3}) s.addItem(c);
     s.takeEvent(1, event::Accepted);
     EXPECT_EQ(s.urlToRun(), QStringLiteral("www.button.example"));
     s.takeEvent(2, event::Accepted);
@@ -246,8 +229,7 @@ TEST_F(HyperlinkServiceTest, AddressTakenFromUrlThenShownTextThenOwnText)
     EXPECT_EQ(lastCall().args, (QStringList{QStringLiteral("--new-window"), QStringLiteral("www.url.example")}));
 }
 
-TEST_F(HyperlinkServiceTest, IexploreBrowserStartedWithAddressAsParameter)
-{
+TEST_F(HyperlinkServiceTest, IexploreBrowserStartedWithAddressAsParameter) {
     desktop.handlers.set(kHttp, QStringLiteral("\"/opt/Internet Explorer/IEXPLORE.EXE\" -nohome %u"));
     HyperlinkService& s = make({QStringLiteral("/HADebug")});
     s.init();
@@ -276,8 +258,7 @@ TEST_F(HyperlinkServiceTest, IexploreBrowserStartedWithAddressAsParameter)
     EXPECT_EQ(messages.messages[0].kind, platform::MessageKind::Information);
 }
 
-TEST_F(HyperlinkServiceTest, FailedBrowserStartShowsProgramInMessage)
-{
+TEST_F(HyperlinkServiceTest, FailedBrowserStartShowsProgramInMessage) {
     desktop.handlers.set(kHttp, QStringLiteral("\"/opt/ie/iexplore\""));
     desktop.launcher.nextCode = 2;
     HyperlinkService& s = make();
@@ -290,8 +271,7 @@ TEST_F(HyperlinkServiceTest, FailedBrowserStartShowsProgramInMessage)
     EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Shell Execute Error:2"));
 }
 
-TEST_F(HyperlinkServiceTest, FailedLaunchToldAndLinkStaysUsable)
-{
+TEST_F(HyperlinkServiceTest, FailedLaunchToldAndLinkStaysUsable) {
     controls.add(kForumButton, ControlKind::Button, QStringLiteral("YQ Forum"));
     desktop.launcher.nextCode = 5;
     HyperlinkService& s = make();
@@ -309,8 +289,7 @@ TEST_F(HyperlinkServiceTest, FailedLaunchToldAndLinkStaysUsable)
     EXPECT_EQ(messages.messages.size(), 1u);
 }
 
-TEST_F(HyperlinkServiceTest, NoMailProgramStillHandsAddressToOpener)
-{
+TEST_F(HyperlinkServiceTest, NoMailProgramStillHandsAddressToOpener) {
     desktop.handlers.lookups.remove(kMailto);
     HyperlinkService& s = make();
     s.init();
@@ -322,8 +301,7 @@ TEST_F(HyperlinkServiceTest, NoMailProgramStillHandsAddressToOpener)
     EXPECT_TRUE(messages.messages[0].text.endsWith(QStringLiteral("File:|mailto:joe@example.org")));
 }
 
-TEST_F(HyperlinkServiceTest, TextDisplayBrightensUnderMouseUntilTimerSeesItLeave)
-{
+TEST_F(HyperlinkServiceTest, TextDisplayBrightensUnderMouseUntilTimerSeesItLeave) {
     auto& label = controls.add(kLabel, ControlKind::TextDisplay, QStringLiteral("Forum"));
     label.color = QColor(Qt::black);
     HyperlinkService& s = make();
@@ -350,8 +328,7 @@ TEST_F(HyperlinkServiceTest, TextDisplayBrightensUnderMouseUntilTimerSeesItLeave
     EXPECT_EQ(controls.controls[kLabel].color, QColor(Qt::blue));
 }
 
-TEST_F(HyperlinkServiceTest, WithoutTimerEventHoverWaitsForMouseOut)
-{
+TEST_F(HyperlinkServiceTest, WithoutTimerEventHoverWaitsForMouseOut) {
     controls.add(kLabel, ControlKind::TextDisplay, QStringLiteral("Forum")).color = QColor(Qt::darkGreen);
     HyperlinkService& s = make();
     s.init();
@@ -364,8 +341,7 @@ TEST_F(HyperlinkServiceTest, WithoutTimerEventHoverWaitsForMouseOut)
     EXPECT_EQ(controls.controls[kLabel].color, QColor(Qt::darkGreen));
 }
 
-TEST_F(HyperlinkServiceTest, DisabledLinkIgnoresEventsAndShowsInactiveColour)
-{
+TEST_F(HyperlinkServiceTest, DisabledLinkIgnoresEventsAndShowsInactiveColour) {
     controls.add(kLabel, ControlKind::TextDisplay, QStringLiteral("Forum")).color = QColor(Qt::gray);
     HyperlinkService& s = make();
     s.init();
@@ -380,8 +356,7 @@ TEST_F(HyperlinkServiceTest, DisabledLinkIgnoresEventsAndShowsInactiveColour)
     EXPECT_EQ(controls.controls[kLabel].color, QColor(Qt::blue));
 }
 
-TEST_F(HyperlinkServiceTest, StyleGivesUnderlineAndTriggerEvent)
-{
+TEST_F(HyperlinkServiceTest, StyleGivesUnderlineAndTriggerEvent) {
     controls.add(kLabel, ControlKind::TextDisplay, QStringLiteral("Forum"));
     HyperlinkService& s = make();
     s.init();
@@ -403,8 +378,7 @@ TEST_F(HyperlinkServiceTest, StyleGivesUnderlineAndTriggerEvent)
     EXPECT_EQ(s.lastSelected(), kEntry);
 }
 
-TEST_F(HyperlinkServiceTest, AlertKeyRunsEntryLinkWithCursor)
-{
+TEST_F(HyperlinkServiceTest, AlertKeyRunsEntryLinkWithCursor) {
     controls.add(kEntry, ControlKind::Entry, {}, QStringLiteral("ann@example.org"));
     controls.add(kForumButton, ControlKind::Button, QStringLiteral("YQ Forum"));
     HyperlinkService& s = make();
@@ -427,8 +401,7 @@ TEST_F(HyperlinkServiceTest, AlertKeyRunsEntryLinkWithCursor)
     EXPECT_EQ(lastCall().args.back(), QStringLiteral("mailto:ann@example.org"));
 }
 
-TEST_F(HyperlinkServiceTest, SizedEventRepaintsEveryLink)
-{
+TEST_F(HyperlinkServiceTest, SizedEventRepaintsEveryLink) {
     controls.add(kLabel, ControlKind::TextDisplay, QStringLiteral("a"));
     controls.add(kMailLabel, ControlKind::TextDisplay, QStringLiteral("b"));
     HyperlinkService& s = make();
@@ -442,15 +415,15 @@ TEST_F(HyperlinkServiceTest, SizedEventRepaintsEveryLink)
     EXPECT_EQ(controls.controls[kMailLabel].color, QColor(Qt::blue));
 }
 
-TEST_F(HyperlinkServiceTest, AddItemTracesItsValues)
-{
+TEST_F(HyperlinkServiceTest, AddItemTracesItsValues) {
     controls.add(kForumButton, ControlKind::Button, QStringLiteral("YQ Forum"));
     HyperlinkService& s = make({QStringLiteral("/HADebug")});
     s.init();
     traces.clear();
     s.addItem(kForumButton, kForum);
     ASSERT_EQ(traces.size(), 1);
-    EXPECT_TRUE(traces[0].startsWith(QStringLiteral("RazedUveziz: In AddItem:  URL: https://forum.example.org/yq/ Norm: ")));
+    EXPECT_TRUE(
+        traces[0].startsWith(QStringLiteral("RazedUveziz: In AddItem:  URL: https://forum.example.org/yq/ Norm: ")));
     EXPECT_TRUE(traces[0].contains(QStringLiteral(" Brt: ")));
     EXPECT_TRUE(traces[0].contains(QStringLiteral(" InActCol: ")));
     traces.clear();
@@ -459,8 +432,7 @@ TEST_F(HyperlinkServiceTest, AddItemTracesItsValues)
     EXPECT_TRUE(traces[0].startsWith(QStringLiteral("RazedUveziz: In TakeEvent: Ctrl: (5)")));
 }
 
-TEST_F(HyperlinkServiceTest, HandlerCheckDisablesLinksNothingCanOpen)
-{
+TEST_F(HyperlinkServiceTest, HandlerCheckDisablesLinksNothingCanOpen) {
     controls.add(1, ControlKind::TextDisplay, QStringLiteral("report"));
     controls.add(2, ControlKind::TextDisplay, QStringLiteral("sheet"));
     controls.add(3, ControlKind::TextDisplay, QStringLiteral("forum"));
@@ -480,11 +452,11 @@ TEST_F(HyperlinkServiceTest, HandlerCheckDisablesLinksNothingCanOpen)
     EXPECT_TRUE(desktop.launcher.calls.empty());
 }
 
-TEST_F(HyperlinkServiceTest, ShowErrorForwardsTextAndCaption)
-{
+TEST_F(HyperlinkServiceTest, ShowErrorForwardsTextAndCaption) {
     HyperlinkService& s = make();
     const QString text = s.showError(27, QStringLiteral("mailto:joe@example.org"));
-    EXPECT_EQ(text, QStringLiteral("(27) The file name association is incomplete or invalid. File:|mailto:joe@example.org"));
+    EXPECT_EQ(text,
+              QStringLiteral("(27) The file name association is incomplete or invalid. File:|mailto:joe@example.org"));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, text);
     EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Shell Execute Error:27"));

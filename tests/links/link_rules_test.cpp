@@ -12,8 +12,7 @@ struct AddressCase {
 
 class MailOrWeb : public ::testing::TestWithParam<AddressCase> {};
 
-TEST_P(MailOrWeb, DecidedByAtSignAndWebScheme)
-{
+TEST_P(MailOrWeb, DecidedByAtSignAndWebScheme) {
     EXPECT_EQ(isMailAddress(QString::fromUtf8(GetParam().url)), GetParam().mail) << GetParam().url;
 }
 
@@ -23,15 +22,13 @@ INSTANTIATE_TEST_SUITE_P(
                       AddressCase{"MAILTO:joe@example.org", true},
                       // a web address with "@" further on stays a web address
                       AddressCase{"http://example.org/~joe@home", false},
-                      AddressCase{"HTTP://user@example.org/", false},
-                      AddressCase{"https://user@example.org/", false},
+                      AddressCase{"HTTP://user@example.org/", false}, AddressCase{"https://user@example.org/", false},
                       // "www." is no web scheme: with "@" it counts as mail
                       AddressCase{"www.example.org/a@b", true}, AddressCase{"ftp://joe@example.org", true},
                       AddressCase{"http://forum.example.org/yq", false}, AddressCase{"www.example.org", false},
                       AddressCase{"", false}));
 
-TEST(MailCommand, MailtoAddedExactlyOnce)
-{
+TEST(MailCommand, MailtoAddedExactlyOnce) {
     EXPECT_EQ(mailCommand(QStringLiteral("joe@example.org")), QStringLiteral("mailto:joe@example.org"));
     EXPECT_EQ(mailCommand(QStringLiteral("mailto:joe@example.org")), QStringLiteral("mailto:joe@example.org"));
     EXPECT_EQ(mailCommand(QStringLiteral("MAILTO:joe@example.org")), QStringLiteral("MAILTO:joe@example.org"));
@@ -42,20 +39,18 @@ TEST(MailCommand, MailtoAddedExactlyOnce)
               QStringLiteral("Joe <mailto:joe@example.org>"));
 }
 
-TEST(MailCommand, CutToLimitLessMailProgramLength)
-{
+TEST(MailCommand, CutToLimitLessMailProgramLength) {
     const QString command = QStringLiteral("mailto:0123456789@example.org");  // 29 characters
     ASSERT_EQ(command.size(), 29);
-    EXPECT_EQ(limitMailCommand(command, 0, 500), command);      // no limit
-    EXPECT_EQ(limitMailCommand(command, -1, 500), command);     // no limit
-    EXPECT_EQ(limitMailCommand(command, 49, 20), command);      // 29 + 20 fits exactly
+    EXPECT_EQ(limitMailCommand(command, 0, 500), command);                                 // no limit
+    EXPECT_EQ(limitMailCommand(command, -1, 500), command);                                // no limit
+    EXPECT_EQ(limitMailCommand(command, 49, 20), command);                                 // 29 + 20 fits exactly
     EXPECT_EQ(limitMailCommand(command, 40, 20), QStringLiteral("mailto:0123456789@ex"));  // 40 - 20 = 20
-    EXPECT_EQ(limitMailCommand(command, 10, 20), QString());    // the program alone is too long
+    EXPECT_EQ(limitMailCommand(command, 10, 20), QString());  // the program alone is too long
     EXPECT_EQ(platformCommandLimit(), 0);
 }
 
-TEST(BrowserCommand, QuotedProgramPathIsKeptWithItsQuotes)
-{
+TEST(BrowserCommand, QuotedProgramPathIsKeptWithItsQuotes) {
     EXPECT_EQ(quotedProgramPart(QStringLiteral("\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" -nohome")),
               QStringLiteral("\"C:\\Program Files\\Internet Explorer\\iexplore.exe\""));
     EXPECT_EQ(quotedProgramPart(QStringLiteral("\"/opt/web browser/browse\" --new-window %u")),
@@ -65,8 +60,7 @@ TEST(BrowserCommand, QuotedProgramPathIsKeptWithItsQuotes)
     EXPECT_EQ(quotedProgramPart(QStringLiteral("browse \"%u")), QStringLiteral("browse \"%u"));
 }
 
-TEST(BrowserCommand, StartedDirectlyOnlyForIexploreAndWebAddresses)
-{
+TEST(BrowserCommand, StartedDirectlyOnlyForIexploreAndWebAddresses) {
     const QString ie = QStringLiteral("\"C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE\"");
     const QString other = QStringLiteral("firefox-esr %u");
     struct Case {
@@ -74,19 +68,18 @@ TEST(BrowserCommand, StartedDirectlyOnlyForIexploreAndWebAddresses)
         const char* url;
         bool direct;
     } cases[] = {
-        {ie, "www.example.org", true},      {ie, "WWW.example.org", true},
-        {ie, "http://example.org", true},   {ie, "Http:example.org", true},
-        {ie, "https://example.org", true},  {ie, "ftp://example.org", false},
-        {ie, "example.org", false},         {other, "http://example.org", false},
-        {other, "www.example.org", false},  {QString(), "http://example.org", false},
+        {ie, "www.example.org", true},     {ie, "WWW.example.org", true},
+        {ie, "http://example.org", true},  {ie, "Http:example.org", true},
+        {ie, "https://example.org", true}, {ie, "ftp://example.org", false},
+        {ie, "example.org", false},        {other, "http://example.org", false},
+        {other, "www.example.org", false}, {QString(), "http://example.org", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(startsBrowserDirectly(c.browser, QString::fromUtf8(c.url)), c.direct)
             << c.browser.toStdString() << " " << c.url;
 }
 
-TEST(ShellErrors, TextForEveryCode)
-{
+TEST(ShellErrors, TextForEveryCode) {
     const std::pair<int, const char*> table[] = {
         {32, "The specified dynamic-link library was not found. File:|"},
         {31, "There is no application associated with the given file name extension. File:|"},
@@ -105,12 +98,10 @@ TEST(ShellErrors, TextForEveryCode)
         {4, "Unknown ShellExecute Error occured. File:|"},
         {-1, "Unknown ShellExecute Error occured. File:|"},
     };
-    for (const auto& [code, text] : table)
-        EXPECT_EQ(shellErrorText(code), QString::fromUtf8(text)) << code;
+    for (const auto& [code, text] : table) EXPECT_EQ(shellErrorText(code), QString::fromUtf8(text)) << code;
 }
 
-TEST(ShellErrors, MessageNamesCodeTextAndFile)
-{
+TEST(ShellErrors, MessageNamesCodeTextAndFile) {
     const ShellErrorMessage m = shellErrorMessage(2, QStringLiteral("http://forum.example.org/yq/"));
     EXPECT_EQ(m.text, QStringLiteral("(2) The specified file was not found. File:|http://forum.example.org/yq/"));
     EXPECT_EQ(m.caption, QStringLiteral("Shell Execute Error:2"));
@@ -121,8 +112,7 @@ TEST(ShellErrors, MessageNamesCodeTextAndFile)
     EXPECT_EQ(none.caption, QStringLiteral("Shell Execute Error:31"));
 }
 
-TEST(Forum, AddressIsAWebAddress)
-{
+TEST(Forum, AddressIsAWebAddress) {
     const QString forum = QString::fromUtf8(kForumAddress);
     EXPECT_FALSE(isMailAddress(forum));
     EXPECT_TRUE(forum.startsWith(QStringLiteral("https://")));

@@ -14,8 +14,7 @@
 namespace yq::platform {
 namespace {
 
-void writeText(const QString& path, const QString& text)
-{
+void writeText(const QString& path, const QString& text) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -25,18 +24,15 @@ void writeText(const QString& path, const QString& text)
 // Sets environment variables for one test and puts the old values back.
 class EnvironmentGuard {
 public:
-    void set(const char* name, const QString& value)
-    {
+    void set(const char* name, const QString& value) {
         remember(name);
         qputenv(name, value.toLocal8Bit());
     }
-    void unset(const char* name)
-    {
+    void unset(const char* name) {
         remember(name);
         qunsetenv(name);
     }
-    ~EnvironmentGuard()
-    {
+    ~EnvironmentGuard() {
         for (const auto& [name, old] : saved_) {
             if (old)
                 qputenv(name.c_str(), *old);
@@ -46,28 +42,23 @@ public:
     }
 
 private:
-    void remember(const char* name)
-    {
-        if (saved_.count(name))
-            return;
+    void remember(const char* name) {
+        if (saved_.count(name)) return;
         saved_[name] = qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name)) : std::nullopt;
     }
     std::map<std::string, std::optional<QByteArray>> saved_;
 };
 
-QStringList texts(const std::vector<ExecWord>& words)
-{
+QStringList texts(const std::vector<ExecWord>& words) {
     QStringList out;
-    for (const ExecWord& w : words)
-        out << w.text;
+    for (const ExecWord& w : words) out << w.text;
     return out;
 }
 
 // ---------------------------------------------------------------------------
 // Exec lines
 
-TEST(SplitExecLine, QuotingAndEscapes)
-{
+TEST(SplitExecLine, QuotingAndEscapes) {
     struct Case {
         const char* exec;  // as written in the .desktop file
         QStringList words;
@@ -94,8 +85,7 @@ TEST(SplitExecLine, QuotingAndEscapes)
     EXPECT_FALSE(splitExecLine(QStringLiteral("prog 'unterminated")).has_value());
 }
 
-TEST(ExpandExec, FieldCodes)
-{
+TEST(ExpandExec, FieldCodes) {
     DesktopEntry entry;
     entry.name = QStringLiteral("Browse");
     entry.icon = QStringLiteral("browse-icon");
@@ -127,7 +117,9 @@ TEST(ExpandExec, FieldCodes)
         // inside quotes %U stands for one address
         {"prog \"%U\"", {web, "https://example.com"}, {"prog", web}},
         // no shell: shell characters are plain text
-        {"prog %u", {"mailto:a@example.org?subject=$(rm -rf ~);x"}, {"prog", "mailto:a@example.org?subject=$(rm -rf ~);x"}},
+        {"prog %u",
+         {"mailto:a@example.org?subject=$(rm -rf ~);x"},
+         {"prog", "mailto:a@example.org?subject=$(rm -rf ~);x"}},
     };
     for (const Case& c : cases) {
         entry.exec = QString::fromUtf8(c.exec);
@@ -155,8 +147,7 @@ protected:
     QString path(const QString& relative) const { return root.filePath(relative); }
 };
 
-TEST_F(DesktopFilesTest, ReadsTheDesktopEntryGroupOnly)
-{
+TEST_F(DesktopFilesTest, ReadsTheDesktopEntryGroupOnly) {
     writeText(path("browse.desktop"), QStringLiteral("# comment\n"
                                                      "[Desktop Entry]\n"
                                                      "Type=Application\n"
@@ -180,8 +171,7 @@ TEST_F(DesktopFilesTest, ReadsTheDesktopEntryGroupOnly)
     EXPECT_TRUE(readDesktopFile(path("mutt.desktop"))->terminal);
 }
 
-TEST_F(DesktopFilesTest, UnusableEntriesAreRefused)
-{
+TEST_F(DesktopFilesTest, UnusableEntriesAreRefused) {
     const std::pair<const char*, const char*> files[] = {
         {"hidden.desktop", "[Desktop Entry]\nType=Application\nExec=prog %u\nHidden=true\n"},
         {"link.desktop", "[Desktop Entry]\nType=Link\nURL=http://example.org\nExec=prog\n"},
@@ -195,8 +185,7 @@ TEST_F(DesktopFilesTest, UnusableEntriesAreRefused)
     EXPECT_FALSE(readDesktopFile(path("missing.desktop")).has_value());
 }
 
-TEST_F(DesktopFilesTest, IdFoundInFirstFolderAndInSubfolders)
-{
+TEST_F(DesktopFilesTest, IdFoundInFirstFolderAndInSubfolders) {
     const QString high = path("high/applications");
     const QString low = path("low/applications");
     writeText(high + "/vendor/browse.desktop", "[Desktop Entry]\nExec=high %u\n");
@@ -216,13 +205,12 @@ TEST_F(DesktopFilesTest, IdFoundInFirstFolderAndInSubfolders)
     EXPECT_TRUE(findDesktopFile("only-low", {low}).isEmpty());
 }
 
-TEST(ApplicationDirs, FromEnvironmentOrDefaults)
-{
+TEST(ApplicationDirs, FromEnvironmentOrDefaults) {
     EnvironmentGuard env;
     env.set("XDG_DATA_HOME", "/home/u/data");
     env.set("XDG_DATA_DIRS", "/opt/share:/usr/share/::/opt/share");
-    EXPECT_EQ(applicationDirs(), (QStringList{"/home/u/data/applications", "/opt/share/applications",
-                                              "/usr/share/applications"}));
+    EXPECT_EQ(applicationDirs(),
+              (QStringList{"/home/u/data/applications", "/opt/share/applications", "/usr/share/applications"}));
     env.unset("XDG_DATA_HOME");
     env.unset("XDG_DATA_DIRS");
     EXPECT_EQ(applicationDirs(), (QStringList{QDir::homePath() + "/.local/share/applications",
@@ -234,14 +222,12 @@ TEST(ApplicationDirs, FromEnvironmentOrDefaults)
 
 class XdgHandlersTest : public ::testing::Test {
 protected:
-    XdgHandlersTest()
-    {
+    XdgHandlersTest() {
         apps = root.filePath("data/applications");
         writeText(apps + "/org.example.Browse.desktop",
                   "[Desktop Entry]\nType=Application\nName=Browse\nExec=\"/opt/b/browse\" %u\n");
     }
-    HandlerLookup query(const QString& type)
-    {
+    HandlerLookup query(const QString& type) {
         XdgDesktopHandlers handlers(runner, {apps});
         return handlers.defaultHandler(type);
     }
@@ -251,8 +237,7 @@ protected:
     test::FakeCommandRunner runner;
 };
 
-TEST_F(XdgHandlersTest, NamedDesktopFileIsRead)
-{
+TEST_F(XdgHandlersTest, NamedDesktopFileIsRead) {
     runner.answer("xdg-mime query default x-scheme-handler/http", "org.example.Browse.desktop\n");
     const HandlerLookup lookup = query("x-scheme-handler/http");
     ASSERT_EQ(lookup.status, HandlerLookup::Status::Found);
@@ -261,14 +246,12 @@ TEST_F(XdgHandlersTest, NamedDesktopFileIsRead)
     EXPECT_EQ(runner.commands, QStringList{"xdg-mime query default x-scheme-handler/http"});
 }
 
-TEST_F(XdgHandlersTest, FirstOfSeveralIdsIsTheDefault)
-{
+TEST_F(XdgHandlersTest, FirstOfSeveralIdsIsTheDefault) {
     runner.answer("xdg-mime query default x-scheme-handler/https", "org.example.Browse.desktop;other.desktop;\n");
     EXPECT_EQ(query("x-scheme-handler/https").status, HandlerLookup::Status::Found);
 }
 
-TEST_F(XdgHandlersTest, MissingEmptyOrUnreachableAnswers)
-{
+TEST_F(XdgHandlersTest, MissingEmptyOrUnreachableAnswers) {
     runner.answer("xdg-mime query default text/csv", "");
     EXPECT_EQ(query("text/csv").status, HandlerLookup::Status::NoHandler);
 
@@ -284,11 +267,9 @@ TEST_F(XdgHandlersTest, MissingEmptyOrUnreachableAnswers)
     EXPECT_EQ(query("text/plain").status, HandlerLookup::Status::Unavailable);
 }
 
-TEST(XdgHandlersReal, DefaultsFromTemporaryDesktopConfiguration)
-{
+TEST(XdgHandlersReal, DefaultsFromTemporaryDesktopConfiguration) {
     ProcessRunner runner;
-    if (runner.findProgram("xdg-mime").isEmpty())
-        GTEST_SKIP() << "xdg-mime is not installed";
+    if (runner.findProgram("xdg-mime").isEmpty()) GTEST_SKIP() << "xdg-mime is not installed";
     QTemporaryDir root;
     const QString data = root.filePath("data");
     writeText(root.filePath("config/mimeapps.list"),
@@ -326,8 +307,7 @@ TEST(XdgHandlersReal, DefaultsFromTemporaryDesktopConfiguration)
 // ---------------------------------------------------------------------------
 // Opening
 
-TEST(SchemeHandlerType, SchemesWwwAndFiles)
-{
+TEST(SchemeHandlerType, SchemesWwwAndFiles) {
     const std::pair<const char*, const char*> table[] = {
         {"http://example.org", "x-scheme-handler/http"},
         {"HTTPS://example.org", "x-scheme-handler/https"},
@@ -352,8 +332,7 @@ protected:
     const test::FakeLauncher::Call& call(size_t i = 0) { return desktop.launcher.calls.at(i); }
 };
 
-TEST_F(ShellOpenerTest, WebAddressesGoToTheBrowser)
-{
+TEST_F(ShellOpenerTest, WebAddressesGoToTheBrowser) {
     desktop.handlers.set("x-scheme-handler/http", "browse --new-tab %u");
     EXPECT_TRUE(desktop.opener.open("https://example.org/a b").ok());
     EXPECT_EQ(desktop.handlers.queries, (QStringList{"x-scheme-handler/https", "x-scheme-handler/http"}));
@@ -364,16 +343,14 @@ TEST_F(ShellOpenerTest, WebAddressesGoToTheBrowser)
     EXPECT_EQ(call(1).args, (QStringList{"--new-tab", "www.example.org"}));
 }
 
-TEST_F(ShellOpenerTest, MailAddressesGoToTheMailProgram)
-{
+TEST_F(ShellOpenerTest, MailAddressesGoToTheMailProgram) {
     desktop.handlers.set("x-scheme-handler/mailto", "mailer -compose %u");
     EXPECT_TRUE(desktop.opener.open("mailto:joe@example.org").ok());
     EXPECT_EQ(call().program, QStringLiteral("mailer"));
     EXPECT_EQ(call().args, (QStringList{"-compose", "mailto:joe@example.org"}));
 }
 
-TEST_F(ShellOpenerTest, FilesOpenWithTheHandlerOfTheirType)
-{
+TEST_F(ShellOpenerTest, FilesOpenWithTheHandlerOfTheirType) {
     const QString csv = dir.filePath("YQ.csv");
     writeText(csv, "F,CD\n");
     desktop.handlers.set("text/csv", "sheets %f");
@@ -388,8 +365,7 @@ TEST_F(ShellOpenerTest, FilesOpenWithTheHandlerOfTheirType)
     EXPECT_EQ(call(2).args, QStringList{csv});
 }
 
-TEST_F(ShellOpenerTest, FailuresMapToTheirCodes)
-{
+TEST_F(ShellOpenerTest, FailuresMapToTheirCodes) {
     EXPECT_EQ(desktop.opener.open(dir.filePath("missing.csv")).code, launch::FileNotFound);
     EXPECT_EQ(desktop.opener.open(dir.filePath("nofolder/YQ.csv")).code, launch::PathNotFound);
     EXPECT_EQ(desktop.opener.openAs(dir.filePath("missing.csv"), "text/csv").code, launch::FileNotFound);
@@ -408,8 +384,7 @@ TEST_F(ShellOpenerTest, FailuresMapToTheirCodes)
     EXPECT_EQ(desktop.opener.open("http://example.org").code, launch::AccessDenied);
 }
 
-TEST_F(ShellOpenerTest, XdgOpenWhenTheDesktopCannotBeAsked)
-{
+TEST_F(ShellOpenerTest, XdgOpenWhenTheDesktopCannotBeAsked) {
     desktop.handlers.unavailable = true;
     EXPECT_TRUE(desktop.opener.open("http://example.org").ok());
     EXPECT_EQ(call().program, QStringLiteral("xdg-open"));
@@ -419,8 +394,7 @@ TEST_F(ShellOpenerTest, XdgOpenWhenTheDesktopCannotBeAsked)
     EXPECT_EQ(desktop.opener.open("http://example.org").code, launch::NoAssociation);
 }
 
-TEST_F(ShellOpenerTest, TerminalProgramsRunInTheTerminalEmulator)
-{
+TEST_F(ShellOpenerTest, TerminalProgramsRunInTheTerminalEmulator) {
     desktop.handlers.set("x-scheme-handler/mailto", "mutt %u", "mutt.desktop", true);
     desktop.runner.programs.insert("x-terminal-emulator", "/usr/bin/x-terminal-emulator");
     EXPECT_TRUE(desktop.opener.open("mailto:joe@example.org").ok());

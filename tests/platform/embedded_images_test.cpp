@@ -22,8 +22,7 @@ using namespace yq::platform;
 // this program already did.
 class EmbeddedImagesTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         if (!QCoreApplication::instance()) {
             static int argc = 1;
             static char name[] = "test_platform";
@@ -32,8 +31,7 @@ protected:
         }
     }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_NE(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), nullptr)
             << "the pictures can only be drawn inside a QGuiApplication";
     }
@@ -49,41 +47,37 @@ struct Place {
 };
 
 const Place kPlaces[] = {
-    {"YQ_logo_small.gif", 958, 1510, false},   // design report, page header
-    {"starYQ.bmp", 3302, 3333, false},         // design report, page header
-    {"yq_star.jpg", 239, 270, false},          // design windows, Help tab
-    {"mt_business_top.jpg", 545, 61, false},   // main window ?IMAGE2
-    {"yqantenna1.jpg", 101, 142, false},       // main window ?IMAGE3
-    {"van.jpg", 199, 146, false},              // main window ?IMAGE4
-    {"BrannocQuillet.jpg", 67, 78, false},     // main window ?IMAGE5
-    {"yq_008.jpg", 241, 164, false},           // pictures window ?IMAGE1
-    {"ex2.jpg", 95, 164, false},               // pictures window ?IMAGE2
-    {"userpic1.jpg", 89, 106, false},          // pictures window ?IMAGE8
-    {"userpic2.jpg", 87, 101, false},          // pictures window ?IMAGE7
-    {"ex5.jpg", 87, 101, false},               // pictures window ?IMAGE5
-    {"ex6.jpg", 87, 101, false},               // pictures window ?IMAGE4
-    {"ex3.jpg", 87, 101, false},               // pictures window ?IMAGE3
-    {"ex7.jpg", 87, 101, false},               // pictures window ?IMAGE6
-    {"milnm.ico", 1, 1, true},                 // main, design and user windows
-    {"AGENT.ICO", 1, 1, true},                 // About window
-    {"hand2.cur", 1, 1, true},                 // link cursor of the Metric window
+    {"YQ_logo_small.gif", 958, 1510, false},  // design report, page header
+    {"starYQ.bmp", 3302, 3333, false},        // design report, page header
+    {"yq_star.jpg", 239, 270, false},         // design windows, Help tab
+    {"mt_business_top.jpg", 545, 61, false},  // main window ?IMAGE2
+    {"yqantenna1.jpg", 101, 142, false},      // main window ?IMAGE3
+    {"van.jpg", 199, 146, false},             // main window ?IMAGE4
+    {"BrannocQuillet.jpg", 67, 78, false},    // main window ?IMAGE5
+    {"yq_008.jpg", 241, 164, false},          // pictures window ?IMAGE1
+    {"ex2.jpg", 95, 164, false},              // pictures window ?IMAGE2
+    {"userpic1.jpg", 89, 106, false},         // pictures window ?IMAGE8
+    {"userpic2.jpg", 87, 101, false},         // pictures window ?IMAGE7
+    {"ex5.jpg", 87, 101, false},              // pictures window ?IMAGE5
+    {"ex6.jpg", 87, 101, false},              // pictures window ?IMAGE4
+    {"ex3.jpg", 87, 101, false},              // pictures window ?IMAGE3
+    {"ex7.jpg", 87, 101, false},              // pictures window ?IMAGE6
+    {"milnm.ico", 1, 1, true},                // main, design and user windows
+    {"AGENT.ICO", 1, 1, true},                // About window
+    {"hand2.cur", 1, 1, true},                // link cursor of the Metric window
 };
 
-int distinctColours(const QImage& image)
-{
+int distinctColours(const QImage& image) {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
     }
     return static_cast<int>(colours.size());
 }
 
-TEST_F(EmbeddedImagesTest, EveryPictureOfTheLayoutsIsBuiltIn)
-{
+TEST_F(EmbeddedImagesTest, EveryPictureOfTheLayoutsIsBuiltIn) {
     QStringList expected;
-    for (const Place& place : kPlaces)
-        expected << QString::fromLatin1(place.name);
+    for (const Place& place : kPlaces) expected << QString::fromLatin1(place.name);
     QStringList names = embeddedImageNames();
     names.sort();
     expected.sort();
@@ -92,8 +86,7 @@ TEST_F(EmbeddedImagesTest, EveryPictureOfTheLayoutsIsBuiltIn)
 
 class EmbeddedPictureTest : public EmbeddedImagesTest, public ::testing::WithParamInterface<Place> {};
 
-TEST_P(EmbeddedPictureTest, ResolvesAndDrawsAtItsNaturalSize)
-{
+TEST_P(EmbeddedPictureTest, ResolvesAndDrawsAtItsNaturalSize) {
     const Place place = GetParam();
     const QString name = QString::fromLatin1(place.name);
     ASSERT_TRUE(hasEmbeddedImage(name));
@@ -114,13 +107,11 @@ TEST_P(EmbeddedPictureTest, ResolvesAndDrawsAtItsNaturalSize)
     EXPECT_GE(distinctColours(image), 20);
 }
 
-TEST_P(EmbeddedPictureTest, HasADescription)
-{
+TEST_P(EmbeddedPictureTest, HasADescription) {
     EXPECT_FALSE(embeddedImageDescription(QString::fromLatin1(GetParam().name)).isEmpty());
 }
 
-TEST_P(EmbeddedPictureTest, SvgSourceDeclaresTheSameNaturalSize)
-{
+TEST_P(EmbeddedPictureTest, SvgSourceDeclaresTheSameNaturalSize) {
     const QString name = QString::fromLatin1(GetParam().name);
     const QByteArray svg = embeddedImageSvg(name);
     ASSERT_FALSE(svg.isEmpty());
@@ -130,8 +121,7 @@ TEST_P(EmbeddedPictureTest, SvgSourceDeclaresTheSameNaturalSize)
     EXPECT_EQ(renderer.defaultSize(), embeddedImageSize(name));
 }
 
-TEST_P(EmbeddedPictureTest, DrawsAtAnyRequestedSize)
-{
+TEST_P(EmbeddedPictureTest, DrawsAtAnyRequestedSize) {
     const QString name = QString::fromLatin1(GetParam().name);
     const QImage small = embeddedImage(name, QSize(40, 24));
     EXPECT_EQ(small.size(), QSize(40, 24));
@@ -140,8 +130,7 @@ TEST_P(EmbeddedPictureTest, DrawsAtAnyRequestedSize)
     EXPECT_GE(distinctColours(large), 20);
 }
 
-TEST_P(EmbeddedPictureTest, PicturesFillTheirPlaceAndIconsHaveTransparentCorners)
-{
+TEST_P(EmbeddedPictureTest, PicturesFillTheirPlaceAndIconsHaveTransparentCorners) {
     const Place place = GetParam();
     const QImage image = embeddedImage(QString::fromLatin1(place.name));
     ASSERT_FALSE(image.isNull());
@@ -162,18 +151,13 @@ INSTANTIATE_TEST_SUITE_P(AllPictures, EmbeddedPictureTest, ::testing::ValuesIn(k
                              return n.toStdString();
                          });
 
-TEST_F(EmbeddedImagesTest, NamesMatchWithoutRegardToCase)
-{
+TEST_F(EmbeddedImagesTest, NamesMatchWithoutRegardToCase) {
     const struct {
         const char* asked;
         const char* stored;
     } cases[] = {
-        {"STARYQ.BMP", "starYQ.bmp"},
-        {"staryq.bmp", "starYQ.bmp"},
-        {"yq_logo_small.GIF", "YQ_logo_small.gif"},
-        {"Agent.ico", "AGENT.ICO"},
-        {"MILNM.ICO", "milnm.ico"},
-        {"brannocquillet.JPG", "BrannocQuillet.jpg"},
+        {"STARYQ.BMP", "starYQ.bmp"}, {"staryq.bmp", "starYQ.bmp"}, {"yq_logo_small.GIF", "YQ_logo_small.gif"},
+        {"Agent.ico", "AGENT.ICO"},   {"MILNM.ICO", "milnm.ico"},   {"brannocquillet.JPG", "BrannocQuillet.jpg"},
         {"Hand2.Cur", "hand2.cur"},
     };
     for (const auto& c : cases) {
@@ -187,16 +171,15 @@ TEST_F(EmbeddedImagesTest, NamesMatchWithoutRegardToCase)
     }
 }
 
-TEST_F(EmbeddedImagesTest, UnknownNamesGiveNothing)
-{
+TEST_F(EmbeddedImagesTest, UnknownNamesGiveNothing) {
     const char* unknown[] = {
-        "",                        // no name
-        "starYQ",                  // no extension
-        "starYQ.jpg",              // another extension
-        "starYQ.svg",              // the resource's own name is not a picture name
-        "starYQ.bmp ",             // trailing blank
-        "pictures/starYQ.bmp",     // with a folder
-        "yqantenna2.jpg",          // not a picture of the program
+        "",                     // no name
+        "starYQ",               // no extension
+        "starYQ.jpg",           // another extension
+        "starYQ.svg",           // the resource's own name is not a picture name
+        "starYQ.bmp ",          // trailing blank
+        "pictures/starYQ.bmp",  // with a folder
+        "yqantenna2.jpg",       // not a picture of the program
     };
     for (const char* name : unknown) {
         SCOPED_TRACE(name);
@@ -210,8 +193,7 @@ TEST_F(EmbeddedImagesTest, UnknownNamesGiveNothing)
     }
 }
 
-TEST_F(EmbeddedImagesTest, ApplicationIconIsAValidSvg)
-{
+TEST_F(EmbeddedImagesTest, ApplicationIconIsAValidSvg) {
     QSvgRenderer renderer{applicationIconPath()};
     ASSERT_TRUE(renderer.isValid());
     EXPECT_EQ(renderer.defaultSize(), QSize(256, 256));

@@ -9,15 +9,15 @@ namespace {
 
 using namespace yq::platform;
 
-TEST(HelpText, UsagesSectionsRowsAndExamplesAreLaidOutInColumnsWithinTheWidth)
-{
+TEST(HelpText, UsagesSectionsRowsAndExamplesAreLaidOutInColumnsWithinTheWidth) {
     HelpPage page;
     page.usages = {"prog [OPTION]...", "prog COMMAND"};
     page.description = "First paragraph.\n\nSecond paragraph.";
     page.sections = {{"Options",
                       {{"--short", "does a thing", "prog --short"},
-                       {"--a-very-long-option VALUE", "words words words words words words words words words words "
-                                                      "words words words words words",
+                       {"--a-very-long-option VALUE",
+                        "words words words words words words words words words words "
+                        "words words words words words",
                         ""}}}};
     page.epilogue = "Exit status:\n  0  fine";
     EXPECT_EQ(formatHelp(page),
@@ -37,12 +37,10 @@ TEST(HelpText, UsagesSectionsRowsAndExamplesAreLaidOutInColumnsWithinTheWidth)
               "Exit status:\n"
               "  0  fine\n");
     std::istringstream lines(formatHelp(page));
-    for (std::string line; std::getline(lines, line);)
-        EXPECT_LE(line.size(), 79u) << line;
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 79u) << line;
 }
 
-TEST(HelpText, VersionNamesTheProgramItsVersionAndTheLicence)
-{
+TEST(HelpText, VersionNamesTheProgramItsVersionAndTheLicence) {
     const std::string text = formatVersion("yq-calc", programVersion());
     EXPECT_EQ(text.substr(0, text.find('\n')), "yq-calc " + programVersion());
     EXPECT_NE(text.find("GPL-2.0-or-later"), std::string::npos);

@@ -10,8 +10,7 @@
 namespace yq::platform {
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions)
-{
+void writeFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -28,8 +27,7 @@ protected:
     ProcessLauncher launcher;
 };
 
-TEST_F(ProcessLauncherTest, FailedStartsMapToTheirCodes)
-{
+TEST_F(ProcessLauncherTest, FailedStartsMapToTheirCodes) {
     ASSERT_TRUE(dir.isValid());
     writeFile(dir.filePath(QStringLiteral("plain.txt")), "text", kReadWrite);
     writeFile(dir.filePath(QStringLiteral("garbage")), QByteArray("\x01\x02\x03 not a program", 18), kExecutable);
@@ -43,8 +41,8 @@ TEST_F(ProcessLauncherTest, FailedStartsMapToTheirCodes)
         {QStringLiteral("yq-no-such-program-on-path"), launch::FileNotFound},
         {QString(), launch::FileNotFound},
         {dir.filePath(QStringLiteral("plain.txt")), launch::AccessDenied},  // not executable
-        {dir.path(), launch::AccessDenied},                                  // a folder
-        {dir.filePath(QStringLiteral("garbage")), launch::BadFormat},        // executable bit, no program
+        {dir.path(), launch::AccessDenied},                                 // a folder
+        {dir.filePath(QStringLiteral("garbage")), launch::BadFormat},       // executable bit, no program
     };
     for (const Case& c : cases) {
         const LaunchResult result = launcher.start(c.program, {QStringLiteral("x")});
@@ -54,13 +52,14 @@ TEST_F(ProcessLauncherTest, FailedStartsMapToTheirCodes)
     }
 }
 
-TEST_F(ProcessLauncherTest, StartsProgramWithArgumentsVerbatim)
-{
+TEST_F(ProcessLauncherTest, StartsProgramWithArgumentsVerbatim) {
     // A script that writes its arguments, one per line, to a file: the
     // arguments must arrive untouched by any shell.
     const QString out = dir.filePath(QStringLiteral("args.txt"));
     const QString script = dir.filePath(QStringLiteral("record"));
-    writeFile(script, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.out.tmp\"\nmv \"$0.out.tmp\" \"" + out.toUtf8() + "\"\n",
+    writeFile(script,
+              "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.out.tmp\"\nmv \"$0.out.tmp\" \"" +
+                  out.toUtf8() + "\"\n",
               kExecutable);
     const QStringList args{QStringLiteral("http://example.org/?a=1&b=2"), QStringLiteral("$HOME; rm -rf x"),
                            QStringLiteral("two words")};
@@ -70,14 +69,12 @@ TEST_F(ProcessLauncherTest, StartsProgramWithArgumentsVerbatim)
 
     // The launcher does not wait; give the script a moment to finish.
     QFile file(out);
-    for (int i = 0; i < 200 && !file.exists(); ++i)
-        QThread::msleep(20);
+    for (int i = 0; i < 200 && !file.exists(); ++i) QThread::msleep(20);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()), args.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
-TEST(LaunchCodeForError, SystemTextsMapOntoCodes)
-{
+TEST(LaunchCodeForError, SystemTextsMapOntoCodes) {
     const std::pair<const char*, int> table[] = {
         {"execv: No such file or directory", launch::FileNotFound},
         {"execv: Not a directory", launch::PathNotFound},
@@ -88,12 +85,10 @@ TEST(LaunchCodeForError, SystemTextsMapOntoCodes)
         {"fork: Resource temporarily unavailable", launch::OutOfResources},
         {"something else entirely", launch::Failed},
     };
-    for (const auto& [text, code] : table)
-        EXPECT_EQ(launchCodeForError(QString::fromUtf8(text)), code) << text;
+    for (const auto& [text, code] : table) EXPECT_EQ(launchCodeForError(QString::fromUtf8(text)), code) << text;
 }
 
-TEST(CheckProgram, ResolvesBareNamesOnPath)
-{
+TEST(CheckProgram, ResolvesBareNamesOnPath) {
     QString resolved;
     EXPECT_EQ(checkProgram(QStringLiteral("sh"), &resolved), launch::Started);
     EXPECT_TRUE(resolved.endsWith(QStringLiteral("/sh")));
@@ -101,16 +96,17 @@ TEST(CheckProgram, ResolvesBareNamesOnPath)
     EXPECT_TRUE(resolved.isEmpty());
 }
 
-TEST(ProcessRunnerTest, CollectsOutputAndTellsWhenProgramIsMissing)
-{
+TEST(ProcessRunnerTest, CollectsOutputAndTellsWhenProgramIsMissing) {
     ProcessRunner runner;
-    const CommandOutput echo = runner.run(QStringLiteral("printf"), {QStringLiteral("%s|%s"), QStringLiteral("a b"), QStringLiteral("c")});
+    const CommandOutput echo =
+        runner.run(QStringLiteral("printf"), {QStringLiteral("%s|%s"), QStringLiteral("a b"), QStringLiteral("c")});
     EXPECT_TRUE(echo.started);
     EXPECT_TRUE(echo.finished);
     EXPECT_EQ(echo.exitCode, 0);
     EXPECT_EQ(echo.out, QStringLiteral("a b|c"));
 
-    const CommandOutput failing = runner.run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("echo oops >&2; exit 3")});
+    const CommandOutput failing =
+        runner.run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("echo oops >&2; exit 3")});
     EXPECT_TRUE(failing.finished);
     EXPECT_EQ(failing.exitCode, 3);
     EXPECT_EQ(failing.err, QStringLiteral("oops\n"));
@@ -120,8 +116,7 @@ TEST(ProcessRunnerTest, CollectsOutputAndTellsWhenProgramIsMissing)
     EXPECT_TRUE(runner.findProgram(QStringLiteral("yq-no-such-program-on-path")).isEmpty());
 }
 
-TEST(ProcessRunnerTest, StopsProgramsThatRunTooLong)
-{
+TEST(ProcessRunnerTest, StopsProgramsThatRunTooLong) {
     ProcessRunner runner;
     const CommandOutput slow = runner.run(QStringLiteral("sleep"), {QStringLiteral("5")}, 200);
     EXPECT_TRUE(slow.started);

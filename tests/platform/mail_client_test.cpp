@@ -26,8 +26,7 @@ using yq::test::FakeLauncher;
 
 const QString kMailto = QStringLiteral("x-scheme-handler/mailto");
 
-MailItem reportMail()
-{
+MailItem reportMail() {
     MailItem item;
     item.to = QStringLiteral("design-feedback@yq-antenna.example");
     item.subject = QStringLiteral("Corvan, my YQ results are attached");
@@ -44,24 +43,23 @@ protected:
     DesktopMailClient client{handlers, launcher};
 };
 
-TEST_F(Client, ThunderbirdAsMailtoHandlerGetsAComposeWindowWithBodyFileAndAttachments)
-{
+TEST_F(Client, ThunderbirdAsMailtoHandlerGetsAComposeWindowWithBodyFileAndAttachments) {
     handlers.set(kMailto, QStringLiteral("thunderbird %u"), QStringLiteral("thunderbird.desktop"));
     const ComposeResult result = client.compose(reportMail(), QStringLiteral("/home/ham/yq/VH/vh37.html"));
     EXPECT_TRUE(result.opened);
     EXPECT_EQ(result.program, MailProgram::Thunderbird);
     ASSERT_EQ(launcher.calls.size(), 1u);
     EXPECT_EQ(launcher.calls[0].program, QStringLiteral("thunderbird"));
-    EXPECT_EQ(launcher.calls[0].args,
-              (QStringList{QStringLiteral("-compose"),
-                           QStringLiteral("to='design-feedback@yq-antenna.example',"
-                                          "subject='Corvan, my YQ results are attached',"
-                                          "format='html',message='/home/ham/yq/VH/vh37.html',"
-                                          "attachment='file:///home/ham/yq/VH/Report.RTF,file:///home/ham/yq/YQ.csv'")}));
+    EXPECT_EQ(
+        launcher.calls[0].args,
+        (QStringList{QStringLiteral("-compose"),
+                     QStringLiteral("to='design-feedback@yq-antenna.example',"
+                                    "subject='Corvan, my YQ results are attached',"
+                                    "format='html',message='/home/ham/yq/VH/vh37.html',"
+                                    "attachment='file:///home/ham/yq/VH/Report.RTF,file:///home/ham/yq/YQ.csv'")}));
 }
 
-TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram)
-{
+TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram) {
     const struct {
         const char* id;
         const char* exec;
@@ -71,8 +69,8 @@ TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram)
         {"thunderbird.desktop", "thunderbird %u", "thunderbird", true},
         {"mail.desktop", "/usr/lib/thunderbird/thunderbird %u", "/usr/lib/thunderbird/thunderbird", true},
         {"org.mozilla.Thunderbird.desktop",
-         "/usr/bin/flatpak run --branch=stable --command=thunderbird org.mozilla.Thunderbird %u",
-         "/usr/bin/flatpak", true},
+         "/usr/bin/flatpak run --branch=stable --command=thunderbird org.mozilla.Thunderbird %u", "/usr/bin/flatpak",
+         true},
         {"icedove.desktop", "icedove %u", "icedove", true},
         {"org.gnome.Evolution.desktop", "evolution %U", "evolution", false},
         {"kmail.desktop", "kmail --composer %u", "kmail", false},
@@ -95,8 +93,7 @@ TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram)
     }
 }
 
-TEST_F(Client, OtherMailProgramGetsTheMailThroughXdgEmail)
-{
+TEST_F(Client, OtherMailProgramGetsTheMailThroughXdgEmail) {
     handlers.set(kMailto, QStringLiteral("sylpheed %u"), QStringLiteral("sylpheed.desktop"));
     const ComposeResult result = client.compose(reportMail(), QStringLiteral("/home/ham/yq/VH/vh37.html"));
     EXPECT_TRUE(result.opened);
@@ -114,8 +111,7 @@ TEST_F(Client, OtherMailProgramGetsTheMailThroughXdgEmail)
 // Each mail program Debian ships, as its desktop entry starts it: the
 // program and the whole argument list it is handed, and what the user is
 // told it may lack. The report mail's HTML page here has visible text.
-TEST(MailPrograms, EachProgramGetsRecipientsSubjectAndAttachmentsOnItsOwnCommandLine)
-{
+TEST(MailPrograms, EachProgramGetsRecipientsSubjectAndAttachmentsOnItsOwnCommandLine) {
     MailItem item = reportMail();
     item.cc = QStringLiteral("club@example.org");
     item.subject = QStringLiteral("YQ: 7+14 MHz & more");
@@ -124,10 +120,12 @@ TEST(MailPrograms, EachProgramGetsRecipientsSubjectAndAttachmentsOnItsOwnCommand
                         {QStringLiteral("/home/ham/my yq/YQ.csv"), QStringLiteral("YQ.csv")}};
     const QString rtf = QStringLiteral("/home/ham/my yq/VH/Report.RTF");
     const QString csv = QStringLiteral("/home/ham/my yq/YQ.csv");
-    const QString mailtoPlain = QStringLiteral("mailto:design-feedback@yq-antenna.example?cc=club@example.org&"
-                                               "subject=YQ%3A%207%2B14%20MHz%20%26%20more");
-    const QString attachFields = QStringLiteral("&attach=/home/ham/my%20yq/VH/Report.RTF"
-                                                "&attach=/home/ham/my%20yq/YQ.csv");
+    const QString mailtoPlain = QStringLiteral(
+        "mailto:design-feedback@yq-antenna.example?cc=club@example.org&"
+        "subject=YQ%3A%207%2B14%20MHz%20%26%20more");
+    const QString attachFields = QStringLiteral(
+        "&attach=/home/ham/my%20yq/VH/Report.RTF"
+        "&attach=/home/ham/my%20yq/YQ.csv");
     const struct {
         const char* id;
         const char* exec;
@@ -136,22 +134,37 @@ TEST(MailPrograms, EachProgramGetsRecipientsSubjectAndAttachmentsOnItsOwnCommand
         QStringList args;
         const char* shortfall;
     } cases[] = {
-        {"org.gnome.Evolution.desktop", "evolution %U", MailProgram::Evolution, QStringLiteral("evolution"),
-         {mailtoPlain + attachFields}, "Evolution cannot take the mail's HTML body."},
-        {"org.kde.kmail2.desktop", "kmail -qwindowtitle %c %u", MailProgram::KMail, QStringLiteral("kmail"),
-         {QStringLiteral("-qwindowtitle"), QStringLiteral("KMail"), QStringLiteral("--composer"),
-          QStringLiteral("-s"), item.subject, QStringLiteral("-c"), item.cc, QStringLiteral("--attach"), rtf,
-          QStringLiteral("--attach"), csv, item.to},
+        {"org.gnome.Evolution.desktop",
+         "evolution %U",
+         MailProgram::Evolution,
+         QStringLiteral("evolution"),
+         {mailtoPlain + attachFields},
+         "Evolution cannot take the mail's HTML body."},
+        {"org.kde.kmail2.desktop",
+         "kmail -qwindowtitle %c %u",
+         MailProgram::KMail,
+         QStringLiteral("kmail"),
+         {QStringLiteral("-qwindowtitle"), QStringLiteral("KMail"), QStringLiteral("--composer"), QStringLiteral("-s"),
+          item.subject, QStringLiteral("-c"), item.cc, QStringLiteral("--attach"), rtf, QStringLiteral("--attach"), csv,
+          item.to},
          "KMail cannot take the mail's HTML body."},
-        {"claws-mail.desktop", "claws-mail %u", MailProgram::ClawsMail, QStringLiteral("claws-mail"),
+        {"claws-mail.desktop",
+         "claws-mail %u",
+         MailProgram::ClawsMail,
+         QStringLiteral("claws-mail"),
          {QStringLiteral("--compose"), mailtoPlain, QStringLiteral("--attach"), rtf, csv},
          "Claws Mail cannot take the mail's HTML body."},
-        {"org.claws_mail.Claws-Mail.desktop", "/usr/bin/flatpak run --command=claws-mail org.claws_mail.Claws-Mail %u",
-         MailProgram::ClawsMail, QStringLiteral("/usr/bin/flatpak"),
+        {"org.claws_mail.Claws-Mail.desktop",
+         "/usr/bin/flatpak run --command=claws-mail org.claws_mail.Claws-Mail %u",
+         MailProgram::ClawsMail,
+         QStringLiteral("/usr/bin/flatpak"),
          {QStringLiteral("run"), QStringLiteral("--command=claws-mail"), QStringLiteral("org.claws_mail.Claws-Mail"),
           QStringLiteral("--compose"), mailtoPlain, QStringLiteral("--attach"), rtf, csv},
          "Claws Mail cannot take the mail's HTML body."},
-        {"geary.desktop", "geary %U", MailProgram::XdgEmail, QStringLiteral("xdg-email"),
+        {"geary.desktop",
+         "geary %U",
+         MailProgram::XdgEmail,
+         QStringLiteral("xdg-email"),
          {QStringLiteral("--utf8"), QStringLiteral("--subject"), item.subject, QStringLiteral("--cc"), item.cc,
           QStringLiteral("--attach"), rtf, QStringLiteral("--attach"), csv, QStringLiteral("--to"), item.to},
          "The mail program may not have taken the mail's attachments, and cannot take its HTML body."},
@@ -172,8 +185,7 @@ TEST(MailPrograms, EachProgramGetsRecipientsSubjectAndAttachmentsOnItsOwnCommand
     }
 }
 
-TEST(MailPrograms, ABodyThatShowsNothingIsNoShortfallButAttachmentsThroughXdgEmailAre)
-{
+TEST(MailPrograms, ABodyThatShowsNothingIsNoShortfallButAttachmentsThroughXdgEmailAre) {
     // The report mail's page: white, with nothing on it.
     const QString whitePage = QStringLiteral(
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"><HTML><HEAD>"
@@ -206,20 +218,20 @@ TEST(MailPrograms, ABodyThatShowsNothingIsNoShortfallButAttachmentsThroughXdgEma
     EXPECT_TRUE(client.compose(item, {}).shortfall.isEmpty());
 }
 
-TEST(MailPrograms, AnAddressThatReadsAsAnOptionGoesToKMailAsAMailtoUrl)
-{
+TEST(MailPrograms, AnAddressThatReadsAsAnOptionGoesToKMailAsAMailtoUrl) {
     MailItem item;
     item.to = QStringLiteral("-s@example.org");
-    EXPECT_EQ(kmailArguments(item), (QStringList{QStringLiteral("--composer"), QStringLiteral("mailto:-s@example.org")}));
+    EXPECT_EQ(kmailArguments(item),
+              (QStringList{QStringLiteral("--composer"), QStringLiteral("mailto:-s@example.org")}));
     // A blank mail: no empty subject or attachment reaches any program.
     item.to = QStringLiteral("a@example.org");
     item.attachments = {{QStringLiteral(" "), {}}};
-    EXPECT_EQ(clawsMailArguments(item), (QStringList{QStringLiteral("--compose"), QStringLiteral("mailto:a@example.org")}));
+    EXPECT_EQ(clawsMailArguments(item),
+              (QStringList{QStringLiteral("--compose"), QStringLiteral("mailto:a@example.org")}));
     EXPECT_EQ(evolutionArguments(item), QStringList{QStringLiteral("mailto:a@example.org")});
 }
 
-TEST_F(Client, MailProgramThatDoesNotStartFallsBackToXdgEmail)
-{
+TEST_F(Client, MailProgramThatDoesNotStartFallsBackToXdgEmail) {
     handlers.set(kMailto, QStringLiteral("claws-mail %u"), QStringLiteral("claws-mail.desktop"));
     launcher.codeFor.insert(QStringLiteral("claws-mail"), launch::FileNotFound);
     const ComposeResult result = client.compose(reportMail(), {});
@@ -229,8 +241,7 @@ TEST_F(Client, MailProgramThatDoesNotStartFallsBackToXdgEmail)
     EXPECT_EQ(launcher.calls[1].program, QStringLiteral("xdg-email"));
 }
 
-TEST_F(Client, NoRegisteredMailProgramOpensNothing)
-{
+TEST_F(Client, NoRegisteredMailProgramOpensNothing) {
     const ComposeResult result = client.compose(reportMail(), {});
     EXPECT_FALSE(result.opened);
     EXPECT_EQ(result.program, MailProgram::None);
@@ -239,8 +250,7 @@ TEST_F(Client, NoRegisteredMailProgramOpensNothing)
     EXPECT_EQ(handlers.queries, QStringList{kMailto});
 }
 
-TEST_F(Client, RegisteredMailProgramWhoseEntryIsMissingOpensNothing)
-{
+TEST_F(Client, RegisteredMailProgramWhoseEntryIsMissingOpensNothing) {
     handlers.setBroken(kMailto, QStringLiteral("gone.desktop"));
     const ComposeResult result = client.compose(reportMail(), {});
     EXPECT_FALSE(result.opened);
@@ -248,8 +258,7 @@ TEST_F(Client, RegisteredMailProgramWhoseEntryIsMissingOpensNothing)
     EXPECT_TRUE(launcher.calls.empty());
 }
 
-TEST_F(Client, DesktopThatCannotBeAskedLeavesItToXdgEmail)
-{
+TEST_F(Client, DesktopThatCannotBeAskedLeavesItToXdgEmail) {
     handlers.unavailable = true;
     const ComposeResult result = client.compose(reportMail(), {});
     EXPECT_TRUE(result.opened);
@@ -257,8 +266,7 @@ TEST_F(Client, DesktopThatCannotBeAskedLeavesItToXdgEmail)
     EXPECT_EQ(launcher.calls[0].program, QStringLiteral("xdg-email"));
 }
 
-TEST_F(Client, ThunderbirdThatDoesNotStartFallsBackToXdgEmail)
-{
+TEST_F(Client, ThunderbirdThatDoesNotStartFallsBackToXdgEmail) {
     handlers.set(kMailto, QStringLiteral("thunderbird %u"), QStringLiteral("thunderbird.desktop"));
     launcher.codeFor.insert(QStringLiteral("thunderbird"), launch::FileNotFound);
     const ComposeResult result = client.compose(reportMail(), {});
@@ -268,8 +276,7 @@ TEST_F(Client, ThunderbirdThatDoesNotStartFallsBackToXdgEmail)
     EXPECT_EQ(launcher.calls[1].program, QStringLiteral("xdg-email"));
 }
 
-TEST_F(Client, NothingStartsWhenXdgEmailIsMissingToo)
-{
+TEST_F(Client, NothingStartsWhenXdgEmailIsMissingToo) {
     handlers.set(kMailto, QStringLiteral("balsa %u"), QStringLiteral("balsa.desktop"));
     launcher.codeFor.insert(QStringLiteral("xdg-email"), launch::FileNotFound);
     const ComposeResult result = client.compose(reportMail(), {});
@@ -278,8 +285,7 @@ TEST_F(Client, NothingStartsWhenXdgEmailIsMissingToo)
     EXPECT_TRUE(result.detail.contains(QStringLiteral("xdg-email")));
 }
 
-TEST(ThunderbirdCompose, BlankFieldsAreLeftOutAndCcBccWrittenWhenGiven)
-{
+TEST(ThunderbirdCompose, BlankFieldsAreLeftOutAndCcBccWrittenWhenGiven) {
     MailItem item;
     item.to = QStringLiteral("a@example.org");
     item.subject = QStringLiteral("My Finished YQ Results");
@@ -293,24 +299,22 @@ TEST(ThunderbirdCompose, BlankFieldsAreLeftOutAndCcBccWrittenWhenGiven)
                              "subject='My Finished YQ Results'"));
 }
 
-TEST(ThunderbirdCompose, BlankAttachmentsAreLeftOut)
-{
+TEST(ThunderbirdCompose, BlankAttachmentsAreLeftOut) {
     MailItem item;
-    item.attachments = {{QString(), QString()}, {QStringLiteral("/w/yq.ini"), QStringLiteral("yq.ini")},
+    item.attachments = {{QString(), QString()},
+                        {QStringLiteral("/w/yq.ini"), QStringLiteral("yq.ini")},
                         {QStringLiteral("  "), QString()}};
     EXPECT_EQ(thunderbirdComposeArgument(item, {}), QStringLiteral("attachment='file:///w/yq.ini'"));
 }
 
-TEST(ThunderbirdCompose, CommasAndQuotesInFileNamesCannotSplitTheList)
-{
+TEST(ThunderbirdCompose, CommasAndQuotesInFileNamesCannotSplitTheList) {
     MailItem item;
     item.attachments = {{QStringLiteral("/w/a,b.csv"), {}}, {QStringLiteral("/w/it's here/x y.ini"), {}}};
     EXPECT_EQ(thunderbirdComposeArgument(item, {}),
               QStringLiteral("attachment='file:///w/a%2Cb.csv,file:///w/it%27s%20here/x%20y.ini'"));
 }
 
-TEST(ThunderbirdCompose, QuoteFollowedByCommaInAValueSwitchesTheQuotes)
-{
+TEST(ThunderbirdCompose, QuoteFollowedByCommaInAValueSwitchesTheQuotes) {
     MailItem item;
     item.subject = QStringLiteral("the 'YQ', my design");
     EXPECT_EQ(thunderbirdComposeArgument(item, {}), QStringLiteral("subject=\"the 'YQ', my design\""));
@@ -320,8 +324,7 @@ TEST(ThunderbirdCompose, QuoteFollowedByCommaInAValueSwitchesTheQuotes)
 // outside quotes, where a quote opens right after "=" and closes at the
 // same quote followed by a comma or the end; a single-quoted value is taken
 // as it stands, a double-quoted one is percent-decoded.
-QMap<QString, QString> thunderbirdReads(const QString& argument)
-{
+QMap<QString, QString> thunderbirdReads(const QString& argument) {
     QStringList fields{QString()};
     QChar quote;
     for (qsizetype i = 0; i < argument.size(); ++i) {
@@ -341,8 +344,7 @@ QMap<QString, QString> thunderbirdReads(const QString& argument)
     QMap<QString, QString> values;
     for (const QString& field : fields) {
         const qsizetype eq = field.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
+        if (eq < 0) continue;
         QString value = field.mid(eq + 1);
         if (value.size() >= 2 && value.startsWith(QLatin1Char('\'')) && value.endsWith(QLatin1Char('\''))) {
             value = value.mid(1, value.size() - 2);
@@ -356,11 +358,19 @@ QMap<QString, QString> thunderbirdReads(const QString& argument)
     return values;
 }
 
-TEST(ThunderbirdCompose, EveryValueReadsBackWholeWhateverQuotesAndCommasItHolds)
-{
+TEST(ThunderbirdCompose, EveryValueReadsBackWholeWhateverQuotesAndCommasItHolds) {
     const char* const subjects[] = {
-        "plain", "the 'YQ', my design", "say \"hi\", ok", "both ', and \", in one", "100% done', and 50%",
-        "ends with '", "ends with \"", "'starts quoted", "a,b,c", "it's", "x='y',z",
+        "plain",
+        "the 'YQ', my design",
+        "say \"hi\", ok",
+        "both ', and \", in one",
+        "100% done', and 50%",
+        "ends with '",
+        "ends with \"",
+        "'starts quoted",
+        "a,b,c",
+        "it's",
+        "x='y',z",
     };
     for (const char* subject : subjects) {
         MailItem item;
@@ -375,8 +385,7 @@ TEST(ThunderbirdCompose, EveryValueReadsBackWholeWhateverQuotesAndCommasItHolds)
     }
 }
 
-TEST_F(Client, ThunderbirdIsHandedTheDraftWhichHoldsImportanceAndAttachmentNames)
-{
+TEST_F(Client, ThunderbirdIsHandedTheDraftWhichHoldsImportanceAndAttachmentNames) {
     handlers.set(kMailto, QStringLiteral("thunderbird %u"), QStringLiteral("thunderbird.desktop"));
     MailItem item = reportMail();
     item.importance = MailImportance::High;
@@ -389,8 +398,7 @@ TEST_F(Client, ThunderbirdIsHandedTheDraftWhichHoldsImportanceAndAttachmentNames
     EXPECT_EQ(launcher.calls[0].args, QStringList{item.draftFile});
 }
 
-TEST(HandOver, AttachmentsGoUnderTheMailsNamesBesideTheDraft)
-{
+TEST(HandOver, AttachmentsGoUnderTheMailsNamesBesideTheDraft) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString vh = dir.filePath(QStringLiteral("VH"));
@@ -422,20 +430,19 @@ TEST(HandOver, AttachmentsGoUnderTheMailsNamesBesideTheDraft)
     EXPECT_TRUE(QFile::exists(handed.attachments[0].path));
 }
 
-TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentThenTheAddressAsTheValueOfTo)
-{
+TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentThenTheAddressAsTheValueOfTo) {
     MailItem item;
     item.to = QStringLiteral("a@example.org");
     item.cc = QStringLiteral("c@example.org");
     item.bcc = QStringLiteral("b@example.org");
     item.subject = QStringLiteral("s");
     item.attachments = {{QStringLiteral("/w/YQ.csv"), {}}, {QString(), {}}, {QStringLiteral("/w/yq.ini"), {}}};
-    EXPECT_EQ(xdgEmailArguments(item),
-              (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("s"),
-                           QStringLiteral("--cc"), QStringLiteral("c@example.org"), QStringLiteral("--bcc"),
-                           QStringLiteral("b@example.org"), QStringLiteral("--attach"), QStringLiteral("/w/YQ.csv"),
-                           QStringLiteral("--attach"), QStringLiteral("/w/yq.ini"), QStringLiteral("--to"),
-                           QStringLiteral("a@example.org")}));
+    EXPECT_EQ(
+        xdgEmailArguments(item),
+        (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), QStringLiteral("s"), QStringLiteral("--cc"),
+                     QStringLiteral("c@example.org"), QStringLiteral("--bcc"), QStringLiteral("b@example.org"),
+                     QStringLiteral("--attach"), QStringLiteral("/w/YQ.csv"), QStringLiteral("--attach"),
+                     QStringLiteral("/w/yq.ini"), QStringLiteral("--to"), QStringLiteral("a@example.org")}));
 }
 
 // ---------------------------------------------------------------------------
@@ -445,16 +452,14 @@ TEST(XdgEmail, ArgumentsCarryCcBccAndEveryAttachmentThenTheAddressAsTheValueOfTo
 
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name), had_(qEnvironmentVariableIsSet(name))
-    {
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name), had_(qEnvironmentVariableIsSet(name)) {
         old_ = qgetenv(name);
         if (value.isNull())
             qunsetenv(name);
         else
             qputenv(name, value);
     }
-    ~ScopedEnv()
-    {
+    ~ScopedEnv() {
         if (had_)
             qputenv(name_, old_);
         else
@@ -469,20 +474,16 @@ private:
     QByteArray old_;
 };
 
-bool writeText(const QString& path, const QByteArray& text, bool executable = false)
-{
+bool writeText(const QString& path, const QByteArray& text, bool executable = false) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        return false;
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) return false;
     file.close();
-    if (executable)
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    if (executable) file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     return true;
 }
 
-TEST(DesktopMail, StandInThunderbirdRegisteredForMailtoIsStartedWithTheComposeArgument)
-{
+TEST(DesktopMail, StandInThunderbirdRegisteredForMailtoIsStartedWithTheComposeArgument) {
     ProcessRunner probe;
     if (probe.findProgram(QStringLiteral("xdg-mime")).isEmpty())
         GTEST_FAIL() << "xdg-mime is missing (xdg-utils, installed by scripts/setup.sh)";
@@ -492,8 +493,9 @@ TEST(DesktopMail, StandInThunderbirdRegisteredForMailtoIsStartedWithTheComposeAr
     const QString root = dir.path();
     const QString stand = root + QStringLiteral("/bin/thunderbird");
     const QString record = root + QStringLiteral("/args.txt");
-    ASSERT_TRUE(writeText(stand, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + record.toLocal8Bit() + ".part\"\nmv \"" +
-                                     record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n",
+    ASSERT_TRUE(writeText(stand,
+                          "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + record.toLocal8Bit() + ".part\"\nmv \"" +
+                              record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n",
                           true));
     ASSERT_TRUE(writeText(root + QStringLiteral("/data/applications/thunderbird.desktop"),
                           "[Desktop Entry]\nType=Application\nName=Mail\nExec=" + stand.toLocal8Bit() + " %u\n"));
@@ -522,8 +524,7 @@ TEST(DesktopMail, StandInThunderbirdRegisteredForMailtoIsStartedWithTheComposeAr
     EXPECT_EQ(result.program, MailProgram::Thunderbird);
 
     QDeadlineTimer deadline(10000);
-    while (!QFile::exists(record) && !deadline.hasExpired())
-        QThread::msleep(20);
+    while (!QFile::exists(record) && !deadline.hasExpired()) QThread::msleep(20);
     QFile file(record);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the stand-in was not started";
     EXPECT_EQ(QString::fromLocal8Bit(file.readAll()),
@@ -533,8 +534,7 @@ TEST(DesktopMail, StandInThunderbirdRegisteredForMailtoIsStartedWithTheComposeAr
                   QStringLiteral("'\n"));
 }
 
-TEST(DesktopMail, StandInXdgEmailIsHandedTheAttachmentsUnderTheMailsNamesAndTheAddressAfterTo)
-{
+TEST(DesktopMail, StandInXdgEmailIsHandedTheAttachmentsUnderTheMailsNamesAndTheAddressAfterTo) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString root = dir.path();
@@ -542,7 +542,8 @@ TEST(DesktopMail, StandInXdgEmailIsHandedTheAttachmentsUnderTheMailsNamesAndTheA
     ASSERT_TRUE(writeText(root + QStringLiteral("/bin/xdg-email"),
                           "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + record.toLocal8Bit() +
                               ".part\"\nfor a in \"$@\"; do [ -f \"$a\" ] && cat \"$a\" >> \"" + record.toLocal8Bit() +
-                              ".part\"; done\nmv \"" + record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n",
+                              ".part\"; done\nmv \"" + record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() +
+                              "\"\n",
                           true));
     ASSERT_TRUE(writeText(root + QStringLiteral("/VH/Report.RTF"), "{\\rtf1 report}\n"));
     const ScopedEnv path("PATH", (root + QStringLiteral("/bin:")).toLocal8Bit() + qgetenv("PATH"));
@@ -561,8 +562,7 @@ TEST(DesktopMail, StandInXdgEmailIsHandedTheAttachmentsUnderTheMailsNamesAndTheA
     EXPECT_EQ(result.program, MailProgram::XdgEmail);
 
     QDeadlineTimer deadline(10000);
-    while (!QFile::exists(record) && !deadline.hasExpired())
-        QThread::msleep(20);
+    while (!QFile::exists(record) && !deadline.hasExpired()) QThread::msleep(20);
     QFile file(record);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the stand-in was not started";
     EXPECT_EQ(QString::fromLocal8Bit(file.readAll()),
@@ -579,8 +579,7 @@ namespace {
 // arguments it was started with, one a line; the real launcher starts them
 // as their desktop entries say. The attachments reach them under the
 // mail's names, beside the draft.
-TEST(DesktopMail, StandInMailProgramsAreStartedWithTheirComposeCommandLines)
-{
+TEST(DesktopMail, StandInMailProgramsAreStartedWithTheirComposeCommandLines) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString root = dir.path();
@@ -604,24 +603,27 @@ TEST(DesktopMail, StandInMailProgramsAreStartedWithTheirComposeCommandLines)
     const QString rtf = root + QStringLiteral("/VH/report-mail-20240309-101530/Report.rtf");
     const QString csv = root + QStringLiteral("/YQ.csv");
     const QString enc = QString::fromLatin1(QUrl::toPercentEncoding(root, "/"));
-    const QString mailto =
-        QStringLiteral("mailto:design-feedback@yq-antenna.example?subject=Corvan%2C%20my%20YQ%20results%20are%20attached");
+    const QString mailto = QStringLiteral(
+        "mailto:design-feedback@yq-antenna.example?subject=Corvan%2C%20my%20YQ%20results%20are%20attached");
 
     const struct {
         const char* exec;
         MailProgram program;
         QStringList lines;  // $0, then the arguments
     } cases[] = {
-        {"evolution %U", MailProgram::Evolution,
-         {root + QStringLiteral("/bin/evolution"),
-          mailto + QStringLiteral("&attach=") + enc + QStringLiteral("/VH/report-mail-20240309-101530/Report.rtf") +
-              QStringLiteral("&attach=") + enc + QStringLiteral("/YQ.csv")}},
-        {"kmail %u", MailProgram::KMail,
+        {"evolution %U",
+         MailProgram::Evolution,
+         {root + QStringLiteral("/bin/evolution"), mailto + QStringLiteral("&attach=") + enc +
+                                                       QStringLiteral("/VH/report-mail-20240309-101530/Report.rtf") +
+                                                       QStringLiteral("&attach=") + enc + QStringLiteral("/YQ.csv")}},
+        {"kmail %u",
+         MailProgram::KMail,
          {root + QStringLiteral("/bin/kmail"), QStringLiteral("--composer"), QStringLiteral("-s"), item.subject,
           QStringLiteral("--attach"), rtf, QStringLiteral("--attach"), csv, item.to}},
-        {"claws-mail %u", MailProgram::ClawsMail,
-         {root + QStringLiteral("/bin/claws-mail"), QStringLiteral("--compose"), mailto, QStringLiteral("--attach"), rtf,
-          csv}},
+        {"claws-mail %u",
+         MailProgram::ClawsMail,
+         {root + QStringLiteral("/bin/claws-mail"), QStringLiteral("--compose"), mailto, QStringLiteral("--attach"),
+          rtf, csv}},
     };
     for (const auto& c : cases) {
         QFile::remove(record);
@@ -634,11 +636,11 @@ TEST(DesktopMail, StandInMailProgramsAreStartedWithTheirComposeCommandLines)
         EXPECT_EQ(result.program, c.program) << c.exec;
 
         QDeadlineTimer deadline(10000);
-        while (!QFile::exists(record) && !deadline.hasExpired())
-            QThread::msleep(20);
+        while (!QFile::exists(record) && !deadline.hasExpired()) QThread::msleep(20);
         QFile file(record);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.exec << ": the stand-in was not started";
-        EXPECT_EQ(QString::fromLocal8Bit(file.readAll()), c.lines.join(QLatin1Char('\n')) + QLatin1Char('\n')) << c.exec;
+        EXPECT_EQ(QString::fromLocal8Bit(file.readAll()), c.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'))
+            << c.exec;
         EXPECT_TRUE(QFile::exists(rtf)) << c.exec;
     }
 }

@@ -18,15 +18,14 @@ using yq::platform::isPrivateRuntimeFolder;
 
 class Env {
 public:
-    Env(const char* name, const QByteArray& value) : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-    {
+    Env(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
         if (value.isNull())
             qunsetenv(name);
         else
             qputenv(name, value);
     }
-    ~Env()
-    {
+    ~Env() {
         if (had_)
             qputenv(name_, old_);
         else
@@ -41,14 +40,12 @@ private:
     QByteArray old_;
 };
 
-mode_t modeOf(const QString& path)
-{
+mode_t modeOf(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
 }
 
-TEST(RuntimeFolder, UnsetOrEmptyGetsAPrivateFolderInTheTemporaryFolderOtherwiseLeftAlone)
-{
+TEST(RuntimeFolder, UnsetOrEmptyGetsAPrivateFolderInTheTemporaryFolderOtherwiseLeftAlone) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const Env tmpdir("TMPDIR", tmp.path().toLocal8Bit());

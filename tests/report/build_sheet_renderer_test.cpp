@@ -19,8 +19,12 @@ BuildSheet sampleSheet(UnitSystem unit = UnitSystem::Imperial) {
     test::ensureGuiApp();
     DesignRecord r(unit);
     const bool metric = unit == UnitSystem::Metric;
-    for (auto [k, v] : {std::pair{"F", metric ? "14.2" : "7.15"}, {"CD", metric ? "50" : "2"}, {"LD", "6"},
-                        {"WD", metric ? "1" : "0.04"}, {"SP", metric ? "1.5" : "0.08"}, {"CCD", metric ? "40" : "2"}})
+    for (auto [k, v] : {std::pair{"F", metric ? "14.2" : "7.15"},
+                        {"CD", metric ? "50" : "2"},
+                        {"LD", "6"},
+                        {"WD", metric ? "1" : "0.04"},
+                        {"SP", metric ? "1.5" : "0.08"},
+                        {"CCD", metric ? "40" : "2"}})
         *r.field(k) = Decimal::of(v);
     reCalc(r, metric);
     return buildBuildSheet(r);
@@ -28,10 +32,10 @@ BuildSheet sampleSheet(UnitSystem unit = UnitSystem::Imperial) {
 
 // Dark pixels inside a rectangle given in thousandths of an inch.
 int darkPixels(const QImage& img, const QRectF& r, int dpi) {
-    const QRect px = QRectF(r.x() * dpi / 1000.0, r.y() * dpi / 1000.0, r.width() * dpi / 1000.0,
-                            r.height() * dpi / 1000.0)
-                         .toAlignedRect()
-                         .intersected(img.rect());
+    const QRect px =
+        QRectF(r.x() * dpi / 1000.0, r.y() * dpi / 1000.0, r.width() * dpi / 1000.0, r.height() * dpi / 1000.0)
+            .toAlignedRect()
+            .intersected(img.rect());
     int dark = 0;
     for (int y = px.top(); y <= px.bottom(); ++y)
         for (int x = px.left(); x <= px.right(); ++x) dark += qGray(img.pixel(x, y)) < 160 ? 1 : 0;

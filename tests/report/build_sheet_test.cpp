@@ -22,14 +22,22 @@ struct Design {
 
 // Two real designs (40 m Imperial, 20 m Metric), a tiny one and a huge one.
 const Design kDesigns[] = {
-    {"Imperial715", UnitSystem::Imperial,
-     {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}}, true},
-    {"Metric142", UnitSystem::Metric,
-     {{"F", "14.2"}, {"CD", "50"}, {"LD", "6"}, {"WD", "1"}, {"SP", "1.5"}, {"CCD", "40"}}, true},
-    {"Tiny", UnitSystem::Imperial,
-     {{"F", "7.15"}, {"CD", "0.1"}, {"LD", "2"}, {"WD", "0.001"}, {"SP", "0.002"}, {"CCD", "0.1"}}, true},
-    {"Huge", UnitSystem::Metric,
-     {{"F", "1.8"}, {"CD", "2500"}, {"LD", "60"}, {"WD", "5"}, {"SP", "8"}, {"CCD", "2000"}}, true},
+    {"Imperial715",
+     UnitSystem::Imperial,
+     {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}},
+     true},
+    {"Metric142",
+     UnitSystem::Metric,
+     {{"F", "14.2"}, {"CD", "50"}, {"LD", "6"}, {"WD", "1"}, {"SP", "1.5"}, {"CCD", "40"}},
+     true},
+    {"Tiny",
+     UnitSystem::Imperial,
+     {{"F", "7.15"}, {"CD", "0.1"}, {"LD", "2"}, {"WD", "0.001"}, {"SP", "0.002"}, {"CCD", "0.1"}},
+     true},
+    {"Huge",
+     UnitSystem::Metric,
+     {{"F", "1.8"}, {"CD", "2500"}, {"LD", "60"}, {"WD", "5"}, {"SP", "8"}, {"CCD", "2000"}},
+     true},
 };
 
 void PrintTo(const Design& d, std::ostream* os) { *os << d.name; }
@@ -64,9 +72,9 @@ protected:
 
 TEST_P(BuildSheetDesigns, EveryDimensionCarriesTheDesignsValueAndUnit) {
     const std::pair<const char*, const char*> expected[] = {
-        {"CCL upper", "CCL"}, {"CD spacing", "CD"}, {"CCL lower", "CCL"}, {"CD to coil", "CD"}, {"CL", "CL"},
-        {"SCL", "SCL"},       {"TL", "TL"},         {"CD upper", "CD"},   {"CD lower", "CD"},   {"PCCD", "PCCD"},
-        {"CCD", "CCD"},       {"SCD", "SCD"},
+        {"CCL upper", "CCL"}, {"CD spacing", "CD"}, {"CCL lower", "CCL"}, {"CD to coil", "CD"},
+        {"CL", "CL"},         {"SCL", "SCL"},       {"TL", "TL"},         {"CD upper", "CD"},
+        {"CD lower", "CD"},   {"PCCD", "PCCD"},     {"CCD", "CCD"},       {"SCD", "SCD"},
     };
     ASSERT_EQ(sheet.dimensions.size(), std::size(expected));
     for (const auto& [name, key] : expected) {
@@ -301,7 +309,7 @@ TEST(WireGauges, NearestGaugeAndDifference) {
         {"0.04", UnitSystem::Imperial, "18", "0.0003", "19", "0"},
         {"0.064", UnitSystem::Imperial, "14", "0.0001", "16", "0"},
         {"1", UnitSystem::Metric, "18", "0.024", "19", "0.016"},
-        {"2", UnitSystem::Metric, "12", "0.053", "14", "0.032"},  // AWG 12 2.053 mm, SWG 14 2.032 mm
+        {"2", UnitSystem::Metric, "12", "0.053", "14", "0.032"},     // AWG 12 2.053 mm, SWG 14 2.032 mm
         {"2", UnitSystem::Imperial, "4/0", "-1.54", "7/0", "-1.5"},  // thicker than any gauge
         {"0.0001", UnitSystem::Imperial, "40", "0.003", "50", "0.0009"},
     };

@@ -29,10 +29,7 @@ using namespace yq::report;
 using yq::test::readAll;
 using yq::test::writeAll;
 
-QByteArray page(const QByteArray& body)
-{
-    return QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(18, '\x02') + body;
-}
+QByteArray page(const QByteArray& body) { return QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(18, '\x02') + body; }
 
 using yq::test::FixedRandom;
 
@@ -41,8 +38,7 @@ using yq::test::FixedRandom;
 class RecordingMailClient final : public yq::platform::MailClient {
 public:
     RecordingMailClient(QStringList& events, QString folder) : events_(events), folder_(std::move(folder)) {}
-    yq::platform::ComposeResult compose(const MailItem& item, const QString& htmlBodyFile) override
-    {
+    yq::platform::ComposeResult compose(const MailItem& item, const QString& htmlBodyFile) override {
         events_ << QStringLiteral("compose");
         items << item;
         bodyFiles << htmlBodyFile;
@@ -60,8 +56,7 @@ private:
 
 class Export : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         context.workingFolder = dir.path();
         context.client = &client;
@@ -81,8 +76,7 @@ protected:
     yq::ProgramState state;
 };
 
-TEST_F(Export, RunThirtySevenWithTwoPagesWritesKeepsAndDeletesTheRightFiles)
-{
+TEST_F(Export, RunThirtySevenWithTwoPagesWritesKeepsAndDeletesTheRightFiles) {
     const QList<QByteArray> pages{page("\x10\x20"), page(QByteArray(64, '\x7F'))};
     FixedRandom random({37, 1234567890});
     const ExportResult result = runDocumentExport(pages, state, context, random);
@@ -107,16 +101,13 @@ TEST_F(Export, RunThirtySevenWithTwoPagesWritesKeepsAndDeletesTheRightFiles)
     EXPECT_TRUE(errors().isEmpty());
 }
 
-TEST_F(Export, PageCopiesHoldThePagesAsTheyCame)
-{
+TEST_F(Export, PageCopiesHoldThePagesAsTheyCame) {
     const QList<QByteArray> pages{page("first"), page("second"), page("third")};
     FixedRandom random({52, 1111111111});
     DocumentExport exporter(dir.path(), random);
     const ExportResult result = exporter.write(pages, QStringLiteral("Report"));
-    ASSERT_EQ(result.pageCopies,
-              (QStringList{vh("521.wmf"), vh("522.wmf"), vh("523.wmf")}));
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(readAll(result.pageCopies.at(i)), pages.at(i));
+    ASSERT_EQ(result.pageCopies, (QStringList{vh("521.wmf"), vh("522.wmf"), vh("523.wmf")}));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(readAll(result.pageCopies.at(i)), pages.at(i));
     EXPECT_EQ(result.htmlPath, vh("vh52.html"));
     EXPECT_EQ(result.rtfPath, vh("52.RTF"));
     EXPECT_EQ(result.documentPath, vh("Report.RTF"));
@@ -125,8 +116,7 @@ TEST_F(Export, PageCopiesHoldThePagesAsTheyCame)
               (QStringList{QStringLiteral("Report.RTF"), QStringLiteral("vh52.html")}));
 }
 
-TEST_F(Export, ReportMailCarriesTheDocumentAndTheHtmlPageAsBody)
-{
+TEST_F(Export, ReportMailCarriesTheDocumentAndTheHtmlPageAsBody) {
     FixedRandom random({37, 1111111111});
     runDocumentExport({page("x")}, state, context, random);
     ASSERT_EQ(client.items.size(), 1);
@@ -147,8 +137,7 @@ TEST_F(Export, ReportMailCarriesTheDocumentAndTheHtmlPageAsBody)
     EXPECT_EQ(mail.attachments, (QList<MailAttachment>{{vh("Report.RTF"), QStringLiteral("Report.rtf")}}));
 }
 
-TEST_F(Export, AfterEmailResultsTheResultsTableTravelsToo)
-{
+TEST_F(Export, AfterEmailResultsTheResultsTableTravelsToo) {
     const QString results = dir.filePath(QStringLiteral("YQ.csv"));
     ASSERT_TRUE(writeAll(results, "\"F\",\"CD\"\r\n"));
     state.resultsFilePath = results;
@@ -159,13 +148,11 @@ TEST_F(Export, AfterEmailResultsTheResultsTableTravelsToo)
     EXPECT_EQ(state.attachments, QStringList{results});
     EXPECT_TRUE(state.bodyLines.isEmpty());
     ASSERT_EQ(client.items.size(), 1);
-    EXPECT_EQ(client.items.front().attachments,
-              (QList<MailAttachment>{{vh("Report.RTF"), QStringLiteral("Report.rtf")},
-                                     {results, QStringLiteral("YQ.csv")}}));
+    EXPECT_EQ(client.items.front().attachments, (QList<MailAttachment>{{vh("Report.RTF"), QStringLiteral("Report.rtf")},
+                                                                       {results, QStringLiteral("YQ.csv")}}));
 }
 
-TEST_F(Export, NextExportReplacesTheDocument)
-{
+TEST_F(Export, NextExportReplacesTheDocument) {
     FixedRandom first({20, 1111111111});
     runDocumentExport({page("old page")}, state, context, first);
     FixedRandom second({21, 1222222222});
@@ -175,8 +162,7 @@ TEST_F(Export, NextExportReplacesTheDocument)
     EXPECT_TRUE(QFile::exists(vh("vh21.html")));
 }
 
-TEST_F(Export, DocumentNameLosesTrailingBlanksAndDefaultsToReport)
-{
+TEST_F(Export, DocumentNameLosesTrailingBlanksAndDefaultsToReport) {
     const struct {
         const char* name;
         const char* file;
@@ -199,8 +185,7 @@ TEST_F(Export, DocumentNameLosesTrailingBlanksAndDefaultsToReport)
     }
 }
 
-TEST_F(Export, DocumentThatCannotBeWrittenIsToldBeforeTheMailWhichLeavesTheStaleOneOut)
-{
+TEST_F(Export, DocumentThatCannotBeWrittenIsToldBeforeTheMailWhichLeavesTheStaleOneOut) {
     // A report from an earlier run, and a folder where this run's RTF file goes.
     ASSERT_TRUE(QDir().mkpath(vh("37.RTF")));
     ASSERT_TRUE(writeAll(vh("Report.RTF"), "{\\rtf1 an older design}"));
@@ -219,8 +204,7 @@ TEST_F(Export, DocumentThatCannotBeWrittenIsToldBeforeTheMailWhichLeavesTheStale
     EXPECT_EQ(readAll(vh("Report.RTF")), "{\\rtf1 an older design}");
 }
 
-TEST_F(Export, UnreadablePageCopyIsToldAndNoDocumentIsAttached)
-{
+TEST_F(Export, UnreadablePageCopyIsToldAndNoDocumentIsAttached) {
     // A folder where the first page copy goes: the copy fails, the RTF
     // writer cannot read the page.
     ASSERT_TRUE(QDir().mkpath(vh("371.wmf")));
@@ -234,8 +218,7 @@ TEST_F(Export, UnreadablePageCopyIsToldAndNoDocumentIsAttached)
     EXPECT_FALSE(QFile::exists(vh("Report.RTF")));
 }
 
-TEST_F(Export, ReportWithoutPagesWritesNoDocumentAndSaysSo)
-{
+TEST_F(Export, ReportWithoutPagesWritesNoDocumentAndSaysSo) {
     FixedRandom random({37});
     const ExportResult result = runDocumentExport({}, state, context, random);
     EXPECT_EQ(result.rtfCode, rtf::NotWritten);
@@ -246,8 +229,7 @@ TEST_F(Export, ReportWithoutPagesWritesNoDocumentAndSaysSo)
     EXPECT_EQ(client.items.size(), 1);
 }
 
-TEST_F(Export, HtmlPageThatCannotBeWrittenMeansNoMailWhichIsToldAndTheCleanUpStillRuns)
-{
+TEST_F(Export, HtmlPageThatCannotBeWrittenMeansNoMailWhichIsToldAndTheCleanUpStillRuns) {
     ASSERT_TRUE(QDir().mkpath(vh("vh37.html")));
     FixedRandom random({37, 1111111111});
     const ExportResult result = runDocumentExport({page("x")}, state, context, random);
@@ -263,8 +245,7 @@ TEST_F(Export, HtmlPageThatCannotBeWrittenMeansNoMailWhichIsToldAndTheCleanUpSti
     EXPECT_TRUE(QFile::exists(vh("Report.RTF")));
 }
 
-TEST_F(Export, NeitherPageNorDocumentIsToldOnceWithBothReasons)
-{
+TEST_F(Export, NeitherPageNorDocumentIsToldOnceWithBothReasons) {
     ASSERT_TRUE(QDir().mkpath(vh("vh37.html")));
     ASSERT_TRUE(QDir().mkpath(vh("37.RTF")));
     FixedRandom random({37, 1111111111});
@@ -275,8 +256,7 @@ TEST_F(Export, NeitherPageNorDocumentIsToldOnceWithBothReasons)
     EXPECT_TRUE(events.front().contains(QStringLiteral("37.RTF")));
 }
 
-TEST_F(Export, LinksInTheExportFolderAreReplacedNeverWrittenThrough)
-{
+TEST_F(Export, LinksInTheExportFolderAreReplacedNeverWrittenThrough) {
     // Each file the export writes, as a link to someone else's file.
     const char* const names[] = {"Report.RTF", "vh37.html", "371.wmf", "37.RTF"};
     ASSERT_TRUE(QDir().mkpath(vh()));
@@ -300,8 +280,7 @@ TEST_F(Export, LinksInTheExportFolderAreReplacedNeverWrittenThrough)
 // most and ignores SIGXFSZ, so a larger write comes back short or fails
 // with EFBIG as on a full disk. Returns the child's exit code.
 template <typename Work>
-int withFileSizeLimit(rlim_t limit, Work work)
-{
+int withFileSizeLimit(rlim_t limit, Work work) {
     const pid_t child = ::fork();
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
@@ -314,8 +293,7 @@ int withFileSizeLimit(rlim_t limit, Work work)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
 }
 
-TEST_F(Export, PagesAndDocumentThatDoNotFitLeaveNoHalfFileAndTheEarlierReportWhole)
-{
+TEST_F(Export, PagesAndDocumentThatDoNotFitLeaveNoHalfFileAndTheEarlierReportWhole) {
     ASSERT_TRUE(QDir().mkpath(vh()));
     ASSERT_TRUE(writeAll(vh("Report.RTF"), "{\\rtf1 the earlier report}"));
     const struct {
@@ -329,10 +307,8 @@ TEST_F(Export, PagesAndDocumentThatDoNotFitLeaveNoHalfFileAndTheEarlierReportWho
             FixedRandom random({37, 1111111111});
             DocumentExport exporter(dir.path(), random);
             const ExportResult result = exporter.write({big}, QStringLiteral("Report"));
-            if (result.documentWritten)
-                return 1;
-            if (!result.error.contains(QStringLiteral("File too large")))
-                return 2;
+            if (result.documentWritten) return 1;
+            if (!result.error.contains(QStringLiteral("File too large"))) return 2;
             return 0;
         });
         EXPECT_EQ(code, 0) << c.name;
@@ -346,20 +322,17 @@ TEST_F(Export, PagesAndDocumentThatDoNotFitLeaveNoHalfFileAndTheEarlierReportWho
         }
         EXPECT_FALSE(readAll(vh("37.RTF")).contains("5A5A")) << c.name;
         EXPECT_EQ(readAll(vh("Report.RTF")), "{\\rtf1 the earlier report}") << c.name;
-        EXPECT_TRUE(QDir(vh()).entryList({QStringLiteral(".*yqtmp*")}, QDir::Files | QDir::Hidden).isEmpty())
-            << c.name;
+        EXPECT_TRUE(QDir(vh()).entryList({QStringLiteral(".*yqtmp*")}, QDir::Files | QDir::Hidden).isEmpty()) << c.name;
         QFile::remove(vh("371.wmf"));
         QFile::remove(vh("37.RTF"));
     }
 }
 
-TEST_F(Export, TheFolderKeepsTheDraftsOfTheLastTenMailsAndNothingElseIsTouched)
-{
+TEST_F(Export, TheFolderKeepsTheDraftsOfTheLastTenMailsAndNothingElseIsTouched) {
     ASSERT_TRUE(QDir().mkpath(vh()));
     const QStringList foreign{QStringLiteral("my-notes.eml"), QStringLiteral("report-mail-keep-this.eml"),
                               QStringLiteral("vh99.html")};
-    for (const QString& name : foreign)
-        ASSERT_TRUE(writeAll(vh(name), "not the program's"));
+    for (const QString& name : foreign) ASSERT_TRUE(writeAll(vh(name), "not the program's"));
     QDateTime clock(QDate(2024, 3, 9), QTime(10, 0));
     context.now = [&clock] { return clock; };
     QStringList written;
@@ -369,25 +342,20 @@ TEST_F(Export, TheFolderKeepsTheDraftsOfTheLastTenMailsAndNothingElseIsTouched)
         written << runDocumentExport({page("x")}, state, context, random).draftPath;
     }
     QStringList drafts = QDir(vh()).entryList({QStringLiteral("report-mail-2*.eml")}, QDir::Files, QDir::Name);
-    for (QString& d : drafts)
-        d = vh(d);
+    for (QString& d : drafts) d = vh(d);
     QStringList newest = written.mid(4);
     std::sort(newest.begin(), newest.end());
     std::sort(drafts.begin(), drafts.end());
     EXPECT_EQ(drafts, newest);
-    for (const QString& name : foreign)
-        EXPECT_EQ(readAll(vh(name)), "not the program's") << name.toStdString();
+    for (const QString& name : foreign) EXPECT_EQ(readAll(vh(name)), "not the program's") << name.toStdString();
     // The hand-over folders of removed drafts went with them.
-    for (const QString& old : written.mid(0, 4))
-        EXPECT_FALSE(QFileInfo::exists(old.chopped(4))) << old.toStdString();
+    for (const QString& old : written.mid(0, 4)) EXPECT_FALSE(QFileInfo::exists(old.chopped(4))) << old.toStdString();
 }
 
-TEST_F(Export, ReportMailDraftIsAboutTheSizeOfTheDocument)
-{
+TEST_F(Export, ReportMailDraftIsAboutTheSizeOfTheDocument) {
     // A page of picture bytes such as the renderer writes.
     QByteArray body;
-    for (int i = 0; i < 300000; ++i)
-        body += static_cast<char>((i * 37) & 0xFF);
+    for (int i = 0; i < 300000; ++i) body += static_cast<char>((i * 37) & 0xFF);
     FixedRandom random({37, 1111111111});
     const ExportResult result = runDocumentExport({page(body)}, state, context, random);
     ASSERT_TRUE(result.documentWritten);
@@ -398,8 +366,7 @@ TEST_F(Export, ReportMailDraftIsAboutTheSizeOfTheDocument)
     EXPECT_LT(draft, document * 112 / 100) << draft << " bytes for a document of " << document;
 }
 
-TEST_F(Export, ExportFolderIsVhOfTheWorkingFolder)
-{
+TEST_F(Export, ExportFolderIsVhOfTheWorkingFolder) {
     EXPECT_EQ(exportFolderPath(QStringLiteral("/home/ham/yq")), QStringLiteral("/home/ham/yq/VH"));
     FixedRandom random({64, 1111111111});
     const ExportResult result = runDocumentExport({page("x")}, state, context, random);

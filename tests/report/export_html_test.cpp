@@ -14,36 +14,30 @@ namespace {
 using namespace yq::report;
 using yq::test::readAll;
 
-TEST(ColourToHex, GivesRedGreenBlueFromWindowsBlueGreenRed)
-{
+TEST(ColourToHex, GivesRedGreenBlueFromWindowsBlueGreenRed) {
     const struct {
         quint32 colour;
         const char* hex;
     } cases[] = {
-        {0xFFFFFF, "FFFFFF"}, {0x0000FF, "FF0000"}, {0x00FF00, "00FF00"}, {0xFF0000, "0000FF"},
-        {0x000105, "050100"}, {0x000000, "000000"}, {0x123456, "563412"}, {0xA0B0C0, "C0B0A0"},
-        {0x0A0B0C, "0C0B0A"},
+        {0xFFFFFF, "FFFFFF"}, {0x0000FF, "FF0000"}, {0x00FF00, "00FF00"}, {0xFF0000, "0000FF"}, {0x000105, "050100"},
+        {0x000000, "000000"}, {0x123456, "563412"}, {0xA0B0C0, "C0B0A0"}, {0x0A0B0C, "0C0B0A"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(colourToHex(c.colour), QLatin1String(c.hex)) << std::hex << c.colour;
+    for (const auto& c : cases) EXPECT_EQ(colourToHex(c.colour), QLatin1String(c.hex)) << std::hex << c.colour;
 }
 
-TEST(ColourToHex, OnlyTheLowTwentyFourBitsCount)
-{
+TEST(ColourToHex, OnlyTheLowTwentyFourBitsCount) {
     EXPECT_EQ(colourToHex(0x01000105), QStringLiteral("050100"));
     EXPECT_EQ(colourToHex(0xFF0000FF), QStringLiteral("FF0000"));
 }
 
-TEST(PageBackground, ZeroOrBelowIsWhite)
-{
+TEST(PageBackground, ZeroOrBelowIsWhite) {
     EXPECT_EQ(pageBackgroundHex(0), QStringLiteral("FFFFFF"));
     EXPECT_EQ(pageBackgroundHex(-1), QStringLiteral("FFFFFF"));
     EXPECT_EQ(pageBackgroundHex(0x000105), QStringLiteral("050100"));
     EXPECT_EQ(pageBackgroundHex(0xFFFFFF), QStringLiteral("FFFFFF"));
 }
 
-TEST(HtmlPage, IsTheFixedPageWithAnEmptyLineAfterEveryTextButTheLast)
-{
+TEST(HtmlPage, IsTheFixedPageWithAnEmptyLineAfterEveryTextButTheLast) {
     const QByteArray expected =
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n\r\n"
         "<HTML><HEAD>\r\n\r\n"
@@ -54,8 +48,7 @@ TEST(HtmlPage, IsTheFixedPageWithAnEmptyLineAfterEveryTextButTheLast)
     EXPECT_EQ(htmlPageBytes(0xFFFFFF), expected);
 }
 
-TEST(HtmlPage, LastLineHasItsLineEndButNoEmptyLineAfterIt)
-{
+TEST(HtmlPage, LastLineHasItsLineEndButNoEmptyLineAfterIt) {
     const QByteArray page = htmlPageBytes(0xFFFFFF);
     EXPECT_TRUE(page.endsWith("\r\n</DIV></BODY></HTML>\r\n"));
     EXPECT_FALSE(page.endsWith("\r\n\r\n"));
@@ -70,21 +63,18 @@ TEST(HtmlPage, LastLineHasItsLineEndButNoEmptyLineAfterIt)
     EXPECT_EQ(lines.at(11), "");
 }
 
-TEST(HtmlPage, BackgroundFollowsTheGivenColour)
-{
+TEST(HtmlPage, BackgroundFollowsTheGivenColour) {
     EXPECT_TRUE(htmlPageBytes(0x0000FF).contains("<BODY bgColor=#FF0000><DIV>\r\n\r\n"));
     EXPECT_TRUE(htmlPageBytes(0).contains("<BODY bgColor=#FFFFFF><DIV>\r\n\r\n"));
     EXPECT_TRUE(htmlPageBytes(-5).contains("<BODY bgColor=#FFFFFF><DIV>\r\n\r\n"));
 }
 
-TEST(HtmlPage, BodyLinesStandBetweenTheDivTagsWithoutTrailingBlanks)
-{
+TEST(HtmlPage, BodyLinesStandBetweenTheDivTagsWithoutTrailingBlanks) {
     const QByteArray page = htmlPageBytes(0xFFFFFF, {QStringLiteral("Hello   "), QStringLiteral("caf\u00e9")});
     EXPECT_TRUE(page.contains("<DIV>\r\n\r\nHello\r\ncaf\xE9\r\n</DIV></BODY></HTML>\r\n"));
 }
 
-TEST(HtmlFile, IsWrittenInAFolderThatIsCreatedWhenMissing)
-{
+TEST(HtmlFile, IsWrittenInAFolderThatIsCreatedWhenMissing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("VH/vh37.html"));
     const HtmlResult result = writeHtmlPage(path, 0xFFFFFF);
@@ -92,8 +82,7 @@ TEST(HtmlFile, IsWrittenInAFolderThatIsCreatedWhenMissing)
     EXPECT_EQ(readAll(path), htmlPageBytes(0xFFFFFF));
 }
 
-TEST(HtmlFile, ReplacesAnEarlierPage)
-{
+TEST(HtmlFile, ReplacesAnEarlierPage) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vh11.html"));
     {
@@ -105,8 +94,7 @@ TEST(HtmlFile, ReplacesAnEarlierPage)
     EXPECT_EQ(readAll(path), htmlPageBytes(0xFFFFFF));
 }
 
-TEST(HtmlFile, PathThatCannotBeOpenedGivesTwo)
-{
+TEST(HtmlFile, PathThatCannotBeOpenedGivesTwo) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vh37.html"));
     ASSERT_TRUE(QDir().mkpath(path));  // a folder in the file's place
@@ -115,8 +103,7 @@ TEST(HtmlFile, PathThatCannotBeOpenedGivesTwo)
     EXPECT_FALSE(result.error.isEmpty());
 }
 
-TEST(HtmlBody, IsThePageJoinedIntoOneLine)
-{
+TEST(HtmlBody, IsThePageJoinedIntoOneLine) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vh37.html"));
     ASSERT_EQ(writeHtmlPage(path, 0xFFFFFF).code, html::Done);
@@ -130,8 +117,7 @@ TEST(HtmlBody, IsThePageJoinedIntoOneLine)
                                    "</DIV></BODY></HTML>"));
 }
 
-TEST(HtmlBody, DropsTrailingBlanksOfEachLine)
-{
+TEST(HtmlBody, DropsTrailingBlanksOfEachLine) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("b.html"));
     {
@@ -144,8 +130,7 @@ TEST(HtmlBody, DropsTrailingBlanksOfEachLine)
     EXPECT_EQ(body, QStringLiteral("<P>a  bc"));
 }
 
-TEST(HtmlBody, MissingFileIsReported)
-{
+TEST(HtmlBody, MissingFileIsReported) {
     QTemporaryDir dir;
     QString body = QStringLiteral("old");
     EXPECT_FALSE(readHtmlBody(dir.filePath(QStringLiteral("none.html")), body));

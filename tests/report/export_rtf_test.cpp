@@ -25,17 +25,14 @@ using yq::test::readAll;
 using yq::test::writeAll;
 
 // Expected header from the test data: its lines joined without line breaks.
-QByteArray expectedHeader()
-{
+QByteArray expectedHeader() {
     QByteArray text = readAll(QStringLiteral(YQ_TEST_DATA "/export/rtf-header-500-500.txt"));
-    if (text.endsWith('\n'))
-        text.chop(1);
+    if (text.endsWith('\n')) text.chop(1);
     return text.replace("\n", "");
 }
 
 // Depth of open groups at the end of `rtf`, skipping escaped braces.
-int openGroups(const QByteArray& rtf)
-{
+int openGroups(const QByteArray& rtf) {
     int depth = 0;
     for (qsizetype i = 0; i < rtf.size(); ++i) {
         const char c = rtf.at(i);
@@ -47,26 +44,22 @@ int openGroups(const QByteArray& rtf)
             ++depth;
         else if (c == '}')
             --depth;
-        if (depth < 0)
-            return -1000;
+        if (depth < 0) return -1000;
     }
     return depth;
 }
 
 // A placeable-metafile stand-in: the 22-byte header (its contents do not
 // matter to the encoder) and then `body`.
-QByteArray page(const QByteArray& body)
-{
+QByteArray page(const QByteArray& body) {
     QByteArray bytes("\xD7\xCD\xC6\x9A", 4);
     bytes += QByteArray(18, '\x01');
     return bytes + body;
 }
 
-QByteArray bytesFrom(int first, int count)
-{
+QByteArray bytesFrom(int first, int count) {
     QByteArray bytes;
-    for (int i = 0; i < count; ++i)
-        bytes += static_cast<char>((first + i) & 0xFF);
+    for (int i = 0; i < count; ++i) bytes += static_cast<char>((first + i) & 0xFF);
     return bytes;
 }
 
@@ -75,15 +68,13 @@ using yq::test::FixedRandom;
 // ---------------------------------------------------------------------------
 // Header
 
-TEST(RtfHeader, MatchesTheFixedPrologueSettingsAndMarginsByteForByte)
-{
+TEST(RtfHeader, MatchesTheFixedPrologueSettingsAndMarginsByteForByte) {
     const QByteArray expected = expectedHeader();
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_EQ(rtfHeader(500, 500), expected);
 }
 
-TEST(RtfHeader, HoldsTheRequiredPiecesInOrder)
-{
+TEST(RtfHeader, HoldsTheRequiredPiecesInOrder) {
     const QByteArray header = rtfHeader(500, 500);
     const char* pieces[] = {
         "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0",
@@ -98,8 +89,15 @@ TEST(RtfHeader, HoldsTheRequiredPiecesInOrder)
         "\\viewkind1\\viewscale100",
         "\\rsidroot13835495 \\fet0\\sectd",
         "\\headery708\\footery708",
-        "\\pnseclvl1", "\\pnseclvl2", "\\pnseclvl3", "\\pnseclvl4", "\\pnseclvl5",
-        "\\pnseclvl6", "\\pnseclvl7", "\\pnseclvl8", "\\pnseclvl9",
+        "\\pnseclvl1",
+        "\\pnseclvl2",
+        "\\pnseclvl3",
+        "\\pnseclvl4",
+        "\\pnseclvl5",
+        "\\pnseclvl6",
+        "\\pnseclvl7",
+        "\\pnseclvl8",
+        "\\pnseclvl9",
         "\\pard\\plain",
         "\\ql \\li0\\ri0\\widctlpar",
         "\\fs24\\lang3081\\langfe3081\\cgrid\\langnp3081\\langfenp3081",
@@ -108,8 +106,7 @@ TEST(RtfHeader, HoldsTheRequiredPiecesInOrder)
     for (const char* piece : pieces) {
         const qsizetype at = header.indexOf(piece, from);
         EXPECT_GE(at, 0) << "missing or out of order: " << piece;
-        if (at >= 0)
-            from = at + 1;
+        if (at >= 0) from = at + 1;
     }
     EXPECT_TRUE(header.startsWith("{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0"));
     EXPECT_TRUE(header.endsWith("\\fs24\\lang3081\\langfe3081\\cgrid\\langnp3081\\langfenp3081 {\\insrsid13835495"));
@@ -119,8 +116,7 @@ TEST(RtfHeader, HoldsTheRequiredPiecesInOrder)
     EXPECT_EQ(openGroups(header), 2);
 }
 
-TEST(RtfHeader, FontTableHasTimesNewRomanAndItsScriptVariants)
-{
+TEST(RtfHeader, FontTableHasTimesNewRomanAndItsScriptVariants) {
     const QByteArray header = rtfHeader(500, 500);
     EXPECT_TRUE(header.contains("{\\f0\\froman\\fcharset0\\fprq2{\\*\\panose 02020603050405020304}Times New Roman;}"));
     const struct {
@@ -140,12 +136,11 @@ TEST(RtfHeader, FontTableHasTimesNewRomanAndItsScriptVariants)
     }
 }
 
-TEST(RtfHeader, ColourTableIsAutomaticThenTheSixteenStandardColours)
-{
-    const int colours[16][3] = {{0, 0, 0},     {0, 0, 255},     {0, 255, 255},   {0, 255, 0},
-                                {255, 0, 255}, {255, 0, 0},     {255, 255, 0},   {255, 255, 255},
-                                {0, 0, 128},   {0, 128, 128},   {0, 128, 0},     {128, 0, 128},
-                                {128, 0, 0},   {128, 128, 0},   {128, 128, 128}, {192, 192, 192}};
+TEST(RtfHeader, ColourTableIsAutomaticThenTheSixteenStandardColours) {
+    const int colours[16][3] = {{0, 0, 0},     {0, 0, 255},   {0, 255, 255},   {0, 255, 0},
+                                {255, 0, 255}, {255, 0, 0},   {255, 255, 0},   {255, 255, 255},
+                                {0, 0, 128},   {0, 128, 128}, {0, 128, 0},     {128, 0, 128},
+                                {128, 0, 0},   {128, 128, 0}, {128, 128, 128}, {192, 192, 192}};
     QByteArray table = "{\\colortbl;";
     for (const auto& c : colours) {
         table += "\\red" + QByteArray::number(c[0]) + "\\green" + QByteArray::number(c[1]) + "\\blue" +
@@ -155,8 +150,7 @@ TEST(RtfHeader, ColourTableIsAutomaticThenTheSixteenStandardColours)
     EXPECT_TRUE(rtfHeader(500, 500).contains(table));
 }
 
-TEST(RtfHeader, StyleSheetNamesNormalDefaultParagraphFontAndNormalTable)
-{
+TEST(RtfHeader, StyleSheetNamesNormalDefaultParagraphFontAndNormalTable) {
     const QByteArray header = rtfHeader(500, 500);
     const qsizetype sheet = header.indexOf("{\\stylesheet");
     ASSERT_GE(sheet, 0);
@@ -166,8 +160,7 @@ TEST(RtfHeader, StyleSheetNamesNormalDefaultParagraphFontAndNormalTable)
     EXPECT_TRUE(rest.contains(" Normal Table;}"));
 }
 
-TEST(RtfHeader, InformationGroupHasABlankTitleAndNamesNoPersonOrCompany)
-{
+TEST(RtfHeader, InformationGroupHasABlankTitleAndNamesNoPersonOrCompany) {
     const QByteArray header = rtfHeader(500, 500);
     const qsizetype start = header.indexOf("{\\info");
     ASSERT_GE(start, 0);
@@ -191,8 +184,7 @@ TEST(RtfHeader, InformationGroupHasABlankTitleAndNamesNoPersonOrCompany)
     EXPECT_FALSE(header.contains("Microsoft"));
 }
 
-TEST(RtfHeader, MarginsAreWrittenAsGivenInTwips)
-{
+TEST(RtfHeader, MarginsAreWrittenAsGivenInTwips) {
     const struct {
         int left, top;
         const char* words;
@@ -212,8 +204,7 @@ TEST(RtfHeader, MarginsAreWrittenAsGivenInTwips)
 // ---------------------------------------------------------------------------
 // Picture groups
 
-TEST(RtfPicture, PrefixCarriesScaleCropSizeTypeAndTheTagTwice)
-{
+TEST(RtfPicture, PrefixCarriesScaleCropSizeTypeAndTheTagTwice) {
     const QByteArray expected =
         " {\\pict{\\*\\picprop\\shplid1026{\\sp{\\sn shapeType}{\\sv 75}}{\\sp{\\sn fFlipH}{\\sv 0}}\r\n"
         "{\\sp{\\sn fFlipV}{\\sv 0}}{\\sp{\\sn pibFlags}{\\sv 2}}{\\sp{\\sn fLine}{\\sv 0}}"
@@ -224,15 +215,13 @@ TEST(RtfPicture, PrefixCarriesScaleCropSizeTypeAndTheTagTwice)
     EXPECT_EQ(rtfPictureStart("100", 1234567890), expected);
 }
 
-TEST(RtfPicture, ScaleTextIsHundredForZeroAndTheNumberOtherwise)
-{
+TEST(RtfPicture, ScaleTextIsHundredForZeroAndTheNumberOtherwise) {
     EXPECT_EQ(rtfScaleText(0), "100");
     EXPECT_EQ(rtfScaleText(75), "75");
     EXPECT_EQ(rtfScaleText(250), "250");
 }
 
-TEST(RtfPicture, PictureUidIsThirtyTwoHexDigitsWithTheTag)
-{
+TEST(RtfPicture, PictureUidIsThirtyTwoHexDigitsWithTheTag) {
     const QByteArray start = rtfPictureStart("100", kPictureTagHigh);
     const qsizetype at = start.indexOf("\\blipuid ");
     ASSERT_GE(at, 0);
@@ -241,8 +230,7 @@ TEST(RtfPicture, PictureUidIsThirtyTwoHexDigitsWithTheTag)
     EXPECT_EQ(uid.size(), 32);
 }
 
-TEST(RtfDocument, TwoPagesOf22And86BytesGiveEmptyAndOneFullHexLine)
-{
+TEST(RtfDocument, TwoPagesOf22And86BytesGiveEmptyAndOneFullHexLine) {
     const QByteArray body64 = bytesFrom(0, 64);
     const QByteArray doc = rtfDocument({page({}), page(body64)}, 0, 500, 500, 1111111111);
 
@@ -259,18 +247,16 @@ TEST(RtfDocument, TwoPagesOf22And86BytesGiveEmptyAndOneFullHexLine)
     // A paragraph and page break stand between two pictures, so word
     // processors that keep a full-page picture on the page before still
     // show every page.
-    const QByteArray expected = expectedHeader() + prefix + "}}{\\insrsid13835495" + "\\par\\page" + prefix +
-                                hex64 + "}}{\\insrsid13835495" + " \r\n\\par }}";
+    const QByteArray expected = expectedHeader() + prefix + "}}{\\insrsid13835495" + "\\par\\page" + prefix + hex64 +
+                                "}}{\\insrsid13835495" + " \r\n\\par }}";
     EXPECT_EQ(doc, expected);
     EXPECT_EQ(openGroups(doc), 0);
 }
 
-TEST(RtfDocument, EveryGroupIsClosedWhateverThePageCount)
-{
+TEST(RtfDocument, EveryGroupIsClosedWhateverThePageCount) {
     for (int pages = 1; pages <= 4; ++pages) {
         QList<QByteArray> images;
-        for (int i = 0; i < pages; ++i)
-            images << page(bytesFrom(i, 100 + 37 * i));
+        for (int i = 0; i < pages; ++i) images << page(bytesFrom(i, 100 + 37 * i));
         const QByteArray doc = rtfDocument(images, 0, 500, 500, 1200000000);
         EXPECT_EQ(openGroups(doc), 0) << pages;
         EXPECT_EQ(doc.count("{\\pict"), pages);
@@ -283,17 +269,15 @@ TEST(RtfDocument, EveryGroupIsClosedWhateverThePageCount)
 // ---------------------------------------------------------------------------
 // Hexadecimal page data
 
-TEST(MetafileHex, SkipsThePlaceableHeaderAndBreaksEvery128Digits)
-{
+TEST(MetafileHex, SkipsThePlaceableHeaderAndBreaksEvery128Digits) {
     const struct {
-        int size;          // whole image, header included
-        int digits;        // hexadecimal digits expected
-        int lineBreaks;    // CR LF expected
+        int size;        // whole image, header included
+        int digits;      // hexadecimal digits expected
+        int lineBreaks;  // CR LF expected
         bool endsWithBreak;
     } cases[] = {
-        {0, 0, 0, false},     {10, 0, 0, false},    {22, 0, 0, false},   {23, 2, 0, false},
-        {85, 126, 0, false},  {86, 128, 1, true},   {87, 130, 1, false}, {150, 256, 2, true},
-        {151, 258, 2, false}, {1046, 2048, 16, true},
+        {0, 0, 0, false},   {10, 0, 0, false},   {22, 0, 0, false},   {23, 2, 0, false},    {85, 126, 0, false},
+        {86, 128, 1, true}, {87, 130, 1, false}, {150, 256, 2, true}, {151, 258, 2, false}, {1046, 2048, 16, true},
     };
     for (const auto& c : cases) {
         QByteArray out;
@@ -310,22 +294,19 @@ TEST(MetafileHex, SkipsThePlaceableHeaderAndBreaksEvery128Digits)
     }
 }
 
-TEST(MetafileHex, WritesUpperCaseDigitsHighNibbleFirst)
-{
+TEST(MetafileHex, WritesUpperCaseDigitsHighNibbleFirst) {
     QByteArray out;
     appendMetafileHex(page(QByteArray("\xAB\x0F\xF0\x00\x9C", 5)), out);
     EXPECT_EQ(out, "AB0FF0009C");
 }
 
-TEST(MetafileHex, AppendsToWhatIsThere)
-{
+TEST(MetafileHex, AppendsToWhatIsThere) {
     QByteArray out = "X";
     appendMetafileHex(page(QByteArray("\x01", 1)), out);
     EXPECT_EQ(out, "X01");
 }
 
-TEST(MetafileHex, UnreadableFileIsReportedAndAddsNothing)
-{
+TEST(MetafileHex, UnreadableFileIsReportedAndAddsNothing) {
     QTemporaryDir dir;
     QByteArray out = "kept";
     QString why;
@@ -337,13 +318,11 @@ TEST(MetafileHex, UnreadableFileIsReportedAndAddsNothing)
 // ---------------------------------------------------------------------------
 // A real metafile made with libUEMF
 
-QByteArray makeMetafile(const QString& path)
-{
+QByteArray makeMetafile(const QString& path) {
     WMFTRACK* wt = nullptr;
     WMFHANDLES* wht = nullptr;
     const QByteArray name = QFile::encodeName(path);
-    if (wmf_start(name.constData(), 65536, 65536, &wt) != 0)
-        return {};
+    if (wmf_start(name.constData(), 65536, 65536, &wt) != 0) return {};
     wmf_htable_create(128, 128, &wht);
     U_PAIRF* size = U_PAIRF_set(8.0f, 11.6889f);
     wmf_header_append(reinterpret_cast<U_METARECORD*>(U_WMRHEADER_set(size, 1440)), wt, 1);
@@ -369,8 +348,7 @@ QByteArray makeMetafile(const QString& path)
     return readAll(path);
 }
 
-TEST(RtfDocument, HexOfARealMetafileDecodesToItsRecords)
-{
+TEST(RtfDocument, HexOfARealMetafileDecodesToItsRecords) {
     QTemporaryDir dir;
     const QByteArray image = makeMetafile(dir.filePath(QStringLiteral("page.wmf")));
     ASSERT_GT(image.size(), 100);
@@ -395,13 +373,11 @@ protected:
     QString path(const QString& name) const { return dir.filePath(name); }
 };
 
-TEST_F(RtfFile, WritesTheDocumentOfThePageFilesWithADrawnTag)
-{
+TEST_F(RtfFile, WritesTheDocumentOfThePageFilesWithADrawnTag) {
     ASSERT_TRUE(writeAll(path("371.wmf"), page(bytesFrom(7, 3))));
     ASSERT_TRUE(writeAll(path("372.wmf"), page(bytesFrom(0, 64))));
     FixedRandom random({1234512345});
-    const RtfResult result =
-        writeRtfDocument(path("37.RTF"), {path("371.wmf"), path("372.wmf")}, 0, 500, 500, random);
+    const RtfResult result = writeRtfDocument(path("37.RTF"), {path("371.wmf"), path("372.wmf")}, 0, 500, 500, random);
     EXPECT_EQ(result.code, rtf::Done);
     ASSERT_EQ(random.ranges.size(), 1);
     EXPECT_EQ(random.ranges.front(), qMakePair(qint64(1111111111), qint64(1410065407)));
@@ -410,8 +386,7 @@ TEST_F(RtfFile, WritesTheDocumentOfThePageFilesWithADrawnTag)
     EXPECT_EQ(result.document, expected);
 }
 
-TEST_F(RtfFile, ScaleAndMarginsReachTheFile)
-{
+TEST_F(RtfFile, ScaleAndMarginsReachTheFile) {
     ASSERT_TRUE(writeAll(path("1.wmf"), page("x")));
     FixedRandom random({1111111111});
     ASSERT_EQ(writeRtfDocument(path("d.RTF"), {path("1.wmf")}, 75, 720, 360, random).code, rtf::Done);
@@ -420,8 +395,7 @@ TEST_F(RtfFile, ScaleAndMarginsReachTheFile)
     EXPECT_TRUE(doc.contains("\\margl720\\margt360\\widowctrl"));
 }
 
-TEST_F(RtfFile, NoPageWritesNothing)
-{
+TEST_F(RtfFile, NoPageWritesNothing) {
     FixedRandom random({});
     const RtfResult result = writeRtfDocument(path("37.RTF"), {}, 0, 500, 500, random);
     EXPECT_EQ(result.code, rtf::NotWritten);
@@ -430,22 +404,18 @@ TEST_F(RtfFile, NoPageWritesNothing)
     EXPECT_TRUE(random.ranges.isEmpty());
 }
 
-TEST_F(RtfFile, FileThatCannotBeCreatedIsNotWritten)
-{
+TEST_F(RtfFile, FileThatCannotBeCreatedIsNotWritten) {
     ASSERT_TRUE(writeAll(path("1.wmf"), page("x")));
     FixedRandom random({});
-    const RtfResult result =
-        writeRtfDocument(path("no-such-folder/37.RTF"), {path("1.wmf")}, 0, 500, 500, random);
+    const RtfResult result = writeRtfDocument(path("no-such-folder/37.RTF"), {path("1.wmf")}, 0, 500, 500, random);
     EXPECT_EQ(result.code, rtf::NotWritten);
     EXPECT_FALSE(result.error.isEmpty());
 }
 
-TEST_F(RtfFile, UnreadablePageStopsTheDocumentThere)
-{
+TEST_F(RtfFile, UnreadablePageStopsTheDocumentThere) {
     ASSERT_TRUE(writeAll(path("1.wmf"), page("\x11")));
     FixedRandom random({1111111111});
-    const RtfResult result =
-        writeRtfDocument(path("37.RTF"), {path("1.wmf"), path("2.wmf")}, 0, 500, 500, random);
+    const RtfResult result = writeRtfDocument(path("37.RTF"), {path("1.wmf"), path("2.wmf")}, 0, 500, 500, random);
     EXPECT_EQ(result.code, rtf::PageUnreadable);
     EXPECT_TRUE(result.error.contains(QStringLiteral("2.wmf")));
     const QByteArray doc = readAll(path("37.RTF"));
@@ -453,8 +423,7 @@ TEST_F(RtfFile, UnreadablePageStopsTheDocumentThere)
     EXPECT_FALSE(doc.endsWith("\\par }}"));
 }
 
-TEST_F(RtfFile, PageImageWithoutPictureOrCutShortIsRefusedAndNeverBecomesABlankPage)
-{
+TEST_F(RtfFile, PageImageWithoutPictureOrCutShortIsRefusedAndNeverBecomesABlankPage) {
     const QByteArray real = makeMetafile(path("real.wmf"));
     ASSERT_GT(real.size(), 100);
     const struct {
@@ -482,8 +451,7 @@ TEST_F(RtfFile, PageImageWithoutPictureOrCutShortIsRefusedAndNeverBecomesABlankP
     }
 }
 
-TEST_F(RtfFile, LinkAtTheDocumentIsReplacedNotWrittenThrough)
-{
+TEST_F(RtfFile, LinkAtTheDocumentIsReplacedNotWrittenThrough) {
     ASSERT_TRUE(writeAll(path("elsewhere.txt"), "someone else's file"));
     ASSERT_TRUE(QFile::link(path("elsewhere.txt"), path("37.RTF")));
     ASSERT_TRUE(writeAll(path("1.wmf"), page("\x22")));
@@ -494,8 +462,7 @@ TEST_F(RtfFile, LinkAtTheDocumentIsReplacedNotWrittenThrough)
     EXPECT_TRUE(readAll(path("37.RTF")).endsWith("\\par }}"));
 }
 
-TEST_F(RtfFile, ReplacesAnEarlierFileAsAWhole)
-{
+TEST_F(RtfFile, ReplacesAnEarlierFileAsAWhole) {
     ASSERT_TRUE(writeAll(path("37.RTF"), QByteArray(200000, 'Z')));
     ASSERT_TRUE(writeAll(path("1.wmf"), page("\x22")));
     FixedRandom random({1111111111});

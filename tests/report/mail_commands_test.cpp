@@ -19,8 +19,7 @@ using namespace yq::report;
 using yq::platform::ComposeResult;
 using yq::platform::MailProgram;
 
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
+bool writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
@@ -28,8 +27,7 @@ bool writeAll(const QString& path, const QByteArray& bytes)
 class FakeMailClient final : public yq::platform::MailClient {
 public:
     explicit FakeMailClient(QStringList& events) : events_(events) {}
-    ComposeResult compose(const MailItem& item, const QString& htmlBodyFile) override
-    {
+    ComposeResult compose(const MailItem& item, const QString& htmlBodyFile) override {
         events_ << QStringLiteral("compose");
         items << item;
         bodyFiles << htmlBodyFile;
@@ -45,8 +43,7 @@ private:
 
 class Mail : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         context.workingFolder = dir.path();
         context.client = &client;
@@ -55,8 +52,7 @@ protected:
         context.now = [] { return QDateTime(QDate(2024, 3, 9), QTime(10, 15, 30)); };
     }
     QString path(const QString& name) const { return dir.filePath(name); }
-    QStringList drafts() const
-    {
+    QStringList drafts() const {
         return QDir(path(QStringLiteral("VH"))).entryList({QStringLiteral("*.eml")}, QDir::Files, QDir::Name);
     }
 
@@ -71,11 +67,11 @@ protected:
 // ---------------------------------------------------------------------------
 // Email Results
 
-TEST_F(Mail, EmailResultsAttachesTheResultsTableAndTheWorkingCopy)
-{
+TEST_F(Mail, EmailResultsAttachesTheResultsTableAndTheWorkingCopy) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
-    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    const MailOutcome outcome =
+        emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
 
     EXPECT_EQ(state.resultsFilePath, path("YQ.csv"));
     ASSERT_EQ(client.items.size(), 1);
@@ -95,8 +91,7 @@ TEST_F(Mail, EmailResultsAttachesTheResultsTableAndTheWorkingCopy)
     EXPECT_EQ(events, QStringList{QStringLiteral("compose")});
 }
 
-TEST_F(Mail, EmailResultsNeverNamesTheResultsTableInLowerCase)
-{
+TEST_F(Mail, EmailResultsNeverNamesTheResultsTableInLowerCase) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
@@ -106,8 +101,7 @@ TEST_F(Mail, EmailResultsNeverNamesTheResultsTableInLowerCase)
         EXPECT_FALSE(a.path.endsWith(QStringLiteral("yq.csv"))) << a.path.toStdString();
 }
 
-TEST_F(Mail, EmailResultsWithoutAResultsTableSaysWhichFileIsMissing)
-{
+TEST_F(Mail, EmailResultsWithoutAResultsTableSaysWhichFileIsMissing) {
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_EQ(events.size(), 2);
@@ -115,18 +109,17 @@ TEST_F(Mail, EmailResultsWithoutAResultsTableSaysWhichFileIsMissing)
     EXPECT_TRUE(events.at(0).contains(QStringLiteral("YQ.csv")));
     EXPECT_EQ(events.at(1), QStringLiteral("compose"));
     ASSERT_EQ(client.items.size(), 1);
-    EXPECT_EQ(client.items.front().attachments,
-              (QList<MailAttachment>{{path("yq.ini"), QStringLiteral("yq.ini")}}));
+    EXPECT_EQ(client.items.front().attachments, (QList<MailAttachment>{{path("yq.ini"), QStringLiteral("yq.ini")}}));
     // The path is set all the same: the table may be saved later.
     EXPECT_EQ(state.resultsFilePath, path("YQ.csv"));
 }
 
-TEST_F(Mail, WithoutAMailProgramTheUserIsToldWhereTheDraftIs)
-{
+TEST_F(Mail, WithoutAMailProgramTheUserIsToldWhereTheDraftIs) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     client.answer = {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop.")};
-    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    const MailOutcome outcome =
+        emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_EQ(events.size(), 2);
     EXPECT_EQ(events.at(1), QStringLiteral("info: No mail program is registered on this desktop.|"
                                            "The mail is saved as|") +
@@ -135,8 +128,7 @@ TEST_F(Mail, WithoutAMailProgramTheUserIsToldWhereTheDraftIs)
     EXPECT_TRUE(QFile::exists(outcome.draftPath));
 }
 
-TEST_F(Mail, AMailProgramThatCannotHoldTheWholeMailPointsToTheCompleteDraft)
-{
+TEST_F(Mail, AMailProgramThatCannotHoldTheWholeMailPointsToTheCompleteDraft) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     // The whole mail in the compose window: nothing more to tell.
@@ -144,9 +136,10 @@ TEST_F(Mail, AMailProgramThatCannotHoldTheWholeMailPointsToTheCompleteDraft)
     EXPECT_EQ(events, QStringList{QStringLiteral("compose")});
 
     events.clear();
-    client.answer = {MailProgram::XdgEmail, true, {},
-                     QStringLiteral("The mail program may not have taken the mail's attachments.")};
-    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    client.answer = {
+        MailProgram::XdgEmail, true, {}, QStringLiteral("The mail program may not have taken the mail's attachments.")};
+    const MailOutcome outcome =
+        emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_EQ(events.size(), 2);
     EXPECT_EQ(events.at(0), QStringLiteral("compose"));
     EXPECT_EQ(events.at(1), QStringLiteral("info: The mail program may not have taken the mail's attachments.|"
@@ -157,42 +150,41 @@ TEST_F(Mail, AMailProgramThatCannotHoldTheWholeMailPointsToTheCompleteDraft)
     EXPECT_EQ(messages.messages.back().caption, QStringLiteral("Send email"));
 }
 
-TEST_F(Mail, NoMailClientAtAllStillSavesTheDraft)
-{
+TEST_F(Mail, NoMailClientAtAllStillSavesTheDraft) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     context.client = nullptr;
-    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    const MailOutcome outcome =
+        emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     EXPECT_TRUE(outcome.draftWritten);
     ASSERT_EQ(events.size(), 1);
     EXPECT_TRUE(events.front().startsWith(QStringLiteral("info: ")));
     EXPECT_TRUE(events.front().contains(QDir::toNativeSeparators(outcome.draftPath)));
 }
 
-TEST_F(Mail, DraftThatCannotBeSavedIsToldEvenWhenTheMailOpens)
-{
+TEST_F(Mail, DraftThatCannotBeSavedIsToldEvenWhenTheMailOpens) {
     ASSERT_TRUE(writeAll(path("VH"), "a file where the folder should be"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
-    const MailOutcome outcome = emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    const MailOutcome outcome =
+        emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     EXPECT_FALSE(outcome.draftWritten);
     EXPECT_EQ(events.size(), 2);
     EXPECT_EQ(events.at(0), QStringLiteral("compose"));
     EXPECT_TRUE(events.at(1).startsWith(QStringLiteral("error: A copy of the mail could not be saved as|")));
 }
 
-TEST_F(Mail, LostMailIsAnErrorWhenNeitherDraftNorMailProgramWorks)
-{
+TEST_F(Mail, LostMailIsAnErrorWhenNeitherDraftNorMailProgramWorks) {
     ASSERT_TRUE(writeAll(path("VH"), "a file where the folder should be"));
     client.answer = {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop.")};
     emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_FALSE(events.isEmpty());
-    EXPECT_TRUE(events.last().startsWith(QStringLiteral("error: No mail program is registered on this desktop.|"
-                                                        "The mail could not be saved as|")));
+    EXPECT_TRUE(
+        events.last().startsWith(QStringLiteral("error: No mail program is registered on this desktop.|"
+                                                "The mail could not be saved as|")));
 }
 
-TEST_F(Mail, DraftsOfTheSameSecondDoNotReplaceEachOther)
-{
+TEST_F(Mail, DraftsOfTheSameSecondDoNotReplaceEachOther) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
     emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
@@ -206,8 +198,7 @@ TEST_F(Mail, DraftsOfTheSameSecondDoNotReplaceEachOther)
 // ---------------------------------------------------------------------------
 // Report mail
 
-ReportMailRequest request(const QString& folder)
-{
+ReportMailRequest request(const QString& folder) {
     ReportMailRequest r;
     r.htmlPath = folder + QStringLiteral("/vh37.html");
     r.exportFolder = folder;
@@ -215,8 +206,7 @@ ReportMailRequest request(const QString& folder)
     return r;
 }
 
-TEST(ReportMailItem, AttachesTheDocumentThenTheNonBlankEntriesUnderTheirFileNames)
-{
+TEST(ReportMailItem, AttachesTheDocumentThenTheNonBlankEntriesUnderTheirFileNames) {
     const struct {
         QStringList list;
         QList<MailAttachment> after;  // attachments after Report.rtf
@@ -226,7 +216,8 @@ TEST(ReportMailItem, AttachesTheDocumentThenTheNonBlankEntriesUnderTheirFileName
         {{}, {}},
         {{QStringLiteral("/w/YQ.csv")}, {{QStringLiteral("/w/YQ.csv"), QStringLiteral("YQ.csv")}}},
         {{QStringLiteral("C:\\YQ\\yq.csv")}, {{QStringLiteral("C:\\YQ\\yq.csv"), QStringLiteral("yq.csv")}}},
-        {{QString(), QStringLiteral("notes.txt"), QString()}, {{QStringLiteral("notes.txt"), QStringLiteral("notes.txt")}}},
+        {{QString(), QStringLiteral("notes.txt"), QString()},
+         {{QStringLiteral("notes.txt"), QStringLiteral("notes.txt")}}},
     };
     for (const auto& c : cases) {
         const MailItem item = reportMailItem(request(QStringLiteral("/w/VH")), QStringLiteral("<HTML></HTML>"), c.list);
@@ -236,16 +227,14 @@ TEST(ReportMailItem, AttachesTheDocumentThenTheNonBlankEntriesUnderTheirFileName
     }
 }
 
-TEST(ReportMailItem, DocumentLeftOutWhenThisExportHasNone)
-{
+TEST(ReportMailItem, DocumentLeftOutWhenThisExportHasNone) {
     ReportMailRequest r = request(QStringLiteral("/w/VH"));
     r.attachDocument = false;
     const MailItem item = reportMailItem(r, {}, {QStringLiteral("/w/YQ.csv")});
     EXPECT_EQ(item.attachments, (QList<MailAttachment>{{QStringLiteral("/w/YQ.csv"), QStringLiteral("YQ.csv")}}));
 }
 
-TEST(ReportMailItem, SubjectAndBodyLoseTrailingBlanks)
-{
+TEST(ReportMailItem, SubjectAndBodyLoseTrailingBlanks) {
     ReportMailRequest r = request(QStringLiteral("/w/VH"));
     r.subject = QStringLiteral("Corvan, my YQ results are attached     ");
     const MailItem item = reportMailItem(r, QStringLiteral("<HTML></HTML>   "), {});
@@ -255,8 +244,7 @@ TEST(ReportMailItem, SubjectAndBodyLoseTrailingBlanks)
     EXPECT_EQ(item.importance, MailImportance::Normal);
 }
 
-TEST_F(Mail, ReportMailReadsTheBodyFromThePageAndPassesThePageFile)
-{
+TEST_F(Mail, ReportMailReadsTheBodyFromThePageAndPassesThePageFile) {
     const QString folder = path("VH");
     ASSERT_EQ(writeHtmlPage(folder + QStringLiteral("/vh37.html"), 0xFFFFFF).code, 0);
     ASSERT_TRUE(writeAll(folder + QStringLiteral("/Report.RTF"), "{\\rtf1}"));
@@ -272,8 +260,7 @@ TEST_F(Mail, ReportMailReadsTheBodyFromThePageAndPassesThePageFile)
     EXPECT_EQ(events, QStringList{QStringLiteral("compose")});
 }
 
-TEST_F(Mail, ReportMailWithoutItsPageShowsNothing)
-{
+TEST_F(Mail, ReportMailWithoutItsPageShowsNothing) {
     EXPECT_EQ(sendReportMail(request(path("VH")), {QString()}, context), reportmail::BodyNotRead);
     EXPECT_TRUE(client.items.isEmpty());
     EXPECT_TRUE(drafts().isEmpty());

@@ -16,14 +16,12 @@ namespace {
 
 using namespace yq::report;
 
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
+bool writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QString sha256(const QByteArray& bytes)
-{
+QString sha256(const QByteArray& bytes) {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
@@ -32,26 +30,22 @@ struct Parsed {
     QJsonObject json;
     QString error;
 
-    QStringList header(const QString& name) const
-    {
+    QStringList header(const QString& name) const {
         QStringList values;
         for (const QJsonValue& pair : json.value(QStringLiteral("headers")).toArray()) {
             const QJsonArray kv = pair.toArray();
-            if (kv.at(0).toString().compare(name, Qt::CaseInsensitive) == 0)
-                values << kv.at(1).toString();
+            if (kv.at(0).toString().compare(name, Qt::CaseInsensitive) == 0) values << kv.at(1).toString();
         }
         return values;
     }
     QJsonArray attachments() const { return json.value(QStringLiteral("attachments")).toArray(); }
 };
 
-Parsed parseWithPython(const QString& draft)
-{
+Parsed parseWithPython(const QString& draft) {
     Parsed parsed;
     // The system's Python first: its standard library is all this needs.
     QString python = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
-    if (python.isEmpty())
-        python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty()) python = QStandardPaths::findExecutable(QStringLiteral("python3"));
     if (python.isEmpty()) {
         parsed.error = QStringLiteral("python3 not found (scripts/setup.sh installs it)");
         return parsed;
@@ -64,15 +58,13 @@ Parsed parseWithPython(const QString& draft)
     }
     QJsonParseError jsonError;
     parsed.json = QJsonDocument::fromJson(process.readAllStandardOutput(), &jsonError).object();
-    if (jsonError.error != QJsonParseError::NoError)
-        parsed.error = jsonError.errorString();
+    if (jsonError.error != QJsonParseError::NoError) parsed.error = jsonError.errorString();
     return parsed;
 }
 
 class Draft : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         rtf = QByteArray("{\\rtf1\\ansi ") + QByteArray(5000, 'A') + "}";
         csv = "\"F\",\"CD\",\"LD\"\r\n\"7.15\",\"2\",\"6\"\r\n";
@@ -83,12 +75,10 @@ protected:
     }
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    Parsed write(const MailItem& item, DraftResult* result = nullptr)
-    {
+    Parsed write(const MailItem& item, DraftResult* result = nullptr) {
         const QString draft = path(QStringLiteral("VH/mail.eml"));
         const DraftResult written = writeMimeDraft(item, draft, when);
-        if (result)
-            *result = written;
+        if (result) *result = written;
         EXPECT_TRUE(written.written) << written.error.toStdString();
         Parsed parsed = parseWithPython(draft);
         EXPECT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
@@ -100,13 +90,13 @@ protected:
     const QDateTime when{QDate(2024, 3, 9), QTime(10, 15, 30)};
 };
 
-TEST_F(Draft, ReportMailParsesWithItsHeadersBodyAndAttachments)
-{
+TEST_F(Draft, ReportMailParsesWithItsHeadersBodyAndAttachments) {
     MailItem item;
     item.to = QStringLiteral("design-feedback@yq-antenna.example");
     item.subject = QStringLiteral("Corvan, my YQ results are attached");
-    item.htmlBody = QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"><HTML><HEAD>"
-                                   "</HEAD><BODY bgColor=#FFFFFF><DIV></DIV></BODY></HTML>");
+    item.htmlBody = QStringLiteral(
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\"><HTML><HEAD>"
+        "</HEAD><BODY bgColor=#FFFFFF><DIV></DIV></BODY></HTML>");
     item.attachments = {{path("Report.RTF"), QStringLiteral("Report.rtf")}, {path("YQ.csv"), QStringLiteral("YQ.csv")}};
 
     const Parsed mail = write(item);
@@ -139,8 +129,7 @@ TEST_F(Draft, ReportMailParsesWithItsHeadersBodyAndAttachments)
     EXPECT_EQ(files.at(1)[QStringLiteral("content_type")].toString(), QStringLiteral("text/csv"));
 }
 
-TEST_F(Draft, ResultsMailHasHighImportanceAndAnEmptyBody)
-{
+TEST_F(Draft, ResultsMailHasHighImportanceAndAnEmptyBody) {
     MailItem item;
     item.to = QStringLiteral("design-feedback@yq-antenna.example");
     item.subject = QStringLiteral("My Finished YQ Results");
@@ -158,8 +147,7 @@ TEST_F(Draft, ResultsMailHasHighImportanceAndAnEmptyBody)
     EXPECT_EQ(files.at(1)[QStringLiteral("sha256")].toString(), sha256(ini));
 }
 
-TEST_F(Draft, CcAndBccAreWrittenWhenGiven)
-{
+TEST_F(Draft, CcAndBccAreWrittenWhenGiven) {
     MailItem item;
     item.to = QStringLiteral("a@example.org");
     item.cc = QStringLiteral("b@example.org");
@@ -170,14 +158,13 @@ TEST_F(Draft, CcAndBccAreWrittenWhenGiven)
     EXPECT_EQ(mail.header(QStringLiteral("Bcc")), QStringList{item.bcc});
 }
 
-TEST_F(Draft, TextOutsideAsciiSurvivesInSubjectBodyAndFileName)
-{
+TEST_F(Draft, TextOutsideAsciiSurvivesInSubjectBodyAndFileName) {
     const QString name = QStringLiteral("R\u00e9sum\u00e9 \u03a9 \"quoted\".csv");
     ASSERT_TRUE(writeAll(path(QStringLiteral("odd.csv")), csv));
     MailItem item;
     item.to = QStringLiteral("a@example.org");
-    item.subject = QStringLiteral("Antenne f\u00fcr 7,15 MHz \u2013 \u00c6r\u00f8sk\u00f8bing ") +
-                   QString(40, QChar(0x00e9));
+    item.subject =
+        QStringLiteral("Antenne f\u00fcr 7,15 MHz \u2013 \u00c6r\u00f8sk\u00f8bing ") + QString(40, QChar(0x00e9));
     item.htmlBody = QStringLiteral("<P>73 de \u00c5se \u2603</P>");
     item.attachments = {{path(QStringLiteral("odd.csv")), name}};
     const Parsed mail = write(item);
@@ -187,22 +174,18 @@ TEST_F(Draft, TextOutsideAsciiSurvivesInSubjectBodyAndFileName)
     EXPECT_EQ(mail.attachments().at(0)[QStringLiteral("filename")].toString(), name);
 }
 
-TEST_F(Draft, LongSubjectIsFoldedAndReadsBackWhole)
-{
+TEST_F(Draft, LongSubjectIsFoldedAndReadsBackWhole) {
     MailItem item;
     item.to = QStringLiteral("a@example.org");
-    for (int i = 0; i < 20; ++i)
-        item.subject += QStringLiteral("word%1 ").arg(i);
+    for (int i = 0; i < 20; ++i) item.subject += QStringLiteral("word%1 ").arg(i);
     item.subject += QStringLiteral("end");
     const QByteArray bytes = mimeDraftBytes(item, when);
-    for (const QByteArray& line : bytes.split('\n'))
-        EXPECT_LE(line.size(), 80);
+    for (const QByteArray& line : bytes.split('\n')) EXPECT_LE(line.size(), 80);
     const Parsed mail = write(item);
     EXPECT_EQ(mail.header(QStringLiteral("Subject")), QStringList{item.subject});
 }
 
-TEST_F(Draft, LineBreaksInHeaderTextsCannotAddHeaders)
-{
+TEST_F(Draft, LineBreaksInHeaderTextsCannotAddHeaders) {
     MailItem item;
     item.to = QStringLiteral("a@example.org\r\nBcc: spy@example.org");
     item.subject = QStringLiteral("Hello\r\nX-Injected: yes\nBcc: spy@example.org");
@@ -213,8 +196,7 @@ TEST_F(Draft, LineBreaksInHeaderTextsCannotAddHeaders)
     EXPECT_FALSE(mail.header(QStringLiteral("Subject")).front().contains(QLatin1Char('\n')));
 }
 
-TEST_F(Draft, BlankAndMissingAttachmentsAreLeftOutAndMissingOnesNamed)
-{
+TEST_F(Draft, BlankAndMissingAttachmentsAreLeftOutAndMissingOnesNamed) {
     MailItem item;
     item.to = QStringLiteral("a@example.org");
     item.attachments = {{QString(), QString()},
@@ -228,8 +210,7 @@ TEST_F(Draft, BlankAndMissingAttachmentsAreLeftOutAndMissingOnesNamed)
     EXPECT_EQ(mail.attachments().at(0)[QStringLiteral("filename")].toString(), QStringLiteral("yq.ini"));
 }
 
-TEST_F(Draft, AttachmentWithoutDisplayNameIsNamedAfterItsFile)
-{
+TEST_F(Draft, AttachmentWithoutDisplayNameIsNamedAfterItsFile) {
     MailItem item;
     item.attachments = {{path("YQ.csv"), QString()}};
     const Parsed mail = write(item);
@@ -237,11 +218,9 @@ TEST_F(Draft, AttachmentWithoutDisplayNameIsNamedAfterItsFile)
     EXPECT_EQ(mail.attachments().at(0)[QStringLiteral("filename")].toString(), QStringLiteral("YQ.csv"));
 }
 
-TEST_F(Draft, BinaryAttachmentRoundTrips)
-{
+TEST_F(Draft, BinaryAttachmentRoundTrips) {
     QByteArray bytes;
-    for (int i = 0; i < 70000; ++i)
-        bytes += static_cast<char>((i * 37) & 0xFF);
+    for (int i = 0; i < 70000; ++i) bytes += static_cast<char>((i * 37) & 0xFF);
     ASSERT_TRUE(writeAll(path("page.wmf"), bytes));
     MailItem item;
     item.attachments = {{path("page.wmf"), QStringLiteral("page.wmf")}};
@@ -250,8 +229,7 @@ TEST_F(Draft, BinaryAttachmentRoundTrips)
     EXPECT_EQ(mail.attachments().at(0)[QStringLiteral("sha256")].toString(), sha256(bytes));
 }
 
-TEST_F(Draft, ReplacesAnEarlierDraftAsAWhole)
-{
+TEST_F(Draft, ReplacesAnEarlierDraftAsAWhole) {
     const QString draft = path(QStringLiteral("d.eml"));
     ASSERT_TRUE(writeAll(draft, QByteArray(100000, 'x')));
     MailItem item;
@@ -262,8 +240,7 @@ TEST_F(Draft, ReplacesAnEarlierDraftAsAWhole)
     EXPECT_EQ(file.readAll(), mimeDraftBytes(item, when));
 }
 
-TEST_F(Draft, FolderThatCannotBeMadeIsReported)
-{
+TEST_F(Draft, FolderThatCannotBeMadeIsReported) {
     ASSERT_TRUE(writeAll(path("blocker"), "file, not folder"));
     MailItem item;
     const DraftResult result = writeMimeDraft(item, path("blocker/VH/mail.eml"), when);
@@ -271,8 +248,7 @@ TEST_F(Draft, FolderThatCannotBeMadeIsReported)
     EXPECT_FALSE(result.error.isEmpty());
 }
 
-TEST(AttachmentName, IsTheTextAfterTheLastSeparator)
-{
+TEST(AttachmentName, IsTheTextAfterTheLastSeparator) {
     const struct {
         const char* path;
         const char* name;

@@ -90,7 +90,8 @@ TEST(ReportJob, AnUnreadableUserFileIsToldAndLeftAlone) {
         KeptPages sink;
         ProgramState state;
         state.userRecord = QStringLiteral("before");
-        const ReportOutcome outcome = runReport(reportData("M7506.ini"), state, sink, messages, sourcesIn(folder.path()));
+        const ReportOutcome outcome =
+            runReport(reportData("M7506.ini"), state, sink, messages, sourcesIn(folder.path()));
         if (lock) {
             sqlite3_exec(lock, "ROLLBACK", nullptr, nullptr, nullptr);
             sqlite3_close(lock);

@@ -338,7 +338,7 @@ TEST_F(MetafileTest, ValuesAreRightAlignedLabelsLeftAligned) {
         }
         return align;
     };
-    EXPECT_EQ(alignBefore("7.1500") & 0x06, 0x02);            // right
+    EXPECT_EQ(alignBefore("7.1500") & 0x06, 0x02);  // right
     EXPECT_EQ(alignBefore("2.50") & 0x06, 0x02);
     EXPECT_EQ(alignBefore("Cylinder Diameter") & 0x06, 0x00);  // left
     EXPECT_EQ(alignBefore("Cylinder Diameter") & 0x18, 0x00);  // top
@@ -348,7 +348,8 @@ TEST_F(MetafileTest, FrameAndGroupBoxesAreRectangles) {
     const QList<Record> recs = records(MetafileRenderer(solid()).renderPage(pages({}).pages.front()));
     QList<QRect> rects;  // RECTANGLE: bottom, right, top, left
     for (const Record& r : recs) {
-        if (r.function == kRectangle) rects.append(QRect(QPoint(r.param(3), r.param(2)), QPoint(r.param(1), r.param(0))));
+        if (r.function == kRectangle)
+            rects.append(QRect(QPoint(r.param(3), r.param(2)), QPoint(r.param(1), r.param(0))));
     }
     ASSERT_EQ(rects.size(), 5);
     // The title frame: (605, 1052) to (7345, 1646).
@@ -478,20 +479,26 @@ TEST_F(MetafileTest, BitmapsDecodeExactly) {
     } cases[] = {
         // 256 grey levels in runs of three, with single pixels and a stretch
         // without runs between them; rows longer than one run of 255
-        {"runs and stretches", image(601, 7, [](int x, int y) {
-             if (x < 300 + y) return qRgb(250, 250, 250);
-             if (x < 330) return x % 2 ? qRgb(0, 0, 0) : qRgb(0, 0, 255);
-             if (x < 331) return qRgb(1, 2, 3);
-             const int v = ((x - 331) / 3 + y) % 256;
-             return qRgb(v, v, v);
-         }), 8, 1},
+        {"runs and stretches",
+         image(601, 7,
+               [](int x, int y) {
+                   if (x < 300 + y) return qRgb(250, 250, 250);
+                   if (x < 330) return x % 2 ? qRgb(0, 0, 0) : qRgb(0, 0, 255);
+                   if (x < 331) return qRgb(1, 2, 3);
+                   const int v = ((x - 331) / 3 + y) % 256;
+                   return qRgb(v, v, v);
+               }),
+         8, 1},
         // no two neighbours alike: run-length encoding would be larger
         {"few colours, no runs", image(13, 5, [](int x, int y) { return qRgb(((x + y) % 4) * 60, 0, 0); }), 8, 0},
         // every pixel its own colour
-        {"noise", image(37, 11, [](int x, int y) {
-             const quint32 h = quint32(x * 2654435761u) ^ quint32(y * 40503u + 17);
-             return qRgb(int(h & 0xFF), int((h >> 8) & 0xFF), int((h >> 16) & 0xFF));
-         }), 24, 0},
+        {"noise",
+         image(37, 11,
+               [](int x, int y) {
+                   const quint32 h = quint32(x * 2654435761u) ^ quint32(y * 40503u + 17);
+                   return qRgb(int(h & 0xFF), int((h >> 8) & 0xFF), int((h >> 16) & 0xFF));
+               }),
+         24, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -597,8 +604,11 @@ TEST_F(MetafileTest, EachRunInAFontOfItsCharacterSet) {
 
     // Two scripts: two records, the second where the layout puts it.
     const char* ivan = "\u0418\u0432\u0430\u043d & ";
-    const QList<Record> mixed = records(
-        MetafileRenderer(solid()).renderPages(pages({QString::fromUtf8(ivan) + QString::fromUtf8("\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2")})).front());
+    const QList<Record> mixed =
+        records(MetafileRenderer(solid())
+                    .renderPages(pages(
+                        {QString::fromUtf8(ivan) + QString::fromUtf8("\u0393\u03b9\u03ce\u03c1\u03b3\u03bf\u03c2")}))
+                    .front());
     int first = -1, second = -1;
     const auto cyrillic = findText(mixed, "\xC8\xE2\xE0\xED & ", &first);
     const auto greek = findText(mixed, "\xC3\xE9\xFE\xF1\xE3\xEF\xF2", &second);
@@ -631,8 +641,8 @@ TEST_F(MetafileTest, LongDesignerStaysInItsBox) {
 }
 
 TEST(Windows1252, WesternTextKeepsItsCharacters) {
-    EXPECT_EQ(toWindows1252(QStringLiteral("Zo\u00eb \u20ac5 \u2013 \u201cok\u201d")),
-              QByteArray("Zo\xeb \x80" "5 \x96 \x93ok\x94"));
+    EXPECT_EQ(toWindows1252(QStringLiteral("Zo\u00eb \u20ac5 \u2013 \u201cok\u201d")), QByteArray("Zo\xeb \x80"
+                                                                                                  "5 \x96 \x93ok\x94"));
     EXPECT_EQ(toWindows1252(QStringLiteral("\u4e2d")), QByteArray("?"));
 }
 

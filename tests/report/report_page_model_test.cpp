@@ -95,8 +95,8 @@ TEST(PageModel, HeaderItemsSitWhereTheLayoutPutsThem) {
         {ItemKind::Text, "Source Coil Wire Length", 4844, 7261},
         {ItemKind::Value, "SCWL", 6407, 7261},
         {ItemKind::Text, "Cylinders should be made from non ferrous metals to reduce losses.", 792, 7656},
-        {ItemKind::Text, "Follow the instructions in Brannoc's Book on setting up for maximum radiation and minimum VSWR.",
-         792, 9156},
+        {ItemKind::Text,
+         "Follow the instructions in Brannoc's Book on setting up for maximum radiation and minimum VSWR.", 792, 9156},
         {ItemKind::Text, "Print Date:", 781, 9667, 646, 208},
         {ItemKind::Value, "print date", 1604, 9667, 740, 208},
         {ItemKind::Text, "Designed By:", 2740, 9667, 813, 208},
@@ -145,19 +145,28 @@ TEST(PageModel, NotesFollowEachOtherDownTheLeftColumn) {
 
 TEST(PageModel, ValuesShowThroughTheirPicturesInBold) {
     UserFolder users({"Amy VK2ABC"});
-    const ReportRecord r =
-        loadReportRecord(reportData("M7506.ini"), users.path(), [] { return QDate(2025, 3, 14); });
+    const ReportRecord r = loadReportRecord(reportData("M7506.ini"), users.path(), [] { return QDate(2025, 3, 14); });
     const Page page = buildPageModel(r, kBritish).pages.front();
     const struct {
         const char* name;
         const char* picture;
         const char* text;
     } values[] = {
-        {"F", "n-12.4", "7.1501"},   {"CD", "n-10.2", "2.35"},      {"CD spacing", "n-7.2", "2.35"},
-        {"LD", "n-10.2", "6.50"},    {"C", "n-10.2", "99,999.99"},  {"XC", "n-10.2", "-3.46"},
-        {"BW", "n-10", "13"},        {"Q", "n-10.2", "12.35"},      {"TL", "n-10.2", "0.00"},
-        {"WD", "n-9.4", "0.0641"},   {"SP", "n-9.4", "0.0800"},     {"MRR", "n-10.2", "26.65"},
-        {"SCWL", "n-10.2", "34.56"}, {"unit text", "s8", "mm"},     {"print date", "d17", "14/03/2025"},
+        {"F", "n-12.4", "7.1501"},
+        {"CD", "n-10.2", "2.35"},
+        {"CD spacing", "n-7.2", "2.35"},
+        {"LD", "n-10.2", "6.50"},
+        {"C", "n-10.2", "99,999.99"},
+        {"XC", "n-10.2", "-3.46"},
+        {"BW", "n-10", "13"},
+        {"Q", "n-10.2", "12.35"},
+        {"TL", "n-10.2", "0.00"},
+        {"WD", "n-9.4", "0.0641"},
+        {"SP", "n-9.4", "0.0800"},
+        {"MRR", "n-10.2", "26.65"},
+        {"SCWL", "n-10.2", "34.56"},
+        {"unit text", "s8", "mm"},
+        {"print date", "d17", "14/03/2025"},
         {"designer", "s40", "Amy VK2ABC"},
     };
     for (const auto& v : values) {

@@ -30,25 +30,24 @@ TEST(NumericPicture, FormatsRoundedGroupedAndSigned) {
         const char* picture;
         const char* shown;
     } cases[] = {
-        {"12.50", "n-10", "13"},              // no places: half away from zero
+        {"12.50", "n-10", "13"},  // no places: half away from zero
         {"-12.50", "n-10", "-13"},
         {"540.41", "n-10", "540"},
         {"2.345", "n-7.2", "2.35"},
         {"7.15", "n-12.4", "7.1500"},
         {"26.647", "n-10.2", "26.65"},
         {"0.064", "n-9.4", "0.0640"},
-        {"1587.69", "n-10.2", "1,587.69"},    // thousands grouped
+        {"1587.69", "n-10.2", "1,587.69"},  // thousands grouped
         {"99999.99", "n-10.2", "99,999.99"},
-        {"-99999.99", "n-10.2", "-99,999.99"},  // exactly the width
-        {"1234567.89", "n-10.2", "##########"}, // wider than the picture
-        {"-0.004", "n-10.2", "0.00"},           // rounds to zero: no sign
+        {"-99999.99", "n-10.2", "-99,999.99"},   // exactly the width
+        {"1234567.89", "n-10.2", "##########"},  // wider than the picture
+        {"-0.004", "n-10.2", "0.00"},            // rounds to zero: no sign
         {"0", "n-10.2", "0.00"},
         {"0", "n-10", "0"},
         {"-3.456", "n-10.2", "-3.46"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(formatNumeric(Decimal::of(c.value), c.picture).toStdString(), c.shown)
-            << c.value << " " << c.picture;
+        EXPECT_EQ(formatNumeric(Decimal::of(c.value), c.picture).toStdString(), c.shown) << c.value << " " << c.picture;
     }
 }
 

@@ -29,11 +29,29 @@ TEST(ReportRecord, LoadsTheImperialSampleWithTheReportsStorage) {
     UserFolder users;
     const ReportRecord r = loadReportRecord(reportData("726.ini"), users.path(), fixedDay());
     const Expected expected[] = {
-        {"F", "7.1500"},   {"CD", "2.50"},    {"LD", "6.50"},    {"C", "14.02"},   {"XC", "1587.69"},
-        {"BW", "540.41"},  {"Q", "13.23"},    {"TL", "39.26"},   {"WD", "0.0640"}, {"SP", "0.0800"},
-        {"CI", "18.15"},   {"NT", "21.96"},   {"CL", "1.76"},    {"LW", "137.98"}, {"CCL", "16.25"},
-        {"CCD", "2.00"},   {"LPW", "27.53"},  {"PCCD", "2.50"},  {"PCNT", "3.51"}, {"FAC", "2.00"},
-        {"SCT", "3.82"},   {"SCD", "2.00"},   {"MRR", "26.647"},
+        {"F", "7.1500"},
+        {"CD", "2.50"},
+        {"LD", "6.50"},
+        {"C", "14.02"},
+        {"XC", "1587.69"},
+        {"BW", "540.41"},
+        {"Q", "13.23"},
+        {"TL", "39.26"},
+        {"WD", "0.0640"},
+        {"SP", "0.0800"},
+        {"CI", "18.15"},
+        {"NT", "21.96"},
+        {"CL", "1.76"},
+        {"LW", "137.98"},
+        {"CCL", "16.25"},
+        {"CCD", "2.00"},
+        {"LPW", "27.53"},
+        {"PCCD", "2.50"},
+        {"PCNT", "3.51"},
+        {"FAC", "2.00"},
+        {"SCT", "3.82"},
+        {"SCD", "2.00"},
+        {"MRR", "26.647"},
         // 2.00 x 3.82 x 3.1415926535898 = 24.0017... (the file's 99 is not used)
         {"SCWL", "24.00"},
     };
@@ -51,10 +69,10 @@ TEST(ReportRecord, FieldsHaveTheReportsOwnStorage) {
     const struct {
         const char* key;
         int digits, places;
-    } storage[] = {{"F", 9, 4},   {"CD", 7, 2},   {"LD", 7, 2},   {"C", 7, 2},    {"XC", 7, 2},  {"BW", 7, 2},
-                   {"Q", 7, 2},   {"TL", 7, 2},   {"WD", 7, 4},   {"SP", 7, 4},   {"CI", 7, 2},  {"NT", 7, 2},
-                   {"CL", 7, 2},  {"LW", 7, 2},   {"CCL", 7, 2},  {"CCD", 7, 2},  {"LPW", 7, 2}, {"PCCD", 7, 2},
-                   {"PCNT", 7, 2}, {"FAC", 7, 2}, {"SCT", 7, 2},  {"SCD", 7, 2},  {"MRR", 7, 3}, {"SCWL", 7, 2}};
+    } storage[] = {{"F", 9, 4},    {"CD", 7, 2},  {"LD", 7, 2},  {"C", 7, 2},   {"XC", 7, 2},  {"BW", 7, 2},
+                   {"Q", 7, 2},    {"TL", 7, 2},  {"WD", 7, 4},  {"SP", 7, 4},  {"CI", 7, 2},  {"NT", 7, 2},
+                   {"CL", 7, 2},   {"LW", 7, 2},  {"CCL", 7, 2}, {"CCD", 7, 2}, {"LPW", 7, 2}, {"PCCD", 7, 2},
+                   {"PCNT", 7, 2}, {"FAC", 7, 2}, {"SCT", 7, 2}, {"SCD", 7, 2}, {"MRR", 7, 3}, {"SCWL", 7, 2}};
     for (const auto& s : storage) {
         ASSERT_NE(r.field(s.key), nullptr) << s.key;
         EXPECT_EQ(r.field(s.key)->storage().digits, s.digits) << s.key;
@@ -80,18 +98,18 @@ TEST(ReportRecord, AppliesTheReadingRuleAndRounding) {
     UserFolder users;
     const ReportRecord r = loadReportRecord(reportData("M7506.ini"), users.path(), fixedDay());
     const Expected expected[] = {
-        {"F", "7.1501"},     // 7.15005 to 4 places
-        {"CD", "2.35"},      // 2.345
-        {"LD", "6.50"},      // "6,5" under the key spelled "ld"
-        {"C", "99999.99"},   // 1234567 does not fit 7 digits with 2 places: held at the largest value
-        {"XC", "-3.46"},     // -3.456
-        {"BW", "12.50"},     //
-        {"Q", "12.35"},      // "  12.345abc": blanks skipped, reading stops at "a"
-        {"TL", "0.00"},      // "abc"
-        {"WD", "0.0641"},    // 0.06405 to 4 places
-        {"MRR", "26.648"},   // 26.6475 to 3 places
-        {"CI", "0.00"},      // missing key
-        {"SCWL", "34.56"},   // 2 x 5.5 x pi = 34.5575...
+        {"F", "7.1501"},    // 7.15005 to 4 places
+        {"CD", "2.35"},     // 2.345
+        {"LD", "6.50"},     // "6,5" under the key spelled "ld"
+        {"C", "99999.99"},  // 1234567 does not fit 7 digits with 2 places: held at the largest value
+        {"XC", "-3.46"},    // -3.456
+        {"BW", "12.50"},    //
+        {"Q", "12.35"},     // "  12.345abc": blanks skipped, reading stops at "a"
+        {"TL", "0.00"},     // "abc"
+        {"WD", "0.0641"},   // 0.06405 to 4 places
+        {"MRR", "26.648"},  // 26.6475 to 3 places
+        {"CI", "0.00"},     // missing key
+        {"SCWL", "34.56"},  // 2 x 5.5 x pi = 34.5575...
     };
     for (const Expected& e : expected) EXPECT_EQ(text(r, e.key), e.value) << e.key;
     EXPECT_EQ(r.metric, 1);

@@ -82,7 +82,8 @@ TEST_F(PainterRendererTest, EveryTextAndValueIsDrawnAtItsPlace) {
 // and never runs off the paper.
 TEST_F(PainterRendererTest, LongDesignerEndsInsideItsBox) {
     const int dpi = 150;
-    for (const QString& name : {QStringLiteral("Maximilian W. Wettstein-Hohenberg DL1WWW"), QString(40, QLatin1Char('W'))}) {
+    for (const QString& name :
+         {QStringLiteral("Maximilian W. Wettstein-Hohenberg DL1WWW"), QString(40, QLatin1Char('W'))}) {
         const PageModel model = samplePages({name});
         const QImage img = PainterRenderer(solidImages()).renderPageToImage(model, 0, dpi);
         EXPECT_GT(darkPixels(img, QRect(3698, 9667, 2760, 208), dpi), 100) << name.toStdString();

@@ -23,8 +23,7 @@ public:
         QStringList args;
     };
 
-    platform::LaunchResult start(const QString& program, const QStringList& args) override
-    {
+    platform::LaunchResult start(const QString& program, const QStringList& args) override {
         calls.push_back({program, args});
         platform::LaunchResult result;
         result.program = program;
@@ -42,19 +41,16 @@ public:
 // a command not in the table cannot be started.
 class FakeCommandRunner final : public platform::CommandRunner {
 public:
-    platform::CommandOutput run(const QString& program, const QStringList& args, int /*timeoutMs*/) override
-    {
+    platform::CommandOutput run(const QString& program, const QStringList& args, int /*timeoutMs*/) override {
         const QString key = (QStringList{program} + args).join(QLatin1Char(' '));
         commands << key;
-        if (answers.contains(key))
-            return answers.value(key);
+        if (answers.contains(key)) return answers.value(key);
         return {};
     }
     QString findProgram(const QString& name) override { return programs.value(name); }
 
     // Makes `command` print `out` and end with exit code 0.
-    void answer(const QString& command, const QString& out)
-    {
+    void answer(const QString& command, const QString& out) {
         platform::CommandOutput output;
         output.started = true;
         output.finished = true;
@@ -71,23 +67,20 @@ public:
 // A fixed table of default handlers; any other type has none.
 class FakeDesktopHandlers final : public platform::DesktopHandlers {
 public:
-    platform::HandlerLookup defaultHandler(const QString& type) override
-    {
+    platform::HandlerLookup defaultHandler(const QString& type) override {
         queries << type;
         if (unavailable) {
             platform::HandlerLookup lookup;
             lookup.status = platform::HandlerLookup::Status::Unavailable;
             return lookup;
         }
-        if (lookups.contains(type))
-            return lookups.value(type);
+        if (lookups.contains(type)) return lookups.value(type);
         return {};
     }
 
     // Registers a handler with the given Exec line for `type`.
     void set(const QString& type, const QString& exec, const QString& id = QStringLiteral("fake.desktop"),
-             bool terminal = false)
-    {
+             bool terminal = false) {
         platform::HandlerLookup lookup;
         lookup.status = platform::HandlerLookup::Status::Found;
         lookup.id = id;
@@ -99,8 +92,7 @@ public:
         lookups.insert(type, lookup);
     }
     // Names a handler for `type` whose desktop file is missing.
-    void setBroken(const QString& type, const QString& id)
-    {
+    void setBroken(const QString& type, const QString& id) {
         platform::HandlerLookup lookup;
         lookup.status = platform::HandlerLookup::Status::Broken;
         lookup.id = id;

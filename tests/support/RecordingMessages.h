@@ -31,47 +31,38 @@ public:
     };
 
     explicit RecordingMessages(Mode mode = Mode::Strict) : mode_(mode) {}
-    ~RecordingMessages() override
-    {
-        for (const Expected& e : expected_)
-            ADD_FAILURE() << "expected message never shown: " << e.text.toStdString();
+    ~RecordingMessages() override {
+        for (const Expected& e : expected_) ADD_FAILURE() << "expected message never shown: " << e.text.toStdString();
     }
     RecordingMessages(const RecordingMessages&) = delete;
     RecordingMessages& operator=(const RecordingMessages&) = delete;
 
     // Announces the next message: its kind and a text it contains (empty:
     // any text); a question is answered with `answer`.
-    void expect(platform::MessageKind kind, const QString& containing = {}, bool reply = false)
-    {
+    void expect(platform::MessageKind kind, const QString& containing = {}, bool reply = false) {
         expected_.push_back({kind, containing, reply});
     }
 
-    void error(const QString& text) override
-    {
+    void error(const QString& text) override {
         shown({platform::MessageKind::Error, text, QString::fromLatin1(platform::kErrorCaption)});
     }
-    void information(const QString& text, const QString& caption = {}) override
-    {
+    void information(const QString& text, const QString& caption = {}) override {
         shown({platform::MessageKind::Information, text, caption});
     }
-    bool confirm(const QString& text, const QString& caption) override
-    {
+    bool confirm(const QString& text, const QString& caption) override {
         return shown({platform::MessageKind::Confirmation, text, caption});
     }
 
     // The texts shown, in order.
-    QStringList texts() const
-    {
+    QStringList texts() const {
         QStringList out;
-        for (const Message& m : messages)
-            out << m.text;
+        for (const Message& m : messages) out << m.text;
         return out;
     }
 
     // Logs each message shown into `events` as "error: <text>" or
     // "info: <text>", beside the other calls a test logs there.
-    void logInto(QStringList& events)
-    {
+    void logInto(QStringList& events) {
         observer = [&events](const Message& m) {
             events << (m.kind == platform::MessageKind::Error ? QStringLiteral("error: ") : QStringLiteral("info: ")) +
                           m.text;
@@ -91,11 +82,9 @@ private:
         bool reply;
     };
 
-    bool shown(const Message& message)
-    {
+    bool shown(const Message& message) {
         messages.push_back(message);
-        if (observer)
-            observer(message);
+        if (observer) observer(message);
         if (expected_.empty()) {
             if (mode_ == Mode::Strict)
                 ADD_FAILURE() << "unexpected message [" << message.caption.toStdString() << "] "

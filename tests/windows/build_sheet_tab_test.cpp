@@ -72,11 +72,11 @@ TEST_F(BuildSheetTabTest, ViewPaintsThePageAndTheParts) {
     // The upper cylinder, mapped from the sheet to the widget.
     const QRectF upper = tab.sheet().find(report::SheetItemKind::Cylinder, "upper cylinder")->rect;
     const double k = page.width() / tab.sheet().size.width();
-    const QRect onScreen = QRectF(page.left() + upper.left() * k, page.top() + upper.top() * k, upper.width() * k,
-                                  upper.height() * k)
-                               .toAlignedRect()
-                               .adjusted(-2, -2, 2, 2)
-                               .intersected(shot.rect());
+    const QRect onScreen =
+        QRectF(page.left() + upper.left() * k, page.top() + upper.top() * k, upper.width() * k, upper.height() * k)
+            .toAlignedRect()
+            .adjusted(-2, -2, 2, 2)
+            .intersected(shot.rect());
     EXPECT_GT(darkPixels(shot, onScreen), 20);
     EXPECT_EQ(shot.pixelColor(page.toAlignedRect().center().x(), int(page.top()) + 3), QColor(Qt::white));
 }
@@ -157,8 +157,9 @@ protected:
 };
 
 TEST_F(BuildSheetInWindowTest, TabFollowsTheOtherTabsAndShowsWhatTheWindowShows) {
-    DesignWindow& w = open(UnitSystem::Imperial,
-                           {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}}, "0");
+    DesignWindow& w =
+        open(UnitSystem::Imperial,
+             {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}}, "0");
     QTabWidget* tabs = w.tabs();
     const int index = tabs->indexOf(w.buildSheetTab());
     ASSERT_GE(index, 2) << "after Specifications and Help";
@@ -168,11 +169,11 @@ TEST_F(BuildSheetInWindowTest, TabFollowsTheOtherTabsAndShowsWhatTheWindowShows)
     EXPECT_EQ(tab.buildCount(), 0) << "nothing is drawn while the tab is behind";
     tabs->setCurrentIndex(index);
     EXPECT_EQ(tab.buildCount(), 1);
-    const std::pair<const char*, const char*> shown[] = {
-        {"Upper cylinder CCL", "CCL"}, {"Tuning coil CL", "CL"}, {"Overall TL", "TL"}, {"Source coil SCL", "SCL"},
-        {"Cylinder CD", "CD"},         {"Tuning coil CCD", "CCD"}, {"Phasing coil PCCD", "PCCD"}};
-    for (const auto& [label, key] : shown)
-        EXPECT_EQ(sheetValue(tab, label), w.entry(key)->text().trimmed()) << key;
+    const std::pair<const char*, const char*> shown[] = {{"Upper cylinder CCL", "CCL"}, {"Tuning coil CL", "CL"},
+                                                         {"Overall TL", "TL"},          {"Source coil SCL", "SCL"},
+                                                         {"Cylinder CD", "CD"},         {"Tuning coil CCD", "CCD"},
+                                                         {"Phasing coil PCCD", "PCCD"}};
+    for (const auto& [label, key] : shown) EXPECT_EQ(sheetValue(tab, label), w.entry(key)->text().trimmed()) << key;
     EXPECT_TRUE(tab.sheet().texts().contains("Design: design.ini"));
 
     // A new cylinder diameter and ReCalc: the shown tab redraws at once.
@@ -186,8 +187,7 @@ TEST_F(BuildSheetInWindowTest, TabFollowsTheOtherTabsAndShowsWhatTheWindowShows)
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     EXPECT_GE(tab.buildCount(), 2);
     EXPECT_EQ(sheetValue(tab, "Cylinder spacing CD"), "2.50");
-    for (const auto& [label, key] : shown)
-        EXPECT_EQ(sheetValue(tab, label), w.entry(key)->text().trimmed()) << key;
+    for (const auto& [label, key] : shown) EXPECT_EQ(sheetValue(tab, label), w.entry(key)->text().trimmed()) << key;
     if (const QByteArray dump = qgetenv("YQ_BUILD_SHEET_DUMP"); !dump.isEmpty())
         w.grab().save(QString::fromLocal8Bit(dump) + QStringLiteral("/window-tab.png"));
 }

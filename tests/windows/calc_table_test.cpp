@@ -25,8 +25,7 @@ QString trimmedText(const QString& text) { return text.trimmed(); }
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-TEST(CalcTable, EachLineIsTheWindowsLabelAndShownValueInTheWindowsOrder)
-{
+TEST(CalcTable, EachLineIsTheWindowsLabelAndShownValueInTheWindowsOrder) {
     test::widgetApplication();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -39,9 +38,13 @@ TEST(CalcTable, EachLineIsTheWindowsLabelAndShownValueInTheWindowsOrder)
         const char* metricText;
         std::vector<std::pair<const char*, const char*>> values;
     } cases[] = {
-        {UnitSystem::Imperial, "726.ini", "0",
+        {UnitSystem::Imperial,
+         "726.ini",
+         "0",
          {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}, {"MBW", "380"}}},
-        {UnitSystem::Metric, "M14450.ini", "1",
+        {UnitSystem::Metric,
+         "M14450.ini",
+         "1",
          {{"F", "144.3"}, {"CD", "50"}, {"LD", "6"}, {"WD", "1"}, {"SP", "2"}, {"CCD", "40"}, {"FAC", "3"}}},
     };
     for (const auto& c : cases) {
@@ -79,7 +82,8 @@ TEST(CalcTable, EachLineIsTheWindowsLabelAndShownValueInTheWindowsOrder)
                 const auto* text = window.findChild<QLabel*>(textKey);
                 ASSERT_NE(text, nullptr) << textKey.toStdString();
                 expected << trimmedText(window.fieldLabel(key)->text()) + QLatin1Char('|') + text->text();
-                expected << trimmedText(window.entry(key)->accessibleName()) + QLatin1Char('|') + window.entry(key)->text();
+                expected << trimmedText(window.entry(key)->accessibleName()) + QLatin1Char('|') +
+                                window.entry(key)->text();
             } else {
                 expected << trimmedText(window.fieldLabel(key)->text()) + QLatin1Char('|') + window.entry(key)->text();
             }

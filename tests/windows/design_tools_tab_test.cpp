@@ -47,8 +47,9 @@ struct FakeWindow {
         h.apply = [this](std::string_view key, const Decimal& value) {
             *record.field(key) = value;
             reCalc(record, false);
-            log << QStringLiteral("apply %1=%2").arg(QString::fromLatin1(key.data(), qsizetype(key.size())),
-                                                      QString::fromStdString(value.toString()));
+            log << QStringLiteral("apply %1=%2")
+                       .arg(QString::fromLatin1(key.data(), qsizetype(key.size())),
+                            QString::fromStdString(value.toString()));
         };
         h.messages = &messages;
         messages.observer = [this](const test::RecordingMessages::Message& m) {
@@ -253,8 +254,8 @@ void settle() {
 // other window.
 TEST_F(DesignToolsTabTest, DrivesTheDesignWindowsThirdTab) {
     const auto saved = test::runProcess(test::calcProgram(),
-                                        {"save", "F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2", "MBW=35"},
-                                        {}, folder.path());
+                                        {"save", "F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2", "MBW=35"}, {},
+                                        folder.path());
     ASSERT_EQ(saved.exitCode, 0) << saved.err.c_str();
     ProgramState state;
     test::RecordingMessages messages;  // no message expected

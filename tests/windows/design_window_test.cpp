@@ -195,8 +195,8 @@ TEST_F(DesignWindowTest, CapacitanceFactorBelowOneIsRefusedAndKeepsTheFocus) {
     EXPECT_EQ(recorder.log.last(),
               "message [YQ Error Message] Invalid figure. Valid values are between|1 and 99. Please re-enter");
     EXPECT_EQ(QApplication::focusWidget(), w.entry("FAC"));
-    EXPECT_EQ(stored("FAC"), "0.50");   // stays until changed or recalculated
-    EXPECT_EQ(stored("DPS"), "0.00");   // no ReCalc ran
+    EXPECT_EQ(stored("FAC"), "0.50");  // stays until changed or recalculated
+    EXPECT_EQ(stored("DPS"), "0.00");  // no ReCalc ran
 
     recorder.log.clear();
     enter("FAC", "150");
@@ -207,8 +207,9 @@ TEST_F(DesignWindowTest, CapacitanceFactorBelowOneIsRefusedAndKeepsTheFocus) {
 }
 
 TEST_F(DesignWindowTest, ComputedControlsRunTheirPartialRecalculations) {
-    const QString file = writeDesign("coil.ini", UnitSystem::Imperial, "0",
-                                     {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "3"}});
+    const QString file =
+        writeDesign("coil.ini", UnitSystem::Imperial, "0",
+                    {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "3"}});
     DesignWindow& w = openWindow(UnitSystem::Imperial, file);
     const QString ntAfterReCalc = stored("NT");
     const QString lwAfterReCalc = stored("LW");
@@ -238,25 +239,32 @@ TEST_F(DesignWindowTest, UnitSystemOfTheLoadedFileIsChecked) {
         int metric;
     };
     const Case cases[] = {
-        {UnitSystem::Imperial, "1",
+        {UnitSystem::Imperial,
+         "1",
          {"message [YQ Error Message] Incorrect choice. You have chosen|a Metric design in error.|Select Metric "
           "Design instead.|Do NOT save this version!"},
-         "Press ESC & Select Metric Option!", 0},
+         "Press ESC & Select Metric Option!",
+         0},
         {UnitSystem::Imperial, "0", {}, "All measurements are in inches", 0},
-        {UnitSystem::Metric, "0",
+        {UnitSystem::Metric,
+         "0",
          {"message [YQ Error Message] Incorrect choice. You have chosen|an Imperial design in error.|Select "
           "Imperial Design instead."},
-         "Press ESC & select Imperial Design", 0},
-        {UnitSystem::Metric, nullptr,
+         "Press ESC & select Imperial Design",
+         0},
+        {UnitSystem::Metric,
+         nullptr,
          {"message [YQ Error Message] Incorrect choice. You have chosen|an Imperial design in error.|Select "
           "Imperial Design instead."},
-         "Press ESC & select Imperial Design", 0},
+         "Press ESC & select Imperial Design",
+         0},
         {UnitSystem::Metric, "1", {}, "All measurements are in mm", 1},
     };
     for (const auto& c : cases) {
         recorder.log.clear();
-        const QString path = writeDesign(QStringLiteral("case.ini"), UnitSystem::Imperial, c.metricText ? c.metricText : "0",
-                                         {{"F", "7.15"}, {"CD", "2"}, {"LD", "6.25"}});
+        const QString path =
+            writeDesign(QStringLiteral("case.ini"), UnitSystem::Imperial, c.metricText ? c.metricText : "0",
+                        {{"F", "7.15"}, {"CD", "2"}, {"LD", "6.25"}});
         if (!c.metricText) {
             // Drop the key: a working copy carries no unit system.
             QFile::remove(path);
@@ -320,8 +328,11 @@ TEST_F(DesignWindowTest, ReportCommandsSaveFirstWhereTheyShould) {
         QStringList expected;
     };
     const Case cases[] = {
-        {UnitSystem::Imperial, Command::PrintView, 1,
-         {"message [] You are printing a metric|antenna. Measurements will default to mm.", "report 726.ini mode 0 metric 0"}},
+        {UnitSystem::Imperial,
+         Command::PrintView,
+         1,
+         {"message [] You are printing a metric|antenna. Measurements will default to mm.",
+          "report 726.ini mode 0 metric 0"}},
         {UnitSystem::Imperial, Command::EmailReport, 0, {"report 726.ini mode 1 metric 0"}},
         {UnitSystem::Metric, Command::PrintView, 1, {"report M7506.ini mode 0 metric 1"}},
         // The mailed report is the design on screen, so it is saved first too.
@@ -359,7 +370,7 @@ TEST_F(DesignWindowTest, SelectAntennaFollowsTheChosenFolderAndReloadsOnCancel) 
     EXPECT_EQ(QDir::currentPath(), QDir(other.path()).canonicalPath());
     EXPECT_EQ(stored("F"), "14.2000");
 
-    enter("F", "3.5");  // unsaved edit
+    enter("F", "3.5");                                 // unsaved edit
     w.commandButton(Command::SelectAntenna)->click();  // cancelled: the same file again
     settle();
     EXPECT_EQ(w.currentDesignPath(), elsewhere);
@@ -450,10 +461,10 @@ QStringList rowValues(const QByteArray& line) {
 }
 
 // The results file's value columns, in their order.
-const char* const kResultsKeys[] = {"F",   "RR",  "CD",  "LD",   "C",   "XC",   "BW",  "Q",  "TL",
-                                    "MBW", "V",   "WD",  "SP",   "TPI", "EWC",  "ECC", "CI", "NT",
-                                    "CL",  "LW",  "CCL", "CCD",  "PWL", "LPW",  "PCCD", "PCNT", "RAT",
-                                    "FAC", "AE",  "WR",  "DBL",  "SCL", "SCT",  "SCI", "SCD", "SCWL"};
+const char* const kResultsKeys[] = {"F",   "RR", "CD",  "LD",  "C",   "XC",  "BW",   "Q",    "TL",
+                                    "MBW", "V",  "WD",  "SP",  "TPI", "EWC", "ECC",  "CI",   "NT",
+                                    "CL",  "LW", "CCL", "CCD", "PWL", "LPW", "PCCD", "PCNT", "RAT",
+                                    "FAC", "AE", "WR",  "DBL", "SCL", "SCT", "SCI",  "SCD",  "SCWL"};
 
 TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) {
     // The entry under the cursor is never left: the command must take it
@@ -463,7 +474,7 @@ TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) 
         const char* command;  // "F2" or a button
         const char* key;      // the entry still being typed in
         const char* text;
-        const char* file;     // what is written
+        const char* file;  // what is written
     };
     const Case cases[] = {
         {UnitSystem::Imperial, "F2", "LD", "8", "728.ini"},
@@ -487,9 +498,9 @@ TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) 
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
         const QList<std::pair<const char*, const char*>> base =
             metric ? QList<std::pair<const char*, const char*>>{{"F", "7.05"}, {"CD", "50.8"}, {"LD", "6"},
-                                                               {"WD", "1"},    {"SP", "2"},     {"CCD", "50"}}
-                   : QList<std::pair<const char*, const char*>>{{"F", "7.15"}, {"CD", "2"},     {"LD", "6"},
-                                                               {"WD", "0.04"}, {"SP", "0.08"},  {"CCD", "2"}};
+                                                                {"WD", "1"},   {"SP", "2"},    {"CCD", "50"}}
+                   : QList<std::pair<const char*, const char*>>{{"F", "7.15"},  {"CD", "2"},    {"LD", "6"},
+                                                                {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}};
         for (const auto& [k, v] : base) enter(k, v);
         settle();
 
@@ -510,8 +521,11 @@ TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) 
 
         const char* ld = QString(c.key) == "CCL" ? "7.87" : c.text;
         const DesignRecord expected =
-            metric ? freshReCalc(c.system, {{"F", "7.05"}, {"CD", "50.8"}, {"LD", ld}, {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}})
-                   : freshReCalc(c.system, {{"F", "7.15"}, {"CD", "2"}, {"LD", ld}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}});
+            metric
+                ? freshReCalc(c.system,
+                              {{"F", "7.05"}, {"CD", "50.8"}, {"LD", ld}, {"WD", "1"}, {"SP", "2"}, {"CCD", "50"}})
+                : freshReCalc(c.system,
+                              {{"F", "7.15"}, {"CD", "2"}, {"LD", ld}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}});
         const QString path = folder.filePath(c.file);
         ASSERT_TRUE(QFile::exists(path)) << where;
         const bool workingCopy = QString(c.file) == "yq.ini";
@@ -578,8 +592,9 @@ TEST_F(DesignWindowTest, MetricDesignTypedAndNeverRecalculatedIsNotPrintedAsZero
 }
 
 TEST_F(DesignWindowTest, PartialRecalculationStaysOnScreenButSaveWritesTheFullReCalc) {
-    const QString file = writeDesign("coil.ini", UnitSystem::Imperial, "0",
-                                     {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "3"}});
+    const QString file =
+        writeDesign("coil.ini", UnitSystem::Imperial, "0",
+                    {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "3"}});
     DesignWindow& w = openWindow(UnitSystem::Imperial, file);
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -728,8 +743,9 @@ TEST_F(DesignWindowTest, EnterAndSpacePressTheFocusedButton) {
 }
 
 TEST_F(DesignWindowTest, EveryValueShownIsReadByItsLabel) {
-    const QString file = writeDesign("726.ini", UnitSystem::Imperial, "0",
-                                     {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}});
+    const QString file =
+        writeDesign("726.ini", UnitSystem::Imperial, "0",
+                    {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}});
     for (UnitSystem system : {UnitSystem::Imperial, UnitSystem::Metric}) {
         DesignWindow& w = openWindow(system, file);
         for (const KeyInfo& info : keyTable()) {

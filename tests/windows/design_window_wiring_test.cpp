@@ -66,8 +66,8 @@ protected:
     std::unique_ptr<DesignWindow> openWindow() {
         DesignWindowServices window = designWindowServices(services, UnitSystem::Imperial);
         window.chooseFile = [](const QString&, const QString&, const QString&) { return QString(); };
-        auto w = std::make_unique<DesignWindow>(UnitSystemDescription::of(UnitSystem::Imperial), std::move(window),
-                                                state);
+        auto w =
+            std::make_unique<DesignWindow>(UnitSystemDescription::of(UnitSystem::Imperial), std::move(window), state);
         w->open();
         for (const auto& [key, value] : {std::pair{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}}) {
             QLineEdit* edit = w->entry(QString::fromLatin1(key));
@@ -92,7 +92,12 @@ protected:
     ComposedMails mail;
     test::FixedRandom random{{37}};
     KeptPreviews preview;
-    ProgramServices services{state, messages, desktop.opener, mail, random, preview,
+    ProgramServices services{state,
+                             messages,
+                             desktop.opener,
+                             mail,
+                             random,
+                             preview,
                              report::ReportSources{{}, [] { return QDate(2026, 5, 1); }}};
 };
 

@@ -51,8 +51,9 @@ protected:
     KeepingSink<std::function<void(const report::PageModel&)>> previewSink{
         [this](const report::PageModel& model) { previews.append(model); }};
     // Report mode 1 hands on one placeable metafile per page.
-    KeepingSink<std::function<void(const report::PageModel&)>> exportPages{
-        [this](const report::PageModel& model) { exports.append(report::MetafileRenderer(report::ImageSource()).renderPages(model)); }};
+    KeepingSink<std::function<void(const report::PageModel&)>> exportPages{[this](const report::PageModel& model) {
+        exports.append(report::MetafileRenderer(report::ImageSource()).renderPages(model));
+    }};
     test::RecordingMessages messages;
     ReportWindow runner{previewSink, exportPages, messages,
                         report::ReportSources{folder.path(), [] { return QDate(2025, 3, 14); }}};
@@ -92,7 +93,7 @@ TEST_F(ReportWindowsTest, PreviewModeShowsOnePagePerUserRecord) {
     EXPECT_EQ(model.pages[0].find(report::ItemKind::Value, "designer")->text, "Amy VK2ABC");
     EXPECT_EQ(model.pages[1].find(report::ItemKind::Value, "designer")->text, "Zed ZL1AAA");
     EXPECT_EQ(model.pages[0].find(report::ItemKind::Value, "F")->text, "7.1500");
-    EXPECT_EQ(state.metric, 0);  // from the Imperial file
+    EXPECT_EQ(state.metric, 0);                 // from the Imperial file
     EXPECT_EQ(state.userRecord, "Zed ZL1AAA");  // the last record read
 }
 
@@ -182,7 +183,7 @@ TEST_F(ReportWindowsTest, PrintingSomePages) {
     QPrinter printer;
     EXPECT_EQ(pagesToPrint(printer, 3), (QList<int>{0, 1, 2}));
     printer.setPrintRange(QPrinter::PageRange);
-    printer.setPageRanges(QPageRanges::fromString(QStringLiteral("2-3")) );
+    printer.setPageRanges(QPageRanges::fromString(QStringLiteral("2-3")));
     EXPECT_EQ(pagesToPrint(printer, 3), (QList<int>{1, 2}));
     printer.setPageRanges(QPageRanges::fromString(QStringLiteral("1,3-9")));
     EXPECT_EQ(pagesToPrint(printer, 3), (QList<int>{0, 2}));
