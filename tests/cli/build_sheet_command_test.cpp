@@ -46,8 +46,8 @@ protected:
         auto saved = runProcess(calcProgram(), {"save", "F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2"}, {},
                                 dir.path());
         ASSERT_EQ(saved.exitCode, 0) << saved.err;
-        saved = runProcess(calcProgram(),
-                           {"save", "--metric", "F=14.2", "CD=50", "LD=6", "WD=1", "SP=1.5", "CCD=40"}, {}, dir.path());
+        saved = runProcess(calcProgram(), {"save", "--metric", "F=14.2", "CD=50", "LD=6", "WD=1", "SP=1.5", "CCD=40"},
+                           {}, dir.path());
         ASSERT_EQ(saved.exitCode, 0) << saved.err;
         ASSERT_TRUE(QFileInfo::exists(dir.filePath("726.ini")));
         ASSERT_TRUE(QFileInfo::exists(dir.filePath("M14506.ini")));
@@ -56,8 +56,9 @@ protected:
 };
 
 TEST_F(BuildSheetCommandTest, WritesPdfSvgAndPngOfTheCalculatedDesign) {
-    const auto r = runProcess(calcProgram(), {"build-sheet", "726.ini", "--pdf", "s.pdf", "--svg", "s.svg", "--png", "s.png"},
-                              {}, dir.path());
+    const auto r =
+        runProcess(calcProgram(), {"build-sheet", "726.ini", "--pdf", "s.pdf", "--svg", "s.svg", "--png", "s.png"}, {},
+                   dir.path());
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "s.pdf\ns.svg\ns.png\n");
     EXPECT_TRUE(readAll(dir.filePath("s.pdf")).startsWith("%PDF-"));
@@ -113,7 +114,8 @@ TEST_F(BuildSheetCommandTest, BadUsageAndUnwritableOutputs) {
     // A damaged design file (not text at all) still gives a sheet of what it holds, not a crash.
     QFile junk(dir.filePath("junk.ini"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray("\xff\xfe\x00\x01[YQ]\r\nF=7.15\r\nCD=1e400\r\nLD=-3", 40));
+    static constexpr char kJunk[] = "\xff\xfe\x00\x01[YQ]\r\nF=7.15\r\nCD=1e400\r\nLD=-3";
+    junk.write(QByteArray(kJunk, sizeof kJunk - 1));
     junk.close();
     const auto r = runProcess(calcProgram(), {"build-sheet", "junk.ini", "--png", "j.png"}, {}, dir.path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
