@@ -17,6 +17,11 @@
 # seed, so that its short run finds nothing a longer run with that seed
 # did not already find).
 #
+# YQ_FUZZ_RUNS=N bounds each target by executions as well as by time: with
+# a fixed seed and a fresh work folder the run is then the same on every
+# machine (the test command uses it, so that CI tries exactly the inputs a
+# run here tried).
+#
 # YQ_FUZZ_KEEP_GOING=1 runs each target in libFuzzer's fork mode, which goes
 # on after a finding and saves every one, for surveys of a branch that still
 # has known findings.
@@ -38,6 +43,9 @@ cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+# Qt's hashes are seeded at random in every process; a fixed seed keeps a
+# seeded run repeatable.
+if [ -n "${YQ_FUZZ_SEED:-}" ]; then export QT_HASH_SEED="${QT_HASH_SEED:-0}"; fi
 failed=()
 for target in "${targets[@]}"; do
   work="build-fuzz/corpus/$target"
@@ -55,6 +63,7 @@ for target in "${targets[@]}"; do
   # on); -max_len bounds the inputs the fuzzer makes up, not the seeds.
   seed=()
   if [ -n "${YQ_FUZZ_SEED:-}" ]; then seed=(-seed="$YQ_FUZZ_SEED"); fi
+  if [ -n "${YQ_FUZZ_RUNS:-}" ]; then seed+=(-runs="$YQ_FUZZ_RUNS"); fi
   "build-fuzz/bin/$target" "${seed[@]}" -max_total_time="$seconds" -timeout=10 -max_len=8192 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$findings/" "${keep_going[@]}" "$work" "tests/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1 || true)

@@ -67,8 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Lines appended after a last line without a line end: that line is the
     // one that changed (it gained its end), even when the new last line
     // happens to read like it.
-    const bool appendedAfterOpenLast =
-        !old.isEmpty() && !hasLineEnd(old.last()) && head == old.size() - 1 && now.size() > old.size();
+    const bool appendedAfterOpenLast = !old.isEmpty() && !hasLineEnd(old.last()) && head == old.size() - 1 &&
+                                       now.size() > old.size() && hasLineEnd(now[head]) &&
+                                       withoutLineEnd(now[head]) == old.last();
     while (!appendedAfterOpenLast && tail < old.size() - head && tail < now.size() - head &&
            old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
         ++tail;
