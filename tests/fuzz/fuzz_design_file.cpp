@@ -55,7 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)yq::unitReaction(yq::UnitSystem::Imperial, original.metric);
     (void)yq::unitReaction(yq::UnitSystem::Metric, original.metric);
 
-    if (!bytes.contains('\0')) {
+    // Single-byte text only: a text that starts with a UTF-16 mark is read as
+    // UTF-16, and is no longer that text once a UTF-8 mark stands before it.
+    const bool utf16Mark = bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xFF\xFE") ||
+                           bytes.startsWith("\xEF\xBB\xBF\xFE\xFF") || bytes.startsWith("\xEF\xBB\xBF\xFF\xFE");
+    if (!bytes.contains('\0') && !utf16Mark) {
         QByteArray lf = bytes;
         lf.replace("\r\n", "\n").replace('\r', '\n');
         if (lf.startsWith("\xEF\xBB\xBF")) lf.remove(0, 3);
