@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "report/PageModel.h"
+#include "report/PainterRenderer.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -152,12 +153,7 @@ bool drawBuildSheet(QPagedPaintDevice& device, const BuildSheet& sheet) {
 
 QImage renderBuildSheetImage(const BuildSheet& sheet, int dpi) {
     if (dpi <= 0) return {};
-    const QSize size(qRound(sheet.size.width() * dpi / 1000.0), qRound(sheet.size.height() * dpi / 1000.0));
-    QImage img(size, QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(dpi / 0.0254);
-    img.setDotsPerMeterX(dotsPerMeter);
-    img.setDotsPerMeterY(dotsPerMeter);
-    img.fill(Qt::white);
+    QImage img = blankPageImage(sheet.size, dpi);
     QPainter painter(&img);
     drawBuildSheet(painter, sheet, dpi);
     painter.end();

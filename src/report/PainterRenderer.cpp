@@ -117,14 +117,19 @@ bool PainterRenderer::drawPages(QPagedPaintDevice& device, const PageModel& mode
     return painter.end();
 }
 
-QImage PainterRenderer::renderPageToImage(const PageModel& model, int pageIndex, int dpi) const {
-    if (pageIndex < 0 || pageIndex >= model.pages.size() || dpi <= 0) return {};
-    const QSize size(qRound(model.pageSize.width() * dpi / 1000.0), qRound(model.pageSize.height() * dpi / 1000.0));
+QImage blankPageImage(QSizeF thousandths, int dpi) {
+    const QSize size(qRound(thousandths.width() * dpi / 1000.0), qRound(thousandths.height() * dpi / 1000.0));
     QImage img(size, QImage::Format_RGB32);
     const int dotsPerMeter = qRound(dpi / 0.0254);
     img.setDotsPerMeterX(dotsPerMeter);
     img.setDotsPerMeterY(dotsPerMeter);
     img.fill(Qt::white);
+    return img;
+}
+
+QImage PainterRenderer::renderPageToImage(const PageModel& model, int pageIndex, int dpi) const {
+    if (pageIndex < 0 || pageIndex >= model.pages.size() || dpi <= 0) return {};
+    QImage img = blankPageImage(model.pageSize, dpi);
     QPainter painter(&img);
     drawPage(painter, model.pages.at(pageIndex), dpi);
     painter.end();

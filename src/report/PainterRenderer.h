@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QSizeF>
 #include <QString>
 
 #include <functional>
@@ -25,6 +26,10 @@ ImageSource embeddedImages();
 
 // Highest resolution at which images are rasterised for printers and PDF.
 inline constexpr int kMaxImageDpi = 300;
+
+// A white image of a page `thousandths` (thousandths of an inch) in size at
+// `dpi`, its resolution recorded; the PNG renderers draw on it.
+QImage blankPageImage(QSizeF thousandths, int dpi);
 
 class PainterRenderer {
 public:

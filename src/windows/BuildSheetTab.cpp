@@ -2,6 +2,7 @@
 
 #include "report/BuildSheetRenderer.h"
 #include "windows/DialogUnits.h"
+#include "windows/ReportWindows.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -162,18 +163,7 @@ void showBuildSheetPreview(const report::BuildSheet& sheet, QWidget* parent) {
         target->setDocName(QString::fromLatin1(report::kBuildSheetTitle));
         report::drawBuildSheet(*target, sheet);
     });
-    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
-        preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
-        preview->setZoomFactor(1.0);
-        for (const char* name : {"fitPageAction", "fitWidthAction"}) {
-            if (auto* action = dialog.findChild<QAction*>(QLatin1String(name))) action->setChecked(false);
-        }
-    }
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        dialog.setGeometry(screen->availableGeometry());
-    }
-    dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
-    dialog.exec();
+    runMaximisedPreview(dialog, parent);
 }
 
 }  // namespace yq

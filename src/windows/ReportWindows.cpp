@@ -115,6 +115,10 @@ void showPrintPreview(const report::PageModel& model, QWidget* parent, const rep
         target->setDocName(QString::fromLatin1(report::kReportTitle));
         renderer.drawPages(*target, model, pagesToPrint(*target, static_cast<int>(model.pages.size())));
     });
+    runMaximisedPreview(dialog, parent);
+}
+
+void runMaximisedPreview(QPrintPreviewDialog& dialog, QWidget* parent) {
     if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
         preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
         preview->setZoomFactor(1.0);

@@ -14,6 +14,7 @@
 
 class QLabel;
 class QPrinter;
+class QPrintPreviewDialog;
 class QProgressBar;
 class QPushButton;
 
@@ -71,6 +72,9 @@ QList<int> pagesToPrint(const QPrinter& printer, int pageCount);
 // Sets up a printer for the report: A4 portrait, positions from the paper's
 // corner, job name "Print from queue".
 void preparePrinter(QPrinter& printer);
+
+// Runs a print preview at 100 %, maximised on the screen of `parent`.
+void runMaximisedPreview(QPrintPreviewDialog& dialog, QWidget* parent);
 
 // The print preview as the report job's sink (Report mode 0).
 class PreviewSink final : public report::ReportSink {
