@@ -1,13 +1,13 @@
 #include "cli/BuildSheetCommand.h"
 
 #include "cli/CalcCommand.h"
+#include "cli/PageCommands.h"
 #include "files/DesignFile.h"
 #include "report/BuildSheet.h"
 #include "report/BuildSheetRenderer.h"
 #include "report/Fonts.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <memory>
 #include <optional>
@@ -17,66 +17,23 @@ namespace yq::cli {
 
 namespace {
 
-constexpr const char* kBuildSheetUsage =
+constexpr std::string_view kBuildSheetUsage =
     "usage: yq-calc build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png) ...\n";
 
-struct Output {
-    std::string format;  // "--pdf", "--svg", "--png"
-    std::string path;
-};
-
-struct BuildSheetArgs {
-    std::string design;
-    std::vector<Output> outputs;
-};
-
-std::optional<BuildSheetArgs> parse(const std::vector<std::string>& args, std::ostream& err) {
-    BuildSheetArgs parsed;
-    bool haveDesign = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--pdf" || arg == "--svg" || arg == "--png") {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                err << "yq-calc: option '" << arg << "' needs a value\n" << kBuildSheetUsage;
-                return std::nullopt;
-            }
-            parsed.outputs.push_back({arg, args[++i]});
-        } else if (arg.size() > 1 && arg.front() == '-') {
-            err << "yq-calc: unknown option '" << arg << "'\n" << kBuildSheetUsage;
-            return std::nullopt;
-        } else if (!haveDesign) {
-            parsed.design = arg;
-            haveDesign = true;
-        } else {
-            err << "yq-calc: unexpected argument '" << arg << "'\n" << kBuildSheetUsage;
-            return std::nullopt;
-        }
-    }
-    if (!haveDesign || parsed.design.empty()) {
-        err << "yq-calc: build-sheet needs a design file\n" << kBuildSheetUsage;
-        return std::nullopt;
-    }
-    if (parsed.outputs.empty()) {
+// The outputs in command-line order: "--pdf", "--svg" or "--png" and a path.
+std::optional<PageCommandArgs> parseBuildSheetArgs(const std::vector<std::string>& args, std::ostream& err) {
+    auto parsed = parsePageCommand(args, {"build-sheet", kBuildSheetUsage, {"--pdf", "--svg", "--png"}, {}, {}}, err);
+    if (parsed && parsed->options.empty()) {
         err << "yq-calc: build-sheet needs --pdf, --svg or --png\n" << kBuildSheetUsage;
         return std::nullopt;
     }
     return parsed;
 }
 
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance()) return nullptr;
-    static int argc = 3;
-    static char arg0[] = "yq-calc";
-    static char arg1[] = "-platform";
-    static char arg2[] = "offscreen";
-    static char* argv[] = {arg0, arg1, arg2, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 }  // namespace
 
 int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto parsed = parse(args, err);
+    const auto parsed = parseBuildSheetArgs(args, err);
     if (!parsed) return 2;
     const QString design = QString::fromStdString(parsed->design);
     if (!QFileInfo(design).isFile()) {
@@ -114,18 +71,18 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
     const report::BuildSheet sheet = report::buildBuildSheet(*record, options);
 
     int status = 0;
-    for (const Output& o : parsed->outputs) {
-        const QString path = QString::fromStdString(o.path);
+    for (const auto& [format, file] : parsed->options) {
+        const QString path = QString::fromStdString(file);
         QString error;
         bool ok = false;
-        if (o.format == "--pdf")
+        if (format == "--pdf")
             ok = report::writeBuildSheetPdf(sheet, path, &error);
-        else if (o.format == "--svg")
+        else if (format == "--svg")
             ok = report::writeBuildSheetSvg(sheet, path, &error);
         else
             ok = report::writeBuildSheetPng(sheet, path, 150, &error);
         if (ok) {
-            out << o.path << '\n';
+            out << file << '\n';
         } else {
             err << "yq-calc: " << error.toStdString() << '\n';
             status = 1;

@@ -1,4 +1,5 @@
 #include "cli/ReportCommand.h"
+#include "cli/PageCommands.h"
 
 #include "files/ProgramState.h"
 #include "platform/UserMessages.h"
@@ -8,7 +9,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <memory>
 #include <optional>
@@ -18,7 +18,7 @@ namespace yq::cli {
 
 namespace {
 
-constexpr const char* kReportUsage =
+constexpr std::string_view kReportUsage =
     "usage: yq-calc report DESIGN.ini (--pdf OUT.pdf | --export) [--date YYYY-MM-DD]\n";
 
 struct ReportArgs {
@@ -29,61 +29,30 @@ struct ReportArgs {
 };
 
 // Returns the parsed arguments, or nothing after writing the reason to `err`.
-std::optional<ReportArgs> parse(const std::vector<std::string>& args, std::ostream& err) {
+std::optional<ReportArgs> parseReportArgs(const std::vector<std::string>& args, std::ostream& err) {
+    const auto checkDate = [](const std::string& option, const std::string& value, std::ostream& e) {
+        if (option != "--date" || QDate::fromString(QString::fromStdString(value), Qt::ISODate).isValid()) return true;
+        e << "yq-calc: invalid date '" << value << "' (expected YYYY-MM-DD)\n";
+        return false;
+    };
+    const auto words =
+        parsePageCommand(args, {"report", kReportUsage, {"--pdf", "--date"}, {"--export"}, checkDate}, err);
+    if (!words) return std::nullopt;
     ReportArgs parsed;
-    bool haveDesign = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--export") {
+    parsed.design = words->design;
+    for (const auto& [option, value] : words->options) {
+        if (option == "--export")
             parsed.exportDocument = true;
-        } else if (arg == "--pdf" || arg == "--date") {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                err << "yq-calc: option '" << arg << "' needs a value\n" << kReportUsage;
-                return std::nullopt;
-            }
-            const std::string& value = args[++i];
-            if (arg == "--pdf") {
-                parsed.pdf = value;
-            } else {
-                const QDate date = QDate::fromString(QString::fromStdString(value), Qt::ISODate);
-                if (!date.isValid()) {
-                    err << "yq-calc: invalid date '" << value << "' (expected YYYY-MM-DD)\n";
-                    return std::nullopt;
-                }
-                parsed.date = date;
-            }
-        } else if (arg.size() > 1 && arg.front() == '-') {
-            err << "yq-calc: unknown option '" << arg << "'\n" << kReportUsage;
-            return std::nullopt;
-        } else if (!haveDesign) {
-            parsed.design = arg;
-            haveDesign = true;
-        } else {
-            err << "yq-calc: unexpected argument '" << arg << "'\n" << kReportUsage;
-            return std::nullopt;
-        }
-    }
-    if (!haveDesign || parsed.design.empty()) {
-        err << "yq-calc: report needs a design file\n" << kReportUsage;
-        return std::nullopt;
+        else if (option == "--pdf")
+            parsed.pdf = value;
+        else
+            parsed.date = QDate::fromString(QString::fromStdString(value), Qt::ISODate);
     }
     if (parsed.pdf.empty() && !parsed.exportDocument) {
         err << "yq-calc: report needs --pdf OUT.pdf or --export\n" << kReportUsage;
         return std::nullopt;
     }
     return parsed;
-}
-
-// Fonts and painting need a GUI application; without one, make an offscreen
-// one for the duration of the command.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance()) return nullptr;
-    static int argc = 3;
-    static char arg0[] = "yq-calc";
-    static char arg1[] = "-platform";
-    static char arg2[] = "offscreen";
-    static char* argv[] = {arg0, arg1, arg2, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // The report's messages on standard error: errors as "yq-calc: ..." on one
@@ -107,7 +76,7 @@ private:
 }  // namespace
 
 int runReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto parsed = parse(args, err);
+    const auto parsed = parseReportArgs(args, err);
     if (!parsed) return 2;
 
     const QString design = QString::fromStdString(parsed->design);

@@ -68,7 +68,7 @@ constexpr std::array<Column, 36> kColumns{{
 }};
 
 constexpr int kValueFieldLength = 20;
-constexpr int kUserFieldLength = 40;
+constexpr int kUserColumnLength = 40;
 
 // Each column has a title that fits its field and shows a quantity of its own.
 constexpr bool columnsAreSound() {
@@ -151,7 +151,7 @@ QStringList resultsRow(const DesignRecord& record, const QString& user) {
     for (const Column& c : kColumns) {
         fields << plainDecimalText(record.field(c.key).value()).left(kValueFieldLength);
     }
-    fields << neutralText(user.left(kUserFieldLength));
+    fields << neutralText(user.left(kUserColumnLength));
     return fields;
 }
 
@@ -211,7 +211,7 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
     if (last >= 0 && last != '\n' && last != '\r') bytes += "\r\n";
     if (info.st_size == 0) {
         QStringList titles = resultsTitles();
-        titles << neutralText(titleLastField.left(kUserFieldLength));
+        titles << neutralText(titleLastField.left(kUserColumnLength));
         bytes += csvLine(titles) + "\r\n";
         result.created = true;
     }

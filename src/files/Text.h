@@ -1,6 +1,7 @@
 // Small text rules shared by the files and everything above them.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <string_view>
@@ -12,6 +13,12 @@ namespace yq {
 inline QString withoutTrailingBlanks(QString text) {
     qsizetype end = text.size();
     while (end > 0 && text[end - 1] == u' ') --end;
+    text.truncate(end);
+    return text;
+}
+inline QByteArray withoutTrailingBlanks(QByteArray text) {
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
     text.truncate(end);
     return text;
 }

@@ -39,8 +39,6 @@ constexpr double kMostLeftColumn = 2200;
 constexpr double kMostChainColumn = 1700;
 constexpr double kMostTotalColumn = 1400;
 
-FontSpec arial(int points, bool bold = false) { return {QString::fromLatin1(kArial), points, bold}; }
-
 bool canMeasure() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
 double textWidth(const FontSpec& font, const QString& text) {

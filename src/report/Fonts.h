@@ -26,6 +26,9 @@ struct FontSpec {
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
+// The layout's usual face, "Arial", at `points`.
+inline FontSpec arial(int points, bool bold = false) { return {QString::fromLatin1(kArial), points, bold}; }
+
 // The family that draws `face` here ("Arial" -> "Liberation Sans"); other
 // faces are returned unchanged.
 QString mappedFamily(const QString& face);

@@ -1,6 +1,7 @@
 #include "report/HtmlWriter.h"
 
 #include "files/AtomicFile.h"
+#include "files/Text.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,19 +10,6 @@
 namespace yq::report {
 
 namespace {
-
-QByteArray withoutTrailingBlanks(QByteArray text) {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == ' ') --end;
-    text.truncate(end);
-    return text;
-}
-
-QString withoutTrailingBlanks(const QString& text) {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
-    return text.left(end);
-}
 
 // One line of the file: the text without trailing blanks, then CR LF.
 void addLine(QByteArray& out, const QByteArray& text) {

@@ -10,7 +10,6 @@ namespace yq::report {
 
 namespace {
 
-FontSpec arial(int points, bool bold = false) { return {QString::fromLatin1(kArial), points, bold}; }
 FontSpec rounded(int points, bool bold) { return {QString::fromLatin1(kArialRoundedBold), points, bold}; }
 
 // Header items are placed relative to the header band.

@@ -5,7 +5,6 @@
 #include "files/UserFile.h"
 #include "design/DesignRecord.h"
 #include "files/DesignFile.h"
-#include "files/Text.h"
 #include "files/PrivateProfile.h"
 
 #include <array>
@@ -26,12 +25,6 @@ constexpr std::array<ReportKey, 23> kFileKeys{{
 }};
 
 constexpr ReportKey kSourceCoilWireLength{"SCWL", &R::SCWL, "n-10.2"};
-
-QString withoutTrailingBlanks(const QString& text) {
-    qsizetype n = text.size();
-    while (n > 0 && text.at(n - 1) == QLatin1Char(' ')) --n;
-    return text.left(n);
-}
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "windows/BuildSheetTab.h"
+#include "windows/WindowColours.h"
 
 #include "report/BuildSheetRenderer.h"
 #include "windows/DialogUnits.h"
@@ -22,8 +23,6 @@
 namespace yq {
 
 namespace {
-
-const QColor kDarkBlue(0, 0, 128);
 
 }  // namespace
 
@@ -75,7 +74,7 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     hf.setPointSize(10);
     heading->setFont(hf);
     QPalette hp = heading->palette();
-    hp.setColor(QPalette::WindowText, kDarkBlue);
+    hp.setColor(QPalette::WindowText, windows::kDarkBlue);
     heading->setPalette(hp);
     top->addWidget(heading);
     top->addStretch(1);
@@ -88,7 +87,7 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     bf.setPointSize(10);
     print_->setFont(bf);
     QPalette bp = print_->palette();
-    bp.setColor(QPalette::ButtonText, kDarkBlue);
+    bp.setColor(QPalette::ButtonText, windows::kDarkBlue);
     print_->setPalette(bp);
     print_->setAutoDefault(false);
     top->addWidget(print_);

@@ -1,4 +1,5 @@
 #include "windows/DesignToolsTab.h"
+#include "windows/WindowColours.h"
 
 #include "design/AmateurBands.h"
 #include "files/AtomicFile.h"
@@ -31,8 +32,6 @@
 namespace yq {
 
 namespace {
-
-const QColor kDarkBlue(0, 0, 128);
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -79,7 +78,7 @@ QGroupBox* group(const QString& title, QWidget* parent) {
     f.setBold(true);
     box->setFont(f);
     QPalette p = box->palette();
-    p.setColor(QPalette::WindowText, kDarkBlue);
+    p.setColor(QPalette::WindowText, windows::kDarkBlue);
     box->setPalette(p);
     return box;
 }

@@ -1,4 +1,5 @@
 #include "windows/DesignWindow.h"
+#include "windows/WindowColours.h"
 
 #include "design/Calculation.h"
 #include "files/DesignFile.h"
@@ -43,8 +44,6 @@ namespace {
 
 using windows::DialogUnits;
 
-const QColor kDarkBlue(0, 0, 128);
-
 // Tips: several pieces, one line each.
 QString tip(std::initializer_list<const char*> lines) {
     QStringList out;
@@ -63,7 +62,7 @@ QLabel* heading(const QString& text, QWidget* parent) {
     f.setPointSize(10);
     label->setFont(f);
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, kDarkBlue);
+    p.setColor(QPalette::WindowText, windows::kDarkBlue);
     label->setPalette(p);
     return label;
 }
@@ -118,7 +117,7 @@ void DesignWindow::buildLayout() {
     const QFont titleFont = windows::windowFont(QStringLiteral("Arial Rounded MT Bold"), 16, true);
     title->setFont(titleFont);
     QPalette tp = title->palette();
-    tp.setColor(QPalette::WindowText, kDarkBlue);
+    tp.setColor(QPalette::WindowText, windows::kDarkBlue);
     title->setPalette(tp);
     titleLayout->addWidget(title, 1);
     auto* select = new QPushButton(QStringLiteral("Select Antenna"), titlePanel);
@@ -314,7 +313,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
         f.setPointSize(10);
         b->setFont(f);
         QPalette p = b->palette();
-        p.setColor(QPalette::ButtonText, kDarkBlue);
+        p.setColor(QPalette::ButtonText, windows::kDarkBlue);
         b->setPalette(p);
         if (s.key != Qt::Key_unknown) bindKey(s.key, s.command);
         if (!s.tipText.isEmpty()) b->setToolTip(s.tipText);

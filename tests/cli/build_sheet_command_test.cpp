@@ -1,4 +1,5 @@
 #include "support/RunProcess.h"
+#include "support/FileBytes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,10 +16,7 @@ namespace {
 using test::calcProgram;
 using test::runProcess;
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::readAll;
 
 // KEY=value of every field, as `yq-calc --file` computes the design.
 QMap<QString, double> calculated(const QTemporaryDir& dir, const QStringList& args) {

@@ -1,4 +1,5 @@
 #include "support/FileBytes.h"
+#include "support/CalcText.h"
 #include "support/RunProcess.h"
 
 #include <QTemporaryDir>
@@ -17,24 +18,8 @@ namespace {
 using test::calcProgram;
 using test::runProcess;
 
-std::map<std::string, std::string> fieldsOf(const std::string& line) {
-    std::map<std::string, std::string> fields;
-    std::istringstream words(line);
-    std::string word;
-    while (words >> word) {
-        const auto eq = word.find('=');
-        fields[word.substr(0, eq)] = eq == std::string::npos ? "" : word.substr(eq + 1);
-    }
-    return fields;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    std::string line;
-    while (std::getline(stream, line)) lines.push_back(line);
-    return lines;
-}
+using test::fieldsOf;
+using test::linesOf;
 
 // Every case computed by the independent reference implementation must match
 // field by field.

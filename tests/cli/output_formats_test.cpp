@@ -3,6 +3,7 @@
 // SAVE writes, the window's table (tests/windows/calc_table_test.cpp);
 // errors keep their messages and exit statuses.
 #include "support/RunProcess.h"
+#include "support/CalcText.h"
 
 #include "design/DesignRecord.h"
 
@@ -24,38 +25,24 @@ namespace {
 using test::calcProgram;
 using test::runProcess;
 
-const QStringList kDesign{"F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2", "MBW=380"};
+const QStringList kFormatsDesign{"F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2", "MBW=380"};
 
-std::map<std::string, std::string> pairsOf(const std::string& line) {
-    std::map<std::string, std::string> pairs;
-    std::istringstream words(line);
-    for (std::string word; words >> word;) {
-        const auto eq = word.find('=');
-        pairs[word.substr(0, eq)] = word.substr(eq + 1);
-    }
-    return pairs;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
+using test::fieldsOf;
+using test::linesOf;
 
 TEST(OutputFormats, EachFormatPrintsTheSameDesignAsItsOtherSource) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // The user SAVE writes into the row; the csv format writes the same.
     ASSERT_EQ(runProcess(calcProgram(), {"users", "add", "Ann \"Sparks\" Smith, K1ABC"}, {}, dir.path()).exitCode, 0);
-    ASSERT_EQ(runProcess(calcProgram(), QStringList{"save"} + kDesign, {}, dir.path()).exitCode, 0);
+    ASSERT_EQ(runProcess(calcProgram(), QStringList{"save"} + kFormatsDesign, {}, dir.path()).exitCode, 0);
     QFile results(dir.filePath("YQ.csv"));
     ASSERT_TRUE(results.open(QIODevice::ReadOnly));
     const std::string saved = results.readAll().toStdString();
 
-    const auto plain = runProcess(calcProgram(), kDesign, {}, dir.path());
+    const auto plain = runProcess(calcProgram(), kFormatsDesign, {}, dir.path());
     ASSERT_EQ(plain.exitCode, 0);
-    const auto values = pairsOf(plain.out);
+    const auto values = fieldsOf(plain.out);
 
     const struct {
         const char* format;
@@ -104,12 +91,13 @@ TEST(OutputFormats, EachFormatPrintsTheSameDesignAsItsOtherSource) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.format);
-        const auto r = runProcess(calcProgram(), QStringList{"--format", c.format} + kDesign, {}, dir.path());
+        const auto r = runProcess(calcProgram(), QStringList{"--format", c.format} + kFormatsDesign, {}, dir.path());
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.err, "");
         c.check(r.out, plain.out, values, saved);
         // The option may stand anywhere among the arguments.
-        const auto after = runProcess(calcProgram(), kDesign + QStringList{"--format", c.format}, {}, dir.path());
+        const auto after =
+            runProcess(calcProgram(), kFormatsDesign + QStringList{"--format", c.format}, {}, dir.path());
         EXPECT_EQ(after.out, r.out);
 
         // Bad input: the line output's message and exit status, nothing printed.
@@ -142,7 +130,7 @@ TEST(OutputFormats, EachFormatPrintsTheSameDesignAsItsOtherSource) {
     }
 
     // The option itself.
-    const auto unknown = runProcess(calcProgram(), QStringList{"--format", "xml"} + kDesign, {}, dir.path());
+    const auto unknown = runProcess(calcProgram(), QStringList{"--format", "xml"} + kFormatsDesign, {}, dir.path());
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_EQ(unknown.err, "yq-calc: unknown format 'xml' (line, table, json or csv)\n");
     EXPECT_EQ(unknown.out, "");
@@ -150,7 +138,9 @@ TEST(OutputFormats, EachFormatPrintsTheSameDesignAsItsOtherSource) {
     EXPECT_EQ(noValue.exitCode, 2);
     EXPECT_EQ(noValue.err, "yq-calc: option '--format' needs a value\n");
     // The commands print what they print; --format is not theirs.
-    EXPECT_EQ(runProcess(calcProgram(), QStringList{"save", "--format", "json"} + kDesign, {}, dir.path()).exitCode, 2);
+    EXPECT_EQ(
+        runProcess(calcProgram(), QStringList{"save", "--format", "json"} + kFormatsDesign, {}, dir.path()).exitCode,
+        2);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "cli/ToolCommands.h"
+#include "support/CalcText.h"
 #include "support/RunProcess.h"
 
 #include <QDir>
@@ -42,16 +43,7 @@ ToolRun toolIn(const QString& folder, const std::vector<std::string>& args) {
     return r;
 }
 
-std::map<std::string, std::string> fieldsOf(const std::string& line) {
-    std::map<std::string, std::string> fields;
-    std::istringstream words(line);
-    std::string word;
-    while (words >> word) {
-        const auto eq = word.find('=');
-        fields[word.substr(0, eq)] = word.substr(eq + 1);
-    }
-    return fields;
-}
+using test::fieldsOf;
 
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts;

@@ -1,4 +1,5 @@
 #include "design/Calculation.h"
+#include "design/DesignInputs.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +10,8 @@
 namespace yq {
 namespace {
 
-using Inputs = std::initializer_list<std::pair<const char*, const char*>>;
-
-DesignRecord design(UnitSystem system, Inputs inputs) {
-    DesignRecord r(system);
-    for (const auto& [key, value] : inputs) *r.field(key) = Decimal::of(value);
-    return r;
-}
+using test::design;
+using test::Inputs;
 
 // A small Imperial design: 7.15 MHz, 2 in cylinders of ratio 6.
 const Inputs kSample = {{"F", "7.15"},  {"CD", "2"},  {"LD", "6"}, {"WD", "0.04"},

@@ -1,4 +1,5 @@
 #include "design/AmateurBands.h"
+#include "design/DesignInputs.h"
 #include "design/Calculation.h"
 #include "design/DesignTools.h"
 
@@ -12,13 +13,8 @@
 namespace yq {
 namespace {
 
-using Inputs = std::initializer_list<std::pair<const char*, const char*>>;
-
-DesignRecord design(UnitSystem system, Inputs inputs) {
-    DesignRecord r(system);
-    for (const auto& [key, value] : inputs) *r.field(key) = Decimal::of(value);
-    return r;
-}
+using test::design;
+using test::Inputs;
 
 const Inputs kImperial = {{"F", "7.15"},  {"CD", "2"},  {"LD", "6"},  {"WD", "0.04"},
                           {"SP", "0.08"}, {"CCD", "2"}, {"MBW", "35"}};

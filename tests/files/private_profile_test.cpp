@@ -1,4 +1,5 @@
 #include "files/PrivateProfile.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,16 +12,9 @@
 namespace yq {
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::readAll;
 
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+void writeBytes(const QString& path, const QByteArray& bytes) { ASSERT_TRUE(test::writeAll(path, bytes)); }
 
 class PrivateProfileTest : public ::testing::Test {
 protected:
@@ -42,7 +36,7 @@ TEST_F(PrivateProfileTest, WriteReplacesInPlaceAndKeepsEveryOtherLine) {
         "\r\n"
         "[Tail]\r\n"
         "x=y\r\n";
-    writeAll(path(), original);
+    writeBytes(path(), original);
     ASSERT_TRUE(writeProfileString(path(), "yq", "CD", "2.5"));
     ASSERT_TRUE(writeProfileString(path(), "YQ", "NEW", "42"));
     const QByteArray expected =
@@ -63,7 +57,7 @@ TEST_F(PrivateProfileTest, WriteReplacesInPlaceAndKeepsEveryOtherLine) {
 }
 
 TEST_F(PrivateProfileTest, NamesMatchWithoutRegardToCaseAndMissingReadsEmpty) {
-    writeAll(path(), "[YQ]\nMetric=1\n  F = 7.15 \nQ=\n[yq2]\nF=9\n");
+    writeBytes(path(), "[YQ]\nMetric=1\n  F = 7.15 \nQ=\n[yq2]\nF=9\n");
     EXPECT_EQ(readProfileString(path(), "yq", "metric"), "1");
     EXPECT_EQ(readProfileString(path(), "YQ", "f"), "7.15");
     EXPECT_EQ(readProfileString(path(), "YQ", "Q"), "");
@@ -93,7 +87,7 @@ TEST_F(PrivateProfileTest, LimitsOfNamesValuesAndPaths) {
 
 TEST_F(PrivateProfileTest, FailedWriteLeavesTheFileAsItWas) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    writeAll(path(), "[YQ]\nF=7.15\n");
+    writeBytes(path(), "[YQ]\nF=7.15\n");
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
     EXPECT_FALSE(writeProfileString(path(), "YQ", "F", "9"));
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
@@ -118,7 +112,7 @@ class ProfileRewrite : public PrivateProfileTest, public ::testing::WithParamInt
 
 TEST_P(ProfileRewrite, KeepsEveryLineItDoesNotWriteByteForByte) {
     const RewriteCase& c = GetParam();
-    writeAll(path(), c.before);
+    writeBytes(path(), c.before);
     ProfileFile file(path());
     file.setValue("YQ", c.key, c.value);
     ASSERT_TRUE(file.save());
@@ -152,7 +146,7 @@ TEST_F(PrivateProfileTest, Utf16FilesAreReadAndWrittenBackInTheirEncoding) {
             const char hi = static_cast<char>(c.unicode() >> 8), lo = static_cast<char>(c.unicode() & 0xFF);
             bytes += little ? QByteArray{&lo, 1} + QByteArray{&hi, 1} : QByteArray{&hi, 1} + QByteArray{&lo, 1};
         }
-        writeAll(path(), bytes);
+        writeBytes(path(), bytes);
         EXPECT_EQ(readProfileString(path(), "YQ", "F"), "7.15");
         EXPECT_EQ(readProfileString(path(), "YQ", "CD"), "2");
         ASSERT_TRUE(writeProfileString(path(), "YQ", "F", "7.15"));  // same value: nothing changes
@@ -174,7 +168,7 @@ TEST_F(PrivateProfileTest, DamagedUtf16KeepsEveryByteItDoesNotWrite) {
         "1\0\n\0",
         18);
     const QByteArray bytes = comment + section + QByteArray("\x41", 1);  // odd last byte
-    writeAll(path(), bytes);
+    writeBytes(path(), bytes);
     EXPECT_EQ(readProfileString(path(), "YQ", "F"), "1");
     ASSERT_TRUE(writeProfileString(path(), "YQ", "F", "2"));
     QByteArray expected = bytes;
@@ -188,7 +182,7 @@ TEST_F(PrivateProfileTest, DamagedUtf16KeepsEveryByteItDoesNotWrite) {
 }
 
 TEST_F(PrivateProfileTest, OnlyTheFirstSectionOfANameIsReadAndWritten) {
-    writeAll(path(), "[YQ]\nF=1\n[Other]\n[yq]\nF=2\nCD=3\n");
+    writeBytes(path(), "[YQ]\nF=1\n[Other]\n[yq]\nF=2\nCD=3\n");
     EXPECT_EQ(readProfileString(path(), "YQ", "F"), "1");
     EXPECT_EQ(readProfileString(path(), "YQ", "CD"), "");  // only in the second [yq]
     ASSERT_TRUE(writeProfileString(path(), "YQ", "CD", "4"));
@@ -198,7 +192,7 @@ TEST_F(PrivateProfileTest, OnlyTheFirstSectionOfANameIsReadAndWritten) {
 
 TEST_F(PrivateProfileTest, AnUnreadableFileIsAnErrorAndIsNotOverwritten) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-    writeAll(path(), "[Other]\nkeep=1\n[YQ]\nF=1\n");
+    writeBytes(path(), "[Other]\nkeep=1\n[YQ]\nF=1\n");
     ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0200), 0);
     ProfileFile file;
     EXPECT_FALSE(file.load(path()));

@@ -1,4 +1,5 @@
 #include "report/BuildSheetRenderer.h"
+#include "support/FileBytes.h"
 #include "ReportTestSupport.h"
 
 #include "design/Calculation.h"
@@ -42,10 +43,7 @@ int darkPixels(const QImage& img, const QRectF& r, int dpi) {
     return dark;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::readAll;
 
 TEST(BuildSheetRenderer, ImageDrawsThePartsAndTheTexts) {
     const BuildSheet sheet = sampleSheet();

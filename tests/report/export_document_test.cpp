@@ -29,7 +29,9 @@ using namespace yq::report;
 using yq::test::readAll;
 using yq::test::writeAll;
 
-QByteArray page(const QByteArray& body) { return QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(18, '\x02') + body; }
+QByteArray standInPage(const QByteArray& body) {
+    return QByteArray("\xD7\xCD\xC6\x9A", 4) + QByteArray(18, '\x02') + body;
+}
 
 using yq::test::FixedRandom;
 
@@ -77,7 +79,7 @@ protected:
 };
 
 TEST_F(Export, RunThirtySevenWithTwoPagesWritesKeepsAndDeletesTheRightFiles) {
-    const QList<QByteArray> pages{page("\x10\x20"), page(QByteArray(64, '\x7F'))};
+    const QList<QByteArray> pages{standInPage("\x10\x20"), standInPage(QByteArray(64, '\x7F'))};
     FixedRandom random({37, 1234567890});
     const ExportResult result = runDocumentExport(pages, state, context, random);
 
@@ -102,7 +104,7 @@ TEST_F(Export, RunThirtySevenWithTwoPagesWritesKeepsAndDeletesTheRightFiles) {
 }
 
 TEST_F(Export, PageCopiesHoldThePagesAsTheyCame) {
-    const QList<QByteArray> pages{page("first"), page("second"), page("third")};
+    const QList<QByteArray> pages{standInPage("first"), standInPage("second"), standInPage("third")};
     FixedRandom random({52, 1111111111});
     DocumentExport exporter(dir.path(), random);
     const ExportResult result = exporter.write(pages, QStringLiteral("Report"));
@@ -118,7 +120,7 @@ TEST_F(Export, PageCopiesHoldThePagesAsTheyCame) {
 
 TEST_F(Export, ReportMailCarriesTheDocumentAndTheHtmlPageAsBody) {
     FixedRandom random({37, 1111111111});
-    runDocumentExport({page("x")}, state, context, random);
+    runDocumentExport({standInPage("x")}, state, context, random);
     ASSERT_EQ(client.items.size(), 1);
     const MailItem& mail = client.items.front();
     EXPECT_EQ(mail.to, QLatin1String(kDesignFeedbackAddress));
@@ -144,7 +146,7 @@ TEST_F(Export, AfterEmailResultsTheResultsTableTravelsToo) {
     state.attachments = {QStringLiteral("left over")};
     state.bodyLines = {QStringLiteral("left over")};
     FixedRandom random({37, 1111111111});
-    runDocumentExport({page("x")}, state, context, random);
+    runDocumentExport({standInPage("x")}, state, context, random);
     EXPECT_EQ(state.attachments, QStringList{results});
     EXPECT_TRUE(state.bodyLines.isEmpty());
     ASSERT_EQ(client.items.size(), 1);
@@ -154,10 +156,10 @@ TEST_F(Export, AfterEmailResultsTheResultsTableTravelsToo) {
 
 TEST_F(Export, NextExportReplacesTheDocument) {
     FixedRandom first({20, 1111111111});
-    runDocumentExport({page("old page")}, state, context, first);
+    runDocumentExport({standInPage("old page")}, state, context, first);
     FixedRandom second({21, 1222222222});
-    runDocumentExport({page("new")}, state, context, second);
-    EXPECT_EQ(readAll(vh("Report.RTF")), rtfDocument({page("new")}, 0, 500, 500, 1222222222));
+    runDocumentExport({standInPage("new")}, state, context, second);
+    EXPECT_EQ(readAll(vh("Report.RTF")), rtfDocument({standInPage("new")}, 0, 500, 500, 1222222222));
     EXPECT_TRUE(QFile::exists(vh("vh20.html")));
     EXPECT_TRUE(QFile::exists(vh("vh21.html")));
 }
@@ -178,7 +180,7 @@ TEST_F(Export, DocumentNameLosesTrailingBlanksAndDefaultsToReport) {
         state.documentName = QString::fromLatin1(c.name);
         FixedRandom random({run++, 1111111111});
         client.items.clear();
-        runDocumentExport({page("x")}, state, context, random);
+        runDocumentExport({standInPage("x")}, state, context, random);
         EXPECT_TRUE(QFile::exists(vh(QString::fromLatin1(c.file)))) << c.name;
         ASSERT_EQ(client.items.size(), 1);
         EXPECT_EQ(client.items.front().attachments.front().displayName, QLatin1String(c.shown)) << c.name;
@@ -190,7 +192,7 @@ TEST_F(Export, DocumentThatCannotBeWrittenIsToldBeforeTheMailWhichLeavesTheStale
     ASSERT_TRUE(QDir().mkpath(vh("37.RTF")));
     ASSERT_TRUE(writeAll(vh("Report.RTF"), "{\\rtf1 an older design}"));
     FixedRandom random({37, 1111111111});
-    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
 
     EXPECT_FALSE(result.documentWritten);
     EXPECT_EQ(result.rtfCode, rtf::NotWritten);
@@ -209,7 +211,7 @@ TEST_F(Export, UnreadablePageCopyIsToldAndNoDocumentIsAttached) {
     // writer cannot read the page.
     ASSERT_TRUE(QDir().mkpath(vh("371.wmf")));
     FixedRandom random({37, 1111111111});
-    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
     EXPECT_EQ(result.rtfCode, rtf::PageUnreadable);
     ASSERT_FALSE(errors().isEmpty());
     EXPECT_TRUE(errors().front().contains(QStringLiteral("371.wmf")));
@@ -232,7 +234,7 @@ TEST_F(Export, ReportWithoutPagesWritesNoDocumentAndSaysSo) {
 TEST_F(Export, HtmlPageThatCannotBeWrittenMeansNoMailWhichIsToldAndTheCleanUpStillRuns) {
     ASSERT_TRUE(QDir().mkpath(vh("vh37.html")));
     FixedRandom random({37, 1111111111});
-    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
     EXPECT_EQ(result.htmlCode, html::NotOpened);
     EXPECT_EQ(result.mailCode, 1);
     EXPECT_TRUE(client.items.isEmpty());
@@ -249,7 +251,7 @@ TEST_F(Export, NeitherPageNorDocumentIsToldOnceWithBothReasons) {
     ASSERT_TRUE(QDir().mkpath(vh("vh37.html")));
     ASSERT_TRUE(QDir().mkpath(vh("37.RTF")));
     FixedRandom random({37, 1111111111});
-    runDocumentExport({page("x")}, state, context, random);
+    runDocumentExport({standInPage("x")}, state, context, random);
     EXPECT_TRUE(client.items.isEmpty());
     ASSERT_EQ(events.size(), 1);
     EXPECT_TRUE(events.front().contains(QStringLiteral("vh37.html")));
@@ -266,13 +268,13 @@ TEST_F(Export, LinksInTheExportFolderAreReplacedNeverWrittenThrough) {
         ASSERT_TRUE(QFile::link(target, vh(QLatin1String(name))));
     }
     FixedRandom random({37, 1111111111});
-    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
     EXPECT_TRUE(result.documentWritten);
     EXPECT_TRUE(errors().isEmpty()) << errors().join(QLatin1Char('\n')).toStdString();
     for (const char* name : names)
         EXPECT_EQ(readAll(dir.filePath(QStringLiteral("precious-") + QLatin1String(name))), "keep me") << name;
     EXPECT_FALSE(QFileInfo(vh("Report.RTF")).isSymLink());
-    EXPECT_EQ(readAll(vh("Report.RTF")), rtfDocument({page("x")}, 0, 500, 500, 1111111111));
+    EXPECT_EQ(readAll(vh("Report.RTF")), rtfDocument({standInPage("x")}, 0, 500, 500, 1111111111));
     EXPECT_EQ(readAll(vh("vh37.html")), htmlPageBytes(0xFFFFFF));
 }
 
@@ -302,7 +304,7 @@ TEST_F(Export, PagesAndDocumentThatDoNotFitLeaveNoHalfFileAndTheEarlierReportWho
         bool pageFits;
     } cases[] = {{"page too large", 100000, false}, {"document too large", 40000, true}};
     for (const auto& c : cases) {
-        const QByteArray big = page(QByteArray(c.pageBytes, '\x5A'));
+        const QByteArray big = standInPage(QByteArray(c.pageBytes, '\x5A'));
         const int code = withFileSizeLimit(64 * 1024, [&] {
             FixedRandom random({37, 1111111111});
             DocumentExport exporter(dir.path(), random);
@@ -339,7 +341,7 @@ TEST_F(Export, TheFolderKeepsTheDraftsOfTheLastTenMailsAndNothingElseIsTouched) 
     for (int mail = 0; mail < 14; ++mail) {
         clock = clock.addSecs(mail % 3 == 0 ? 60 : 0);  // some in the same second
         FixedRandom random({20 + mail, 1111111111});
-        written << runDocumentExport({page("x")}, state, context, random).draftPath;
+        written << runDocumentExport({standInPage("x")}, state, context, random).draftPath;
     }
     QStringList drafts = QDir(vh()).entryList({QStringLiteral("report-mail-2*.eml")}, QDir::Files, QDir::Name);
     for (QString& d : drafts) d = vh(d);
@@ -357,7 +359,7 @@ TEST_F(Export, ReportMailDraftIsAboutTheSizeOfTheDocument) {
     QByteArray body;
     for (int i = 0; i < 300000; ++i) body += static_cast<char>((i * 37) & 0xFF);
     FixedRandom random({37, 1111111111});
-    const ExportResult result = runDocumentExport({page(body)}, state, context, random);
+    const ExportResult result = runDocumentExport({standInPage(body)}, state, context, random);
     ASSERT_TRUE(result.documentWritten);
     ASSERT_FALSE(result.draftPath.isEmpty());
     const qint64 document = QFileInfo(vh("Report.RTF")).size();
@@ -369,7 +371,7 @@ TEST_F(Export, ReportMailDraftIsAboutTheSizeOfTheDocument) {
 TEST_F(Export, ExportFolderIsVhOfTheWorkingFolder) {
     EXPECT_EQ(exportFolderPath(QStringLiteral("/home/ham/yq")), QStringLiteral("/home/ham/yq/VH"));
     FixedRandom random({64, 1111111111});
-    const ExportResult result = runDocumentExport({page("x")}, state, context, random);
+    const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
     EXPECT_EQ(result.exportFolder, QDir(dir.path()).filePath(QStringLiteral("VH")));
     EXPECT_TRUE(QFileInfo(vh()).isDir());
 }

@@ -1,6 +1,7 @@
 // The two mail commands: Email Results and the report mail, with a mail
 // program that records what it is given.
 #include "files/ProgramState.h"
+#include "support/FileBytes.h"
 #include "report/HtmlWriter.h"
 #include "support/RecordingMessages.h"
 #include "files/ResultsFile.h"
@@ -19,10 +20,7 @@ using namespace yq::report;
 using yq::platform::ComposeResult;
 using yq::platform::MailProgram;
 
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using yq::test::writeAll;
 
 class FakeMailClient final : public yq::platform::MailClient {
 public:

@@ -1,5 +1,6 @@
 // The MIME draft of a mail, read back with Python's standard email package.
 #include "report/MailItem.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,7 @@ namespace {
 
 using namespace yq::report;
 
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using yq::test::writeAll;
 
 QString sha256(const QByteArray& bytes) {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());

@@ -1,4 +1,5 @@
 #include "windows/BuildSheetTab.h"
+#include "support/QtPrinters.h"
 
 #include "design/Calculation.h"
 #include "files/DesignFile.h"
@@ -19,8 +20,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace yq {
 namespace {

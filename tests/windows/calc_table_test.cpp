@@ -2,6 +2,7 @@
 // design file, each line holds the label the window shows, the value its
 // field shows, in the window's order, in both unit systems.
 #include "files/DesignFile.h"
+#include "support/QtPrinters.h"
 #include "support/RecordingMessages.h"
 #include "support/RunProcess.h"
 #include "support/WidgetApplication.h"
@@ -22,8 +23,6 @@ namespace yq {
 namespace {
 
 QString trimmedText(const QString& text) { return text.trimmed(); }
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 TEST(CalcTable, EachLineIsTheWindowsLabelAndShownValueInTheWindowsOrder) {
     test::widgetApplication();

@@ -1,4 +1,5 @@
 #include "design/Calculation.h"
+#include "support/QtPrinters.h"
 #include "files/ResultsFile.h"
 #include "files/DesignFile.h"
 #include "files/PrivateProfile.h"
@@ -22,8 +23,6 @@
 
 #include <deque>
 #include <memory>
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace yq {
 namespace {

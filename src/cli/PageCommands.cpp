@@ -1,0 +1,60 @@
+#include "cli/PageCommands.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace yq::cli {
+
+namespace {
+
+bool listed(std::initializer_list<std::string_view> options, std::string_view arg) {
+    return std::find(options.begin(), options.end(), arg) != options.end();
+}
+
+}  // namespace
+
+std::optional<PageCommandArgs> parsePageCommand(const std::vector<std::string>& args, const PageCommandSyntax& syntax,
+                                                std::ostream& err) {
+    PageCommandArgs parsed;
+    bool haveDesign = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (listed(syntax.flags, arg)) {
+            parsed.options.emplace_back(arg, std::string());
+        } else if (listed(syntax.valued, arg)) {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                err << "yq-calc: option '" << arg << "' needs a value\n" << syntax.usage;
+                return std::nullopt;
+            }
+            const std::string& value = args[++i];
+            if (syntax.checkValue && !syntax.checkValue(arg, value, err)) return std::nullopt;
+            parsed.options.emplace_back(arg, value);
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            err << "yq-calc: unknown option '" << arg << "'\n" << syntax.usage;
+            return std::nullopt;
+        } else if (!haveDesign) {
+            parsed.design = arg;
+            haveDesign = true;
+        } else {
+            err << "yq-calc: unexpected argument '" << arg << "'\n" << syntax.usage;
+            return std::nullopt;
+        }
+    }
+    if (!haveDesign || parsed.design.empty()) {
+        err << "yq-calc: " << syntax.command << " needs a design file\n" << syntax.usage;
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+    if (QCoreApplication::instance()) return nullptr;
+    static int argc = 3;
+    static char arg0[] = "yq-calc";
+    static char arg1[] = "-platform";
+    static char arg2[] = "offscreen";
+    static char* argv[] = {arg0, arg1, arg2, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace yq::cli
