@@ -53,7 +53,7 @@ void BM_Batch10000(benchmark::State& state) {
     for (auto _ : state) {
         std::istringstream in(input);
         std::ostringstream out, err;
-        benchmark::DoNotOptimize(yq::cli::runCalcTool({"--batch"}, in, out, err));
+        benchmark::DoNotOptimize(yq::cli::runCalcTool({"--batch"}, in, out, err, {}));
     }
 }
 BENCHMARK(BM_Batch10000)->Unit(benchmark::kMillisecond);
@@ -87,7 +87,7 @@ void BM_BatchLineOfMillionDigits(benchmark::State& state) {
     for (auto _ : state) {
         std::istringstream in(input);
         std::ostringstream out, err;
-        benchmark::DoNotOptimize(yq::cli::runCalcTool({"--batch"}, in, out, err));
+        benchmark::DoNotOptimize(yq::cli::runCalcTool({"--batch"}, in, out, err, {}));
     }
 }
 BENCHMARK(BM_BatchLineOfMillionDigits)->Unit(benchmark::kMillisecond);

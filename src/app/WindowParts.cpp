@@ -1,6 +1,6 @@
 #include "app/WindowParts.h"
 
-#include "platform/EmbeddedImages.h"
+#include "report/EmbeddedImages.h"
 
 #include <QFontInfo>
 #include <QFrame>
@@ -21,7 +21,7 @@ QLabel* addImage(QWidget* parent, const windows::DialogUnits& units, Place place
     const QRect rect = units.rect(place.x, place.y, place.w, place.h);
     label->setGeometry(rect);
     const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
-    QImage image = platform::embeddedImage(fileName, rect.size() * ratio);
+    QImage image = report::embeddedImage(fileName, rect.size() * ratio);
     image.setDevicePixelRatio(ratio);
     label->setPixmap(QPixmap::fromImage(image));
     label->setScaledContents(false);
@@ -82,7 +82,7 @@ void centreOnScreen(QWidget* window, const QWidget* reference) {
 }
 
 void setWindowIconFromImage(QWidget* window, const QString& fileName) {
-    const QImage image = platform::embeddedImage(fileName);
+    const QImage image = report::embeddedImage(fileName);
     if (!image.isNull()) window->setWindowIcon(QIcon(QPixmap::fromImage(image)));
 }
 

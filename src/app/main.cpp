@@ -7,7 +7,7 @@
 #include "app/Startup.h"
 #include "files/ProgramState.h"
 #include "platform/DesktopParameters.h"
-#include "platform/EmbeddedImages.h"
+#include "report/EmbeddedImages.h"
 #include "platform/DesktopHandlers.h"
 #include "platform/HelpText.h"
 #include "platform/RuntimeFolder.h"
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("yq"));
     QApplication::setApplicationVersion(QString::fromStdString(yq::platform::programVersion()));
     QApplication::setDesktopFileName(QStringLiteral("yq"));
-    QApplication::setWindowIcon(QIcon(yq::platform::applicationIconPath()));
+    QApplication::setWindowIcon(QIcon(yq::report::applicationIconPath()));
     // The program ends when the main window's procedure returns, not when
     // its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -4,8 +4,6 @@
 
 #include "files/ProgramState.h"
 #include "files/UserFile.h"
-#include "cli/BuildSheetCommand.h"
-#include "cli/ReportCommand.h"
 #include "cli/ToolCommands.h"
 #include "files/DesignFile.h"
 #include "files/SaveDesign.h"
@@ -357,19 +355,18 @@ int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 1;
 }
 
-int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                const PageCommandRunner& pages) {
     if (const auto status = answerCalcInformationOptions(args, out)) return *status;
     if (!args.empty() && args[0] == "save") return runSaveCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
-    if (!args.empty() && args[0] == "report") return runReportCommand({args.begin() + 1, args.end()}, out, err);
-    if (!args.empty() && args[0] == "build-sheet")
-        return runBuildSheetCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && (args[0] == "report" || args[0] == "build-sheet")) return pages(args, out, err);
     if (const int status = runToolCommand(args, out, err); status >= 0) return status;  // fit, sweep, convert
     if (std::vector<std::string> rest = args; std::find(args.begin(), args.end(), "--format") != args.end()) {
         OutputFormat format = OutputFormat::Line;
         bool given = false;
         if (!takeFormatOption(rest, format, given, err)) return 2;
-        return format == OutputFormat::Line ? runCalcTool(rest, in, out, err)
+        return format == OutputFormat::Line ? runCalcTool(rest, in, out, err, pages)
                                             : runFormatted(rest, format, in, out, err);
     }
     if (args.size() == 1 && args[0] == "--batch") {

@@ -3,6 +3,8 @@
 
 #include "design/Calculation.h"
 
+#include <functional>
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -47,7 +49,14 @@ void appendRecord(std::string& out, const DesignRecord& record);
 int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// Runs yq-calc (arguments after the program name). Returns the exit status.
-int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+// Runs a command that draws pages ("report", "build-sheet"; `args` begin
+// with its name). Returns the exit status.
+using PageCommandRunner =
+    std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>;
+
+// Runs yq-calc (arguments after the program name); the page commands go to
+// `pages`. Returns the exit status.
+int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                const PageCommandRunner& pages);
 
 }  // namespace yq::cli

@@ -4,7 +4,7 @@
 #include "design/DesignTools.h"
 #include "files/ResultsFile.h"
 #include "files/UserFile.h"
-#include "report/Picture.h"
+#include "files/Picture.h"
 
 #include <QDir>
 
@@ -171,8 +171,7 @@ std::string formatTable(const DesignRecord& record) {
     std::size_t valueWidth = 0;
     for (const WindowQuantity& q : kWindowQuantities) {
         const DecimalField* field = record.field(q.key);
-        Line line{windowLabel(q.key, system),
-                  report::formatNumeric(field->value(), windowPicture(q.key, system)).toStdString(),
+        Line line{windowLabel(q.key, system), formatNumeric(field->value(), windowPicture(q.key, system)).toStdString(),
                   unitOf(q.key, system)};
         labelWidth = std::max(labelWidth, line.label.size());
         valueWidth = std::max(valueWidth, line.value.size());

@@ -1,5 +1,8 @@
 #include "cli/PageCommands.h"
 
+#include "cli/BuildSheetCommand.h"
+#include "cli/ReportCommand.h"
+
 #include <algorithm>
 #include <ostream>
 
@@ -45,6 +48,12 @@ std::optional<PageCommandArgs> parsePageCommand(const std::vector<std::string>& 
         return std::nullopt;
     }
     return parsed;
+}
+
+int runPageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    if (!args.empty() && args[0] == "build-sheet") return runBuildSheetCommand(rest, out, err);
+    return runReportCommand(rest, out, err);
 }
 
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {

@@ -40,6 +40,9 @@ struct PageCommandSyntax {
 std::optional<PageCommandArgs> parsePageCommand(const std::vector<std::string>& args, const PageCommandSyntax& syntax,
                                                 std::ostream& err);
 
+// `report ...` or `build-sheet ...` (`args` begin with the command's name).
+int runPageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 // An offscreen application object for the duration of a command when there
 // is none (nothing when there is one already).
 std::unique_ptr<QGuiApplication> ensureGuiApplication();

@@ -2,7 +2,7 @@
 
 #include "files/Text.h"
 #include "report/PageModel.h"
-#include "report/Picture.h"
+#include "files/Picture.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

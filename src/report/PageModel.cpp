@@ -1,7 +1,7 @@
 #include "report/PageModel.h"
 
 #include "files/Text.h"
-#include "report/Picture.h"
+#include "files/Picture.h"
 
 #include <QGuiApplication>
 #include <QtMath>

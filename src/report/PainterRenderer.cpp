@@ -1,6 +1,6 @@
 #include "report/PainterRenderer.h"
 
-#include "platform/EmbeddedImages.h"
+#include "report/EmbeddedImages.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@ namespace yq::report {
 namespace {}  // namespace
 
 ImageSource embeddedImages() {
-    return [](const QString& fileName, const QSize& size) { return platform::embeddedImage(fileName, size); };
+    return [](const QString& fileName, const QSize& size) { return report::embeddedImage(fileName, size); };
 }
 
 PainterRenderer::PainterRenderer(ImageSource images) : images_(std::move(images)) {}

@@ -6,8 +6,8 @@
 #include "files/Text.h"
 #include "files/ResultsFile.h"
 #include "files/SaveDesign.h"
-#include "platform/EmbeddedImages.h"
-#include "report/Picture.h"
+#include "report/EmbeddedImages.h"
+#include "files/Picture.h"
 #include "windows/BuildSheetTab.h"
 #include "windows/DesignToolsTab.h"
 #include "windows/DialogUnits.h"
@@ -51,8 +51,8 @@ QString tip(std::initializer_list<const char*> lines) {
     return out.join(u'\n');
 }
 
-report::NumericPicture parsedPicture(const QString& picture) {
-    return report::parseNumericPicture(picture.toStdString()).value_or(report::NumericPicture{});
+NumericPicture parsedPicture(const QString& picture) {
+    return parseNumericPicture(picture.toStdString()).value_or(NumericPicture{});
 }
 
 QLabel* heading(const QString& text, QWidget* parent) {
@@ -279,8 +279,8 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     auto* logo = new QLabel(page);
     logo->setObjectName(QStringLiteral("Logo"));
     const QString logoName = QStringLiteral("YQ_logo_small.gif");
-    const QSize logoSize = platform::embeddedImageSize(logoName).scaled(du.x(71), du.y(48), Qt::KeepAspectRatio);
-    const QImage logoImage = platform::embeddedImage(logoName, logoSize);
+    const QSize logoSize = report::embeddedImageSize(logoName).scaled(du.x(71), du.y(48), Qt::KeepAspectRatio);
+    const QImage logoImage = report::embeddedImage(logoName, logoSize);
     if (!logoImage.isNull()) logo->setPixmap(QPixmap::fromImage(logoImage));
     logo->setAlignment(Qt::AlignCenter);
     first->addWidget(logo);
@@ -429,7 +429,7 @@ QWidget* DesignWindow::buildHelpTab() {
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("StarPicture"));
     const QSize pictureSize(du.x(239), du.y(270));
-    const QImage image = platform::embeddedImage(QStringLiteral("yq_star.jpg"), pictureSize);
+    const QImage image = report::embeddedImage(QStringLiteral("yq_star.jpg"), pictureSize);
     if (!image.isNull()) picture->setPixmap(QPixmap::fromImage(image));
     picture->setFixedSize(pictureSize);
     picture->setAlignment(Qt::AlignCenter);
@@ -584,7 +584,7 @@ bool DesignWindow::prepareDesign() {
 
 void DesignWindow::redisplay(const Field& field) {
     QLineEdit* edit = field.edit;
-    QString text = report::formatNumeric(record_.field(field.row->key).value(), field.picture);
+    QString text = formatNumeric(record_.field(field.row->key).value(), field.picture);
     if (!edit->isReadOnly() && edit->hasFocus()) text.remove(u',');  // being edited: no grouping
     edit->setText(text);
     edit->setModified(false);
@@ -594,7 +594,7 @@ void DesignWindow::redisplay(const Field& field) {
 void DesignWindow::redisplay() {
     for (const Field& f : fields_) {
         redisplay(f);
-        if (f.text) f.text->setText(report::formatNumeric(record_.field(*f.row->textBefore).value(), f.textPicture));
+        if (f.text) f.text->setText(formatNumeric(record_.field(*f.row->textBefore).value(), f.textPicture));
     }
 }
 

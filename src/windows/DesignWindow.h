@@ -6,7 +6,7 @@
 
 #include "files/ProgramState.h"
 #include "design/DesignRecord.h"
-#include "report/Picture.h"
+#include "files/Picture.h"
 #include "windows/DesignFields.h"
 #include "windows/UnitSystemDescription.h"
 
@@ -100,9 +100,9 @@ private:
         const DesignField* row = nullptr;
         QLineEdit* edit = nullptr;
         QLabel* label = nullptr;
-        report::NumericPicture picture;  // parsed once
+        NumericPicture picture;  // parsed once
         QLabel* text = nullptr;          // the value shown as text before the entry, if any
-        report::NumericPicture textPicture;
+        NumericPicture textPicture;
     };
 
     void bindKey(Qt::Key key, Command command);

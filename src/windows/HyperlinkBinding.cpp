@@ -1,6 +1,6 @@
 #include "windows/HyperlinkBinding.h"
 
-#include "platform/EmbeddedImages.h"
+#include "report/EmbeddedImages.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -24,7 +24,7 @@ namespace yq {
 std::optional<QCursor> linkCursor(const QString& cursorName) {
     if (cursorName.isEmpty()) return std::nullopt;
     if (cursorName.compare(QLatin1String("hand2.cur"), Qt::CaseInsensitive) == 0) {
-        const QImage image = platform::embeddedImage(cursorName);
+        const QImage image = report::embeddedImage(cursorName);
         if (!image.isNull()) return QCursor(QPixmap::fromImage(image), 10, 1);  // the tip of the finger
         return QCursor(Qt::PointingHandCursor);
     }

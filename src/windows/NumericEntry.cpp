@@ -1,6 +1,6 @@
 #include "windows/NumericEntry.h"
 
-#include "report/Picture.h"
+#include "files/Picture.h"
 
 #include <QRegularExpression>
 
@@ -77,7 +77,7 @@ bool storageHolds(Storage storage, const Decimal& value) {
 }
 
 PictureValidator::PictureValidator(const QString& picture, QObject* parent) : QValidator(parent) {
-    if (const auto p = report::parseNumericPicture(picture.toStdString())) setPicture(*p);
+    if (const auto p = parseNumericPicture(picture.toStdString())) setPicture(*p);
 }
 
 PictureValidator::PictureValidator(const QString& picture, Storage storage, QObject* parent)
@@ -85,12 +85,12 @@ PictureValidator::PictureValidator(const QString& picture, Storage storage, QObj
     storage_ = storage;
 }
 
-PictureValidator::PictureValidator(const report::NumericPicture& picture, Storage storage, QObject* parent)
+PictureValidator::PictureValidator(const NumericPicture& picture, Storage storage, QObject* parent)
     : QValidator(parent), storage_(storage) {
     setPicture(picture);
 }
 
-void PictureValidator::setPicture(const report::NumericPicture& p) {
+void PictureValidator::setPicture(const NumericPicture& p) {
     places_ = p.places;
     minus_ = p.minus;
     // The sign does not take a digit's place; the point and places do.

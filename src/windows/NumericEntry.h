@@ -3,7 +3,7 @@
 #pragma once
 
 #include "design/Decimal.h"
-#include "report/Picture.h"
+#include "files/Picture.h"
 
 #include <QString>
 #include <QValidator>
@@ -42,7 +42,7 @@ public:
     PictureValidator(const QString& picture, QObject* parent = nullptr);
     PictureValidator(const QString& picture, Storage storage, QObject* parent = nullptr);
     // A picture parsed already.
-    PictureValidator(const report::NumericPicture& picture, Storage storage, QObject* parent = nullptr);
+    PictureValidator(const NumericPicture& picture, Storage storage, QObject* parent = nullptr);
     State validate(QString& input, int& pos) const override;
 
     int integerDigits() const { return integerDigits_; }
@@ -50,7 +50,7 @@ public:
     bool allowsMinus() const { return minus_; }
 
 private:
-    void setPicture(const report::NumericPicture& picture);
+    void setPicture(const NumericPicture& picture);
 
     int integerDigits_ = 9;
     int places_ = 0;

@@ -7,7 +7,7 @@
 #include "app/AboutWindow.h"
 #include "app/InfoTexts.h"
 #include "app/PicturesWindow.h"
-#include "platform/EmbeddedImages.h"
+#include "report/EmbeddedImages.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -96,7 +96,7 @@ TEST_F(InfoWindows, PicturesWindowShowsItsEightPicturesAtTheirPlaces) {
             EXPECT_EQ(label->geometry(), window.units().rect(p.x, p.y, p.w, p.h)) << p.control;
             ASSERT_FALSE(label->pixmap().isNull()) << p.control;
             // The picture is the built-in one of that file name.
-            const QImage expected = platform::embeddedImage(p.fileName, label->size());
+            const QImage expected = report::embeddedImage(p.fileName, label->size());
             EXPECT_EQ(label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
                       expected.convertToFormat(QImage::Format_ARGB32))
                 << p.control << " " << p.fileName;

@@ -147,5 +147,23 @@ TEST_F(ReportCommandTest, BadUsageAndMissingFiles) {
     EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf")));
 }
 
+// yq-calc hands the page commands to yq-calc-pages beside it; a copy of
+// yq-calc without it still calculates, and says what it misses for a page.
+TEST_F(ReportCommandTest, WithoutThePageProgramTheCalculatorWorksAndTheReportSaysWhatIsMissing) {
+    const QString lone = dir.filePath("lone-yq-calc");
+    ASSERT_TRUE(QFile::copy(calcProgram(), lone));
+    ASSERT_TRUE(QFile::setPermissions(lone, QFile::ReadOwner | QFile::ExeOwner));
+    const auto calc = runProcess(lone, {"F=7.15", "CD=2", "LD=6", "WD=0.04", "SP=0.08", "CCD=2"}, {}, dir.path());
+    EXPECT_EQ(calc.exitCode, 0) << calc.err;
+    EXPECT_EQ(calc.out.rfind("F=7.1500 ", 0), 0u) << calc.out;
+    const auto report = runProcess(lone, {"report", "726.ini", "--pdf", "x.pdf"}, {}, dir.path());
+    EXPECT_EQ(report.exitCode, 1);
+    EXPECT_NE(report.err.find("yq-calc-pages, which is not installed"), std::string::npos) << report.err;
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf")));
+    // The real one, with its page program beside it, writes the page.
+    EXPECT_EQ(runProcess(calcProgram(), {"report", "726.ini", "--pdf", "x.pdf"}, {}, dir.path()).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("x.pdf")));
+}
+
 }  // namespace
 }  // namespace yq

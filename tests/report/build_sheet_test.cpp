@@ -2,7 +2,7 @@
 #include "ReportTestSupport.h"
 
 #include "design/Calculation.h"
-#include "report/Picture.h"
+#include "files/Picture.h"
 
 #include <QRegularExpression>
 

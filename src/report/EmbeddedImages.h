@@ -15,7 +15,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace yq::platform {
+namespace yq::report {
 
 // Every picture file name the program looks up, in its original spelling.
 QStringList embeddedImageNames();
@@ -42,4 +42,4 @@ QString embeddedImageDescription(const QString& fileName);
 // Resource path of the program's own icon (":/icons/yq.svg").
 QString applicationIconPath();
 
-}  // namespace yq::platform
+}  // namespace yq::report

@@ -1,8 +1,8 @@
-#include "report/Picture.h"
+#include "files/Picture.h"
 
 #include <charconv>
 
-namespace yq::report {
+namespace yq {
 
 namespace {
 
@@ -68,4 +68,4 @@ QString formatNumeric(const Decimal& value, std::string_view picture) {
     return QString::fromStdString(value.toString());
 }
 
-}  // namespace yq::report
+}  // namespace yq

@@ -1,8 +1,8 @@
-#include "report/Picture.h"
+#include "files/Picture.h"
 
 #include <gtest/gtest.h>
 
-namespace yq::report {
+namespace yq {
 namespace {
 
 TEST(NumericPicture, ParsesWidthPlacesAndSign) {
@@ -52,4 +52,4 @@ TEST(NumericPicture, FormatsRoundedGroupedAndSigned) {
 }
 
 }  // namespace
-}  // namespace yq::report
+}  // namespace yq

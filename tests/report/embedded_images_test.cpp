@@ -2,7 +2,7 @@
 // resolves, case-insensitively, to a drawn picture with the proportions of its
 // place in the layouts.
 
-#include "platform/EmbeddedImages.h"
+#include "report/EmbeddedImages.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 
 namespace {
 
-using namespace yq::platform;
+using namespace yq::report;
 
 // Drawing text needs a GUI application; create one unless another test of
 // this program already did.

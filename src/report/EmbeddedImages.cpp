@@ -1,4 +1,4 @@
-#include "platform/EmbeddedImages.h"
+#include "report/EmbeddedImages.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -11,7 +11,7 @@
 // explicitly; the macro cannot be used inside a namespace.
 static void registerEmbeddedImages() { Q_INIT_RESOURCE(images); }
 
-namespace yq::platform {
+namespace yq::report {
 namespace {
 
 struct Picture {
@@ -121,4 +121,4 @@ QString applicationIconPath() {
     return QStringLiteral(":/icons/yq.svg");
 }
 
-}  // namespace yq::platform
+}  // namespace yq::report

@@ -16,7 +16,7 @@
 #include <optional>
 #include <string_view>
 
-namespace yq::report {
+namespace yq {
 
 struct NumericPicture {
     int width = 0;   // characters
@@ -31,4 +31,4 @@ QString formatNumeric(const Decimal& value, const NumericPicture& picture);
 // Same, parsing the picture first; an invalid picture gives the plain value.
 QString formatNumeric(const Decimal& value, std::string_view picture);
 
-}  // namespace yq::report
+}  // namespace yq
