@@ -2,6 +2,7 @@
 # package made from the same install rules (cpack -G DEB, or
 # scripts/package.sh):
 #   /usr/bin/yq, /usr/bin/yq-calc
+#   /usr/libexec/yq/yq-calc-pages (yq-calc's report and build-sheet commands)
 #   /usr/share/applications/yq.desktop
 #   /usr/share/icons/hicolor/scalable/apps/yq.svg and NxN/apps/yq.png
 #   /usr/share/metainfo/example.yq_antenna.yq.metainfo.xml

@@ -40,7 +40,7 @@ dpkg-deb -x "$deb" "$scratch/root"
 r="$scratch/root"
 
 echo "== contents"
-for f in usr/bin/yq usr/bin/yq-calc usr/share/applications/yq.desktop \
+for f in usr/bin/yq usr/bin/yq-calc usr/libexec/yq/yq-calc-pages usr/share/applications/yq.desktop \
          usr/share/icons/hicolor/scalable/apps/yq.svg \
          usr/share/metainfo/example.yq_antenna.yq.metainfo.xml \
          usr/share/man/man1/yq.1.gz usr/share/man/man1/yq-calc.1.gz \
