@@ -370,35 +370,16 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
                                             : runFormatted(rest, format, in, out, err);
     }
     if (args.size() == 1 && args[0] == "--batch") {
-        std::string line;
-        std::string output;
-        int lineNumber = 0;
-        bool failed = false;
         // One case and one word list for all lines, so that their storage is reused.
         CalcCase c;
         std::vector<std::string_view> words;
         words.reserve(16);
-        while (std::getline(in, line)) {
-            ++lineNumber;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            try {
-                wordsOf(line, words);
-                parseWordsInto(words, c);
-                appendRecord(output, computeCase(c));
-            } catch (const UsageError& e) {
-                err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
-                output += "error";
-                failed = true;
-            }
+        return runBatchLines(in, out, err, {}, "error\n", [&](std::string_view line, int, std::string& output) {
+            wordsOf(line, words);
+            parseWordsInto(words, c);
+            appendRecord(output, computeCase(c));
             output += '\n';
-            if (output.size() > (1u << 16)) {
-                out << output;
-                output.clear();
-            }
-        }
-        out << output;
-        out.flush();
-        return failed ? 1 : 0;
+        });
     }
     for (const std::string& arg : args) {
         if (arg == "--batch") {

@@ -5,9 +5,11 @@
 
 #include <functional>
 
-#include <iosfwd>
+#include <istream>
+#include <ostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace yq::cli {
@@ -31,6 +33,38 @@ struct CalcCase {
 struct UsageError {
     std::string message;
 };
+
+// The batch loop: each line of `in` (a final "\r" dropped) goes to
+// `each(line, lineNumber, output)`, which appends its result to `output`; a
+// line that throws UsageError is reported on `err` with its number, and
+// `failure` stands in its place. `output` starts with `head` and reaches
+// `out` in pieces of about 64 KiB. Returns 1 when a line failed, else 0.
+template <class Each>
+int runBatchLines(std::istream& in, std::ostream& out, std::ostream& err, std::string head, std::string_view failure,
+                  Each&& each) {
+    std::string output = std::move(head);
+    std::string line;
+    int lineNumber = 0;
+    bool failed = false;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        try {
+            each(std::string_view(line), lineNumber, output);
+        } catch (const UsageError& e) {
+            err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
+            output += failure;
+            failed = true;
+        }
+        if (output.size() > (1u << 16)) {
+            out << output;
+            output.clear();
+        }
+    }
+    out << output;
+    out.flush();
+    return failed ? 1 : 0;
+}
 
 // Parses the arguments of one case. Throws UsageError.
 CalcCase parseCalcCase(const std::vector<std::string>& args);

@@ -259,29 +259,13 @@ int runFormatted(const std::vector<std::string>& args, OutputFormat format, std:
             return 2;
         }
     }
-    std::string output = format == OutputFormat::Csv ? csvTitleRow() : std::string();
-    std::string line;
-    int lineNumber = 0;
-    bool failed = false;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (format == OutputFormat::Table && lineNumber > 1) output += '\n';
-        try {
-            output += formatted(computeCase(parseCalcCase(wordsOfLine(line))), format, user);
-        } catch (const UsageError& e) {
-            err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
-            output += format == OutputFormat::Csv ? "error\r\n" : "error\n";
-            failed = true;
-        }
-        if (output.size() > (1u << 16)) {
-            out << output;
-            output.clear();
-        }
-    }
-    out << output;
-    out.flush();
-    return failed ? 1 : 0;
+    return runBatchLines(in, out, err, format == OutputFormat::Csv ? csvTitleRow() : std::string(),
+                         format == OutputFormat::Csv ? "error\r\n" : "error\n",
+                         [&](std::string_view line, int lineNumber, std::string& output) {
+                             if (format == OutputFormat::Table && lineNumber > 1) output += '\n';
+                             output +=
+                                 formatted(computeCase(parseCalcCase(wordsOfLine(std::string(line)))), format, user);
+                         });
 }
 
 }  // namespace yq::cli
