@@ -1,5 +1,6 @@
 #include "cli/CalcCommand.h"
 #include "cli/CalcHelp.h"
+#include "cli/FieldChecks.h"
 #include "cli/OutputFormats.h"
 
 #include "files/ProgramState.h"
@@ -145,7 +146,9 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
     int metric = c.metric ? 1 : 0;
     if (c.file) {
         const QString path = QString::fromStdString(*c.file);
-        if (!QFileInfo(path).isFile()) throw UsageError{"design file '" + *c.file + "' not found"};
+        const QFileInfo info(path);
+        if (info.isDir()) throw UsageError{"'" + *c.file + "' is a folder, not a design file"};
+        if (!info.isFile()) throw UsageError{"design file '" + *c.file + "' not found"};
         QString error;
         const long long unitSystem = readDesignFile(path, record, &error);
         // A file that cannot be read is not a design of zeros.
@@ -154,13 +157,18 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
         metric = reaction.metric;
         if (warnings && !reaction.message.isEmpty())
             *warnings += QString(reaction.message).replace(u'|', u' ').toStdString();
+        // Stored as a window stores them, but not cut without a word.
+        if (warnings) {
+            if (const std::string cut = cutKeysWarning(keysCutOnRead(path, system)); !cut.empty())
+                *warnings += (warnings->empty() ? "" : "; ") + cut;
+        }
     }
     const bool read = c.values.size() == c.assignments.size();
     const bool found = read && c.keys.size() == c.assignments.size();
     for (std::size_t i = 0; i < c.assignments.size(); ++i) {
         const auto& [key, value] = c.assignments[i];
         DecimalField& field = found ? record.*(c.keys[i]->member) : *record.field(key);
-        field = read ? c.values[i] : commandLineValue(key, value);
+        storeHeld(field, key, value, read ? c.values[i] : commandLineValue(key, value));
     }
     if (c.partial) {
         runPartial(record, *c.partial);

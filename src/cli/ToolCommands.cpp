@@ -1,6 +1,7 @@
 #include "cli/ToolCommands.h"
 
 #include "cli/CalcCommand.h"
+#include "cli/FieldChecks.h"
 #include "design/DesignTools.h"
 #include "files/DesignFile.h"
 #include "files/SaveConverted.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <ostream>
 
 namespace yq::cli {
@@ -69,6 +71,12 @@ int runFitCommand(const std::vector<std::string>& args, std::ostream& out, std::
         const auto turns = Decimal::parse(valueText);
         if (!turns) throw UsageError{"turns '" + valueText + "' in '" + target + "' are not a decimal number"};
         if (turns->sign() <= 0) throw UsageError{"turns '" + valueText + "' in '" + target + "' are not above 0"};
+        {
+            // The turns are compared with the field's, so they must be a value it holds.
+            const bool metric = std::find(args.begin(), args.end(), "--metric") != args.end();
+            DecimalField turnsField(findKey(fitTurnsKey(field))->storage(metric ? UnitSystem::Metric : UnitSystem::Imperial));
+            storeHeld(turnsField, fitTurnsKey(field), valueText, *turns);
+        }
         for (const std::string& arg : rest)
             if (arg.find('=') != std::string::npos &&
                 equalsIgnoreCase(std::string_view(arg).substr(0, arg.find('=')), fitFieldKey(field)))

@@ -1,4 +1,5 @@
 #include "design/DesignTools.h"
+#include "design/FieldLimits.h"
 
 #include "design/UnitSystemRules.h"
 
@@ -165,7 +166,9 @@ std::optional<std::string> checkSweepRange(SweepRange& range, UnitSystem system)
         DecimalField f(findKey(range.key)->storage(system));
         f = *value;
         if (f.value() != *value)
-            return std::string(name) + " '" + value->toString() + "' does not fit the field " + range.key;
+            return std::string(name) + " '" + value->toString() + "' does not fit the field " + range.key + " (" +
+                   range.key + " holds -" + largestHeld(f.storage()).toFixed(places) + " to " +
+                   largestHeld(f.storage()).toFixed(places) + ")";
     }
     if (range.step.isZero()) return "step '" + range.step.toString() + "' is 0";
     const Decimal span = range.to - range.from;
@@ -262,7 +265,9 @@ ConvertOutcome convertDesign(const DesignRecord& design, UnitSystem to) {
         if (!out.error && absolute(converted.rounded(target.storage().places)) >
                               Decimal::scaled(target.maxMantissa(), target.storage().places))
             out.error = std::string(key) + " = " + design.field(key)->text() + (toMetric ? " in" : " mm") +
-                        " is too large for the " + (toMetric ? "Metric" : "Imperial") + " design's field";
+                        " is too large for the " + (toMetric ? "Metric" : "Imperial") + " design's field (" +
+                        std::string(key) + " holds -" + largestHeld(target.storage()).toFixed(target.storage().places) +
+                        " to " + largestHeld(target.storage()).toFixed(target.storage().places) + ")";
     }
     // With the flag the target's window sets when it opens.
     reCalcAs(out.design, UnitSystemRules::of(to).metricOnOpen.isMetric());

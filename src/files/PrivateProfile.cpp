@@ -111,8 +111,10 @@ bool ProfileFile::load(const QString& path) {
             return static_cast<char16_t>(hi << 8 | lo);
         };
         const auto decode = [&](QByteArrayView raw) {
+            // A U+FEFF inside the file is a character of its line, as it is
+            // in a UTF-8 file, not a mark to drop.
             QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
-                                   QStringDecoder::Flag::Stateless);
+                                   QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
             return QString(decoder(raw)).toUtf8();
         };
         const qsizetype units = body.size() / 2 * 2;

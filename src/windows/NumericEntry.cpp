@@ -69,13 +69,6 @@ std::optional<Decimal> entryValue(const QString& text, int places) {
     return value;
 }
 
-bool storageHolds(Storage storage, const Decimal& value) {
-    const Decimal rounded = value.rounded(storage.places);
-    const Decimal magnitude = rounded.sign() < 0 ? -rounded : rounded;
-    const Decimal largest = Decimal::scaled(DecimalField(storage).maxMantissa(), storage.places);
-    return magnitude <= largest;
-}
-
 PictureValidator::PictureValidator(const QString& picture, QObject* parent) : QValidator(parent) {
     if (const auto p = parseNumericPicture(picture.toStdString())) setPicture(*p);
 }

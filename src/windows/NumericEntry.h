@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/Decimal.h"
+#include "design/FieldLimits.h"
 #include "files/Picture.h"
 
 #include <QString>
@@ -30,9 +31,6 @@ std::optional<EntryText> splitEntry(const QString& text, int places = -1);
 // Value of an entry's text by the rules of splitEntry: an empty text (or a
 // lone sign or separator) is 0; nothing for text that is not a number.
 std::optional<Decimal> entryValue(const QString& text, int places = -1);
-
-// Whether a field of this storage holds the value once rounded to its places.
-bool storageHolds(Storage storage, const Decimal& value);
 
 // Accepts only text that fits the picture: a sign where the picture allows
 // one, as many integer digits as its width leaves, at most its places after

@@ -65,12 +65,16 @@ TEST(CalcTool, PrintsEveryKeyWithAllPlacesInFileOrder) {
 }
 
 TEST(CalcTool, ValuesAreStoredWithTheFieldsRoundingAndLimits) {
-    const auto result = runProcess(calcProgram(), {"--runs", "0", "CD=2.345", "LD=-2.345", "C=123456789"});
+    const auto result = runProcess(calcProgram(), {"--runs", "0", "CD=2.345", "LD=-2.345", "C=9999999.99"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto fields = fieldsOf(result.out);
     EXPECT_EQ(fields.at("CD"), "2.35");
     EXPECT_EQ(fields.at("LD"), "-2.35");
     EXPECT_EQ(fields.at("C"), "9999999.99");
+    // What the field cannot hold is refused, not cut to its limit.
+    const auto refused = runProcess(calcProgram(), {"--runs", "0", "CD=2.345", "C=123456789"});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.err, "yq-calc: value of C does not fit its field: '123456789' (C holds -9999999.99 to 9999999.99)\n");
 }
 
 TEST(CalcTool, BadInputIsNamedAndRefused) {
@@ -113,10 +117,12 @@ TEST(CalcTool, ValuesNoFieldCanHoldAreNamedAndRefused) {
         std::string value;
         bool refused;
         std::string stored;  // C after --runs 0, when accepted
+        const char* refusal = "value of C is too large for any field";
     };
     const Case cases[] = {
-        {"123456789", false, "9999999.99"},
-        {"-999999999.999", false, "-9999999.99"},
+        // More than C's field holds, though another field could.
+        {"123456789", true, "", "value of C does not fit its field: '123456789'"},
+        {"-999999999.999", true, "", "value of C does not fit its field: '-999999999.999'"},
         {"1000000000", true, ""},
         {"-0001000000000.5", true, ""},
         // Near the system's limit for one argument (128 KiB).
@@ -130,7 +136,7 @@ TEST(CalcTool, ValuesNoFieldCanHoldAreNamedAndRefused) {
         if (c.refused) {
             EXPECT_EQ(result.exitCode, 2) << shown;
             EXPECT_TRUE(result.out.empty()) << shown;
-            EXPECT_NE(result.err.find("value of C is too large for any field"), std::string::npos) << result.err;
+            EXPECT_NE(result.err.find(c.refusal), std::string::npos) << result.err;
             // One short line, however long the value.
             EXPECT_EQ(linesOf(result.err).size(), 1u) << shown;
             EXPECT_LT(result.err.size(), 200u) << shown;
