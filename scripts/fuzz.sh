@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer (AddressSanitizer and
-# UndefinedBehaviorSanitizer) into ./build-fuzz and runs each of them for a
-# bounded time on its seed corpus (tests/fuzz/corpus/<target>).
+# UndefinedBehaviorSanitizer) into ./build-fuzz and runs each of them on its
+# seed corpus (tests/fuzz/corpus/<target>) for a bounded number of inputs.
 #
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET ...]
 #
-# SECONDS_PER_TARGET defaults to 300. New inputs that reach new code go to
+# The targets are those of tests/fuzz/CMakeLists.txt (YQ_FUZZ_TARGETS). Each
+# runs 100,000 inputs (YQ_FUZZ_RUNS changes that; the test command runs
+# 3,000), or for SECONDS_PER_TARGET (default 3600) if that comes first.
+# New inputs that reach new code go to
 # build-fuzz/corpus/<target> (not to the source tree); a crash, a failed
 # check, a leak or an input slower than the time limit stops the target and
 # leaves the input in build-fuzz/findings/<target>/. Copy a finding into
@@ -17,10 +20,9 @@
 # seed, so that its short run finds nothing a longer run with that seed
 # did not already find).
 #
-# YQ_FUZZ_RUNS=N bounds each target by executions as well as by time: with
-# a fixed seed and a fresh work folder the run is then the same on every
-# machine (the test command uses it, so that CI tries exactly the inputs a
-# run here tried).
+# With a fixed seed and a fresh work folder a run bounded by inputs is the
+# same on every machine (the test command's short run is, so that CI tries
+# exactly the inputs a run here tried).
 #
 # YQ_FUZZ_KEEP_GOING=1 runs each target in libFuzzer's fork mode, which goes
 # on after a finding and saves every one, for surveys of a branch that still
@@ -28,12 +30,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds="${1:-300}"
+seconds="${1:-3600}"
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_decimal fuzz_profile fuzz_design_file fuzz_results fuzz_settings fuzz_user_file)
+  # One list of targets: the build's.
+  read -r -a targets < <(python3 -c 'import re, sys
+m = re.search(r"set\(YQ_FUZZ_TARGETS([^)]*)\)", open(sys.argv[1]).read())
+print(" ".join(m.group(1).split()) if m else "")' tests/fuzz/CMakeLists.txt)
+  [ ${#targets[@]} -gt 0 ] || { echo "fuzz: no YQ_FUZZ_TARGETS in tests/fuzz/CMakeLists.txt" >&2; exit 1; }
 fi
+runs_per_target="${YQ_FUZZ_RUNS:-100000}"
 
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
@@ -63,7 +70,8 @@ for target in "${targets[@]}"; do
   # on); -max_len bounds the inputs the fuzzer makes up, not the seeds.
   seed=()
   if [ -n "${YQ_FUZZ_SEED:-}" ]; then seed=(-seed="$YQ_FUZZ_SEED"); fi
-  if [ -n "${YQ_FUZZ_RUNS:-}" ]; then seed+=(-runs="$YQ_FUZZ_RUNS"); fi
+  seed+=(-runs="$runs_per_target")
+  started=$SECONDS
   "build-fuzz/bin/$target" "${seed[@]}" -max_total_time="$seconds" -timeout=10 -max_len=8192 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$findings/" "${keep_going[@]}" "$work" "tests/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1 || true)
@@ -76,7 +84,7 @@ for target in "${targets[@]}"; do
     echo "fuzz: $target FOUND A PROBLEM after ${runs} runs, ${found} input(s) saved (log $log, input in $findings/):"
     grep -E -A3 'fuzz check failed|ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error|ALARM|out-of-memory' "$log" | head -20 || true
   else
-    echo "fuzz: $target clean, ${runs} runs"
+    echo "fuzz: $target clean, ${runs} runs in $((SECONDS - started)) s"
   fi
 done
 if [ ${#failed[@]} -ne 0 ]; then

@@ -74,7 +74,8 @@ int runFitCommand(const std::vector<std::string>& args, std::ostream& out, std::
         {
             // The turns are compared with the field's, so they must be a value it holds.
             const bool metric = std::find(args.begin(), args.end(), "--metric") != args.end();
-            DecimalField turnsField(findKey(fitTurnsKey(field))->storage(metric ? UnitSystem::Metric : UnitSystem::Imperial));
+            DecimalField turnsField(
+                findKey(fitTurnsKey(field))->storage(metric ? UnitSystem::Metric : UnitSystem::Imperial));
             storeHeld(turnsField, fitTurnsKey(field), valueText, *turns);
         }
         for (const std::string& arg : rest)

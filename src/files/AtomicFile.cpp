@@ -74,7 +74,7 @@ void removeStaleTemporaries(const QString& path) {
     ::closedir(dir);
 }
 
-FileWriteResult replaceFile(const QString& path, const QByteArray& bytes) {
+FileWriteResult replaceFile(const QString& path, const QByteArray& bytes, Durability durability) {
     if (path.isEmpty()) return {false, QStringLiteral("No file name was given.")};
     const QFileInfo target(path);
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
@@ -104,7 +104,7 @@ FileWriteResult replaceFile(const QString& path, const QByteArray& bytes) {
         error = errno;
         ok = false;
     }
-    if (ok && ::fsync(fd) != 0) {
+    if (ok && durability == Durability::Durable && ::fsync(fd) != 0) {
         error = errno;
         ok = false;
     }
@@ -120,6 +120,7 @@ FileWriteResult replaceFile(const QString& path, const QByteArray& bytes) {
         ::unlink(temporary.constData());
         return failure(path, "written", error);
     }
+    if (durability == Durability::Transient) return {true, {}};
     // Make the rename itself durable.
     const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {

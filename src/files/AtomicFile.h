@@ -27,9 +27,16 @@ struct FileWriteResult {
     explicit operator bool() const { return ok; }
 };
 
+// Whether a replacement must survive a crash of the machine. A transient
+// file (a step of a longer job that removes it again, such as the export's
+// page copies) is still replaced whole, by a rename, so that no reader sees
+// it half written, but is not flushed to the disk: a crash loses the job,
+// not the file's earlier content, and each flush costs a disk's seek.
+enum class Durability { Durable, Transient };
+
 // Replaces the file at `path` with `bytes`. On failure the old file (or its
 // absence) is left exactly as it was.
-FileWriteResult replaceFile(const QString& path, const QByteArray& bytes);
+FileWriteResult replaceFile(const QString& path, const QByteArray& bytes, Durability durability = Durability::Durable);
 
 // Removes the temporary files that earlier writers of `path` left behind
 // when they were stopped before their rename. Files of writers that still

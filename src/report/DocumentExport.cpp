@@ -36,12 +36,15 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     // Page copies: run number, page number, ".wmf", each written whole or
     // not at all. The first failure is the reason the document is not
     // written; the RTF writer then finds that page missing or unreadable.
+    // They and the numbered RTF are removed when the export is done, so
+    // they are not flushed to the disk: only the document, the HTML page and
+    // the draft are.
     QString copyError;
     for (qsizetype i = 0; i < pages.size(); ++i) {
         QDir().mkpath(result.exportFolder);
         const QString copy = prefix + run + QString::number(i + 1) + QStringLiteral(".wmf");
         result.pageCopies << copy;
-        const FileWriteResult written = replaceFile(copy, pages.at(i));
+        const FileWriteResult written = replaceFile(copy, pages.at(i), Durability::Transient);
         if (!written && copyError.isEmpty()) copyError = written.error;
     }
 
@@ -54,7 +57,7 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     result.documentName = trimmedDocumentName(documentName);
     result.documentPath = prefix + result.documentName + QStringLiteral(".RTF");
     const RtfResult rtf = writeRtfDocument(result.rtfPath, result.pageCopies, kExportPictureScale, kExportLeftMargin,
-                                           kExportTopMargin, random_);
+                                           kExportTopMargin, random_, Durability::Transient);
     result.rtfCode = rtf.code;
     if (!rtf.ok()) {
         result.error = copyError.isEmpty() ? rtf.error : copyError;

@@ -177,7 +177,7 @@ QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftM
 }
 
 RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale, int leftMargin,
-                           int topMargin, RandomSource& random) {
+                           int topMargin, RandomSource& random, Durability durability) {
     RtfResult result;
     if (pageImagePaths.isEmpty()) {
         result.code = rtf::NotWritten;
@@ -190,7 +190,7 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
         if (!appendMetafileHexFromFile(page, builder.beginPage(), &why)) {
             // The file shows how far the document got; it is never copied
             // to the document's name.
-            replaceFile(path, builder.text());
+            (void)replaceFile(path, builder.text(), durability);
             result.code = rtf::PageUnreadable;
             result.error =
                 QStringLiteral("The page image %1 could not be read: %2").arg(QDir::toNativeSeparators(page), why);
@@ -200,7 +200,7 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
     }
     QByteArray document = builder.finish();
 
-    const FileWriteResult written = replaceFile(path, document);
+    const FileWriteResult written = replaceFile(path, document, durability);
     if (!written) {
         result.code = rtf::NotWritten;
         result.error = written.error;

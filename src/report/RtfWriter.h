@@ -5,6 +5,7 @@
 // then one picture group per page and the closing.
 #pragma once
 
+#include "files/AtomicFile.h"
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -64,6 +65,6 @@ QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftM
 // through); when that fails (full disk, no folder) the result is
 // NotWritten and an earlier file is left as it was.
 RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale, int leftMargin,
-                           int topMargin, RandomSource& random);
+                           int topMargin, RandomSource& random, Durability durability = Durability::Durable);
 
 }  // namespace yq::report

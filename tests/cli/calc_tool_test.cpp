@@ -74,7 +74,8 @@ TEST(CalcTool, ValuesAreStoredWithTheFieldsRoundingAndLimits) {
     // What the field cannot hold is refused, not cut to its limit.
     const auto refused = runProcess(calcProgram(), {"--runs", "0", "CD=2.345", "C=123456789"});
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_EQ(refused.err, "yq-calc: value of C does not fit its field: '123456789' (C holds -9999999.99 to 9999999.99)\n");
+    EXPECT_EQ(refused.err,
+              "yq-calc: value of C does not fit its field: '123456789' (C holds -9999999.99 to 9999999.99)\n");
 }
 
 TEST(CalcTool, BadInputIsNamedAndRefused) {

@@ -28,10 +28,10 @@ struct Limit {
     const char* key;
     bool metric;
     const char* storage;
-    const char* largest;       // accepted, printed as it is
-    const char* roundsDown;    // accepted: rounds to `largest`
-    const char* oneStepMore;   // refused
-    const char* heldText;      // the range the message names
+    const char* largest;      // accepted, printed as it is
+    const char* roundsDown;   // accepted: rounds to `largest`
+    const char* oneStepMore;  // refused
+    const char* heldText;     // the range the message names
 };
 
 const Limit kLimits[] = {
@@ -101,8 +101,8 @@ TEST(FieldLimits, TheLargestValueIsTakenAndOneStepMoreIsRefusedEverywhere) {
 
         // SAVE writes nothing for a refused value.
         QTemporaryDir folder;
-        const auto save = runProcess(calcProgram(), args({"save", "F=7.15", "CD=2", "LD=6"}, l, l.oneStepMore), {},
-                                     folder.path());
+        const auto save =
+            runProcess(calcProgram(), args({"save", "F=7.15", "CD=2", "LD=6"}, l, l.oneStepMore), {}, folder.path());
         EXPECT_EQ(save.exitCode, 2);
         EXPECT_EQ(save.err, "yq-calc: " + message(l, l.oneStepMore) + "\n");
         EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
