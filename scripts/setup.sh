@@ -16,6 +16,8 @@ PACKAGES=(
   # running and looking at the program
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
   fonts-liberation2 xdg-utils
+  # the windows read through the accessibility bus, as a screen reader does
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0
   # the manual pages, made from the programs' --help at build time
   help2man
 )

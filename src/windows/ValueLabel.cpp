@@ -7,9 +7,36 @@ namespace yq {
 
 namespace {
 
-class ValueLabelAccessible : public QAccessibleWidget {
+// Named by its label, its text as the value and as an accessible text: a
+// screen reader on the accessibility bus reads a widget's text only through
+// the text interface.
+class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ValueLabelAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    // The text interface of a read-only text without a cursor or selection.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = offset;
+        *end = offset;
+        return {};
+    }
 
     QString text(QAccessible::Text t) const override {
         const auto* label = static_cast<const QLabel*>(widget());
@@ -22,6 +49,8 @@ public:
                 return QAccessibleWidget::text(t);
         }
     }
+
+    QString shown() const { return static_cast<const QLabel*>(widget())->text(); }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
