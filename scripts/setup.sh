@@ -18,6 +18,8 @@ PACKAGES=(
   fonts-liberation2 xdg-utils
   # the windows read through the accessibility bus, as a screen reader does
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+  # the windows' contrast checked under the GTK theme, light and dark
+  qt6-gtk-platformtheme gnome-themes-extra
   # the manual pages, made from the programs' --help at build time
   help2man
 )

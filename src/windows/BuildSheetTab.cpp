@@ -22,9 +22,7 @@
 
 namespace yq {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 BuildSheetView::BuildSheetView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("BuildSheetView"));
@@ -73,9 +71,7 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     hf.setBold(true);
     hf.setPointSize(10);
     heading->setFont(hf);
-    QPalette hp = heading->palette();
-    hp.setColor(QPalette::WindowText, windows::kDarkBlue);
-    heading->setPalette(hp);
+    windows::setTextRole(heading, windows::TextRole::Heading);
     top->addWidget(heading);
     top->addStretch(1);
     print_ = new QPushButton(QStringLiteral("Print Build Sheet"), this);
@@ -86,9 +82,7 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     bf.setBold(true);
     bf.setPointSize(10);
     print_->setFont(bf);
-    QPalette bp = print_->palette();
-    bp.setColor(QPalette::ButtonText, windows::kDarkBlue);
-    print_->setPalette(bp);
+    windows::setTextRole(print_, windows::TextRole::Heading, QPalette::ButtonText);
     print_->setAutoDefault(false);
     top->addWidget(print_);
     outer->addLayout(top);

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -77,9 +78,7 @@ QGroupBox* group(const QString& title, QWidget* parent) {
     QFont f = box->font();
     f.setBold(true);
     box->setFont(f);
-    QPalette p = box->palette();
-    p.setColor(QPalette::WindowText, windows::kDarkBlue);
-    box->setPalette(p);
+    windows::setTextRole(box, windows::TextRole::Heading);
     return box;
 }
 
@@ -89,8 +88,11 @@ W* plain(W* widget) {
     QFont f = widget->font();
     f.setBold(false);
     widget->setFont(f);
+    // ... and the window's own text colour (black on a light window).
     QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
+    const QPalette window = QApplication::palette(widget);
+    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(g, QPalette::WindowText, window.color(g, QPalette::WindowText));
     widget->setPalette(p);
     return widget;
 }

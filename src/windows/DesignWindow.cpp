@@ -61,9 +61,7 @@ QLabel* heading(const QString& text, QWidget* parent) {
     f.setBold(true);
     f.setPointSize(10);
     label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, windows::kDarkBlue);
-    label->setPalette(p);
+    windows::setTextRole(label, windows::TextRole::Heading);
     return label;
 }
 
@@ -116,9 +114,7 @@ void DesignWindow::buildLayout() {
     title->setObjectName(QStringLiteral("TitleLine"));
     const QFont titleFont = windows::windowFont(QStringLiteral("Arial Rounded MT Bold"), 16, true);
     title->setFont(titleFont);
-    QPalette tp = title->palette();
-    tp.setColor(QPalette::WindowText, windows::kDarkBlue);
-    title->setPalette(tp);
+    windows::setTextRole(title, windows::TextRole::Heading);
     titleLayout->addWidget(title, 1);
     auto* select = new QPushButton(QStringLiteral("Select Antenna"), titlePanel);
     select->setMinimumSize(du.x(71), du.y(16));
@@ -312,9 +308,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
         f.setBold(true);
         f.setPointSize(10);
         b->setFont(f);
-        QPalette p = b->palette();
-        p.setColor(QPalette::ButtonText, windows::kDarkBlue);
-        b->setPalette(p);
+        windows::setTextRole(b, windows::TextRole::Heading, QPalette::ButtonText);
         if (s.key != Qt::Key_unknown) bindKey(s.key, s.command);
         if (!s.tipText.isEmpty()) b->setToolTip(s.tipText);
         b->setAutoDefault(false);
@@ -339,9 +333,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     nf.setBold(true);
     nf.setPointSize(units_.noticePoints);
     notice_->setFont(nf);
-    QPalette np = notice_->palette();
-    np.setColor(QPalette::WindowText, Qt::red);
-    notice_->setPalette(np);
+    windows::setTextRole(notice_, windows::TextRole::Notice);
     second->addWidget(notice_, row++, 0, 1, 2);
     second->setRowStretch(row, 1);
     columns->addLayout(second);
