@@ -3,15 +3,8 @@
 // is at least 4.5 : 1, or 3 : 1 for large text (WCAG 2.1 AA), on Qt's light
 // palette, on Fusion with a dark palette and, run by CTest under a display
 // with the GTK platform theme, on Adwaita and Adwaita-dark.
-#include "AppTestSupport.h"
+#include "AllWindows.h"
 
-#include "app/AboutWindow.h"
-#include "app/MainWindow.h"
-#include "app/PicturesWindow.h"
-#include "app/UserForm.h"
-#include "app/UserListWindow.h"
-#include "files/ProgramState.h"
-#include "windows/DesignWindow.h"
 #include "windows/WindowColours.h"
 
 #include <QAbstractButton>
@@ -145,54 +138,13 @@ QStringList lowContrastTexts(QWidget* window, const QString& windowName) {
     return low;
 }
 
-class Contrast : public ::testing::Test {
-protected:
-    void SetUp() override {
-        test::ensureApplication();
-        ASSERT_TRUE(dir.isValid());
-        file = std::make_unique<UserFile>(dir.path());
-        ASSERT_TRUE(file->add("Ann K1AAA"));
-    }
-
-    // Every window and every tab of the design windows, as shown.
-    QStringList lowContrastEverywhere() {
-        QStringList low;
-        const QList<std::pair<QString, std::shared_ptr<QWidget>>> windows = {
-            {"main window", std::make_shared<MainWindow>(MainWindowServices{})},
-            {"pictures", std::make_shared<PicturesWindow>()},
-            {"about", std::make_shared<AboutWindow>()},
-            {"user list", std::make_shared<UserListWindow>(*file, errors, messages)},
-            {"user form", std::make_shared<UserForm>(UserRequest::Insert, UserRecord{}, *file, messages)},
-        };
-        for (const auto& [name, w] : windows) {
-            w->show();
-            QTest::qWait(20);
-            low << lowContrastTexts(w.get(), name);
-        }
-        for (const UnitSystem system : {UnitSystem::Imperial, UnitSystem::Metric}) {
-            ProgramState state;
-            DesignWindowServices services;
-            services.messages = &messages;
-            DesignWindow window(UnitSystemDescription::of(system), services, state);
-            window.show();
-            for (int tab = 0; tab < window.tabs()->count(); ++tab) {
-                window.tabs()->setCurrentIndex(tab);
-                QTest::qWait(30);
-                low << lowContrastTexts(&window, QStringLiteral("%1 window, tab \"%2\"")
-                                                     .arg(system == UnitSystem::Metric ? "Metric" : "Imperial",
-                                                          window.tabs()->tabText(tab).trimmed()));
-            }
-            window.close();
-        }
-        low.removeDuplicates();
-        return low;
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<UserFile> file;
-    test::FakeErrorReporter errors;
-    test::RecordingMessages messages;
-};
+// The texts below the contrast they need in every window, one line each.
+QStringList lowContrastEverywhere() {
+    QStringList low;
+    test::forEveryWindow([&](QWidget* window, const QString& name) { low << lowContrastTexts(window, name); });
+    low.removeDuplicates();
+    return low;
+}
 
 QPalette darkPalette() {
     QPalette p;
@@ -213,7 +165,8 @@ QPalette darkPalette() {
     return p;
 }
 
-TEST_F(Contrast, EveryTextReadsOnTheLightAndTheDarkPalette) {
+TEST(Contrast, EveryTextReadsOnTheLightAndTheDarkPalette) {
+    test::ensureApplication();
     if (qEnvironmentVariableIsSet("YQ_TEST_THEME")) GTEST_SKIP() << "run with a platform theme";
     const QPalette original = QApplication::palette();
     QStyle* const originalStyle = QApplication::style();
@@ -231,7 +184,8 @@ TEST_F(Contrast, EveryTextReadsOnTheLightAndTheDarkPalette) {
 
 // Run by CTest with QT_QPA_PLATFORMTHEME=gtk3 and GTK_THEME set, under a
 // display; YQ_TEST_THEME says whether the theme is "light" or "dark".
-TEST_F(Contrast, EveryTextReadsOnThePlatformTheme) {
+TEST(Contrast, EveryTextReadsOnThePlatformTheme) {
+    test::ensureApplication();
     const QString theme = qEnvironmentVariable("YQ_TEST_THEME");
     if (theme.isEmpty()) GTEST_SKIP() << "no platform theme asked for (CTest runs this under a display)";
     const QColor window = QApplication::palette().color(QPalette::Window);
