@@ -21,9 +21,7 @@ QLabel* addImage(QWidget* parent, const windows::DialogUnits& units, Place place
     const QRect rect = units.rect(place.x, place.y, place.w, place.h);
     label->setGeometry(rect);
     const qreal ratio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
-    QImage image = report::embeddedImage(fileName, rect.size() * ratio);
-    image.setDevicePixelRatio(ratio);
-    label->setPixmap(QPixmap::fromImage(image));
+    label->setPixmap(QPixmap::fromImage(report::embeddedImageAt(fileName, rect.size(), ratio)));
     label->setScaledContents(false);
     label->setAccessibleName(description);
     label->setToolTip(description);

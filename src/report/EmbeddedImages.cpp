@@ -111,6 +111,13 @@ QImage embeddedImage(const QString& fileName, const QSize& size) {
     return image;
 }
 
+QImage embeddedImageAt(const QString& fileName, const QSize& logicalSize, qreal ratio) {
+    if (ratio <= 0) ratio = 1;
+    QImage image = embeddedImage(fileName, (QSizeF(logicalSize) * ratio).toSize());
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 QString embeddedImageDescription(const QString& fileName) {
     const Picture* picture = find(fileName);
     return picture ? QString::fromUtf8(picture->description) : QString();

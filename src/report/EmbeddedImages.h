@@ -32,6 +32,12 @@ QSize embeddedImageSize(const QString& fileName);
 // icons and the cursor) are transparent. A null image for an unknown name.
 QImage embeddedImage(const QString& fileName, const QSize& size = {});
 
+// The picture for a place of `logicalSize` on a screen of `ratio` device
+// pixels per pixel: drawn from its vector source at the screen's own
+// resolution (logicalSize x ratio) and marked with that ratio, so that it
+// is sharp at every scale.
+QImage embeddedImageAt(const QString& fileName, const QSize& logicalSize, qreal ratio);
+
 // The SVG source of the picture; empty for an unknown name.
 QByteArray embeddedImageSvg(const QString& fileName);
 

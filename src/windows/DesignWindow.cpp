@@ -276,7 +276,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     logo->setObjectName(QStringLiteral("Logo"));
     const QString logoName = QStringLiteral("YQ_logo_small.gif");
     const QSize logoSize = report::embeddedImageSize(logoName).scaled(du.x(71), du.y(48), Qt::KeepAspectRatio);
-    const QImage logoImage = report::embeddedImage(logoName, logoSize);
+    const QImage logoImage = report::embeddedImageAt(logoName, logoSize, page->devicePixelRatioF());
     if (!logoImage.isNull()) logo->setPixmap(QPixmap::fromImage(logoImage));
     logo->setAlignment(Qt::AlignCenter);
     first->addWidget(logo);
@@ -421,7 +421,7 @@ QWidget* DesignWindow::buildHelpTab() {
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("StarPicture"));
     const QSize pictureSize(du.x(239), du.y(270));
-    const QImage image = report::embeddedImage(QStringLiteral("yq_star.jpg"), pictureSize);
+    const QImage image = report::embeddedImageAt(QStringLiteral("yq_star.jpg"), pictureSize, page->devicePixelRatioF());
     if (!image.isNull()) picture->setPixmap(QPixmap::fromImage(image));
     picture->setFixedSize(pictureSize);
     picture->setAlignment(Qt::AlignCenter);

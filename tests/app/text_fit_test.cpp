@@ -1,6 +1,7 @@
 // No text of any window is cut off: the room each label, button, check box,
 // group box, tab and list shows its text in holds the text as its font
-// measures it. CTest runs this at the device pixel ratios 1, 1.25, 1.5 and 2
+// measures it; and every picture is drawn at the screen's resolution, so it
+// is sharp. CTest runs this at the device pixel ratios 1, 1.25, 1.5 and 2
 // (QT_SCALE_FACTOR), where fonts are measured at the screen's resolution.
 #include "AllWindows.h"
 
@@ -108,6 +109,31 @@ TEST(TextFit, NoTextOfAnyWindowIsCutOff) {
     EXPECT_GT(checked, 200);
     EXPECT_TRUE(cut.isEmpty()) << "at device pixel ratio " << qApp->devicePixelRatio() << ":\n"
                                << cut.join(u'\n').toStdString();
+}
+
+TEST(Sharpness, EveryPictureIsDrawnAtTheScreensResolution) {
+    QStringList blurred;
+    int pictures = 0;
+    test::forEveryWindow([&](QWidget* window, const QString& name) {
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->pixmap().isNull()) continue;
+            ++pictures;
+            const qreal screen = label->devicePixelRatioF();
+            const QPixmap pixmap = label->pixmap();
+            // Drawn with as many pixels as the screen shows in its place.
+            if (std::abs(pixmap.devicePixelRatio() - screen) > 0.01)
+                blurred << QStringLiteral("%1: %2 (%3 x %4 pixels at ratio %5 on a screen of %6)")
+                               .arg(name,
+                                    label->accessibleName().isEmpty() ? label->objectName() : label->accessibleName())
+                               .arg(pixmap.width())
+                               .arg(pixmap.height())
+                               .arg(pixmap.devicePixelRatio())
+                               .arg(screen);
+        }
+    });
+    EXPECT_GT(pictures, 5);
+    blurred.removeDuplicates();
+    EXPECT_TRUE(blurred.isEmpty()) << blurred.join(u'\n').toStdString();
 }
 
 }  // namespace
