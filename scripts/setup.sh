@@ -20,6 +20,8 @@ PACKAGES=(
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
   # the windows' contrast checked under the GTK theme, light and dark
   qt6-gtk-platformtheme gnome-themes-extra
+  # the windows natively on Wayland, in a headless compositor
+  qt6-wayland weston
   # the manual pages, made from the programs' --help at build time
   help2man
 )

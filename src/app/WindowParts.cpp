@@ -70,6 +70,8 @@ QPushButton* addButton(QWidget* parent, const windows::DialogUnits& units, Place
 }
 
 void centreOnScreen(QWidget* window, const QWidget* reference) {
+    // A Wayland compositor places windows itself; a client cannot.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     const QScreen* screen = reference ? reference->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
