@@ -7,12 +7,6 @@
 
 namespace yq::sim {
 
-namespace {
-
-double value(const DecimalField& field) { return field.value().toReal(); }
-
-}  // namespace
-
 double inchesPerUnit(const DesignRecord& design) { return design.unitSystem() == UnitSystem::Metric ? 1 / 25.4 : 1.0; }
 
 double metresPerUnit(const DesignRecord& design) { return design.unitSystem() == UnitSystem::Metric ? 0.001 : 0.0254; }
@@ -36,31 +30,31 @@ double wireOhms(double wireDiameter, double wireLength, double hz) {
 }
 
 SeriesLoad tuningCoil(const DesignRecord& design, double hz) {
-    return {wireOhms(value(design.WD), value(design.LW), hz), value(design.CI) * 1e-6};
+    return {wireOhms(real(design.WD), real(design.LW), hz), real(design.CI) * 1e-6};
 }
 
 SeriesLoad phasingCoil(const DesignRecord& design, double hz) {
     const double in = inchesPerUnit(design);
-    const double uh = wheelerMicrohenries(value(design.PCCD) * in, value(design.PCNT), value(design.SP) * in);
-    return {wireOhms(value(design.PCWD), value(design.LPW), hz), uh * 1e-6};
+    const double uh = wheelerMicrohenries(real(design.PCCD) * in, real(design.PCNT), real(design.SP) * in);
+    return {wireOhms(real(design.PCWD), real(design.LPW), hz), uh * 1e-6};
 }
 
 SeriesLoad sourceCoil(const DesignRecord& design, double hz) {
-    return {wireOhms(value(design.SCWD), value(design.SCWL), hz), value(design.SCI) * 1e-6};
+    return {wireOhms(real(design.SCWD), real(design.SCWL), hz), real(design.SCI) * 1e-6};
 }
 
 double tuningCoilInductance(const DesignRecord& design, double turns) {
     const double in = inchesPerUnit(design);
-    return wheelerMicrohenries(value(design.CCD) * in, turns, value(design.SP) * in) * 1e-6;
+    return wheelerMicrohenries(real(design.CCD) * in, turns, real(design.SP) * in) * 1e-6;
 }
 
 double turnsForInductance(const DesignRecord& design, double henries) {
     const double in = inchesPerUnit(design);
-    return wheelerTurns(value(design.CCD) * in, henries * 1e6, value(design.SP) * in);
+    return wheelerTurns(real(design.CCD) * in, henries * 1e6, real(design.SP) * in);
 }
 
 double feedSeriesInductance(const DesignRecord& design, std::optional<double> tuningTurns) {
-    const double f = value(design.F) * 1e6;
+    const double f = real(design.F) * 1e6;
     const double tuning = tuningTurns ? tuningCoilInductance(design, *tuningTurns) : tuningCoil(design, f).henries;
     return tuning + phasingCoil(design, f).henries + sourceCoil(design, f).henries;
 }

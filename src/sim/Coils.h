@@ -12,6 +12,9 @@ struct SeriesLoad {
     double henries = 0;
 };
 
+// A field's value as a double.
+inline double real(const DecimalField& field) { return field.value().toReal(); }
+
 // Inches per unit length of the design (1, or 1/25.4 for millimetres).
 double inchesPerUnit(const DesignRecord& design);
 // Metres per unit length of the design (0.0254 or 0.001).
