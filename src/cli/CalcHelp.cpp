@@ -38,6 +38,12 @@ const std::vector<platform::HelpRow>& commandRows() {
          "source coil's turns SCT, of a built antenna (exit status 3 when no value comes within half a turn; "
          "the nearest is printed)",
          "yq-calc fit NT=25 F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},
+        {"tune DESIGN.ini MEASURED.s1p [--wound TURNS] [--format table|json]",
+         "read an analyser's sweep of the built antenna (Touchstone .s1p, .s2p, .ts or a VNA program's CSV), "
+         "find its series resonance, least SWR and 2:1 SWR bandwidth, and give the tuning coil's turns for "
+         "the design frequency with the capacitance factor that fits them (exit status 2 for a bad or damaged "
+         "file, 3 when it holds no usable sweep)",
+         "yq-calc simulate 726.ini --format s1p > model.s1p && yq-calc tune 726.ini model.s1p --wound 22"},
         {"sweep KEY=FROM:TO:STEP [--metric] [--file PATH] KEY=VALUE...",
          "compute the design for each value of one input over a range, one CSV row per value",
          "yq-calc sweep F=7.0:7.3:0.05 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},

@@ -108,3 +108,60 @@ std::string swrText(double swr) {
 }
 
 }  // namespace yq
+
+namespace yq {
+
+namespace {
+
+std::string printed(const char* format, double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    return buf;
+}
+
+std::string ohms(double r) { return printed("%.0f", r); }
+
+std::string impedanceText(std::complex<double> z) {
+    if (!std::isfinite(z.real()) || !std::isfinite(z.imag())) return "open";
+    return printed("%.2f", z.real()) + (z.imag() < 0 ? " - j" : " + j") + printed("%.2f", std::abs(z.imag())) + " ohm";
+}
+
+std::string bandwidthText(const std::optional<SwrBandwidth>& bw) {
+    if (!bw) return "none (the SWR stays above 2)";
+    std::string text =
+        printed("%.2f kHz", bw->widthHz() / 1e3) + " (" + mhzText(bw->lowHz) + " to " + mhzText(bw->highHz) + ")";
+    if (bw->lowOpen || bw->highOpen) text = "at least " + text + ", the sweep ends below SWR 2";
+    return text;
+}
+
+}  // namespace
+
+std::string mhzText(double hz) { return printed("%.4f MHz", hz / 1e6); }
+
+std::vector<FindingRow> findingRows(const SweepFindings& f) {
+    std::vector<FindingRow> rows;
+    const std::string ref = "R " + ohms(f.referenceOhms);
+    rows.push_back({"sweep", "Sweep",
+                    mhzText(f.points.front().hz) + " to " + mhzText(f.points.back().hz) + ", " +
+                        std::to_string(f.points.size()) + " points"});
+    std::string resonances;
+    for (double r : f.resonancesHz) resonances += (resonances.empty() ? "" : ", ") + mhzText(r);
+    rows.push_back({"resonances", f.resonancesHz.size() > 1 ? "Series resonances" : "Series resonance",
+                    resonances.empty() ? "none in the sweep (X does not rise through 0)" : resonances});
+    rows.push_back({"tuned_from", "Tuned from",
+                    (f.tuningPoint == TuningPoint::Resonance ? "the series resonance at " : "the least SWR at ") +
+                        mhzText(f.tuningHz)});
+    if (const auto z = impedanceAt(f, f.tuningHz)) rows.push_back({"impedance", "Impedance there", impedanceText(*z)});
+    rows.push_back({"least_swr", "Least SWR (" + ref + ")",
+                    swrText(f.leastSwr().swr) + " at " + mhzText(f.leastSwr().hz) + ", return loss " +
+                        printed("%.2f dB", f.leastSwr().returnLossDb)});
+    if (f.referenceOhms != 50)
+        rows.push_back({"least_swr_50", "Least SWR (50 ohm)",
+                        swrText(f.leastSwr50().swr50) + " at " + mhzText(f.leastSwr50().hz)});
+    rows.push_back({"swr2_bandwidth", "2:1 SWR bandwidth (" + ref + ")", bandwidthText(f.swr2)});
+    if (f.referenceOhms != 50)
+        rows.push_back({"swr2_bandwidth_50", "2:1 SWR bandwidth (50 ohm)", bandwidthText(f.swr2On50)});
+    return rows;
+}
+
+}  // namespace yq

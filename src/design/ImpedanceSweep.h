@@ -68,3 +68,22 @@ std::optional<std::complex<double>> impedanceAt(const SweepFindings& findings, d
 std::string swrText(double swr);
 
 }  // namespace yq
+
+namespace yq {
+
+// One line of the findings as the Measurement tab and yq-calc tune show them.
+struct FindingRow {
+    std::string key;    // "resonance", for json and the tests
+    std::string label;  // "Series resonance"
+    std::string value;  // "12.7520 MHz"
+};
+
+// The findings of a sweep: resonances (or that there is none), the point
+// tuned from and which it is, the impedance there, the least SWR on the
+// reference and on 50 ohm with its return loss, the 2:1 SWR bandwidths.
+std::vector<FindingRow> findingRows(const SweepFindings& findings);
+
+// "12.7520 MHz"
+std::string mhzText(double hz);
+
+}  // namespace yq

@@ -1,6 +1,7 @@
 #include "design/Tuning.h"
 
 #include "design/Calculation.h"
+#include "design/ImpedanceSweep.h"
 
 #include <cmath>
 #include <cstdio>
@@ -10,7 +11,7 @@ namespace yq {
 
 namespace {
 
-std::string mhz(double hz) {
+std::string tuningMhz(double hz) {
     char buf[48];
     std::snprintf(buf, sizeof buf, "%.4f MHz", hz / 1e6);
     return buf;
@@ -40,7 +41,7 @@ Result<Tuning> computeTuning(const DesignRecord& design, bool metricFlag, const 
     if (!(t.neededTuningHenries > 0))
         return fail("The antenna cannot be tuned",
                     "the coils in series with the tuning coil already hold more inductance than resonance at " +
-                        mhz(t.designHz) + " needs");
+                        tuningMhz(t.designHz) + " needs");
     t.turns = tuningCoilTurns(design, Decimal::fromReal(t.neededTuningHenries * 1e6)).rounded(2);
 
     DesignRecord coil = design;
@@ -52,7 +53,7 @@ Result<Tuning> computeTuning(const DesignRecord& design, bool metricFlag, const 
     t.fit = fitDesign(design, metricFlag, FitField::Fac, t.turns);
     t.trusted = ratio >= kTrustedLow && ratio <= kTrustedHigh;
     if (!t.trusted)
-        t.notes.push_back("The measured resonance " + mhz(t.measuredHz) +
+        t.notes.push_back("The measured resonance " + tuningMhz(t.measuredHz) +
                           " is outside 0.5 to 2 times the design frequency: one step cannot be trusted; rewind, "
                           "measure again and tune once more.");
     else
@@ -62,6 +63,46 @@ Result<Tuning> computeTuning(const DesignRecord& design, bool metricFlag, const 
                           t.turns.toFixed(2) + " turns; the nearest, " + t.fit.value.toFixed(2) + ", gives " +
                           t.fit.turns.toFixed(2) + ".");
     return t;
+}
+
+}  // namespace yq
+
+namespace yq {
+
+namespace {
+
+std::string tuningFigure(const char* format, double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    return buf;
+}
+
+}  // namespace
+
+std::vector<FindingRow> tuningRows(const Tuning& t, UnitSystem system) {
+    const std::string unit = system == UnitSystem::Metric ? " mm" : " in";
+    std::vector<FindingRow> rows;
+    rows.push_back({"design_frequency", "Design frequency", mhzText(t.designHz)});
+    std::string series = tuningFigure("%.2f uH", t.seriesHenries * 1e6) + " (tuning coil " +
+                         tuningFigure("%.2f uH", t.nowTuningHenries * 1e6) + " of " + t.nowTurns.toFixed(2) + " turns";
+    if (t.otherSeriesHenries != 0) series += " + " + tuningFigure("%.2f uH", t.otherSeriesHenries * 1e6) + " in series";
+    rows.push_back({"series_inductance", "Series inductance at the feed", series + ")"});
+    rows.push_back(
+        {"effective_capacitance", "Effective capacitance",
+         tuningFigure("%.2f pF", t.effectiveFarads * 1e12) + " (resonating at " + mhzText(t.measuredHz) + ")"});
+    rows.push_back({"inductance_for_f", "Inductance for the design frequency",
+                    tuningFigure("%.2f uH", t.neededSeriesHenries * 1e6) + " in series: tuning coil " +
+                        tuningFigure("%.2f uH", t.neededTuningHenries * 1e6)});
+    rows.push_back(
+        {"turns", "Tuning coil", "wind " + t.turns.toFixed(2) + " turns (now " + t.nowTurns.toFixed(2) + ")"});
+    rows.push_back({"coil_length", "Coil length", t.coilLength.toFixed(2) + unit});
+    rows.push_back({"wire_length", "Wire length", t.wireLength.toFixed(2) + unit});
+    rows.push_back({"fac", "Capacitance Factor",
+                    t.fit.value.toFixed(2) + " (its design winds " + t.fit.turns.toFixed(2) + " turns" +
+                        (t.fit.withinHalfTurn ? ")" : "; not within half a turn)")});
+    for (std::size_t i = 0; i < t.notes.size(); ++i)
+        rows.push_back({"note" + std::to_string(i + 1), "Note", t.notes[i]});
+    return rows;
 }
 
 }  // namespace yq

@@ -55,3 +55,15 @@ struct Tuning {
 Result<Tuning> computeTuning(const DesignRecord& design, bool metricFlag, const TuningInput& input);
 
 }  // namespace yq
+
+namespace yq {
+
+struct FindingRow;
+
+// The tuning as the tab and yq-calc tune show it: the series inductance and
+// the effective capacitance, the inductance for F, "wind N turns (now M)",
+// the coil and wire length, the Capacitance Factor of the fit; then the
+// notes. Lengths in the design's unit ("in", "mm").
+std::vector<FindingRow> tuningRows(const Tuning& tuning, UnitSystem system);
+
+}  // namespace yq

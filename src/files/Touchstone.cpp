@@ -468,12 +468,20 @@ private:
                         noiseLine_ = lineNo;
                         return {};
                     }
+                    if (*v * options_.unit == m.points.back().hz && i == 0) {
+                        // A repeated frequency (where two segments of a sweep meet): the
+                        // first point stands, the repeat is read past and told.
+                        if (auto r = skipRepeat(lineNo, tokens, m); !r) return r.problem();
+                        return {};
+                    }
                     return reader_.problem(lineNo, "the frequency " + frequencyText(*v * options_.unit) +
                                                        " does not rise above the one before it (" +
                                                        frequencyText(m.points.back().hz) + " on line " +
                                                        std::to_string(lastPointLine_) + ")");
                 }
                 if (*v < 0) return reader_.problem(lineNo, "the frequency " + number(*v) + " is below 0");
+                if (!std::isfinite(*v * options_.unit))
+                    return reader_.problem(lineNo, "the frequency " + number(*v) + " is too large");
             }
             values_.push_back(*v);
             if (values_.size() == pointSize()) {
@@ -493,6 +501,22 @@ private:
                 values_.clear();
             }
         }
+        return {};
+    }
+
+    // A line that repeats the last point's frequency: it must hold one whole
+    // point of numbers, and is then left out.
+    Result<void> skipRepeat(int lineNo, const std::vector<std::string_view>& tokens, Measurement& m) {
+        for (std::string_view t : tokens)
+            if (!parseNumber(t)) return reader_.problem(lineNo, shown(t) + " is not a number");
+        if (tokens.size() != pointSize())
+            return reader_.problem(lineNo, "the frequency " + frequencyText(m.points.back().hz) + " of line " +
+                                               std::to_string(lastPointLine_) + " again, with " +
+                                               std::to_string(tokens.size()) + " values where a point has " +
+                                               std::to_string(pointSize()));
+        m.notes.push_back("line " + std::to_string(lineNo) + " repeats the frequency " +
+                          frequencyText(m.points.back().hz) + " of line " + std::to_string(lastPointLine_) +
+                          "; the repeat is left out");
         return {};
     }
 
@@ -604,6 +628,7 @@ Result<Measurement> readCsv(std::string_view text, std::string_view name) {
         }
         const double hz = v[0] * unit;
         if (hz < 0) return reader.problem(line.number, "the frequency " + number(v[0]) + " is below 0");
+        if (!std::isfinite(hz)) return reader.problem(line.number, "the frequency " + number(v[0]) + " is too large");
         if (!m.points.empty() && hz <= m.points.back().hz)
             return reader.problem(line.number,
                                   "the frequency " + frequencyText(hz) + " does not rise above the one before it (" +

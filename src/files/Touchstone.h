@@ -12,7 +12,8 @@
 // - One point per frequency: the frequency, then the pairs of the network
 //   (1 pair for one port; 4 for two ports, in the order 11 21 12 22). A point
 //   may be wrapped onto following lines, and a line may hold several whole
-//   points. Frequencies rise strictly.
+//   points. Frequencies rise strictly; a line that repeats the frequency
+//   before it (where two segments of a sweep meet) is left out with a note.
 // - Z and Y values are normalised to the reference (z = Z / R, y = Y R).
 // - A two-port file's noise parameters (after the network data, from the
 //   first frequency that does not rise) are skipped.

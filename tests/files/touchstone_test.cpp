@@ -233,7 +233,7 @@ TEST(MeasurementReader, NamesTheLineAndTheFaultOfADamagedFile) {
         {"x.s1p", head + "7.2 0.1 0.2\n7.1 0.1 0.2\n",
          "line 4: the frequency 7.1 MHz does not rise above the one "
          "before it (7.2 MHz on line 3)"},
-        {"x.s1p", head + "7.0 0.1 0.2\n7.0 0.1 0.2\n", "line 4: the frequency 7 MHz does not rise"},
+        {"x.s1p", head + "7.0 0.1 0.2\n7.0 0.1\n", "line 4: the frequency 7 MHz of line 3 again, with 2 values"},
         {"x.s1p", head + "7.0 0.1 0.2\n7.1 0.1 0.2\n7.2 0.1",
          "line 5: the file ends in the middle of a point: 2 of its 3"},
         {"x.s1p", head + "7.0 0.1 0.2\n\x01\x02\xff\x00junk\n", "line 4: a control character (byte 0x01)"},
@@ -271,6 +271,15 @@ TEST(MeasurementReader, NamesTheLineAndTheFaultOfADamagedFile) {
         EXPECT_EQ(m.problem().text().find('\n'), std::string::npos) << "one line";
         EXPECT_NE(m.problem().text().find(c.name), std::string::npos) << "names the file";
     }
+}
+
+TEST(MeasurementReader, LeavesOutARepeatedFrequencyAndSaysSo) {
+    const auto m = parseMeasurement("# MHz S RI R 50\n7.0 0.1 0.2\n7.1 0.3 0.4\n7.1 0.3 0.41\n7.2 0.5 0.6\n", "x.s1p");
+    ASSERT_TRUE(m.ok()) << m.problem().text();
+    ASSERT_EQ(m->points.size(), 3u);
+    EXPECT_EQ(m->points[1].s11, cplx(0.3, 0.4));
+    ASSERT_EQ(m->notes.size(), 1u);
+    EXPECT_EQ(m->notes[0], "line 4 repeats the frequency 7.1 MHz of line 3; the repeat is left out");
 }
 
 TEST(MeasurementReader, AnEmptyFileReadsAsNoPointsAndTheFileIsNeverWritten) {
