@@ -16,6 +16,8 @@ PACKAGES=(
   # running and looking at the program
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
   fonts-liberation2 xdg-utils
+  # the NEC-2 simulation of a design (run as a separate program) and its tests
+  nec2c
   # the manual pages, made from the programs' --help at build time
   help2man
 )

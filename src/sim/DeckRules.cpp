@@ -15,9 +15,9 @@ std::vector<std::string_view> fieldsOf(std::string_view line) {
     std::vector<std::string_view> out;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == ',' || line[i] == '\r')) ++i;
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
         std::size_t j = i;
-        while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != ',' && line[j] != '\r') ++j;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r') ++j;
         if (j > i) out.push_back(line.substr(i, j - i));
         i = j;
     }
@@ -104,9 +104,10 @@ std::vector<RuleBreak> checkRules(const DeckContents& deck) {
             continue;
         }
         const double segment = w.length() / w.segments;
-        if (segment < shortest) shortest = segment, shortestTag = w.tag;
-        if (segment > longest) longest = segment, longestTag = w.tag;
-        if (w.radius > 0 && segment / w.radius < leastRatio) leastRatio = segment / w.radius, ratioTag = w.tag;
+        if (segment < shortest * (1 - 1e-9)) shortest = segment, shortestTag = w.tag;
+        if (segment > longest * (1 + 1e-9)) longest = segment, longestTag = w.tag;
+        if (w.radius > 0 && segment / w.radius < leastRatio * (1 - 1e-9))
+            leastRatio = segment / w.radius, ratioTag = w.tag;
     }
     if (low > 0 && shortest < 1e300 && shortest < 0.001 * kLight / low)
         breaks.push_back({"segment length", fmt("Segments of wire %.0f are %.4g wavelength long at %.4g MHz, the "

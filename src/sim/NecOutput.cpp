@@ -91,9 +91,9 @@ Result<std::vector<NecFrequency>> parseNecOutput(std::string_view output, const 
             // The first line of numbers after the headings: tag, segment,
             // voltage, current, impedance, admittance (re, im each), power.
             std::size_t j = i + 1;
-            for (; j < lines.size() && j < i + 8; ++j)
-                if (numbersOf(lines[j], n) && n.size() >= 8) break;
-            if (j >= lines.size() || j >= i + 8 || n.size() < 8)
+            for (; j < lines.size() && j < i + 5; ++j)
+                if (numbersOf(lines[j], n) && n.size() >= 10) break;
+            if (j >= lines.size() || j >= i + 5 || n.size() < 10)
                 return unreadable("the input parameters of frequency " + std::to_string(out.size() + 1) +
                                   " have no line of numbers");
             NecFrequency f;
@@ -112,9 +112,13 @@ Result<std::vector<NecFrequency>> parseNecOutput(std::string_view output, const 
         } else if (contains(line, "RADIATION PATTERNS")) {
             // Headings, then rows: theta, phi, three gains, axial ratio,
             // tilt, [sense], two magnitudes and phases.
+            // The rows follow the headings' last line, "DEGREES ..."; a card
+            // that only averages prints none.
             std::size_t j = i + 1;
-            while (j < lines.size() && !numbersOf(lines[j], n, 7) && j < i + 8) ++j;
-            for (; j < lines.size() && numbersOf(lines[j], n, 7) && n.size() >= 5; ++j)
+            while (j < lines.size() && j < i + 6 && !contains(lines[j], "DEGREES")) ++j;
+            if (j >= lines.size() || !contains(lines[j], "DEGREES"))
+                return unreadable("a radiation pattern has no headings");
+            for (++j; j < lines.size() && numbersOf(lines[j], n, 7) && n.size() >= 5; ++j)
                 out.back().pattern.push_back({n[0], n[1], n[4]});
             i = j - 1;
         } else if (contains(line, "AVERAGE POWER GAIN:")) {
