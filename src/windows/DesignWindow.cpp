@@ -10,6 +10,7 @@
 #include "files/Picture.h"
 #include "windows/BuildSheetTab.h"
 #include "windows/DesignToolsTab.h"
+#include "windows/MeasurementTab.h"
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
 #include "windows/ValueLabel.h"
@@ -139,10 +140,11 @@ void DesignWindow::buildLayout() {
         redisplay();
     };
     tools.messages = services_.messages;
-    tabs_->addTab(new DesignToolsTab(units_.system, std::move(tools), this), QString::fromLatin1(kDesignToolsCaption));
+    tabs_->addTab(new DesignToolsTab(units_.system, tools, this), QString::fromLatin1(kDesignToolsCaption));
     buildSheet_ = new BuildSheetTab(this);
     buildSheet_->setPictures([this](const KeyInfo& info, UnitSystem) { return units_.picture(info); });
     tabs_->addTab(buildSheet_, QString::fromLatin1(kBuildSheetTabCaption));
+    tabs_->addTab(new MeasurementTab(units_.system, tools, this), QString::fromLatin1(kMeasurementTabCaption));
     outer->addWidget(tabs_, 1);
 
     for (auto it = buttons_.constBegin(); it != buttons_.constEnd(); ++it) {
