@@ -163,9 +163,31 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
     }
 
     const int line = fm.height();
+    // The legend's items, laid out in lines across the plot's width.
+    struct LegendItem {
+        QString name;
+        QPen pen;
+    };
+    QVector<LegendItem> legend;
+    for (int k = 0; k < series_.size(); ++k)
+        legend << LegendItem{series_[k].name, QPen(series_[k].colour.isValid() ? series_[k].colour : plotColour(k), 2.2,
+                                                   series_[k].style)};
+    if (marker_ && !markerLabel_.isEmpty())
+        legend << LegendItem{markerLabel_, QPen(QColor(200, 0, 0), 1.2, Qt::DashLine)};
+    QVector<QPointF> legendAt;
+    {
+        double lx = box.left() + 8, ly = box.top() + 4;
+        for (const LegendItem& item : legend) {
+            const double w = 26 + fm.horizontalAdvance(item.name) + 14;
+            if (lx + w > box.right() - 4 && lx > box.left() + 8) lx = box.left() + 8, ly += line + 2;
+            legendAt << QPointF(lx, ly);
+            lx += w;
+        }
+    }
+    const int legendBottom = legendAt.isEmpty() ? box.top() : int(legendAt.back().y()) + line;
     const int left = box.left() + fm.horizontalAdvance(QStringLiteral("-000000.0")) + line + 8;
     const int right = box.right() - fm.horizontalAdvance(QStringLiteral("00.000")) / 2 - 6;
-    const int top = box.top() + line * 2 + 8;  // the legend and the band name
+    const int top = legendBottom + line + 8;  // the band's name under the legend
     const int bottom = box.bottom() - line * 2 - 10;
     const QRect area(QPoint(left, top), QPoint(right, bottom));
     if (area.width() < 40 || area.height() < 30) {
@@ -250,24 +272,13 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
     }
 
     // The legend along the top: a stroke of each colour and its name.
-    double lx = area.left();
-    const double ly = box.top() + 4;
-    for (int k = 0; k < series_.size(); ++k) {
-        const FrequencySeries& s = series_[k];
-        const QColor colour = s.colour.isValid() ? s.colour : plotColour(k);
-        p.setPen(QPen(colour, 2.2, s.style));
-        p.drawLine(QPointF(lx, ly + line / 2.0), QPointF(lx + 22, ly + line / 2.0));
+    for (int k = 0; k < legend.size(); ++k) {
+        const QPointF at = legendAt[k];
+        p.setPen(legend[k].pen);
+        p.drawLine(QPointF(at.x(), at.y() + line / 2.0), QPointF(at.x() + 22, at.y() + line / 2.0));
         p.setPen(kPlotInk);
-        p.drawText(QRectF(lx + 26, ly, fm.horizontalAdvance(s.name) + 4, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   s.name);
-        lx += 26 + fm.horizontalAdvance(s.name) + 18;
-    }
-    if (marker_ && !markerLabel_.isEmpty()) {
-        p.setPen(QPen(QColor(200, 0, 0), 1.2, Qt::DashLine));
-        p.drawLine(QPointF(lx, ly + line / 2.0), QPointF(lx + 22, ly + line / 2.0));
-        p.setPen(kPlotInk);
-        p.drawText(QRectF(lx + 26, ly, fm.horizontalAdvance(markerLabel_) + 4, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   markerLabel_);
+        p.drawText(QRectF(at.x() + 26, at.y(), fm.horizontalAdvance(legend[k].name) + 4, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, legend[k].name);
     }
 
     // Axis titles.
@@ -308,7 +319,8 @@ void PolarPlot::setMessage(const QString& message) {
 
 QString PolarPlot::pointsTable() const {
     QString out = QStringLiteral("Elevation (deg)\tGain (dBi)\n");
-    for (const PolarPoint& pt : points_) out += plainNumber(pt.angleDeg) + QLatin1Char('\t') + plainNumber(pt.gainDbi) + '\n';
+    for (const PolarPoint& pt : points_)
+        out += plainNumber(pt.angleDeg) + QLatin1Char('\t') + plainNumber(pt.gainDbi) + '\n';
     return out;
 }
 
