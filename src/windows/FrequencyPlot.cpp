@@ -214,7 +214,7 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
     }
 
     // Grid and scales.
-    const QVector<double> xTicks = SweepPlot::niceTicks(xMin, xMax, std::max(2, area.width() / 80));
+    const QVector<double> xTicks = SweepPlot::niceTicks(xMin, xMax, std::max(4, area.width() / 60));
     const double xStep = xTicks.size() > 1 ? xTicks[1] - xTicks[0] : 1;
     const double yStep = yTicks.size() > 1 ? yTicks[1] - yTicks[0] : 1;
     for (double t : xTicks) {
@@ -353,9 +353,14 @@ void PolarPlot::render(QPainter& p, const QRect& box) const {
     const double inner = outer - rangeDb_;
 
     p.setPen(kPlotInk);
-    p.drawText(QRectF(box.left() + 4, box.top() + 2, box.width() - 8, line), Qt::AlignCenter, title_);
-    const double radius = std::max(10.0, std::min(box.width() - 2.0 * line - 16, box.height() - 3.0 * line - 16) / 2);
-    const QPointF centre(box.center().x() + 0.5, box.top() + line + 8 + radius + line / 2.0);
+    // The title on up to two lines.
+    const QRectF titleRect(box.left() + 4, box.top() + 2, box.width() - 8, 2 * line + 6);
+    const QRectF titleUsed = p.boundingRect(titleRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title_);
+    p.drawText(titleRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title_);
+    const double titleBottom = std::min(titleUsed.bottom(), titleRect.bottom());
+    const double radius =
+        std::max(10.0, std::min(box.width() - 2.0 * line - 16, box.bottom() - titleBottom - 3.0 * line - 12) / 2);
+    const QPointF centre(box.center().x() + 0.5, titleBottom + line + 6 + radius);
     auto toPoint = [&](double angleDeg, double dbi) {
         const double r = std::clamp((dbi - inner) / rangeDb_, 0.0, 1.0) * radius;
         const double a = angleDeg * std::numbers::pi / 180;
@@ -367,8 +372,10 @@ void PolarPlot::render(QPainter& p, const QRect& box) const {
         const double r = (level - inner) / rangeDb_ * radius;
         p.setPen(QPen(level == outer ? kPlotFrame : kPlotGrid, 1));
         p.drawEllipse(centre, r, r);
+        // Its level along the spoke at 60 degrees, clear of the axis labels.
         p.setPen(QColor(110, 110, 110));
-        p.drawText(QRectF(centre.x() + 2, centre.y() - r - line, 60, line), Qt::AlignLeft | Qt::AlignBottom,
+        const QPointF at(centre.x() + r * 0.5, centre.y() - r * 0.866);
+        p.drawText(QRectF(at.x() + 2, at.y() - line, 70, line), Qt::AlignLeft | Qt::AlignBottom,
                    QStringLiteral("%1 dBi").arg(scaleText(level, ringStepDb_)));
     }
     for (int a = 0; a < 360; a += 30) {

@@ -255,7 +255,12 @@ void SimulationTab::showPlots() {
     double swrLow = 1e300, swrHigh = 1;
     for (int k = 0; k < 2; ++k) {
         FrequencySeries r{names[k], {}, {}, colours[k], Qt::SolidLine}, x = r, w = r;
-        for (const sim::SweepPoint& p : sim::mergedSweep(s, k == 1)) {
+        // Over the whole sweep the coarse points alone: each deck takes the
+        // wire's resistance at its own centre, and the fine sweeps' would
+        // show as steps in R.
+        const std::vector<sim::SweepPoint> points =
+            range == WholeSweep ? (k == 0 ? s.coarse : std::vector<sim::SweepPoint>()) : sim::mergedSweep(s, k == 1);
+        for (const sim::SweepPoint& p : points) {
             if (p.hz < lo * (1 - 1e-12) || p.hz > hi * (1 + 1e-12)) continue;
             r.frequencyMHz << p.hz / 1e6, r.values << p.z.real();
             x.frequencyMHz << p.hz / 1e6, x.values << p.z.imag();

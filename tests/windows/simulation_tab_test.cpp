@@ -107,12 +107,16 @@ TEST_F(SimulationTabTest, FollowsTheBuildSheetAndShowsTheStudyOfTheWindowsDesign
     EXPECT_TRUE(tab.rules()->text().contains("NEC-2 rule not kept: Segments of wire"));
     EXPECT_EQ(tab.assumptions()->text().toStdString(), sim::modelAssumptions());
 
-    // The plots: both cases over the whole sweep, the 40 m band shaded, F marked; the pattern.
-    ASSERT_EQ(tab.resistancePlot()->series().size(), 2);
+    // The plots: the coarse sweep, the 40 m band shaded, F marked; the pattern.
+    ASSERT_EQ(tab.resistancePlot()->series().size(), 1);
     EXPECT_EQ(tab.resistancePlot()->band()->name, "40 m");
     EXPECT_EQ(tab.swrPlot()->marker(), 7.15);
-    EXPECT_EQ(tab.reactancePlot()->series()[0].frequencyMHz.size(),
-              qsizetype(sim::mergedSweep(*tab.lastStudy()).size()));
+    EXPECT_EQ(tab.reactancePlot()->series()[0].frequencyMHz.size(), 85);
+    EXPECT_EQ(tab.reactancePlot()->series()[0].values[0], tab.lastStudy()->coarse[0].z.imag());
+    tab.rangeBox()->setCurrentIndex(1);  // around the calculated coil's resonance
+    ASSERT_EQ(tab.reactancePlot()->series().size(), 1);
+    // The fine sweep, and the coarse points among it.
+    EXPECT_GE(tab.reactancePlot()->series()[0].frequencyMHz.size(), qsizetype(tab.lastStudy()->asDesigned.fine.size()));
     EXPECT_EQ(tab.patternPlot()->points().size(), 74);
     tab.rangeBox()->setCurrentIndex(2);  // around F with the coil for F
     ASSERT_FALSE(tab.reactancePlot()->series().isEmpty());
