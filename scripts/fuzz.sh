@@ -32,7 +32,8 @@ seconds="${1:-300}"
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_decimal fuzz_profile fuzz_design_file fuzz_results fuzz_settings fuzz_user_file fuzz_touchstone)
+  targets=(fuzz_decimal fuzz_profile fuzz_design_file fuzz_results fuzz_settings fuzz_user_file fuzz_nec_output
+           fuzz_touchstone)
 fi
 
 launcher=()

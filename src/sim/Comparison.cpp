@@ -82,22 +82,22 @@ std::vector<ComparisonRow> comparisonRows(const DesignRecord& d, const StudyResu
     rows.push_back({"tuning_turns", "Tuning coil turns", "turns", field(d.NT), field(d.NT),
                     s.tunedTurns ? fixed(*s.tunedTurns, 2) : "none"});
     rows.push_back(
-        {"feed_series_inductance", "Series inductance at the feed", "uH", none, fixed(feedSeriesInductance(d) * 1e6, 2),
+        {"feed_series_inductance", "Series L at the feed", "uH", none, fixed(feedSeriesInductance(d) * 1e6, 2),
          t.tuningCoilH > 0 ? fixed((feedSeriesInductance(d) - a.tuningCoilH + t.tuningCoilH) * 1e6, 2) : "none"});
     rows.push_back({"z_at_f", "Feed impedance at F", "ohm", none, impedance(a.zAtF), impedance(t.zAtF)});
     const double rr = d.RR.value().toReal(), wr = d.WR.value().toReal();
-    rows.push_back({"r_at_resonance", "Resistance at resonance (RR + WR)", "ohm", fixed(rr + wr, 4),
+    rows.push_back({"r_at_resonance", "R at resonance (RR + WR)", "ohm", fixed(rr + wr, 4),
                     opt(a.resistanceAtResonance, 1, 4), opt(t.resistanceAtResonance, 1, 4)});
     rows.push_back({"radiation_resistance", "Radiation resistance", "ohm", field(d.RR),
                     opt(a.radiationResistance, 1, 4), opt(t.radiationResistance, 1, 4)});
     rows.push_back({"q", "Q", "", field(d.Q), opt(a.q, 1, 1), opt(t.q, 1, 1)});
-    rows.push_back({"half_power_bw", "Half-power bandwidth, matched", "kHz", field(d.BW),
-                    opt(a.halfPowerBandwidthHz, 1e-3, 2), opt(t.halfPowerBandwidthHz, 1e-3, 2)});
-    rows.push_back({"swr2_bw", "2:1 SWR bandwidth, matched", "kHz", none, opt(a.swr2BandwidthHz, 1e-3, 2),
+    rows.push_back({"half_power_bw", "Half-power BW, matched", "kHz", field(d.BW), opt(a.halfPowerBandwidthHz, 1e-3, 2),
+                    opt(t.halfPowerBandwidthHz, 1e-3, 2)});
+    rows.push_back({"swr2_bw", "2:1 SWR BW, matched", "kHz", none, opt(a.swr2BandwidthHz, 1e-3, 2),
                     opt(t.swr2BandwidthHz, 1e-3, 2)});
-    rows.push_back({"half_power_bw_50", "Half-power bandwidth on 50 ohm", "kHz", none,
-                    opt(a.halfPowerBandwidth50Hz, 1e-3, 2), opt(t.halfPowerBandwidth50Hz, 1e-3, 2)});
-    rows.push_back({"swr2_bw_50", "2:1 SWR bandwidth on 50 ohm", "kHz", none, opt(a.swr2Bandwidth50Hz, 1e-3, 2),
+    rows.push_back({"half_power_bw_50", "Half-power BW on 50 ohm", "kHz", none, opt(a.halfPowerBandwidth50Hz, 1e-3, 2),
+                    opt(t.halfPowerBandwidth50Hz, 1e-3, 2)});
+    rows.push_back({"swr2_bw_50", "2:1 SWR BW on 50 ohm", "kHz", none, opt(a.swr2Bandwidth50Hz, 1e-3, 2),
                     opt(t.swr2Bandwidth50Hz, 1e-3, 2)});
     rows.push_back({"min_swr_50", "Lowest SWR on 50 ohm", "", none, opt(a.minSwr50, 1, 2), opt(t.minSwr50, 1, 2)});
     rows.push_back(

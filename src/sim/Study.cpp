@@ -286,8 +286,15 @@ Result<StudyResult> runStudy(const DesignRecord& design, const StudyOptions& opt
 
     // The coil that resonates the model at F: the coils are one series load
     // at the feed, so X at F falls by exactly the change of wL.
-    const double x = result.asDesigned.zAtF->imag();
-    const double tunedH = ci - x / (2 * std::numbers::pi * f);
+    const double w = 2 * std::numbers::pi * f;
+    double tunedH = ci - result.asDesigned.zAtF->imag() / w;
+    if (tunedH > 0) {
+        // nec2c prints 5 significant digits: the X left at F with that coil,
+        // small and so printed finely, takes the rest off.
+        auto left = run.zAt(f, tunedH, turnsForInductance(design, tunedH));
+        if (!left) return left.problem();
+        tunedH -= left->imag() / w;
+    }
     if (!(tunedH > 0)) {
         result.notes.push_back("No tuning coil resonates the model at F: it needs a series capacitance there.");
     } else {

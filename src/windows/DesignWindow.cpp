@@ -10,6 +10,7 @@
 #include "files/Picture.h"
 #include "windows/BuildSheetTab.h"
 #include "windows/DesignToolsTab.h"
+#include "windows/SimulationTab.h"
 #include "windows/MeasurementTab.h"
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
@@ -144,6 +145,9 @@ void DesignWindow::buildLayout() {
     buildSheet_ = new BuildSheetTab(this);
     buildSheet_->setPictures([this](const KeyInfo& info, UnitSystem) { return units_.picture(info); });
     tabs_->addTab(buildSheet_, QString::fromLatin1(kBuildSheetTabCaption));
+    simulation_ = new SimulationTab(
+        units_.system, {[this]() -> const DesignRecord& { return record_; }, services_.messages, {}}, this);
+    tabs_->addTab(simulation_, QString::fromLatin1(kSimulationCaption));
     tabs_->addTab(new MeasurementTab(units_.system, tools, this), QString::fromLatin1(kMeasurementTabCaption));
     outer->addWidget(tabs_, 1);
 
@@ -626,6 +630,7 @@ void DesignWindow::runAction(const FieldAction& action) {
 void DesignWindow::reCalc() {
     units_.rules().reCalc(record_, state_.metric.isMetric());
     buildSheet_->setDesign(record_, QFileInfo(currentPath_).fileName());
+    simulation_->designChanged();
 }
 
 void DesignWindow::chooseDesignFile(const QString& filter) {

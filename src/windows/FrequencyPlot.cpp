@@ -163,9 +163,31 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
     }
 
     const int line = fm.height();
+    // The legend's items, laid out in lines across the plot's width.
+    struct LegendItem {
+        QString name;
+        QPen pen;
+    };
+    QVector<LegendItem> legend;
+    for (int k = 0; k < series_.size(); ++k)
+        legend << LegendItem{series_[k].name, QPen(series_[k].colour.isValid() ? series_[k].colour : plotColour(k), 2.2,
+                                                   series_[k].style)};
+    if (marker_ && !markerLabel_.isEmpty())
+        legend << LegendItem{markerLabel_, QPen(QColor(200, 0, 0), 1.2, Qt::DashLine)};
+    QVector<QPointF> legendAt;
+    {
+        double lx = box.left() + 8, ly = box.top() + 4;
+        for (const LegendItem& item : legend) {
+            const double w = 26 + fm.horizontalAdvance(item.name) + 14;
+            if (lx + w > box.right() - 4 && lx > box.left() + 8) lx = box.left() + 8, ly += line + 2;
+            legendAt << QPointF(lx, ly);
+            lx += w;
+        }
+    }
+    const int legendBottom = legendAt.isEmpty() ? box.top() : int(legendAt.back().y()) + line;
     const int left = box.left() + fm.horizontalAdvance(QStringLiteral("-000000.0")) + line + 8;
     const int right = box.right() - fm.horizontalAdvance(QStringLiteral("00.000")) / 2 - 6;
-    const int top = box.top() + line * 2 + 8;  // the legend and the band name
+    const int top = legendBottom + line + 8;  // the band's name under the legend
     const int bottom = box.bottom() - line * 2 - 10;
     const QRect area(QPoint(left, top), QPoint(right, bottom));
     if (area.width() < 40 || area.height() < 30) {
@@ -192,7 +214,7 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
     }
 
     // Grid and scales.
-    const QVector<double> xTicks = SweepPlot::niceTicks(xMin, xMax, std::max(2, area.width() / 80));
+    const QVector<double> xTicks = SweepPlot::niceTicks(xMin, xMax, std::max(4, area.width() / 60));
     const double xStep = xTicks.size() > 1 ? xTicks[1] - xTicks[0] : 1;
     const double yStep = yTicks.size() > 1 ? yTicks[1] - yTicks[0] : 1;
     for (double t : xTicks) {
@@ -250,24 +272,13 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
     }
 
     // The legend along the top: a stroke of each colour and its name.
-    double lx = area.left();
-    const double ly = box.top() + 4;
-    for (int k = 0; k < series_.size(); ++k) {
-        const FrequencySeries& s = series_[k];
-        const QColor colour = s.colour.isValid() ? s.colour : plotColour(k);
-        p.setPen(QPen(colour, 2.2, s.style));
-        p.drawLine(QPointF(lx, ly + line / 2.0), QPointF(lx + 22, ly + line / 2.0));
+    for (int k = 0; k < legend.size(); ++k) {
+        const QPointF at = legendAt[k];
+        p.setPen(legend[k].pen);
+        p.drawLine(QPointF(at.x(), at.y() + line / 2.0), QPointF(at.x() + 22, at.y() + line / 2.0));
         p.setPen(kPlotInk);
-        p.drawText(QRectF(lx + 26, ly, fm.horizontalAdvance(s.name) + 4, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   s.name);
-        lx += 26 + fm.horizontalAdvance(s.name) + 18;
-    }
-    if (marker_ && !markerLabel_.isEmpty()) {
-        p.setPen(QPen(QColor(200, 0, 0), 1.2, Qt::DashLine));
-        p.drawLine(QPointF(lx, ly + line / 2.0), QPointF(lx + 22, ly + line / 2.0));
-        p.setPen(kPlotInk);
-        p.drawText(QRectF(lx + 26, ly, fm.horizontalAdvance(markerLabel_) + 4, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   markerLabel_);
+        p.drawText(QRectF(at.x() + 26, at.y(), fm.horizontalAdvance(legend[k].name) + 4, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, legend[k].name);
     }
 
     // Axis titles.
@@ -308,7 +319,8 @@ void PolarPlot::setMessage(const QString& message) {
 
 QString PolarPlot::pointsTable() const {
     QString out = QStringLiteral("Elevation (deg)\tGain (dBi)\n");
-    for (const PolarPoint& pt : points_) out += plainNumber(pt.angleDeg) + QLatin1Char('\t') + plainNumber(pt.gainDbi) + '\n';
+    for (const PolarPoint& pt : points_)
+        out += plainNumber(pt.angleDeg) + QLatin1Char('\t') + plainNumber(pt.gainDbi) + '\n';
     return out;
 }
 
@@ -341,9 +353,14 @@ void PolarPlot::render(QPainter& p, const QRect& box) const {
     const double inner = outer - rangeDb_;
 
     p.setPen(kPlotInk);
-    p.drawText(QRectF(box.left() + 4, box.top() + 2, box.width() - 8, line), Qt::AlignCenter, title_);
-    const double radius = std::max(10.0, std::min(box.width() - 2.0 * line - 16, box.height() - 3.0 * line - 16) / 2);
-    const QPointF centre(box.center().x() + 0.5, box.top() + line + 8 + radius + line / 2.0);
+    // The title on up to two lines.
+    const QRectF titleRect(box.left() + 4, box.top() + 2, box.width() - 8, 2 * line + 6);
+    const QRectF titleUsed = p.boundingRect(titleRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title_);
+    p.drawText(titleRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title_);
+    const double titleBottom = std::min(titleUsed.bottom(), titleRect.bottom());
+    const double radius =
+        std::max(10.0, std::min(box.width() - 2.0 * line - 16, box.bottom() - titleBottom - 3.0 * line - 12) / 2);
+    const QPointF centre(box.center().x() + 0.5, titleBottom + line + 6 + radius);
     auto toPoint = [&](double angleDeg, double dbi) {
         const double r = std::clamp((dbi - inner) / rangeDb_, 0.0, 1.0) * radius;
         const double a = angleDeg * std::numbers::pi / 180;
@@ -355,8 +372,10 @@ void PolarPlot::render(QPainter& p, const QRect& box) const {
         const double r = (level - inner) / rangeDb_ * radius;
         p.setPen(QPen(level == outer ? kPlotFrame : kPlotGrid, 1));
         p.drawEllipse(centre, r, r);
+        // Its level along the spoke at 60 degrees, clear of the axis labels.
         p.setPen(QColor(110, 110, 110));
-        p.drawText(QRectF(centre.x() + 2, centre.y() - r - line, 60, line), Qt::AlignLeft | Qt::AlignBottom,
+        const QPointF at(centre.x() + r * 0.5, centre.y() - r * 0.866);
+        p.drawText(QRectF(at.x() + 2, at.y() - line, 70, line), Qt::AlignLeft | Qt::AlignBottom,
                    QStringLiteral("%1 dBi").arg(scaleText(level, ringStepDb_)));
     }
     for (int a = 0; a < 360; a += 30) {

@@ -202,3 +202,25 @@ measurements = {
 }
 for kind, (choice, body) in measurements.items():
     write("fuzz_touchstone", kind, bytes([choice]) + body)
+# nec2c's outputs (tests/data/nec2c, made by nec2c from the decks beside
+# them), whole and damaged. The first byte is the number of frequencies the
+# deck asked for, less one.
+nec = os.path.join(here, "..", "data", "nec2c")
+sweep = read(os.path.join(nec, "sweep.out"))
+pattern = read(os.path.join(nec, "pattern.out"))
+write("fuzz_nec_output", "sweep", b"\x04" + sweep)
+write("fuzz_nec_output", "pattern", b"\x00" + pattern)
+for name in ("bad-card", "bad-segment", "killed"):
+    write("fuzz_nec_output", name, b"\x04" + read(os.path.join(nec, name + ".out")))
+write("fuzz_nec_output", "sweep-asked-for-two", b"\x01" + sweep)
+write("fuzz_nec_output", "sweep-cut-in-a-block",
+      b"\x04" + sweep[:sweep.find(b"ANTENNA INPUT PARAMETERS", 5000) + 60])
+write("fuzz_nec_output", "sweep-damaged-number", b"\x04" + sweep.replace(b"1.6611E+00", b"1.66l1E+00", 1))
+write("fuzz_nec_output", "sweep-infinite-impedance", b"\x04" + sweep.replace(b"1.6611E+00", b"inf", 1))
+write("fuzz_nec_output", "sweep-crlf", b"\x04" + sweep.replace(b"\n", b"\r\n"))
+headings = pattern.find(b"DEGREES   DEGREES")
+write("fuzz_nec_output", "pattern-no-headings", b"\x00" + pattern[:headings] + pattern[headings + 20:])
+write("fuzz_nec_output", "pattern-cut-in-rows", b"\x00" + pattern[:pattern.find(b"LINEAR", headings) + 3])
+write("fuzz_nec_output", "empty", b"")
+write("fuzz_nec_output", "another-program",
+      b"\x00Hello, this is not nec2c.\nANTENNA INPUT PARAMETERS\n1 2 3\n")
