@@ -24,7 +24,7 @@ namespace yq::sim {
 
 enum class ModelKind {
     Standard,  // tubes as straight thick wires, lumped coils
-    Detailed,  // tubes as wire-grid cages, coils as helices
+    Detailed,  // tubes as wire-grid cages, coils as helices: not built yet, runStudy refuses it
 };
 
 // One frequency of a sweep: the frequency as the deck asked for it (nec2c

@@ -90,6 +90,12 @@ TEST_F(SimulateCommand, ExitsWith1WhenNec2cIsMissingAnd2ForBadUsage) {
               "yq-calc: The simulation needs nec2c, which is not at /nonexistent/nec2c.\n");
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
 
+    const auto detailed = runProcess(calcProgram(), {"simulate", design, "--model", "detailed"}, {}, folder.path());
+    EXPECT_EQ(detailed.exitCode, 1);
+    EXPECT_EQ(detailed.err,
+              "yq-calc: The detailed model cannot be simulated by this version: only the standard "
+              "model is built\n");
+
     for (const QStringList& args :
          {QStringList{"simulate"}, QStringList{"simulate", design, "--format", "xml"},
           QStringList{"simulate", design, "--model", "fine"}, QStringList{"simulate", "missing.ini"},

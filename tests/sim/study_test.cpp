@@ -55,12 +55,14 @@ TEST_F(Study, FindsTheSeriesResonanceWhereXRisesThroughZeroBetweenTheCoarsePoint
 TEST_F(Study, ReSizesTheCoilSoThatTheModelResonatesAtTheDesignFrequency) {
     const StudyResult& s = *study_;
     ASSERT_TRUE(s.tuned.resonanceHz);
-    EXPECT_NEAR(*s.tuned.resonanceHz / 7.15e6, 1, 1e-5);
+    EXPECT_NEAR(*s.tuned.resonanceHz / 7.15e6, 1, 1e-6);
     ASSERT_TRUE(s.tuned.zAtF);
     EXPECT_LT(std::abs(s.tuned.zAtF->imag()), 0.01 * std::abs(s.asDesigned.zAtF->imag()));
-    // The coil change is what moves X at F: w dL = -X(F), the rest of the load unchanged.
+    // The coil change is what moves X at F: w dL = -X(F), the rest of the
+    // load unchanged, within the 5 significant digits nec2c prints X with.
     const double w = 2 * std::numbers::pi * 7.15e6;
-    EXPECT_NEAR((s.tuned.tuningCoilH - s.asDesigned.tuningCoilH) * w, -s.asDesigned.zAtF->imag(), 1e-6);
+    const double x = s.asDesigned.zAtF->imag();
+    EXPECT_NEAR((s.tuned.tuningCoilH - s.asDesigned.tuningCoilH) * w, -x, 5e-5 * std::abs(x));
     ASSERT_TRUE(s.tunedTurns);
     EXPECT_NEAR(tuningCoilInductance(test::forty(), *s.tunedTurns), s.tuned.tuningCoilH, 1e-12);
 }
