@@ -106,7 +106,7 @@ void SmithChart::render(QPainter& painter, const QRect& area) const {
     font.setPixelSize(std::max(9, std::min(12, area.height() / 24)));
     painter.setFont(font);
     const QFontMetrics fm(font);
-    const int legendHeight = static_cast<int>(series_.size()) * (fm.height() + 1) + 4;
+    const int legendHeight = series_.isEmpty() ? 0 : fm.height() + 4;  // one line under the chart
     const int titleHeight = fm.height() + 4;
     // Room round the circle for the reactance labels on its rim.
     const double rim = fm.height() * 1.3;
@@ -189,22 +189,28 @@ void SmithChart::render(QPainter& painter, const QRect& area) const {
         painter.setPen(QPen(colour, 1));
         painter.setBrush(colour);
         painter.drawEllipse(p, 3.5, 3.5);
+        // The label above the point, on a patch of paper so the grid's
+        // numbers do not run through it.
         const bool left = p.x() > circle.center().x();
         const int w = fm.horizontalAdvance(m.label);
-        painter.drawText(QPointF(left ? p.x() - w - 6 : p.x() + 6, p.y() - 4), m.label);
+        const QRectF box(left ? p.x() - w - 8 : p.x() + 4, p.y() - fm.height() - 6, w + 4, fm.height());
+        painter.fillRect(box, QColor(255, 255, 255, 230));
+        painter.drawText(box, Qt::AlignCenter, m.label);
     }
 
-    // The legend under the chart.
-    double y = circle.bottom() + rim;
+    // The legend under the chart, on one line.
+    double legendWidth = 0;
+    for (const SmithSeries& sr : series_) legendWidth += 24 + fm.horizontalAdvance(sr.name) + 12;
+    double x = area.left() + std::max(2.0, (area.width() - legendWidth) / 2);
+    const double y = circle.bottom() + rim;
     for (qsizetype k = 0; k < series_.size(); ++k) {
-        const SmithSeries& s = series_[k];
-        const QColor colour = s.colour.isValid() ? s.colour : kSmithColours[k % 4];
+        const SmithSeries& sr = series_[k];
+        const QColor colour = sr.colour.isValid() ? sr.colour : kSmithColours[k % 4];
         painter.setPen(QPen(colour, 2));
-        const double x = circle.left();
         painter.drawLine(QPointF(x, y + fm.height() / 2.0), QPointF(x + 18, y + fm.height() / 2.0));
         painter.setPen(kSmithInk);
-        painter.drawText(QPointF(x + 24, y + fm.ascent()), s.name);
-        y += fm.height() + 1;
+        painter.drawText(QPointF(x + 24, y + fm.ascent()), sr.name);
+        x += 24 + fm.horizontalAdvance(sr.name) + 12;
     }
     painter.restore();
 }

@@ -62,7 +62,7 @@ public:
 
     void render(QPainter& painter, const QRect& area) const;
 
-    QSize minimumSizeHint() const override { return {200, 200}; }
+    QSize minimumSizeHint() const override { return {160, 160}; }
     QSize sizeHint() const override { return {300, 300}; }
 
 protected:
