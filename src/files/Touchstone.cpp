@@ -580,6 +580,8 @@ Result<Measurement> readCsv(std::string_view text, std::string_view name) {
     bool impedance = false;
     double unit = 1;
     int lastLine = 0;
+    std::size_t freqColumn = 0;
+    std::optional<std::string> label;
     for (const Line& line : splitLines(text)) {
         if (auto c = controlCharacter(line.text))
             return reader.problem(line.number,
@@ -596,34 +598,54 @@ Result<Measurement> readCsv(std::string_view text, std::string_view name) {
         if (separator != ',')
             for (std::string& f : fields)
                 if (f.find('.') == std::string::npos) std::replace(f.begin(), f.end(), ',', '.');  // decimal comma
-        if (!parseNumber(fields[0])) {
-            if (!headingsAllowed) return reader.problem(line.number, shown(fields[0]) + " is not a frequency");
+        const bool allNumbers =
+            std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return parseNumber(f).has_value(); });
+        if (headingsAllowed && !allNumbers) {
             headingsAllowed = false;
-            const std::string first = lower(fields[0]);
+            // The frequency is the first column whose heading says so, else the first.
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                if (lower(fields[i]).find("freq") != std::string::npos) {
+                    freqColumn = i;
+                    break;
+                }
+            }
+            const std::string first = lower(fields[freqColumn]);
             for (const char* u : {"ghz", "mhz", "khz", "hz"}) {
                 if (first.find(u) != std::string::npos) {
                     unit = unitFactor(u);
                     break;
                 }
             }
-            if (fields.size() >= 3) {
-                const std::string h2 = lower(fields[1]), h3 = lower(fields[2]);
-                impedance = !h2.empty() && h2[0] == 'r' && !h3.empty() && h3[0] == 'x';
-            }
-            if (fields.size() < 3)
+            if (fields.size() < freqColumn + 3)
                 return reader.problem(line.number, "the headings name " + std::to_string(fields.size()) +
                                                        " columns; a sweep needs frequency and two more");
+            const std::string h2 = lower(fields[freqColumn + 1]), h3 = lower(fields[freqColumn + 2]);
+            impedance = !h2.empty() && h2[0] == 'r' && !h3.empty() && h3[0] == 'x';
             continue;
         }
         headingsAllowed = false;
-        if (fields.size() < 3)
+        if (fields.size() < freqColumn + 3)
             return reader.problem(line.number, std::to_string(fields.size()) +
                                                    (fields.size() == 1 ? " value" : " values") +
                                                    " where the frequency and two more are needed");
+        if (freqColumn > 0) {
+            // Columns of labels before the frequency: one sweep per label; the first is read.
+            if (!label) {
+                label = fields[0];
+            } else if (fields[0] != *label) {
+                m.notes.push_back("the rows from line " + std::to_string(line.number) + " on (" + shown(fields[0]) +
+                                  ") are another sweep than " + shown(*label) + " and are left out");
+                break;
+            }
+        }
         double v[3];
-        for (int i = 0; i < 3; ++i) {
-            const auto n = parseNumber(fields[static_cast<std::size_t>(i)]);
-            if (!n) return reader.problem(line.number, shown(fields[static_cast<std::size_t>(i)]) + " is not a number");
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::string& field = fields[freqColumn + i];
+            const auto n = parseNumber(field);
+            if (!n) {
+                if (i == 0) return reader.problem(line.number, shown(field) + " is not a frequency");
+                return reader.problem(line.number, shown(field) + " is not a number");
+            }
             v[i] = *n;
         }
         const double hz = v[0] * unit;

@@ -32,13 +32,16 @@
 // CSV (a ".csv" or ".txt" file, or any file whose first data line holds a
 // comma or a semicolon): fields separated by commas, semicolons or tabs;
 // an optional first line of headings; lines starting with "!" or "#" are
-// comments. The first column is the frequency in Hz, or in the unit a
-// heading names in parentheses or after a space ("Frequency (MHz)", "freq
-// kHz"). Then either S11 as real and imaginary parts (the layout of most VNA
-// programs: "Frequency,Re(S11),Im(S11)" and optionally S21 after it), or,
-// when the second and third headings start with "R" and "X" (not "Re"),
-// the impedance in ohms ("Frequency (MHz),R (ohm),X (ohm),SWR"). Further
-// columns are ignored. The reference is 50 ohm.
+// comments. The frequency is the first column, or the first whose heading
+// holds "freq", in Hz or in the unit its heading names ("Frequency (MHz)",
+// "freq kHz"). The two columns after it are either S11 as real and
+// imaginary parts (the layout of most VNA programs:
+// "Frequency,Re(S11),Im(S11)" and optionally S21 after it), or, when their
+// headings start with "R" and "X", the impedance in ohms
+// ("Frequency (MHz),R (ohm),X (ohm),SWR"). Further columns are ignored.
+// Columns before the frequency label the rows ("case,frequency (MHz),R
+// (ohm),X (ohm)"): the rows of the first label are the sweep, the others
+// are left out with a note. The reference is 50 ohm.
 //
 // Every problem names the line and what is wrong with it. A file that reads
 // but holds no point is not refused here: the analysis says so.

@@ -181,16 +181,20 @@ TEST(MeasurementReader, ReadsVnaCsvLayouts) {
         noHeadings += num(k.hz) + "\t" + num(s.real()) + "\t" + num(s.imag()) + "\n";
         ohms += num(k.hz / 1e6) + "," + num(k.z.real()) + "," + num(k.z.imag()) + ",9.9\n";
     }
-    const Case cases[] = {{"sweep.csv", hzComma},
-                          {"sweep.csv", mhzSemicolon},
-                          {"sweep.txt", noHeadings},
-                          {"model.csv", ohms},
-                          {"unnamed", hzComma}};
+    // The simulation's own export: a case column, then frequency, R, X, SWR;
+    // the second case is another sweep.
+    std::string cases2 = "case,frequency (MHz),R (ohm),X (ohm),SWR on 50 ohm\n";
+    for (const Known& k : kPoints)
+        cases2 += "calculated coil," + num(k.hz / 1e6) + "," + num(k.z.real()) + "," + num(k.z.imag()) + ",3\n";
+    cases2 += "coil for F,7.0,1,2,3\n";
+    const Case cases[] = {{"sweep.csv", hzComma}, {"sweep.csv", mhzSemicolon}, {"sweep.txt", noHeadings},
+                          {"model.csv", ohms},    {"unnamed", hzComma},        {"study.csv", cases2}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const auto m = parseMeasurement(c.text, c.name);
         ASSERT_TRUE(m.ok()) << m.problem().text();
         EXPECT_EQ(m->format, MeasurementFormat::Csv);
+        EXPECT_EQ(m->notes.size(), std::string(c.name) == "study.csv" ? 1u : 0u);
         ASSERT_EQ(m->points.size(), kPoints.size());
         for (std::size_t i = 0; i < kPoints.size(); ++i) {
             EXPECT_NEAR(m->points[i].hz, kPoints[i].hz, 1e-3);

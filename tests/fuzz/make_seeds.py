@@ -184,7 +184,10 @@ csv_ohm = b"Frequency (MHz),R (ohm),X (ohm),SWR\n" + b"".join(
 measurements = {
     "s1p-ri-hz": (0, s1p), "s1p-ma-mhz": (0, s1p_ma), "s1p-db-75": (0, s1p_db_75), "s1p-z": (0, z1p),
     "s2p-noise": (1, s2p), "ts-z-ma": (3, ts2), "ts-two-port-lower": (3, ts2_two), "csv-hz": (4, csv),
-    "csv-ohm": (4, csv_ohm), "s1p-unnamed": (5, s1p_ma), "s4p-wrapped": (2, b"# GHz S RI\n1 0.1 0.2 0 0 0 0 0 0\n"
+    "csv-ohm": (4, csv_ohm),
+    "csv-cases": (4, b"case,frequency (MHz),R (ohm),X (ohm),SWR on 50 ohm\n" + b"".join(
+        b"calculated coil,%.6f,%.4f,%.4f,1\n" % (f / 1e6, z.real, z.imag) for f, z, s in rlc_points(11))
+        + b"coil for F,5.0,1,2,3\n"), "s1p-unnamed": (5, s1p_ma), "s4p-wrapped": (2, b"# GHz S RI\n1 0.1 0.2 0 0 0 0 0 0\n"
                                                                                + b" 0 0 0 0 0 0 0 0\n" * 3),
     "damaged-truncated": (0, s1p[: len(s1p) // 2 + 7]),
     "damaged-letter": (0, s1p.replace(b"0.", b"O.", 1)),
