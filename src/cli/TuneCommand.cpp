@@ -145,7 +145,7 @@ int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std:
     } else {
         printRows(out, rows);
     }
-    return 0;
+    return tuning ? 0 : 1;
 }
 
 }  // namespace yq::cli

@@ -7,7 +7,9 @@
 // CSV (files/Touchstone.h says which layouts). The inductance in series at
 // the feed is the NEC-2 model's (the tuning coil of NT turns, or of the
 // turns wound, with the phasing and source coils). Exit status: 0 done,
-// 1 a design file that cannot be read, 2 bad usage or a bad or damaged
+// 1 a design file that cannot be read or a design that cannot be tuned
+// (the findings are still printed, the reason in the tuning's line),
+// 2 bad usage or a bad or damaged
 // measurement (one line naming the line), 3 a measurement that holds no
 // usable sweep.
 #pragma once

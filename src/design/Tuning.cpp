@@ -25,6 +25,8 @@ Result<Tuning> computeTuning(const DesignRecord& design, bool metricFlag, const 
     t.measuredHz = input.measuredHz;
     if (!(t.designHz > 0)) return fail("The antenna cannot be tuned", "the design has no frequency");
     if (!(t.measuredHz > 0)) return fail("The antenna cannot be tuned", "the measured frequency is not above 0");
+    if (!(design.CCD.value().toReal() > 0) || !(design.SP.value().toReal() > 0))
+        return fail("The antenna cannot be tuned", "the design has no tuning-coil diameter (CCD) or spacing (SP)");
     if (input.woundTurns && !(input.woundTurns->toReal() > 0))
         return fail("The antenna cannot be tuned", "the turns wound must be more than 0");
     t.nowTurns = input.woundTurns ? *input.woundTurns : design.NT.value();

@@ -146,6 +146,13 @@ TEST(TuneCommand, ExitsTwoForADamagedFileAndThreeWithoutAUsableSweep) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
     EXPECT_EQ(runProcess(calcProgram(), {"tune", designFile(), dir.filePath("missing.s1p")}).exitCode, 2);
+    // A design without a tuning coil's diameter: the findings, then why it cannot be tuned.
+    const QString sweep = dir.filePath("antenna.s1p");
+    writeText(sweep, rlcSweep(9e6, 20));
+    const auto untunable = runProcess(calcProgram(), {"tune", QStringLiteral(YQ_TEST_DATA "/report/M7506.ini"), sweep});
+    EXPECT_EQ(untunable.exitCode, 1);
+    EXPECT_NE(untunable.out.find("Series resonance"), std::string::npos);
+    EXPECT_NE(untunable.out.find("no tuning-coil diameter"), std::string::npos);
     EXPECT_EQ(runProcess(calcProgram(), {"tune", designFile()}).exitCode, 2);
     EXPECT_EQ(runProcess(calcProgram(), {"tune", designFile(), dir.filePath("letter.s1p"), "--wound", "x"}).exitCode,
               2);

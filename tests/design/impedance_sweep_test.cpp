@@ -200,6 +200,13 @@ TEST(Tuning, SaysWhenOneStepCannotBeTrustedAndRefusesTheImpossible) {
 
     TuningInput zero;
     EXPECT_FALSE(computeTuning(d, false, zero).ok());
+
+    DesignRecord noCoil = d;  // a hand-edited file without the coil's diameter
+    noCoil.CCD = Decimal(0);
+    reCalc(noCoil, false);
+    const auto without = computeTuning(noCoil, false, far);
+    ASSERT_FALSE(without.ok());
+    EXPECT_NE(without.problem().text().find("no tuning-coil diameter"), std::string::npos);
 }
 
 }  // namespace
