@@ -122,7 +122,10 @@ MeasurementTab::MeasurementTab(UnitSystem system, MeasurementHost host, QWidget*
 
 MeasurementTab::~MeasurementTab() {
     cancel_ = true;
-    if (worker_) worker_->wait();
+    if (worker_) {
+        worker_->wait();
+        delete worker_;
+    }
 }
 
 void MeasurementTab::chooseAndOpen() {
