@@ -186,7 +186,7 @@ void SimulationTab::simulate() {
 }
 
 void SimulationTab::finished(Run* run, Result<sim::StudyResult> result) {
-    if (run != running_) return;  // a newer design is being simulated
+    if (run->generation != generation_) return;  // a newer design is being simulated
     running_ = nullptr;
     if (result) {
         study_ = std::move(*result);
