@@ -186,7 +186,7 @@ void SimulationTab::simulate() {
 }
 
 void SimulationTab::finished(Run* run, Result<sim::StudyResult> result) {
-    if (run != running_) return;  // a newer design is being simulated
+    if (run->generation != generation_) return;  // a newer design is being simulated
     running_ = nullptr;
     if (result) {
         study_ = std::move(*result);
@@ -254,6 +254,8 @@ void SimulationTab::showPlots() {
     QVector<FrequencySeries> rs, xs, swrs;
     double swrLow = 1e300, swrHigh = 1;
     for (int k = 0; k < 2; ++k) {
+        // Each zoomed range shows its own case.
+        if ((range == AroundF && k == 0) || (range == AroundCalculated && k == 1)) continue;
         FrequencySeries r{names[k], {}, {}, colours[k], Qt::SolidLine}, x = r, w = r;
         // Over the whole sweep the coarse points alone: each deck takes the
         // wire's resistance at its own centre, and the fine sweeps' would

@@ -1,6 +1,7 @@
 #include "windows/SimulationTab.h"
 
 #include "design/AmateurBands.h"
+#include "design/DesignTools.h"
 #include "files/DesignFile.h"
 #include "sim/Comparison.h"
 #include "sim/Model.h"
@@ -168,6 +169,32 @@ TEST_F(SimulationTabTest, ExportsTheDeckAndSavesTheSweepAsCsvAndTouchstone) {
     tab.saveButton()->click();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(messages.messages[0].text.startsWith("The sweep could not be saved as"));
+}
+
+TEST_F(SimulationTabTest, ADesignChangedDuringAStudyIsSimulatedAndTheOlderStudyIsNeverShown) {
+    if (sim::findProgram("nec2c").empty()) GTEST_SKIP() << "nec2c is not installed";
+    auto make = [](const char* f) {
+        DesignRecord r(UnitSystem::Imperial);
+        for (auto [k, v] : {std::pair{"F", f}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}})
+            *r.field(k) = Decimal::of(v);
+        reCalcAs(r, false);
+        return r;
+    };
+    DesignRecord design = make("7.15");
+    SimulationTab tab(UnitSystem::Imperial, {[&]() -> const DesignRecord& { return design; }, nullptr, {}});
+    tab.resize(900, 500);
+    QSignalSpy done(&tab, &SimulationTab::studyFinished);
+    tab.show();  // starts the 7.15 MHz study
+    ASSERT_TRUE(tab.running());
+    design = make("14.2");
+    tab.designChanged();  // cancels it and starts the 14.2 MHz one
+    ASSERT_TRUE(done.wait(30000));
+    QTest::qWait(300);  // time for the older run's end to arrive, if it were shown
+    EXPECT_EQ(done.count(), 1);
+    EXPECT_EQ(tab.studiedDesign().F.value().toString(), "14.2000");
+    EXPECT_EQ(cell(tab, 0, 1), "14.2000");
+    ASSERT_TRUE(tab.lastStudy());
+    EXPECT_NEAR(tab.lastStudy()->designHz, 14.2e6, 1);
 }
 
 TEST_F(SimulationTabTest, WithoutNec2cSaysHowToInstallItAndShowsNoFigures) {
