@@ -1,6 +1,10 @@
 #include "windows/SmithChart.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -91,6 +95,13 @@ QString SmithChart::pointsTable() const {
         }
     }
     return text;
+}
+
+void SmithChart::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Copy points"), this,
+                   [this] { QGuiApplication::clipboard()->setText(pointsTable()); });
+    menu.exec(event->globalPos());
 }
 
 void SmithChart::paintEvent(QPaintEvent*) {

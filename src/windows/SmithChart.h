@@ -67,6 +67,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // "Copy points" puts pointsTable() on the clipboard.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     double reference_ = 50;

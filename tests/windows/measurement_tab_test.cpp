@@ -99,6 +99,33 @@ void keepTabPicture(QWidget& w, const char* name) {
     w.grab().save(QString::fromUtf8(folder) + "/" + name);
 }
 
+TEST(SmithChart, PlacesImpedancesByTheirReflectionOnTheChartsReference) {
+    test::widgetApplication();
+    SmithChart chart;
+    chart.setReference(50);
+    const QRectF circle(0, 0, 200, 200);
+    const struct {
+        std::complex<double> z;
+        QPointF at;
+    } cases[] = {{{50, 0}, {100, 100}},      // the centre
+                 {{0, 0}, {0, 100}},         // a short: the left end
+                 {{25, 0}, {66.6667, 100}},  // -1/3
+                 {{0, 50}, {100, 0}},        // +j50: the top
+                 {{0, -50}, {100, 200}}};    // -j50: the bottom
+    for (const auto& c : cases) {
+        const QPointF p = SmithChart::place(chart.reflection(c.z), circle);
+        EXPECT_NEAR(p.x(), c.at.x(), 1e-3) << c.z.real() << " " << c.z.imag();
+        EXPECT_NEAR(p.y(), c.at.y(), 1e-3) << c.z.real() << " " << c.z.imag();
+    }
+    chart.setReference(75);  // a 75 ohm sweep: 75 ohm is the centre
+    EXPECT_NEAR(std::abs(chart.reflection({75, 0})), 0, 1e-12);
+    chart.setSeries({{QStringLiteral("measured"), {7.0, 7.1}, {{75, 0}, {25, 0}}, {}}});
+    EXPECT_EQ(chart.pointsTable(),
+              QStringLiteral("Series\tFrequency (MHz)\tR (ohm)\tX (ohm)\tReflection (re)\tReflection "
+                             "(im)\nmeasured\t7\t75\t0\t0.000000\t0.000000\nmeasured\t7.1\t25\t0\t"
+                             "-0.500000\t0.000000\n"));
+}
+
 class MeasurementTabTest : public ::testing::Test {
 protected:
     void SetUp() override {
