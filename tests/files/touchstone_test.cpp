@@ -277,6 +277,28 @@ TEST(MeasurementReader, NamesTheLineAndTheFaultOfADamagedFile) {
     }
 }
 
+TEST(MeasurementReader, TakesPortOnesReferenceOfALowerMatrixAndOnlyTheFirstOptionLine) {
+    // Two ports, Z in ohms, the lower triangle (Z11, Z21, Z22), references
+    // 60 and 75 ohm: S11 is Z11's reflection against port 1's 60 ohm.
+    const auto two = parseMeasurement(
+        "[Version] 2.0\n# MHz Z RI R 50\n[Number of Ports] 2\n"
+        "[Two-Port Data Order] 21_12\n[Matrix Format] Lower\n[Reference] 60 75\n"
+        "[Network Data]\n7.0 30 -40 0 0 75 0\n7.1 35 10\n 0 0 75 0\n[End]\n",
+        "x.ts");
+    ASSERT_TRUE(two.ok()) << two.problem().text();
+    EXPECT_DOUBLE_EQ(two->referenceOhms, 60);
+    ASSERT_EQ(two->points.size(), 2u);
+    const cplx z11(35, 10);
+    EXPECT_NEAR(std::abs(two->points[1].s11 - (z11 - 60.0) / (z11 + 60.0)), 0, 1e-12);
+    // Version 1: a later option line changes nothing.
+    const auto one = parseMeasurement("# MHz S RI R 50\n7.0 0.1 0.2\n# Hz Z MA R 75\n7.1 0.3 0.4\n", "x.s1p");
+    ASSERT_TRUE(one.ok()) << one.problem().text();
+    EXPECT_DOUBLE_EQ(one->referenceOhms, 50);
+    ASSERT_EQ(one->points.size(), 2u);
+    EXPECT_DOUBLE_EQ(one->points[1].hz, 7.1e6);
+    EXPECT_EQ(one->points[1].s11, cplx(0.3, 0.4));
+}
+
 TEST(MeasurementReader, LeavesOutARepeatedFrequencyAndSaysSo) {
     const auto m = parseMeasurement("# MHz S RI R 50\n7.0 0.1 0.2\n7.1 0.3 0.4\n7.1 0.3 0.41\n7.2 0.5 0.6\n", "x.s1p");
     ASSERT_TRUE(m.ok()) << m.problem().text();
