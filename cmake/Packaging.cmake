@@ -109,8 +109,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Started by the program: the desktop's handler look-up and xdg-email.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# Started by the program: the desktop's handler look-up and xdg-email, and
+# nec2c for the Simulation tab and yq-calc simulate.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, nec2c")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libreoffice-calc | gnumeric, thunderbird | evolution | kmail | claws-mail")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://yq-antenna.example/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -5,7 +5,7 @@ Widgets or PrintSupport header.
 
 The layers, lowest first (each is one library in src/CMakeLists.txt):
 
-    design -> files -> platform -> report -> links -> windows -> app
+    design -> files -> platform -> sim -> report -> links -> windows -> app
 
 cli (yq-calc) stands beside windows: it may use everything up to links.
 Tests and benchmarks follow the folder they test: tests/<layer>/ may include
@@ -22,7 +22,7 @@ import pathlib
 import re
 import sys
 
-ORDER = ["design", "files", "platform", "report", "links", "windows", "app"]
+ORDER = ["design", "files", "platform", "sim", "report", "links", "windows", "app"]
 RANK = {name: i for i, name in enumerate(ORDER)}
 RANK["cli"] = RANK["links"] + 0.5  # beside windows, on the core alone
 WIDGET_RANK = RANK["windows"]  # the first layer that may use widgets

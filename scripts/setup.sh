@@ -22,6 +22,8 @@ PACKAGES=(
   qt6-gtk-platformtheme gnome-themes-extra
   # the windows natively on Wayland, in a headless compositor
   qt6-wayland weston
+  # the NEC-2 simulation of a design (run as a separate program) and its tests
+  nec2c
   # the manual pages, made from the programs' --help at build time
   help2man
 )

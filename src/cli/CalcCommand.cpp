@@ -6,6 +6,8 @@
 #include "files/ProgramState.h"
 #include "files/UserFile.h"
 #include "cli/ToolCommands.h"
+#include "cli/SimulateCommand.h"
+#include "cli/TuneCommand.h"
 #include "files/DesignFile.h"
 #include "files/SaveDesign.h"
 
@@ -368,6 +370,8 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
     if (const auto status = answerCalcInformationOptions(args, out)) return *status;
     if (!args.empty() && args[0] == "save") return runSaveCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "users") return runUsersCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "simulate") return runSimulateCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "tune") return runTuneCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && (args[0] == "report" || args[0] == "build-sheet")) return pages(args, out, err);
     if (const int status = runToolCommand(args, out, err); status >= 0) return status;  // fit, sweep, convert
     if (std::vector<std::string> rest = args; std::find(args.begin(), args.end(), "--format") != args.end()) {

@@ -38,6 +38,12 @@ const std::vector<platform::HelpRow>& commandRows() {
          "source coil's turns SCT, of a built antenna (exit status 3 when no value comes within half a turn; "
          "the nearest is printed)",
          "yq-calc fit NT=25 F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},
+        {"tune DESIGN.ini MEASURED.s1p [--wound TURNS] [--format table|json]",
+         "read an analyser's sweep of the built antenna (Touchstone .s1p, .s2p, .ts or a VNA program's CSV), "
+         "find its series resonance, least SWR and 2:1 SWR bandwidth, and give the tuning coil's turns for "
+         "the design frequency with the capacitance factor that fits them (exit status 2 for a bad or damaged "
+         "file, 3 when it holds no usable sweep)",
+         "yq-calc simulate 726.ini --format s1p > model.s1p && yq-calc tune 726.ini model.s1p --wound 22"},
         {"sweep KEY=FROM:TO:STEP [--metric] [--file PATH] KEY=VALUE...",
          "compute the design for each value of one input over a range, one CSV row per value",
          "yq-calc sweep F=7.0:7.3:0.05 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2"},
@@ -45,6 +51,12 @@ const std::vector<platform::HelpRow>& commandRows() {
          "convert a design file between inches and millimetres and save it under the other unit system's "
          "name in the current folder",
          "yq-calc convert 726.ini --to metric"},
+        {"simulate DESIGN.ini [--model standard] [--format table|json|csv|s1p] [--deck OUT.nec]",
+         "simulate the design in NEC-2 (runs nec2c) and print the calculator's figures beside the model's: "
+         "the series resonance, the coil the model needs at F, the impedance, Q, bandwidths, SWR, "
+         "efficiency and gain; csv and s1p print the sweep (Touchstone S11 against 50 ohm); exit status 1 "
+         "when nec2c is missing or fails",
+         "yq-calc simulate 726.ini --deck 726.nec"},
     };
     return rows;
 }
@@ -92,6 +104,15 @@ platform::HelpPage calcHelpPage() {
               "yq-calc report 726.ini --export"},
              {"--date YYYY-MM-DD", "the print date on the report (default today)",
               "yq-calc report 726.ini --pdf 726.pdf --date 2024-03-09"},
+         }},
+        {"Simulate options",
+         {
+             {"--model standard", "the NEC-2 model: standard (thick wires for the cylinders, lumped coils)",
+              "yq-calc simulate 726.ini --model standard"},
+             {"--format FORMAT", "table (the default), json, csv (the sweep) or s1p (the sweep as Touchstone)",
+              "yq-calc simulate 726.ini --format s1p > 726.s1p"},
+             {"--deck OUT.nec", "also write the model's NEC deck, which NEC-2 programs open",
+              "yq-calc simulate 726.ini --deck 726.nec"},
          }},
         {"Build sheet options",
          {

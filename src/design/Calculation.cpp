@@ -55,6 +55,23 @@ void turnsWithCylinderDiameter(DesignRecord& r) {
 
 void wireLength(DesignRecord& r) { r.LW = r.NT * r.CCD * pi(); }
 
+// Step 23: the turns of the tuning coil (diameter CCD, pitch SP; the Metric
+// window converts both to inches) for an inductance in uH.
+Decimal tuningCoilTurnsAs(const DesignRecord& r, const Decimal& microhenries, bool metricWindow) {
+    const Constants& k = constants();
+    if (metricWindow) {
+        const Decimal a = Decimal(10) * microhenries * r.SP / k.k25_4;
+        const Decimal diameter = r.CCD / k.k25_4;
+        const Decimal squared = diameter.pow(2);
+        const Decimal b = a.pow(2) + squared * diameter * k.k4_5 * microhenries;
+        return Decimal::fromReal(turns(a, b, squared / 2));
+    }
+    const Decimal a = Decimal(10) * microhenries * r.SP;
+    const Decimal squared = r.CCD.value().pow(2);
+    const Decimal b = a.pow(2) + squared * r.CCD * k.k4_5 * microhenries;
+    return Decimal::fromReal(turns(a, b, squared / 2));
+}
+
 void phasingCoilTurns(DesignRecord& r) { r.PCNT = r.LPW / (pi() * r.PCCD); }
 
 // Both full calculations share their steps; `metricWindow` selects the
@@ -130,18 +147,7 @@ void runReCalc(DesignRecord& r, bool metricWindow, bool metricUnits) {
     // 22.
     if (!metricWindow) r.CL = r.SP * r.NTE;
     // 23. turns from the inductance (real)
-    if (metricWindow) {
-        const Decimal a = Decimal(10) * r.CI * r.SP / r.UF;
-        const Decimal diameter = r.CCD / r.UF;
-        const Decimal squared = diameter.pow(2);
-        const Decimal b = a.pow(2) + squared * diameter * k.k4_5 * r.CI;
-        r.NT = Decimal::fromReal(turns(a, b, squared / 2));
-    } else {
-        const Decimal a = Decimal(10) * r.CI * r.SP;
-        const Decimal squared = r.CCD.value().pow(2);
-        const Decimal b = a.pow(2) + squared * r.CCD * k.k4_5 * r.CI;
-        r.NT = Decimal::fromReal(turns(a, b, squared / 2));
-    }
+    r.NT = tuningCoilTurnsAs(r, r.CI.value(), metricWindow);
     r.CL = r.NT * r.SP;
     // 24.
     wireLength(r);
@@ -199,6 +205,19 @@ void reCalcMetric(DesignRecord& record) { runReCalc(record, true, true); }
 
 void reCalc(DesignRecord& record, bool metricFlag) {
     UnitSystemRules::of(record.unitSystem()).reCalc(record, metricFlag);
+}
+
+Decimal tuningCoilTurns(const DesignRecord& record, const Decimal& microhenries) {
+    return tuningCoilTurnsAs(record, microhenries, record.unitSystem() == UnitSystem::Metric);
+}
+
+double tuningCoilMicrohenries(const DesignRecord& record, double turns) {
+    // Wheeler's L = d^2 n^2 / (18 d + 40 n s), d and s in inches.
+    const double inches = record.unitSystem() == UnitSystem::Metric ? 1 / 25.4 : 1.0;
+    const double d = record.CCD.value().toReal() * inches;
+    const double s = record.SP.value().toReal() * inches;
+    const double den = 18 * d + 40 * turns * s;
+    return den > 0 && turns > 0 ? d * d * turns * turns / den : 0;
 }
 
 void runPartial(DesignRecord& r, PartialRecalc which) {

@@ -33,6 +33,13 @@ enum class PartialRecalc {
 
 void runPartial(DesignRecord& record, PartialRecalc which);
 
+// The tuning coil's formula both ways (Wheeler's single-layer coil with the
+// design's coil diameter CCD and pitch SP, in inches): the turns for an
+// inductance in uH, exactly as ReCalc's turns step computes NT from CI, and
+// the inductance in uH that a number of turns gives.
+Decimal tuningCoilTurns(const DesignRecord& record, const Decimal& microhenries);
+double tuningCoilMicrohenries(const DesignRecord& record, double turns);
+
 // Command-line names: "cylinder-length", "ld-from-cylinder-length",
 // "wire-length", "coil-from-estimated-capacitance", "turns-from-inductance",
 // "coil-from-turns", "phasing-coil-turns".

@@ -10,6 +10,8 @@
 #include "files/Picture.h"
 #include "windows/BuildSheetTab.h"
 #include "windows/DesignToolsTab.h"
+#include "windows/SimulationTab.h"
+#include "windows/MeasurementTab.h"
 #include "windows/DialogUnits.h"
 #include "windows/NumericEntry.h"
 #include "windows/ValueLabel.h"
@@ -135,10 +137,14 @@ void DesignWindow::buildLayout() {
         redisplay();
     };
     tools.messages = services_.messages;
-    tabs_->addTab(new DesignToolsTab(units_.system, std::move(tools), this), QString::fromLatin1(kDesignToolsCaption));
+    tabs_->addTab(new DesignToolsTab(units_.system, tools, this), QString::fromLatin1(kDesignToolsCaption));
     buildSheet_ = new BuildSheetTab(this);
     buildSheet_->setPictures([this](const KeyInfo& info, UnitSystem) { return units_.picture(info); });
     tabs_->addTab(buildSheet_, QString::fromLatin1(kBuildSheetTabCaption));
+    simulation_ = new SimulationTab(
+        units_.system, {[this]() -> const DesignRecord& { return record_; }, services_.messages, {}}, this);
+    tabs_->addTab(simulation_, QString::fromLatin1(kSimulationCaption));
+    tabs_->addTab(new MeasurementTab(units_.system, tools, this), QString::fromLatin1(kMeasurementTabCaption));
     outer->addWidget(tabs_, 1);
 
     for (auto it = buttons_.constBegin(); it != buttons_.constEnd(); ++it) {
@@ -616,6 +622,7 @@ void DesignWindow::runAction(const FieldAction& action) {
 void DesignWindow::reCalc() {
     units_.rules().reCalc(record_, state_.metric.isMetric());
     buildSheet_->setDesign(record_, QFileInfo(currentPath_).fileName());
+    simulation_->designChanged();
 }
 
 void DesignWindow::chooseDesignFile(const QString& filter) {

@@ -26,6 +26,7 @@ class QTabWidget;
 namespace yq {
 
 class BuildSheetTab;
+class SimulationTab;
 
 namespace platform {
 class UserMessages;
@@ -82,6 +83,7 @@ public:
     QPushButton* commandButton(Command command) const { return buttons_.value(command); }
     QTabWidget* tabs() const { return tabs_; }
     BuildSheetTab* buildSheetTab() const { return buildSheet_; }
+    SimulationTab* simulationTab() const { return simulation_; }
     QPlainTextEdit* helpBox() const { return help_; }
 
     // Runs a command now, as its button does.
@@ -144,6 +146,7 @@ private:
     QLabel* notice_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     BuildSheetTab* buildSheet_ = nullptr;
+    SimulationTab* simulation_ = nullptr;
     QPlainTextEdit* help_ = nullptr;
     bool opened_ = false;
 };

@@ -27,7 +27,8 @@ TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns) {
 
     // Every command yq-calc takes, and every option of the calculation and
     // of the report.
-    const std::vector<std::string> commands{"save", "users", "report", "build-sheet", "fit", "sweep", "convert"};
+    const std::vector<std::string> commands{"save", "users", "report",  "build-sheet", "fit",
+                                            "tune", "sweep", "convert", "simulate"};
     EXPECT_EQ(cli::calcCommandNames(), commands);
     std::set<std::string> usages;
     for (const auto& section : cli::calcHelpPage().sections) {
@@ -37,8 +38,9 @@ TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns) {
         }
     }
     for (const char* word :
-         {"save",     "users",  "report", "build-sheet", "fit",      "sweep", "convert", "--svg", "--png",    "--batch",
-          "--metric", "--file", "--runs", "--partial",   "--format", "-h,",   "-V,",     "--pdf", "--export", "--date"})
+         {"save",  "users",   "report",   "build-sheet", "fit",      "sweep",     "convert",  "--svg",
+          "--png", "--batch", "--metric", "--file",      "--runs",   "--partial", "--format", "-h,",
+          "-V,",   "--pdf",   "--export", "--date",      "simulate", "--model",   "--deck",   "tune"})
         EXPECT_TRUE(usages.count(word)) << word;
 
     // Each example, run as the shell runs it, in help order in one folder

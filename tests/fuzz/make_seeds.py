@@ -144,3 +144,86 @@ with tempfile.TemporaryDirectory() as scratch:
         connection.executescript(sql)
         connection.close()
         write("fuzz_user_file", kind, read(path))
+
+# Measurements (Touchstone and CSV): a name choice byte (0 .s1p, 1 .s2p,
+# 2 .s4p, 3 .ts, 4 .csv, 5 no ending), then the file. The sweeps are of a
+# series R-L-C antenna, as an analyser writes them, and damaged forms.
+import cmath
+import math
+
+
+def rlc_points(count=101, r=0.8, l=28e-6, c=18e-12, start=5e6, stop=9e6):
+    for i in range(count):
+        f = start + (stop - start) * i / (count - 1)
+        w = 2 * math.pi * f
+        z = complex(r, w * l - 1 / (w * c))
+        yield f, z, (z - 50) / (z + 50)
+
+
+s1p = b"! sweep of the antenna, 101 points\n# Hz S RI R 50\n" + b"".join(
+    b"%d %.9f %.9f\n" % (f, s.real, s.imag) for f, z, s in rlc_points())
+s1p_ma = b"# MHz S MA R 50\n" + b"".join(
+    b"%.6f %.6f %.4f\n" % (f / 1e6, abs(s), math.degrees(cmath.phase(s))) for f, z, s in rlc_points(41))
+s1p_db_75 = b"# kHz S DB R 75\n" + b"".join(
+    b"%.3f %.5f %.4f\n" % (f / 1e3, 20 * math.log10(abs((z - 75) / (z + 75))), math.degrees(cmath.phase((z - 75) / (z + 75))))
+    for f, z, s in rlc_points(21))
+z1p = b"# MHz Z RI R 50\n" + b"".join(b"%.6f %.6f %.6f\n" % (f / 1e6, z.real / 50, z.imag / 50) for f, z, s in rlc_points(21))
+s2p = b"! two-port, S21 of a through\n# GHz S RI R 50\n" + b"".join(
+    b"%.9f %.6f %.6f 0.9 0.1 0.9 0.1 0.2 0.0\n" % (f / 1e9, s.real, s.imag) for f, z, s in rlc_points(21)) + \
+    b"! noise\n0.005 1.2 0.3 10 0.2\n"
+ts2 = b"[Version] 2.0\n# MHz Z MA R 50\n[Number of Ports] 1\n[Number of Frequencies] 21\n[Reference] 50\n" \
+      b"[Network Data]\n" + b"".join(b"%.6f %.6f %.4f\n" % (f / 1e6, abs(z), math.degrees(cmath.phase(z)))
+                                     for f, z, s in rlc_points(21)) + b"[End]\n"
+ts2_two = b"[Version] 2.0\n# MHz S RI R 50\n[Number of Ports] 2\n[Two-Port Data Order] 21_12\n" \
+          b"[Number of Frequencies] 3\n[Matrix Format] Lower\n[Reference]\n50\n75\n[Network Data]\n" \
+          b"7.0 0.1 0.2 0.5 0 0.1 0\n7.1 0.2 0.2 0.5 0 0.1 0\n7.2 0.3 0.2\n 0.5 0 0.1 0\n" \
+          b"[Noise Data]\n7.0 1 0.1 10 0.1\n[End]\n[Begin Information]\nx\n[End Information]\n"
+csv = b"Frequency (Hz),Re(S11),Im(S11)\r\n" + b"".join(b"%d,%.9f,%.9f\r\n" % (f, s.real, s.imag) for f, z, s in rlc_points(51))
+csv_ohm = b"Frequency (MHz),R (ohm),X (ohm),SWR\n" + b"".join(
+    b"%.6f,%.4f,%.4f,1\n" % (f / 1e6, z.real, z.imag) for f, z, s in rlc_points(21))
+measurements = {
+    "s1p-ri-hz": (0, s1p), "s1p-ma-mhz": (0, s1p_ma), "s1p-db-75": (0, s1p_db_75), "s1p-z": (0, z1p),
+    "s2p-noise": (1, s2p), "ts-z-ma": (3, ts2), "ts-two-port-lower": (3, ts2_two), "csv-hz": (4, csv),
+    "csv-ohm": (4, csv_ohm),
+    "csv-cases": (4, b"case,frequency (MHz),R (ohm),X (ohm),SWR on 50 ohm\n" + b"".join(
+        b"calculated coil,%.6f,%.4f,%.4f,1\n" % (f / 1e6, z.real, z.imag) for f, z, s in rlc_points(11))
+        + b"coil for F,5.0,1,2,3\n"), "s1p-unnamed": (5, s1p_ma), "s4p-wrapped": (2, b"# GHz S RI\n1 0.1 0.2 0 0 0 0 0 0\n"
+                                                                               + b" 0 0 0 0 0 0 0 0\n" * 3),
+    "damaged-truncated": (0, s1p[: len(s1p) // 2 + 7]),
+    "damaged-letter": (0, s1p.replace(b"0.", b"O.", 1)),
+    "damaged-missing-value": (0, s1p_ma.replace(b" ", b"\n", 3)),
+    "damaged-decreasing": (0, b"# MHz S RI R 50\n7.2 0.1 0.2\n7.1 0.1 0.2\n"),
+    "damaged-reference-0": (0, b"# MHz S RI R 0\n7.1 0.1 0.2\n"),
+    "damaged-binary": (0, bytes(range(256)) * 2),
+    "damaged-nul-in-line": (0, b"# MHz S RI R 50\n7.1 0.1\x000.2\n"),
+    "damaged-huge-number": (0, b"# MHz S RI R 50\n1e308 0.1 0.2\n1e309 1e400 2\n"),
+    "damaged-ts-count": (3, ts2.replace(b"[Number of Frequencies] 21", b"[Number of Frequencies] 22")),
+    "damaged-ts-no-order": (3, ts2_two.replace(b"[Two-Port Data Order] 21_12\n", b"")),
+    "damaged-csv-short": (4, csv[: len(csv) // 3] + b"7000000,0.1\r\n"),
+    "empty": (0, b""),
+    "only-comments": (0, b"! nothing measured\n\n! at all\n"),
+}
+for kind, (choice, body) in measurements.items():
+    write("fuzz_touchstone", kind, bytes([choice]) + body)
+# nec2c's outputs (tests/data/nec2c, made by nec2c from the decks beside
+# them), whole and damaged. The first byte is the number of frequencies the
+# deck asked for, less one.
+nec = os.path.join(here, "..", "data", "nec2c")
+sweep = read(os.path.join(nec, "sweep.out"))
+pattern = read(os.path.join(nec, "pattern.out"))
+write("fuzz_nec_output", "sweep", b"\x04" + sweep)
+write("fuzz_nec_output", "pattern", b"\x00" + pattern)
+for name in ("bad-card", "bad-segment", "killed"):
+    write("fuzz_nec_output", name, b"\x04" + read(os.path.join(nec, name + ".out")))
+write("fuzz_nec_output", "sweep-asked-for-two", b"\x01" + sweep)
+write("fuzz_nec_output", "sweep-cut-in-a-block",
+      b"\x04" + sweep[:sweep.find(b"ANTENNA INPUT PARAMETERS", 5000) + 60])
+write("fuzz_nec_output", "sweep-damaged-number", b"\x04" + sweep.replace(b"1.6611E+00", b"1.66l1E+00", 1))
+write("fuzz_nec_output", "sweep-infinite-impedance", b"\x04" + sweep.replace(b"1.6611E+00", b"inf", 1))
+write("fuzz_nec_output", "sweep-crlf", b"\x04" + sweep.replace(b"\n", b"\r\n"))
+headings = pattern.find(b"DEGREES   DEGREES")
+write("fuzz_nec_output", "pattern-no-headings", b"\x00" + pattern[:headings] + pattern[headings + 20:])
+write("fuzz_nec_output", "pattern-cut-in-rows", b"\x00" + pattern[:pattern.find(b"LINEAR", headings) + 3])
+write("fuzz_nec_output", "empty", b"")
+write("fuzz_nec_output", "another-program",
+      b"\x00Hello, this is not nec2c.\nANTENNA INPUT PARAMETERS\n1 2 3\n")

@@ -266,11 +266,13 @@ TEST_F(DesignToolsTabTest, DrivesTheDesignWindowsThirdTab) {
     DesignWindow window(UnitSystemDescription::imperial(), services, state);
     window.open();
     settle();
-    ASSERT_EQ(window.tabs()->count(), 4);
+    ASSERT_EQ(window.tabs()->count(), 6);
     EXPECT_EQ(window.tabs()->tabText(0), "   Specifications");
     EXPECT_EQ(window.tabs()->tabText(1), "   Help");
     EXPECT_EQ(window.tabs()->tabText(2), "   Design Tools");
     EXPECT_EQ(window.tabs()->tabText(3), "   Build Sheet");
+    EXPECT_EQ(window.tabs()->tabText(4), "   Simulation");
+    EXPECT_EQ(window.tabs()->tabText(5), "   Measurement");
     auto* tab = qobject_cast<DesignToolsTab*>(window.tabs()->widget(2));
     ASSERT_TRUE(tab);
 

@@ -1,0 +1,76 @@
+// The standard NEC-2 study of a design (every nec2c run of it: the coarse
+// sweep, the resonance refined, the fine sweeps, the pattern, the coil for
+// F and the same again) is meant to take under 0.5 s. Beside it the plain
+// way of finding the same resonance to the fine sweep's step: one nec2c
+// run per frequency over 0.4 F to 2.5 F, and the same points in one deck.
+#include "design/DesignTools.h"
+#include "sim/DeckRules.h"
+#include "sim/Model.h"
+#include "sim/Nec2cRunner.h"
+#include "sim/NecOutput.h"
+#include "sim/Study.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+yq::DesignRecord forty() {
+    yq::DesignRecord r(yq::UnitSystem::Imperial);
+    for (auto [k, v] : {std::pair{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}})
+        *r.field(k) = yq::Decimal::of(v);
+    yq::reCalcAs(r, false);
+    return r;
+}
+
+constexpr int kPlainPoints = 166;
+
+void BM_StandardStudy(benchmark::State& state) {
+    const yq::DesignRecord design = forty();
+    int runs = 0;
+    for (auto _ : state) {
+        auto study = yq::sim::runStudy(design);
+        if (!study)
+            state.SkipWithError(study.problem().text().c_str());
+        else
+            runs = study->nec2cRuns;
+        benchmark::DoNotOptimize(study);
+    }
+    state.counters["nec2c_runs"] = runs;
+}
+BENCHMARK(BM_StandardStudy)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// 166 points, one nec2c process each, one after the other.
+void BM_PlainOneRunPerPoint(benchmark::State& state) {
+    const yq::DesignRecord design = forty();
+    const yq::sim::FrequencySpan span = yq::sim::coarseSweep(7.15e6);
+    for (auto _ : state) {
+        for (int i = 0; i < kPlainPoints; ++i) {
+            yq::sim::DeckRequest r;
+            r.sweep = {span.firstHz + (span.lastHz() - span.firstHz) * i / (kPlainPoints - 1), 0, 1};
+            auto out = yq::sim::runNec2c(yq::sim::standardDeck(design, r), {});
+            if (!out) state.SkipWithError(out.problem().text().c_str());
+            benchmark::DoNotOptimize(out);
+        }
+    }
+}
+BENCHMARK(BM_PlainOneRunPerPoint)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The same 166 points in one deck.
+void BM_PlainOneDeck(benchmark::State& state) {
+    const yq::DesignRecord design = forty();
+    const yq::sim::FrequencySpan span = yq::sim::coarseSweep(7.15e6);
+    yq::sim::DeckRequest r;
+    r.sweep = {span.firstHz, (span.lastHz() - span.firstHz) / (kPlainPoints - 1), kPlainPoints};
+    const std::string deck = yq::sim::standardDeck(design, r);
+    const auto frequencies = yq::sim::readDeck(deck)->frequenciesHz;
+    for (auto _ : state) {
+        auto out = yq::sim::runNec2c(deck, {});
+        if (!out)
+            state.SkipWithError(out.problem().text().c_str());
+        else
+            benchmark::DoNotOptimize(yq::sim::parseNecOutput(*out, frequencies));
+    }
+}
+BENCHMARK(BM_PlainOneDeck)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace

@@ -1,0 +1,94 @@
+#include "cli/SimulateCommand.h"
+
+#include "design/DesignTools.h"
+#include "files/AtomicFile.h"
+#include "files/DesignFile.h"
+#include "sim/Comparison.h"
+#include "sim/Model.h"
+#include "sim/Study.h"
+
+#include <QFileInfo>
+#include <QString>
+
+#include <cstdlib>
+#include <ostream>
+
+namespace yq::cli {
+
+int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto usage = [&](const std::string& text) {
+        err << "yq-calc: " << text << "\nusage: yq-calc simulate DESIGN.ini [--model standard|detailed] "
+            << "[--format table|json|csv|s1p] [--deck OUT.nec]\n";
+        return 2;
+    };
+    std::string file, model = "standard", format = "table", deckPath;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size()) return false;
+            into = args[++i];
+            return true;
+        };
+        if (a == "--model") {
+            if (!value(model)) return usage("'--model' needs standard or detailed");
+        } else if (a == "--format") {
+            if (!value(format)) return usage("'--format' needs table, json, csv or s1p");
+        } else if (a == "--deck") {
+            if (!value(deckPath)) return usage("'--deck' needs a file name");
+        } else if (!a.empty() && a[0] == '-') {
+            return usage("unknown option '" + a + "'");
+        } else if (file.empty()) {
+            file = a;
+        } else {
+            return usage("'simulate' takes one design file, got '" + a + "' as well");
+        }
+    }
+    if (file.empty()) return usage("'simulate' needs a design file");
+    if (model != "standard" && model != "detailed") return usage("unknown model '" + model + "'");
+    if (format != "table" && format != "json" && format != "csv" && format != "s1p")
+        return usage("unknown format '" + format + "'");
+    const QString path = QString::fromStdString(file);
+    if (!QFileInfo(path).isFile()) return usage("design file '" + file + "' not found");
+
+    // The file's own unit system decides the record, as its window reads it.
+    DesignRecord probe(UnitSystem::Imperial);
+    QString error;
+    const long long unitSystem = readDesignFile(path, probe, &error);
+    if (!error.isEmpty()) {
+        err << "yq-calc: the design file " << error.toStdString() << '\n';
+        return 1;
+    }
+    DesignRecord design(unitSystem == 1 ? UnitSystem::Metric : UnitSystem::Imperial);
+    readDesignFile(path, design, &error);
+    reCalcAs(design, unitSystem == 1);
+
+    if (!deckPath.empty()) {
+        const std::string deck = sim::exportDeck(design);
+        const FileWriteResult written =
+            replaceFile(QString::fromStdString(deckPath), QByteArray(deck.data(), qsizetype(deck.size())));
+        if (!written) {
+            err << "yq-calc: " << written.error.toStdString() << '\n';
+            return 1;
+        }
+    }
+
+    sim::StudyOptions options;
+    options.model = model == "detailed" ? sim::ModelKind::Detailed : sim::ModelKind::Standard;
+    if (const char* program = std::getenv("YQ_NEC2C"); program && *program) options.program = program;
+    const auto study = sim::runStudy(design, options);
+    if (!study) {
+        err << "yq-calc: " << study.problem().text() << '\n';
+        return 1;
+    }
+    if (format == "json")
+        out << sim::comparisonJson(design, *study);
+    else if (format == "csv")
+        out << sim::sweepCsv(*study);
+    else if (format == "s1p")
+        out << sim::sweepTouchstone(*study);
+    else
+        out << sim::comparisonText(design, *study);
+    return 0;
+}
+
+}  // namespace yq::cli

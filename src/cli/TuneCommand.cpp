@@ -1,0 +1,151 @@
+#include "cli/TuneCommand.h"
+
+#include "design/DesignTools.h"
+#include "design/ImpedanceSweep.h"
+#include "design/Tuning.h"
+#include "files/DesignFile.h"
+#include "files/Touchstone.h"
+#include "sim/Study.h"
+
+#include <QFileInfo>
+#include <QString>
+
+#include <algorithm>
+#include <ostream>
+
+namespace yq::cli {
+
+namespace {
+
+// A JSON string of UTF-8 text.
+std::string tuneJsonText(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[(c >> 4) & 0xF];
+            out += hex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+void printRows(std::ostream& out, const std::vector<FindingRow>& rows) {
+    std::size_t width = 0;
+    for (const FindingRow& r : rows) width = std::max(width, r.label.size());
+    for (const FindingRow& r : rows) out << r.label << std::string(width + 2 - r.label.size(), ' ') << r.value << '\n';
+}
+
+}  // namespace
+
+int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    auto usage = [&](const std::string& text) {
+        err << "yq-calc: " << text
+            << "\nusage: yq-calc tune DESIGN.ini MEASURED.s1p [--wound TURNS] [--format table|json]\n";
+        return 2;
+    };
+    std::vector<std::string> files;
+    std::string format = "table";
+    std::optional<Decimal> wound;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--format") {
+            if (i + 1 >= args.size()) return usage("'--format' needs table or json");
+            format = args[++i];
+            if (format != "table" && format != "json") return usage("unknown format '" + format + "'");
+        } else if (a == "--wound") {
+            if (i + 1 >= args.size()) return usage("'--wound' needs the turns wound");
+            const auto turns = Decimal::parse(args[++i]);
+            if (!turns || !(turns->toReal() > 0) || turns->toReal() > 100000)
+                return usage("'--wound' needs a number of turns above 0, got '" + args[i] + "'");
+            wound = turns->rounded(2);
+        } else if (!a.empty() && a[0] == '-') {
+            return usage("unknown option '" + a + "'");
+        } else {
+            files.push_back(a);
+        }
+    }
+    if (files.size() != 2) return usage("'tune' needs a design file and a measurement");
+    const QString designPath = QString::fromStdString(files[0]);
+    if (!QFileInfo(designPath).isFile()) return usage("design file '" + files[0] + "' not found");
+
+    DesignRecord probe(UnitSystem::Imperial);
+    QString error;
+    const long long unitSystem = readDesignFile(designPath, probe, &error);
+    if (!error.isEmpty()) {
+        err << "yq-calc: the design file " << error.toStdString() << '\n';
+        return 1;
+    }
+    DesignRecord design(unitSystem == 1 ? UnitSystem::Metric : UnitSystem::Imperial);
+    readDesignFile(designPath, design, &error);
+    reCalcAs(design, unitSystem == 1);
+
+    const auto measurement = readMeasurementFile(files[1]);
+    if (!measurement) {
+        err << "yq-calc: " << measurement.problem().text() << '\n';
+        return 2;
+    }
+    std::vector<ReflectionPoint> sweep;
+    for (const MeasuredPoint& p : measurement->points) sweep.push_back({p.hz, p.s11});
+    const auto findings = analyseSweep(sweep, measurement->referenceOhms);
+    if (!findings) {
+        err << "yq-calc: The measurement " << files[1] << " holds no usable sweep: " << findings.problem().reason
+            << '\n';
+        return 3;
+    }
+    TuningInput input;
+    input.measuredHz = findings->tuningHz;
+    input.woundTurns = wound;
+    input.seriesHenries = sim::feedSeriesInductance(design, wound ? std::optional(wound->toReal()) : std::nullopt);
+    const auto tuning = computeTuning(design, unitSystem == 1, input);
+
+    std::vector<FindingRow> rows{{"measurement", "Measurement", measurement->describe()}};
+    for (const std::string& note : measurement->notes) rows.push_back({"file_note", "Read", note});
+    for (FindingRow& r : findingRows(*findings)) rows.push_back(std::move(r));
+    if (tuning)
+        for (FindingRow& r : tuningRows(*tuning, design.unitSystem())) rows.push_back(std::move(r));
+    else
+        rows.push_back({"tuning", "Tuning", tuning.problem().text()});
+
+    if (format == "json") {
+        out << '{';
+        bool first = true;
+        auto field = [&](const std::string& key, const std::string& value) {
+            out << (first ? "" : ",") << tuneJsonText(key) << ':' << value;
+            first = false;
+        };
+        std::vector<std::string> notes;
+        for (const FindingRow& r : rows) {
+            if (r.key.rfind("note", 0) == 0 || r.key == "file_note")
+                notes.push_back(tuneJsonText(r.value));
+            else
+                field(r.key, tuneJsonText(r.value));
+        }
+        std::string list;
+        for (double r : findings->resonancesHz) list += (list.empty() ? "" : ",") + std::to_string(r);
+        field("resonances_hz", "[" + list + "]");
+        field("tuned_from_hz", std::to_string(findings->tuningHz));
+        field("tuned_from_resonance", findings->tuningPoint == TuningPoint::Resonance ? "true" : "false");
+        if (tuning) {
+            field("wind_turns", tuning->turns.toFixed(2));
+            field("now_turns", tuning->nowTurns.toFixed(2));
+            field("fitted_fac", tuning->fit.value.toFixed(2));
+            field("trusted", tuning->trusted ? "true" : "false");
+        }
+        std::string joined;
+        for (const std::string& n : notes) joined += (joined.empty() ? "" : ",") + n;
+        field("notes", "[" + joined + "]");
+        out << "}\n";
+    } else {
+        printRows(out, rows);
+    }
+    return tuning ? 0 : 1;
+}
+
+}  // namespace yq::cli

@@ -1,0 +1,178 @@
+#include "sim/Comparison.h"
+
+#include "sim/Coils.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace yq::sim {
+
+namespace {
+
+std::string fixed(double v, int places) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", places, v);
+    return buffer;
+}
+
+std::string sig(double v, int digits) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, v);
+    return buffer;
+}
+
+std::string opt(const std::optional<double>& v, double scale, int places) {
+    return v ? fixed(*v * scale, places) : std::string("none");
+}
+
+std::string impedance(const std::optional<std::complex<double>>& z) {
+    if (!z) return "none";
+    return fixed(z->real(), 3) + (z->imag() < 0 ? " - j" : " + j") + fixed(std::abs(z->imag()), 2);
+}
+
+std::string field(const DecimalField& f) { return f.value().toString(); }
+
+double swr50(std::complex<double> z) {
+    const double g = std::abs((z - 50.0) / (z + 50.0));
+    return g >= 1 ? 1e9 : (1 + g) / (1 - g);
+}
+
+std::string jsonText(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\')
+            out += '\\', out += c;
+        else if (static_cast<unsigned char>(c) < 0x20)
+            out += ' ';
+        else
+            out += c;
+    }
+    return out + '"';
+}
+
+std::string jsonNumber(double v) { return std::isfinite(v) ? sig(v, 10) : std::string("null"); }
+
+std::string loss(const std::optional<double>& efficiency) {
+    return efficiency && *efficiency > 0 ? fixed(10 * std::log10(*efficiency), 2) : std::string("none");
+}
+
+}  // namespace
+
+std::vector<SweepPoint> mergedSweep(const StudyResult& study, bool tuned) {
+    std::vector<SweepPoint> all = tuned ? std::vector<SweepPoint>() : study.coarse;
+    const ModelFigures& m = tuned ? study.tuned : study.asDesigned;
+    all.insert(all.end(), m.fine.begin(), m.fine.end());
+    std::sort(all.begin(), all.end(), [](const SweepPoint& a, const SweepPoint& b) { return a.hz < b.hz; });
+    all.erase(
+        std::unique(all.begin(), all.end(), [](const SweepPoint& a, const SweepPoint& b) { return a.hz == b.hz; }),
+        all.end());
+    return all;
+}
+
+std::vector<ComparisonRow> comparisonRows(const DesignRecord& d, const StudyResult& s) {
+    const ModelFigures& a = s.asDesigned;
+    const ModelFigures& t = s.tuned;
+    const std::string none = "-";
+    std::vector<ComparisonRow> rows;
+    rows.push_back(
+        {"resonance", "Series resonance", "MHz", field(d.F), opt(a.resonanceHz, 1e-6, 4), opt(t.resonanceHz, 1e-6, 4)});
+    rows.push_back({"tuning_coil", "Tuning coil inductance", "uH", field(d.CI), fixed(a.tuningCoilH * 1e6, 2),
+                    t.tuningCoilH > 0 ? fixed(t.tuningCoilH * 1e6, 2) : "none"});
+    rows.push_back({"tuning_turns", "Tuning coil turns", "turns", field(d.NT), field(d.NT),
+                    s.tunedTurns ? fixed(*s.tunedTurns, 2) : "none"});
+    rows.push_back(
+        {"feed_series_inductance", "Series L at the feed", "uH", none, fixed(feedSeriesInductance(d) * 1e6, 2),
+         t.tuningCoilH > 0 ? fixed((feedSeriesInductance(d) - a.tuningCoilH + t.tuningCoilH) * 1e6, 2) : "none"});
+    rows.push_back({"z_at_f", "Feed impedance at F", "ohm", none, impedance(a.zAtF), impedance(t.zAtF)});
+    const double rr = d.RR.value().toReal(), wr = d.WR.value().toReal();
+    rows.push_back({"r_at_resonance", "R at resonance (RR + WR)", "ohm", fixed(rr + wr, 4),
+                    opt(a.resistanceAtResonance, 1, 4), opt(t.resistanceAtResonance, 1, 4)});
+    rows.push_back({"radiation_resistance", "Radiation resistance", "ohm", field(d.RR),
+                    opt(a.radiationResistance, 1, 4), opt(t.radiationResistance, 1, 4)});
+    rows.push_back({"q", "Q", "", field(d.Q), opt(a.q, 1, 1), opt(t.q, 1, 1)});
+    rows.push_back({"half_power_bw", "Half-power BW, matched", "kHz", field(d.BW), opt(a.halfPowerBandwidthHz, 1e-3, 2),
+                    opt(t.halfPowerBandwidthHz, 1e-3, 2)});
+    rows.push_back({"swr2_bw", "2:1 SWR BW, matched", "kHz", none, opt(a.swr2BandwidthHz, 1e-3, 2),
+                    opt(t.swr2BandwidthHz, 1e-3, 2)});
+    rows.push_back({"half_power_bw_50", "Half-power BW on 50 ohm", "kHz", none, opt(a.halfPowerBandwidth50Hz, 1e-3, 2),
+                    opt(t.halfPowerBandwidth50Hz, 1e-3, 2)});
+    rows.push_back({"swr2_bw_50", "2:1 SWR BW on 50 ohm", "kHz", none, opt(a.swr2Bandwidth50Hz, 1e-3, 2),
+                    opt(t.swr2Bandwidth50Hz, 1e-3, 2)});
+    rows.push_back({"min_swr_50", "Lowest SWR on 50 ohm", "", none, opt(a.minSwr50, 1, 2), opt(t.minSwr50, 1, 2)});
+    rows.push_back(
+        {"efficiency", "Efficiency", "%", field(d.AE), opt(a.efficiency, 100, 3), opt(t.efficiency, 100, 3)});
+    rows.push_back({"loss", "Loss", "dB", field(d.DBL), loss(a.efficiency), loss(t.efficiency)});
+    rows.push_back({"max_gain", "Largest gain", "dBi", none, opt(a.maxGainDbi, 1, 2), opt(t.maxGainDbi, 1, 2)});
+    return rows;
+}
+
+std::string comparisonText(const DesignRecord& d, const StudyResult& s) {
+    const auto rows = comparisonRows(d, s);
+    std::vector<std::string> first;
+    std::size_t w0 = 0, w1 = std::string(kCalculatorHeading).size(), w2 = std::string(kAsDesignedHeading).size();
+    for (const auto& r : rows) {
+        first.push_back(r.unit.empty() ? r.label : r.label + " (" + r.unit + ")");
+        w0 = std::max(w0, first.back().size());
+        w1 = std::max(w1, r.calculator.size());
+        w2 = std::max(w2, r.asDesigned.size());
+    }
+    auto pad = [](std::string t, std::size_t w) {
+        t.resize(std::max(t.size(), w), ' ');
+        return t;
+    };
+    std::string out = pad("", w0) + "  " + pad(kCalculatorHeading, w1) + "  " + pad(kAsDesignedHeading, w2) + "  " +
+                      kTunedHeading + '\n';
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out += pad(first[i], w0) + "  " + pad(rows[i].calculator, w1) + "  " + pad(rows[i].asDesigned, w2) + "  " +
+               rows[i].tuned + '\n';
+    out += "\n" + s.assumptions + '\n';
+    for (const RuleBreak& b : s.ruleBreaks) out += "Rule not kept: " + b.detail + '\n';
+    for (const std::string& n : s.notes) out += "Note: " + n + '\n';
+    out += "nec2c runs: " + std::to_string(s.nec2cRuns) + ", " + fixed(s.seconds, 3) + " s\n";
+    return out;
+}
+
+std::string comparisonJson(const DesignRecord& d, const StudyResult& s) {
+    std::string out = "{\"model\":\"standard\",\"design_mhz\":" + jsonNumber(s.designHz / 1e6) + ",\"rows\":[";
+    const auto rows = comparisonRows(d, s);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& r = rows[i];
+        out += std::string(i ? "," : "") + "{\"key\":" + jsonText(r.key) + ",\"label\":" + jsonText(r.label) +
+               ",\"unit\":" + jsonText(r.unit) + ",\"calculator\":" + jsonText(r.calculator) +
+               ",\"nec2_calculated_coil\":" + jsonText(r.asDesigned) + ",\"nec2_coil_for_f\":" + jsonText(r.tuned) +
+               "}";
+    }
+    out += "],\"assumptions\":" + jsonText(s.assumptions) + ",\"rule_breaks\":[";
+    for (std::size_t i = 0; i < s.ruleBreaks.size(); ++i)
+        out += std::string(i ? "," : "") + jsonText(s.ruleBreaks[i].detail);
+    out += "],\"notes\":[";
+    for (std::size_t i = 0; i < s.notes.size(); ++i) out += std::string(i ? "," : "") + jsonText(s.notes[i]);
+    out += "],\"sweep\":[";
+    const auto all = mergedSweep(s);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        out += std::string(i ? "," : "") + "[" + jsonNumber(all[i].hz) + "," + jsonNumber(all[i].z.real()) + "," +
+               jsonNumber(all[i].z.imag()) + "]";
+    out += "],\"nec2c_runs\":" + std::to_string(s.nec2cRuns) + "}\n";
+    return out;
+}
+
+std::string sweepCsv(const StudyResult& s) {
+    std::string out = "case,frequency (MHz),R (ohm),X (ohm),SWR on 50 ohm\n";
+    for (int k = 0; k < 2; ++k)
+        for (const SweepPoint& p : mergedSweep(s, k == 1))
+            out += std::string(k ? "coil for F" : "calculated coil") + ',' + sig(p.hz / 1e6, 10) + ',' +
+                   sig(p.z.real(), 8) + ',' + sig(p.z.imag(), 8) + ',' + sig(swr50(p.z), 6) + '\n';
+    return out;
+}
+
+std::string sweepTouchstone(const StudyResult& s) {
+    std::string out = "! YQ antenna, NEC-2 standard model, calculated coil\n! S11 against 50 ohm\n# MHz S RI R 50\n";
+    for (const SweepPoint& p : mergedSweep(s)) {
+        const std::complex<double> g = (p.z - 50.0) / (p.z + 50.0);
+        out += sig(p.hz / 1e6, 10) + ' ' + sig(g.real(), 10) + ' ' + sig(g.imag(), 10) + '\n';
+    }
+    return out;
+}
+
+}  // namespace yq::sim

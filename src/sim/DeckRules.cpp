@@ -1,0 +1,189 @@
+#include "sim/DeckRules.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace yq::sim {
+
+namespace {
+
+constexpr double kLight = 299792458.0;
+
+std::vector<std::string_view> fieldsOf(std::string_view line) {
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+        std::size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r') ++j;
+        if (j > i) out.push_back(line.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
+
+bool toNumber(std::string_view text, double& out) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(out);
+}
+
+std::string fmt(const char* format, double a, double b = 0, double c = 0) {
+    char buffer[200];
+    std::snprintf(buffer, sizeof buffer, format, a, b, c);
+    return buffer;
+}
+
+double distance(double ax, double ay, double az, double bx, double by, double bz) {
+    return std::hypot(ax - bx, ay - by, az - bz);
+}
+
+}  // namespace
+
+double DeckWire::length() const { return distance(x1, y1, z1, x2, y2, z2); }
+
+Result<DeckContents> readDeck(std::string_view deck) {
+    DeckContents out;
+    int lineNumber = 0;
+    while (!deck.empty()) {
+        const std::size_t nl = deck.find('\n');
+        const std::string_view line = deck.substr(0, nl);
+        deck = nl == std::string_view::npos ? std::string_view() : deck.substr(nl + 1);
+        ++lineNumber;
+        const auto fields = fieldsOf(line);
+        if (fields.empty()) continue;
+        const std::string_view name = fields[0];
+        std::vector<double> n;
+        if (name == "CM" || name == "CE") continue;
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            double v = 0;
+            if (!toNumber(fields[i], v))
+                return fail("The deck's line " + std::to_string(lineNumber) + " cannot be read",
+                            "\"" + std::string(fields[i]) + "\" is not a number in the " + std::string(name) + " card");
+            n.push_back(v);
+        }
+        auto need = [&](std::size_t count) -> Result<void> {
+            if (n.size() >= count) return {};
+            return fail("The deck's line " + std::to_string(lineNumber) + " cannot be read",
+                        "the " + std::string(name) + " card needs " + std::to_string(count) + " numbers");
+        };
+        if (name == "GW") {
+            if (auto r = need(9); !r) return r.problem();
+            out.wires.push_back({int(n[0]), int(n[1]), n[2], n[3], n[4], n[5], n[6], n[7], n[8]});
+        } else if (name == "EK") {
+            out.extendedKernel = n.empty() || n[0] != -1;
+        } else if (name == "FR") {
+            if (auto r = need(6); !r) return r.problem();
+            const int count = std::max(1, int(n[1]));
+            for (int i = 0; i < count; ++i)
+                out.frequenciesHz.push_back((n[0] == 1 ? n[4] * std::pow(n[5], i) : n[4] + n[5] * i) * 1e6);
+        } else if (name == "EX") {
+            if (auto r = need(3); !r) return r.problem();
+            out.hasFeed = true;
+            out.feedTag = int(n[1]);
+            out.feedSegment = int(n[2]);
+        }
+    }
+    return out;
+}
+
+std::vector<RuleBreak> checkRules(const DeckContents& deck) {
+    std::vector<RuleBreak> breaks;
+    if (deck.frequenciesHz.empty()) breaks.push_back({"frequency", "The deck asks for no frequency (no FR card)."});
+    const auto [lowIt, highIt] = std::minmax_element(deck.frequenciesHz.begin(), deck.frequenciesHz.end());
+    const double low = deck.frequenciesHz.empty() ? 0 : *lowIt;
+    const double high = deck.frequenciesHz.empty() ? 0 : *highIt;
+
+    double shortest = 1e300, longest = 0, leastRatio = 1e300;
+    int shortestTag = 0, longestTag = 0, ratioTag = 0;
+    for (const DeckWire& w : deck.wires) {
+        if (w.length() <= 1e-9 || w.segments < 1) {
+            breaks.push_back({"zero length", "Wire " + std::to_string(w.tag) +
+                                                 " has no length or no segment; nec2c can run on for ever on it."});
+            continue;
+        }
+        const double segment = w.length() / w.segments;
+        if (segment < shortest * (1 - 1e-9)) shortest = segment, shortestTag = w.tag;
+        if (segment > longest * (1 + 1e-9)) longest = segment, longestTag = w.tag;
+        if (w.radius > 0 && segment / w.radius < leastRatio * (1 - 1e-9))
+            leastRatio = segment / w.radius, ratioTag = w.tag;
+    }
+    if (low > 0 && shortest < 1e300 && shortest < 0.001 * kLight / low)
+        breaks.push_back({"segment length", fmt("Segments of wire %.0f are %.4g wavelength long at %.4g MHz, the "
+                                                "lowest frequency; NEC-2 wants at least 0.001.",
+                                                shortestTag, shortest / (kLight / low), low / 1e6)});
+    if (high > 0 && longest > 0.1 * kLight / high)
+        breaks.push_back({"segment length", fmt("Segments of wire %.0f are %.4g wavelength long at %.4g MHz, the "
+                                                "highest frequency; NEC-2 wants at most 0.1.",
+                                                longestTag, longest / (kLight / high), high / 1e6)});
+    const double wanted = deck.extendedKernel ? 2 : 8;
+    if (leastRatio < 1e300 && leastRatio < wanted * (1 - 1e-9))
+        breaks.push_back({"length over radius",
+                          fmt("Segments of wire %.0f are %.3g times their radius long; NEC-2 wants at least %.0f",
+                              ratioTag, leastRatio, wanted) +
+                              (deck.extendedKernel ? " with the extended thin-wire kernel." : " without EK.")});
+
+    // Two wires over the same stretch: parallel, on one line, overlapping.
+    for (std::size_t i = 0; i < deck.wires.size(); ++i)
+        for (std::size_t j = i + 1; j < deck.wires.size(); ++j) {
+            const DeckWire& a = deck.wires[i];
+            const DeckWire& b = deck.wires[j];
+            const double la = a.length(), lb = b.length();
+            if (la <= 1e-9 || lb <= 1e-9) continue;
+            const double ux = (a.x2 - a.x1) / la, uy = (a.y2 - a.y1) / la, uz = (a.z2 - a.z1) / la;
+            // b's ends in a's frame: along the axis and off it.
+            auto along = [&](double x, double y, double z) {
+                return (x - a.x1) * ux + (y - a.y1) * uy + (z - a.z1) * uz;
+            };
+            auto off = [&](double x, double y, double z) {
+                const double t = along(x, y, z);
+                return distance(x, y, z, a.x1 + t * ux, a.y1 + t * uy, a.z1 + t * uz);
+            };
+            const double tol = std::max(1e-9, 1e-6 * std::max(la, lb));
+            if (off(b.x1, b.y1, b.z1) > tol || off(b.x2, b.y2, b.z2) > tol) continue;
+            const double s = std::min(along(b.x1, b.y1, b.z1), along(b.x2, b.y2, b.z2));
+            const double e = std::max(along(b.x1, b.y1, b.z1), along(b.x2, b.y2, b.z2));
+            const double overlap = std::min(e, la) - std::max(s, 0.0);
+            if (overlap > tol)
+                breaks.push_back({"overlapping wires", fmt("Wires %.0f and %.0f lie over the same %.4g m; nec2c "
+                                                           "gives a meaningless impedance for them.",
+                                                           a.tag, b.tag, overlap)});
+        }
+
+    // Junctions: wire ends that meet.
+    for (std::size_t i = 0; i < deck.wires.size(); ++i)
+        for (std::size_t j = i + 1; j < deck.wires.size(); ++j) {
+            const DeckWire& a = deck.wires[i];
+            const DeckWire& b = deck.wires[j];
+            const double tol = 1e-6 * std::max({a.length(), b.length(), 1e-3});
+            const bool meet = distance(a.x1, a.y1, a.z1, b.x1, b.y1, b.z1) < tol ||
+                              distance(a.x1, a.y1, a.z1, b.x2, b.y2, b.z2) < tol ||
+                              distance(a.x2, a.y2, a.z2, b.x1, b.y1, b.z1) < tol ||
+                              distance(a.x2, a.y2, a.z2, b.x2, b.y2, b.z2) < tol;
+            if (!meet || a.radius <= 0 || b.radius <= 0) continue;
+            const double ratio = std::max(a.radius, b.radius) / std::min(a.radius, b.radius);
+            if (deck.extendedKernel && ratio > 1 + 1e-9)
+                breaks.push_back(
+                    {"radius at a junction", fmt("Wires %.0f and %.0f meet with radii %.3g times apart; the extended "
+                                                 "thin-wire kernel is not valid where the radius changes.",
+                                                 a.tag, b.tag, ratio)});
+            else if (ratio > 5)
+                breaks.push_back({"radius at a junction", fmt("Wires %.0f and %.0f meet with radii %.3g times apart; "
+                                                              "NEC-2 wants at most 5.",
+                                                              a.tag, b.tag, ratio)});
+        }
+
+    if (!deck.hasFeed) {
+        breaks.push_back({"feed", "The deck has no feed (no EX card)."});
+    } else {
+        const auto wire = std::find_if(deck.wires.begin(), deck.wires.end(),
+                                       [&](const DeckWire& w) { return w.tag == deck.feedTag; });
+        if (wire == deck.wires.end() || deck.feedSegment < 1 || deck.feedSegment > wire->segments)
+            breaks.push_back({"feed", fmt("The feed is on segment %.0f of wire %.0f, which does not exist.",
+                                          deck.feedSegment, deck.feedTag)});
+    }
+    return breaks;
+}
+
+}  // namespace yq::sim
