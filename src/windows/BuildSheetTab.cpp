@@ -32,6 +32,13 @@ BuildSheetView::BuildSheetView(QWidget* parent) : QWidget(parent) {
 
 void BuildSheetView::setSheet(const report::BuildSheet* sheet) {
     sheet_ = sheet;
+    // The drawing's text alternative for screen readers: the cut list.
+    QStringList rows;
+    if (sheet_) {
+        for (const report::CutListRow& row : sheet_->cutList)
+            rows << QStringList{row.part, row.quantity, row.material.join(u' '), row.length}.join(u'\t');
+    }
+    setAccessibleDescription(rows.join(u'\n'));
     update();
 }
 

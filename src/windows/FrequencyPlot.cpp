@@ -54,23 +54,23 @@ void FrequencyPlot::setQuantity(const QString& name, const QString& unit) {
 
 void FrequencyPlot::setSeries(QVector<FrequencySeries> series) {
     series_ = std::move(series);
-    update();
+    refresh();
 }
 
 void FrequencyPlot::putSeries(FrequencySeries series) {
     for (FrequencySeries& s : series_)
         if (s.name == series.name) {
             s = std::move(series);
-            update();
+            refresh();
             return;
         }
     series_ << std::move(series);
-    update();
+    refresh();
 }
 
 void FrequencyPlot::removeSeries(const QString& name) {
     series_.removeIf([&](const FrequencySeries& s) { return s.name == name; });
-    update();
+    refresh();
 }
 
 void FrequencyPlot::setBand(const AmateurBand* band) {
@@ -94,7 +94,7 @@ void FrequencyPlot::setValueRange(std::optional<double> low, std::optional<doubl
 
 void FrequencyPlot::setMessage(const QString& message) {
     message_ = message;
-    update();
+    refresh();
 }
 
 QString FrequencyPlot::pointsTable() const {
@@ -309,12 +309,12 @@ void PolarPlot::setPattern(QVector<PolarPoint> points, const QString& title, dou
     rangeDb_ = rangeDb > 0 ? rangeDb : 30;
     ringStepDb_ = ringStepDb > 0 ? ringStepDb : 10;
     setAccessibleName(title);
-    update();
+    refresh();
 }
 
 void PolarPlot::setMessage(const QString& message) {
     message_ = message;
-    update();
+    refresh();
 }
 
 QString PolarPlot::pointsTable() const {

@@ -77,6 +77,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Redraws, and gives screen readers the plotted points as the text
+    // alternative of the picture.
+    void refresh() {
+        setAccessibleDescription(pointsTable());
+        update();
+    }
     QString quantity_;
     QString unit_;
     QVector<FrequencySeries> series_;
@@ -119,6 +125,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Redraws, and gives screen readers the plotted points as the text
+    // alternative of the picture.
+    void refresh() {
+        setAccessibleDescription(pointsTable());
+        update();
+    }
     QVector<PolarPoint> points_;
     QString title_;
     double rangeDb_ = 30;

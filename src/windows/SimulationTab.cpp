@@ -201,7 +201,10 @@ void SimulationTab::finished(Run* run, Result<sim::StudyResult> result) {
 }
 
 void SimulationTab::showProblem(const QString& text) {
-    status_->setText(QStringLiteral("<span style='color:#b22222'>%1</span>").arg(text.toHtmlEscaped()));
+    // The problem in the notice's red, as it reads on this window's palette.
+    const QColor red =
+        windows::roleColour(windows::TextRole::Notice, status_->palette().color(status_->backgroundRole()));
+    status_->setText(QStringLiteral("<span style='color:%1'>%2</span>").arg(red.name(), text.toHtmlEscaped()));
     table_->setRowCount(0);
     rules_->clear();
     for (FrequencyPlot* p : {r_, x_, swr_}) {

@@ -41,25 +41,25 @@ void SmithChart::setReference(double ohms) {
 
 void SmithChart::setSeries(QVector<SmithSeries> series) {
     series_ = std::move(series);
-    update();
+    refresh();
 }
 
 void SmithChart::putSeries(SmithSeries series) {
     for (SmithSeries& s : series_) {
         if (s.name == series.name) {
             s = std::move(series);
-            update();
+            refresh();
             return;
         }
     }
     series_.push_back(std::move(series));
-    update();
+    refresh();
 }
 
 void SmithChart::removeSeries(const QString& name) {
     series_.erase(std::remove_if(series_.begin(), series_.end(), [&](const SmithSeries& s) { return s.name == name; }),
                   series_.end());
-    update();
+    refresh();
 }
 
 void SmithChart::setMarkers(QVector<SmithMarker> markers) {
@@ -69,7 +69,7 @@ void SmithChart::setMarkers(QVector<SmithMarker> markers) {
 
 void SmithChart::setMessage(const QString& message) {
     message_ = message;
-    update();
+    refresh();
 }
 
 std::complex<double> SmithChart::reflection(std::complex<double> z) const {

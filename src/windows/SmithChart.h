@@ -71,6 +71,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Redraws, and gives screen readers the plotted points as the text
+    // alternative of the picture.
+    void refresh() {
+        setAccessibleDescription(pointsTable());
+        update();
+    }
     double reference_ = 50;
     QVector<SmithSeries> series_;
     QVector<SmithMarker> markers_;
