@@ -21,7 +21,7 @@ namespace {
 // The design window's quantities, column by column, top to bottom: the
 // cylinder (RR stands as text before MRR on one row), the source coil, the
 // tuning coil, the phasing coil.
-constexpr std::array<WindowQuantity, 38> kWindowQuantities{{
+constexpr std::array<std::string_view, 38> kWindowQuantities{{
     {"F"},   {"CD"},  {"LD"},  {"CCL"},  {"C"},  {"XC"},   {"BW"},  {"MBW"},  {"Q"},    {"TL"},
     {"PWL"}, {"RR"},  {"MRR"}, {"V"},    {"AE"}, {"DBL"},  {"SCD"}, {"DPS"},  {"SCWD"}, {"XSC"},
     {"SCI"}, {"SCT"}, {"SCL"}, {"SCWL"}, {"WD"}, {"SP"},   {"CCD"}, {"TPI"},  {"EWC"},  {"ECC"},
@@ -140,8 +140,6 @@ std::optional<OutputFormat> outputFormatNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::span<const WindowQuantity> windowQuantities() { return kWindowQuantities; }
-
 std::string windowLabel(std::string_view key, UnitSystem system) {
     const auto text = system == UnitSystem::Metric ? lookUp(kMetricLabels, key) : lookUp(kImperialLabels, key);
     if (text) return trimmed(*text);
@@ -169,10 +167,10 @@ std::string formatTable(const DesignRecord& record) {
     std::vector<Line> lines;
     std::size_t labelWidth = 0;
     std::size_t valueWidth = 0;
-    for (const WindowQuantity& q : kWindowQuantities) {
-        const DecimalField* field = record.field(q.key);
-        Line line{windowLabel(q.key, system), formatNumeric(field->value(), windowPicture(q.key, system)).toStdString(),
-                  unitOf(q.key, system)};
+    for (const std::string_view key : kWindowQuantities) {
+        const DecimalField* field = record.field(key);
+        Line line{windowLabel(key, system), formatNumeric(field->value(), windowPicture(key, system)).toStdString(),
+                  unitOf(key, system)};
         labelWidth = std::max(labelWidth, line.label.size());
         valueWidth = std::max(valueWidth, line.value.size());
         lines.push_back(std::move(line));

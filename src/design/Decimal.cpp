@@ -973,12 +973,6 @@ DecimalField& DecimalField::operator=(const Decimal& value) {
     return *this;
 }
 
-void DecimalField::setStorage(Storage storage) {
-    const Decimal current = value();
-    storage_ = storage;
-    *this = current;
-}
-
 void DecimalField::appendText(std::string& out) const {
     // Right to left into a buffer: the places (at most 255), the point, the
     // whole part (at most 19 digits) and the sign.

@@ -195,8 +195,6 @@ public:
     Decimal value() const { return Decimal::scaled(mantissa_, storage_.places); }
 
     Storage storage() const { return storage_; }
-    // Changes the storage, storing the current value again with the new rounding.
-    void setStorage(Storage storage);
 
     // Scaled integer value: value * 10^places.
     std::int64_t mantissa() const { return mantissa_; }

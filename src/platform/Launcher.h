@@ -24,12 +24,8 @@ inline constexpr int OutOfMemory = 8;
 inline constexpr int BadFormat = 11;  // not a program this system can run
 inline constexpr int SharingViolation = 26;
 inline constexpr int AssociationIncomplete = 27;  // a handler exists but its command is unusable
-inline constexpr int DdeTimeout = 28;
-inline constexpr int DdeFailed = 29;
-inline constexpr int DdeBusy = 30;
-inline constexpr int NoAssociation = 31;  // no program is registered for this kind of file or address
-inline constexpr int DllNotFound = 32;
-inline constexpr int Started = 42;  // any value above 32 means success
+inline constexpr int NoAssociation = 31;          // no program is registered for this kind of file or address
+inline constexpr int Started = 42;                // any value above 32 means success
 }  // namespace launch
 
 struct LaunchResult {

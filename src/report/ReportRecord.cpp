@@ -70,9 +70,4 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
     return record;
 }
 
-void applyToState(const ReportRecord& record, ProgramState& state) {
-    state.metric = record.metric;
-    if (!record.designers.isEmpty()) state.userRecord = record.designers.last();
-}
-
 }  // namespace yq::report

@@ -86,8 +86,4 @@ Decimal sourceCoilWireLength(const Decimal& scd, const Decimal& sct);
 ReportRecord loadReportRecord(const QString& designPath, const QString& userFolder = {},
                               const TodayFunction& today = {});
 
-// What starting the report does to the program-wide state: `Metric` takes the
-// file's value and the user record buffer holds the last user record read.
-void applyToState(const ReportRecord& record, ProgramState& state);
-
 }  // namespace yq::report

@@ -101,7 +101,7 @@ private:
         QLineEdit* edit = nullptr;
         QLabel* label = nullptr;
         NumericPicture picture;  // parsed once
-        QLabel* text = nullptr;          // the value shown as text before the entry, if any
+        QLabel* text = nullptr;  // the value shown as text before the entry, if any
         NumericPicture textPicture;
     };
 

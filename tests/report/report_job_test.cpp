@@ -63,6 +63,23 @@ TEST(ReportJob, OnePagePerUserRecordWithTheStateTheReportLeaves) {
     EXPECT_EQ(cancelled.userRecord, "Amy VK2ABC");
 }
 
+TEST(ReportJob, StartingTheReportSetsTheUnitFlagAndTheUserBuffer) {
+    test::ensureGuiApp();
+    RecordingMessages messages;  // no message at all
+    UserFolder users({QStringLiteral("Zed ZL1AAA"), QStringLiteral("Amy VK2ABC")});
+    ProgramState state;
+    state.userRecord = QStringLiteral("earlier");
+    KeptPages sink;
+    runReport(reportData("M7506.ini"), state, sink, messages, sourcesIn(users.path()));
+    EXPECT_EQ(state.metric, 1);
+    EXPECT_EQ(state.userRecord, "Zed ZL1AAA");  // the last record read
+
+    UserFolder none;
+    runReport(reportData("726.ini"), state, sink, messages, sourcesIn(none.path()));
+    EXPECT_EQ(state.metric, 0);
+    EXPECT_EQ(state.userRecord, "Zed ZL1AAA");  // no record read: the buffer keeps its text
+}
+
 // A user file that cannot be read is said so, not printed as "no
 // designers"; the file is left byte for byte as it was.
 TEST(ReportJob, AnUnreadableUserFileIsToldAndLeftAlone) {

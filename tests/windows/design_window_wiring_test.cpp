@@ -76,7 +76,7 @@ protected:
             QTest::keyClicks(edit, QString::fromLatin1(value));
             QTest::keyClick(edit, Qt::Key_Return);
         }
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        test::settle();
         return w;
     }
     QString vh(const QString& name) const { return QDir(folder.path()).filePath(QStringLiteral("VH/") + name); }
