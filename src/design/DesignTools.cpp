@@ -9,13 +9,6 @@ namespace yq {
 
 namespace {
 
-constexpr std::string_view kLengthKeys[] = {"CD",  "TL",   "WD",   "SP",  "CL",  "LW",   "CCL", "CCD",
-                                            "LPW", "PCCD", "PCWD", "SCL", "SCD", "SCWL", "SCWD"};
-
-bool isLength(std::string_view key) {
-    return std::find(std::begin(kLengthKeys), std::end(kLengthKeys), key) != std::end(kLengthKeys);
-}
-
 Decimal hundredths(long long n) { return Decimal::scaled(n, 2); }
 
 Decimal absolute(const Decimal& d) { return d.sign() < 0 ? -d : d; }
@@ -33,16 +26,8 @@ void reCalcAs(DesignRecord& record, bool metricFlag) {
 }
 
 std::string_view unitOf(std::string_view key, UnitSystem system) {
-    const bool mm = system == UnitSystem::Metric;
-    if (isLength(key)) return mm ? "mm" : "in";
-    static const std::unordered_map<std::string_view, std::string_view> units = {
-        {"F", "MHz"},   {"RR", "ohm"},      {"MRR", "ohm"}, {"C", "pF"},     {"XC", "ohm"},    {"BW", "kHz"},
-        {"MBW", "kHz"}, {"V", "%"},         {"EWC", "pF"},  {"ECC", "pF"},   {"CI", "uH"},     {"NT", "turns"},
-        {"PWL", "%"},   {"PCNT", "turns"},  {"AE", "%"},    {"DBL", "dB"},   {"SCT", "turns"}, {"SCI", "uH"},
-        {"XSC", "ohm"}, {"DPS", "degrees"}, {"WR", "ohm"},  {"NTE", "turns"}};
-    if (key == "TPI") return mm ? "1/mm" : "1/in";
-    const auto it = units.find(key);
-    return it == units.end() ? std::string_view() : it->second;
+    const KeyInfo* info = findKey(key);
+    return info ? info->unit(system) : std::string_view();
 }
 
 // ---------------------------------------------------------------- fit

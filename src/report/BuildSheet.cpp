@@ -60,7 +60,8 @@ FittedText fitted(const QString& text, const FontSpec& font, double width) {
     return fitText(text, font, int(std::floor(width)));
 }
 
-QString unitText(UnitSystem unit) { return unit == UnitSystem::Metric ? QStringLiteral("mm") : QStringLiteral("in"); }
+// The unit of every length on the sheet, as the key table gives it.
+QString unitText(UnitSystem unit) { return toQString(keyInfo(Key::TL).unit(unit)); }
 
 // Decimal to a drawing length.
 double real(const Decimal& value) { return value.toReal(); }
@@ -692,12 +693,7 @@ GaugeMatch nearestGauge(std::span<const WireGauge> gauges, const Decimal& diamet
     return match;
 }
 
-QString windowPicture(const KeyInfo& info, UnitSystem unit) {
-    // The Metric window shows the ratio and the cylinder length with one place.
-    if (unit == UnitSystem::Metric && (info.key == "LD" || info.key == "CCL"))
-        return info.key == "LD" ? QStringLiteral("n6.1") : QStringLiteral("n-10.1");
-    return toQString(info.picture);
-}
+QString windowPicture(const KeyInfo& info, UnitSystem unit) { return toQString(info.picture(unit)); }
 
 const SheetItem* BuildSheet::find(SheetItemKind kind, const QString& name) const {
     for (const SheetItem& item : items) {

@@ -134,8 +134,7 @@ struct BuildSheet {
 
 // The display picture of a key in the design window of a unit system.
 using PictureFunction = std::function<QString(const KeyInfo& info, UnitSystem unit)>;
-// The windows' pictures: the key table's, with the Metric window's one
-// place for LD and CCL.
+// The windows' pictures: the key table's of the unit system.
 QString windowPicture(const KeyInfo& info, UnitSystem unit);
 
 struct BuildSheetOptions {

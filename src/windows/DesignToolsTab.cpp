@@ -271,7 +271,7 @@ QWidget* DesignToolsTab::buildSweepGroup() {
     for (const QString& key : outputKeys()) {
         auto* check = plain(new QCheckBox(key, box));
         check->setObjectName(QStringLiteral("Plot") + key);
-        check->setToolTip(qs(findKey(key.toStdString())->label));
+        check->setToolTip(qs(findKey(key.toStdString())->label(UnitSystem::Imperial)));
         check->setChecked(key == QStringLiteral("NT") || key == QStringLiteral("XC") || key == QStringLiteral("BW"));
         connect(check, &QCheckBox::toggled, this, [this] {
             if (!points_.empty()) showSweep();

@@ -218,7 +218,7 @@ void DesignWindow::addField(QGridLayout* grid, int line, const DesignField& spec
     lf.setBold(spec.bold());
     label->setFont(lf);
     label->setBuddy(edit);
-    edit->setAccessibleName(spec.accessibleName.empty() ? label->text().trimmed() : toQString(spec.accessibleName));
+    edit->setAccessibleName(spec.textBefore ? units_.label(ki) : label->text().trimmed());
 
     grid->addWidget(label, line, 0);
     if (spec.textBefore) {

@@ -52,7 +52,7 @@ DesignRecord calculated(const Design& d) {
 // The value as the design window shows it: the key table's picture, the
 // Metric window's one place for the cylinder length.
 QString windowText(const DesignRecord& r, const char* key) {
-    std::string picture(findKey(key)->picture);
+    std::string picture(findKey(key)->picture(UnitSystem::Imperial));
     if (r.unitSystem() == UnitSystem::Metric && std::string_view(key) == "CCL") picture = "n-10.1";
     return formatNumeric(r.field(key)->value(), picture);
 }
