@@ -2,7 +2,6 @@
 #include "cli/CalcHelp.h"
 #include "cli/OutputFormats.h"
 
-#include "files/ProgramState.h"
 #include "files/UserFile.h"
 #include "cli/ToolCommands.h"
 #include "files/DesignFile.h"
@@ -287,10 +286,10 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
         int metric = 0;
         const DesignRecord record = computeCase(c, &warnings, &metric);
         if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
-        ProgramState state;
-        state.metric = metric;
+        QString userRecord;
         QString resultsUser;
-        const SaveOutcome outcome = saveDesign(record, record.unitSystem(), state, QDir::currentPath(), resultsUser);
+        const SaveOutcome outcome =
+            saveDesign(record, record.unitSystem(), metric, userRecord, QDir::currentPath(), resultsUser);
         if (!outcome.designWritten) {
             err << "yq-calc: the design file " << outcome.path.toStdString()
                 << " could not be written: " << outcome.designError.toStdString() << '\n';

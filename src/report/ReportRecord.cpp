@@ -1,7 +1,6 @@
 #include "report/ReportRecord.h"
 
 #include "files/Text.h"
-#include "files/ProgramState.h"
 #include "files/UserFile.h"
 #include "design/DesignRecord.h"
 #include "files/DesignFile.h"

@@ -15,10 +15,6 @@
 #include <span>
 #include <string_view>
 
-namespace yq {
-struct ProgramState;
-}
-
 namespace yq::report {
 
 // Today's date for the print date; tests pass a fixed one.

@@ -50,7 +50,8 @@ struct Recorder {
             log << QStringLiteral("message [%1] %2").arg(m.caption, m.text);
         };
         s.messages = &messages;
-        s.runReport = [this](const QString& path, ProgramState& state) {
+        s.runReport = [this](const report::ReportRequest& request) {
+            const QString& path = request.designPath;
             reported.clear();
             for (const KeyInfo& info : designFileKeys()) {
                 const QString key = QString::fromLatin1(info.key.data(), qsizetype(info.key.size()));
@@ -58,10 +59,11 @@ struct Recorder {
             }
             log << QStringLiteral("report %1 mode %2 metric %3")
                        .arg(QFileInfo(path).fileName())
-                       .arg(static_cast<int>(state.reportMode))
-                       .arg(state.metric);
+                       .arg(static_cast<int>(request.mode))
+                       .arg(request.metric);
+            return report::ReportRun{};
         };
-        s.emailResults = [this](const QString& workingCopy, const QString& results, ProgramState&) {
+        s.emailResults = [this](const QString& workingCopy, const QString& results) {
             log << QStringLiteral("mail %1 %2").arg(QFileInfo(workingCopy).fileName(), QFileInfo(results).fileName());
         };
         s.openSpreadsheet = [this](const QString& path, QString* problem) {
