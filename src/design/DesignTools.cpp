@@ -1,5 +1,6 @@
 #include "design/DesignTools.h"
 
+#include "design/AmateurBands.h"
 #include "design/UnitSystemRules.h"
 
 #include <algorithm>
@@ -127,6 +128,40 @@ FitOutcome fitDesign(const DesignRecord& design, bool metricFlag, FitField field
 }
 
 // ---------------------------------------------------------------- sweep
+
+SuggestedRange suggestedSweepRange(const DesignRecord& calculated, std::string_view key) {
+    const KeyInfo& info = *findKey(key);
+    SuggestedRange range;
+    range.places = info.storage(calculated.unitSystem()).places;
+    const double v = calculated.field(info.id).value().toReal();
+    double lo = v * 0.8;
+    double hi = v * 1.2;
+    if (info.id == Key::F) {
+        if (const AmateurBand* band = bandAt(v > 0 ? v : 7.15)) {
+            lo = band->lowMHz;
+            hi = band->highMHz;
+        } else {
+            lo = v * 0.95;
+            hi = v * 1.05;
+        }
+    } else if (info.id == Key::MBW && v == 0) {
+        lo = 10;
+        hi = 100;
+    } else if (info.id == Key::FAC) {
+        lo = 1;
+        hi = std::max(4.0, v * 2);
+    } else if (v == 0) {
+        lo = 0;
+        hi = 1;
+    }
+    const auto roundedTo = [&range](double value) { return Decimal::fromReal(value).rounded(range.places); };
+    range.from = roundedTo(lo);
+    range.to = roundedTo(hi);
+    const Decimal unit = Decimal::scaled(1, range.places);
+    range.step = roundedTo((hi - lo) / 150.0);
+    if (range.step < unit || range.step.isZero()) range.step = unit;
+    return range;
+}
 
 const std::vector<std::string_view>& sweepInputs() {
     static const std::vector<std::string_view> keys = {"F",   "CD",   "LD",  "WD",  "SP", "CCD",

@@ -1,7 +1,6 @@
 #include "windows/DesignToolsTab.h"
 #include "windows/WindowColours.h"
 
-#include "design/AmateurBands.h"
 #include "files/AtomicFile.h"
 #include "files/DesignFile.h"
 #include "files/SaveConverted.h"
@@ -93,11 +92,6 @@ W* plain(W* widget) {
     p.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(p);
     return widget;
-}
-
-Decimal roundedTo(double value, int places) {
-    const Decimal d = Decimal::fromReal(value).rounded(places);
-    return d;
 }
 
 }  // namespace
@@ -455,40 +449,14 @@ void DesignToolsTab::showEvent(QShowEvent* event) {
 }
 
 void DesignToolsTab::suggestRange() {
-    const QString key = sweepInput_->currentData().toString();
-    const DesignRecord current = calculatedCopy();
-    const int places = findKey(key.toStdString())->storage(system_).places;
-    const double v = current.field(key.toStdString())->value().toReal();
-    double lo = v * 0.8;
-    double hi = v * 1.2;
-    if (key == QStringLiteral("F")) {
-        const AmateurBand* band = bandAt(v > 0 ? v : 7.15);
-        if (band) {
-            lo = band->lowMHz;
-            hi = band->highMHz;
-        } else {
-            lo = v * 0.95;
-            hi = v * 1.05;
-        }
-    } else if (key == QStringLiteral("MBW") && v == 0) {
-        lo = 10;
-        hi = 100;
-    } else if (key == QStringLiteral("FAC")) {
-        lo = 1;
-        hi = std::max(4.0, v * 2);
-    } else if (v == 0) {
-        lo = 0;
-        hi = 1;
-    }
-    Decimal from = roundedTo(lo, places);
-    Decimal to = roundedTo(hi, places);
-    const Decimal unit = Decimal::scaled(1, places);
-    Decimal step = roundedTo((hi - lo) / 150.0, places);
-    if (step < unit) step = unit;
-    if (step.isZero()) step = unit;
-    from_->setText(QString::fromStdString(from.toFixed(places)).remove(QRegularExpression(QStringLiteral("\\.?0+$"))));
-    to_->setText(QString::fromStdString(to.toFixed(places)).remove(QRegularExpression(QStringLiteral("\\.?0+$"))));
-    step_->setText(QString::fromStdString(step.toFixed(places)).remove(QRegularExpression(QStringLiteral("\\.?0+$"))));
+    const SuggestedRange range =
+        suggestedSweepRange(calculatedCopy(), sweepInput_->currentData().toString().toStdString());
+    const auto text = [&range](const Decimal& d) {
+        return QString::fromStdString(d.toFixed(range.places)).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+    };
+    from_->setText(text(range.from));
+    to_->setText(text(range.to));
+    step_->setText(text(range.step));
     for (QLineEdit* e : {from_, to_, step_})
         if (e->text().isEmpty()) e->setText(QStringLiteral("0"));
 }
