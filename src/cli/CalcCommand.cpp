@@ -172,63 +172,13 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
 
 namespace {
 
-// "00" "01" ... "99": two digits per step.
-constexpr auto kDigitPairs = [] {
-    std::array<char, 200> t{};
-    for (int i = 0; i < 100; ++i) {
-        t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
-        t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
-    }
-    return t;
-}();
-
-// KEY=text of one field at p; returns the end. The text is the field's own
-// (DecimalField::text): every place, a point when there are places. `key`
-// holds the key padded to 8 characters, so that it is copied in one move.
+// KEY=text of one field at p; returns the end. `key` holds the key padded
+// to 8 characters, so that it is copied in one move.
 char* writeField(char* p, const char (&key)[8], std::size_t keySize, const DecimalField& field) {
     std::memcpy(p, key, sizeof key);
     p += keySize;
     *p++ = '=';
-    const std::int64_t mantissa = field.mantissa();
-    const auto places = static_cast<std::size_t>(field.storage().places);
-    // The digits of |mantissa|, right-aligned (at most 19 of them).
-    char digits[24];
-    char* const end = digits + sizeof digits;
-    char* q = end;
-    std::uint64_t m = mantissa < 0 ? 0 - static_cast<std::uint64_t>(mantissa) : static_cast<std::uint64_t>(mantissa);
-    while (m >= 100) {
-        const std::uint64_t pair = m % 100;
-        m /= 100;
-        q -= 2;
-        std::memcpy(q, kDigitPairs.data() + 2 * pair, 2);
-    }
-    if (m >= 10) {
-        q -= 2;
-        std::memcpy(q, kDigitPairs.data() + 2 * m, 2);
-    } else {
-        *--q = static_cast<char>('0' + m);
-    }
-    const auto count = static_cast<std::size_t>(end - q);
-    if (mantissa < 0) *p++ = '-';
-    if (places == 0) {
-        std::memcpy(p, q, count);
-        return p + count;
-    }
-    if (count <= places) {
-        // 0.00ddd
-        *p++ = '0';
-        *p++ = '.';
-        std::memset(p, '0', places - count);
-        p += places - count;
-        std::memcpy(p, q, count);
-        return p + count;
-    }
-    const std::size_t whole = count - places;
-    std::memcpy(p, q, whole);
-    p += whole;
-    *p++ = '.';
-    std::memcpy(p, q + whole, places);
-    return p + places;
+    return field.writeText(p);
 }
 
 // The keys of the key table, each padded to 8 characters.
@@ -255,8 +205,8 @@ const std::vector<PaddedKey>& paddedKeys() {
 }  // namespace
 
 void appendRecord(std::string& out, const DesignRecord& record) {
-    // Per field: a key of at most 8 characters, '=', a text of at most 280, a blank.
-    constexpr std::size_t kFieldRoom = 8 + 1 + 280 + 1;
+    // Per field: a key of at most 8 characters, '=', its text, a blank.
+    constexpr std::size_t kFieldRoom = 8 + 1 + DecimalField::kMaxTextSize + 1;
     char line[48 * kFieldRoom];
     if (keyTable().size() > 48) throw std::logic_error("key table larger than a record line");
     const std::vector<PaddedKey>& keys = paddedKeys();

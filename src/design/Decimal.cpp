@@ -973,24 +973,65 @@ DecimalField& DecimalField::operator=(const Decimal& value) {
     return *this;
 }
 
-void DecimalField::appendText(std::string& out) const {
-    // Right to left into a buffer: the places (at most 255), the point, the
-    // whole part (at most 19 digits) and the sign.
-    char buffer[24 + 256];
-    char* const end = buffer + sizeof buffer;
-    char* p = end;
-    std::uint64_t m = mantissa_ < 0 ? 0 - static_cast<std::uint64_t>(mantissa_) : static_cast<std::uint64_t>(mantissa_);
-    for (int i = 0; i < storage_.places; ++i) {
-        *--p = static_cast<char>('0' + m % 10);
-        m /= 10;
+namespace {
+
+// "00" "01" ... "99": two digits per step.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> t{};
+    for (int i = 0; i < 100; ++i) {
+        t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
     }
-    if (storage_.places > 0) *--p = '.';
-    do {
-        *--p = static_cast<char>('0' + m % 10);
-        m /= 10;
-    } while (m);
-    if (mantissa_ < 0) *--p = '-';
-    out.append(p, static_cast<std::size_t>(end - p));
+    return t;
+}();
+
+}  // namespace
+
+char* DecimalField::writeText(char* p) const {
+    const auto places = static_cast<std::size_t>(storage_.places);
+    // The digits of |mantissa|, right-aligned (at most 19 of them).
+    char digits[24];
+    char* const end = digits + sizeof digits;
+    char* q = end;
+    std::uint64_t m = mantissa_ < 0 ? 0 - static_cast<std::uint64_t>(mantissa_) : static_cast<std::uint64_t>(mantissa_);
+    while (m >= 100) {
+        const std::uint64_t pair = m % 100;
+        m /= 100;
+        q -= 2;
+        std::memcpy(q, kDigitPairs.data() + 2 * pair, 2);
+    }
+    if (m >= 10) {
+        q -= 2;
+        std::memcpy(q, kDigitPairs.data() + 2 * m, 2);
+    } else {
+        *--q = static_cast<char>('0' + m);
+    }
+    const auto count = static_cast<std::size_t>(end - q);
+    if (mantissa_ < 0) *p++ = '-';
+    if (places == 0) {
+        std::memcpy(p, q, count);
+        return p + count;
+    }
+    if (count <= places) {
+        // 0.00ddd
+        *p++ = '0';
+        *p++ = '.';
+        std::memset(p, '0', places - count);
+        p += places - count;
+        std::memcpy(p, q, count);
+        return p + count;
+    }
+    const std::size_t whole = count - places;
+    std::memcpy(p, q, whole);
+    p += whole;
+    *p++ = '.';
+    std::memcpy(p, q + whole, places);
+    return p + places;
+}
+
+void DecimalField::appendText(std::string& out) const {
+    char buffer[kMaxTextSize];
+    out.append(buffer, static_cast<std::size_t>(writeText(buffer) - buffer));
 }
 
 std::string DecimalField::text() const {

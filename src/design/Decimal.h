@@ -206,6 +206,11 @@ public:
     std::string text() const;
     // The same text, appended to `out`.
     void appendText(std::string& out) const;
+    // Room that writeText needs: a sign, 19 digits, the point, 255 places.
+    static constexpr std::size_t kMaxTextSize = 24 + 256;
+    // The same text written at `out` (room for kMaxTextSize characters);
+    // returns the end. The one number writer of every key=value line.
+    char* writeText(char* out) const;
 
 private:
     Storage storage_;
