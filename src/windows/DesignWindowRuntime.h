@@ -6,7 +6,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
-#include "platform/DesktopHandlers.h"
+#include "platform/ShellOpener.h"
 #include "platform/MailClient.h"
 #include "report/RandomSource.h"
 #include "report/ReportJob.h"
