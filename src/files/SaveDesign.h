@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "design/UnitSystemRules.h"
 #include "files/ResultsFile.h"
 
 #include <QString>
