@@ -346,17 +346,9 @@ struct DecimalInternals {
     }
 };
 
-const BigInt& powerOfTen(int n) {
+BigInt powerOfTen(int n) {
     if (n < 0) throw std::invalid_argument("negative power of ten");
-    static const std::array<BigInt, kCachedPowers> table = [] {
-        std::array<BigInt, kCachedPowers> t;
-        for (int i = 0; i < kCachedPowers; ++i) t[static_cast<std::size_t>(i)] = toBigInt(intPower(i));
-        return t;
-    }();
-    if (n < kCachedPowers) return table[static_cast<std::size_t>(n)];
-    thread_local BigInt scratch;
-    scratch = toBigInt(intPower(n));
-    return scratch;
+    return toBigInt(intPower(n));
 }
 
 Decimal::Decimal(const BigInt& mantissa, int scale) {

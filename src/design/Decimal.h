@@ -162,8 +162,8 @@ inline bool operator<=(const Decimal& a, const Decimal& b) { return compare(a, b
 inline bool operator>(const Decimal& a, const Decimal& b) { return compare(a, b) > 0; }
 inline bool operator>=(const Decimal& a, const Decimal& b) { return compare(a, b) >= 0; }
 
-// 10^n as a big integer (cached for the small powers).
-const BigInt& powerOfTen(int n);
+// 10^n as a big integer (from the one cache of big powers).
+BigInt powerOfTen(int n);
 
 // π as the calculation uses it: 3.1415926535898.
 const Decimal& pi();
