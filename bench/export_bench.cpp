@@ -1,7 +1,6 @@
 // Exporting a one-page report to the RTF document and HTML page, with a
 // page image of about 50 KB (text, a frame and a colour picture) made with
 // libUEMF as the report's metafile renderer makes it.
-#include "files/ProgramState.h"
 #include "report/DocumentExport.h"
 #include "report/MetafileRenderer.h"
 #include "report/PageModel.h"
@@ -130,8 +129,8 @@ void BM_ExportAndDraftOnePage(benchmark::State& state) {
     context.now = [&clock] { return clock = clock.addSecs(1); };
     const QList<QByteArray> pages{onePage()};
     for (auto _ : state) {
-        yq::ProgramState programState;
-        const auto result = yq::report::runDocumentExport(pages, programState, context, random);
+        const yq::report::ExportRequest request;
+        const auto result = yq::report::runDocumentExport(pages, request, context, random);
         if (!result.documentWritten) state.SkipWithError("the document was not written");
     }
 }
@@ -183,8 +182,8 @@ void BM_EmailReportOfUsers(benchmark::State& state) {
     context.now = [&clock] { return clock = clock.addSecs(1); };
     yq::report::ExportResult last;
     for (auto _ : state) {
-        yq::ProgramState programState;
-        last = yq::report::runDocumentExport(pages, programState, context, random);
+        const yq::report::ExportRequest request;
+        last = yq::report::runDocumentExport(pages, request, context, random);
         if (!last.documentWritten) state.SkipWithError("the document was not written");
     }
     qint64 pageBytes = 0;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds the project into ./build (Release with debug info).
+# Configures and builds the project into ./build: the "dev" preset of
+# CMakePresets.json (Release with debug info, tests and benchmarks, warnings
+# as errors). Extra arguments go to the configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-cmake -S . -B build -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYQ_BUILD_TESTS=ON -DYQ_BUILD_BENCHMARKS=ON "$@" >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --preset dev "$@" >/dev/null
+cmake --build --preset dev -j "$(nproc)"

@@ -7,7 +7,10 @@ The layers, lowest first (each is one library in src/CMakeLists.txt):
 
     design -> files -> platform -> sim -> report -> links -> windows -> app
 
-cli (yq-calc) stands beside windows: it may use everything up to links.
+cli (yq-calc) stands beside the upper layers: yq-calc's own commands may use
+design .. sim (Qt Core alone); the page commands of yq-calc-pages (the
+files of yq_layer(cli_pages ...) in src/CMakeLists.txt) and tests/cli may use
+report as well.
 Tests and benchmarks follow the folder they test: tests/<layer>/ may include
 that layer and the ones below it, and tests/support/.
 
@@ -24,7 +27,8 @@ import sys
 
 ORDER = ["design", "files", "platform", "sim", "report", "links", "windows", "app"]
 RANK = {name: i for i, name in enumerate(ORDER)}
-RANK["cli"] = RANK["links"] + 0.5  # beside windows, on the core alone
+RANK["cli"] = RANK["sim"] + 0.5  # yq-calc: on design .. sim
+PAGES_RANK = RANK["report"] + 0.5  # yq-calc-pages and the cli tests: report as well
 WIDGET_RANK = RANK["windows"]  # the first layer that may use widgets
 
 # Qt headers that bring in Widgets or PrintSupport.
@@ -63,15 +67,25 @@ def unlisted_files(root: pathlib.Path):
     return missing
 
 
+def page_command_files(root: pathlib.Path):
+    """The sources of yq-calc-pages' library, as src/CMakeLists.txt lists them."""
+    text = (root / "src" / "CMakeLists.txt").read_text(encoding="utf-8")
+    block = re.search(r"yq_layer\(cli_pages(.*?)\)", text, re.S)
+    return {f"src/{name}" for name in re.findall(r"cli/\S+", block.group(1))} if block else set()
+
+
 def main() -> int:
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent)
     problems = []
+    pages = page_command_files(root)
     files = sorted(p for d in ("src", "tests") for p in (root / d).rglob("*") if p.suffix in (".h", ".cpp"))
     for path in files:
         layer = layer_of(path, root)
         if layer not in RANK:
             continue
         rank = RANK[layer]
+        if layer == "cli" and (path.relative_to(root).as_posix() in pages or path.relative_to(root).parts[0] == "tests"):
+            rank = PAGES_RANK
         for number, line in enumerate(path.read_text(encoding="utf-8", errors="replace").splitlines(), 1):
             local = LOCAL_INCLUDE.match(line)
             if local:
@@ -82,7 +96,7 @@ def main() -> int:
                     problems.append(f"{path.relative_to(root)}:{number}: unknown folder '{used}'")
                 elif used == "cli" and layer != "cli":
                     problems.append(f"{path.relative_to(root)}:{number}: {layer} includes cli")
-                elif RANK[used] > rank or (layer == "cli" and used in ("windows", "app")):
+                elif RANK[used] > rank:
                     problems.append(f"{path.relative_to(root)}:{number}: {layer} includes {used} (above it)")
                 continue
             system = SYSTEM_INCLUDE.match(line)

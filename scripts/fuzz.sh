@@ -42,11 +42,8 @@ print(" ".join(m.group(1).split()) if m else "")' tests/fuzz/CMakeLists.txt)
 fi
 runs_per_target="${YQ_FUZZ_RUNS:-100000}"
 
-launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-cmake -S . -B build-fuzz -G Ninja "${launcher[@]}" -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYQ_FUZZ=ON -DYQ_WERROR=ON -DYQ_BUILD_TESTS=OFF -DYQ_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"

@@ -13,13 +13,11 @@ for tool in dpkg-shlibdeps dpkg-deb help2man; do
     exit 2
   }
 done
-launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 # Debian's compiler and linker flags, with every hardening feature.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
-cmake -S . -B build-deb -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
   -DCMAKE_INSTALL_PREFIX=/usr -DYQ_BUILD_TESTS=OFF -DYQ_BUILD_BENCHMARKS=OFF "$@" >/dev/null
 cmake --build build-deb -j "$(nproc)"

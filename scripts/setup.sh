@@ -11,6 +11,8 @@ PACKAGES=(
   libboost-dev libgmp-dev libsqlite3-dev libuemf-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev python3
+  # the formatting check of the test command
+  clang-format-14
   # fuzz targets (libFuzzer with clang)
   clang libclang-rt-14-dev
   # running and looking at the program

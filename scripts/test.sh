@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh -DYQ_WERROR=ON
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+bash scripts/build.sh
+ctest --preset dev -j "$(nproc)"
 # A fixed seed and a bounded number of runs: the same inputs on every machine.
 rm -rf build-fuzz/corpus
 YQ_FUZZ_SEED="${YQ_FUZZ_SEED:-20261210}" YQ_FUZZ_RUNS="${YQ_FUZZ_RUNS:-3000}" bash scripts/fuzz.sh "${YQ_FUZZ_SECONDS:-300}"

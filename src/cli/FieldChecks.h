@@ -4,7 +4,7 @@
 // that were cut on the way are named.
 #pragma once
 
-#include "cli/CalcCommand.h"
+#include "cli/CalcCase.h"
 
 #include <QString>
 

@@ -9,7 +9,6 @@
 #include <QDir>
 
 #include <algorithm>
-#include <array>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -17,58 +16,6 @@
 namespace yq::cli {
 
 namespace {
-
-// The design window's quantities, column by column, top to bottom: the
-// cylinder (RR stands as text before MRR on one row), the source coil, the
-// tuning coil, the phasing coil.
-constexpr std::array<WindowQuantity, 38> kWindowQuantities{{
-    {"F"},   {"CD"},  {"LD"},  {"CCL"},  {"C"},  {"XC"},   {"BW"},  {"MBW"},  {"Q"},    {"TL"},
-    {"PWL"}, {"RR"},  {"MRR"}, {"V"},    {"AE"}, {"DBL"},  {"SCD"}, {"DPS"},  {"SCWD"}, {"XSC"},
-    {"SCI"}, {"SCT"}, {"SCL"}, {"SCWL"}, {"WD"}, {"SP"},   {"CCD"}, {"TPI"},  {"EWC"},  {"ECC"},
-    {"FAC"}, {"CI"},  {"NT"},  {"CL"},   {"LW"}, {"PCCD"}, {"LPW"}, {"PCNT"},
-}};
-
-struct Override {
-    std::string_view key;
-    std::string_view text;
-};
-
-// Where the window's label or picture differs from the key table's.
-constexpr std::array<Override, 4> kImperialLabels{{
-    {"TPI", "Calculated Turns per Inch"},
-    {"RR", "Radiation Resistance"},
-    {"MRR", "Radiation Resistance from measured bandwidth"},
-    {"", ""},
-}};
-constexpr std::array<Override, 15> kMetricLabels{{
-    {"CD", "Enter Cylinder  diameter in mm"},
-    {"CCL", "Length of cylinder in mm :"},
-    {"TL", "Total Length of Antenna in mm:"},
-    {"WD", "Enter the Wire Diameter in mm"},
-    {"SP", "Enter Spacing in mm"},
-    {"TPI", "Calculated Turns per mm"},
-    {"CCD", "Enter the Coil Diameter in mm:"},
-    {"CL", "Coil Length in mm:"},
-    {"LW", "Length of wire required in mm:"},
-    {"LPW", "Length of Phasing Wire"},
-    {"SCL", "Source coil length in mm"},
-    {"SCWD", "Source Coil Wire Diameter in mm"},
-    {"SCWL", "Source Coil Wire Length"},
-    {"RR", "Radiation Resistance"},
-    {"MRR", "Radiation Resistance from measured bandwidth"},
-}};
-constexpr std::array<Override, 2> kMetricPictures{{
-    {"LD", "n6.1"},
-    {"CCL", "n-10.1"},
-}};
-
-template <std::size_t N>
-std::optional<std::string_view> lookUp(const std::array<Override, N>& table, std::string_view key) {
-    for (const Override& o : table) {
-        if (!o.key.empty() && o.key == key) return o.text;
-    }
-    return std::nullopt;
-}
 
 std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -140,24 +87,14 @@ std::optional<OutputFormat> outputFormatNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::span<const WindowQuantity> windowQuantities() { return kWindowQuantities; }
-
 std::string windowLabel(std::string_view key, UnitSystem system) {
-    const auto text = system == UnitSystem::Metric ? lookUp(kMetricLabels, key) : lookUp(kImperialLabels, key);
-    if (text) return trimmed(*text);
-    if (system == UnitSystem::Metric) {
-        if (const auto imperial = lookUp(kImperialLabels, key)) return trimmed(*imperial);
-    }
     const KeyInfo* info = findKey(key);
-    return info ? trimmed(info->label) : std::string();
+    return info ? trimmed(info->label(system)) : std::string();
 }
 
 std::string windowPicture(std::string_view key, UnitSystem system) {
-    if (system == UnitSystem::Metric) {
-        if (const auto picture = lookUp(kMetricPictures, key)) return std::string(*picture);
-    }
     const KeyInfo* info = findKey(key);
-    return info ? std::string(info->picture) : std::string();
+    return info ? std::string(info->picture(system)) : std::string();
 }
 
 std::string formatTable(const DesignRecord& record) {
@@ -169,10 +106,10 @@ std::string formatTable(const DesignRecord& record) {
     std::vector<Line> lines;
     std::size_t labelWidth = 0;
     std::size_t valueWidth = 0;
-    for (const WindowQuantity& q : kWindowQuantities) {
-        const DecimalField* field = record.field(q.key);
-        Line line{windowLabel(q.key, system), formatNumeric(field->value(), windowPicture(q.key, system)).toStdString(),
-                  unitOf(q.key, system)};
+    for (const Key key : kWindowOrder) {
+        const KeyInfo& info = keyInfo(key);
+        Line line{trimmed(info.label(system)),
+                  formatNumeric(record.field(key).value(), info.picture(system)).toStdString(), info.unit(system)};
         labelWidth = std::max(labelWidth, line.label.size());
         valueWidth = std::max(valueWidth, line.value.size());
         lines.push_back(std::move(line));

@@ -29,13 +29,6 @@ enum class OutputFormat { Line, Table, Json, Csv };
 
 std::optional<OutputFormat> outputFormatNamed(std::string_view name);
 
-// One quantity of the design window, in the window's order; its unit is
-// the design tools' (unitOf), empty for a plain number (a ratio, Q, FAC).
-struct WindowQuantity {
-    std::string_view key;
-};
-std::span<const WindowQuantity> windowQuantities();
-
 // The window's label of a quantity (as the window shows it, without the
 // blanks around it), and the picture its value is shown in.
 std::string windowLabel(std::string_view key, UnitSystem system);

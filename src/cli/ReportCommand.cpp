@@ -1,7 +1,6 @@
 #include "cli/ReportCommand.h"
 #include "cli/PageCommands.h"
 
-#include "files/ProgramState.h"
 #include "platform/UserMessages.h"
 #include "report/Fonts.h"
 #include "report/RandomSource.h"
@@ -99,22 +98,20 @@ int runReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     report::ReportSources sources;
     sources.userFolder = QDir::currentPath();
     if (parsed->date) sources.today = [d = *parsed->date] { return d; };
-    ProgramState state;
-
     if (!parsed->pdf.empty()) {
         report::PdfSink pdf(QString::fromStdString(parsed->pdf), messages);
-        if (report::runReport(design, state, pdf, messages, sources) != report::ReportOutcome::Delivered) return 1;
+        if (report::runReport({design}, pdf, messages, sources).outcome != report::ReportOutcome::Delivered) return 1;
     }
     if (parsed->exportDocument) {
         // Report mode 1 in the current folder: the document, its HTML page
         // and the mail's draft, without a mail program (the draft is the mail).
-        state.reportMode = ReportMode::Export;
         report::MailContext context;
         context.workingFolder = QDir::currentPath();
         context.messages = &messages;
         report::SystemRandomSource random;
         report::ExportSink exportPages(context, random);
-        const report::ReportOutcome outcome = report::runReport(design, state, exportPages, messages, sources);
+        const report::ReportOutcome outcome =
+            report::runReport({design, ReportMode::Export}, exportPages, messages, sources).outcome;
         const report::ExportResult& result = exportPages.result();
         if (result.documentWritten) out << result.documentPath.toStdString() << '\n';
         if (!result.htmlPath.isEmpty() && QFileInfo::exists(result.htmlPath))

@@ -1,6 +1,7 @@
 #include "design/Decimal.h"
 
 #include "design/BigInt.h"
+#include "design/WideDivision.h"
 
 #include <array>
 #include <charconv>
@@ -36,124 +37,20 @@ struct Decimal::Big {
 
 namespace {
 
-using Wide = Decimal::Wide;
-__extension__ typedef unsigned __int128 UWide;
-
-constexpr int kWidePowers = 39;  // 10^0 ... 10^38 fit in a signed 128-bit integer
-
-constexpr std::array<Wide, kWidePowers> makeWidePowers() {
-    std::array<Wide, kWidePowers> t{};
-    t[0] = 1;
-    for (int i = 1; i < kWidePowers; ++i) t[i] = t[i - 1] * 10;
-    return t;
-}
-constexpr std::array<Wide, kWidePowers> kPow10 = makeWidePowers();
-
-constexpr Wide kWideMax = static_cast<Wide>(~UWide(0) >> 1);
-constexpr Wide kWideMin = -kWideMax - 1;
-
-UWide magnitude(Wide v) { return v < 0 ? UWide(0) - UWide(v) : UWide(v); }
-
-// m * 10^k without overflow, or false.
-bool scaleUp(Wide m, int k, Wide& out) {
-    if (k == 0) {
-        out = m;
-        return true;
-    }
-    if (k >= kWidePowers) {
-        out = 0;
-        return m == 0;
-    }
-    return !__builtin_mul_overflow(m, kPow10[static_cast<std::size_t>(k)], &out);
-}
-
-// (hi:lo) / d with hi < d: one hardware division where there is one.
-std::uint64_t divide128by64(std::uint64_t hi, std::uint64_t lo, std::uint64_t d, std::uint64_t& rem) {
-#if defined(__x86_64__)
-    std::uint64_t q;
-    __asm__("divq %[d]" : "=a"(q), "=d"(rem) : [d] "rm"(d), "a"(lo), "d"(hi));
-    return q;
-#else
-    const UWide n = (UWide(hi) << 64) | lo;
-    rem = static_cast<std::uint64_t>(n % d);
-    return static_cast<std::uint64_t>(n / d);
-#endif
-}
-
-// n / d for a 64-bit d (!= 0), with the remainder.
-UWide divideBy64(UWide n, std::uint64_t d, std::uint64_t& rem) {
-    const auto hi = static_cast<std::uint64_t>(n >> 64);
-    const auto lo = static_cast<std::uint64_t>(n);
-    if (hi == 0) {
-        rem = lo % d;
-        return lo / d;
-    }
-    const std::uint64_t qhi = hi / d;
-    const std::uint64_t qlo = divide128by64(hi % d, lo, d, rem);
-    return (UWide(qhi) << 64) | qlo;
-}
-
-// n / d, and n - q * d, from a floating-point estimate corrected exactly;
-// false when the quotient may be too large for the estimate (d != 0).
-bool divideByEstimate(UWide n, UWide d, UWide& q, UWide& r) {
-    // Bounds that keep q * d below 2^127 during the correction.
-    if ((n >> 126) || (d >> 124)) return false;
-    // Two 64-bit halves: not the nearest double, but near enough for an estimate.
-    auto toDouble = [](UWide v) {
-        return static_cast<double>(static_cast<std::uint64_t>(v >> 64)) * 18446744073709551616.0 +
-               static_cast<double>(static_cast<std::uint64_t>(v));
-    };
-    const double estimate = toDouble(n) / toDouble(d);
-    if (!(estimate < 4503599627370496.0)) return false;  // 2^52: within a few units of the quotient
-    UWide qq = static_cast<UWide>(static_cast<std::uint64_t>(estimate));
-    // One product; the corrections step the remainder by d.
-    UWide p = qq * d;
-    while (p > n) {
-        --qq;
-        p -= d;
-    }
-    UWide rest = n - p;
-    while (rest >= d) {
-        ++qq;
-        rest -= d;
-    }
-    q = qq;
-    r = rest;
-    return true;
-}
-
-// |n| / |d| rounded half away from zero (d != 0).
-UWide divideRoundedMagnitude(UWide n, UWide d) {
-    if ((n | d) >> 64) {
-        UWide q, r;
-        if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
-    }
-    if (!(d >> 64)) {
-        const auto d64 = static_cast<std::uint64_t>(d);
-        std::uint64_t r = 0;
-        const UWide q = divideBy64(n, d64, r);
-        return r >= d64 - r ? q + 1 : q;
-    }
-    const UWide q = n / d;
-    const UWide r = n - q * d;
-    return r >= d - r ? q + 1 : q;
-}
-
-// |n| / 10^k rounded half away from zero, 0 <= k <= 38.
-UWide divideRoundedByPowerOfTen(UWide n, int k, const Wide* powers) {
-    if (k <= 19 || (n >> 64) == 0) return divideRoundedMagnitude(n, UWide(powers[k]));
-    {
-        UWide q, r;
-        const UWide d = UWide(powers[k]);
-        if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
-    }
-    std::uint64_t ignored = 0;
-    constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
-    const UWide q = divideBy64(divideBy64(n, kStep, ignored), static_cast<std::uint64_t>(powers[k - 19]), ignored);
-    const UWide d = UWide(powers[k]);
-    const UWide r = n - q * d;
-    return r >= d - r ? q + 1 : q;
-}
+using detail::divideBy64;
+using detail::divideRoundedByPowerOfTen;
+using detail::divideRoundedLimbs;
+using detail::divideRoundedMagnitude;
+using detail::kMaxLimbs;
+using detail::kPow10;
+using detail::kWideMax;
+using detail::kWideMin;
+using detail::kWidePowers;
+using detail::Limbs;
+using detail::magnitude;
+using detail::scaleUp;
+using detail::UWide;
+using detail::Wide;
 
 constexpr int kCachedPowers = 128;
 
@@ -291,165 +188,6 @@ void appendFixed(std::string& out, bool negative, std::string_view digits, int p
         out += '.';
         out.append(digits.substr(digits.size() - p));
     }
-}
-
-// ---------------------------------------------------------------------------
-// Unsigned numbers of a few 64-bit limbs (least significant first), for the
-// quotients whose operands outgrow 128 bits once scaled: long division
-// (Knuth's algorithm D) without the general big-integer machinery.
-
-constexpr int kMaxLimbs = 12;
-
-struct Limbs {
-    std::uint64_t w[kMaxLimbs + 1];
-    int n = 0;  // limbs in use; w[n - 1] != 0 unless n == 0
-
-    static Limbs of(UWide v) {
-        Limbs l;
-        l.w[0] = static_cast<std::uint64_t>(v);
-        l.w[1] = static_cast<std::uint64_t>(v >> 64);
-        l.n = l.w[1] ? 2 : (l.w[0] ? 1 : 0);
-        return l;
-    }
-    // Multiplies by f; false when the result needs more than kMaxLimbs.
-    bool multiply(std::uint64_t f) {
-        std::uint64_t carry = 0;
-        for (int i = 0; i < n; ++i) {
-            const UWide p = UWide(w[i]) * f + carry;
-            w[i] = static_cast<std::uint64_t>(p);
-            carry = static_cast<std::uint64_t>(p >> 64);
-        }
-        if (carry) {
-            if (n == kMaxLimbs) return false;
-            w[n++] = carry;
-        }
-        return true;
-    }
-    // Divides by d (!= 0) and returns the remainder.
-    std::uint64_t divide(std::uint64_t d) {
-        std::uint64_t rem = 0;
-        for (int i = n - 1; i >= 0; --i) w[i] = divide128by64(rem, w[i], d, rem);
-        while (n > 0 && w[n - 1] == 0) --n;
-        return rem;
-    }
-    bool scaleUp(int k) {
-        constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
-        for (; k >= 19; k -= 19) {
-            if (!multiply(kStep)) return false;
-        }
-        return k == 0 || multiply(static_cast<std::uint64_t>(kPow10[static_cast<std::size_t>(k)]));
-    }
-};
-
-// Compares a and b of the same limb count.
-int compareLimbs(const std::uint64_t* a, const std::uint64_t* b, int n) {
-    for (int i = n - 1; i >= 0; --i) {
-        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
-    }
-    return 0;
-}
-
-// u / v rounded half away from zero, when the quotient fits in 127 bits
-// (v != 0).
-std::optional<UWide> divideRoundedLimbs(const Limbs& u, const Limbs& v) {
-    if (u.n < v.n) {
-        // u < v: the quotient rounds to 1 when 2u >= v, else to 0.
-        Limbs twice = u;
-        twice.multiply(2);
-        if (twice.n < v.n) return UWide(0);
-        return compareLimbs(twice.w, v.w, v.n) >= 0 ? UWide(1) : UWide(0);
-    }
-    const int m = u.n;
-    const int n = v.n;
-    if (m - n + 1 > 3) return std::nullopt;  // the quotient needs more than 128 bits
-    // The quotient has at most three limbs here; the remainder is written
-    // before it is read.
-    std::uint64_t q[3] = {0, 0, 0};
-    std::uint64_t r[kMaxLimbs];
-    if (n == 1) {
-        const std::uint64_t d = v.w[0];
-        std::uint64_t rem = 0;
-        for (int i = m - 1; i >= 0; --i) q[i] = divide128by64(rem, u.w[i], d, rem);
-        r[0] = rem;
-    } else {
-        // Normalise so that the divisor's top limb has its top bit set.
-        const int s = __builtin_clzll(v.w[n - 1]);
-        std::uint64_t vn[kMaxLimbs];
-        std::uint64_t un[kMaxLimbs + 1];
-        for (int i = n - 1; i > 0; --i) vn[i] = (v.w[i] << s) | (s ? v.w[i - 1] >> (64 - s) : 0);
-        vn[0] = v.w[0] << s;
-        un[m] = s ? u.w[m - 1] >> (64 - s) : 0;
-        for (int i = m - 1; i > 0; --i) un[i] = (u.w[i] << s) | (s ? u.w[i - 1] >> (64 - s) : 0);
-        un[0] = u.w[0] << s;
-        constexpr UWide kBase = UWide(1) << 64;
-        for (int j = m - n; j >= 0; --j) {
-            UWide qhat;
-            UWide rhat;
-            if (un[j + n] < vn[n - 1]) {
-                std::uint64_t r64 = 0;
-                qhat = divide128by64(un[j + n], un[j + n - 1], vn[n - 1], r64);
-                rhat = r64;
-            } else {
-                const UWide num = (UWide(un[j + n]) << 64) | un[j + n - 1];
-                qhat = num / vn[n - 1];
-                rhat = num % vn[n - 1];
-            }
-            while (qhat >= kBase || qhat * vn[n - 2] > ((rhat << 64) | un[j + n - 2])) {
-                --qhat;
-                rhat += vn[n - 1];
-                if (rhat >= kBase) break;
-            }
-            // un[j .. j+n] -= qhat * vn
-            std::uint64_t borrow = 0;
-            std::uint64_t carry = 0;
-            for (int i = 0; i < n; ++i) {
-                const UWide p = qhat * vn[i] + carry;
-                carry = static_cast<std::uint64_t>(p >> 64);
-                const std::uint64_t low = static_cast<std::uint64_t>(p);
-                const std::uint64_t before = un[i + j];
-                const std::uint64_t diff = before - low - borrow;
-                borrow = (before < low) || (before - low < borrow) ? 1 : 0;
-                un[i + j] = diff;
-            }
-            const std::uint64_t top = un[j + n];
-            un[j + n] = top - carry - borrow;
-            const bool negative = top < carry || top - carry < borrow;
-            q[j] = static_cast<std::uint64_t>(qhat);
-            if (negative) {
-                // Added back once: qhat was one too large.
-                --q[j];
-                std::uint64_t c = 0;
-                for (int i = 0; i < n; ++i) {
-                    const UWide t = UWide(un[i + j]) + vn[i] + c;
-                    un[i + j] = static_cast<std::uint64_t>(t);
-                    c = static_cast<std::uint64_t>(t >> 64);
-                }
-                un[j + n] += c;
-            }
-        }
-        // The remainder, still normalised, against the normalised divisor.
-        for (int i = 0; i < n; ++i) r[i] = un[i];
-        // 2r >= v  <=>  r >= v - r (all normalised alike)
-        std::uint64_t rest[kMaxLimbs];
-        std::uint64_t borrow = 0;
-        for (int i = 0; i < n; ++i) {
-            const std::uint64_t d = vn[i] - r[i] - borrow;
-            borrow = (vn[i] < r[i]) || (vn[i] - r[i] < borrow) ? 1 : 0;
-            rest[i] = d;
-        }
-        const int qn = m - n + 1;
-        if (qn == 3 && q[2]) return std::nullopt;
-        UWide quotient = (UWide(q[1]) << 64) | q[0];
-        if (compareLimbs(r, rest, n) >= 0) ++quotient;
-        if (quotient > UWide(kWideMax)) return std::nullopt;
-        return quotient;
-    }
-    // One-limb divisor: 2r >= d  <=>  r >= d - r.
-    if (m > 2 && q[2]) return std::nullopt;
-    UWide quotient = (UWide(q[1]) << 64) | q[0];
-    if (r[0] >= v.w[0] - r[0]) ++quotient;
-    if (quotient > UWide(kWideMax)) return std::nullopt;
-    return quotient;
 }
 
 }  // namespace
@@ -608,17 +346,9 @@ struct DecimalInternals {
     }
 };
 
-const BigInt& powerOfTen(int n) {
+BigInt powerOfTen(int n) {
     if (n < 0) throw std::invalid_argument("negative power of ten");
-    static const std::array<BigInt, kCachedPowers> table = [] {
-        std::array<BigInt, kCachedPowers> t;
-        for (int i = 0; i < kCachedPowers; ++i) t[static_cast<std::size_t>(i)] = toBigInt(intPower(i));
-        return t;
-    }();
-    if (n < kCachedPowers) return table[static_cast<std::size_t>(n)];
-    thread_local BigInt scratch;
-    scratch = toBigInt(intPower(n));
-    return scratch;
+    return toBigInt(intPower(n));
 }
 
 Decimal::Decimal(const BigInt& mantissa, int scale) {
@@ -664,69 +394,72 @@ int Decimal::sign() const {
 
 BigInt Decimal::mantissa() const { return toBigInt(DecimalInternals::big(*this)); }
 
-std::optional<Decimal> Decimal::parse(std::string_view text) {
-    std::size_t i = 0;
+namespace {
+
+// The one syntax of decimal text: an optional sign, digits, an optional
+// point and digits; at least one digit.
+struct DecimalText {
     bool negative = false;
+    std::string_view integerDigits;
+    std::string_view fractionDigits;
+};
+
+[[gnu::always_inline]] inline std::optional<DecimalText> scanDecimalText(std::string_view text) {
+    DecimalText out;
+    std::size_t i = 0;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
+        out.negative = text[i] == '-';
         ++i;
     }
     const std::size_t start = i;
-    std::size_t point = std::string_view::npos;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.' && point == std::string_view::npos) {
-            point = i;
-        } else if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    out.integerDigits = text.substr(start, i - start);
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fractionStart = ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        out.fractionDigits = text.substr(fractionStart, i - fractionStart);
     }
-    const std::size_t digitCount = text.size() - start - (point == std::string_view::npos ? 0 : 1);
-    if (digitCount == 0) return std::nullopt;
-    const int scale = point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
-    if (digitCount <= 38) {
+    if (i != text.size() || (out.integerDigits.empty() && out.fractionDigits.empty())) return std::nullopt;
+    return out;
+}
+
+}  // namespace
+
+std::optional<Decimal> Decimal::parse(std::string_view text) {
+    const auto scanned = scanDecimalText(text);
+    if (!scanned) return std::nullopt;
+    const std::string_view parts[] = {scanned->integerDigits, scanned->fractionDigits};
+    const int scale = static_cast<int>(scanned->fractionDigits.size());
+    if (parts[0].size() + parts[1].size() <= 38) {
         Wide m = 0;
-        for (std::size_t j = start; j < text.size(); ++j) {
-            if (text[j] != '.') m = m * 10 + (text[j] - '0');
+        for (const std::string_view part : parts) {
+            for (const char c : part) m = m * 10 + (c - '0');
         }
-        return DecimalInternals::make(negative ? -m : m, scale);
+        return DecimalInternals::make(scanned->negative ? -m : m, scale);
     }
     // Exact for any length: 18 digits at a time.
     Int m = 0;
     std::uint64_t chunk = 0;
     int chunkDigits = 0;
-    for (std::size_t j = start; j < text.size(); ++j) {
-        if (text[j] == '.') continue;
-        chunk = chunk * 10 + static_cast<std::uint64_t>(text[j] - '0');
-        if (++chunkDigits == 18) {
-            m = m * intPower(18) + chunk;
-            chunk = 0;
-            chunkDigits = 0;
+    for (const std::string_view part : parts) {
+        for (const char c : part) {
+            chunk = chunk * 10 + static_cast<std::uint64_t>(c - '0');
+            if (++chunkDigits == 18) {
+                m = m * intPower(18) + chunk;
+                chunk = 0;
+                chunkDigits = 0;
+            }
         }
     }
     if (chunkDigits > 0) m = m * intPower(chunkDigits) + chunk;
-    if (negative) m = -m;
+    if (scanned->negative) m = -m;
     return DecimalInternals::make(std::move(m), scale);
 }
 
 std::optional<Decimal> Decimal::parseBounded(std::string_view text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::size_t start = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-    const std::string_view integerDigits = text.substr(start, i - start);
-    std::string_view fractionDigits;
-    if (i < text.size() && text[i] == '.') {
-        const std::size_t fractionStart = ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        fractionDigits = text.substr(fractionStart, i - fractionStart);
-    }
-    if (i != text.size() || (integerDigits.empty() && fractionDigits.empty())) return std::nullopt;
-    return fromDigits(negative, integerDigits, fractionDigits);
+    const auto scanned = scanDecimalText(text);
+    if (!scanned) return std::nullopt;
+    return fromDigits(scanned->negative, scanned->integerDigits, scanned->fractionDigits);
 }
 
 Decimal Decimal::fromDigits(bool negative, std::string_view integerDigits, std::string_view fractionDigits,
@@ -936,74 +669,6 @@ const Decimal& pi() {
 }
 
 // ---------------------------------------------------------------------------
-
-namespace {
-
-constexpr std::array<std::int64_t, 19> makeInt64Powers() {
-    std::array<std::int64_t, 19> t{};
-    t[0] = 1;
-    for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
-    return t;
-}
-constexpr std::array<std::int64_t, 19> kPow10Int64 = makeInt64Powers();
-
-}  // namespace
-
-std::int64_t DecimalField::maxMantissa() const {
-    if (storage_.digits < kPow10Int64.size()) return kPow10Int64[storage_.digits] - 1;
-    std::int64_t max = 1;
-    for (int i = 0; i < storage_.digits; ++i) max *= 10;
-    return max - 1;
-}
-
-DecimalField& DecimalField::operator=(const Decimal& value) {
-    const Decimal r = value.rounded(storage_.places);
-    const std::int64_t max = maxMantissa();
-    if (!r.big_) {
-        Wide m;
-        if (scaleUp(r.small_, storage_.places - r.scale_, m)) {
-            mantissa_ = m > max ? max : (m < -max ? -max : static_cast<std::int64_t>(m));
-            return *this;
-        }
-        // Too large even for 128 bits: beyond the limit with its sign.
-        mantissa_ = r.small_ > 0 ? max : -max;
-        return *this;
-    }
-    mantissa_ = r.big_->value.sign() > 0 ? max : -max;  // a big mantissa is beyond every limit
-    return *this;
-}
-
-void DecimalField::setStorage(Storage storage) {
-    const Decimal current = value();
-    storage_ = storage;
-    *this = current;
-}
-
-void DecimalField::appendText(std::string& out) const {
-    // Right to left into a buffer: the places (at most 255), the point, the
-    // whole part (at most 19 digits) and the sign.
-    char buffer[24 + 256];
-    char* const end = buffer + sizeof buffer;
-    char* p = end;
-    std::uint64_t m = mantissa_ < 0 ? 0 - static_cast<std::uint64_t>(mantissa_) : static_cast<std::uint64_t>(mantissa_);
-    for (int i = 0; i < storage_.places; ++i) {
-        *--p = static_cast<char>('0' + m % 10);
-        m /= 10;
-    }
-    if (storage_.places > 0) *--p = '.';
-    do {
-        *--p = static_cast<char>('0' + m % 10);
-        m /= 10;
-    } while (m);
-    if (mantissa_ < 0) *--p = '-';
-    out.append(p, static_cast<std::size_t>(end - p));
-}
-
-std::string DecimalField::text() const {
-    std::string out;
-    appendText(out);
-    return out;
-}
 
 double realLog10(double x) {
     if (!(x > 0.0)) return 0.0;

@@ -162,8 +162,8 @@ inline bool operator<=(const Decimal& a, const Decimal& b) { return compare(a, b
 inline bool operator>(const Decimal& a, const Decimal& b) { return compare(a, b) > 0; }
 inline bool operator>=(const Decimal& a, const Decimal& b) { return compare(a, b) >= 0; }
 
-// 10^n as a big integer (cached for the small powers).
-const BigInt& powerOfTen(int n);
+// 10^n as a big integer (from the one cache of big powers).
+BigInt powerOfTen(int n);
 
 // π as the calculation uses it: 3.1415926535898.
 const Decimal& pi();
@@ -195,8 +195,6 @@ public:
     Decimal value() const { return Decimal::scaled(mantissa_, storage_.places); }
 
     Storage storage() const { return storage_; }
-    // Changes the storage, storing the current value again with the new rounding.
-    void setStorage(Storage storage);
 
     // Scaled integer value: value * 10^places.
     std::int64_t mantissa() const { return mantissa_; }
@@ -208,6 +206,11 @@ public:
     std::string text() const;
     // The same text, appended to `out`.
     void appendText(std::string& out) const;
+    // Room that writeText needs: a sign, 19 digits, the point, 255 places.
+    static constexpr std::size_t kMaxTextSize = 24 + 256;
+    // The same text written at `out` (room for kMaxTextSize characters);
+    // returns the end. The one number writer of every key=value line.
+    char* writeText(char* out) const;
 
 private:
     Storage storage_;

@@ -4,6 +4,7 @@
 
 #include "design/Decimal.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -82,19 +83,52 @@ enum class FileRole : std::uint8_t {
 
 struct DesignRecord;
 
+// What a window of one unit system shows of a key: the label before its
+// entry, the picture of its value, the unit (yq-calc's table and the design
+// tools print it; empty for a plain number).
+struct KeyShown {
+    std::string_view label;
+    std::string_view picture;
+    std::string_view unit;
+};
+
+// One row of the key table: every fact of a key that is not a widget's.
 struct KeyInfo {
     Key id;
     std::string_view key;
     DecimalField DesignRecord::*member;
     Storage imperial;
     Storage metric;
-    std::string_view picture;  // display picture, empty when not shown
     Role role;
-    std::string_view label;  // screen label of the Imperial window, empty when none
+    KeyShown imperialShown;          // empty label and picture: not shown
+    KeyShown metricShown;            // an empty label or picture: the Imperial one
+    std::string_view reportPicture;  // picture on the design report, empty when not on it
     FileRole file = FileRole::ReadWrite;
 
     Storage storage(UnitSystem system) const { return system == UnitSystem::Metric ? metric : imperial; }
     bool isDesignFileKey() const { return file != FileRole::None; }
+    std::string_view label(UnitSystem system) const {
+        return system == UnitSystem::Metric && !metricShown.label.empty() ? metricShown.label : imperialShown.label;
+    }
+    std::string_view picture(UnitSystem system) const {
+        return system == UnitSystem::Metric && !metricShown.picture.empty() ? metricShown.picture
+                                                                            : imperialShown.picture;
+    }
+    std::string_view unit(UnitSystem system) const {
+        return system == UnitSystem::Metric ? metricShown.unit : imperialShown.unit;
+    }
+    // A length: inches in the Imperial unit system, millimetres in the Metric.
+    bool isLength() const { return imperialShown.unit == "in"; }
+};
+
+// The design window's quantities, column by column, top to bottom: the
+// cylinder (RR stands as text before MRR on one row), the source coil, the
+// tuning coil, the phasing coil. yq-calc's table prints them in this order.
+inline constexpr std::array<Key, 38> kWindowOrder{
+    Key::F,   Key::CD,  Key::LD,  Key::CCL,  Key::C,  Key::XC,   Key::BW,  Key::MBW,  Key::Q,    Key::TL,
+    Key::PWL, Key::RR,  Key::MRR, Key::V,    Key::AE, Key::DBL,  Key::SCD, Key::DPS,  Key::SCWD, Key::XSC,
+    Key::SCI, Key::SCT, Key::SCL, Key::SCWL, Key::WD, Key::SP,   Key::CCD, Key::TPI,  Key::EWC,  Key::ECC,
+    Key::FAC, Key::CI,  Key::NT,  Key::CL,   Key::LW, Key::PCCD, Key::LPW, Key::PCNT,
 };
 
 struct DesignRecord {

@@ -1,6 +1,7 @@
 #include "design/DesignTools.h"
 #include "design/FieldLimits.h"
 
+#include "design/AmateurBands.h"
 #include "design/UnitSystemRules.h"
 
 #include <algorithm>
@@ -9,13 +10,6 @@
 namespace yq {
 
 namespace {
-
-constexpr std::string_view kLengthKeys[] = {"CD",  "TL",   "WD",   "SP",  "CL",  "LW",   "CCL", "CCD",
-                                            "LPW", "PCCD", "PCWD", "SCL", "SCD", "SCWL", "SCWD"};
-
-bool isLength(std::string_view key) {
-    return std::find(std::begin(kLengthKeys), std::end(kLengthKeys), key) != std::end(kLengthKeys);
-}
 
 Decimal hundredths(long long n) { return Decimal::scaled(n, 2); }
 
@@ -34,16 +28,8 @@ void reCalcAs(DesignRecord& record, bool metricFlag) {
 }
 
 std::string_view unitOf(std::string_view key, UnitSystem system) {
-    const bool mm = system == UnitSystem::Metric;
-    if (isLength(key)) return mm ? "mm" : "in";
-    static const std::unordered_map<std::string_view, std::string_view> units = {
-        {"F", "MHz"},   {"RR", "ohm"},      {"MRR", "ohm"}, {"C", "pF"},     {"XC", "ohm"},    {"BW", "kHz"},
-        {"MBW", "kHz"}, {"V", "%"},         {"EWC", "pF"},  {"ECC", "pF"},   {"CI", "uH"},     {"NT", "turns"},
-        {"PWL", "%"},   {"PCNT", "turns"},  {"AE", "%"},    {"DBL", "dB"},   {"SCT", "turns"}, {"SCI", "uH"},
-        {"XSC", "ohm"}, {"DPS", "degrees"}, {"WR", "ohm"},  {"NTE", "turns"}};
-    if (key == "TPI") return mm ? "1/mm" : "1/in";
-    const auto it = units.find(key);
-    return it == units.end() ? std::string_view() : it->second;
+    const KeyInfo* info = findKey(key);
+    return info ? info->unit(system) : std::string_view();
 }
 
 // ---------------------------------------------------------------- fit
@@ -143,6 +129,40 @@ FitOutcome fitDesign(const DesignRecord& design, bool metricFlag, FitField field
 }
 
 // ---------------------------------------------------------------- sweep
+
+SuggestedRange suggestedSweepRange(const DesignRecord& calculated, std::string_view key) {
+    const KeyInfo& info = *findKey(key);
+    SuggestedRange range;
+    range.places = info.storage(calculated.unitSystem()).places;
+    const double v = calculated.field(info.id).value().toReal();
+    double lo = v * 0.8;
+    double hi = v * 1.2;
+    if (info.id == Key::F) {
+        if (const AmateurBand* band = bandAt(v > 0 ? v : 7.15)) {
+            lo = band->lowMHz;
+            hi = band->highMHz;
+        } else {
+            lo = v * 0.95;
+            hi = v * 1.05;
+        }
+    } else if (info.id == Key::MBW && v == 0) {
+        lo = 10;
+        hi = 100;
+    } else if (info.id == Key::FAC) {
+        lo = 1;
+        hi = std::max(4.0, v * 2);
+    } else if (v == 0) {
+        lo = 0;
+        hi = 1;
+    }
+    const auto roundedTo = [&range](double value) { return Decimal::fromReal(value).rounded(range.places); };
+    range.from = roundedTo(lo);
+    range.to = roundedTo(hi);
+    const Decimal unit = Decimal::scaled(1, range.places);
+    range.step = roundedTo((hi - lo) / 150.0);
+    if (range.step < unit || range.step.isZero()) range.step = unit;
+    return range;
+}
 
 const std::vector<std::string_view>& sweepInputs() {
     static const std::vector<std::string_view> keys = {"F",   "CD",   "LD",  "WD",  "SP", "CCD",

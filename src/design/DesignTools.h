@@ -76,6 +76,17 @@ struct SweepRange {
     int points = 0;  // filled in by checkSweepRange
 };
 
+// The range the design tools offer for sweeping `key` around a calculated
+// design, in the key's places: F over its amateur band (5 % either side
+// outside the bands), FAC from 1 to twice its value (at least 4), MBW from
+// 10 to 100 kHz while it is 0, any other 0 from 0 to 1, anything else 20 %
+// either side; about 150 steps, at least one unit of the last place.
+struct SuggestedRange {
+    Decimal from, to, step;
+    int places = 0;
+};
+SuggestedRange suggestedSweepRange(const DesignRecord& calculated, std::string_view key);
+
 // Checks a range for a record of `system`: a sweepable key, a step that is
 // not 0 and runs from FROM towards TO, no more places than the field holds,
 // at most kMaxSweepPoints points. Returns the reason naming the offending

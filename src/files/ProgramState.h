@@ -1,33 +1,28 @@
-// Program-wide state that several windows and services share: the unit flag,
-// the report mode and the e-mail path's texts, and the user record buffer.
-// Created once at start-up and handed to the windows and services; tests make
-// their own.
+// Program-wide state: what one action of the program leaves for a later
+// one in any window. Created once at start-up and handed to the windows and
+// services; tests make their own. Everything else travels as values: a save
+// returns the flag it wrote, the report takes a request and returns what it
+// read, the pending results mail is the report layer's value.
 #pragma once
 
 #include "design/UnitSystemRules.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace yq {
 
-enum class ReportMode { Preview = 0, Export = 1 };
-
 struct ProgramState {
-    // 0 = design in inches, 1 = design in millimetres.
+    // The unit flag: 0 = design in inches, 1 = design in millimetres.
+    // Program-wide because the calculation of every design window and of the
+    // design tools reads the flag that the last open, save or report left
+    // (whichever window it came from), and the Imperial window's next save
+    // writes it.
     MetricFlag metric;
-    ReportMode reportMode = ReportMode::Preview;
 
-    // Set by Email Results: the results file to attach, and the attachment
-    // list and body lines that the report mail adds.
-    QString resultsFilePath;
-    QStringList attachments;
-    QStringList bodyLines;
-    // Name of the RTF document of the last export.
-    QString documentName = QStringLiteral("Report");
-
-    // The user file's record buffer: the last user record read
-    // ("Name & Call", at most 40 characters).
+    // The user file's record buffer: the last user record read ("Name &
+    // Call", at most 40 characters) by SAVE or the report. Program-wide
+    // because SAVE's results row takes it when the user file holds no
+    // record, whichever action read it last.
     QString userRecord;
 };
 

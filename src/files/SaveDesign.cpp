@@ -1,6 +1,5 @@
 #include "files/SaveDesign.h"
 
-#include "files/ProgramState.h"
 #include "files/UserFile.h"
 #include "files/DesignFile.h"
 #include "files/Text.h"
@@ -21,8 +20,8 @@ QString SaveOutcome::problem() const {
     return {};
 }
 
-SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramState& state, const QString& workingFolder,
-                       QString& resultsUser) {
+SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, MetricFlag flag, QString& userRecord,
+                       const QString& workingFolder, QString& resultsUser) {
     const QDir folder(workingFolder);
     // The working copy belongs to the last e-mail; a save makes it stale.
     QFile::remove(folder.filePath(QString::fromLatin1(kWorkingCopyName)));
@@ -30,14 +29,14 @@ SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramSta
     SaveOutcome outcome;
     outcome.fileName = designFileName(record, window);
     outcome.path = folder.filePath(outcome.fileName);
-    if (const auto flag = UnitSystemRules::of(window).metricOnSave) state.metric = *flag;
-    const FileWriteResult written = writeDesignFile(outcome.path, record, toQString(state.metric.fileText()));
+    outcome.metric = UnitSystemRules::of(window).metricOnSave.value_or(flag);
+    const FileWriteResult written = writeDesignFile(outcome.path, record, toQString(outcome.metric.fileText()));
     outcome.designWritten = written.ok;
     outcome.designError = written.error;
     if (!outcome.designWritten) return outcome;
 
     QString userError;
-    const QString user = UserFile::readFirstIntoBuffer(workingFolder, state, &userError);
+    const QString user = UserFile::readFirstIntoBuffer(workingFolder, userRecord, &userError);
     if (!userError.isEmpty()) {
         // No row as if there were no user.
         outcome.results.error = userError;

@@ -3,17 +3,17 @@
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "design/UnitSystemRules.h"
 #include "files/ResultsFile.h"
 
 #include <QString>
 
 namespace yq {
 
-struct ProgramState;
-
 struct SaveOutcome {
-    QString fileName;  // "726.ini"
-    QString path;      // working folder + "/" + fileName
+    QString fileName;   // "726.ini"
+    QString path;       // working folder + "/" + fileName
+    MetricFlag metric;  // the unit flag written (or to be written) into the file
     bool designWritten = false;
     QString designError;   // why the design file could not be written
     AppendResult results;  // not attempted (ok == false, error empty) when the design was not written
@@ -22,14 +22,16 @@ struct SaveOutcome {
     QString problem() const;
 };
 
-// The unit system is written as "1" for a Metric design and "0" otherwise.
+// The unit flag written is the window's flag on save, or else `flag`; it is
+// written as "1" for a Metric design and "0" otherwise. The first user
+// record is read into `userRecord` (the user record buffer).
 // When the user file cannot be read no results row is written (the reason is
 // in `results.error`). The results row goes to the folder's results file
 // whatever the case of its name (resultsFilePath).
 // `resultsUser` is the window's copy of the last results row's user text: it
 // fills the title line's last field when the results file is created, and
 // receives the user text of the new row.
-SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, ProgramState& state, const QString& workingFolder,
-                       QString& resultsUser);
+SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, MetricFlag flag, QString& userRecord,
+                       const QString& workingFolder, QString& resultsUser);
 
 }  // namespace yq

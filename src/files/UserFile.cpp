@@ -1,8 +1,6 @@
 #include "files/UserFile.h"
 #include "files/Text.h"
 
-#include "files/ProgramState.h"
-
 #include <QDir>
 #include <QFileInfo>
 
@@ -218,12 +216,12 @@ bool UserFile::remove(qint64 id) {
     return true;
 }
 
-QString UserFile::readFirstIntoBuffer(const QString& folder, ProgramState& state, QString* error) {
+QString UserFile::readFirstIntoBuffer(const QString& folder, QString& buffer, QString* error) {
     UserFile file(folder);
     const auto record = file.first();
-    if (record) state.userRecord = record->user;
+    if (record) buffer = record->user;
     if (error) *error = file.errorText();
-    return state.userRecord;
+    return buffer;
 }
 
 }  // namespace yq

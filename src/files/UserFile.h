@@ -15,8 +15,6 @@
 
 namespace yq {
 
-struct ProgramState;
-
 inline constexpr int kUserFieldLength = 40;
 
 struct UserRecord {
@@ -55,7 +53,7 @@ public:
     // file holds none, the buffer keeps what it held. Returns the buffer.
     // When the file cannot be read the buffer is unchanged and `error`
     // (when given) receives the reason; it is cleared otherwise.
-    static QString readFirstIntoBuffer(const QString& folder, ProgramState& state, QString* error = nullptr);
+    static QString readFirstIntoBuffer(const QString& folder, QString& buffer, QString* error = nullptr);
 
 private:
     // False, with the reason in errorText(), for a text longer than the field.

@@ -2,7 +2,7 @@
 // its type: the results file "YQ.csv" in the user's spreadsheet program.
 #pragma once
 
-#include "platform/DesktopHandlers.h"
+#include "platform/ShellOpener.h"
 
 #include <QString>
 

@@ -8,7 +8,7 @@
 // program was started with "/HADebug", "/HAdbg" or "/HAdbgReg".
 #pragma once
 
-#include "platform/DesktopHandlers.h"
+#include "platform/ShellOpener.h"
 #include "platform/UserMessages.h"
 
 #include <QColor>

@@ -1,5 +1,7 @@
 #include "links/LinkRules.h"
 
+#include "platform/Launcher.h"
+
 #include <algorithm>
 
 namespace yq::links {
@@ -39,38 +41,9 @@ bool startsBrowserDirectly(const QString& browserCommand, const QString& url) {
 }
 
 QString shellErrorText(int code) {
-    switch (code) {
-        case 32:
-            return QStringLiteral("The specified dynamic-link library was not found. File:|");
-        case 31:
-            return QStringLiteral("There is no application associated with the given file name extension. File:|");
-        case 30:
-            return QStringLiteral(
-                "The DDE transaction could not be completed because other DDE transactions were being processed. "
-                "File:|");
-        case 29:
-            return QStringLiteral("The DDE transaction failed. File:|");
-        case 28:
-            return QStringLiteral("The DDE transaction could not be completed because the request timed out. File:|");
-        case 27:
-            return QStringLiteral("The file name association is incomplete or invalid. File:|");
-        case 26:
-            return QStringLiteral("A sharing violation occurred. File:|");
-        case 11:
-            return QString::fromUtf8("The .exe file is invalid (non-Win32\u00ae .exe or error in .exe image). File:|");
-        case 8:
-            return QStringLiteral("There was not enough memory to complete the operation. File:|");
-        case 5:
-            return QStringLiteral("The operating system denied access to the specified file. File:|");
-        case 3:
-            return QStringLiteral("The specified path was not found. File:|");
-        case 2:
-            return QStringLiteral("The specified file was not found. File:|");
-        case 0:
-            return QStringLiteral("The Operating system is out of memory/resources. File:|");
-        default:
-            return QStringLiteral("Unknown ShellExecute Error occured. File:|");
-    }
+    const platform::launch::Code* row = platform::launch::codeInfo(code);
+    if (!row || row->text.empty()) row = platform::launch::codeInfo(platform::launch::Failed);
+    return QString::fromUtf8(row->text.data(), qsizetype(row->text.size()));
 }
 
 ShellErrorMessage shellErrorMessage(int code, const QString& file) {

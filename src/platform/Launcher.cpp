@@ -1,5 +1,8 @@
 #include "platform/Launcher.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -29,25 +32,49 @@ int checkProgram(const QString& program, QString* resolved) {
     return launch::Started;
 }
 
+namespace launch {
+
+namespace {
+
+// clang-format off
+constexpr std::array<Code, 15> kCodes{{
+    {OutOfResources, "OutOfResources", "The Operating system is out of memory/resources. File:|", {EAGAIN, EMFILE}},
+    {Failed, "Failed", "Unknown ShellExecute Error occured. File:|"},
+    {FileNotFound, "FileNotFound", "The specified file was not found. File:|", {ENOENT}},
+    {PathNotFound, "PathNotFound", "The specified path was not found. File:|", {ENOTDIR}},
+    {AccessDenied, "AccessDenied", "The operating system denied access to the specified file. File:|", {EACCES, EPERM}},
+    {OutOfMemory, "OutOfMemory", "There was not enough memory to complete the operation. File:|", {ENOMEM}},
+    {BadFormat, "BadFormat", "The .exe file is invalid (non-Win32\u00ae .exe or error in .exe image). File:|", {ENOEXEC}},
+    {SharingViolation, "SharingViolation", "A sharing violation occurred. File:|", {ETXTBSY}},
+    {AssociationIncomplete, "AssociationIncomplete", "The file name association is incomplete or invalid. File:|"},
+    {28, "DdeTimeout", "The DDE transaction could not be completed because the request timed out. File:|"},
+    {29, "DdeFailed", "The DDE transaction failed. File:|"},
+    {30, "DdeBusy", "The DDE transaction could not be completed because other DDE transactions were being processed. File:|"},
+    {NoAssociation, "NoAssociation", "There is no application associated with the given file name extension. File:|"},
+    {32, "DllNotFound", "The specified dynamic-link library was not found. File:|"},
+    {Started, "Started", ""},
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const Code> codes() { return kCodes; }
+
+const Code* codeInfo(int code) {
+    for (const Code& c : kCodes) {
+        if (c.code == code) return &c;
+    }
+    return nullptr;
+}
+
+}  // namespace launch
+
 int launchCodeForError(const QString& errorText) {
-    const QString text = errorText.toLower();
-    struct Rule {
-        const char* words;
-        int code;
-    };
-    static const Rule rules[] = {
-        {"no such file", launch::FileNotFound},
-        {"not a directory", launch::PathNotFound},
-        {"permission denied", launch::AccessDenied},
-        {"operation not permitted", launch::AccessDenied},
-        {"exec format", launch::BadFormat},
-        {"cannot allocate memory", launch::OutOfMemory},
-        {"text file busy", launch::SharingViolation},
-        {"resource temporarily unavailable", launch::OutOfResources},
-        {"too many open files", launch::OutOfResources},
-    };
-    for (const Rule& rule : rules) {
-        if (text.contains(QLatin1String(rule.words))) return rule.code;
+    for (const launch::Code& c : launch::codes()) {
+        for (const int error : c.errors) {
+            if (error != 0 && errorText.contains(QString::fromLocal8Bit(std::strerror(error)), Qt::CaseInsensitive))
+                return c.code;
+        }
     }
     return launch::Failed;
 }

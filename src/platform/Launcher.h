@@ -11,6 +11,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <span>
+#include <string_view>
+
 namespace yq::platform {
 
 // Result codes of a launch or an open request.
@@ -24,12 +28,23 @@ inline constexpr int OutOfMemory = 8;
 inline constexpr int BadFormat = 11;  // not a program this system can run
 inline constexpr int SharingViolation = 26;
 inline constexpr int AssociationIncomplete = 27;  // a handler exists but its command is unusable
-inline constexpr int DdeTimeout = 28;
-inline constexpr int DdeFailed = 29;
-inline constexpr int DdeBusy = 30;
-inline constexpr int NoAssociation = 31;  // no program is registered for this kind of file or address
-inline constexpr int DllNotFound = 32;
-inline constexpr int Started = 42;  // any value above 32 means success
+inline constexpr int NoAssociation = 31;          // no program is registered for this kind of file or address
+inline constexpr int Started = 42;                // any value above 32 means success
+
+// One result code: its name, the text a message about it shows (the file
+// or address follows the "|"), and the system errors (errno) of a failed
+// start that mean it.
+struct Code {
+    int code;
+    std::string_view name;
+    std::string_view text;  // UTF-8
+    std::array<int, 2> errors = {0, 0};
+};
+// Every code a launch or an open request can give, and those the desktop
+// shell numbers next to them, by code.
+std::span<const Code> codes();
+// The row of a code; nullptr when it has none.
+const Code* codeInfo(int code);
 }  // namespace launch
 
 struct LaunchResult {
@@ -64,7 +79,8 @@ public:
 int checkProgram(const QString& program, QString* resolved = nullptr);
 
 // Maps the system's error text of a failed start ("execve: Permission
-// denied", "fork: Cannot allocate memory" ...) onto a result code.
+// denied", "fork: Cannot allocate memory" ...) onto a result code: the code
+// whose system errors' own text (strerror) the text holds.
 int launchCodeForError(const QString& errorText);
 
 // Output of a helper command that was run to its end.

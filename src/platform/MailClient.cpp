@@ -79,8 +79,6 @@ MailProgram mailProgramOf(const DesktopEntry& entry) {
     return MailProgram::XdgEmail;
 }
 
-bool isThunderbird(const DesktopEntry& entry) { return mailProgramOf(entry) == MailProgram::Thunderbird; }
-
 QString mailProgramName(MailProgram program) {
     switch (program) {
         case MailProgram::Thunderbird:

@@ -79,9 +79,6 @@ private:
 // name Icedove), Evolution, KMail, Claws Mail; XdgEmail for any other.
 MailProgram mailProgramOf(const DesktopEntry& entry);
 
-// Whether a desktop entry starts Thunderbird.
-bool isThunderbird(const DesktopEntry& entry);
-
 // The program's name for the user ("Claws Mail").
 QString mailProgramName(MailProgram program);
 

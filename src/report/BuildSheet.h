@@ -13,6 +13,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "design/WireGauges.h"
 #include "report/Fonts.h"
 
 #include <QLineF>
@@ -85,26 +86,6 @@ struct CutListRow {
     QString length;
 };
 
-// A wire gauge: its name ("18", "4/0") and its published diameter.
-struct WireGauge {
-    const char* name;
-    Decimal inches;       // as the tables publish it (AWG: 4 places)
-    Decimal millimetres;  // as the tables publish it (AWG: 3 places)
-};
-
-// American Wire Gauge 4/0 to 40 and Standard Wire Gauge 7/0 to 50.
-std::span<const WireGauge> awgGauges();
-std::span<const WireGauge> swgGauges();
-
-struct GaugeMatch {
-    const WireGauge* gauge = nullptr;  // nullptr when the diameter is not above 0
-    Decimal diameter;                  // the gauge's diameter in the design's unit
-    Decimal difference;                // gauge diameter minus the wire's, design unit
-};
-
-// The gauge whose diameter is nearest to `diameter` (in the unit of `unit`).
-GaugeMatch nearestGauge(std::span<const WireGauge> gauges, const Decimal& diameter, UnitSystem unit);
-
 struct WireGaugeRow {
     QString wire;  // "WD (all coils)", "SCWD (source coil)"
     QString key;
@@ -134,8 +115,7 @@ struct BuildSheet {
 
 // The display picture of a key in the design window of a unit system.
 using PictureFunction = std::function<QString(const KeyInfo& info, UnitSystem unit)>;
-// The windows' pictures: the key table's, with the Metric window's one
-// place for LD and CCL.
+// The windows' pictures: the key table's of the unit system.
 QString windowPicture(const KeyInfo& info, UnitSystem unit);
 
 struct BuildSheetOptions {

@@ -1,7 +1,6 @@
 #include "report/DocumentExport.h"
 #include "files/Text.h"
 
-#include "files/ProgramState.h"
 #include "files/AtomicFile.h"
 #include "report/HtmlWriter.h"
 #include "report/RandomSource.h"
@@ -78,14 +77,16 @@ void DocumentExport::removeTemporaries(const ExportResult& result) {
     if (!result.rtfPath.isEmpty()) QFile::remove(result.rtfPath);
 }
 
-ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& state, MailContext& context,
+ExportResult runDocumentExport(const QList<QByteArray>& pages, const ExportRequest& exportRequest, MailContext& context,
                                RandomSource& random) {
-    state.attachments = QStringList{state.resultsFilePath};
-    state.bodyLines.clear();
+    const QStringList attachments{exportRequest.resultsFilePath};
+    const QStringList bodyLines;
     const ScopedWaitCursor wait;
 
     DocumentExport exporter(workingFolderOf(context), random);
-    ExportResult result = exporter.write(pages, state.documentName, state.bodyLines);
+    ExportResult result = exporter.write(pages, exportRequest.documentName, bodyLines);
+    result.attachments = attachments;
+    result.bodyLines = bodyLines;
 
     const auto tellError = [&context](const QString& text) {
         if (context.messages) context.messages->error(text);
@@ -100,7 +101,7 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& sta
     request.documentName = result.documentName;
     request.attachDocument = result.documentWritten;
     MailOutcome outcome;
-    result.mailCode = sendReportMail(request, state.attachments, context, &outcome);
+    result.mailCode = sendReportMail(request, attachments, context, &outcome);
     if (outcome.draftWritten) result.draftPath = outcome.draftPath;
 
     if (result.mailCode == reportmail::BodyNotRead) {

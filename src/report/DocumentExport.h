@@ -17,10 +17,6 @@
 #include <QString>
 #include <QStringList>
 
-namespace yq {
-struct ProgramState;
-}
-
 namespace yq::report {
 
 class RandomSource;
@@ -52,6 +48,14 @@ struct ExportResult {
     QString error;                 // why the document was not written, for the user
     int mailCode = -1;             // the report mail's result; -1 when it did not run
     QString draftPath;             // the mail's draft, when it was written
+    QStringList attachments;       // the attachment list the report mail took (the pending results file)
+    QStringList bodyLines;         // the body lines the document took (none)
+};
+
+// What an export takes besides its pages.
+struct ExportRequest {
+    QString resultsFilePath;                          // the pending results mail's table; empty when none
+    QString documentName = QStringLiteral("Report");  // the report document's name
 };
 
 class DocumentExport {
@@ -72,14 +76,14 @@ private:
 };
 
 // The whole export as the report runs it in place of its preview (the
-// report then neither shows nor prints anything): sets the attachment list
-// to the results file path alone and empties the body lines, writes the
+// report then neither shows nor prints anything): the attachment list is
+// the pending results file alone and the body lines are empty; writes the
 // documents, tells the user when the report document could not be written,
 // sends the report mail (without a stale or missing document; no mail at all
 // when its HTML page cannot be read, which the user is told too), and
 // deletes the temporary files. `pages` are placeable metafiles in page
 // order.
-ExportResult runDocumentExport(const QList<QByteArray>& pages, ProgramState& state, MailContext& context,
+ExportResult runDocumentExport(const QList<QByteArray>& pages, const ExportRequest& request, MailContext& context,
                                RandomSource& random);
 
 }  // namespace yq::report

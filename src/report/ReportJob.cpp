@@ -9,46 +9,57 @@ namespace yq::report {
 
 ReportSink::~ReportSink() = default;
 
-ReportOutcome runReport(const QString& designPath, ProgramState& state, ReportSink& sink,
-                        platform::UserMessages& messages, const ReportSources& sources, const RecordLoop& loop) {
-    const ReportRecord record = loadReportRecord(designPath, sources.userFolder, sources.today);
-    state.metric = record.metric;
+void ReportRun::applyTo(ProgramState& state) const {
+    if (metric) state.metric = *metric;
+    if (lastUser) state.userRecord = *lastUser;
+}
+
+ReportRun runReport(const ReportRequest& request, ReportSink& sink, platform::UserMessages& messages,
+                    const ReportSources& sources, const RecordLoop& loop) {
+    const ReportRecord record = loadReportRecord(request.designPath, sources.userFolder, sources.today);
+    ReportRun run;
+    run.metric = record.metric;
     if (!record.userFileError.isEmpty()) {
         messages.error(QString::fromLatin1(messages::kUserFileUnreadable).arg(record.userFileError));
-        return ReportOutcome::UserFileUnreadable;
+        run.outcome = ReportOutcome::UserFileUnreadable;
+        return run;
     }
 
-    // The record loop: one detail band per user record; the user record
-    // buffer holds the record read last, as far as the loop got.
+    // The record loop: one detail band per user record; the last one read
+    // is what the user record buffer keeps, as far as the loop got.
     PageModelBuilder builder(record);
     const auto step = [&](int i) {
-        state.userRecord = record.designers.at(i);
+        run.lastUser = record.designers.at(i);
         builder.addDetail(record.designers.at(i));
     };
     const int total = static_cast<int>(record.designers.size());
     if (loop) {
-        if (!loop(total, step)) return ReportOutcome::Cancelled;
+        if (!loop(total, step)) {
+            run.outcome = ReportOutcome::Cancelled;
+            return run;
+        }
     } else {
         for (int i = 0; i < total; ++i) step(i);
     }
-    return sink.deliver(builder.finish(), state) ? ReportOutcome::Delivered : ReportOutcome::NotDelivered;
+    run.outcome = sink.deliver(builder.finish(), record) ? ReportOutcome::Delivered : ReportOutcome::NotDelivered;
+    return run;
 }
 
 PdfSink::PdfSink(QString path, platform::UserMessages& messages, ImageSource images)
     : path_(std::move(path)), messages_(messages), images_(std::move(images)) {}
 
-bool PdfSink::deliver(const PageModel& model, ProgramState&) {
+bool PdfSink::deliver(const PageModel& model, const ReportRecord&) {
     QString error;
     if (PainterRenderer(images_).renderToPdf(model, path_, &error)) return true;
     messages_.error(error);
     return false;
 }
 
-ExportSink::ExportSink(MailContext& context, RandomSource& random, ImageSource images)
-    : context_(context), random_(random), images_(std::move(images)) {}
+ExportSink::ExportSink(MailContext& context, RandomSource& random, ImageSource images, ExportRequest request)
+    : context_(context), random_(random), images_(std::move(images)), request_(std::move(request)) {}
 
-bool ExportSink::deliver(const PageModel& model, ProgramState& state) {
-    result_ = runDocumentExport(MetafileRenderer(images_).renderPages(model), state, context_, random_);
+bool ExportSink::deliver(const PageModel& model, const ReportRecord&) {
+    result_ = runDocumentExport(MetafileRenderer(images_).renderPages(model), request_, context_, random_);
     return result_.documentWritten && !result_.draftPath.isEmpty();
 }
 

@@ -1,9 +1,10 @@
 // The design report as one job, the same for the design windows and for
 // yq-calc: load the report record from a design file and the designers from
 // the user file, lay out the pages one user record at a time (the record
-// loop, with progress and cancel), apply what the report leaves in the
-// program state, and hand the pages to a sink: the print preview, the
-// document export for the report mail, or a PDF file.
+// loop, with progress and cancel), and hand the pages to a sink: the print
+// preview, the document export for the report mail, or a PDF file. What it
+// read (the unit flag, the last user record) comes back as a value for the
+// caller to keep.
 #pragma once
 
 #include "report/DocumentExport.h"
@@ -15,10 +16,15 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace yq {
 struct ProgramState;
-}
+
+// Report mode 0 shows the print preview; 1 exports the document and the
+// report mail instead.
+enum class ReportMode { Preview = 0, Export = 1 };
+}  // namespace yq
 
 namespace yq::platform {
 class UserMessages;
@@ -34,7 +40,8 @@ public:
     virtual ~ReportSink();
     // Takes the pages of one run; false when they could not be delivered
     // (the sink has told the user why).
-    virtual bool deliver(const PageModel& model, ProgramState& state) = 0;
+    // `record` is what the report read.
+    virtual bool deliver(const PageModel& model, const ReportRecord& record) = 0;
 };
 
 // Runs the record loop: calls `step(i)` for i = 0 .. total-1 and returns
@@ -55,20 +62,37 @@ enum class ReportOutcome {
     NotDelivered,        // the sink could not deliver them
 };
 
-// The report on the design file at `designPath` (trailing blanks ignored;
-// a missing file prints zeros). `Metric` takes the file's value and the user
-// record buffer holds the last user record the loop read, whatever the
-// outcome. A user file that cannot be read is an error the user is told of
-// through `messages`; the file is left as it is and nothing is delivered.
-ReportOutcome runReport(const QString& designPath, ProgramState& state, ReportSink& sink,
-                        platform::UserMessages& messages, const ReportSources& sources = {},
-                        const RecordLoop& loop = {});
+// What a window asks of the report: the design file (trailing blanks
+// ignored; a missing file prints zeros), the report mode, and the unit flag
+// the design was saved with (in effect until the report has read the file).
+struct ReportRequest {
+    QString designPath;
+    ReportMode mode = ReportMode::Preview;
+    MetricFlag metric = 0;
+};
+
+// What a report run did and read.
+struct ReportRun {
+    ReportOutcome outcome = ReportOutcome::NotDelivered;
+    std::optional<MetricFlag> metric;  // the file's `Metric`, once the report has read the file
+    std::optional<QString> lastUser;   // the user record the loop read last, if it read one
+    // Keeps what the report read in the program state: `Metric` takes the
+    // file's value, the user record buffer the last user record read.
+    void applyTo(ProgramState& state) const;
+};
+
+// The report on the request's design file, whatever the outcome reading the
+// file's flag and as many user records as the loop got to. A user file that
+// cannot be read is an error the user is told of through `messages`; the
+// file is left as it is and nothing is delivered.
+ReportRun runReport(const ReportRequest& request, ReportSink& sink, platform::UserMessages& messages,
+                    const ReportSources& sources = {}, const RecordLoop& loop = {});
 
 // The PDF sink (yq-calc): every page into one PDF file.
 class PdfSink final : public ReportSink {
 public:
     explicit PdfSink(QString path, platform::UserMessages& messages, ImageSource images = embeddedImages());
-    bool deliver(const PageModel& model, ProgramState& state) override;
+    bool deliver(const PageModel& model, const ReportRecord& record) override;
 
 private:
     QString path_;
@@ -77,17 +101,20 @@ private:
 };
 
 // The export sink (Report mode 1): the pages as metafiles into the report
-// document and the report mail. `result()` tells what the export wrote.
+// document and the report mail (`request`: the pending results file, the
+// document's name). `result()` tells what the export wrote.
 class ExportSink final : public ReportSink {
 public:
-    ExportSink(MailContext& context, RandomSource& random, ImageSource images = embeddedImages());
-    bool deliver(const PageModel& model, ProgramState& state) override;
+    ExportSink(MailContext& context, RandomSource& random, ImageSource images = embeddedImages(),
+               ExportRequest request = {});
+    bool deliver(const PageModel& model, const ReportRecord& record) override;
     const ExportResult& result() const { return result_; }
 
 private:
     MailContext& context_;
     RandomSource& random_;
     ImageSource images_;
+    ExportRequest request_;
     ExportResult result_;
 };
 

@@ -1,7 +1,6 @@
 #include "report/ReportRecord.h"
 
 #include "files/Text.h"
-#include "files/ProgramState.h"
 #include "files/UserFile.h"
 #include "design/DesignRecord.h"
 #include "files/DesignFile.h"
@@ -15,34 +14,46 @@ namespace {
 
 using R = ReportRecord;
 
-constexpr std::array<ReportKey, 23> kFileKeys{{
-    {"F", &R::F, "n-12.4"},     {"CD", &R::CD, "n-10.2"},     {"LD", &R::LD, "n-10.2"},     {"C", &R::C, "n-10.2"},
-    {"XC", &R::XC, "n-10.2"},   {"BW", &R::BW, "n-10"},       {"Q", &R::Q, "n-10.2"},       {"TL", &R::TL, "n-10.2"},
-    {"WD", &R::WD, "n-9.4"},    {"SP", &R::SP, "n-9.4"},      {"CI", &R::CI, "n-10.2"},     {"NT", &R::NT, "n-10.2"},
-    {"CL", &R::CL, "n-10.2"},   {"LW", &R::LW, "n-10.2"},     {"CCL", &R::CCL, "n-10.2"},   {"CCD", &R::CCD, "n-10.2"},
-    {"LPW", &R::LPW, "n-10.2"}, {"PCCD", &R::PCCD, "n-10.2"}, {"PCNT", &R::PCNT, "n-10.2"}, {"FAC", &R::FAC, "n-10.2"},
-    {"SCT", &R::SCT, "n-10.2"}, {"SCD", &R::SCD, "n-10.2"},   {"MRR", &R::MRR, "n-10.2"},
+// The keys the report reads from the design file, in its reading order, and
+// where each lands in its record; names and pictures are the key table's.
+struct ReportMember {
+    Key id;
+    DecimalField ReportRecord::*member;
+};
+constexpr std::array<ReportMember, 23> kFileMembers{{
+    {Key::F, &R::F},     {Key::CD, &R::CD},   {Key::LD, &R::LD},     {Key::C, &R::C},       {Key::XC, &R::XC},
+    {Key::BW, &R::BW},   {Key::Q, &R::Q},     {Key::TL, &R::TL},     {Key::WD, &R::WD},     {Key::SP, &R::SP},
+    {Key::CI, &R::CI},   {Key::NT, &R::NT},   {Key::CL, &R::CL},     {Key::LW, &R::LW},     {Key::CCL, &R::CCL},
+    {Key::CCD, &R::CCD}, {Key::LPW, &R::LPW}, {Key::PCCD, &R::PCCD}, {Key::PCNT, &R::PCNT}, {Key::FAC, &R::FAC},
+    {Key::SCT, &R::SCT}, {Key::SCD, &R::SCD}, {Key::MRR, &R::MRR},
 }};
 
-constexpr ReportKey kSourceCoilWireLength{"SCWL", &R::SCWL, "n-10.2"};
+const std::array<ReportKey, 23>& fileKeys() {
+    static const std::array<ReportKey, 23> keys = [] {
+        std::array<ReportKey, 23> out{};
+        for (std::size_t i = 0; i < kFileMembers.size(); ++i) {
+            const KeyInfo& info = keyInfo(kFileMembers[i].id);
+            out[i] = {info.key, kFileMembers[i].member, info.reportPicture};
+        }
+        return out;
+    }();
+    return keys;
+}
 
 }  // namespace
 
-std::span<const ReportKey> reportFileKeys() { return kFileKeys; }
+std::span<const ReportKey> reportFileKeys() { return fileKeys(); }
 
 std::string_view reportPicture(std::string_view key) {
-    for (const ReportKey& k : kFileKeys) {
-        if (equalsIgnoreCase(k.key, key)) return k.picture;
-    }
-    if (equalsIgnoreCase(kSourceCoilWireLength.key, key)) return kSourceCoilWireLength.picture;
-    return {};
+    const KeyInfo* info = findKey(key);
+    return info ? info->reportPicture : std::string_view();
 }
 
 const DecimalField* ReportRecord::field(std::string_view key) const {
-    for (const ReportKey& k : kFileKeys) {
+    for (const ReportKey& k : fileKeys()) {
         if (equalsIgnoreCase(k.key, key)) return &(this->*k.member);
     }
-    if (equalsIgnoreCase(kSourceCoilWireLength.key, key)) return &SCWL;
+    if (equalsIgnoreCase(key, "SCWL")) return &SCWL;
     return nullptr;
 }
 
@@ -55,7 +66,7 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
     // Like the profile calls, an empty or over-long path reads nothing.
     if (!path.isEmpty() && path.size() <= kProfilePathLimit) file.load(path);
     const QString section = QString::fromLatin1(kDesignSection);
-    for (const ReportKey& k : kFileKeys) {
+    for (const ReportKey& k : fileKeys()) {
         (record.*k.member) = parseDesignValue(file.value(section, toQString(k.key)));
     }
     record.metric = metricFlagFromText(file.value(section, QStringLiteral("metric")));
@@ -68,11 +79,6 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
     for (const UserRecord& user : users.inKeyOrder()) record.designers.append(user.user);
     if (users.failed()) record.userFileError = users.errorText();
     return record;
-}
-
-void applyToState(const ReportRecord& record, ProgramState& state) {
-    state.metric = record.metric;
-    if (!record.designers.isEmpty()) state.userRecord = record.designers.last();
 }
 
 }  // namespace yq::report

@@ -15,10 +15,6 @@
 #include <span>
 #include <string_view>
 
-namespace yq {
-struct ProgramState;
-}
-
 namespace yq::report {
 
 // Today's date for the print date; tests pass a fixed one.
@@ -85,9 +81,5 @@ Decimal sourceCoilWireLength(const Decimal& scd, const Decimal& sct);
 // print date (the system date when empty).
 ReportRecord loadReportRecord(const QString& designPath, const QString& userFolder = {},
                               const TodayFunction& today = {});
-
-// What starting the report does to the program-wide state: `Metric` takes the
-// file's value and the user record buffer holds the last user record read.
-void applyToState(const ReportRecord& record, ProgramState& state);
 
 }  // namespace yq::report

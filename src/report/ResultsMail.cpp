@@ -1,7 +1,6 @@
 #include "report/ResultsMail.h"
 #include "files/Text.h"
 
-#include "files/ProgramState.h"
 #include "report/HtmlWriter.h"
 #include "report/ReportMessages.h"
 
@@ -196,10 +195,10 @@ MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyP
     return item;
 }
 
-MailOutcome emailResults(const QString& resultsPath, const QString& workingCopyPath, ProgramState& state,
+MailOutcome emailResults(const QString& resultsPath, const QString& workingCopyPath, PendingResultsMail& pending,
                          MailContext& context) {
     const ScopedWaitCursor wait;
-    state.resultsFilePath = resultsPath;
+    pending.resultsFilePath = resultsPath;
     return presentMail(resultsMailItem(resultsPath, workingCopyPath), QStringLiteral("results-mail"), {}, context);
 }
 

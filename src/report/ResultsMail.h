@@ -18,10 +18,6 @@
 
 #include <functional>
 
-namespace yq {
-struct ProgramState;
-}
-
 namespace yq::report {
 
 // The maker's mailbox for design feedback: the recipient of both mails.
@@ -115,10 +111,16 @@ int sendReportMail(const ReportMailRequest& request, const QStringList& attachme
 // The results mail item for the given results table and working copy.
 MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyPath);
 
+// What a results mail leaves for the report mails after it: the results
+// table they attach too (empty until the first Email Results).
+struct PendingResultsMail {
+    QString resultsFilePath;
+};
+
 // Email Results, after the window has written the working copy: sets the
-// results file path to `resultsPath` (so later report mails attach it too)
-// and presents the mail with the results table and the working copy.
-MailOutcome emailResults(const QString& resultsPath, const QString& workingCopyPath, ProgramState& state,
+// pending results file to `resultsPath` (so later report mails attach it
+// too) and presents the mail with the results table and the working copy.
+MailOutcome emailResults(const QString& resultsPath, const QString& workingCopyPath, PendingResultsMail& pending,
                          MailContext& context);
 
 }  // namespace yq::report

@@ -22,8 +22,6 @@
 
 namespace yq {
 
-namespace {}  // namespace
-
 BuildSheetView::BuildSheetView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("BuildSheetView"));
     setAccessibleName(QStringLiteral("Build sheet drawing"));

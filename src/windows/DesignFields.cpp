@@ -36,7 +36,8 @@ constexpr std::string_view kTipCL =
     "To calculate the size correctly we need to click \nthis field to regenerate the inductance and \n"
     "re-calculate the coil size.";
 
-// key, section, kind, on accept, on use, tip (then check, text before, accessible name)
+// key, section, kind, on accept, on use, tip (then check, text before), in
+// the key table's window order
 constexpr std::array<DesignField, 37> kImperialFields{{
     {Key::F, S::Cylinder, K::Input, kNothing, kNothing, kTipF},
     {Key::CD, S::Cylinder, K::Input, kNothing, kNothing, kTipCD},
@@ -49,15 +50,7 @@ constexpr std::array<DesignField, 37> kImperialFields{{
     {Key::Q, S::Cylinder, K::Computed, kNothing, kNothing, {}},
     {Key::TL, S::Cylinder, K::Computed, kNothing, kNothing, {}},
     {Key::PWL, S::Cylinder, K::Computed, kNothing, kNothing, {}},
-    {Key::MRR,
-     S::Cylinder,
-     K::Computed,
-     kNothing,
-     kNothing,
-     {},
-     FieldCheck::None,
-     Key::RR,
-     "Radiation Resistance from measured bandwidth"},
+    {Key::MRR, S::Cylinder, K::Computed, kNothing, kNothing, {}, FieldCheck::None, Key::RR},
     {Key::V, S::Cylinder, K::Computed, kNothing, kNothing, {}},
     {Key::AE, S::Cylinder, K::Computed, kNothing, kNothing, {}},
     {Key::DBL, S::Cylinder, K::Computed, kNothing, kNothing, {}},
@@ -108,6 +101,17 @@ constexpr bool eachKeyOnce(const std::array<DesignField, 37>& fields) {
     return true;
 }
 static_assert(eachKeyOnce(kImperialFields) && eachKeyOnce(kMetricFields));
+
+// The rows follow the key table's window order, a text before its entry.
+constexpr bool inWindowOrder(const std::array<DesignField, 37>& fields) {
+    std::size_t next = 0;
+    for (const DesignField& f : fields) {
+        if (f.textBefore && kWindowOrder[next++] != *f.textBefore) return false;
+        if (kWindowOrder[next++] != f.key) return false;
+    }
+    return next == kWindowOrder.size();
+}
+static_assert(inWindowOrder(kImperialFields) && inWindowOrder(kMetricFields));
 
 }  // namespace
 

@@ -50,10 +50,9 @@ struct DesignField {
     std::string_view tip;  // one line per "\n"
     FieldCheck check = FieldCheck::None;
     // A value shown as plain text before the entry, on the same row; the row
-    // takes that value's label (RR before MRR).
+    // takes that value's label (RR before MRR), the entry keeps its own as
+    // its accessible name.
     std::optional<Key> textBefore = {};
-    // The entry's own accessible name when the row's label names the text.
-    std::string_view accessibleName = {};
 
     constexpr bool editable() const { return kind == FieldKind::Input || kind == FieldKind::EditableComputed; }
     constexpr bool bold() const { return kind == FieldKind::Input || kind == FieldKind::BoldComputed; }

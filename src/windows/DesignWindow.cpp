@@ -220,7 +220,7 @@ void DesignWindow::addField(QGridLayout* grid, int line, const DesignField& spec
     lf.setBold(spec.bold());
     label->setFont(lf);
     label->setBuddy(edit);
-    edit->setAccessibleName(spec.accessibleName.empty() ? label->text().trimmed() : toQString(spec.accessibleName));
+    edit->setAccessibleName(spec.textBefore ? units_.label(ki) : label->text().trimmed());
 
     grid->addWidget(label, line, 0);
     if (spec.textBefore) {
@@ -442,15 +442,14 @@ void DesignWindow::open() {
     if (opened_) return;
     opened_ = true;
     fields_.front().edit->setFocus(Qt::OtherFocusReason);
-    // (3) the unit flag of this window
-    state_.metric = units_.rules().metricOnOpen;
-    // (4) the forum button becomes a web link to the forum
+    // (3) the forum button becomes a web link to the forum
     if (services_.linkForum) {
         if (auto open = services_.linkForum(this, buttons_.value(Command::Forum)))
             services_.openForum = std::move(open);
     }
-    // (5), (6) the open dialog and the load of the chosen file
-    chooseDesignFile(units_.openFilter);
+    // (4), (5) the open dialog and the load of the chosen file; (6) the unit
+    // flag: the file's, or this window's when none was chosen
+    state_.metric = chooseDesignFile(units_.openFilter).value_or(units_.rules().metricOnOpen);
 }
 
 int DesignWindow::exec() {
@@ -467,7 +466,7 @@ void DesignWindow::run(Command command) {
     switch (command) {
         case Command::SelectAntenna:
             takeControlsContents();
-            chooseDesignFile(units_.selectFilter);
+            if (const auto metric = chooseDesignFile(units_.selectFilter)) state_.metric = *metric;
             break;
         case Command::ReCalc:
             if (!takePendingEntries()) break;
@@ -625,7 +624,7 @@ void DesignWindow::reCalc() {
     simulation_->designChanged();
 }
 
-void DesignWindow::chooseDesignFile(const QString& filter) {
+std::optional<MetricFlag> DesignWindow::chooseDesignFile(const QString& filter) {
     const QString chosen = services_.chooseFile ? services_.chooseFile(QString::fromLatin1(designtext::kDialogTitle),
                                                                        filter, QDir::currentPath())
                                                 : QString();
@@ -636,36 +635,45 @@ void DesignWindow::chooseDesignFile(const QString& filter) {
         if (QFileInfo(folder).isDir()) QDir::setCurrent(folder);
     }
     currentPath_ = chosenName_;
-    loadDesign();
+    return loadDesign();
 }
 
-void DesignWindow::loadDesign() {
-    if (currentPath_.trimmed().isEmpty()) return;
+std::optional<MetricFlag> DesignWindow::loadDesign() {
+    if (currentPath_.trimmed().isEmpty()) return std::nullopt;
     QString readError;
     const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_, &readError));
     if (!readError.isEmpty()) showError(readError);
-    state_.metric = reaction.metric;
     if (reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
     if (!reaction.notice.isEmpty()) notice_->setText(reaction.notice);
     if (!reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
     redisplay();
     queue(Command::ReCalc);
+    return reaction.metric;
 }
 
 bool DesignWindow::save() {
+    MetricFlag metric = state_.metric;
+    const bool saved = saveDesignFile(state_.metric, metric);
+    state_.metric = metric;
+    return saved;
+}
+
+bool DesignWindow::saveDesignFile(MetricFlag flag, MetricFlag& metric) {
     // What is written is the design as a full calculation gives it from the
     // entries as typed, even when an entry was not left or a computed field
     // shows a partial recalculation.
     if (!prepareDesign()) return false;
-    const SaveOutcome outcome = saveDesign(record_, units_.system, state_, QDir::currentPath(), resultsUser_);
+    const SaveOutcome outcome =
+        saveDesign(record_, units_.system, flag, state_.userRecord, QDir::currentPath(), resultsUser_);
     chosenName_ = units_.rules().chosenNameIsSavedPath ? outcome.path : outcome.fileName;
     currentPath_ = outcome.path;
+    metric = outcome.metric;
     if (!outcome.designWritten) {
         showError(outcome.problem());
         return false;
     }
     if (!outcome.results.ok) showError(outcome.problem());
-    loadDesign();
+    if (const auto read = loadDesign()) metric = *read;
     return true;
 }
 
@@ -675,14 +683,25 @@ void DesignWindow::printOrEmailReport(bool email) {
     if (rules.warnWhenPrintingMetric && state_.metric.isMetric() && services_.messages)
         services_.messages->information(QString::fromLatin1(designtext::kPrintingMetricMessage));
     // The flag of Print/View goes into the saved file and holds for the
-    // report, whatever reading the saved file back did to it.
-    if (!email) state_.metric = rules.metricOnPrint;
-    // The design is saved first, so the report prints what was just saved.
-    if (!save()) return;
-    if (!email) state_.metric = rules.metricOnPrint;
-    state_.reportMode = email ? ReportMode::Export : ReportMode::Preview;
-    if (services_.runReport) services_.runReport(currentPath_, state_);
-    redisplay();
+    // report, whatever reading the saved file back did to it. The design is
+    // saved first, so the report prints what was just saved.
+    MetricFlag metric = email ? state_.metric : rules.metricOnPrint;
+    const bool saved = saveDesignFile(metric, metric);
+    // What this road leaves: the report's reading, or when no report ran
+    // the flag the design was saved with.
+    report::ReportRun run;
+    run.metric = metric;
+    if (saved) {
+        const report::ReportRequest request{currentPath_, email ? ReportMode::Export : ReportMode::Preview,
+                                            email ? metric : rules.metricOnPrint};
+        run.metric = request.metric;
+        if (services_.runReport) {
+            run = services_.runReport(request);
+            if (!run.metric) run.metric = request.metric;
+        }
+    }
+    run.applyTo(state_);  // the one place on this road where the unit flag is set
+    if (saved) redisplay();
 }
 
 void DesignWindow::openExcel() {
@@ -708,7 +727,7 @@ void DesignWindow::emailResults() {
                       .arg(QDir::toNativeSeparators(workingCopy), written.error));
         return;
     }
-    if (services_.emailResults) services_.emailResults(workingCopy, resultsFilePath(folder.absolutePath()), state_);
+    if (services_.emailResults) services_.emailResults(workingCopy, resultsFilePath(folder.absolutePath()));
 }
 
 void DesignWindow::showError(const QString& text) {

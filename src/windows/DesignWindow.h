@@ -7,6 +7,7 @@
 #include "files/ProgramState.h"
 #include "design/DesignRecord.h"
 #include "files/Picture.h"
+#include "report/ReportJob.h"
 #include "windows/DesignFields.h"
 #include "windows/UnitSystemDescription.h"
 
@@ -39,10 +40,10 @@ struct DesignWindowServices {
     std::function<QString(const QString& title, const QString& filter, const QString& folder)> chooseFile;
     // What the user is told (errors, notices); nothing when none.
     platform::UserMessages* messages = nullptr;
-    // The design report on a design file, in the state's report mode.
-    std::function<void(const QString& designPath, ProgramState& state)> runReport;
+    // The design report of a request; returns what it read.
+    std::function<report::ReportRun(const report::ReportRequest& request)> runReport;
     // The results mail with the working copy and the results file attached.
-    std::function<void(const QString& workingCopyPath, const QString& resultsPath, ProgramState& state)> emailResults;
+    std::function<void(const QString& workingCopyPath, const QString& resultsPath)> emailResults;
     // Opens the results file in the spreadsheet program; false with a reason when nothing could.
     std::function<bool(const QString& resultsPath, QString* problem)> openSpreadsheet;
     // Opens the users' forum in the browser.
@@ -103,7 +104,7 @@ private:
         QLineEdit* edit = nullptr;
         QLabel* label = nullptr;
         NumericPicture picture;  // parsed once
-        QLabel* text = nullptr;          // the value shown as text before the entry, if any
+        QLabel* text = nullptr;  // the value shown as text before the entry, if any
         NumericPicture textPicture;
     };
 
@@ -122,11 +123,18 @@ private:
     bool prepareDesign();
     void redisplay();
     void redisplay(const Field& field);
-    void loadDesign();
+    // Reads the current design file into the record; returns the unit flag
+    // the read leaves (nothing when there is no current file).
+    std::optional<MetricFlag> loadDesign();
     bool entryAccepted(const Field& field);
     void runAction(const FieldAction& action);
     void reCalc();
-    void chooseDesignFile(const QString& filter);
+    std::optional<MetricFlag> chooseDesignFile(const QString& filter);
+    // SAVE with the unit flag `flag`: the design file, the results row, the
+    // file read back. `metric` receives the flag this leaves (the flag read
+    // back, or the one written when the file could not be); false when the
+    // design was not saved.
+    bool saveDesignFile(MetricFlag flag, MetricFlag& metric);
     bool save();
     void printOrEmailReport(bool email);
     void openExcel();

@@ -26,14 +26,14 @@ DesktopServices::DesktopServices(ProgramState& state, platform::UserMessages& me
 DesignWindowServices designWindowServices(ProgramServices& s, UnitSystem system, QWidget* parent) {
     DesignWindowServices services = standardDesignWindowDialogs(parent);
     services.messages = &s.messages;
-    services.runReport = [&s, parent](const QString& path, ProgramState& state) {
+    services.runReport = [&s, parent](const report::ReportRequest& request) {
         report::MailContext context = mailContext(s);
-        report::ExportSink exportPages(context, s.random, s.images);
-        ReportWindow(s.preview, exportPages, s.messages, s.reportSources, parent).run(path, state);
+        report::ExportSink exportPages(context, s.random, s.images, {s.pendingResults.resultsFilePath});
+        return ReportWindow(s.preview, exportPages, s.messages, s.reportSources, parent).run(request);
     };
-    services.emailResults = [&s](const QString& workingCopy, const QString& results, ProgramState& state) {
+    services.emailResults = [&s](const QString& workingCopy, const QString& results) {
         report::MailContext context = mailContext(s);
-        report::emailResults(results, workingCopy, state, context);
+        report::emailResults(results, workingCopy, s.pendingResults, context);
     };
     services.openSpreadsheet = [&s](const QString& path, QString* problem) {
         return links::openSpreadsheet(s.opener, path, problem);

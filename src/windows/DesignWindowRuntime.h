@@ -6,7 +6,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
-#include "platform/DesktopHandlers.h"
+#include "platform/ShellOpener.h"
 #include "platform/MailClient.h"
 #include "report/RandomSource.h"
 #include "report/ReportJob.h"
@@ -40,6 +40,8 @@ struct ProgramServices {
     report::ReportSources reportSources{};
     report::ImageSource images = report::embeddedImages();
     std::function<QDateTime()> now{};  // date of the mail drafts; the clock when empty
+    // What Email Results leaves for the report mails after it, in any window.
+    report::PendingResultsMail pendingResults{};
 };
 
 // The real services: the desktop's programs, the mail program behind the

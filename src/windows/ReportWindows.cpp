@@ -138,7 +138,7 @@ void runMaximisedPreview(QPrintPreviewDialog& dialog, QWidget* parent) {
 
 PreviewSink::PreviewSink(QWidget* parent, report::ImageSource images) : parent_(parent), images_(std::move(images)) {}
 
-bool PreviewSink::deliver(const report::PageModel& model, ProgramState&) {
+bool PreviewSink::deliver(const report::PageModel& model, const report::ReportRecord&) {
     showPrintPreview(model, parent_ ? parent_ : QApplication::activeWindow(), report::PainterRenderer(images_));
     return true;
 }
@@ -147,12 +147,12 @@ ReportWindow::ReportWindow(report::ReportSink& preview, report::ReportSink& expo
                            platform::UserMessages& messages, report::ReportSources sources, QWidget* parent)
     : preview_(preview), export_(exportPages), messages_(messages), sources_(std::move(sources)), parent_(parent) {}
 
-report::ReportOutcome ReportWindow::run(const QString& designPath, ProgramState& state) {
+report::ReportRun ReportWindow::run(const report::ReportRequest& request) {
     ProgressWindow progress(parent_ ? parent_ : QApplication::activeWindow());
     if (observer_) observer_(progress);
     progress.show();
-    report::ReportSink& sink = state.reportMode == ReportMode::Preview ? preview_ : export_;
-    return report::runReport(designPath, state, sink, messages_, sources_,
+    report::ReportSink& sink = request.mode == ReportMode::Preview ? preview_ : export_;
+    return report::runReport(request, sink, messages_, sources_,
                              [&progress](int total, const std::function<void(int)>& step) {
                                  const bool completed = progress.run(total, step);
                                  progress.hide();

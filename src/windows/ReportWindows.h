@@ -2,7 +2,6 @@
 // the record loop of the report job, and the print preview.
 #pragma once
 
-#include "files/ProgramState.h"
 #include "report/PageModel.h"
 #include "report/PainterRenderer.h"
 #include "report/ReportJob.h"
@@ -80,7 +79,7 @@ void runMaximisedPreview(QPrintPreviewDialog& dialog, QWidget* parent);
 class PreviewSink final : public report::ReportSink {
 public:
     explicit PreviewSink(QWidget* parent = nullptr, report::ImageSource images = report::embeddedImages());
-    bool deliver(const report::PageModel& model, ProgramState& state) override;
+    bool deliver(const report::PageModel& model, const report::ReportRecord& record) override;
 
 private:
     QWidget* parent_;
@@ -100,7 +99,8 @@ public:
     // Called with the progress window once it exists, before the loop runs.
     void setProgressObserver(ProgressObserver observer) { observer_ = std::move(observer); }
 
-    report::ReportOutcome run(const QString& designPath, ProgramState& state);
+    // The report of the request, its pages to the sink of the request's mode.
+    report::ReportRun run(const report::ReportRequest& request);
 
 private:
     report::ReportSink& preview_;

@@ -4,18 +4,9 @@
 
 namespace yq {
 
-QString UnitSystemDescription::label(const KeyInfo& info) const {
-    const QString key = toQString(info.key);
-    if (labels.contains(key)) return labels.value(key);
-    if (key == QStringLiteral("TPI")) return QStringLiteral("Calculated Turns per Inch");
-    return toQString(info.label);
-}
+QString UnitSystemDescription::label(const KeyInfo& info) const { return toQString(info.label(system)); }
 
-QString UnitSystemDescription::picture(const KeyInfo& info) const {
-    const QString key = toQString(info.key);
-    if (pictures.contains(key)) return pictures.value(key);
-    return toQString(info.picture);
-}
+QString UnitSystemDescription::picture(const KeyInfo& info) const { return toQString(info.picture(system)); }
 
 const UnitSystemDescription& UnitSystemDescription::imperial() {
     static const UnitSystemDescription d = [] {
@@ -46,25 +37,6 @@ const UnitSystemDescription& UnitSystemDescription::metric() {
         u.coilNote = QStringLiteral(
             "All coil dimensions are based on spacing specified. Linear dimensions are in mm. Most entry "
             "fields have 'mouse over' help. All coils use the same wire diameter and spacing.");
-        u.labels = {
-            {QStringLiteral("CD"), QStringLiteral("Enter Cylinder  diameter in mm")},
-            {QStringLiteral("CCL"), QStringLiteral("Length of cylinder in mm :")},
-            {QStringLiteral("TL"), QStringLiteral("Total Length of Antenna in mm:")},
-            {QStringLiteral("WD"), QStringLiteral("Enter the Wire Diameter in mm")},
-            {QStringLiteral("SP"), QStringLiteral("Enter Spacing in mm")},
-            {QStringLiteral("TPI"), QStringLiteral("Calculated Turns per mm")},
-            {QStringLiteral("CCD"), QStringLiteral("Enter the Coil Diameter in mm:")},
-            {QStringLiteral("CL"), QStringLiteral("Coil Length in mm:")},
-            {QStringLiteral("LW"), QStringLiteral("Length of wire required in mm:")},
-            {QStringLiteral("LPW"), QStringLiteral("Length of Phasing Wire")},
-            {QStringLiteral("SCL"), QStringLiteral("Source coil length in mm")},
-            {QStringLiteral("SCWD"), QStringLiteral("Source Coil Wire Diameter in mm")},
-            {QStringLiteral("SCWL"), QStringLiteral("Source Coil Wire Length")},
-        };
-        u.pictures = {
-            {QStringLiteral("LD"), QStringLiteral("n6.1")},
-            {QStringLiteral("CCL"), QStringLiteral("n-10.1")},
-        };
         u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
         u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|M*.ini");
         u.linkCursorName = QStringLiteral("hand2.cur");

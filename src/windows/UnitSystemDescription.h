@@ -1,5 +1,5 @@
 // What differs between the Imperial and the Metric design window on the
-// screen: texts, pictures, the file dialog filters and the forum link's
+// screen: texts, the file dialog filters and the forum link's
 // cursor and tracking. The unit rules (flag, calculation, file prefix,
 // reaction) are the core's UnitSystemRules; the fields are DesignFields. One
 // window class is driven by one of the two descriptions.
@@ -8,7 +8,6 @@
 #include "design/DesignRecord.h"
 #include "design/UnitSystemRules.h"
 
-#include <QMap>
 #include <QString>
 
 namespace yq {
@@ -22,12 +21,6 @@ struct UnitSystemDescription {
     int noticePoints = 11;  // size of the unit notice
     QString coilNote;       // note under the phasing coil
 
-    // Labels that differ from the key table's, by key; "TPI" holds the whole
-    // "Calculated Turns per ..." text.
-    QMap<QString, QString> labels;
-    // Pictures that differ from the key table's, by key.
-    QMap<QString, QString> pictures;
-
     QString openFilter;    // filter of the dialog when the window opens
     QString selectFilter;  // filter of Select Antenna
 
@@ -37,6 +30,7 @@ struct UnitSystemDescription {
     bool linkTracking = false;
 
     const UnitSystemRules& rules() const { return UnitSystemRules::of(system); }
+    // The key table's label and picture of this unit system.
     QString label(const KeyInfo& info) const;
     QString picture(const KeyInfo& info) const;
 

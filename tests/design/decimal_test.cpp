@@ -296,6 +296,24 @@ TEST(DecimalFastPath, TextAndRealsMatchTheBigIntegerPath) {
     }
 }
 
+// A field's text (the writer of every key=value line) is the value with all
+// of the field's places, as the decimal's own fixed-point text gives it.
+TEST(DecimalFastPath, FieldTextIsTheValueWithAllItsPlaces) {
+    RandomOperands random;
+    const Storage storages[] = {{9, 0}, {9, 2}, {9, 4}, {7, 3}, {18, 0}, {18, 9}, {3, 2}};
+    for (int i = 0; i < 20000; ++i) {
+        const Decimal value = random.next();
+        for (const Storage storage : storages) {
+            DecimalField field(storage);
+            field = value;
+            std::string appended = "KEY=";
+            field.appendText(appended);
+            ASSERT_EQ(field.text(), field.value().toFixed(storage.places)) << value.toString();
+            ASSERT_EQ(appended, "KEY=" + field.text());
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Bounded reading: linear in the text, exact for everything a field can hold.
 

@@ -209,6 +209,33 @@ std::string inputsOf(const DesignRecord& r) {
     return out;
 }
 
+// The suggested sweep ranges: the band of F, the rules of MBW and FAC, 20 %
+// either side of anything else, in the key's places.
+TEST(Sweep, SuggestedRangesFollowTheRulesOfEachInput) {
+    DesignRecord r(UnitSystem::Imperial);
+    *r.field("F") = Decimal::of("7.15");
+    *r.field("FAC") = Decimal::of("1.5");
+    *r.field("CD") = Decimal::of("2");
+    const struct {
+        const char* key;
+        const char* from;
+        const char* to;
+        const char* step;
+    } cases[] = {
+        {"F", "7.0000", "7.3000", "0.0020"},  // the 40 m band
+        {"MBW", "10.00", "100.00", "0.60"},   // 0: a bandwidth's usual span
+        {"FAC", "1.00", "4.00", "0.02"},      // from 1 to at least 4
+        {"CD", "1.60", "2.40", "0.01"},       // 20 % either side, one hundredth at least
+        {"SCD", "0.00", "1.00", "0.01"},      // 0 and no rule of its own
+    };
+    for (const auto& c : cases) {
+        const SuggestedRange range = suggestedSweepRange(r, c.key);
+        EXPECT_EQ(range.from.toFixed(range.places), c.from) << c.key;
+        EXPECT_EQ(range.to.toFixed(range.places), c.to) << c.key;
+        EXPECT_EQ(range.step.toFixed(range.places), c.step) << c.key;
+    }
+}
+
 TEST(Convert, ImperialToMetricAndBackReturnsTheInputs) {
     const Inputs designs[] = {
         kImperial,

@@ -45,7 +45,8 @@ TEST(SaveDesign, TheUnitSystemIsWrittenAsZeroOrOne) {
         ProgramState state;
         state.metric = flag;
         QString user;
-        const SaveOutcome outcome = saveDesign(design(), UnitSystem::Imperial, state, dir.path(), user);
+        const SaveOutcome outcome =
+            saveDesign(design(), UnitSystem::Imperial, state.metric, state.userRecord, dir.path(), user);
         ASSERT_TRUE(outcome.ok()) << outcome.problem().toStdString();
         EXPECT_EQ(readProfileString(outcome.path, "YQ", "Metric"), written) << flag;
     }
@@ -59,7 +60,7 @@ TEST(SaveDesign, TheResultsFileIsFoundWhateverTheCaseOfItsName) {
     ASSERT_TRUE(writeAll(dir.filePath("yq.csv"), before));
     ProgramState state;
     QString user;
-    ASSERT_TRUE(saveDesign(design(), UnitSystem::Imperial, state, dir.path(), user).ok());
+    ASSERT_TRUE(saveDesign(design(), UnitSystem::Imperial, state.metric, state.userRecord, dir.path(), user).ok());
     EXPECT_EQ(folderEntries(dir.path()), QStringList({"726.ini", "yq.csv"}));
     const QByteArray after = readAll(dir.filePath("yq.csv"));
     EXPECT_TRUE(after.startsWith(before));
@@ -83,7 +84,8 @@ TEST(SaveDesign, AFailedWriteKeepsTheOldFileAndTellsTheReason) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         ProgramState state;
         QString user;
-        const SaveOutcome outcome = saveDesign(design(), UnitSystem::Imperial, state, dir.path(), user);
+        const SaveOutcome outcome =
+            saveDesign(design(), UnitSystem::Imperial, state.metric, state.userRecord, dir.path(), user);
         const bool told = !outcome.designWritten && outcome.problem().contains("File too large") &&
                           outcome.problem().contains("726.ini");
         ::_exit(told ? 0 : 1);
@@ -105,7 +107,8 @@ TEST(SaveDesign, ADamagedUserFileWritesNoRowAndSaysSo) {
     ProgramState state;
     state.userRecord = QStringLiteral("Earlier W1XYZ");
     QString user;
-    const SaveOutcome outcome = saveDesign(design(), UnitSystem::Imperial, state, dir.path(), user);
+    const SaveOutcome outcome =
+        saveDesign(design(), UnitSystem::Imperial, state.metric, state.userRecord, dir.path(), user);
     EXPECT_TRUE(outcome.designWritten);
     EXPECT_FALSE(outcome.results.ok);
     EXPECT_TRUE(outcome.problem().contains("yq1.sqlite")) << outcome.problem().toStdString();

@@ -31,7 +31,7 @@ TEST(UserFile, MissingFileBehavesAsEmpty) {
     EXPECT_FALSE(QFile::exists(users.path()));  // reading creates nothing
     ProgramState state;
     state.userRecord = "kept from before";
-    EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state), "kept from before");
+    EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state.userRecord), "kept from before");
 }
 
 TEST(UserFile, FileOrderKeyOrderAndChanges) {
@@ -51,7 +51,7 @@ TEST(UserFile, FileOrderKeyOrderAndChanges) {
     EXPECT_FALSE(users.remove(999));
 
     ProgramState state;
-    EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state), "Ann K1AAA");
+    EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state.userRecord), "Ann K1AAA");
     EXPECT_EQ(state.userRecord, "Ann K1AAA");
 }
 
@@ -173,7 +173,7 @@ TEST(UserFile, ADamagedFileIsReportedAndNeverOverwritten) {
         ProgramState state;
         state.userRecord = "before";
         QString error;
-        EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state, &error), "before") << name;
+        EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state.userRecord, &error), "before") << name;
         EXPECT_FALSE(error.isEmpty()) << name;
         EXPECT_FALSE(users.add("Bea W2BBB")) << name;
         EXPECT_EQ(test::readAll(users.path()), bytes) << name;

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)file.first();
     yq::ProgramState state;
     state.userRecord = QStringLiteral("before");
-    (void)yq::UserFile::readFirstIntoBuffer(folder, state);
+    (void)yq::UserFile::readFirstIntoBuffer(folder, state.userRecord);
     YQ_FUZZ_CHECK(yq::fuzz::readBytes(path) == bytes, "reading changed the user file");
 
     if (!readableBySqlite(path)) {

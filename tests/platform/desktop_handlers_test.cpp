@@ -1,4 +1,4 @@
-#include "platform/DesktopHandlers.h"
+#include "platform/ShellOpener.h"
 
 #include "support/FakeLauncher.h"
 

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
+#include <string_view>
+
 namespace yq::platform {
 namespace {
 
@@ -86,6 +90,25 @@ TEST(LaunchCodeForError, SystemTextsMapOntoCodes) {
         {"something else entirely", launch::Failed},
     };
     for (const auto& [text, code] : table) EXPECT_EQ(launchCodeForError(QString::fromUtf8(text)), code) << text;
+}
+
+// The table of codes: one row per number and per name, each of its system
+// errors recognised in a failed start's text whatever the system words it.
+TEST(LaunchCodes, EachCodeHasOneRowAndItsSystemErrorsMapOntoIt) {
+    std::set<int> numbers;
+    std::set<std::string_view> names;
+    for (const launch::Code& c : launch::codes()) {
+        EXPECT_TRUE(numbers.insert(c.code).second) << c.code;
+        EXPECT_TRUE(names.insert(c.name).second) << c.name;
+        EXPECT_EQ(launch::codeInfo(c.code), &c);
+        EXPECT_EQ(c.text.empty(), c.code > 32) << c.name;  // success has no failure text
+        for (const int error : c.errors) {
+            if (error == 0) continue;
+            const QString text = QStringLiteral("execve: ") + QString::fromLocal8Bit(std::strerror(error));
+            EXPECT_EQ(launchCodeForError(text), c.code) << text.toStdString();
+        }
+    }
+    EXPECT_EQ(launch::codeInfo(4), nullptr);
 }
 
 TEST(CheckProgram, ResolvesBareNamesOnPath) {

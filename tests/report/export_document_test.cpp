@@ -1,7 +1,6 @@
 // The report document export as a whole: the files of one export, their
 // lifetime, the hand-over to the report mail and the failures the user is
 // told about.
-#include "files/ProgramState.h"
 #include "report/DocumentExport.h"
 #include "support/RecordingMessages.h"
 #include "report/HtmlWriter.h"
@@ -65,7 +64,6 @@ protected:
         context.messages = &messages;
         messages.logInto(events);
         context.now = [] { return QDateTime(QDate(2024, 3, 9), QTime(10, 15, 30)); };
-        state.documentName = QStringLiteral("Report");
     }
     QString vh(const QString& name = {}) const { return dir.path() + QStringLiteral("/VH/") + name; }
     QStringList errors() const { return events.filter(QRegularExpression(QStringLiteral("^error: "))); }
@@ -75,7 +73,7 @@ protected:
     yq::test::RecordingMessages messages{yq::test::RecordingMessages::Mode::Record};
     RecordingMailClient client{events, dir.path() + QStringLiteral("/VH")};
     MailContext context;
-    yq::ProgramState state;
+    ExportRequest state;
 };
 
 TEST_F(Export, RunThirtySevenWithTwoPagesWritesKeepsAndDeletesTheRightFiles) {
@@ -120,7 +118,7 @@ TEST_F(Export, PageCopiesHoldThePagesAsTheyCame) {
 
 TEST_F(Export, ReportMailCarriesTheDocumentAndTheHtmlPageAsBody) {
     FixedRandom random({37, 1111111111});
-    runDocumentExport({standInPage("x")}, state, context, random);
+    const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
     ASSERT_EQ(client.items.size(), 1);
     const MailItem& mail = client.items.front();
     EXPECT_EQ(mail.to, QLatin1String(kDesignFeedbackAddress));
@@ -135,7 +133,7 @@ TEST_F(Export, ReportMailCarriesTheDocumentAndTheHtmlPageAsBody) {
     EXPECT_EQ(client.bodyFiles.front(), vh("vh37.html"));
     // Before any Email Results the attachment list holds one blank entry,
     // which is no attachment.
-    EXPECT_EQ(state.attachments, QStringList{QString()});
+    EXPECT_EQ(result.attachments, QStringList{QString()});
     EXPECT_EQ(mail.attachments, (QList<MailAttachment>{{vh("Report.RTF"), QStringLiteral("Report.rtf")}}));
 }
 
@@ -143,12 +141,10 @@ TEST_F(Export, AfterEmailResultsTheResultsTableTravelsToo) {
     const QString results = dir.filePath(QStringLiteral("YQ.csv"));
     ASSERT_TRUE(writeAll(results, "\"F\",\"CD\"\r\n"));
     state.resultsFilePath = results;
-    state.attachments = {QStringLiteral("left over")};
-    state.bodyLines = {QStringLiteral("left over")};
     FixedRandom random({37, 1111111111});
-    runDocumentExport({standInPage("x")}, state, context, random);
-    EXPECT_EQ(state.attachments, QStringList{results});
-    EXPECT_TRUE(state.bodyLines.isEmpty());
+    const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
+    EXPECT_EQ(result.attachments, QStringList{results});
+    EXPECT_TRUE(result.bodyLines.isEmpty());
     ASSERT_EQ(client.items.size(), 1);
     EXPECT_EQ(client.items.front().attachments, (QList<MailAttachment>{{vh("Report.RTF"), QStringLiteral("Report.rtf")},
                                                                        {results, QStringLiteral("YQ.csv")}}));

@@ -1,6 +1,5 @@
 // The two mail commands: Email Results and the report mail, with a mail
 // program that records what it is given.
-#include "files/ProgramState.h"
 #include "support/FileBytes.h"
 #include "report/HtmlWriter.h"
 #include "support/RecordingMessages.h"
@@ -59,7 +58,7 @@ protected:
     yq::test::RecordingMessages messages{yq::test::RecordingMessages::Mode::Record};
     FakeMailClient client{events};
     MailContext context;
-    yq::ProgramState state;
+    PendingResultsMail state;
 };
 
 // ---------------------------------------------------------------------------

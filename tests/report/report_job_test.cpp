@@ -21,9 +21,9 @@ using test::UserFolder;
 
 class KeptPages final : public ReportSink {
 public:
-    bool deliver(const PageModel& model, ProgramState& state) override {
+    bool deliver(const PageModel& model, const ReportRecord& record) override {
         models.append(model);
-        metricSeen = state.metric;
+        metricSeen = record.metric;
         return true;
     }
     QList<PageModel> models;
@@ -40,8 +40,9 @@ TEST(ReportJob, OnePagePerUserRecordWithTheStateTheReportLeaves) {
     RecordingMessages messages;  // no message at all
     KeptPages sink;
     ProgramState state;
-    EXPECT_EQ(runReport(reportData("M7506.ini"), state, sink, messages, sourcesIn(users.path())),
-              ReportOutcome::Delivered);
+    const ReportRun run = runReport({reportData("M7506.ini")}, sink, messages, sourcesIn(users.path()));
+    run.applyTo(state);
+    EXPECT_EQ(run.outcome, ReportOutcome::Delivered);
     ASSERT_EQ(sink.models.size(), 1);
     ASSERT_EQ(sink.models[0].pages.size(), 2);
     EXPECT_EQ(sink.models[0].pages[0].find(ItemKind::Value, "designer")->text, "Amy VK2ABC");
@@ -57,10 +58,29 @@ TEST(ReportJob, OnePagePerUserRecordWithTheStateTheReportLeaves) {
         step(0);
         return false;
     };
-    EXPECT_EQ(runReport(reportData("726.ini"), cancelled, none, messages, sourcesIn(users.path()), cancelAfterOne),
-              ReportOutcome::Cancelled);
+    const ReportRun cancelledRun =
+        runReport({reportData("726.ini")}, none, messages, sourcesIn(users.path()), cancelAfterOne);
+    cancelledRun.applyTo(cancelled);
+    EXPECT_EQ(cancelledRun.outcome, ReportOutcome::Cancelled);
     EXPECT_TRUE(none.models.isEmpty());
     EXPECT_EQ(cancelled.userRecord, "Amy VK2ABC");
+}
+
+TEST(ReportJob, StartingTheReportSetsTheUnitFlagAndTheUserBuffer) {
+    test::ensureGuiApp();
+    RecordingMessages messages;  // no message at all
+    UserFolder users({QStringLiteral("Zed ZL1AAA"), QStringLiteral("Amy VK2ABC")});
+    ProgramState state;
+    state.userRecord = QStringLiteral("earlier");
+    KeptPages sink;
+    runReport({reportData("M7506.ini")}, sink, messages, sourcesIn(users.path())).applyTo(state);
+    EXPECT_EQ(state.metric, 1);
+    EXPECT_EQ(state.userRecord, "Zed ZL1AAA");  // the last record read
+
+    UserFolder none;
+    runReport({reportData("726.ini")}, sink, messages, sourcesIn(none.path())).applyTo(state);
+    EXPECT_EQ(state.metric, 0);
+    EXPECT_EQ(state.userRecord, "Zed ZL1AAA");  // no record read: the buffer keeps its text
 }
 
 // A user file that cannot be read is said so, not printed as "no
@@ -90,8 +110,9 @@ TEST(ReportJob, AnUnreadableUserFileIsToldAndLeftAlone) {
         KeptPages sink;
         ProgramState state;
         state.userRecord = QStringLiteral("before");
-        const ReportOutcome outcome =
-            runReport(reportData("M7506.ini"), state, sink, messages, sourcesIn(folder.path()));
+        const ReportRun run = runReport({reportData("M7506.ini")}, sink, messages, sourcesIn(folder.path()));
+        run.applyTo(state);
+        const ReportOutcome outcome = run.outcome;
         if (lock) {
             sqlite3_exec(lock, "ROLLBACK", nullptr, nullptr, nullptr);
             sqlite3_close(lock);

@@ -1,4 +1,3 @@
-#include "files/ProgramState.h"
 #include "report/ReportRecord.h"
 #include "ReportTestSupport.h"
 
@@ -149,20 +148,6 @@ TEST(ReportRecord, UsersComeInKeyOrder) {
     UserFolder users({QStringLiteral("Zed ZL1AAA"), QStringLiteral("Amy VK2ABC"), QStringLiteral("Max W1XYZ")});
     const ReportRecord r = loadReportRecord(reportData("726.ini"), users.path(), fixedDay());
     EXPECT_EQ(r.designers, (QStringList{"Amy VK2ABC", "Max W1XYZ", "Zed ZL1AAA"}));
-}
-
-TEST(ReportRecord, StartingTheReportSetsTheUnitFlagAndTheUserBuffer) {
-    UserFolder users({QStringLiteral("Zed ZL1AAA"), QStringLiteral("Amy VK2ABC")});
-    ProgramState state;
-    state.userRecord = QStringLiteral("earlier");
-    applyToState(loadReportRecord(reportData("M7506.ini"), users.path(), fixedDay()), state);
-    EXPECT_EQ(state.metric, 1);
-    EXPECT_EQ(state.userRecord, "Zed ZL1AAA");  // the last record read
-
-    UserFolder none;
-    applyToState(loadReportRecord(reportData("726.ini"), none.path(), fixedDay()), state);
-    EXPECT_EQ(state.metric, 0);
-    EXPECT_EQ(state.userRecord, "Zed ZL1AAA");  // no record read: the buffer keeps its text
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // Nothing here starts a program.
 #pragma once
 
-#include "platform/DesktopHandlers.h"
+#include "platform/ShellOpener.h"
 #include "platform/Launcher.h"
 
 #include <QMap>

@@ -14,4 +14,10 @@ inline QApplication& widgetApplication() {
     return *app;
 }
 
+// Lets queued work run: the key presses and ReCalcs a window places after
+// the current event.
+inline void settle() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
 }  // namespace yq::test

@@ -136,7 +136,7 @@ protected:
         services.messages = &messages;
         window = std::make_unique<DesignWindow>(UnitSystemDescription::of(system), services, state);
         window->open();
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        test::settle();
         return *window;
     }
     // The number the sheet shows after `label`, as the window would show it.
@@ -183,7 +183,7 @@ TEST_F(BuildSheetInWindowTest, TabFollowsTheOtherTabsAndShowsWhatTheWindowShows)
     cd->selectAll();
     QTest::keyClicks(cd, "2.5");
     QTest::keyClick(w.windowHandle(), Qt::Key_F3);
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    test::settle();
     EXPECT_GE(tab.buildCount(), 2);
     EXPECT_EQ(sheetValue(tab, "Cylinder spacing CD"), "2.50");
     for (const auto& [label, key] : shown) EXPECT_EQ(sheetValue(tab, label), w.entry(key)->text().trimmed()) << key;

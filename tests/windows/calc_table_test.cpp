@@ -60,7 +60,7 @@ TEST(CalcTable, EachLineIsTheWindowsLabelAndShownValueInTheWindowsOrder) {
         ProgramState state;
         DesignWindow window(UnitSystemDescription::of(c.system), services, state);
         window.open();
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        test::settle();
 
         // yq-calc computes the same file.
         QStringList args{QStringLiteral("--format"), QStringLiteral("table"), QStringLiteral("--file"), path};

@@ -245,10 +245,6 @@ TEST_F(DesignToolsTabTest, ConvertsAndSavesUnderTheOtherWindowsName) {
         EXPECT_EQ(back.field(key)->text(), window.record.field(key)->text()) << key;
 }
 
-void settle() {
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-}
-
 // The tab on a real design window: the window's entries go into the tools,
 // Apply lands in the window's fields, the converted design opens in the
 // other window.
@@ -265,7 +261,7 @@ TEST_F(DesignToolsTabTest, DrivesTheDesignWindowsThirdTab) {
     services.messages = &messages;
     DesignWindow window(UnitSystemDescription::imperial(), services, state);
     window.open();
-    settle();
+    test::settle();
     ASSERT_EQ(window.tabs()->count(), 6);
     EXPECT_EQ(window.tabs()->tabText(0), "   Specifications");
     EXPECT_EQ(window.tabs()->tabText(1), "   Help");
@@ -293,7 +289,7 @@ TEST_F(DesignToolsTabTest, DrivesTheDesignWindowsThirdTab) {
     EXPECT_EQ(window.record().F.text(), "7.0500");
 
     tab->applyFit();
-    settle();
+    test::settle();
     EXPECT_EQ(window.record().FAC.value(), expected.value);
     EXPECT_EQ(window.entry("FAC")->text().toStdString(), expected.value.toFixed(2));
     EXPECT_EQ(window.entry("NT")->text().toStdString(), expected.turns.toFixed(2));
@@ -310,7 +306,7 @@ TEST_F(DesignToolsTabTest, DrivesTheDesignWindowsThirdTab) {
     EXPECT_TRUE(tab->plot()->shadedBands().isEmpty());  // not a frequency axis
 
     tab->convertNow();
-    settle();
+    test::settle();
     const QString metricPath = QDir(folder.path()).filePath("M7506.ini");  // 7.05 MHz, 50.8 mm, 6
     ASSERT_EQ(tab->lastConvertedPath(), metricPath);
 
@@ -319,7 +315,7 @@ TEST_F(DesignToolsTabTest, DrivesTheDesignWindowsThirdTab) {
     answer = metricPath;
     DesignWindow metricWindow(UnitSystemDescription::metric(), services, metricState);
     metricWindow.open();
-    settle();
+    test::settle();
     EXPECT_EQ(metricWindow.unitNotice()->text(), "All measurements are in mm");
     EXPECT_EQ(metricWindow.record().CD.text(), "50.80");
     EXPECT_EQ(metricWindow.record().WD.text(), "1.0160");

@@ -50,7 +50,8 @@ struct Recorder {
             log << QStringLiteral("message [%1] %2").arg(m.caption, m.text);
         };
         s.messages = &messages;
-        s.runReport = [this](const QString& path, ProgramState& state) {
+        s.runReport = [this](const report::ReportRequest& request) {
+            const QString& path = request.designPath;
             reported.clear();
             for (const KeyInfo& info : designFileKeys()) {
                 const QString key = QString::fromLatin1(info.key.data(), qsizetype(info.key.size()));
@@ -58,10 +59,11 @@ struct Recorder {
             }
             log << QStringLiteral("report %1 mode %2 metric %3")
                        .arg(QFileInfo(path).fileName())
-                       .arg(static_cast<int>(state.reportMode))
-                       .arg(state.metric);
+                       .arg(static_cast<int>(request.mode))
+                       .arg(request.metric);
+            return report::ReportRun{};
         };
-        s.emailResults = [this](const QString& workingCopy, const QString& results, ProgramState&) {
+        s.emailResults = [this](const QString& workingCopy, const QString& results) {
             log << QStringLiteral("mail %1 %2").arg(QFileInfo(workingCopy).fileName(), QFileInfo(results).fileName());
         };
         s.openSpreadsheet = [this](const QString& path, QString* problem) {
@@ -92,13 +94,8 @@ protected:
         if (!file.isEmpty()) recorder.fileAnswers.push_back(file);
         window = std::make_unique<DesignWindow>(UnitSystemDescription::of(system), recorder.services(), state);
         window->open();
-        settle();
+        test::settle();
         return *window;
-    }
-
-    // Lets queued commands (the key presses the window places) run.
-    static void settle() {
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     }
 
     // Types a value into an entry and completes it with Enter.
@@ -164,7 +161,7 @@ TEST_F(DesignWindowTest, AcceptedEntriesFollowTheirActions) {
     DesignWindow& w = openWindow(UnitSystem::Imperial);
     enter("F", "7.15");
     enter("CD", "2");
-    settle();
+    test::settle();
     EXPECT_EQ(stored("F"), "7.1500");
     EXPECT_EQ(shown("C"), "0.00");  // F and CD wait for the next calculation
 
@@ -172,7 +169,7 @@ TEST_F(DesignWindowTest, AcceptedEntriesFollowTheirActions) {
     // The cylinder length is computed at once; the queued ReCalc follows.
     EXPECT_EQ(stored("CCL"), "12.00");
     EXPECT_EQ(stored("C"), "0.00");
-    settle();
+    test::settle();
     DesignRecord expected(UnitSystem::Imperial);
     for (auto [k, v] : {std::pair{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}}) *expected.field(k) = Decimal::of(v);
     reCalcImperial(expected, false);
@@ -190,7 +187,7 @@ TEST_F(DesignWindowTest, CapacitanceFactorBelowOneIsRefusedAndKeepsTheFocus) {
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     enter("FAC", "0.5");
-    settle();
+    test::settle();
     EXPECT_EQ(recorder.log.last(),
               "message [YQ Error Message] Invalid figure. Valid values are between|1 and 99. Please re-enter");
     EXPECT_EQ(QApplication::focusWidget(), w.entry("FAC"));
@@ -199,7 +196,7 @@ TEST_F(DesignWindowTest, CapacitanceFactorBelowOneIsRefusedAndKeepsTheFocus) {
 
     recorder.log.clear();
     enter("FAC", "150");
-    settle();
+    test::settle();
     EXPECT_TRUE(recorder.log.isEmpty());
     EXPECT_EQ(stored("FAC"), "150.00");
     EXPECT_EQ(stored("DPS"), "6.00");  // the queued ReCalc ran
@@ -290,9 +287,9 @@ TEST_F(DesignWindowTest, SaveWritesTheNamedFileAndAResultsRowThenReadsItBack) {
     enter("F", "7.15");
     enter("CD", "2");
     enter("LD", "6");
-    settle();
+    test::settle();
     pressKey(Qt::Key_F2);
-    settle();
+    test::settle();
     const QString path = QDir(folder.path()).filePath("726.ini");
     EXPECT_EQ(w.currentDesignPath(), path);
     EXPECT_EQ(w.chosenFileName(), "726.ini");
@@ -313,7 +310,7 @@ TEST_F(DesignWindowTest, MetricCylinderLengthSetsTheRatio) {
     enter("CD", "50");
     enter("CCL", "400");
     EXPECT_EQ(stored("LD"), "8.00");
-    settle();
+    test::settle();
     EXPECT_EQ(shown("LD"), "8.0");
     EXPECT_EQ(stored("CCL"), "400.00");
     EXPECT_EQ(stored("UF"), "25.40");  // the Metric calculation ran
@@ -343,7 +340,7 @@ TEST_F(DesignWindowTest, ReportCommandsSaveFirstWhereTheyShould) {
         enter("F", "7.05");
         enter("CD", c.window == UnitSystem::Metric ? "50.8" : "2");
         enter("LD", "6");
-        settle();
+        test::settle();
         state.metric = c.metricBefore;
         recorder.log.clear();
         w.commandButton(c.command)->click();
@@ -364,14 +361,14 @@ TEST_F(DesignWindowTest, SelectAntennaFollowsTheChosenFolderAndReloadsOnCancel) 
     DesignWindow& w = openWindow(UnitSystem::Metric);
     recorder.fileAnswers.push_back(elsewhere);
     w.commandButton(Command::SelectAntenna)->click();
-    settle();
+    test::settle();
     EXPECT_EQ(recorder.log.last(), "dialog Choose File to Open [Antenna Ini Files M = Metric|M*.ini]");
     EXPECT_EQ(QDir::currentPath(), QDir(other.path()).canonicalPath());
     EXPECT_EQ(stored("F"), "14.2000");
 
     enter("F", "3.5");                                 // unsaved edit
     w.commandButton(Command::SelectAntenna)->click();  // cancelled: the same file again
-    settle();
+    test::settle();
     EXPECT_EQ(w.currentDesignPath(), elsewhere);
     EXPECT_EQ(stored("F"), "14.2000");
 }
@@ -398,7 +395,7 @@ TEST_F(DesignWindowTest, SpreadsheetMailAndForumCommands) {
     QPushButton* helpForum = w.findChild<QPushButton*>("HelpForumButton");
     ASSERT_NE(helpForum, nullptr);
     helpForum->click();
-    settle();
+    test::settle();
     EXPECT_EQ(recorder.log, QStringList({"forum", "forum"}));
 }
 
@@ -501,7 +498,7 @@ TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) 
                    : QList<std::pair<const char*, const char*>>{{"F", "7.15"},  {"CD", "2"},    {"LD", "6"},
                                                                 {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}};
         for (const auto& [k, v] : base) enter(k, v);
-        settle();
+        test::settle();
 
         QLineEdit* pending = w.entry(c.key);
         pending->setFocus();
@@ -516,7 +513,7 @@ TEST_F(DesignWindowTest, CommandsWriteAndReportTheDesignAsTypedAndRecalculated) 
             ASSERT_NE(button, nullptr) << c.command;
             QTest::mouseClick(button, Qt::LeftButton);
         }
-        settle();
+        test::settle();
 
         const char* ld = QString(c.key) == "CCL" ? "7.87" : c.text;
         const DesignRecord expected =
@@ -607,7 +604,7 @@ TEST_F(DesignWindowTest, PartialRecalculationStaysOnScreenButSaveWritesTheFullRe
     EXPECT_EQ(entryValue(partialNt)->toFixed(2), stored("NT").toStdString());  // on screen
 
     pressKey(Qt::Key_F2);
-    settle();
+    test::settle();
     const QString saved = folder.filePath("726.ini");
     EXPECT_EQ(Decimal::parse(readProfileString(saved, "YQ", "NT").toStdString())->toFixed(2),
               ntAfterReCalc.toStdString());
@@ -717,7 +714,7 @@ TEST_F(DesignWindowTest, EnterAndSpacePressTheFocusedButton) {
     EXPECT_EQ(QApplication::focusWidget(), w.entry("CD"));  // Enter in an entry moves on
     enter("CD", "2");
     enter("LD", "6");
-    settle();
+    test::settle();
 
     QPushButton* recalc = w.commandButton(Command::ReCalc);
     recalc->setFocus();
@@ -727,7 +724,7 @@ TEST_F(DesignWindowTest, EnterAndSpacePressTheFocusedButton) {
     QPushButton* save = w.commandButton(Command::Save);
     save->setFocus();
     QTest::keyClick(save, Qt::Key_Return);
-    settle();
+    test::settle();
     EXPECT_TRUE(QFile::exists(folder.filePath("726.ini")));
     EXPECT_EQ(QApplication::focusWidget(), save);
     EXPECT_TRUE(w.isVisible());

@@ -38,7 +38,7 @@ public:
 
 class KeptPreviews final : public report::ReportSink {
 public:
-    bool deliver(const report::PageModel& model, ProgramState&) override {
+    bool deliver(const report::PageModel& model, const report::ReportRecord&) override {
         pages << model.pages.size();
         return true;
     }
@@ -66,6 +66,11 @@ protected:
     std::unique_ptr<DesignWindow> openWindow() {
         DesignWindowServices window = designWindowServices(services, UnitSystem::Imperial);
         window.chooseFile = [](const QString&, const QString&, const QString&) { return QString(); };
+        // The report runs as the program runs it; the test keeps the mode it ran in.
+        window.runReport = [this, run = window.runReport](const report::ReportRequest& request) {
+            reportMode = request.mode;
+            return run(request);
+        };
         auto w =
             std::make_unique<DesignWindow>(UnitSystemDescription::of(UnitSystem::Imperial), std::move(window), state);
         w->open();
@@ -76,7 +81,7 @@ protected:
             QTest::keyClicks(edit, QString::fromLatin1(value));
             QTest::keyClick(edit, Qt::Key_Return);
         }
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+        test::settle();
         return w;
     }
     QString vh(const QString& name) const { return QDir(folder.path()).filePath(QStringLiteral("VH/") + name); }
@@ -87,7 +92,8 @@ protected:
     QTemporaryDir folder;
     QString previous;
     ProgramState state;
-    test::RecordingMessages messages;  // any message fails the test
+    std::optional<ReportMode> reportMode;  // the mode of the last report run
+    test::RecordingMessages messages;      // any message fails the test
     test::FakeDesktop desktop;
     ComposedMails mail;
     test::FixedRandom random{{37}};
@@ -105,7 +111,7 @@ TEST_F(DesignWindowWiring, EmailReportWritesTheDocumentAndTheDraftAndOpensTheMai
     const auto window = openWindow();
     window->commandButton(Command::EmailReport)->click();
 
-    EXPECT_EQ(state.reportMode, ReportMode::Export);
+    EXPECT_EQ(reportMode, ReportMode::Export);
     EXPECT_TRUE(preview.pages.isEmpty());
     EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("726.ini"))) << "saved first";
     QFile rtf(vh("Report.RTF"));
@@ -129,7 +135,7 @@ TEST_F(DesignWindowWiring, EmailResultsThenEmailReportCarryTheResultsFile) {
     window->commandButton(Command::EmailResults)->click();
     ASSERT_EQ(mail.items.size(), 1);
     EXPECT_EQ(displayNames(mail.items[0]), (QStringList{"YQ.csv", "yq.ini"}));
-    EXPECT_EQ(state.resultsFilePath, QDir(folder.path()).filePath("YQ.csv"));
+    EXPECT_EQ(services.pendingResults.resultsFilePath, QDir(folder.path()).filePath("YQ.csv"));
 
     window->commandButton(Command::EmailReport)->click();
     ASSERT_EQ(mail.items.size(), 2);

@@ -27,7 +27,7 @@ template <typename Keep>
 class KeepingSink final : public report::ReportSink {
 public:
     explicit KeepingSink(Keep keep) : keep_(std::move(keep)) {}
-    bool deliver(const report::PageModel& model, ProgramState&) override {
+    bool deliver(const report::PageModel& model, const report::ReportRecord&) override {
         keep_(model);
         return true;
     }
@@ -69,8 +69,7 @@ TEST_F(ReportWindowsTest, CancelEndsTheRunWithoutPreviewOrExport) {
             });
         });
         ProgramState state;
-        state.reportMode = mode;
-        runner.run(designFile("M7506.ini"), state);
+        runner.run({designFile("M7506.ini"), mode}).applyTo(state);
         EXPECT_EQ(steps, 2);
         EXPECT_TRUE(previews.isEmpty());
         EXPECT_TRUE(exports.isEmpty());
@@ -84,8 +83,7 @@ TEST_F(ReportWindowsTest, CancelEndsTheRunWithoutPreviewOrExport) {
 TEST_F(ReportWindowsTest, PreviewModeShowsOnePagePerUserRecord) {
     ProgramState state;
     state.metric = 1;
-    state.reportMode = ReportMode::Preview;
-    runner.run(designFile("726.ini") + QStringLiteral("  "), state);
+    runner.run({designFile("726.ini") + QStringLiteral("  "), ReportMode::Preview}).applyTo(state);
     ASSERT_EQ(previews.size(), 1);
     EXPECT_TRUE(exports.isEmpty());
     const report::PageModel& model = previews.front();
@@ -99,8 +97,7 @@ TEST_F(ReportWindowsTest, PreviewModeShowsOnePagePerUserRecord) {
 
 TEST_F(ReportWindowsTest, ExportModeHandsOverOneMetafilePerPage) {
     ProgramState state;
-    state.reportMode = ReportMode::Export;
-    runner.run(designFile("726.ini"), state);
+    runner.run({designFile("726.ini"), ReportMode::Export}).applyTo(state);
     EXPECT_TRUE(previews.isEmpty());
     ASSERT_EQ(exports.size(), 1);
     ASSERT_EQ(exports.front().size(), 2);

@@ -2,9 +2,9 @@
 // an eighth of the character height down, each rounded to the nearest pixel
 // with halves away from zero.
 
-#include "AppTestSupport.h"
-
 #include "windows/DialogUnits.h"
+
+#include "support/WidgetApplication.h"
 
 #include <QFontInfo>
 
@@ -60,7 +60,8 @@ TEST(DialogUnits, WindowFacesAreDrawnWithTheArialStandIn) {
 }
 
 TEST(DialogUnits, UnitsOfAWindowFontFollowItsMetrics) {
-    test::ensureApplication();
+    test::widgetApplication();
+    installWindowFontSubstitutions();
     const QFont font = windowFont("Arial", 8);
     EXPECT_EQ(font.pixelSize(), 11);  // 8 points at 96 dots per inch: 10.67 -> 11
     EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans");

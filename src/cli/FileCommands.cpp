@@ -1,0 +1,91 @@
+#include "cli/FileCommands.h"
+
+#include "cli/CalcCase.h"
+#include "design/DesignTools.h"
+#include "files/SaveDesign.h"
+#include "files/UserFile.h"
+
+#include <QDir>
+
+#include <ostream>
+
+namespace yq::cli {
+
+int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        CalcCase c = parseCalcCase(args);
+        if (c.partial) throw UsageError{"'save' takes no '--partial'"};
+        c.runs = 1;
+        std::string warnings;
+        int metric = 0;
+        const DesignRecord record = computeCase(c, &warnings, &metric);
+        if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
+        QString userRecord;
+        QString resultsUser;
+        const SaveOutcome outcome =
+            saveDesign(record, record.unitSystem(), metric, userRecord, QDir::currentPath(), resultsUser);
+        if (!outcome.designWritten) {
+            err << "yq-calc: the design file " << outcome.path.toStdString()
+                << " could not be written: " << outcome.designError.toStdString() << '\n';
+            return 1;
+        }
+        out << outcome.path.toStdString() << '\n';
+        if (!outcome.results.ok) {
+            err << "yq-calc: the results row could not be written: " << outcome.results.error.toStdString() << '\n';
+            return 1;
+        }
+        if (!outcome.results.warning.isEmpty())
+            err << "yq-calc: warning: " << outcome.results.warning.toStdString() << '\n';
+        return 0;
+    } catch (const UsageError& e) {
+        err << "yq-calc: " << e.message << '\n';
+        return 2;
+    }
+}
+
+int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    UserFile users(QDir::currentPath());
+    if (args.empty()) {
+        const QList<UserRecord> records = users.inKeyOrder();
+        if (users.failed()) {
+            err << "yq-calc: " << users.errorText().toStdString() << '\n';
+            return 1;
+        }
+        for (const UserRecord& r : records) out << r.user.toStdString() << '\n';
+        return 0;
+    }
+    const std::string& verb = args[0];
+    if ((verb != "add" && verb != "delete") || args.size() < 2) {
+        err << "yq-calc: usage: yq-calc users [add TEXT | delete TEXT]\n";
+        return 2;
+    }
+    std::string joined;
+    for (std::size_t i = 1; i < args.size(); ++i) joined += (i > 1 ? " " : "") + args[i];
+    QString text = QString::fromStdString(joined);
+    while (text.endsWith(u' ')) text.chop(1);
+    if (verb == "add") {
+        if (!users.add(text)) {
+            err << "yq-calc: " << users.errorText().toStdString() << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    const QList<UserRecord> records = users.inKeyOrder();
+    if (users.failed()) {
+        err << "yq-calc: " << users.errorText().toStdString() << '\n';
+        return 1;
+    }
+    for (const UserRecord& r : records) {
+        if (r.user == text) {
+            if (!users.remove(r.id)) {
+                err << "yq-calc: " << users.errorText().toStdString() << '\n';
+                return 1;
+            }
+            return 0;
+        }
+    }
+    err << "yq-calc: no user record '" << joined << "'\n";
+    return 1;
+}
+
+}  // namespace yq::cli
