@@ -6,6 +6,7 @@
 #include "support/RunProcess.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +15,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/types.h>
 
 namespace yq {
 namespace {
@@ -77,6 +81,48 @@ TEST_F(SimulateCommand, PrintsTheCalculatorsAndTheModelsFiguresAndWritesTheDeck)
     EXPECT_EQ(csv.out, sim::sweepCsv(*study));
 }
 
+TEST_F(SimulateCommand, TheDetailedModelShowsItsProgressGivesItsValidFiguresAndStopsOnCtrlC) {
+    if (sim::findProgram("nec2c").empty()) GTEST_SKIP() << "nec2c is not installed";
+    // Ctrl+C while it runs: it stops at once, says so and exits with 1.
+    QProcess p;
+    p.setWorkingDirectory(folder.path());
+    p.setReadChannel(QProcess::StandardError);
+    p.start(calcProgram(), {"simulate", design, "--model", "detailed"});
+    ASSERT_TRUE(p.waitForStarted(5000));
+    QByteArray err;
+    while (!err.contains("% done") && p.waitForReadyRead(10000)) err += p.readAllStandardError();
+    ASSERT_TRUE(err.contains("yq-calc: detailed model, 0 % done")) << err.toStdString();
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_LT(clock.elapsed(), 1000);  // the process's own start and end included
+    EXPECT_EQ(p.exitCode(), 1);
+    err += p.readAllStandardError();
+    EXPECT_TRUE(err.endsWith("yq-calc: The simulation was cancelled.\n")) << err.toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+
+    // To the end: the figures valid in that model, the rest "not valid".
+    const auto json =
+        runProcess(calcProgram(), {"simulate", design, "--model", "detailed", "--format", "json"}, {}, folder.path());
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.err.find("yq-calc: detailed model, 100 % done"), std::string::npos) << json.err;
+    const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(object.value("model").toString(), "detailed");
+    EXPECT_EQ(object.value("assumptions").toString().toStdString(), sim::detailedAssumptions());
+    for (const QJsonValue& v : object.value("rows").toArray()) {
+        const QJsonObject row = v.toObject();
+        const QString key = row.value("key").toString();
+        const QString cell = row.value("nec2_calculated_coil").toString();
+        if (key == "resonance" || key == "radiation_resistance" || key == "efficiency" || key == "max_gain") {
+            EXPECT_TRUE(cell != "not valid" && cell != "none") << key.toStdString() << " " << cell.toStdString();
+        } else if (key == "q" || key == "z_at_f" || key == "half_power_bw") {
+            EXPECT_EQ(cell, "not valid") << key.toStdString();
+        }
+        EXPECT_EQ(row.value("nec2_coil_for_f").toString(), "not computed");
+    }
+}
+
 TEST_F(SimulateCommand, ExitsWith1WhenNec2cIsMissingAnd2ForBadUsage) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -90,11 +136,11 @@ TEST_F(SimulateCommand, ExitsWith1WhenNec2cIsMissingAnd2ForBadUsage) {
               "yq-calc: The simulation needs nec2c, which is not at /nonexistent/nec2c.\n");
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
 
-    const auto detailed = runProcess(calcProgram(), {"simulate", design, "--model", "detailed"}, {}, folder.path());
-    EXPECT_EQ(detailed.exitCode, 1);
-    EXPECT_EQ(detailed.err,
-              "yq-calc: The detailed model cannot be simulated by this version: only the standard "
-              "model is built\n");
+    p.start(calcProgram(), {"simulate", design, "--model", "detailed"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(p.readAllStandardError().toStdString(),
+              "yq-calc: The simulation needs nec2c, which is not at /nonexistent/nec2c.\n");
 
     for (const QStringList& args :
          {QStringList{"simulate"}, QStringList{"simulate", design, "--format", "xml"},
