@@ -400,17 +400,15 @@ Result<StudyResult> detailedStudy(const DesignRecord& design, const StudyOptions
     if (auto deck = readDeck(detailedDeck(design, bracket.front())))
         for (const DeckWire& w : deck->wires)
             if (w.segments > 0 && w.length() > 0) shortest = std::min(shortest, w.length() / w.segments);
-    char why[700];
+    char why[500];
     std::snprintf(why, sizeof why,
-                  "The detailed model's shortest segments are %.2g wavelength long at F, under NEC-2's least of "
-                  "0.001, and its cages and leads break the length-over-radius and junction rules: its feed "
-                  "resistance and reactance, and the Q, bandwidths and SWR drawn from them, are not valid, so it "
-                  "gives only the resonance (where X rises through 0), the radiation resistance, the largest gain "
-                  "and the efficiency from the far field (its power beside the currents' losses).",
+                  "Its segments are down to %.2g wavelength at F (NEC-2 wants at least 0.001) and its cages and "
+                  "leads break NEC-2's rules, so its feed R and X, and the Q, bandwidths and SWR from them, are "
+                  "not valid: it gives the resonance, radiation resistance, gain and efficiency from the far "
+                  "field only.",
                   shortest / (299792458.0 / f));
     result.notes.push_back(why);
-    result.notes.push_back(
-        "The detailed model does not re-size the coil for F: its tuning coil is the helix of NT turns.");
+    result.notes.push_back("The coil for F is not computed in this model.");
     result.ruleBreaks = breaks;
     result.nec2cRuns = run.runs();
     return result;

@@ -157,6 +157,13 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     connect(model_, &QComboBox::currentIndexChanged, this, [this] {
         assumptions_->setText(
             qs(model() == sim::ModelKind::Detailed ? sim::detailedAssumptions() : sim::modelAssumptions()));
+        // The other model's figures are not shown while this one runs.
+        study_.reset();
+        table_->setRowCount(0);
+        rules_->clear();
+        save_->setEnabled(false);
+        for (FrequencyPlot* p : {r_, x_, swr_}) p->setSeries({});
+        pattern_->setPattern({}, {});
         stale_ = true;
         if (isVisible()) simulate();
     });

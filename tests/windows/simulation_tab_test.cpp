@@ -226,6 +226,7 @@ TEST_F(SimulationTabTest, TheModelIsChosenFromTheKeyboardAndADetailedStudyShowsI
     EXPECT_TRUE(tab.cancelButton()->isEnabled());
     EXPECT_TRUE(tab.progressBar()->isVisible());
     EXPECT_EQ(tab.assumptions()->text().toStdString(), sim::detailedAssumptions());
+    EXPECT_EQ(tab.table()->rowCount(), 0);  // not the standard model's figures beside its name
     // The first bracket's runs end and the bar moves; then Cancel.
     EXPECT_TRUE(QTest::qWaitFor([&] { return tab.progressBar()->value() > 0; }, 20000));
     QSignalSpy done(&tab, &SimulationTab::studyFinished);
