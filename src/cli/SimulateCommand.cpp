@@ -94,7 +94,6 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
             shown = percent;
             err << "yq-calc: detailed model, " << percent << " % done\n" << std::flush;
         };
-        options.progress(0);
     }
     interrupted = false;
     options.cancel = &interrupted;

@@ -432,6 +432,7 @@ Result<StudyResult> runStudy(const DesignRecord& design, const StudyOptions& opt
         if (!(design.NT.value().toReal() > 0) || !(design.SP.value().toReal() > 0) ||
             !(design.CCD.value().toReal() > 0))
             return fail("The detailed model needs a tuning coil", "NT, SP or CCD is 0");
+        if (options.progress) options.progress(0);
         auto detailed = detailedStudy(design, options, std::move(result));
         if (!detailed) return detailed.problem();
         detailed->seconds = clock.nsecsElapsed() / 1e9;

@@ -103,9 +103,18 @@ TEST_F(SimulateCommand, TheDetailedModelShowsItsProgressGivesItsValidFiguresAndS
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
 
     // To the end: the figures valid in that model, the rest "not valid".
-    const auto json =
-        runProcess(calcProgram(), {"simulate", design, "--model", "detailed", "--format", "json"}, {}, folder.path());
+    const auto json = runProcess(
+        calcProgram(),
+        {"simulate", design, "--model", "detailed", "--format", "json", "--deck", folder.filePath("726-detailed.nec")},
+        {}, folder.path());
     ASSERT_EQ(json.exitCode, 0) << json.err;
+    // --deck writes the detailed model's deck for the file's design.
+    DesignRecord record(UnitSystem::Imperial);
+    readDesignFile(design, record);
+    reCalcAs(record, false);
+    QFile deck(folder.filePath("726-detailed.nec"));
+    ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
+    EXPECT_EQ(deck.readAll().toStdString(), sim::exportDetailedDeck(record));
     EXPECT_NE(json.err.find("yq-calc: detailed model, 100 % done"), std::string::npos) << json.err;
     const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
     EXPECT_EQ(object.value("model").toString(), "detailed");
