@@ -105,7 +105,8 @@ platform::HelpPage calcHelpPage() {
               "yq-calc simulate 726.ini --model standard"},
              {"--model detailed",
               "the detailed model (wire-grid cages, helical coils, the leads; some seconds, progress on "
-              "standard error, Ctrl+C stops it): only the resonance, radiation resistance, gain and efficiency",
+              "a terminal's standard error, Ctrl+C stops it): only the resonance, radiation resistance, gain and "
+              "efficiency",
               "yq-calc simulate 726.ini --model detailed"},
              {"--format FORMAT", "table (the default), json, csv (the sweep) or s1p (the sweep as Touchstone)",
               "yq-calc simulate 726.ini --format s1p > 726.s1p"},

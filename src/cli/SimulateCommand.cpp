@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <ostream>
 
+#include <unistd.h>
+
 namespace yq::cli {
 
 namespace {
@@ -86,8 +88,8 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
     options.model = model == "detailed" ? sim::ModelKind::Detailed : sim::ModelKind::Standard;
     if (const char* program = std::getenv("YQ_NEC2C"); program && *program) options.program = program;
     int shown = -10;
-    if (options.model == sim::ModelKind::Detailed) {
-        // The detailed study takes seconds: its progress on standard error.
+    if (options.model == sim::ModelKind::Detailed && isatty(STDERR_FILENO)) {
+        // The detailed study takes seconds: its progress on a terminal's standard error.
         options.progress = [&err, &shown](double share) {
             const int percent = int(share * 100);
             if (percent / 10 == shown / 10) return;
