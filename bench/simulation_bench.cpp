@@ -3,6 +3,12 @@
 // F and the same again) is meant to take under 0.5 s. Beside it the plain
 // way of finding the same resonance to the fine sweep's step: one nec2c
 // run per frequency over 0.4 F to 2.5 F, and the same points in one deck.
+//
+// The detailed study (cages and helices, about 800 segments, roughly a
+// second a frequency) is meant to take under 20 s on two cores. Beside it
+// the plain way: the same 166 frequencies of the detailed deck in one nec2c
+// process, which takes minutes; each runs once
+// (--benchmark_filter=Detailed for these two alone).
 #include "design/DesignTools.h"
 #include "sim/DeckRules.h"
 #include "sim/Model.h"
@@ -72,5 +78,47 @@ void BM_PlainOneDeck(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlainOneDeck)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_DetailedStudy(benchmark::State& state) {
+    const yq::DesignRecord design = forty();
+    yq::sim::StudyOptions options;
+    options.model = yq::sim::ModelKind::Detailed;
+    int runs = 0;
+    double resonance = 0;
+    for (auto _ : state) {
+        auto study = yq::sim::runStudy(design, options);
+        if (!study) {
+            state.SkipWithError(study.problem().text().c_str());
+        } else {
+            runs = study->nec2cRuns;
+            resonance = study->asDesigned.resonanceHz.value_or(0);
+        }
+        benchmark::DoNotOptimize(study);
+    }
+    state.counters["nec2c_runs"] = runs;
+    state.counters["resonance_MHz"] = resonance / 1e6;
+}
+BENCHMARK(BM_DetailedStudy)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// The plain way: 166 frequencies of 0.4 F to 2.5 F in one deck, one process.
+void BM_DetailedPlainSweep(benchmark::State& state) {
+    const yq::DesignRecord design = forty();
+    const yq::sim::FrequencySpan span = yq::sim::coarseSweep(7.15e6);
+    yq::sim::DeckRequest r;
+    r.sweep = {span.firstHz, (span.lastHz() - span.firstHz) / (kPlainPoints - 1), kPlainPoints};
+    const std::string deck = yq::sim::detailedDeck(design, r);
+    const auto frequencies = yq::sim::readDeck(deck)->frequenciesHz;
+    yq::sim::RunSettings settings;
+    settings.timeoutMs = 30 * 60 * 1000;
+    for (auto _ : state) {
+        auto out = yq::sim::runNec2c(deck, settings);
+        if (!out)
+            state.SkipWithError(out.problem().text().c_str());
+        else
+            benchmark::DoNotOptimize(yq::sim::parseNecOutput(*out, frequencies));
+    }
+    state.counters["frequencies"] = kPlainPoints;
+}
+BENCHMARK(BM_DetailedPlainSweep)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 }  // namespace

@@ -51,7 +51,7 @@ const std::vector<platform::HelpRow>& commandRows() {
          "convert a design file between inches and millimetres and save it under the other unit system's "
          "name in the current folder",
          "yq-calc convert 726.ini --to metric"},
-        {"simulate DESIGN.ini [--model standard] [--format table|json|csv|s1p] [--deck OUT.nec]",
+        {"simulate DESIGN.ini [--model standard|detailed] [--format table|json|csv|s1p] [--deck OUT.nec]",
          "simulate the design in NEC-2 (runs nec2c) and print the calculator's figures beside the model's: "
          "the series resonance, the coil the model needs at F, the impedance, Q, bandwidths, SWR, "
          "efficiency and gain; csv and s1p print the sweep (Touchstone S11 against 50 ohm); exit status 1 "
@@ -109,6 +109,11 @@ platform::HelpPage calcHelpPage() {
          {
              {"--model standard", "the NEC-2 model: standard (thick wires for the cylinders, lumped coils)",
               "yq-calc simulate 726.ini --model standard"},
+             {"--model detailed",
+              "the detailed model (wire-grid cages, helical coils, the leads; some seconds, progress on "
+              "a terminal's standard error, Ctrl+C stops it): only the resonance, radiation resistance, gain and "
+              "efficiency",
+              "yq-calc simulate 726.ini --model detailed"},
              {"--format FORMAT", "table (the default), json, csv (the sweep) or s1p (the sweep as Touchstone)",
               "yq-calc simulate 726.ini --format s1p > 726.s1p"},
              {"--deck OUT.nec", "also write the model's NEC deck, which NEC-2 programs open",

@@ -10,10 +10,22 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <ostream>
 
+#include <unistd.h>
+
 namespace yq::cli {
+
+namespace {
+
+// Ctrl+C during a study: the runs are stopped and the command ends.
+std::atomic<bool> interrupted{false};
+extern "C" void onInterrupt(int) { interrupted = true; }
+
+}  // namespace
 
 int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     auto usage = [&](const std::string& text) {
@@ -63,7 +75,7 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
     reCalcAs(design, unitSystem == 1);
 
     if (!deckPath.empty()) {
-        const std::string deck = sim::exportDeck(design);
+        const std::string deck = model == "detailed" ? sim::exportDetailedDeck(design) : sim::exportDeck(design);
         const FileWriteResult written =
             replaceFile(QString::fromStdString(deckPath), QByteArray(deck.data(), qsizetype(deck.size())));
         if (!written) {
@@ -75,7 +87,21 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
     sim::StudyOptions options;
     options.model = model == "detailed" ? sim::ModelKind::Detailed : sim::ModelKind::Standard;
     if (const char* program = std::getenv("YQ_NEC2C"); program && *program) options.program = program;
+    int shown = -10;
+    if (options.model == sim::ModelKind::Detailed && isatty(STDERR_FILENO)) {
+        // The detailed study takes seconds: its progress on a terminal's standard error.
+        options.progress = [&err, &shown](double share) {
+            const int percent = int(share * 100);
+            if (percent / 10 == shown / 10) return;
+            shown = percent;
+            err << "yq-calc: detailed model, " << percent << " % done\n" << std::flush;
+        };
+    }
+    interrupted = false;
+    options.cancel = &interrupted;
+    auto* previous = std::signal(SIGINT, onInterrupt);
     const auto study = sim::runStudy(design, options);
+    std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);
     if (!study) {
         err << "yq-calc: " << study.problem().text() << '\n';
         return 1;

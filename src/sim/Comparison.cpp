@@ -104,6 +104,17 @@ std::vector<ComparisonRow> comparisonRows(const DesignRecord& d, const StudyResu
         {"efficiency", "Efficiency", "%", field(d.AE), opt(a.efficiency, 100, 3), opt(t.efficiency, 100, 3)});
     rows.push_back({"loss", "Loss", "dB", field(d.DBL), loss(a.efficiency), loss(t.efficiency)});
     rows.push_back({"max_gain", "Largest gain", "dBi", none, opt(a.maxGainDbi, 1, 2), opt(t.maxGainDbi, 1, 2)});
+    if (s.model == ModelKind::Detailed) {
+        // Only what stays valid in the detailed model (sim/Study.h).
+        static const char* const valid[] = {"resonance",  "tuning_coil", "tuning_turns", "radiation_resistance",
+                                            "efficiency", "loss",        "max_gain"};
+        for (ComparisonRow& r : rows) {
+            if (std::find_if(std::begin(valid), std::end(valid), [&](const char* k) { return r.key == k; }) ==
+                std::end(valid))
+                r.asDesigned = kNotValid;
+            r.tuned = kNotComputed;
+        }
+    }
     return rows;
 }
 
@@ -134,7 +145,8 @@ std::string comparisonText(const DesignRecord& d, const StudyResult& s) {
 }
 
 std::string comparisonJson(const DesignRecord& d, const StudyResult& s) {
-    std::string out = "{\"model\":\"standard\",\"design_mhz\":" + jsonNumber(s.designHz / 1e6) + ",\"rows\":[";
+    std::string out = std::string("{\"model\":\"") + (s.model == ModelKind::Detailed ? "detailed" : "standard") +
+                      "\",\"design_mhz\":" + jsonNumber(s.designHz / 1e6) + ",\"rows\":[";
     const auto rows = comparisonRows(d, s);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto& r = rows[i];
@@ -167,7 +179,8 @@ std::string sweepCsv(const StudyResult& s) {
 }
 
 std::string sweepTouchstone(const StudyResult& s) {
-    std::string out = "! YQ antenna, NEC-2 standard model, calculated coil\n! S11 against 50 ohm\n# MHz S RI R 50\n";
+    std::string out = std::string("! YQ antenna, NEC-2 ") + (s.model == ModelKind::Detailed ? "detailed" : "standard") +
+                      " model, calculated coil\n! S11 against 50 ohm\n# MHz S RI R 50\n";
     for (const SweepPoint& p : mergedSweep(s)) {
         const std::complex<double> g = (p.z - 50.0) / (p.z + 50.0);
         out += sig(p.hz / 1e6, 10) + ' ' + sig(g.real(), 10) + ' ' + sig(g.imag(), 10) + '\n';

@@ -2,7 +2,8 @@
 // yq-calc simulate show them, and the sweep as CSV and Touchstone text.
 // Where the calculator computes no such figure its cell is "-"; where the
 // model gives none (no resonance in the sweep, a band wider than the fine
-// sweep) its cell says "none".
+// sweep) its cell says "none". The detailed model's figures that are not
+// valid there say "not valid", and its coil-for-F column "not computed".
 #pragma once
 
 #include "design/DesignRecord.h"
@@ -26,6 +27,8 @@ struct ComparisonRow {
 inline constexpr const char* kCalculatorHeading = "calculator";
 inline constexpr const char* kAsDesignedHeading = "NEC-2, calculated coil";
 inline constexpr const char* kTunedHeading = "NEC-2, coil for F";
+inline constexpr const char* kNotValid = "not valid";
+inline constexpr const char* kNotComputed = "not computed";
 
 std::vector<ComparisonRow> comparisonRows(const DesignRecord& design, const StudyResult& study);
 

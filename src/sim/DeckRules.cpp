@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 namespace yq::sim {
 
@@ -71,6 +72,43 @@ Result<DeckContents> readDeck(std::string_view deck) {
         if (name == "GW") {
             if (auto r = need(9); !r) return r.problem();
             out.wires.push_back({int(n[0]), int(n[1]), n[2], n[3], n[4], n[5], n[6], n[7], n[8]});
+        } else if (name == "GH") {
+            // GH tag segments pitch length a1 b1 a2 b2 radius: a helix up z
+            // from (a1, 0, 0), read as its segments' straight chords.
+            if (auto r = need(9); !r) return r.problem();
+            const int segments = int(n[1]);
+            const double pitch = n[2], length = std::abs(n[3]);
+            const double turns = pitch != 0 ? length / pitch : 0;
+            const double hand = n[3] < 0 ? -1 : 1;
+            auto at = [&](int i, double& x, double& y, double& z) {
+                const double t = segments > 0 ? double(i) / segments : 0;
+                const double angle = hand * 2 * std::numbers::pi * turns * t;
+                x = (n[4] + (n[6] - n[4]) * t) * std::cos(angle);
+                y = (n[5] + (n[7] - n[5]) * t) * std::sin(angle);
+                z = length * t;
+            };
+            if (segments < 1) out.wires.push_back({int(n[0]), segments, n[4], 0, 0, n[4], 0, length, n[8]});
+            for (int i = 0; i < segments; ++i) {
+                DeckWire w{int(n[0]), 1, 0, 0, 0, 0, 0, 0, n[8]};
+                at(i, w.x1, w.y1, w.z1);
+                at(i + 1, w.x2, w.y2, w.z2);
+                out.wires.push_back(w);
+            }
+        } else if (name == "GM") {
+            // Only the moves this program writes: no copies, no rotation.
+            if (auto r = need(9); !r) return r.problem();
+            if (n[1] != 0 || n[2] != 0 || n[3] != 0 || n[4] != 0)
+                return fail("The deck's line " + std::to_string(lineNumber) + " cannot be checked",
+                            "a GM card that copies or rotates is not read here");
+            const int from = int(n[8]);
+            bool moving = from == 0;
+            for (DeckWire& w : out.wires) {
+                moving = moving || w.tag == from;
+                if (!moving) continue;
+                w.x1 += n[5], w.x2 += n[5];
+                w.y1 += n[6], w.y2 += n[6];
+                w.z1 += n[7], w.z2 += n[7];
+            }
         } else if (name == "EK") {
             out.extendedKernel = n.empty() || n[0] != -1;
         } else if (name == "FR") {
@@ -177,9 +215,11 @@ std::vector<RuleBreak> checkRules(const DeckContents& deck) {
     if (!deck.hasFeed) {
         breaks.push_back({"feed", "The deck has no feed (no EX card)."});
     } else {
-        const auto wire = std::find_if(deck.wires.begin(), deck.wires.end(),
-                                       [&](const DeckWire& w) { return w.tag == deck.feedTag; });
-        if (wire == deck.wires.end() || deck.feedSegment < 1 || deck.feedSegment > wire->segments)
+        // A tag's segments are numbered across all its wires.
+        int segments = 0;
+        for (const DeckWire& w : deck.wires)
+            if (w.tag == deck.feedTag) segments += std::max(0, w.segments);
+        if (deck.feedSegment < 1 || deck.feedSegment > segments)
             breaks.push_back({"feed", fmt("The feed is on segment %.0f of wire %.0f, which does not exist.",
                                           deck.feedSegment, deck.feedTag)});
     }

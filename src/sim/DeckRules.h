@@ -38,7 +38,8 @@ struct DeckContents {
     bool hasFeed = false;
 };
 
-// Reads the cards of a deck (GW, GH, EK, FR, EX). A card it cannot read
+// Reads the cards of a deck (GW, GH as its segments' chords, GM moves, EK,
+// FR, EX). A card it cannot read
 // (too few fields, a number that is not one) is a problem naming the card.
 Result<DeckContents> readDeck(std::string_view deck);
 

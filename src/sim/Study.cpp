@@ -7,9 +7,11 @@
 #include "sim/NecOutput.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace yq::sim {
@@ -35,6 +37,7 @@ public:
         settings_.program = options.program;
         settings_.timeoutMs = options.timeoutMs;
         settings_.cancel = options.cancel;
+        totalSteps_ = options.model == ModelKind::Detailed ? 7 : 34;
     }
 
     int runs() const { return runs_; }
@@ -45,7 +48,8 @@ public:
         std::vector<std::string> decks;
         std::vector<std::vector<double>> frequencies;
         for (const DeckRequest& r : requests) {
-            decks.push_back(standardDeck(design_, r));
+            decks.push_back(options_.model == ModelKind::Detailed ? detailedDeck(design_, r)
+                                                                  : standardDeck(design_, r));
             auto contents = readDeck(decks.back());
             if (!contents) return contents.problem();
             for (RuleBreak& b : checkRules(*contents))
@@ -108,7 +112,7 @@ public:
 
     void step() {
         ++steps_;
-        if (options_.progress) options_.progress(std::min(1.0, steps_ / 34.0));
+        if (options_.progress) options_.progress(std::min(1.0, steps_ / totalSteps_));
     }
 
 private:
@@ -117,6 +121,7 @@ private:
     RunSettings settings_;
     int runs_ = 0;
     int steps_ = 0;
+    double totalSteps_ = 34;
     std::vector<RuleBreak> breaks_;
 };
 
@@ -151,6 +156,25 @@ std::vector<SweepPoint> points(const std::vector<NecFrequency>& run) {
     std::vector<SweepPoint> out;
     for (const NecFrequency& f : run) out.push_back({f.hz, f.z});
     return out;
+}
+
+// The elevation cut (the first RP card: theta 0..180 at phi 0 and 180) and
+// its largest gain.
+void readPattern(const NecFrequency& pattern, ModelFigures& figures) {
+    double peak = -1e300;
+    std::vector<PatternPoint> cut;
+    std::size_t rows = 0;
+    for (const PatternRow& row : pattern.pattern) {
+        if (rows++ >= 74) break;  // the first card's 37 x 2 rows
+        // Angles round the cut: phi 0 gives 90 - theta, phi 180 gives 90 + theta.
+        const double angle = row.phiDeg == 0 ? 90 - row.thetaDeg : 90 + row.thetaDeg;
+        cut.push_back({angle, row.totalDb <= -999 ? -999.99 : row.totalDb});
+        if (row.totalDb > -999) peak = std::max(peak, row.totalDb);
+    }
+    std::sort(cut.begin(), cut.end(),
+              [](const PatternPoint& a, const PatternPoint& b) { return a.elevationDeg < b.elevationDeg; });
+    figures.pattern = cut;
+    if (peak > -1e300) figures.maxGainDbi = peak;
 }
 
 // Everything about one tuning coil once its resonance is known.
@@ -238,6 +262,158 @@ Result<void> describe(StudyRun& run, const DesignRecord& design, double designHz
     return {};
 }
 
+// X rises through 0 between a and b: for a series L and C, X f is a
+// straight line in f^2, so the root is read there between the two points.
+double seriesRoot(double a, double xa, double b, double xb) {
+    const double ya = xa * a, yb = xb * b;
+    const double u = (a * a * yb - b * b * ya) / (yb - ya);
+    const double root = u > 0 ? std::sqrt(u) : (a * xb - b * xa) / (xb - xa);
+    return std::clamp(root, a, b);
+}
+
+constexpr int kDetailedBracketPoints = 12;
+
+// The detailed study: the resonance bracketed on a few points of 0.4 F to
+// 2.5 F, narrowed by rounds of one point per nec2c process, then the pattern
+// there. Only the figures that stay valid in that model are kept.
+Result<StudyResult> detailedStudy(const DesignRecord& design, const StudyOptions& options, StudyResult result) {
+    const double f = result.designHz;
+    const int processes = options.processes > 0 ? options.processes : std::max(1, QThread::idealThreadCount());
+    StudyRun run(design, options);
+    result.assumptions = detailedAssumptions();
+
+    // The bracket: the coarse range in a few points, split among the processes.
+    const double step = (2.5 - 0.4) * f / (kDetailedBracketPoints - 1);
+    const int perDeck = (kDetailedBracketPoints + processes - 1) / processes;
+    std::vector<DeckRequest> bracket;
+    for (int first = 0; first < kDetailedBracketPoints; first += perDeck) {
+        DeckRequest r;
+        r.sweep = {0.4 * f + first * step, step, std::min(perDeck, kDetailedBracketPoints - first)};
+        bracket.push_back(r);
+    }
+    auto coarse = run.run(bracket);
+    if (!coarse) return coarse.problem();
+    for (const auto& deck : *coarse)
+        for (const SweepPoint& p : points(deck)) result.coarse.push_back(p);
+
+    std::optional<double> a, b;
+    double xa = 0, xb = 0;
+    auto findCrossing = [&] {
+        for (std::size_t i = 1; i < result.coarse.size(); ++i)
+            if (result.coarse[i - 1].z.imag() < 0 && result.coarse[i].z.imag() >= 0) {
+                a = result.coarse[i - 1].hz, xa = result.coarse[i - 1].z.imag();
+                b = result.coarse[i].hz, xb = result.coarse[i].z.imag();
+                return;
+            }
+    };
+    findCrossing();
+    // No crossing on the grid: the helices' own resonances can put the
+    // series resonance just below a parallel one, where X rises to a peak
+    // between two points and falls again. Look closer around the largest X.
+    for (int zoom = 0; zoom < 4 && !a; ++zoom) {
+        const auto top =
+            std::max_element(result.coarse.begin(), result.coarse.end(),
+                             [](const SweepPoint& p, const SweepPoint& q) { return p.z.imag() < q.z.imag(); });
+        if (top == result.coarse.begin() || top + 1 == result.coarse.end()) break;
+        const double low = (top - 1)->hz, high = (top + 1)->hz;
+        const int count = 2 * processes;
+        const double inner = (high - low) / (count + 1);
+        std::vector<DeckRequest> closer;
+        for (int k = 0; k < processes; ++k) {
+            DeckRequest r;
+            r.sweep = {low + inner * (1 + 2 * k), inner, 2};
+            closer.push_back(r);
+        }
+        auto out = run.run(closer);
+        if (!out) return out.problem();
+        for (const auto& deck : *out)
+            for (const SweepPoint& p : points(deck)) result.coarse.push_back(p);
+        std::sort(result.coarse.begin(), result.coarse.end(),
+                  [](const SweepPoint& p, const SweepPoint& q) { return p.hz < q.hz; });
+        findCrossing();
+    }
+    if (!a) {
+        result.notes.push_back("With the calculated coil the model has no series resonance between 0.4 F and 2.5 F.");
+    } else {
+        // Rounds of one point per process around the estimate, until the
+        // bracket is a part in a million wide.
+        for (int round = 0; round < 8 && *b - *a > 1e-6 * *b; ++round) {
+            const double c = seriesRoot(*a, xa, *b, xb);
+            const double h = 0.02 * (*b - *a);
+            std::vector<DeckRequest> probes;
+            for (int k = 0; k < processes; ++k) {
+                DeckRequest r;
+                const double at = processes == 1 ? c : c + h * (k - (processes - 1) / 2.0);
+                r.sweep = {std::clamp(at, *a + 1e-3 * (*b - *a), *b - 1e-3 * (*b - *a)), 0, 1};
+                probes.push_back(r);
+            }
+            auto out = run.run(probes);
+            if (!out) return out.problem();
+            std::vector<SweepPoint> known = {{*a, {0, xa}}, {*b, {0, xb}}};
+            for (const auto& deck : *out) known.push_back({deck.front().hz, deck.front().z});
+            std::sort(known.begin(), known.end(), [](const SweepPoint& p, const SweepPoint& q) { return p.hz < q.hz; });
+            for (std::size_t i = 1; i < known.size(); ++i)
+                if (known[i - 1].z.imag() < 0 && known[i].z.imag() >= 0) {
+                    a = known[i - 1].hz, xa = known[i - 1].z.imag();
+                    b = known[i].hz, xb = known[i].z.imag();
+                    break;
+                }
+        }
+        const double resonance = seriesRoot(*a, xa, *b, xb);
+        DeckRequest patternRun;
+        patternRun.sweep = {resonance, 0, 1};
+        patternRun.pattern = true;
+        auto out = run.run(patternRun);
+        if (!out) return out.problem();
+        const NecFrequency& at = out->front();
+        ModelFigures& m = result.asDesigned;
+        m.resonanceHz = resonance;
+        m.patternHz = resonance;
+        // The input power (the feed's R) is not valid here: the far field
+        // carries more than it. The radiated power is the far field's (the
+        // average gain times the input power), the losses those of the
+        // currents in the loads and conductors (input minus the power
+        // budget's radiated power); the efficiency is the one over their
+        // sum, the radiation resistance the far field's power over the feed
+        // current squared, and the gains the pattern's directivity times
+        // that efficiency.
+        readPattern(at, m);
+        if (at.averageGain && at.inputWatts && at.radiatedWatts && *at.averageGain > 0 && *at.inputWatts > 0) {
+            const double far = *at.averageGain * *at.inputWatts;
+            const double lost = std::max(0.0, *at.inputWatts - *at.radiatedWatts);
+            m.efficiency = far / (far + lost);
+            m.radiationResistance = at.z.real() * *at.averageGain;
+            const double correction = 10 * std::log10(*m.efficiency / *at.averageGain);
+            for (PatternPoint& p : m.pattern)
+                if (p.gainDbi > -999) p.gainDbi += correction;
+            if (m.maxGainDbi) *m.maxGainDbi += correction;
+        } else {
+            m.pattern.clear();
+            m.maxGainDbi.reset();
+            result.notes.push_back("nec2c gave no power budget or average gain at the resonance.");
+        }
+    }
+    result.asDesigned.tuningCoilH = design.CI.value().toReal() * 1e-6;
+
+    const auto breaks = run.breaks();
+    double shortest = 1e300;
+    if (auto deck = readDeck(detailedDeck(design, bracket.front())))
+        for (const DeckWire& w : deck->wires)
+            if (w.segments > 0 && w.length() > 0) shortest = std::min(shortest, w.length() / w.segments);
+    char why[500];
+    std::snprintf(why, sizeof why,
+                  "Its segments are down to %.2g wavelength at F (NEC-2 wants at least 0.001) and its cages and "
+                  "leads break NEC-2's rules, so its feed R and X, and the Q, bandwidths and SWR from them, are "
+                  "not valid: it gives the resonance, radiation resistance, gain and efficiency from the far "
+                  "field only.",
+                  shortest / (299792458.0 / f));
+    result.notes.push_back(why);
+    result.notes.push_back("The coil for F is not computed in this model.");
+    result.ruleBreaks = breaks;
+    result.nec2cRuns = run.runs();
+    return result;
+}
+
 }  // namespace
 
 Result<StudyResult> runStudy(const DesignRecord& design, const StudyOptions& options) {
@@ -246,14 +422,23 @@ Result<StudyResult> runStudy(const DesignRecord& design, const StudyOptions& opt
     StudyResult result;
     result.model = options.model;
     result.assumptions = modelAssumptions();
-    if (options.model != ModelKind::Standard)
-        return fail("The detailed model cannot be simulated by this version", "only the standard model is built");
     const double f = design.F.value().toReal() * 1e6;
     result.designHz = f;
     if (!(f > 0)) return fail("The design has no frequency", "F is 0");
     if (!(design.CD.value().toReal() > 0) || !(design.LD.value().toReal() > 0))
         return fail("The design has no cylinders", "CD or LD is 0");
     if (findProgram(options.program).empty()) return fail(missingProgramText(options.program));
+    if (options.model == ModelKind::Detailed) {
+        if (!(design.NT.value().toReal() > 0) || !(design.SP.value().toReal() > 0) ||
+            !(design.CCD.value().toReal() > 0))
+            return fail("The detailed model needs a tuning coil", "NT, SP or CCD is 0");
+        if (options.progress) options.progress(0);
+        auto detailed = detailedStudy(design, options, std::move(result));
+        if (!detailed) return detailed.problem();
+        detailed->seconds = clock.nsecsElapsed() / 1e9;
+        if (options.progress) options.progress(1.0);
+        return detailed;
+    }
 
     StudyRun run(design, options);
     DeckRequest coarse;

@@ -24,7 +24,7 @@ namespace yq::sim {
 
 enum class ModelKind {
     Standard,  // tubes as straight thick wires, lumped coils
-    Detailed,  // tubes as wire-grid cages, coils as helices: not built yet, runStudy refuses it
+    Detailed,  // tubes as wire-grid cages, coils as helices (see runStudy)
 };
 
 // One frequency of a sweep: the frequency as the deck asked for it (nec2c
@@ -98,6 +98,16 @@ struct StudyOptions {
     std::function<void(double)> progress;
 };
 
+// The detailed model (sim/Model.h) breaks NEC-2's segment rules at these
+// sizes: its study brackets the series resonance on 12 points of 0.4 F to
+// 2.5 F, narrows it in rounds of one frequency per nec2c process, runs the
+// pattern there, and gives only the resonance, the radiation resistance,
+// the largest gain and the efficiency from the far field (its power over
+// that power and the losses of the currents; the feed's R, and so the input
+// power, is not valid there: with lossless wires the far field carries
+// about twice the input power); every
+// other figure and the coil for F stay empty, and its notes say why.
+//
 // Runs the study of a calculated design (ReCalc already run). Fails when
 // nec2c is missing ("nec2c is not installed: sudo apt install nec2c"), when
 // a run fails (nec2c's own message), times out or is cancelled.

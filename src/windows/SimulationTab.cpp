@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -63,6 +64,27 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     top->addWidget(status_, 1);
+    auto* modelLabel = new QLabel(QStringLiteral("&Model:"), this);
+    model_ = new QComboBox(this);
+    model_->setObjectName(QStringLiteral("SimulationModel"));
+    model_->setAccessibleName(QStringLiteral("Model"));
+    model_->addItems({QStringLiteral("standard"), QStringLiteral("detailed")});
+    model_->setToolTip(
+        QStringLiteral("standard: thick wires and lumped coils, a fraction of a second; detailed: "
+                       "wire-grid cages and helical coils, some seconds, fewer figures"));
+    modelLabel->setBuddy(model_);
+    top->addWidget(modelLabel);
+    top->addWidget(model_);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 100);
+    progress_->setMaximumWidth(120);
+    progress_->setAccessibleName(QStringLiteral("Simulation progress"));
+    progress_->hide();
+    top->addWidget(progress_);
+    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel_->setEnabled(false);
+    cancel_->setAutoDefault(false);
+    top->addWidget(cancel_);
     simulate_ = new QPushButton(QStringLiteral("Simulate again"), this);
     export_ = new QPushButton(QStringLiteral("Export NEC deck..."), this);
     save_ = new QPushButton(QStringLiteral("Save sweep..."), this);
@@ -131,6 +153,20 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     outer->addWidget(split, 1);
 
     connect(simulate_, &QPushButton::clicked, this, &SimulationTab::simulate);
+    connect(cancel_, &QPushButton::clicked, this, &SimulationTab::cancel);
+    connect(model_, &QComboBox::currentIndexChanged, this, [this] {
+        assumptions_->setText(
+            qs(model() == sim::ModelKind::Detailed ? sim::detailedAssumptions() : sim::modelAssumptions()));
+        // The other model's figures are not shown while this one runs.
+        study_.reset();
+        table_->setRowCount(0);
+        rules_->clear();
+        save_->setEnabled(false);
+        for (FrequencyPlot* p : {r_, x_, swr_}) p->setSeries({});
+        pattern_->setPattern({}, {});
+        stale_ = true;
+        if (isVisible()) simulate();
+    });
     connect(export_, &QPushButton::clicked, this, &SimulationTab::exportDeck);
     connect(save_, &QPushButton::clicked, this, &SimulationTab::saveSweep);
     connect(range_, &QComboBox::currentIndexChanged, this, [this] { showPlots(); });
@@ -164,10 +200,24 @@ void SimulationTab::simulate() {
     running_ = run.get();
     status_->setText(QStringLiteral("Simulating the design in NEC-2..."));
     simulate_->setEnabled(true);
+    cancel_->setEnabled(true);
+    progress_->setValue(0);
+    progress_->show();
 
     sim::StudyOptions options;
     if (!host_.program.empty()) options.program = host_.program;
     options.cancel = &run->cancel;
+    options.model = model();
+    const int generation = run->generation;
+    options.progress = [this, generation](double share) {
+        // From the worker: shown in the window's thread if that study is still the newest.
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, share] {
+                if (generation == generation_ && running_) progress_->setValue(int(share * 100));
+            },
+            Qt::QueuedConnection);
+    };
     QThread* thread = QThread::create([this, run, options] {
         auto result = std::make_shared<Result<sim::StudyResult>>(sim::runStudy(run->design, options));
         // Back in the window's thread; dropped if the tab is gone by then.
@@ -185,9 +235,19 @@ void SimulationTab::simulate() {
     thread->start();
 }
 
+void SimulationTab::cancel() {
+    if (running_) running_->cancel = true;
+}
+
+sim::ModelKind SimulationTab::model() const {
+    return model_->currentIndex() == 1 ? sim::ModelKind::Detailed : sim::ModelKind::Standard;
+}
+
 void SimulationTab::finished(Run* run, Result<sim::StudyResult> result) {
     if (run->generation != generation_) return;  // a newer design is being simulated
     running_ = nullptr;
+    cancel_->setEnabled(false);
+    progress_->hide();
     if (result) {
         study_ = std::move(*result);
         studied_ = run->design;
@@ -229,9 +289,12 @@ void SimulationTab::showStudy() {
             table_->setItem(i, c, item);
         }
     }
-    QString status = QStringLiteral("NEC-2 standard model: %1 runs of nec2c in %2 s.")
-                         .arg(s.nec2cRuns)
-                         .arg(QString::number(s.seconds, 'f', 2));
+    assumptions_->setText(qs(s.assumptions));
+    QString status =
+        QStringLiteral("NEC-2 %1 model: %2 runs of nec2c in %3 s.")
+            .arg(s.model == sim::ModelKind::Detailed ? QStringLiteral("detailed") : QStringLiteral("standard"))
+            .arg(s.nec2cRuns)
+            .arg(QString::number(s.seconds, 'f', 2));
     for (const std::string& n : s.notes) status += u' ' + qs(n);
     status_->setText(status.toHtmlEscaped());
     QString rules;
@@ -304,7 +367,8 @@ void SimulationTab::exportDeck() {
         QDir::current().filePath(QStringLiteral("yq-%1.nec").arg(QString::fromStdString(design.F.value().toString())));
     const QString path = choose_ ? choose_(suggested, QStringLiteral("NEC decks (*.nec)")) : QString();
     if (path.isEmpty()) return;
-    const std::string deck = sim::exportDeck(design);
+    const std::string deck =
+        model() == sim::ModelKind::Detailed ? sim::exportDetailedDeck(design) : sim::exportDeck(design);
     const FileWriteResult written = replaceFile(path, QByteArray(deck.data(), qsizetype(deck.size())));
     if (!written) {
         showError(QStringLiteral("The NEC deck could not be saved as %1.|%2")

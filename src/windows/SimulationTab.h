@@ -19,6 +19,7 @@
 
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class QTabWidget;
@@ -57,6 +58,10 @@ public:
     // Starts a study of the window's design (a running one is cancelled).
     void simulate();
     bool running() const { return running_ != nullptr; }
+    // Stops the running study; its runs of nec2c end within milliseconds.
+    void cancel();
+    // The model the study uses ("Model: standard | detailed").
+    sim::ModelKind model() const;
 
     // The file a deck or sweep is written to; an empty text cancels. The
     // standard ones show a save dialog; tests hand in their own.
@@ -77,6 +82,9 @@ public:
     PolarPlot* patternPlot() const { return pattern_; }
     QTabWidget* plotTabs() const { return plots_; }
     QComboBox* rangeBox() const { return range_; }
+    QComboBox* modelBox() const { return model_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    QProgressBar* progressBar() const { return progress_; }
     QPushButton* exportButton() const { return export_; }
     QPushButton* saveButton() const { return save_; }
     const std::optional<sim::StudyResult>& lastStudy() const { return study_; }
@@ -111,6 +119,9 @@ private:
 
     QLabel* status_ = nullptr;
     QPushButton* simulate_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QComboBox* model_ = nullptr;
+    QProgressBar* progress_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* save_ = nullptr;
     QTableWidget* table_ = nullptr;

@@ -6,14 +6,19 @@
 #include "support/RunProcess.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/types.h>
 
 namespace yq {
 namespace {
@@ -77,6 +82,65 @@ TEST_F(SimulateCommand, PrintsTheCalculatorsAndTheModelsFiguresAndWritesTheDeck)
     EXPECT_EQ(csv.out, sim::sweepCsv(*study));
 }
 
+TEST_F(SimulateCommand, TheDetailedModelStopsOnCtrlCShowsItsProgressOnATerminalAndGivesItsValidFigures) {
+    if (sim::findProgram("nec2c").empty()) GTEST_SKIP() << "nec2c is not installed";
+    // Ctrl+C while it runs (its first nec2c runs under way): it stops at
+    // once, says so and exits with 1.
+    QProcess p;
+    p.setReadChannel(QProcess::StandardError);
+    p.start(calcProgram(), {"simulate", design, "--model", "detailed"});
+    ASSERT_TRUE(p.waitForStarted(5000));
+    QTest::qWait(1500);
+    ASSERT_EQ(p.state(), QProcess::Running);
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_LT(clock.elapsed(), 1000);  // the process's own end included
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(p.readAllStandardError().toStdString(), "yq-calc: The simulation was cancelled.\n");
+    EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+
+    // On a terminal (script gives it one) the progress goes to standard error.
+    const auto onTerminal = runProcess(
+        "script",
+        {"-qec", QStringLiteral("'%1' simulate '%2' --model detailed").arg(calcProgram(), design), "/dev/null"}, {},
+        folder.path());
+    ASSERT_EQ(onTerminal.exitCode, 0) << onTerminal.out;
+    EXPECT_NE(onTerminal.out.find("yq-calc: detailed model, 0 % done"), std::string::npos) << onTerminal.out;
+    EXPECT_NE(onTerminal.out.find("yq-calc: detailed model, 100 % done"), std::string::npos) << onTerminal.out;
+
+    // To the end: the figures valid in that model, the rest "not valid".
+    const auto json = runProcess(
+        calcProgram(),
+        {"simulate", design, "--model", "detailed", "--format", "json", "--deck", folder.filePath("726-detailed.nec")},
+        {}, folder.path());
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    // --deck writes the detailed model's deck for the file's design.
+    DesignRecord record(UnitSystem::Imperial);
+    readDesignFile(design, record);
+    reCalcAs(record, false);
+    QFile deck(folder.filePath("726-detailed.nec"));
+    ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
+    EXPECT_EQ(deck.readAll().toStdString(), sim::exportDetailedDeck(record));
+    EXPECT_EQ(json.err, "");  // no progress where standard error is not a terminal
+    const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(object.value("model").toString(), "detailed");
+    EXPECT_EQ(object.value("assumptions").toString().toStdString(), sim::detailedAssumptions());
+    for (const QJsonValue& v : object.value("rows").toArray()) {
+        const QJsonObject row = v.toObject();
+        const QString key = row.value("key").toString();
+        const QString cell = row.value("nec2_calculated_coil").toString();
+        if (key == "resonance" || key == "radiation_resistance" || key == "efficiency" || key == "max_gain") {
+            EXPECT_TRUE(cell != "not valid" && cell != "none") << key.toStdString() << " " << cell.toStdString();
+        } else if (key == "q" || key == "z_at_f" || key == "half_power_bw") {
+            EXPECT_EQ(cell, "not valid") << key.toStdString();
+        }
+        EXPECT_EQ(row.value("nec2_coil_for_f").toString(), "not computed");
+    }
+}
+
 TEST_F(SimulateCommand, ExitsWith1WhenNec2cIsMissingAnd2ForBadUsage) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -90,11 +154,11 @@ TEST_F(SimulateCommand, ExitsWith1WhenNec2cIsMissingAnd2ForBadUsage) {
               "yq-calc: The simulation needs nec2c, which is not at /nonexistent/nec2c.\n");
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
 
-    const auto detailed = runProcess(calcProgram(), {"simulate", design, "--model", "detailed"}, {}, folder.path());
-    EXPECT_EQ(detailed.exitCode, 1);
-    EXPECT_EQ(detailed.err,
-              "yq-calc: The detailed model cannot be simulated by this version: only the standard "
-              "model is built\n");
+    p.start(calcProgram(), {"simulate", design, "--model", "detailed"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(p.readAllStandardError().toStdString(),
+              "yq-calc: The simulation needs nec2c, which is not at /nonexistent/nec2c.\n");
 
     for (const QStringList& args :
          {QStringList{"simulate"}, QStringList{"simulate", design, "--format", "xml"},

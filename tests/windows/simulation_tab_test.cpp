@@ -11,7 +11,11 @@
 #include "windows/DesignWindow.h"
 #include "windows/FrequencyPlot.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProgressBar>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -195,6 +199,46 @@ TEST_F(SimulationTabTest, ADesignChangedDuringAStudyIsSimulatedAndTheOlderStudyI
     EXPECT_EQ(cell(tab, 0, 1), "14.2000");
     ASSERT_TRUE(tab.lastStudy());
     EXPECT_NEAR(tab.lastStudy()->designHz, 14.2e6, 1);
+}
+
+TEST_F(SimulationTabTest, TheModelIsChosenFromTheKeyboardAndADetailedStudyShowsItsProgressAndStopsOnCancel) {
+    if (sim::findProgram("nec2c").empty()) GTEST_SKIP() << "nec2c is not installed";
+    DesignRecord design(UnitSystem::Imperial);
+    for (auto [k, v] : {std::pair{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}})
+        *design.field(k) = Decimal::of(v);
+    reCalcAs(design, false);
+    SimulationTab tab(UnitSystem::Imperial, {[&]() -> const DesignRecord& { return design; }, nullptr, {}});
+    tab.resize(900, 500);
+    tab.show();
+    tab.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tab));
+    ASSERT_TRUE(waitForStudy(tab));
+    ASSERT_TRUE(tab.lastStudy());
+    EXPECT_EQ(tab.lastStudy()->model, sim::ModelKind::Standard);
+    EXPECT_EQ(tab.modelBox()->currentText(), "standard");
+
+    // Alt+M reaches the model box; Down chooses "detailed", which starts its study.
+    QTest::keyClick(&tab, Qt::Key_M, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), tab.modelBox());
+    QTest::keyClick(tab.modelBox(), Qt::Key_Down);
+    EXPECT_EQ(tab.modelBox()->currentText(), "detailed");
+    ASSERT_TRUE(tab.running());
+    EXPECT_TRUE(tab.cancelButton()->isEnabled());
+    EXPECT_TRUE(tab.progressBar()->isVisible());
+    EXPECT_EQ(tab.assumptions()->text().toStdString(), sim::detailedAssumptions());
+    EXPECT_EQ(tab.table()->rowCount(), 0);  // not the standard model's figures beside its name
+    // The first bracket's runs end and the bar moves; then Cancel.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tab.progressBar()->value() > 0; }, 20000));
+    QSignalSpy done(&tab, &SimulationTab::studyFinished);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(tab.cancelButton(), Qt::LeftButton);
+    ASSERT_TRUE(done.wait(5000));
+    EXPECT_LT(clock.elapsed(), 100);
+    EXPECT_FALSE(tab.running());
+    EXPECT_TRUE(tab.status()->text().contains(QString::fromLatin1(sim::kCancelledText)));
+    EXPECT_FALSE(tab.progressBar()->isVisible());
+    EXPECT_FALSE(tab.cancelButton()->isEnabled());
 }
 
 TEST_F(SimulationTabTest, WithoutNec2cSaysHowToInstallItAndShowsNoFigures) {
