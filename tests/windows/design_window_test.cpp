@@ -792,5 +792,60 @@ TEST_F(DesignWindowTest, TabOrderIsDataEntryFirst) {
     }
 }
 
+// The names of the controls Tab reaches from `from` until it leaves the
+// page `page` (the tab's own controls, in order).
+QStringList tabChainIn(QWidget* page, QWidget* window) {
+    QStringList chain;
+    QWidget* x = QApplication::focusWidget();
+    for (int steps = 0; steps < 80 && x && page->isAncestorOf(x); ++steps) {
+        if (auto* b = qobject_cast<QAbstractButton*>(x))
+            chain << (b->text().isEmpty() ? b->objectName() : b->text().remove(u'&'));
+        else
+            chain << (x->accessibleName().isEmpty() ? x->objectName() : x->accessibleName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        x = QApplication::focusWidget();
+        if (x == window) break;
+    }
+    return chain;
+}
+
+TEST_F(DesignWindowTest, EveryToolTabIsReachedAndWalkedFromTheKeyboard) {
+    DesignWindow& w = openWindow(UnitSystem::Imperial);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    // From the first entry: Tab to the tab bar, then the arrow keys choose a
+    // tab and Tab goes on into its page.
+    struct Expected {
+        const char* tab;
+        const char* chain;
+    } const tabs[] = {
+        {"   Design Tools",
+         "Field to fit|Turns wound|Find|Convert and Save as Metric|Input to vary|From|To|Step|Sweep|"
+         "NT|CI|CL|LW|XC|BW|Q|RR|AE|TL|SCT|PCNT|Sweep points"},
+        {"   Build Sheet", "Print Build Sheet|BuildSheetScroll"},
+        {"   Simulation",
+         "Model|Simulate again|Export NEC deck...|The calculator's figures beside the NEC-2 model's|"
+         "Frequencies plotted|qt_tabwidget_tabbar"},
+        {"   Measurement", "Open measurement...|Turns wound on the tuning coil|Findings and tuning"},
+    };
+    QTabBar* bar = w.tabs()->tabBar();
+    for (int i = 0; i < 4; ++i) {
+        bar->setFocus();
+        for (int k = 0; k < 6; ++k) QTest::keyClick(bar, Qt::Key_Left);
+        for (int k = 0; k < 2 + i; ++k) QTest::keyClick(bar, Qt::Key_Right);
+        ASSERT_EQ(w.tabs()->currentIndex(), 2 + i);
+        EXPECT_EQ(w.tabs()->tabText(2 + i), tabs[i].tab);
+        // A study started by showing the tab has ended (its Cancel is off again).
+        for (QPushButton* b : w.tabs()->currentWidget()->findChildren<QPushButton*>()) {
+            if (b->text() == QLatin1String("&Cancel")) {
+                EXPECT_TRUE(QTest::qWaitFor([b] { return !b->isEnabled(); }, 20000));
+            }
+        }
+        QTest::keyClick(bar, Qt::Key_Tab);
+        const QStringList chain = tabChainIn(w.tabs()->currentWidget(), &w);
+        EXPECT_EQ(chain.join(u'|').toStdString(), tabs[i].chain) << tabs[i].tab;
+    }
+}
+
 }  // namespace
 }  // namespace yq
