@@ -109,6 +109,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The fonts the layouts are measured with (Arial's metrics); with another
+# face every text still keeps to its room, at a smaller size where it must.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Started by the program: the desktop's handler look-up and xdg-email, and
 # nec2c for the Simulation tab and yq-calc simulate.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, nec2c")

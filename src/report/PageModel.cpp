@@ -63,6 +63,52 @@ PageItem image(const QString& fileName, int x, int y, int width, int height) {
     return item;
 }
 
+// Where a text's ink runs across the page: from its left edge, or for a
+// right-aligned value from the right edge of its field back by its width.
+std::pair<double, double> inkSpan(const PageItem& item) {
+    const double width = layoutWidth(item.font, item.text);
+    if (item.align == HAlign::Right && item.rect.width() > 0)
+        return {item.rect.x() + item.rect.width() - width, double(item.rect.x() + item.rect.width())};
+    return {double(item.rect.x()), item.rect.x() + width};
+}
+
+bool sameLine(const PageItem& a, const PageItem& b) {
+    const int aBottom = a.rect.y() + lineHeight(a.font.points);
+    const int bBottom = b.rect.y() + lineHeight(b.font.points);
+    return a.rect.y() < bBottom && b.rect.y() < aBottom;
+}
+
+// The layouts are measured with Arial's widths. Where the system draws in
+// a wider face (no Liberation fonts: DejaVu Sans), a label would run into
+// its neighbour on the line, or a value out of its field: each text keeps
+// to its room instead, at the page's size where it fits, else at the
+// largest smaller whole point size that fits (as the designer's name does).
+void keepTextsInTheirBoxes(QList<PageItem>& items, int rightEdge) {
+    constexpr int kGap = 30;  // thousandths of an inch between neighbours
+    // Fonts can only be measured with a GUI application.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+    for (PageItem& item : items) {
+        if ((item.kind != ItemKind::Text && item.kind != ItemKind::Value) || item.text.isEmpty()) continue;
+        int room = 0;
+        if (item.kind == ItemKind::Value && item.rect.width() > 0) {
+            room = item.rect.width();
+        } else {
+            double next = rightEdge;
+            for (const PageItem& other : items) {
+                if (&other == &item || other.text.isEmpty() || !sameLine(item, other)) continue;
+                if (other.kind != ItemKind::Text && other.kind != ItemKind::Value) continue;
+                const double left = inkSpan(other).first;
+                if (left > item.rect.x() && left < next) next = left;
+            }
+            room = int(next - item.rect.x()) - kGap;
+        }
+        if (room <= 0 || layoutWidth(item.font, item.text) <= room) continue;
+        const FittedText fitted = fitText(item.text, item.font, room);
+        item.text = fitted.text;
+        item.font = fitted.font;
+    }
+}
+
 QList<PageItem> headerItems(const ReportRecord& r) {
     QList<PageItem> items;
     items.reserve(80);
@@ -154,6 +200,7 @@ QList<PageItem> headerItems(const ReportRecord& r) {
     for (std::size_t i = 0; i < std::size(notes); ++i) {
         items.append(label(QString::fromLatin1(notes[i]), 302, noteY[i]));
     }
+    keepTextsInTheirBoxes(items, inHeader(0, 0, kHeaderSize.width(), kHeaderSize.height()).right());
     return items;
 }
 
