@@ -16,6 +16,7 @@ working folder YQ_WORK:
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -193,6 +194,9 @@ def check_window(app, system, menu_item, design, caption):
         fail("%s: Radiation Resistance has no text on the bus" % system)
     print("%s: %d of %d values read through the bus" % (system, read, len(rows)))
 
+    check_tool_tabs(window, system, design)
+    press(find(window, "page tab", "   Specifications"))
+
     # ReCalc leaves a calculated design as it is.
     press(find(window, "push button", "Click on this button to recalculate after making changes"))
     time.sleep(0.5)
@@ -226,6 +230,59 @@ def check_window(app, system, menu_item, design, caption):
         time.sleep(2)
         if find(app, "label", caption, timeout=0.5) is not None:
             fail("%s: Close pressed through the bus left the window open" % system)
+
+
+def table_cells(table):
+    """The rows of an accessible table, each cell's text."""
+    t = table.get_table_iface()
+    rows = []
+    for r in range(t.get_n_rows()):
+        row = []
+        for c in range(t.get_n_columns()):
+            cell = t.get_accessible_at(r, c)
+            row.append(text_of(cell) if cell is not None and text_of(cell) is not None else cell.get_name())
+        rows.append(row)
+    return rows
+
+
+def check_tool_tabs(window, system, design):
+    """The Build Sheet's drawing and the Simulation tab's figures and plots
+    read through the bus: the drawing's cut list, the table of figures as
+    yq-calc simulate prints it, and the plots' points."""
+    press(find(window, "page tab", "   Build Sheet"))
+    drawing = find(window, "filler", "Build sheet drawing") or find(window, "panel", "Build sheet drawing")
+    if drawing is None or "\t" not in (drawing.get_description() or ""):
+        fail("%s: the build sheet drawing has no cut list as its text on the bus" % system)
+
+    if shutil.which("nec2c") is None:
+        print("%s: nec2c is not installed; the Simulation tab is not read" % system)
+        return
+    args = [calc, "simulate", design, "--format", "table"]
+    out = subprocess.run(args, check=True, capture_output=True, text=True).stdout
+    expected = []
+    for line in out.splitlines()[1:]:
+        if not line.strip():
+            break
+        expected.append([c for c in re.split(r"\s{2,}", line.strip())])
+    press(find(window, "page tab", "   Simulation"))
+    table = None
+    end = time.monotonic() + 30
+    while time.monotonic() < end:
+        table = find(window, "table", "The calculator's figures beside the NEC-2 model's", timeout=1)
+        if table is not None and table.get_table_iface().get_n_rows() == len(expected):
+            break
+        time.sleep(0.3)
+    if table is None:
+        fail("%s: the Simulation tab's table is not on the bus" % system)
+        return
+    got = table_cells(table)
+    if got != expected:
+        fail("%s: the Simulation tab reads %r through the bus; yq-calc simulate gives %r" % (system, got, expected))
+    else:
+        print("%s: %d rows of the simulation's figures read through the bus" % (system, len(got)))
+    plot = find(window, "filler", "R against frequency") or find(window, "panel", "R against frequency")
+    if plot is None or not (plot.get_description() or "").startswith("Frequency (MHz)"):
+        fail("%s: the R plot has no table of its points on the bus" % system)
 
 
 def main():
