@@ -200,7 +200,8 @@ def check_window(app, system, menu_item, design, caption):
     # ReCalc leaves a calculated design as it is.
     press(find(window, "push button", "Click on this button to recalculate after making changes"))
     time.sleep(0.5)
-    if shown_values(window) != values:
+    after = shown_values(window)
+    if any(after.get(label) != values.get(label) for label, _ in rows):
         fail("%s: ReCalc pressed through the bus changed a calculated design" % system)
 
     # SAVE writes the design file and a results row.
@@ -249,6 +250,40 @@ def check_tool_tabs(window, system, design):
     """The Build Sheet's drawing and the Simulation tab's figures and plots
     read through the bus: the drawing's cut list, the table of figures as
     yq-calc simulate prints it, and the plots' points."""
+    # The Design Tools' fit: the turns typed and Find pressed through the
+    # bus; the Capacitance Factor found is yq-calc fit's.
+    press(find(window, "page tab", "   Design Tools"))
+    find(window, "text", "Turns wound").get_editable_text_iface().set_text_contents("30")
+    press(find(window, "push button", "Find"))
+    fit = subprocess.run([calc, "fit", "NT=30", "--file", design] + (["--metric"] if system == "Metric" else []),
+                         capture_output=True, text=True).stdout
+    fac = re.search(r"\bFAC=([\d.]+)", fit)
+    apply_button = find(window, "push button", "Apply FAC = %s" % (fac.group(1) if fac else "?"), timeout=10)
+    if apply_button is None:
+        fail("%s: the fit found through the bus is not yq-calc fit's FAC=%s" % (system, fac.group(1) if fac else "?"))
+    else:
+        print("%s: the fit read through the bus: FAC = %s" % (system, fac.group(1)))
+
+    # The sweep of the tools tab (F over the band the tab suggests): its
+    # table reads point by point, as many points as yq-calc sweep gives.
+    frm, to, step = (text_of(find(window, "text", name)) for name in ("From", "To", "Step"))
+    press(find(window, "push button", "Sweep"))
+    points = subprocess.run([calc, "sweep", "F=%s:%s:%s" % (frm, to, step), "--file", design] +
+                            (["--metric"] if system == "Metric" else []),
+                            capture_output=True, text=True).stdout.count("\n") - 1
+    sweep = find(window, "table", "Sweep points")
+    end = time.monotonic() + 20
+    while sweep is not None and time.monotonic() < end and sweep.get_table_iface().get_n_rows() != points:
+        time.sleep(0.3)
+    if sweep is None or sweep.get_table_iface().get_n_rows() != points:
+        fail("%s: the sweep table does not read %d points through the bus" % (system, points))
+    else:
+        first = table_cells(sweep)[0]
+        if not all(cell for cell in first):
+            fail("%s: a cell of the sweep table has no text on the bus: %r" % (system, first))
+        else:
+            print("%s: the sweep's %d points read through the bus (%s ...)" % (system, points, " ".join(first[:4])))
+
     press(find(window, "page tab", "   Build Sheet"))
     drawing = find(window, "filler", "Build sheet drawing") or find(window, "panel", "Build sheet drawing")
     if drawing is None or "\t" not in (drawing.get_description() or ""):
@@ -283,6 +318,43 @@ def check_tool_tabs(window, system, design):
     plot = find(window, "filler", "R against frequency") or find(window, "panel", "R against frequency")
     if plot is None or not (plot.get_description() or "").startswith("Frequency (MHz)"):
         fail("%s: the R plot has no table of its points on the bus" % system)
+
+    # The Measurement tab: the model's own sweep opened as a measurement;
+    # its tuning reads as yq-calc tune gives it.
+    measured = os.path.join(work, "measured.s1p")
+    with open(measured, "w") as f:
+        f.write(subprocess.run([calc, "simulate", design, "--format", "s1p"], check=True, capture_output=True,
+                               text=True).stdout)
+    tuned = subprocess.run([calc, "tune", design, measured, "--format", "table"], capture_output=True, text=True).stdout
+    wind = re.search(r"wind [\d.]+ turns \(now [\d.]+\)", tuned)
+    press(find(window, "page tab", "   Measurement"))
+    press(find(window, "push button", "Open measurement..."))
+    app = window.get_application()
+    dialog = None
+    end = time.monotonic() + 20
+    while dialog is None and time.monotonic() < end:
+        for a in walk(app):
+            if a.get_role_name() == "dialog" and showing(a) and find(a, "text", "File name:", timeout=0) is not None:
+                dialog = a
+                break
+        time.sleep(0.2)
+    if dialog is None:
+        fail("%s: Open measurement... pressed through the bus opened no dialog" % system)
+        return
+    find(dialog, "text", "File name:").get_editable_text_iface().set_text_contents(measured)
+    press(find(dialog, "push button", "Open"))
+    # A read-only rich text: a label on the bus.
+    findings = find(window, "label", "Findings and tuning") or find(window, "text", "Findings and tuning", timeout=1)
+    text = ""
+    end = time.monotonic() + 30
+    while time.monotonic() < end and (wind is None or wind.group(0) not in text):
+        text = (text_of(findings) or "") if findings is not None else ""
+        time.sleep(0.3)
+    if wind is None or wind.group(0) not in text:
+        fail("%s: the Measurement tab's findings read %r through the bus; yq-calc tune says %r" %
+             (system, text[:300], wind.group(0) if wind else tuned[:200]))
+    else:
+        print("%s: the measurement's tuning read through the bus: %s" % (system, wind.group(0)))
 
 
 def main():
