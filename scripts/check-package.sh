@@ -8,7 +8,10 @@
 #     pages (with the trace switches) and the copyright file;
 #   - unpacked into a scratch root with dpkg -x, yq-calc runs from there
 #     (a design, --help, --version, a report as PDF) and yq answers --help
-#     and --version, without Qt's runtime-folder warning.
+#     and --version, without Qt's runtime-folder warning;
+#   - installed with apt into a bare Debian 12 root (mmdebstrap), which
+#     brings in what it depends on, the fonts of its layouts included, and
+#     prints the report there in those fonts (YQ_BARE_ROOT=0 skips this).
 # Needs the package tools: YQ_PACKAGE_TOOLS=1 bash scripts/setup.sh
 # Exit status 0 = every check passed. YQ_DEB=path checks a package already built.
 set -euo pipefail
@@ -101,6 +104,49 @@ check_out "yq-calc report --pdf, no warning" "" "$r/usr/bin/yq-calc" report 726.
 [ -s 726.pdf ] && pass "the report PDF was written" || fail "no report PDF"
 check_out "yq --version" "yq 5." "$r/usr/bin/yq" --version
 check_out "yq --help" "Usage: yq" "$r/usr/bin/yq" --help
+
+if [ "${YQ_BARE_ROOT:-1}" = "1" ]; then
+  echo "== installed with apt into a bare Debian 12 root"
+  if ! command -v mmdebstrap > /dev/null; then
+    fail "mmdebstrap is missing (YQ_PACKAGE_TOOLS=1 bash scripts/setup.sh)"
+  else
+    bare="$scratch/bare"
+    cp "$deb" "$scratch/yq.deb"
+    # The machine's own package sources (bookworm with its updates and
+    # security suites), so the root gets the library versions built against.
+    sources=/etc/apt/sources.list.d/debian.sources
+    [ -f "$sources" ] || sources=/etc/apt/sources.list
+    if mmdebstrap --variant=apt --quiet --include=ca-certificates bookworm "$bare" - \
+         < "$sources" > "$scratch/mmdebstrap.log" 2>&1; then
+      cp "$scratch/yq.deb" "$bare/tmp/yq.deb"
+      mount -t proc proc "$bare/proc"
+      trap 'umount "$bare/proc" 2> /dev/null || true; rm -rf "$scratch"' EXIT
+      # mmdebstrap leaves the root without package lists.
+      if chroot "$bare" apt-get update -qq > "$scratch/apt.log" 2>&1 &&
+         chroot "$bare" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/yq.deb >> "$scratch/apt.log" 2>&1; then
+        pass "apt installs the package into a bare root"
+        if chroot "$bare" sh -c 'cd /tmp && env QT_QPA_PLATFORM=offscreen yq-calc save F=7.15 CD=2 LD=6 WD=0.04 SP=0.08 CCD=2 >/dev/null &&
+             env QT_QPA_PLATFORM=offscreen yq-calc report 726.ini --pdf report.pdf' > "$scratch/report.log" 2>&1 &&
+           [ -s "$bare/tmp/report.pdf" ]; then
+          pass "the report prints in the bare root"
+          fonts=$(pdffonts "$bare/tmp/report.pdf" 2>/dev/null | tail -n +3 | awk '{print $1}' | sort -u | tr '\n' ' ')
+          echo "   fonts in its PDF: $fonts"
+          case "$fonts" in
+            *Liberation*) pass "the report is drawn in the Liberation fonts its layouts are measured with" ;;
+            *) fail "the report is drawn in $fonts, not in the Liberation fonts" ;;
+          esac
+        else
+          fail "the report does not print in the bare root: $(tail -3 "$scratch/report.log")"
+        fi
+      else
+        fail "apt cannot install the package into a bare root: $(tail -3 "$scratch/apt.log")"
+      fi
+      umount "$bare/proc" 2> /dev/null || true
+    else
+      fail "mmdebstrap could not make a bare root: $(tail -3 "$scratch/mmdebstrap.log")"
+    fi
+  fi
+fi
 
 echo
 if [ "$failures" -eq 0 ]; then echo "check-package: all checks passed"; else echo "check-package: $failures failed"; fi
