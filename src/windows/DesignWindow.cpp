@@ -44,8 +44,6 @@ namespace yq {
 
 namespace {
 
-using windows::DialogUnits;
-
 // Tips: several pieces, one line each.
 QString tip(std::initializer_list<const char*> lines) {
     QStringList out;
@@ -63,7 +61,7 @@ QLabel* heading(const QString& text, QWidget* parent) {
     f.setBold(true);
     f.setPointSize(10);
     label->setFont(f);
-    windows::setTextRole(label, windows::TextRole::Heading);
+    setTextRole(label, TextRole::Heading);
     return label;
 }
 
@@ -85,7 +83,7 @@ DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServi
                            QWidget* parent)
     : QDialog(parent), units_(units), services_(std::move(services)), state_(state), record_(units.system) {
     setWindowTitle(QString::fromLatin1(designtext::kProductCaption));
-    setFont(windows::windowFont(QStringLiteral("Arial"), 8));
+    setFont(windowFont(QStringLiteral("Arial"), 8));
     setObjectName(units.windowName);
     buildLayout();
     // (1) the help box receives the help text.
@@ -114,9 +112,9 @@ void DesignWindow::buildLayout() {
     titleLayout->setContentsMargins(du.x(6), du.y(2), du.x(6), du.y(2));
     auto* title = new QLabel(units_.title, titlePanel);
     title->setObjectName(QStringLiteral("TitleLine"));
-    const QFont titleFont = windows::windowFont(QStringLiteral("Arial Rounded MT Bold"), 16, true);
+    const QFont titleFont = windowFont(QStringLiteral("Arial Rounded MT Bold"), 16, true);
     title->setFont(titleFont);
-    windows::setTextRole(title, windows::TextRole::Heading);
+    setTextRole(title, TextRole::Heading);
     titleLayout->addWidget(title, 1);
     auto* select = new QPushButton(QStringLiteral("Select Antenna"), titlePanel);
     select->setMinimumSize(du.x(71), du.y(16));
@@ -314,7 +312,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
         f.setBold(true);
         f.setPointSize(10);
         b->setFont(f);
-        windows::setTextRole(b, windows::TextRole::Heading, QPalette::ButtonText);
+        setTextRole(b, TextRole::Heading, QPalette::ButtonText);
         if (s.key != Qt::Key_unknown) bindKey(s.key, s.command);
         if (!s.tipText.isEmpty()) b->setToolTip(s.tipText);
         b->setAutoDefault(false);
@@ -339,7 +337,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     nf.setBold(true);
     nf.setPointSize(units_.noticePoints);
     notice_->setFont(nf);
-    windows::setTextRole(notice_, windows::TextRole::Notice);
+    setTextRole(notice_, TextRole::Notice);
     second->addWidget(notice_, row++, 0, 1, 2);
     second->setRowStretch(row, 1);
     columns->addLayout(second);

@@ -6,7 +6,7 @@
 #include "windows/DesignWindow.h"
 #include "windows/HyperlinkBinding.h"
 
-namespace yq::windows {
+namespace yq {
 
 namespace {
 
@@ -59,4 +59,4 @@ void runDesignWindow(UnitSystem system, ProgramServices& services, QWidget* pare
     window.exec();
 }
 
-}  // namespace yq::windows
+}  // namespace yq

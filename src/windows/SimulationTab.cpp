@@ -262,8 +262,7 @@ void SimulationTab::finished(Run* run, Result<sim::StudyResult> result) {
 
 void SimulationTab::showProblem(const QString& text) {
     // The problem in the notice's red, as it reads on this window's palette.
-    const QColor red =
-        windows::roleColour(windows::TextRole::Notice, status_->palette().color(status_->backgroundRole()));
+    const QColor red = roleColour(TextRole::Notice, status_->palette().color(status_->backgroundRole()));
     status_->setText(QStringLiteral("<span style='color:%1'>%2</span>").arg(red.name(), text.toHtmlEscaped()));
     table_->setRowCount(0);
     rules_->clear();
