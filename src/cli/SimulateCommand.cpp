@@ -76,10 +76,10 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
 
     if (!deckPath.empty()) {
         const std::string deck = model == "detailed" ? sim::exportDetailedDeck(design) : sim::exportDeck(design);
-        const FileWriteResult written =
+        const Result<> written =
             replaceFile(QString::fromStdString(deckPath), QByteArray(deck.data(), qsizetype(deck.size())));
         if (!written) {
-            err << "yq-calc: " << written.error.toStdString() << '\n';
+            err << "yq-calc: " << written.problem().text() << '\n';
             return 1;
         }
     }

@@ -174,7 +174,7 @@ int runConvertCommand(const std::vector<std::string>& args, std::ostream& out, s
         const ConvertedSave saved = saveConvertedDesign(converted.design, QDir::currentPath());
         if (!saved.written) {
             err << "yq-calc: the design file " << saved.path.toStdString()
-                << " could not be written: " << saved.written.error.toStdString() << '\n';
+                << " could not be written: " << saved.written.problem().text() << '\n';
             return 1;
         }
         out << saved.path.toStdString() << '\n';

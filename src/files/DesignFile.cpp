@@ -89,10 +89,10 @@ Decimal parseDesignValue(const QString& text) {
 
 namespace {
 
-FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool withMrr, const QString* metricText) {
+Result<> writeKeys(const QString& path, const DesignRecord& record, bool withMrr, const QString* metricText) {
     ProfileFile file;
     // A file that exists but cannot be read is not replaced by our keys alone.
-    if (!file.load(path)) return {false, file.loadError()};
+    if (!file.load(path)) return fail(file.loadError().toStdString());
     QList<QPair<QString, QString>> values;
     for (const KeyInfo& info : designFileKeys()) {
         if (!withMrr && info.file == FileRole::NotInWorkingCopy) continue;
@@ -112,11 +112,11 @@ long long metricWholeNumber(const QString& text) {
 
 MetricFlag metricFlagFromText(const QString& text) { return MetricFlag::fromWholeNumber(metricWholeNumber(text)); }
 
-FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
+Result<> writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
     return writeKeys(path, record, true, &metricText);
 }
 
-FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record) {
+Result<> writeWorkingCopy(const QString& path, const DesignRecord& record) {
     return writeKeys(path, record, false, nullptr);
 }
 

@@ -32,10 +32,10 @@ Decimal parseDesignValue(const QString& text);
 // Writes keys 1 to 42 of SAVE in table order, then "Metric" (`metricText`,
 // "0" or "1"). Every other line of an existing file stays as it was. On
 // failure (with the reason) the old file is unchanged.
-FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText);
+Result<> writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText);
 
 // Writes the working copy: the 41 keys without MRR and Metric.
-FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record);
+Result<> writeWorkingCopy(const QString& path, const DesignRecord& record);
 
 // The whole number of a "Metric" value text: read as a design value,
 // truncated toward zero, limited to +-10^9.

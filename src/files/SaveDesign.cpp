@@ -30,9 +30,9 @@ SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, MetricFlag
     outcome.fileName = designFileName(record, window);
     outcome.path = folder.filePath(outcome.fileName);
     outcome.metric = UnitSystemRules::of(window).metricOnSave.value_or(flag);
-    const FileWriteResult written = writeDesignFile(outcome.path, record, toQString(outcome.metric.fileText()));
-    outcome.designWritten = written.ok;
-    outcome.designError = written.error;
+    const Result<> written = writeDesignFile(outcome.path, record, toQString(outcome.metric.fileText()));
+    outcome.designWritten = written.ok();
+    if (!written) outcome.designError = problemText(written.problem());
     if (!outcome.designWritten) return outcome;
 
     QString userError;

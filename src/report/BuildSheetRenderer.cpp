@@ -167,8 +167,8 @@ bool store(const QString& path, const QByteArray& bytes, QString* error) {
         if (error) *error = QStringLiteral("nothing was drawn for %1").arg(path);
         return false;
     }
-    const FileWriteResult written = replaceFile(path, bytes);
-    if (!written && error) *error = written.error;
+    const Result<> written = replaceFile(path, bytes);
+    if (!written && error) *error = problemText(written.problem());
     return bool(written);
 }
 

@@ -56,10 +56,10 @@ QByteArray htmlPageBytes(qint64 backgroundColour, const QStringList& bodyLines) 
 HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QStringList& bodyLines) {
     HtmlResult result;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const FileWriteResult written = replaceFile(path, htmlPageBytes(backgroundColour, bodyLines));
+    const Result<> written = replaceFile(path, htmlPageBytes(backgroundColour, bodyLines));
     if (!written) {
         result.code = html::NotOpened;
-        result.error = written.error;
+        result.error = problemText(written.problem());
     }
     return result;
 }

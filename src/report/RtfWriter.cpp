@@ -200,10 +200,10 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
     }
     QByteArray document = builder.finish();
 
-    const FileWriteResult written = replaceFile(path, document, durability);
+    const Result<> written = replaceFile(path, document, durability);
     if (!written) {
         result.code = rtf::NotWritten;
-        result.error = written.error;
+        result.error = problemText(written.problem());
         return result;
     }
     result.document = std::move(document);

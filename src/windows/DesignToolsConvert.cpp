@@ -46,7 +46,7 @@ void DesignToolsTab::convertNow() {
     const ConvertedSave saved = saveConvertedDesign(converted.design, QDir::currentPath());
     if (!saved.written) {
         showError(QStringLiteral("The converted design %1 could not be written.|%2")
-                      .arg(QDir::toNativeSeparators(saved.path), saved.written.error));
+                      .arg(QDir::toNativeSeparators(saved.path), problemText(saved.written.problem())));
         return;
     }
     convertedPath_ = saved.path;

@@ -720,9 +720,9 @@ void DesignWindow::emailResults() {
     if (!prepareDesign()) return;
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
-    if (const FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {
+    if (const Result<> written = writeWorkingCopy(workingCopy, record_); !written) {
         showError(QString::fromLatin1(windowtext::kWorkingCopyNotWritten)
-                      .arg(QDir::toNativeSeparators(workingCopy), written.error));
+                      .arg(QDir::toNativeSeparators(workingCopy), problemText(written.problem())));
         return;
     }
     if (services_.emailResults) services_.emailResults(workingCopy, resultsFilePath(folder.absolutePath()));

@@ -318,8 +318,8 @@ TEST(DesignFileForms, AFileThatCannotBeReadIsAnErrorNotSilentZeros) {
         readDesignFile(path, r, &error);
         EXPECT_TRUE(error.contains("Permission denied")) << error.toStdString();
         // ... and a save does not replace it with our keys alone.
-        const FileWriteResult written = writeDesignFile(path, r, "0");
-        EXPECT_FALSE(written.ok);
+        const Result<> written = writeDesignFile(path, r, "0");
+        EXPECT_FALSE(written.ok());
         ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         EXPECT_EQ(
             [&] {
