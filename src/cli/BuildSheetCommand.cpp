@@ -73,18 +73,13 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
     int status = 0;
     for (const auto& [format, file] : parsed->options) {
         const QString path = QString::fromStdString(file);
-        QString error;
-        bool ok = false;
-        if (format == "--pdf")
-            ok = report::writeBuildSheetPdf(sheet, path, &error);
-        else if (format == "--svg")
-            ok = report::writeBuildSheetSvg(sheet, path, &error);
-        else
-            ok = report::writeBuildSheetPng(sheet, path, 150, &error);
-        if (ok) {
+        const Result<> written = format == "--pdf"   ? report::writeBuildSheetPdf(sheet, path)
+                                 : format == "--svg" ? report::writeBuildSheetSvg(sheet, path)
+                                                     : report::writeBuildSheetPng(sheet, path, 150);
+        if (written) {
             out << file << '\n';
         } else {
-            err << "yq-calc: " << error.toStdString() << '\n';
+            err << "yq-calc: " << written.problem().text() << '\n';
             status = 1;
         }
     }

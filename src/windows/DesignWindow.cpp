@@ -706,10 +706,10 @@ void DesignWindow::openExcel() {
     takeControlsContents();
     const QString path = QDir::current().filePath(QString::fromLatin1(kResultsFileName));
     if (services_.setBusy) services_.setBusy(true);
-    QString problem;
-    const bool ok = services_.openSpreadsheet && services_.openSpreadsheet(path, &problem);
+    const Result<> opened = services_.openSpreadsheet ? services_.openSpreadsheet(path) : fail({});
     if (services_.setBusy) services_.setBusy(false);
-    if (!ok) {
+    if (!opened) {
+        QString problem = problemText(opened.problem());
         if (problem.isEmpty())
             problem = QString::fromLatin1(windowtext::kNoSpreadsheet).arg(QDir::toNativeSeparators(path));
         showError(problem);

@@ -35,9 +35,7 @@ DesignWindowServices designWindowServices(ProgramServices& s, UnitSystem system,
         report::MailContext context = mailContext(s);
         report::emailResults(results, workingCopy, s.pendingResults, context);
     };
-    services.openSpreadsheet = [&s](const QString& path, QString* problem) {
-        return links::openSpreadsheet(s.opener, path, problem);
-    };
+    services.openSpreadsheet = [&s](const QString& path) { return links::openSpreadsheet(s.opener, path); };
     const UnitSystemDescription* units = &UnitSystemDescription::of(system);
     services.linkForum = [&s, units](QWidget* window, QWidget* button) -> std::function<void()> {
         auto* binding = new HyperlinkBinding(window, s.opener, s.messages);
