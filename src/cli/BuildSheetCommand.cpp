@@ -43,12 +43,12 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
 
     // The window of the file's unit system opens it and recalculates.
     DesignRecord probe;
-    QString readError;
-    const long long unitSystem = readDesignFile(design, probe, &readError);
-    if (!readError.isEmpty()) {
-        err << "yq-calc: the design file " << readError.toStdString() << '\n';
+    const Result<long long> read = readDesignFile(design, probe);
+    if (!read) {
+        err << "yq-calc: the design file " << read.problem().text() << '\n';
         return 1;
     }
+    const long long unitSystem = *read;
     CalcCase c;
     c.metric = unitSystem == 1;
     c.file = parsed->design;

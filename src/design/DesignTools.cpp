@@ -204,11 +204,7 @@ std::optional<std::string> checkSweepRange(SweepRange& range, UnitSystem system)
     return std::nullopt;
 }
 
-std::optional<SweepRange> parseSweepRange(std::string_view text, UnitSystem system, std::string* error) {
-    auto fail = [&](std::string message) -> std::optional<SweepRange> {
-        if (error) *error = std::move(message);
-        return std::nullopt;
-    };
+Result<SweepRange> parseSweepRange(std::string_view text, UnitSystem system) {
     const auto eq = text.find('=');
     if (eq == std::string_view::npos) return fail("expected KEY=FROM:TO:STEP, got '" + std::string(text) + "'");
     SweepRange range;

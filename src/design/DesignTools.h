@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "design/Result.h"
 
 #include <optional>
 #include <string>
@@ -93,9 +94,9 @@ SuggestedRange suggestedSweepRange(const DesignRecord& calculated, std::string_v
 // text, or nothing (and sets `points`) when the range is usable.
 std::optional<std::string> checkSweepRange(SweepRange& range, UnitSystem system);
 
-// "KEY=FROM:TO:STEP" as yq-calc takes it; nothing (and the reason in
-// `error`) when the text is not such a range. The range is checked too.
-std::optional<SweepRange> parseSweepRange(std::string_view text, UnitSystem system, std::string* error);
+// "KEY=FROM:TO:STEP" as yq-calc takes it, or why the text is not such a
+// range. The range is checked too.
+Result<SweepRange> parseSweepRange(std::string_view text, UnitSystem system);
 
 // One full ReCalc of `design` per point, with the swept input replaced by
 // FROM + i x STEP. The range must have passed checkSweepRange.

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -120,22 +121,20 @@ Result<> writeWorkingCopy(const QString& path, const DesignRecord& record) {
     return writeKeys(path, record, false, nullptr);
 }
 
-long long readDesignFile(const QString& path, DesignRecord& record, QString* error) {
+Result<long long> readDesignFile(const QString& path, DesignRecord& record) {
     ProfileFile file;
-    if (error) error->clear();
-    if (path.size() > kProfilePathLimit) {
-        if (error)
-            *error = QStringLiteral("%1 could not be read: the path is longer than %2 characters")
-                         .arg(QDir::toNativeSeparators(path))
-                         .arg(kProfilePathLimit);
-    } else if (!file.load(path) && error) {
-        *error = file.loadError();
-    }
+    std::optional<Problem> problem;
+    if (path.size() > kProfilePathLimit)
+        problem = fail(QStringLiteral("%1 could not be read").arg(QDir::toNativeSeparators(path)).toStdString(),
+                       QStringLiteral("the path is longer than %1 characters").arg(kProfilePathLimit).toStdString());
+    else if (!file.load(path))
+        problem = fail(file.loadError().toStdString());
     const ProfileSection section = file.section(QString::fromLatin1(kDesignSection));
     for (const KeyInfo& info : designFileKeys()) {
         if (info.file == FileRole::NotReadBack) continue;
         (record.*info.member) = parseDesignValue(section.value(toQString(info.key)));
     }
+    if (problem) return *problem;
     return metricWholeNumber(section.value(QStringLiteral("metric")));
 }
 

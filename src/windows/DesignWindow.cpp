@@ -638,9 +638,10 @@ std::optional<MetricFlag> DesignWindow::chooseDesignFile(const QString& filter) 
 
 std::optional<MetricFlag> DesignWindow::loadDesign() {
     if (currentPath_.trimmed().isEmpty()) return std::nullopt;
-    QString readError;
-    const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_, &readError));
-    if (!readError.isEmpty()) showError(readError);
+    const Result<long long> read = readDesignFile(currentPath_, record_);
+    // A file that cannot be read leaves zeros, as a file without the key does.
+    const UnitReaction reaction = unitReaction(units_.system, read ? *read : 0);
+    if (!read) showError(problemText(read.problem()));
     if (reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
     if (!reaction.notice.isEmpty()) notice_->setText(reaction.notice);
     if (!reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);

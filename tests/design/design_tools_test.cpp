@@ -157,27 +157,25 @@ TEST(Sweep, PointsRunFromStartTowardsEndWithinTheLimit) {
         {"F=1:100000000:1", 0, "does not fit the field F"},
     };
     for (const Case& c : cases) {
-        std::string error;
-        const auto range = parseSweepRange(c.text, UnitSystem::Imperial, &error);
+        const auto range = parseSweepRange(c.text, UnitSystem::Imperial);
         if (c.points == 0) {
-            EXPECT_FALSE(range) << c.text;
+            ASSERT_FALSE(range) << c.text;
+            const std::string error = range.problem().text();
             EXPECT_NE(error.find(c.reason), std::string::npos) << c.text << ": " << error;
         } else {
-            ASSERT_TRUE(range) << c.text << ": " << error;
+            ASSERT_TRUE(range) << c.text << ": " << range.problem().text();
             EXPECT_EQ(range->points, c.points) << c.text;
         }
     }
     // Metric wire diameters hold four places too, the ratio two.
-    std::string error;
-    EXPECT_TRUE(parseSweepRange("WD=1:1.5:0.0001", UnitSystem::Metric, &error));
-    EXPECT_FALSE(parseSweepRange("LD=5:6:0.001", UnitSystem::Metric, &error));
+    EXPECT_TRUE(parseSweepRange("WD=1:1.5:0.0001", UnitSystem::Metric));
+    EXPECT_FALSE(parseSweepRange("LD=5:6:0.001", UnitSystem::Metric));
 }
 
 TEST(Sweep, EachPointIsTheDesignRecalculatedWithThatInput) {
     const DesignRecord start = design(UnitSystem::Imperial, kImperial);
-    std::string error;
-    const auto range = parseSweepRange("F=7.3:7:-0.15", UnitSystem::Imperial, &error);
-    ASSERT_TRUE(range) << error;
+    const auto range = parseSweepRange("F=7.3:7:-0.15", UnitSystem::Imperial);
+    ASSERT_TRUE(range) << range.problem().text();
     const auto points = runSweep(start, false, *range);
     ASSERT_EQ(points.size(), 3u);
     const char* expected[] = {"7.3000", "7.1500", "7.0000"};
