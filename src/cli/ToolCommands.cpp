@@ -168,9 +168,9 @@ int runConvertCommand(const std::vector<std::string>& args, std::ostream& out, s
         // As its own window shows it after opening: recalculated.
         reCalcAs(design, false);
 
-        const ConvertOutcome converted = convertDesign(design, target);
-        if (converted.error) throw UsageError{*converted.error};
-        const ConvertedSave saved = saveConvertedDesign(converted.design, QDir::currentPath());
+        const Result<DesignRecord> converted = convertDesign(design, target);
+        if (!converted) throw UsageError{converted.problem().text()};
+        const ConvertedSave saved = saveConvertedDesign(*converted, QDir::currentPath());
         if (!saved.written) {
             err << "yq-calc: the design file " << saved.path.toStdString()
                 << " could not be written: " << saved.written.problem().text() << '\n';

@@ -113,15 +113,11 @@ std::string sweepCsv(const std::vector<DesignRecord>& points);
 // Metric calculation reads the coil length it held before, for RAT).
 const std::vector<std::string_view>& convertedLengths();
 
-struct ConvertOutcome {
-    DesignRecord design;               // the converted design after its ReCalc
-    std::optional<std::string> error;  // a length too large for the target's field
-};
-
 // Imperial to Metric (lengths x 25.4) or Metric to Imperial (lengths / 25.4),
 // rounded to the target record's places; F, LD, MBW, FAC, DPS and the
 // carried RFR, AF and MRR unchanged; then the target's ReCalc (the Imperial
-// one with the flag its window opens with, 0).
-ConvertOutcome convertDesign(const DesignRecord& design, UnitSystem to);
+// one with the flag its window opens with, 0). Gives the converted design
+// after its ReCalc, or the first length too large for the target's field.
+Result<DesignRecord> convertDesign(const DesignRecord& design, UnitSystem to);
 
 }  // namespace yq

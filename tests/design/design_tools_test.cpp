@@ -264,15 +264,15 @@ TEST(Convert, ImperialToMetricAndBackReturnsTheInputs) {
     for (const Inputs& inputs : designs) {
         DesignRecord imperial = design(UnitSystem::Imperial, inputs);
         reCalc(imperial, false);  // its defaults, as the window shows it
-        const ConvertOutcome metric = convertDesign(imperial, UnitSystem::Metric);
-        ASSERT_FALSE(metric.error) << *metric.error;
-        EXPECT_EQ(metric.design.unitSystem(), UnitSystem::Metric);
-        EXPECT_EQ(metric.design.CD.text(), (imperial.CD.value() * Decimal::of("25.4")).toFixed(2));
-        const ConvertOutcome back = convertDesign(metric.design, UnitSystem::Imperial);
-        ASSERT_FALSE(back.error) << *back.error;
-        EXPECT_EQ(inputsOf(back.design), inputsOf(imperial));
+        const Result<DesignRecord> metric = convertDesign(imperial, UnitSystem::Metric);
+        ASSERT_TRUE(metric) << metric.problem().text();
+        EXPECT_EQ(metric->unitSystem(), UnitSystem::Metric);
+        EXPECT_EQ(metric->CD.text(), (imperial.CD.value() * Decimal::of("25.4")).toFixed(2));
+        const Result<DesignRecord> back = convertDesign(*metric, UnitSystem::Imperial);
+        ASSERT_TRUE(back) << back.problem().text();
+        EXPECT_EQ(inputsOf(*back), inputsOf(imperial));
         for (const KeyInfo& info : designFileKeys())
-            EXPECT_EQ((back.design.*info.member).text(), (imperial.*info.member).text()) << info.key;
+            EXPECT_EQ(((*back).*info.member).text(), (imperial.*info.member).text()) << info.key;
     }
 }
 
@@ -284,14 +284,16 @@ TEST(Convert, MillimetresThatNoHundredthOfAnInchHoldsDoNotComeBack) {
         design(UnitSystem::Metric,
                {{"F", "7.1"}, {"CD", "54.11"}, {"LD", "6"}, {"WD", "1.0236"}, {"SP", "2.0001"}, {"CCD", "50.8"}});
     reCalc(metric, false);
-    const ConvertOutcome imperial = convertDesign(metric, UnitSystem::Imperial);
-    EXPECT_EQ(imperial.design.CD.text(), "2.13");
-    const ConvertOutcome back = convertDesign(imperial.design, UnitSystem::Metric);
-    EXPECT_EQ(back.design.CD.text(), "54.10");
-    EXPECT_EQ(back.design.CCD.text(), "50.80");
-    EXPECT_EQ(back.design.WD.text(), "1.0236");
+    const Result<DesignRecord> imperial = convertDesign(metric, UnitSystem::Imperial);
+    ASSERT_TRUE(imperial);
+    EXPECT_EQ(imperial->CD.text(), "2.13");
+    const Result<DesignRecord> back = convertDesign(*imperial, UnitSystem::Metric);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->CD.text(), "54.10");
+    EXPECT_EQ(back->CCD.text(), "50.80");
+    EXPECT_EQ(back->WD.text(), "1.0236");
     // 2.0001 mm is 0.0787 in; four places of an inch step by 0.00254 mm.
-    EXPECT_EQ(back.design.SP.text(), "1.9990");
+    EXPECT_EQ(back->SP.text(), "1.9990");
 }
 
 TEST(Convert, GivesTheMetricWindowsOwnCalculationOfTheSameAntenna) {
@@ -299,8 +301,8 @@ TEST(Convert, GivesTheMetricWindowsOwnCalculationOfTheSameAntenna) {
         design(UnitSystem::Imperial,
                {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.05"}, {"SP", "0.1"}, {"CCD", "2.5"}, {"MBW", "35"}});
     reCalc(imperial, false);
-    const ConvertOutcome converted = convertDesign(imperial, UnitSystem::Metric);
-    ASSERT_FALSE(converted.error);
+    const Result<DesignRecord> converted = convertDesign(imperial, UnitSystem::Metric);
+    ASSERT_TRUE(converted);
     // Typed into a Metric window: 50.8, 1.27, 2.54, 63.5 mm; ReCalc twice so
     // that the ratio has a coil length to work with.
     DesignRecord typed = design(
@@ -309,16 +311,16 @@ TEST(Convert, GivesTheMetricWindowsOwnCalculationOfTheSameAntenna) {
     reCalc(typed, false);
     reCalc(typed, false);
     for (const KeyInfo& info : keyTable())
-        EXPECT_EQ((converted.design.*info.member).text(), (typed.*info.member).text()) << info.key;
+        EXPECT_EQ(((*converted).*info.member).text(), (typed.*info.member).text()) << info.key;
     // The Imperial record's cylinder capacitance is the Metric one.
-    EXPECT_EQ(converted.design.C.text(), imperial.C.text());
+    EXPECT_EQ(converted->C.text(), imperial.C.text());
 }
 
 TEST(Convert, RefusesALengthTheOtherFieldCannotHold) {
     DesignRecord imperial = design(UnitSystem::Imperial, {{"F", "7"}, {"CD", "9999999.99"}, {"LD", "6"}});
-    const ConvertOutcome out = convertDesign(imperial, UnitSystem::Metric);
-    ASSERT_TRUE(out.error);
-    EXPECT_NE(out.error->find("CD = 9999999.99 in"), std::string::npos) << *out.error;
+    const Result<DesignRecord> out = convertDesign(imperial, UnitSystem::Metric);
+    ASSERT_FALSE(out);
+    EXPECT_NE(out.problem().text().find("CD = 9999999.99 in"), std::string::npos) << out.problem().text();
 }
 
 TEST(AmateurBands, OneTableOfEdges) {
