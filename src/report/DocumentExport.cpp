@@ -48,9 +48,9 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     }
 
     result.htmlPath = prefix + QStringLiteral("vh") + run + QStringLiteral(".html");
-    const HtmlResult html = writeHtmlPage(result.htmlPath, kExportBackground, bodyLines);
-    result.htmlCode = html.code;
-    result.htmlError = html.error;
+    const Result<> html = writeHtmlPage(result.htmlPath, kExportBackground, bodyLines);
+    result.htmlCode = html ? html::Done : html::NotOpened;
+    if (!html) result.htmlError = problemText(html.problem());
 
     result.rtfPath = prefix + run + QStringLiteral(".RTF");
     result.documentName = trimmedDocumentName(documentName);
