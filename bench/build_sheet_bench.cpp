@@ -67,7 +67,7 @@ void BM_ReCalcKeyToRepaint(benchmark::State& state) {
     for (auto [k, v] : {std::pair{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}})
         *r.field(k) = yq::Decimal::of(v);
     const QString path = QDir(dir.path()).filePath("726.ini");
-    yq::writeDesignFile(path, r, "0");
+    (void)yq::writeDesignFile(path, r, "0");
     yq::ProgramState programState;
     yq::DesignWindowServices services;
     services.chooseFile = [&](const QString&, const QString&, const QString&) { return path; };

@@ -80,16 +80,14 @@ BENCHMARK(BM_FitFacOneReCalcPerValue)->Unit(benchmark::kMillisecond);
 
 void BM_Sweep1000(benchmark::State& state) {
     const yq::DesignRecord start = sample(yq::UnitSystem::Imperial);
-    std::string error;
-    const auto range = yq::parseSweepRange("F=7:7.999:0.001", yq::UnitSystem::Imperial, &error);
+    const auto range = yq::parseSweepRange("F=7:7.999:0.001", yq::UnitSystem::Imperial);
     for (auto _ : state) benchmark::DoNotOptimize(yq::runSweep(start, false, *range));
 }
 BENCHMARK(BM_Sweep1000)->Unit(benchmark::kMillisecond);
 
 void BM_Sweep1000WithCsv(benchmark::State& state) {
     const yq::DesignRecord start = sample(yq::UnitSystem::Metric);
-    std::string error;
-    const auto range = yq::parseSweepRange("CD=40:49.99:0.01", yq::UnitSystem::Metric, &error);
+    const auto range = yq::parseSweepRange("CD=40:49.99:0.01", yq::UnitSystem::Metric);
     for (auto _ : state) benchmark::DoNotOptimize(yq::sweepCsv(yq::runSweep(start, false, *range)));
 }
 BENCHMARK(BM_Sweep1000WithCsv)->Unit(benchmark::kMillisecond);

@@ -12,7 +12,7 @@ namespace yq {
 namespace {
 
 const QFont& aboutFont() {
-    static const QFont font = windows::windowFont(QStringLiteral("Arial"), 8);
+    static const QFont font = windowFont(QStringLiteral("Arial"), 8);
     return font;
 }
 

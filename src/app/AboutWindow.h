@@ -14,10 +14,10 @@ class AboutWindow final : public QDialog {
     Q_OBJECT
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
-    const windows::DialogUnits& units() const { return units_; }
+    const DialogUnits& units() const { return units_; }
 
 private:
-    windows::DialogUnits units_;
+    DialogUnits units_;
 };
 
 // The procedure "AboutYQ": runs the window modally until it is closed.

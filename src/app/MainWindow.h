@@ -55,7 +55,7 @@ public:
     // Menu item or control by number (1 = "Shutdown").
     QObject* control(int number) const;
     int controlCount() const { return static_cast<int>(controls_.size()); }
-    const windows::DialogUnits& units() const { return units_; }
+    const DialogUnits& units() const { return units_; }
 
 signals:
     void closed();
@@ -68,7 +68,7 @@ private:
     void buildLayout(QWidget* client);
 
     MainWindowServices services_;
-    windows::DialogUnits units_;
+    DialogUnits units_;
     QList<QObject*> controls_;
     bool closed_ = false;
 };

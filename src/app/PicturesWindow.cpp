@@ -14,7 +14,7 @@ namespace yq {
 namespace {
 
 const QFont& picturesFont() {
-    static const QFont font = windows::windowFont(QStringLiteral("Arial"), 8);
+    static const QFont font = windowFont(QStringLiteral("Arial"), 8);
     return font;
 }
 

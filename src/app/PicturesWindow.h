@@ -14,10 +14,10 @@ class PicturesWindow final : public QDialog {
     Q_OBJECT
 public:
     explicit PicturesWindow(QWidget* parent = nullptr);
-    const windows::DialogUnits& units() const { return units_; }
+    const DialogUnits& units() const { return units_; }
 
 private:
-    windows::DialogUnits units_;
+    DialogUnits units_;
 };
 
 // The procedure "pictures": runs the window modally until it is closed.

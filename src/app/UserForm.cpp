@@ -16,7 +16,7 @@ namespace yq {
 namespace {
 
 const QFont& formFont() {
-    static const QFont font = windows::windowFont(QStringLiteral("MS Sans Serif"), 8);
+    static const QFont font = windowFont(QStringLiteral("MS Sans Serif"), 8);
     return font;
 }
 

@@ -40,7 +40,7 @@ public:
     const UserRecord& record() const { return record_; }
     QLineEdit* entry() const { return entry_; }
     QLabel* label() const { return label_; }
-    const windows::DialogUnits& units() const { return units_; }
+    const DialogUnits& units() const { return units_; }
 
     // OK: writes the record and closes; when the file refuses, the error is
     // shown and the form stays open.
@@ -51,7 +51,7 @@ private:
     UserRecord record_;
     UserFile& file_;
     platform::UserMessages& messages_;
-    windows::DialogUnits units_;
+    DialogUnits units_;
     QLabel* label_ = nullptr;
     QLineEdit* entry_ = nullptr;
 };

@@ -44,7 +44,7 @@ public:
     // Reads the file again, keeping `id` highlighted when it is still there.
     void refresh(qint64 id = 0);
 
-    const windows::DialogUnits& units() const { return units_; }
+    const DialogUnits& units() const { return units_; }
 
 protected:
     // The Insert and Delete keys work on the list as their buttons do.
@@ -57,7 +57,7 @@ private:
     ErrorReporter& errors_;
     platform::UserMessages& messages_;
     UserFormRunner form_;
-    windows::DialogUnits units_;
+    DialogUnits units_;
     QTreeWidget* list_ = nullptr;
     QPushButton* insert_ = nullptr;
     QPushButton* change_ = nullptr;

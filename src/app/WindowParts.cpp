@@ -14,7 +14,7 @@
 
 namespace yq {
 
-QLabel* addImage(QWidget* parent, const windows::DialogUnits& units, Place place, const QString& fileName,
+QLabel* addImage(QWidget* parent, const DialogUnits& units, Place place, const QString& fileName,
                  const QString& objectName, const QString& description) {
     auto* label = new QLabel(parent);
     label->setObjectName(objectName);
@@ -28,7 +28,7 @@ QLabel* addImage(QWidget* parent, const windows::DialogUnits& units, Place place
     return label;
 }
 
-QFrame* addPanel(QWidget* parent, const windows::DialogUnits& units, Place place, const QString& objectName) {
+QFrame* addPanel(QWidget* parent, const DialogUnits& units, Place place, const QString& objectName) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(objectName);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -39,7 +39,7 @@ QFrame* addPanel(QWidget* parent, const windows::DialogUnits& units, Place place
     return frame;
 }
 
-QLabel* addPrompt(QWidget* parent, const windows::DialogUnits& units, Place place, const QString& text,
+QLabel* addPrompt(QWidget* parent, const DialogUnits& units, Place place, const QString& text,
                   const QString& objectName) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);
@@ -59,7 +59,7 @@ void fitPromptText(QLabel* prompt, int smallestPixelSize) {
     }
 }
 
-QPushButton* addButton(QWidget* parent, const windows::DialogUnits& units, Place place, const QString& text,
+QPushButton* addButton(QWidget* parent, const DialogUnits& units, Place place, const QString& text,
                        const QString& objectName) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(objectName);

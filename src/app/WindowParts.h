@@ -24,14 +24,14 @@ struct Place {
 
 // A built-in picture, looked up by its file name and stretched to its place.
 // `description` is what screen readers say for it.
-QLabel* addImage(QWidget* parent, const windows::DialogUnits& units, Place place, const QString& fileName,
+QLabel* addImage(QWidget* parent, const DialogUnits& units, Place place, const QString& fileName,
                  const QString& objectName, const QString& description);
 
 // A sunken frame, drawn behind the controls it surrounds.
-QFrame* addPanel(QWidget* parent, const windows::DialogUnits& units, Place place, const QString& objectName);
+QFrame* addPanel(QWidget* parent, const DialogUnits& units, Place place, const QString& objectName);
 
 // A block of text wrapped to its place, top left.
-QLabel* addPrompt(QWidget* parent, const windows::DialogUnits& units, Place place, const QString& text,
+QLabel* addPrompt(QWidget* parent, const DialogUnits& units, Place place, const QString& text,
                   const QString& objectName);
 
 // Makes a prompt's text fit its place: when the wrapped text is taller than
@@ -40,7 +40,7 @@ QLabel* addPrompt(QWidget* parent, const windows::DialogUnits& units, Place plac
 void fitPromptText(QLabel* prompt, int smallestPixelSize = 9);
 
 // A push button; Enter and Space press it when it has the focus.
-QPushButton* addButton(QWidget* parent, const windows::DialogUnits& units, Place place, const QString& text,
+QPushButton* addButton(QWidget* parent, const DialogUnits& units, Place place, const QString& text,
                        const QString& objectName);
 
 // Moves a top-level window to the middle of the screen it is on (the

@@ -35,20 +35,20 @@ int main(int argc, char** argv) {
     // The program ends when the main window's procedure returns, not when
     // its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    yq::windows::installWindowFontSubstitutions();
+    yq::installWindowFontSubstitutions();
 
     yq::ProgramState state;
     yq::ErrorReporter errors;
-    yq::windows::MessageBoxes messages(nullptr, &errors);
+    yq::MessageBoxes messages(nullptr, &errors);
     yq::WorkingFolderUserFiles users;
     yq::SettingsFileStore settings;
     const auto desktop = yq::platform::systemDesktopParameters();
 
-    yq::windows::DesktopServices services(state, messages);
+    yq::DesktopServices services(state, messages);
 
     yq::MainWindowServices windows = yq::standardMainWindows(errors, messages, users);
     windows.openDesignWindow = [&](yq::UnitSystem system, QWidget* parent) {
-        yq::windows::runDesignWindow(system, services.services(), parent);
+        yq::runDesignWindow(system, services.services(), parent);
     };
 
     yq::Startup startup({errors, users, settings, *desktop, [&] { yq::runMain(windows, errors); }});

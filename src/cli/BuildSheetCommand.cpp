@@ -43,12 +43,12 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
 
     // The window of the file's unit system opens it and recalculates.
     DesignRecord probe;
-    QString readError;
-    const long long unitSystem = readDesignFile(design, probe, &readError);
-    if (!readError.isEmpty()) {
-        err << "yq-calc: the design file " << readError.toStdString() << '\n';
+    const Result<long long> read = readDesignFile(design, probe);
+    if (!read) {
+        err << "yq-calc: the design file " << read.problem().text() << '\n';
         return 1;
     }
+    const long long unitSystem = *read;
     CalcCase c;
     c.metric = unitSystem == 1;
     c.file = parsed->design;
@@ -73,18 +73,13 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
     int status = 0;
     for (const auto& [format, file] : parsed->options) {
         const QString path = QString::fromStdString(file);
-        QString error;
-        bool ok = false;
-        if (format == "--pdf")
-            ok = report::writeBuildSheetPdf(sheet, path, &error);
-        else if (format == "--svg")
-            ok = report::writeBuildSheetSvg(sheet, path, &error);
-        else
-            ok = report::writeBuildSheetPng(sheet, path, 150, &error);
-        if (ok) {
+        const Result<> written = format == "--pdf"   ? report::writeBuildSheetPdf(sheet, path)
+                                 : format == "--svg" ? report::writeBuildSheetSvg(sheet, path)
+                                                     : report::writeBuildSheetPng(sheet, path, 150);
+        if (written) {
             out << file << '\n';
         } else {
-            err << "yq-calc: " << error.toStdString() << '\n';
+            err << "yq-calc: " << written.problem().text() << '\n';
             status = 1;
         }
     }

@@ -137,10 +137,10 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
         const QFileInfo info(path);
         if (info.isDir()) throw UsageError{"'" + *c.file + "' is a folder, not a design file"};
         if (!info.isFile()) throw UsageError{"design file '" + *c.file + "' not found"};
-        QString error;
-        const long long unitSystem = readDesignFile(path, record, &error);
+        const Result<long long> read = readDesignFile(path, record);
         // A file that cannot be read is not a design of zeros.
-        if (!error.isEmpty()) throw UsageError{"the design file " + error.toStdString()};
+        if (!read) throw UsageError{"the design file " + read.problem().text()};
+        const long long unitSystem = *read;
         const UnitReaction reaction = unitReaction(system, unitSystem);
         metric = reaction.metric;
         if (warnings && !reaction.message.isEmpty())

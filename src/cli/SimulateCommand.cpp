@@ -64,22 +64,22 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
 
     // The file's own unit system decides the record, as its window reads it.
     DesignRecord probe(UnitSystem::Imperial);
-    QString error;
-    const long long unitSystem = readDesignFile(path, probe, &error);
-    if (!error.isEmpty()) {
-        err << "yq-calc: the design file " << error.toStdString() << '\n';
+    const Result<long long> read = readDesignFile(path, probe);
+    if (!read) {
+        err << "yq-calc: the design file " << read.problem().text() << '\n';
         return 1;
     }
+    const long long unitSystem = *read;
     DesignRecord design(unitSystem == 1 ? UnitSystem::Metric : UnitSystem::Imperial);
-    readDesignFile(path, design, &error);
+    (void)readDesignFile(path, design);
     reCalcAs(design, unitSystem == 1);
 
     if (!deckPath.empty()) {
         const std::string deck = model == "detailed" ? sim::exportDetailedDeck(design) : sim::exportDeck(design);
-        const FileWriteResult written =
+        const Result<> written =
             replaceFile(QString::fromStdString(deckPath), QByteArray(deck.data(), qsizetype(deck.size())));
         if (!written) {
-            err << "yq-calc: " << written.error.toStdString() << '\n';
+            err << "yq-calc: " << written.problem().text() << '\n';
             return 1;
         }
     }

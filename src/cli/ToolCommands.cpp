@@ -113,9 +113,8 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
         if (ranges.size() > 1) throw UsageError{"'sweep' varies one input, got '" + ranges[1] + "' as well"};
         bool metric = false;
         for (const std::string& a : rest) metric = metric || a == "--metric";
-        std::string problem;
-        const auto range = parseSweepRange(ranges[0], metric ? UnitSystem::Metric : UnitSystem::Imperial, &problem);
-        if (!range) throw UsageError{problem};
+        const auto range = parseSweepRange(ranges[0], metric ? UnitSystem::Metric : UnitSystem::Imperial);
+        if (!range) throw UsageError{range.problem().text()};
 
         int metricFlag = 0;
         const DesignRecord design = startingDesign(rest, "sweep", metricFlag, err);
@@ -153,9 +152,9 @@ int runConvertCommand(const std::vector<std::string>& args, std::ostream& out, s
 
         // The file's own unit system decides the record it is read into.
         DesignRecord probe(UnitSystem::Imperial);
-        QString error;
-        const long long unitSystem = readDesignFile(path, probe, &error);
-        if (!error.isEmpty()) throw UsageError{"the design file " + error.toStdString()};
+        const Result<long long> read = readDesignFile(path, probe);
+        if (!read) throw UsageError{"the design file " + read.problem().text()};
+        const long long unitSystem = *read;
         if (unitSystem != 0 && unitSystem != 1)
             throw UsageError{"design file '" + file + "' declares the unit system " + std::to_string(unitSystem) +
                              ", neither Imperial (0) nor Metric (1)"};
@@ -165,16 +164,16 @@ int runConvertCommand(const std::vector<std::string>& args, std::ostream& out, s
             throw UsageError{"design file '" + file + "' is already " +
                              (from == UnitSystem::Metric ? "a Metric" : "an Imperial") + " design"};
         DesignRecord design(from);
-        readDesignFile(path, design, &error);
+        (void)readDesignFile(path, design);
         // As its own window shows it after opening: recalculated.
         reCalcAs(design, false);
 
-        const ConvertOutcome converted = convertDesign(design, target);
-        if (converted.error) throw UsageError{*converted.error};
-        const ConvertedSave saved = saveConvertedDesign(converted.design, QDir::currentPath());
+        const Result<DesignRecord> converted = convertDesign(design, target);
+        if (!converted) throw UsageError{converted.problem().text()};
+        const ConvertedSave saved = saveConvertedDesign(*converted, QDir::currentPath());
         if (!saved.written) {
             err << "yq-calc: the design file " << saved.path.toStdString()
-                << " could not be written: " << saved.written.error.toStdString() << '\n';
+                << " could not be written: " << saved.written.problem().text() << '\n';
             return 1;
         }
         out << saved.path.toStdString() << '\n';

@@ -76,14 +76,14 @@ int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!QFileInfo(designPath).isFile()) return usage("design file '" + files[0] + "' not found");
 
     DesignRecord probe(UnitSystem::Imperial);
-    QString error;
-    const long long unitSystem = readDesignFile(designPath, probe, &error);
-    if (!error.isEmpty()) {
-        err << "yq-calc: the design file " << error.toStdString() << '\n';
+    const Result<long long> read = readDesignFile(designPath, probe);
+    if (!read) {
+        err << "yq-calc: the design file " << read.problem().text() << '\n';
         return 1;
     }
+    const long long unitSystem = *read;
     DesignRecord design(unitSystem == 1 ? UnitSystem::Metric : UnitSystem::Imperial);
-    readDesignFile(designPath, design, &error);
+    (void)readDesignFile(designPath, design);
     reCalcAs(design, unitSystem == 1);
 
     const auto measurement = readMeasurementFile(files[1]);

@@ -204,11 +204,7 @@ std::optional<std::string> checkSweepRange(SweepRange& range, UnitSystem system)
     return std::nullopt;
 }
 
-std::optional<SweepRange> parseSweepRange(std::string_view text, UnitSystem system, std::string* error) {
-    auto fail = [&](std::string message) -> std::optional<SweepRange> {
-        if (error) *error = std::move(message);
-        return std::nullopt;
-    };
+Result<SweepRange> parseSweepRange(std::string_view text, UnitSystem system) {
     const auto eq = text.find('=');
     if (eq == std::string_view::npos) return fail("expected KEY=FROM:TO:STEP, got '" + std::string(text) + "'");
     SweepRange range;
@@ -271,8 +267,11 @@ const std::vector<std::string_view>& convertedLengths() {
     return keys;
 }
 
-ConvertOutcome convertDesign(const DesignRecord& design, UnitSystem to) {
-    ConvertOutcome out{DesignRecord(to), std::nullopt};
+Result<DesignRecord> convertDesign(const DesignRecord& design, UnitSystem to) {
+    struct {
+        DesignRecord design;
+        std::optional<std::string> error;
+    } out{DesignRecord(to), std::nullopt};
     const Decimal factor = Decimal::of("25.4");
     const bool toMetric = to == UnitSystem::Metric;
     for (std::string_view key : {"F", "LD", "MBW", "FAC", "DPS", "RFR", "AF", "MRR"})
@@ -290,8 +289,9 @@ ConvertOutcome convertDesign(const DesignRecord& design, UnitSystem to) {
                         " to " + largestHeld(target.storage()).toFixed(target.storage().places) + ")";
     }
     // With the flag the target's window sets when it opens.
+    if (out.error) return fail(*out.error);
     reCalcAs(out.design, UnitSystemRules::of(to).metricOnOpen.isMetric());
-    return out;
+    return out.design;
 }
 
 }  // namespace yq

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "design/Result.h"
 
 #include <optional>
 #include <string>
@@ -93,9 +94,9 @@ SuggestedRange suggestedSweepRange(const DesignRecord& calculated, std::string_v
 // text, or nothing (and sets `points`) when the range is usable.
 std::optional<std::string> checkSweepRange(SweepRange& range, UnitSystem system);
 
-// "KEY=FROM:TO:STEP" as yq-calc takes it; nothing (and the reason in
-// `error`) when the text is not such a range. The range is checked too.
-std::optional<SweepRange> parseSweepRange(std::string_view text, UnitSystem system, std::string* error);
+// "KEY=FROM:TO:STEP" as yq-calc takes it, or why the text is not such a
+// range. The range is checked too.
+Result<SweepRange> parseSweepRange(std::string_view text, UnitSystem system);
 
 // One full ReCalc of `design` per point, with the swept input replaced by
 // FROM + i x STEP. The range must have passed checkSweepRange.
@@ -112,15 +113,11 @@ std::string sweepCsv(const std::vector<DesignRecord>& points);
 // Metric calculation reads the coil length it held before, for RAT).
 const std::vector<std::string_view>& convertedLengths();
 
-struct ConvertOutcome {
-    DesignRecord design;               // the converted design after its ReCalc
-    std::optional<std::string> error;  // a length too large for the target's field
-};
-
 // Imperial to Metric (lengths x 25.4) or Metric to Imperial (lengths / 25.4),
 // rounded to the target record's places; F, LD, MBW, FAC, DPS and the
 // carried RFR, AF and MRR unchanged; then the target's ReCalc (the Imperial
-// one with the flag its window opens with, 0).
-ConvertOutcome convertDesign(const DesignRecord& design, UnitSystem to);
+// one with the flag its window opens with, 0). Gives the converted design
+// after its ReCalc, or the first length too large for the target's field.
+Result<DesignRecord> convertDesign(const DesignRecord& design, UnitSystem to);
 
 }  // namespace yq

@@ -22,9 +22,11 @@ QByteArray temporaryPrefix(const QFileInfo& target) {
     return "." + QFile::encodeName(target.fileName()) + kTemporaryMark;
 }
 
-FileWriteResult failure(const QString& path, const char* what, int error) {
-    return {false, QStringLiteral("%1 could not be %2: %3")
-                       .arg(QDir::toNativeSeparators(path), QString::fromLatin1(what), systemErrorText(error))};
+Problem failure(const QString& path, const char* what, int error) {
+    return fail(QStringLiteral("%1 could not be %2")
+                    .arg(QDir::toNativeSeparators(path), QString::fromLatin1(what))
+                    .toStdString(),
+                systemErrorText(error).toStdString());
 }
 
 }  // namespace
@@ -74,8 +76,8 @@ void removeStaleTemporaries(const QString& path) {
     ::closedir(dir);
 }
 
-FileWriteResult replaceFile(const QString& path, const QByteArray& bytes, Durability durability) {
-    if (path.isEmpty()) return {false, QStringLiteral("No file name was given.")};
+Result<> replaceFile(const QString& path, const QByteArray& bytes, Durability durability) {
+    if (path.isEmpty()) return fail("No file name was given.");
     const QFileInfo target(path);
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(target.absolutePath());
@@ -120,14 +122,14 @@ FileWriteResult replaceFile(const QString& path, const QByteArray& bytes, Durabi
         ::unlink(temporary.constData());
         return failure(path, "written", error);
     }
-    if (durability == Durability::Transient) return {true, {}};
+    if (durability == Durability::Transient) return {};
     // Make the rename itself durable.
     const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return {true, {}};
+    return {};
 }
 
 }  // namespace yq

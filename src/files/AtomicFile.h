@@ -13,19 +13,16 @@
 // by the next replacement of the same file.
 #pragma once
 
+#include "design/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace yq {
 
-struct FileWriteResult {
-    bool ok = false;
-    // The reason of a failure in the user's terms: what failed and the
-    // system's own words for it ("No space left on device").
-    QString error;
-
-    explicit operator bool() const { return ok; }
-};
+// The text of a problem for the user, "what: reason" ("/a/726.ini could not
+// be written: No space left on device").
+inline QString problemText(const Problem& problem) { return QString::fromStdString(problem.text()); }
 
 // Whether a replacement must survive a crash of the machine. A transient
 // file (a step of a longer job that removes it again, such as the export's
@@ -35,8 +32,9 @@ struct FileWriteResult {
 enum class Durability { Durable, Transient };
 
 // Replaces the file at `path` with `bytes`. On failure the old file (or its
-// absence) is left exactly as it was.
-FileWriteResult replaceFile(const QString& path, const QByteArray& bytes, Durability durability = Durability::Durable);
+// absence) is left exactly as it was; the problem says what failed and the
+// system's own words for it ("No space left on device").
+Result<> replaceFile(const QString& path, const QByteArray& bytes, Durability durability = Durability::Durable);
 
 // Removes the temporary files that earlier writers of `path` left behind
 // when they were stopped before their rename. Files of writers that still

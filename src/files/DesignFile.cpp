@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -89,10 +90,10 @@ Decimal parseDesignValue(const QString& text) {
 
 namespace {
 
-FileWriteResult writeKeys(const QString& path, const DesignRecord& record, bool withMrr, const QString* metricText) {
+Result<> writeKeys(const QString& path, const DesignRecord& record, bool withMrr, const QString* metricText) {
     ProfileFile file;
     // A file that exists but cannot be read is not replaced by our keys alone.
-    if (!file.load(path)) return {false, file.loadError()};
+    if (!file.load(path)) return fail(file.loadError().toStdString());
     QList<QPair<QString, QString>> values;
     for (const KeyInfo& info : designFileKeys()) {
         if (!withMrr && info.file == FileRole::NotInWorkingCopy) continue;
@@ -112,30 +113,28 @@ long long metricWholeNumber(const QString& text) {
 
 MetricFlag metricFlagFromText(const QString& text) { return MetricFlag::fromWholeNumber(metricWholeNumber(text)); }
 
-FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
+Result<> writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText) {
     return writeKeys(path, record, true, &metricText);
 }
 
-FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record) {
+Result<> writeWorkingCopy(const QString& path, const DesignRecord& record) {
     return writeKeys(path, record, false, nullptr);
 }
 
-long long readDesignFile(const QString& path, DesignRecord& record, QString* error) {
+Result<long long> readDesignFile(const QString& path, DesignRecord& record) {
     ProfileFile file;
-    if (error) error->clear();
-    if (path.size() > kProfilePathLimit) {
-        if (error)
-            *error = QStringLiteral("%1 could not be read: the path is longer than %2 characters")
-                         .arg(QDir::toNativeSeparators(path))
-                         .arg(kProfilePathLimit);
-    } else if (!file.load(path) && error) {
-        *error = file.loadError();
-    }
+    std::optional<Problem> problem;
+    if (path.size() > kProfilePathLimit)
+        problem = fail(QStringLiteral("%1 could not be read").arg(QDir::toNativeSeparators(path)).toStdString(),
+                       QStringLiteral("the path is longer than %1 characters").arg(kProfilePathLimit).toStdString());
+    else if (!file.load(path))
+        problem = fail(file.loadError().toStdString());
     const ProfileSection section = file.section(QString::fromLatin1(kDesignSection));
     for (const KeyInfo& info : designFileKeys()) {
         if (info.file == FileRole::NotReadBack) continue;
         (record.*info.member) = parseDesignValue(section.value(toQString(info.key)));
     }
+    if (problem) return *problem;
     return metricWholeNumber(section.value(QStringLiteral("metric")));
 }
 

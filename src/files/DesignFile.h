@@ -32,10 +32,10 @@ Decimal parseDesignValue(const QString& text);
 // Writes keys 1 to 42 of SAVE in table order, then "Metric" (`metricText`,
 // "0" or "1"). Every other line of an existing file stays as it was. On
 // failure (with the reason) the old file is unchanged.
-FileWriteResult writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText);
+Result<> writeDesignFile(const QString& path, const DesignRecord& record, const QString& metricText);
 
 // Writes the working copy: the 41 keys without MRR and Metric.
-FileWriteResult writeWorkingCopy(const QString& path, const DesignRecord& record);
+Result<> writeWorkingCopy(const QString& path, const DesignRecord& record);
 
 // The whole number of a "Metric" value text: read as a design value,
 // truncated toward zero, limited to +-10^9.
@@ -46,9 +46,9 @@ MetricFlag metricFlagFromText(const QString& text);
 // Reads keys 1 to 29 and 31 to 42 (not PCWD) into the record, each rounded
 // to the record's storage, then returns the "metric" key truncated to a
 // whole number (0 when missing). A missing file reads as zeros. A file that
-// exists but cannot be read also reads as zeros, and `error` (when given)
-// receives the reason; it is cleared otherwise.
-long long readDesignFile(const QString& path, DesignRecord& record, QString* error = nullptr);
+// exists but cannot be read also leaves zeros in the record, and gives the
+// reason instead of the key.
+Result<long long> readDesignFile(const QString& path, DesignRecord& record);
 
 // Name of the file SAVE writes ("726.ini", "M7506.ini", "475758.ini").
 QString designFileName(const DesignRecord& record, UnitSystem window);

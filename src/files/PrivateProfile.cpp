@@ -164,14 +164,13 @@ QByteArray ProfileFile::toBytes() const {
     return bytes;
 }
 
-FileWriteResult ProfileFile::save() const { return saveAs(path_); }
+Result<> ProfileFile::save() const { return saveAs(path_); }
 
-FileWriteResult ProfileFile::saveAs(const QString& path) const {
-    if (path.isEmpty()) return {false, QStringLiteral("No file name was given.")};
+Result<> ProfileFile::saveAs(const QString& path) const {
+    if (path.isEmpty()) return fail("No file name was given.");
     if (path.size() > kProfilePathLimit)
-        return {false, QStringLiteral("%1 could not be written: the path is longer than %2 characters")
-                           .arg(QDir::toNativeSeparators(path))
-                           .arg(kProfilePathLimit)};
+        return fail(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(path)).toStdString(),
+                    QStringLiteral("the path is longer than %1 characters").arg(kProfilePathLimit).toStdString());
     return replaceFile(path, toBytes());
 }
 
@@ -306,11 +305,10 @@ QString readProfileString(const QString& path, const QString& section, const QSt
     return file.value(section, key);
 }
 
-FileWriteResult writeProfileString(const QString& path, const QString& section, const QString& key,
-                                   const QString& value) {
+Result<> writeProfileString(const QString& path, const QString& section, const QString& key, const QString& value) {
     if (path.isEmpty() || path.size() > kProfilePathLimit) return ProfileFile().saveAs(path);
     ProfileFile file;
-    if (!file.load(path)) return {false, file.loadError()};
+    if (!file.load(path)) return fail(file.loadError().toStdString());
     file.setValue(section, key, value);
     return file.save();
 }

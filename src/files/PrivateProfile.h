@@ -64,8 +64,8 @@ public:
 
     // Writes the file whole. On failure the old file is unchanged and the
     // result carries the reason.
-    FileWriteResult save() const;
-    FileWriteResult saveAs(const QString& path) const;
+    Result<> save() const;
+    Result<> saveAs(const QString& path) const;
 
     const QString& path() const { return path_; }
 
@@ -108,7 +108,6 @@ private:
 // the file on its own. writeProfileString fails when the path is too long,
 // the existing file could not be read or the file could not be written.
 QString readProfileString(const QString& path, const QString& section, const QString& key);
-FileWriteResult writeProfileString(const QString& path, const QString& section, const QString& key,
-                                   const QString& value);
+Result<> writeProfileString(const QString& path, const QString& section, const QString& key, const QString& value);
 
 }  // namespace yq

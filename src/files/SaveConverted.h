@@ -13,7 +13,7 @@ namespace yq {
 
 struct ConvertedSave {
     QString path;  // folder + "/" + the name ("M7506.ini", "726.ini")
-    FileWriteResult written;
+    Result<> written;
 };
 
 // Writes keys 1 to 42 and "Metric" ("1" for a Metric design, "0" for an

@@ -30,20 +30,19 @@ SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, MetricFlag
     outcome.fileName = designFileName(record, window);
     outcome.path = folder.filePath(outcome.fileName);
     outcome.metric = UnitSystemRules::of(window).metricOnSave.value_or(flag);
-    const FileWriteResult written = writeDesignFile(outcome.path, record, toQString(outcome.metric.fileText()));
-    outcome.designWritten = written.ok;
-    outcome.designError = written.error;
+    const Result<> written = writeDesignFile(outcome.path, record, toQString(outcome.metric.fileText()));
+    outcome.designWritten = written.ok();
+    if (!written) outcome.designError = problemText(written.problem());
     if (!outcome.designWritten) return outcome;
 
-    QString userError;
-    const QString user = UserFile::readFirstIntoBuffer(workingFolder, userRecord, &userError);
-    if (!userError.isEmpty()) {
+    const Result<QString> user = UserFile::readFirstIntoBuffer(workingFolder, userRecord);
+    if (!user) {
         // No row as if there were no user.
-        outcome.results.error = userError;
+        outcome.results.error = problemText(user.problem());
         return outcome;
     }
-    outcome.results = appendResultsRow(resultsFilePath(folder.absolutePath()), record, user, resultsUser);
-    if (outcome.results.ok) resultsUser = user;
+    outcome.results = appendResultsRow(resultsFilePath(folder.absolutePath()), record, *user, resultsUser);
+    if (outcome.results.ok) resultsUser = *user;
     return outcome;
 }
 

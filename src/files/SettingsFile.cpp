@@ -50,8 +50,8 @@ void SettingsService::open(const QString& path) {
     }
 }
 
-FileWriteResult SettingsService::close() {
-    if (!open_) return {true, {}};
+Result<> SettingsService::close() {
+    if (!open_) return {};
     open_ = false;
     const QFileInfo info(path_);
     QDir().mkpath(info.absolutePath());
@@ -59,7 +59,7 @@ FileWriteResult SettingsService::close() {
     // A file that exists but cannot be read is not replaced by our section alone.
     if (!file.load(path_)) {
         entries_.clear();
-        return {false, file.loadError()};
+        return fail(file.loadError().toStdString());
     }
     QList<QPair<QString, QString>> values;
     values.reserve(entries_.size() + 1);
@@ -80,7 +80,7 @@ QString SettingsService::read(const QString& section, const QString& key) const 
     return readProfileString(path_, section, key);
 }
 
-FileWriteResult SettingsService::write(const QString& section, const QString& key, const QString& value) const {
+Result<> SettingsService::write(const QString& section, const QString& key, const QString& value) const {
     return writeProfileString(path_, section, key, value);
 }
 

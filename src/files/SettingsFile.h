@@ -34,7 +34,7 @@ public:
     // Writes the count and the entries back, in one pass over the file.
     // Fails, with the reason, when the file could not be written (or exists
     // but could not be read: it is then left alone).
-    FileWriteResult close();
+    Result<> close();
 
     bool isOpen() const { return open_; }
     const QString& path() const { return path_; }
@@ -42,7 +42,7 @@ public:
 
     // General access against the remembered file.
     QString read(const QString& section, const QString& key) const;
-    FileWriteResult write(const QString& section, const QString& key, const QString& value) const;
+    Result<> write(const QString& section, const QString& key, const QString& value) const;
 
 private:
     QString path_;

@@ -216,11 +216,11 @@ bool UserFile::remove(qint64 id) {
     return true;
 }
 
-QString UserFile::readFirstIntoBuffer(const QString& folder, QString& buffer, QString* error) {
+Result<QString> UserFile::readFirstIntoBuffer(const QString& folder, QString& buffer) {
     UserFile file(folder);
     const auto record = file.first();
+    if (file.failed()) return fail(file.errorText().toStdString());
     if (record) buffer = record->user;
-    if (error) *error = file.errorText();
     return buffer;
 }
 

@@ -8,6 +8,8 @@
 // list, and it is never written over.
 #pragma once
 
+#include "design/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -50,10 +52,9 @@ public:
     bool failed() const { return !error_.isEmpty(); }
 
     // Reads the first record in file order into the record buffer; when the
-    // file holds none, the buffer keeps what it held. Returns the buffer.
-    // When the file cannot be read the buffer is unchanged and `error`
-    // (when given) receives the reason; it is cleared otherwise.
-    static QString readFirstIntoBuffer(const QString& folder, QString& buffer, QString* error = nullptr);
+    // file holds none, the buffer keeps what it held. Gives the buffer, or,
+    // when the file cannot be read, why (the buffer is then unchanged).
+    static Result<QString> readFirstIntoBuffer(const QString& folder, QString& buffer);
 
 private:
     // False, with the reason in errorText(), for a text longer than the field.

@@ -87,10 +87,10 @@ OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QStrin
     return openWithDesktopHandler(opener, path, QLatin1String(kCsvMimeType));
 }
 
-bool openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath, QString* problem) {
+Result<> openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath) {
     const OpenOutcome outcome = openResultsInSpreadsheet(opener, resultsPath);
-    if (problem) *problem = outcome.ok() ? QString() : spreadsheetFailureText(outcome);
-    return outcome.ok();
+    if (!outcome.ok()) return fail(spreadsheetFailureText(outcome).toStdString());
+    return {};
 }
 
 QString spreadsheetFailureText(const OpenOutcome& outcome) {

@@ -2,6 +2,7 @@
 // its type: the results file "YQ.csv" in the user's spreadsheet program.
 #pragma once
 
+#include "design/Result.h"
 #include "platform/ShellOpener.h"
 
 #include <QString>
@@ -46,9 +47,9 @@ inline constexpr const char* kCalcCsvFilter = "--infilter=CSV:44,34,76,1";
 // every other program is started as the desktop starts it.
 OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath);
 
-// The same, shaped for a window's hook: true when the program was started;
-// otherwise false with the text to show the user in `problem`.
-bool openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath, QString* problem);
+// The same, shaped for a window's hook: nothing when the program was
+// started, otherwise the text to show the user (spreadsheetFailureText).
+Result<> openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath);
 
 // The error message when the results file could not be opened ("|" breaks
 // lines).

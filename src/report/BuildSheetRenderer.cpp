@@ -162,19 +162,16 @@ QImage renderBuildSheetImage(const BuildSheet& sheet, int dpi) {
 
 namespace {
 
-bool store(const QString& path, const QByteArray& bytes, QString* error) {
-    if (bytes.isEmpty()) {
-        if (error) *error = QStringLiteral("nothing was drawn for %1").arg(path);
-        return false;
-    }
-    const FileWriteResult written = replaceFile(path, bytes);
-    if (!written && error) *error = written.error;
-    return bool(written);
+Result<> store(const QString& path, const QByteArray& bytes) {
+    if (bytes.isEmpty()) return fail(QStringLiteral("nothing was drawn for %1").arg(path).toStdString());
+    return replaceFile(path, bytes);
 }
+
+Problem cannotDraw(const QString& path) { return fail(QStringLiteral("cannot draw %1").arg(path).toStdString()); }
 
 }  // namespace
 
-bool writeBuildSheetPdf(const BuildSheet& sheet, const QString& path, QString* error) {
+Result<> writeBuildSheetPdf(const BuildSheet& sheet, const QString& path) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -184,15 +181,12 @@ bool writeBuildSheetPdf(const BuildSheet& sheet, const QString& path, QString* e
         writer.setCreator(QStringLiteral("YQ design calculator"));
         writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        if (!drawBuildSheet(writer, sheet)) {
-            if (error) *error = QStringLiteral("cannot draw %1").arg(path);
-            return false;
-        }
+        if (!drawBuildSheet(writer, sheet)) return cannotDraw(path);
     }
-    return store(path, bytes, error);
+    return store(path, bytes);
 }
 
-bool writeBuildSheetSvg(const BuildSheet& sheet, const QString& path, QString* error) {
+Result<> writeBuildSheetSvg(const BuildSheet& sheet, const QString& path) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -206,29 +200,23 @@ bool writeBuildSheetSvg(const BuildSheet& sheet, const QString& path, QString* e
         svg.setSize(sheet.size.toSize());
         svg.setViewBox(QRectF(QPointF(0, 0), sheet.size));
         QPainter painter;
-        if (!painter.begin(&svg)) {
-            if (error) *error = QStringLiteral("cannot draw %1").arg(path);
-            return false;
-        }
+        if (!painter.begin(&svg)) return cannotDraw(path);
         painter.fillRect(QRectF(QPointF(0, 0), sheet.size), Qt::white);
         drawBuildSheet(painter, sheet, 1000);
         painter.end();
     }
-    return store(path, bytes, error);
+    return store(path, bytes);
 }
 
-bool writeBuildSheetPng(const BuildSheet& sheet, const QString& path, int dpi, QString* error) {
+Result<> writeBuildSheetPng(const BuildSheet& sheet, const QString& path, int dpi) {
     const QImage img = renderBuildSheetImage(sheet, dpi);
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (img.isNull() || !img.save(&buffer, "PNG")) {
-            if (error) *error = QStringLiteral("cannot draw %1").arg(path);
-            return false;
-        }
+        if (img.isNull() || !img.save(&buffer, "PNG")) return cannotDraw(path);
     }
-    return store(path, bytes, error);
+    return store(path, bytes);
 }
 
 }  // namespace yq::report

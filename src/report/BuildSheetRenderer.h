@@ -3,6 +3,7 @@
 // text, so the PDF and the SVG keep every value searchable.
 #pragma once
 
+#include "design/Result.h"
 #include "report/BuildSheet.h"
 
 #include <QImage>
@@ -25,10 +26,10 @@ bool drawBuildSheet(QPagedPaintDevice& device, const BuildSheet& sheet);
 // The sheet as an image at `dpi`, white background.
 QImage renderBuildSheetImage(const BuildSheet& sheet, int dpi);
 
-// Writes the sheet as a file; false with a reason in `error` when it could
-// not be written. The PDF is one A4 page.
-bool writeBuildSheetPdf(const BuildSheet& sheet, const QString& path, QString* error = nullptr);
-bool writeBuildSheetSvg(const BuildSheet& sheet, const QString& path, QString* error = nullptr);
-bool writeBuildSheetPng(const BuildSheet& sheet, const QString& path, int dpi = 150, QString* error = nullptr);
+// Writes the sheet as a file, or says why it could not be written. The PDF
+// is one A4 page.
+Result<> writeBuildSheetPdf(const BuildSheet& sheet, const QString& path);
+Result<> writeBuildSheetSvg(const BuildSheet& sheet, const QString& path);
+Result<> writeBuildSheetPng(const BuildSheet& sheet, const QString& path, int dpi = 150);
 
 }  // namespace yq::report

@@ -43,14 +43,14 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
         QDir().mkpath(result.exportFolder);
         const QString copy = prefix + run + QString::number(i + 1) + QStringLiteral(".wmf");
         result.pageCopies << copy;
-        const FileWriteResult written = replaceFile(copy, pages.at(i), Durability::Transient);
-        if (!written && copyError.isEmpty()) copyError = written.error;
+        const Result<> written = replaceFile(copy, pages.at(i), Durability::Transient);
+        if (!written && copyError.isEmpty()) copyError = problemText(written.problem());
     }
 
     result.htmlPath = prefix + QStringLiteral("vh") + run + QStringLiteral(".html");
-    const HtmlResult html = writeHtmlPage(result.htmlPath, kExportBackground, bodyLines);
-    result.htmlCode = html.code;
-    result.htmlError = html.error;
+    const Result<> html = writeHtmlPage(result.htmlPath, kExportBackground, bodyLines);
+    result.htmlCode = html ? html::Done : html::NotOpened;
+    if (!html) result.htmlError = problemText(html.problem());
 
     result.rtfPath = prefix + run + QStringLiteral(".RTF");
     result.documentName = trimmedDocumentName(documentName);
@@ -64,11 +64,11 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     }
     // The copy under the document name: the bytes just written, replacing
     // the earlier document as a whole.
-    const FileWriteResult copied = replaceFile(result.documentPath, rtf.document);
+    const Result<> copied = replaceFile(result.documentPath, rtf.document);
     if (copied)
         result.documentWritten = true;
     else
-        result.error = copied.error;
+        result.error = problemText(copied.problem());
     return result;
 }
 

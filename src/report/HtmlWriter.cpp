@@ -53,15 +53,9 @@ QByteArray htmlPageBytes(qint64 backgroundColour, const QStringList& bodyLines) 
     return page;
 }
 
-HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QStringList& bodyLines) {
-    HtmlResult result;
+Result<> writeHtmlPage(const QString& path, qint64 backgroundColour, const QStringList& bodyLines) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const FileWriteResult written = replaceFile(path, htmlPageBytes(backgroundColour, bodyLines));
-    if (!written) {
-        result.code = html::NotOpened;
-        result.error = written.error;
-    }
-    return result;
+    return replaceFile(path, htmlPageBytes(backgroundColour, bodyLines));
 }
 
 bool readHtmlBody(const QString& path, QString& body) {

@@ -7,6 +7,8 @@
 // has only its line end.
 #pragma once
 
+#include "design/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -26,22 +28,17 @@ QString pageBackgroundHex(qint64 colour);
 // page declares.
 QByteArray htmlPageBytes(qint64 backgroundColour, const QStringList& bodyLines = {});
 
-// Result codes of the writer.
+// Result codes of the writer, as the export reports them.
 namespace html {
 inline constexpr int Done = 0;
 inline constexpr int NotOpened = 2;  // the file could not be created or written
 }  // namespace html
 
-struct HtmlResult {
-    int code = html::Done;
-    QString error;
-    bool ok() const { return code == html::Done; }
-};
-
 // Creates the page's folder when needed and writes the page at `path`,
 // replacing the file as a whole (a link there is replaced, not written
-// through); an earlier page stays as it was when that fails.
-HtmlResult writeHtmlPage(const QString& path, qint64 backgroundColour, const QStringList& bodyLines = {});
+// through); an earlier page stays as it was when that fails (the code
+// html::NotOpened).
+Result<> writeHtmlPage(const QString& path, qint64 backgroundColour, const QStringList& bodyLines = {});
 
 // The mail body made from a page file: its lines, each without trailing
 // blanks, joined with nothing between them. Empty (and false) when the file

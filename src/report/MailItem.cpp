@@ -233,9 +233,9 @@ DraftResult writeMimeDraft(const MailItem& item, const QString& path, const QDat
     DraftResult result;
     const QByteArray bytes = mimeDraftBytes(item, date, &result.missingAttachments);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const FileWriteResult written = replaceFile(path, bytes);
+    const Result<> written = replaceFile(path, bytes);
     if (!written) {
-        result.error = written.error;
+        result.error = problemText(written.problem());
         return result;
     }
     result.written = true;

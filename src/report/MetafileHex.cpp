@@ -1,5 +1,6 @@
 #include "report/MetafileHex.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtEndian>
 
@@ -41,24 +42,20 @@ QString pageImageDamage(QByteArrayView image) {
     return QStringLiteral("it is cut short (%1 of %2 bytes)").arg(body.size()).arg(declared);
 }
 
-bool appendMetafileHexFromFile(const QString& path, QByteArray& out, QString* error) {
+Result<> appendMetafileHexFromFile(const QString& path, QByteArray& out) {
+    const auto unreadable = [&path](const QString& why) {
+        return fail(
+            QStringLiteral("The page image %1 could not be read").arg(QDir::toNativeSeparators(path)).toStdString(),
+            why.toStdString());
+    };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly)) return unreadable(file.errorString());
     const QByteArray image = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError) return unreadable(file.errorString());
     const QString damage = pageImageDamage(image);
-    if (!damage.isEmpty()) {
-        if (error) *error = damage;
-        return false;
-    }
+    if (!damage.isEmpty()) return unreadable(damage);
     appendMetafileHex(image, out);
-    return true;
+    return {};
 }
 
 }  // namespace yq::report

@@ -3,6 +3,8 @@
 // 128 digits (64 bytes) to a line.
 #pragma once
 
+#include "design/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -26,10 +28,11 @@ void appendMetafileHex(QByteArrayView image, QByteArray& out);
 // header whose size disagrees with the bytes there are (a copy cut short).
 QString pageImageDamage(QByteArrayView image);
 
-// The same for a page image file. Returns false (and appends nothing) when
-// the file cannot be opened or read, or is no whole page image (see
+// The same for a page image file. Fails (and appends nothing) when the file
+// cannot be opened or read, or is no whole page image (see
 // pageImageDamage): a blank or half picture in the document would look like
-// the report; `error` then says why.
-bool appendMetafileHexFromFile(const QString& path, QByteArray& out, QString* error = nullptr);
+// the report. The problem: "The page image <path> could not be read", and
+// why.
+Result<> appendMetafileHexFromFile(const QString& path, QByteArray& out);
 
 }  // namespace yq::report

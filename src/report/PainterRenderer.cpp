@@ -136,26 +136,19 @@ QImage PainterRenderer::renderPageToImage(const PageModel& model, int pageIndex,
     return img;
 }
 
-bool PainterRenderer::renderToPdf(const PageModel& model, const QString& path, QString* error) const {
+Result<> PainterRenderer::renderToPdf(const PageModel& model, const QString& path) const {
     QPdfWriter writer(path);
-    if (!QFileInfo(path).absoluteDir().exists()) {
-        if (error) *error = QStringLiteral("folder does not exist: %1").arg(QFileInfo(path).absolutePath());
-        return false;
-    }
+    if (!QFileInfo(path).absoluteDir().exists())
+        return fail("folder does not exist", QFileInfo(path).absolutePath().toStdString());
+    const Problem notWritten = fail(QStringLiteral("cannot write %1").arg(path).toStdString());
     writer.setTitle(QString::fromLatin1(kReportTitle));
     writer.setCreator(QStringLiteral("YQ design calculator"));
     writer.setResolution(1200);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    if (!drawPages(writer, model)) {
-        if (error) *error = QStringLiteral("cannot write %1").arg(path);
-        return false;
-    }
+    if (!drawPages(writer, model)) return notWritten;
     // QPdfWriter reports nothing when the file could not be opened.
-    if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0) {
-        if (error) *error = QStringLiteral("cannot write %1").arg(path);
-        return false;
-    }
-    return true;
+    if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0) return notWritten;
+    return {};
 }
 
 }  // namespace yq::report

@@ -2,6 +2,7 @@
 // printer, into PDF and into images.
 #pragma once
 
+#include "design/Result.h"
 #include "report/PageModel.h"
 
 #include <QHash>
@@ -48,9 +49,9 @@ public:
     // One page as an image of the page's size at `dpi`, white background.
     QImage renderPageToImage(const PageModel& model, int pageIndex, int dpi) const;
 
-    // Every page into a PDF file on A4 paper. Returns false with a reason in
-    // `error` when the file could not be written.
-    bool renderToPdf(const PageModel& model, const QString& path, QString* error = nullptr) const;
+    // Every page into a PDF file on A4 paper, or why the file could not be
+    // written.
+    Result<> renderToPdf(const PageModel& model, const QString& path) const;
 
 private:
     QImage image(const QString& name, const QSize& pixelSize) const;

@@ -49,9 +49,9 @@ PdfSink::PdfSink(QString path, platform::UserMessages& messages, ImageSource ima
     : path_(std::move(path)), messages_(messages), images_(std::move(images)) {}
 
 bool PdfSink::deliver(const PageModel& model, const ReportRecord&) {
-    QString error;
-    if (PainterRenderer(images_).renderToPdf(model, path_, &error)) return true;
-    messages_.error(error);
+    const Result<> written = PainterRenderer(images_).renderToPdf(model, path_);
+    if (written) return true;
+    messages_.error(problemText(written.problem()));
     return false;
 }
 

@@ -186,24 +186,22 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
     }
     DocumentBuilder builder(scale, leftMargin, topMargin, random.between(kPictureTagLow, kPictureTagHigh));
     for (const QString& page : pageImagePaths) {
-        QString why;
-        if (!appendMetafileHexFromFile(page, builder.beginPage(), &why)) {
+        if (const Result<> read = appendMetafileHexFromFile(page, builder.beginPage()); !read) {
             // The file shows how far the document got; it is never copied
             // to the document's name.
             (void)replaceFile(path, builder.text(), durability);
             result.code = rtf::PageUnreadable;
-            result.error =
-                QStringLiteral("The page image %1 could not be read: %2").arg(QDir::toNativeSeparators(page), why);
+            result.error = problemText(read.problem());
             return result;
         }
         builder.endPage();
     }
     QByteArray document = builder.finish();
 
-    const FileWriteResult written = replaceFile(path, document, durability);
+    const Result<> written = replaceFile(path, document, durability);
     if (!written) {
         result.code = rtf::NotWritten;
-        result.error = written.error;
+        result.error = problemText(written.problem());
         return result;
     }
     result.document = std::move(document);

@@ -67,7 +67,7 @@ void BuildSheetView::paintEvent(QPaintEvent*) {
 
 BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("BuildSheetTab"));
-    const windows::DialogUnits du(font());
+    const DialogUnits du(font());
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(du.x(3), du.y(3), du.x(3), du.y(3));
     auto* top = new QHBoxLayout;
@@ -76,7 +76,7 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     hf.setBold(true);
     hf.setPointSize(10);
     heading->setFont(hf);
-    windows::setTextRole(heading, windows::TextRole::Heading);
+    setTextRole(heading, TextRole::Heading);
     top->addWidget(heading);
     top->addStretch(1);
     print_ = new QPushButton(QStringLiteral("Print Build Sheet"), this);
@@ -87,7 +87,7 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     bf.setBold(true);
     bf.setPointSize(10);
     print_->setFont(bf);
-    windows::setTextRole(print_, windows::TextRole::Heading, QPalette::ButtonText);
+    setTextRole(print_, TextRole::Heading, QPalette::ButtonText);
     print_->setAutoDefault(false);
     top->addWidget(print_);
     outer->addLayout(top);

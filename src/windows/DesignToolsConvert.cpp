@@ -38,19 +38,19 @@ void DesignToolsTab::convertNow() {
     if (!host_.takeEntries()) return;
     const UnitSystem target = system_ == UnitSystem::Imperial ? UnitSystem::Metric : UnitSystem::Imperial;
     const DesignRecord source = calculatedCopy();
-    const ConvertOutcome converted = convertDesign(source, target);
-    if (converted.error) {
-        showError(QStringLiteral("The design cannot be converted:|%1").arg(QString::fromStdString(*converted.error)));
+    const Result<DesignRecord> converted = convertDesign(source, target);
+    if (!converted) {
+        showError(QStringLiteral("The design cannot be converted:|%1").arg(problemText(converted.problem())));
         return;
     }
-    const ConvertedSave saved = saveConvertedDesign(converted.design, QDir::currentPath());
+    const ConvertedSave saved = saveConvertedDesign(*converted, QDir::currentPath());
     if (!saved.written) {
         showError(QStringLiteral("The converted design %1 could not be written.|%2")
-                      .arg(QDir::toNativeSeparators(saved.path), saved.written.error));
+                      .arg(QDir::toNativeSeparators(saved.path), problemText(saved.written.problem())));
         return;
     }
     convertedPath_ = saved.path;
-    const DesignRecord& d = converted.design;
+    const DesignRecord& d = *converted;
     const QString window = target == UnitSystem::Metric ? QStringLiteral("Metric") : QStringLiteral("Imperial");
     QStringList lines;
     for (std::string_view key : {"CD", "WD", "CCD"})

@@ -80,7 +80,7 @@ inline QGroupBox* group(const QString& title, QWidget* parent) {
     QFont f = box->font();
     f.setBold(true);
     box->setFont(f);
-    windows::setTextRole(box, windows::TextRole::Heading);
+    setTextRole(box, TextRole::Heading);
     return box;
 }
 

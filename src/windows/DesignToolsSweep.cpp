@@ -231,10 +231,10 @@ void DesignToolsTab::saveSweepCsv() {
     const QString path = chooseCsv_ ? chooseCsv_(suggested) : QString();
     if (path.isEmpty()) return;
     const std::string csv = sweepCsv(points_);
-    const FileWriteResult written = replaceFile(path, QByteArray(csv.data(), qsizetype(csv.size())));
+    const Result<> written = replaceFile(path, QByteArray(csv.data(), qsizetype(csv.size())));
     if (!written) {
         showError(QStringLiteral("The sweep could not be saved as %1.|%2")
-                      .arg(QDir::toNativeSeparators(path), written.error));
+                      .arg(QDir::toNativeSeparators(path), problemText(written.problem())));
         return;
     }
     sweepStatus_->setText(QStringLiteral("%1 points saved to %2.")

@@ -7,7 +7,7 @@ using namespace toolsparts;
 DesignToolsTab::DesignToolsTab(UnitSystem system, DesignToolsHost host, QWidget* parent)
     : QWidget(parent), system_(system), host_(std::move(host)) {
     setObjectName(QStringLiteral("DesignTools"));
-    const windows::DialogUnits du(font());
+    const DialogUnits du(font());
     chooseCsv_ = [this](const QString& suggested) {
         return QFileDialog::getSaveFileName(this, QStringLiteral("Save the sweep as CSV"), suggested,
                                             QStringLiteral("CSV files (*.csv)"));

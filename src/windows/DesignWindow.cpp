@@ -44,8 +44,6 @@ namespace yq {
 
 namespace {
 
-using windows::DialogUnits;
-
 // Tips: several pieces, one line each.
 QString tip(std::initializer_list<const char*> lines) {
     QStringList out;
@@ -63,7 +61,7 @@ QLabel* heading(const QString& text, QWidget* parent) {
     f.setBold(true);
     f.setPointSize(10);
     label->setFont(f);
-    windows::setTextRole(label, windows::TextRole::Heading);
+    setTextRole(label, TextRole::Heading);
     return label;
 }
 
@@ -85,7 +83,7 @@ DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServi
                            QWidget* parent)
     : QDialog(parent), units_(units), services_(std::move(services)), state_(state), record_(units.system) {
     setWindowTitle(QString::fromLatin1(designtext::kProductCaption));
-    setFont(windows::windowFont(QStringLiteral("Arial"), 8));
+    setFont(windowFont(QStringLiteral("Arial"), 8));
     setObjectName(units.windowName);
     buildLayout();
     // (1) the help box receives the help text.
@@ -114,9 +112,9 @@ void DesignWindow::buildLayout() {
     titleLayout->setContentsMargins(du.x(6), du.y(2), du.x(6), du.y(2));
     auto* title = new QLabel(units_.title, titlePanel);
     title->setObjectName(QStringLiteral("TitleLine"));
-    const QFont titleFont = windows::windowFont(QStringLiteral("Arial Rounded MT Bold"), 16, true);
+    const QFont titleFont = windowFont(QStringLiteral("Arial Rounded MT Bold"), 16, true);
     title->setFont(titleFont);
-    windows::setTextRole(title, windows::TextRole::Heading);
+    setTextRole(title, TextRole::Heading);
     titleLayout->addWidget(title, 1);
     auto* select = new QPushButton(QStringLiteral("Select Antenna"), titlePanel);
     select->setMinimumSize(du.x(71), du.y(16));
@@ -314,7 +312,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
         f.setBold(true);
         f.setPointSize(10);
         b->setFont(f);
-        windows::setTextRole(b, windows::TextRole::Heading, QPalette::ButtonText);
+        setTextRole(b, TextRole::Heading, QPalette::ButtonText);
         if (s.key != Qt::Key_unknown) bindKey(s.key, s.command);
         if (!s.tipText.isEmpty()) b->setToolTip(s.tipText);
         b->setAutoDefault(false);
@@ -339,7 +337,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     nf.setBold(true);
     nf.setPointSize(units_.noticePoints);
     notice_->setFont(nf);
-    windows::setTextRole(notice_, windows::TextRole::Notice);
+    setTextRole(notice_, TextRole::Notice);
     second->addWidget(notice_, row++, 0, 1, 2);
     second->setRowStretch(row, 1);
     columns->addLayout(second);
@@ -640,9 +638,10 @@ std::optional<MetricFlag> DesignWindow::chooseDesignFile(const QString& filter) 
 
 std::optional<MetricFlag> DesignWindow::loadDesign() {
     if (currentPath_.trimmed().isEmpty()) return std::nullopt;
-    QString readError;
-    const UnitReaction reaction = unitReaction(units_.system, readDesignFile(currentPath_, record_, &readError));
-    if (!readError.isEmpty()) showError(readError);
+    const Result<long long> read = readDesignFile(currentPath_, record_);
+    // A file that cannot be read leaves zeros, as a file without the key does.
+    const UnitReaction reaction = unitReaction(units_.system, read ? *read : 0);
+    if (!read) showError(problemText(read.problem()));
     if (reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
     if (!reaction.notice.isEmpty()) notice_->setText(reaction.notice);
     if (!reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
@@ -708,10 +707,10 @@ void DesignWindow::openExcel() {
     takeControlsContents();
     const QString path = QDir::current().filePath(QString::fromLatin1(kResultsFileName));
     if (services_.setBusy) services_.setBusy(true);
-    QString problem;
-    const bool ok = services_.openSpreadsheet && services_.openSpreadsheet(path, &problem);
+    const Result<> opened = services_.openSpreadsheet ? services_.openSpreadsheet(path) : fail({});
     if (services_.setBusy) services_.setBusy(false);
-    if (!ok) {
+    if (!opened) {
+        QString problem = problemText(opened.problem());
         if (problem.isEmpty())
             problem = QString::fromLatin1(windowtext::kNoSpreadsheet).arg(QDir::toNativeSeparators(path));
         showError(problem);
@@ -722,9 +721,9 @@ void DesignWindow::emailResults() {
     if (!prepareDesign()) return;
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
-    if (const FileWriteResult written = writeWorkingCopy(workingCopy, record_); !written) {
+    if (const Result<> written = writeWorkingCopy(workingCopy, record_); !written) {
         showError(QString::fromLatin1(windowtext::kWorkingCopyNotWritten)
-                      .arg(QDir::toNativeSeparators(workingCopy), written.error));
+                      .arg(QDir::toNativeSeparators(workingCopy), problemText(written.problem())));
         return;
     }
     if (services_.emailResults) services_.emailResults(workingCopy, resultsFilePath(folder.absolutePath()));

@@ -6,6 +6,7 @@
 
 #include "files/ProgramState.h"
 #include "design/DesignRecord.h"
+#include "design/Result.h"
 #include "files/Picture.h"
 #include "report/ReportJob.h"
 #include "windows/DesignFields.h"
@@ -44,8 +45,8 @@ struct DesignWindowServices {
     std::function<report::ReportRun(const report::ReportRequest& request)> runReport;
     // The results mail with the working copy and the results file attached.
     std::function<void(const QString& workingCopyPath, const QString& resultsPath)> emailResults;
-    // Opens the results file in the spreadsheet program; false with a reason when nothing could.
-    std::function<bool(const QString& resultsPath, QString* problem)> openSpreadsheet;
+    // Opens the results file in the spreadsheet program, or says why nothing could.
+    std::function<Result<>(const QString& resultsPath)> openSpreadsheet;
     // Opens the users' forum in the browser.
     std::function<void()> openForum;
     // Makes the window's forum button a web link to the forum; returns what

@@ -6,7 +6,7 @@
 #include "windows/DesignWindow.h"
 #include "windows/HyperlinkBinding.h"
 
-namespace yq::windows {
+namespace yq {
 
 namespace {
 
@@ -35,9 +35,7 @@ DesignWindowServices designWindowServices(ProgramServices& s, UnitSystem system,
         report::MailContext context = mailContext(s);
         report::emailResults(results, workingCopy, s.pendingResults, context);
     };
-    services.openSpreadsheet = [&s](const QString& path, QString* problem) {
-        return links::openSpreadsheet(s.opener, path, problem);
-    };
+    services.openSpreadsheet = [&s](const QString& path) { return links::openSpreadsheet(s.opener, path); };
     const UnitSystemDescription* units = &UnitSystemDescription::of(system);
     services.linkForum = [&s, units](QWidget* window, QWidget* button) -> std::function<void()> {
         auto* binding = new HyperlinkBinding(window, s.opener, s.messages);
@@ -59,4 +57,4 @@ void runDesignWindow(UnitSystem system, ProgramServices& services, QWidget* pare
     window.exec();
 }
 
-}  // namespace yq::windows
+}  // namespace yq

@@ -28,8 +28,6 @@ namespace platform {
 class UserMessages;
 }
 
-namespace windows {
-
 struct ProgramServices {
     ProgramState& state;
     platform::UserMessages& messages;
@@ -68,5 +66,4 @@ DesignWindowServices designWindowServices(ProgramServices& services, UnitSystem 
 // Opens the Imperial or Metric design window and returns when it closes.
 void runDesignWindow(UnitSystem system, ProgramServices& services, QWidget* parent = nullptr);
 
-}  // namespace windows
 }  // namespace yq

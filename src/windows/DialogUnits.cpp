@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace yq::windows {
+namespace yq {
 
 namespace {
 
@@ -71,4 +71,4 @@ QFont windowFont(const QString& face, int points, bool bold) {
 
 void installWindowFontSubstitutions() { report::substituteFaces(kMappedFaces); }
 
-}  // namespace yq::windows
+}  // namespace yq

@@ -11,7 +11,7 @@
 #include <QSize>
 #include <QString>
 
-namespace yq::windows {
+namespace yq {
 
 // a * b / c rounded to the nearest integer, halves away from zero (the
 // rounding the dialog-unit conversion is defined with); 0 when c is 0.
@@ -64,4 +64,4 @@ QFont windowFont(const QString& face, int points, bool bold = false);
 // the layouts' faces get them too. Safe to call more than once.
 void installWindowFontSubstitutions();
 
-}  // namespace yq::windows
+}  // namespace yq

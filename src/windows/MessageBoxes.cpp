@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-namespace yq::windows {
+namespace yq {
 
 namespace {
 
@@ -64,4 +64,4 @@ bool MessageBoxes::confirm(const QString& text, const QString& caption) {
            QMessageBox::Yes;
 }
 
-}  // namespace yq::windows
+}  // namespace yq

@@ -16,7 +16,7 @@ namespace yq {
 class ErrorReporter;
 }
 
-namespace yq::windows {
+namespace yq {
 
 // "|" starts a new line.
 QString messageLines(const QString& text);
@@ -39,4 +39,4 @@ private:
     const ErrorReporter* procedures_;
 };
 
-}  // namespace yq::windows
+}  // namespace yq

@@ -21,10 +21,10 @@ namespace yq {
 ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Process..."));
     setModal(true);
-    windows::installWindowFontSubstitutions();
-    const QFont font = windows::windowFont(QStringLiteral("MS Sans Serif"), 8);
+    installWindowFontSubstitutions();
+    const QFont font = windowFont(QStringLiteral("MS Sans Serif"), 8);
     setFont(font);
-    const windows::DialogUnits du(font);
+    const DialogUnits du(font);
 
     status_ = new QLabel(this);
     status_->setAlignment(Qt::AlignCenter);

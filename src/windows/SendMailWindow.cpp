@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace yq::windows {
+namespace yq {
 
 SendMailWindow::SendMailWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Send email"));
@@ -33,4 +33,4 @@ platform::ComposeResult WindowedMailClient::compose(const platform::MailItem& it
     return result;
 }
 
-}  // namespace yq::windows
+}  // namespace yq

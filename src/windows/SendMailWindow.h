@@ -8,7 +8,7 @@
 
 class QLabel;
 
-namespace yq::windows {
+namespace yq {
 
 // "Send email": a small window (78 x 93 dialog units, MS Sans Serif 8) that
 // stands while the mail is handed to the mail program. It takes no input.
@@ -35,4 +35,4 @@ private:
     QWidget* parent_;
 };
 
-}  // namespace yq::windows
+}  // namespace yq

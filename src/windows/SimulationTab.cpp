@@ -262,8 +262,7 @@ void SimulationTab::finished(Run* run, Result<sim::StudyResult> result) {
 
 void SimulationTab::showProblem(const QString& text) {
     // The problem in the notice's red, as it reads on this window's palette.
-    const QColor red =
-        windows::roleColour(windows::TextRole::Notice, status_->palette().color(status_->backgroundRole()));
+    const QColor red = roleColour(TextRole::Notice, status_->palette().color(status_->backgroundRole()));
     status_->setText(QStringLiteral("<span style='color:%1'>%2</span>").arg(red.name(), text.toHtmlEscaped()));
     table_->setRowCount(0);
     rules_->clear();
@@ -369,10 +368,10 @@ void SimulationTab::exportDeck() {
     if (path.isEmpty()) return;
     const std::string deck =
         model() == sim::ModelKind::Detailed ? sim::exportDetailedDeck(design) : sim::exportDeck(design);
-    const FileWriteResult written = replaceFile(path, QByteArray(deck.data(), qsizetype(deck.size())));
+    const Result<> written = replaceFile(path, QByteArray(deck.data(), qsizetype(deck.size())));
     if (!written) {
         showError(QStringLiteral("The NEC deck could not be saved as %1.|%2")
-                      .arg(QDir::toNativeSeparators(path), written.error));
+                      .arg(QDir::toNativeSeparators(path), problemText(written.problem())));
         return;
     }
     status_->setText(QStringLiteral("NEC deck saved to %1.").arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
@@ -386,10 +385,10 @@ void SimulationTab::saveSweep() {
     if (path.isEmpty()) return;
     const bool touchstone = path.endsWith(QStringLiteral(".s1p"), Qt::CaseInsensitive);
     const std::string text = touchstone ? sim::sweepTouchstone(*study_) : sim::sweepCsv(*study_);
-    const FileWriteResult written = replaceFile(path, QByteArray(text.data(), qsizetype(text.size())));
+    const Result<> written = replaceFile(path, QByteArray(text.data(), qsizetype(text.size())));
     if (!written) {
         showError(QStringLiteral("The sweep could not be saved as %1.|%2")
-                      .arg(QDir::toNativeSeparators(path), written.error));
+                      .arg(QDir::toNativeSeparators(path), problemText(written.problem())));
         return;
     }
     status_->setText(QStringLiteral("Sweep saved to %1.").arg(QDir::toNativeSeparators(path).toHtmlEscaped()));

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace yq::windows {
+namespace yq {
 
 namespace {
 
@@ -73,4 +73,4 @@ void setTextRole(QWidget* widget, TextRole role, QPalette::ColorRole textRole) {
     widget->setPalette(p);
 }
 
-}  // namespace yq::windows
+}  // namespace yq

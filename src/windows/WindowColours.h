@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace yq::windows {
+namespace yq {
 
 // Captions, headings and button texts of the design windows on a light window.
 inline const QColor kDarkBlue(0, 0, 128);
@@ -33,4 +33,4 @@ double contrastRatio(const QColor& a, const QColor& b);
 // Relative luminance of a colour (WCAG 2.1), 0 to 1.
 double relativeLuminance(const QColor& c);
 
-}  // namespace yq::windows
+}  // namespace yq

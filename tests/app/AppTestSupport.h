@@ -36,7 +36,7 @@ inline void ensureApplication() {
     static char* argv[] = {name, nullptr};
     testApplication() = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    windows::installWindowFontSubstitutions();
+    installWindowFontSubstitutions();
 }
 
 class ApplicationEnvironment final : public ::testing::Environment {

@@ -32,8 +32,6 @@
 namespace yq {
 namespace {
 
-using windows::contrastRatio;
-
 // The contrast of what is painted inside `area` of the widget's image: the
 // most frequent colour is the background, the pixel that differs most from
 // it is the text (the core of a glyph, where anti-aliasing leaves the pure
@@ -189,7 +187,7 @@ TEST(Contrast, EveryTextReadsOnThePlatformTheme) {
     const QString theme = qEnvironmentVariable("YQ_TEST_THEME");
     if (theme.isEmpty()) GTEST_SKIP() << "no platform theme asked for (CTest runs this under a display)";
     const QColor window = QApplication::palette().color(QPalette::Window);
-    const bool dark = windows::relativeLuminance(window) < 0.2;
+    const bool dark = relativeLuminance(window) < 0.2;
     if (dark != (theme == QLatin1String("dark")))
         GTEST_SKIP() << "the platform theme did not load (window colour " << window.name().toStdString()
                      << "); is qt6-gtk-platformtheme installed?";
@@ -202,16 +200,16 @@ TEST(RoleColours, EachRoleReadsOnLightAndDarkBackgrounds) {
                                   QColor(53, 53, 53), QColor(36, 36, 36),    QColor(128, 128, 128),
                                   Qt::black};
     for (const QColor& background : backgrounds) {
-        for (const windows::TextRole role : {windows::TextRole::Heading, windows::TextRole::Notice}) {
-            const QColor c = windows::roleColour(role, background);
+        for (const TextRole role : {TextRole::Heading, TextRole::Notice}) {
+            const QColor c = roleColour(role, background);
             EXPECT_GE(contrastRatio(c, background), 4.5) << background.name().toStdString();
             EXPECT_GE(contrastRatio(c, background.lighter(135)), 4.5) << background.name().toStdString();
         }
     }
     // On a light window the design windows keep their dark blue, and the
     // notice is still plainly red.
-    EXPECT_EQ(windows::roleColour(windows::TextRole::Heading, QColor(239, 239, 239)), QColor(0, 0, 128));
-    const QColor notice = windows::roleColour(windows::TextRole::Notice, QColor(239, 239, 239));
+    EXPECT_EQ(roleColour(TextRole::Heading, QColor(239, 239, 239)), QColor(0, 0, 128));
+    const QColor notice = roleColour(TextRole::Notice, QColor(239, 239, 239));
     EXPECT_GT(notice.red(), 150);
     EXPECT_EQ(notice.green(), 0);
     EXPECT_EQ(notice.blue(), 0);

@@ -51,7 +51,7 @@ TEST_F(SimulateCommand, PrintsTheCalculatorsAndTheModelsFiguresAndWritesTheDeck)
 
     // The deck is the model's, for the design the file holds.
     DesignRecord record(UnitSystem::Imperial);
-    readDesignFile(design, record);
+    (void)readDesignFile(design, record);
     reCalcAs(record, false);
     QFile deck(folder.filePath("726.nec"));
     ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
@@ -119,7 +119,7 @@ TEST_F(SimulateCommand, TheDetailedModelStopsOnCtrlCShowsItsProgressOnATerminalA
     ASSERT_EQ(json.exitCode, 0) << json.err;
     // --deck writes the detailed model's deck for the file's design.
     DesignRecord record(UnitSystem::Imperial);
-    readDesignFile(design, record);
+    (void)readDesignFile(design, record);
     reCalcAs(record, false);
     QFile deck(folder.filePath("726-detailed.nec"));
     ASSERT_TRUE(deck.open(QIODevice::ReadOnly));

@@ -68,7 +68,7 @@ double numberAfter(const std::string& text, const std::string& pattern) {
 TEST(TuneCommand, GivesTheTurnsThatResonateTheModelsSeriesInductanceAtF) {
     QTemporaryDir dir;
     DesignRecord design(UnitSystem::Imperial);
-    readDesignFile(designFile(), design);
+    (void)readDesignFile(designFile(), design);
     reCalcAs(design, false);
     const double f = 7.15e6;
     const struct {
@@ -173,7 +173,7 @@ namespace {
 TEST(TuneClosedLoop, TurnsTunedFromTheModelsOwnSweepResonateTheModelAtF) {
     if (sim::findProgram("nec2c").empty()) GTEST_SKIP() << "nec2c is not installed (scripts/setup.sh installs it)";
     DesignRecord from726(UnitSystem::Imperial);
-    readDesignFile(designFile(), from726);
+    (void)readDesignFile(designFile(), from726);
     DesignRecord twenty(UnitSystem::Imperial);
     for (const auto& [k, v] :
          {std::pair{"F", "14.2"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.04"}, {"SP", "0.08"}, {"CCD", "2"}})

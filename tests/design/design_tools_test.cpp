@@ -157,27 +157,25 @@ TEST(Sweep, PointsRunFromStartTowardsEndWithinTheLimit) {
         {"F=1:100000000:1", 0, "does not fit the field F"},
     };
     for (const Case& c : cases) {
-        std::string error;
-        const auto range = parseSweepRange(c.text, UnitSystem::Imperial, &error);
+        const auto range = parseSweepRange(c.text, UnitSystem::Imperial);
         if (c.points == 0) {
-            EXPECT_FALSE(range) << c.text;
+            ASSERT_FALSE(range) << c.text;
+            const std::string error = range.problem().text();
             EXPECT_NE(error.find(c.reason), std::string::npos) << c.text << ": " << error;
         } else {
-            ASSERT_TRUE(range) << c.text << ": " << error;
+            ASSERT_TRUE(range) << c.text << ": " << range.problem().text();
             EXPECT_EQ(range->points, c.points) << c.text;
         }
     }
     // Metric wire diameters hold four places too, the ratio two.
-    std::string error;
-    EXPECT_TRUE(parseSweepRange("WD=1:1.5:0.0001", UnitSystem::Metric, &error));
-    EXPECT_FALSE(parseSweepRange("LD=5:6:0.001", UnitSystem::Metric, &error));
+    EXPECT_TRUE(parseSweepRange("WD=1:1.5:0.0001", UnitSystem::Metric));
+    EXPECT_FALSE(parseSweepRange("LD=5:6:0.001", UnitSystem::Metric));
 }
 
 TEST(Sweep, EachPointIsTheDesignRecalculatedWithThatInput) {
     const DesignRecord start = design(UnitSystem::Imperial, kImperial);
-    std::string error;
-    const auto range = parseSweepRange("F=7.3:7:-0.15", UnitSystem::Imperial, &error);
-    ASSERT_TRUE(range) << error;
+    const auto range = parseSweepRange("F=7.3:7:-0.15", UnitSystem::Imperial);
+    ASSERT_TRUE(range) << range.problem().text();
     const auto points = runSweep(start, false, *range);
     ASSERT_EQ(points.size(), 3u);
     const char* expected[] = {"7.3000", "7.1500", "7.0000"};
@@ -266,15 +264,15 @@ TEST(Convert, ImperialToMetricAndBackReturnsTheInputs) {
     for (const Inputs& inputs : designs) {
         DesignRecord imperial = design(UnitSystem::Imperial, inputs);
         reCalc(imperial, false);  // its defaults, as the window shows it
-        const ConvertOutcome metric = convertDesign(imperial, UnitSystem::Metric);
-        ASSERT_FALSE(metric.error) << *metric.error;
-        EXPECT_EQ(metric.design.unitSystem(), UnitSystem::Metric);
-        EXPECT_EQ(metric.design.CD.text(), (imperial.CD.value() * Decimal::of("25.4")).toFixed(2));
-        const ConvertOutcome back = convertDesign(metric.design, UnitSystem::Imperial);
-        ASSERT_FALSE(back.error) << *back.error;
-        EXPECT_EQ(inputsOf(back.design), inputsOf(imperial));
+        const Result<DesignRecord> metric = convertDesign(imperial, UnitSystem::Metric);
+        ASSERT_TRUE(metric) << metric.problem().text();
+        EXPECT_EQ(metric->unitSystem(), UnitSystem::Metric);
+        EXPECT_EQ(metric->CD.text(), (imperial.CD.value() * Decimal::of("25.4")).toFixed(2));
+        const Result<DesignRecord> back = convertDesign(*metric, UnitSystem::Imperial);
+        ASSERT_TRUE(back) << back.problem().text();
+        EXPECT_EQ(inputsOf(*back), inputsOf(imperial));
         for (const KeyInfo& info : designFileKeys())
-            EXPECT_EQ((back.design.*info.member).text(), (imperial.*info.member).text()) << info.key;
+            EXPECT_EQ(((*back).*info.member).text(), (imperial.*info.member).text()) << info.key;
     }
 }
 
@@ -286,14 +284,16 @@ TEST(Convert, MillimetresThatNoHundredthOfAnInchHoldsDoNotComeBack) {
         design(UnitSystem::Metric,
                {{"F", "7.1"}, {"CD", "54.11"}, {"LD", "6"}, {"WD", "1.0236"}, {"SP", "2.0001"}, {"CCD", "50.8"}});
     reCalc(metric, false);
-    const ConvertOutcome imperial = convertDesign(metric, UnitSystem::Imperial);
-    EXPECT_EQ(imperial.design.CD.text(), "2.13");
-    const ConvertOutcome back = convertDesign(imperial.design, UnitSystem::Metric);
-    EXPECT_EQ(back.design.CD.text(), "54.10");
-    EXPECT_EQ(back.design.CCD.text(), "50.80");
-    EXPECT_EQ(back.design.WD.text(), "1.0236");
+    const Result<DesignRecord> imperial = convertDesign(metric, UnitSystem::Imperial);
+    ASSERT_TRUE(imperial);
+    EXPECT_EQ(imperial->CD.text(), "2.13");
+    const Result<DesignRecord> back = convertDesign(*imperial, UnitSystem::Metric);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->CD.text(), "54.10");
+    EXPECT_EQ(back->CCD.text(), "50.80");
+    EXPECT_EQ(back->WD.text(), "1.0236");
     // 2.0001 mm is 0.0787 in; four places of an inch step by 0.00254 mm.
-    EXPECT_EQ(back.design.SP.text(), "1.9990");
+    EXPECT_EQ(back->SP.text(), "1.9990");
 }
 
 TEST(Convert, GivesTheMetricWindowsOwnCalculationOfTheSameAntenna) {
@@ -301,8 +301,8 @@ TEST(Convert, GivesTheMetricWindowsOwnCalculationOfTheSameAntenna) {
         design(UnitSystem::Imperial,
                {{"F", "7.15"}, {"CD", "2"}, {"LD", "6"}, {"WD", "0.05"}, {"SP", "0.1"}, {"CCD", "2.5"}, {"MBW", "35"}});
     reCalc(imperial, false);
-    const ConvertOutcome converted = convertDesign(imperial, UnitSystem::Metric);
-    ASSERT_FALSE(converted.error);
+    const Result<DesignRecord> converted = convertDesign(imperial, UnitSystem::Metric);
+    ASSERT_TRUE(converted);
     // Typed into a Metric window: 50.8, 1.27, 2.54, 63.5 mm; ReCalc twice so
     // that the ratio has a coil length to work with.
     DesignRecord typed = design(
@@ -311,16 +311,16 @@ TEST(Convert, GivesTheMetricWindowsOwnCalculationOfTheSameAntenna) {
     reCalc(typed, false);
     reCalc(typed, false);
     for (const KeyInfo& info : keyTable())
-        EXPECT_EQ((converted.design.*info.member).text(), (typed.*info.member).text()) << info.key;
+        EXPECT_EQ(((*converted).*info.member).text(), (typed.*info.member).text()) << info.key;
     // The Imperial record's cylinder capacitance is the Metric one.
-    EXPECT_EQ(converted.design.C.text(), imperial.C.text());
+    EXPECT_EQ(converted->C.text(), imperial.C.text());
 }
 
 TEST(Convert, RefusesALengthTheOtherFieldCannotHold) {
     DesignRecord imperial = design(UnitSystem::Imperial, {{"F", "7"}, {"CD", "9999999.99"}, {"LD", "6"}});
-    const ConvertOutcome out = convertDesign(imperial, UnitSystem::Metric);
-    ASSERT_TRUE(out.error);
-    EXPECT_NE(out.error->find("CD = 9999999.99 in"), std::string::npos) << *out.error;
+    const Result<DesignRecord> out = convertDesign(imperial, UnitSystem::Metric);
+    ASSERT_FALSE(out);
+    EXPECT_NE(out.problem().text().find("CD = 9999999.99 in"), std::string::npos) << out.problem().text();
 }
 
 TEST(AmateurBands, OneTableOfEdges) {

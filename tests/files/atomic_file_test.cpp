@@ -73,7 +73,8 @@ TEST(AtomicFile, AFailedWriteLeavesTheOldFileAndTellsTheReason) {
         rlimit limit{1000, 1000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const auto result = replaceFile(path, QByteArray(5000, 'x'));
-        const bool told = !result.ok && result.error.contains("File too large") && result.error.contains("726.ini");
+        const bool told = !result.ok() && problemText(result.problem()).contains("File too large") &&
+                          problemText(result.problem()).contains("726.ini");
         ::_exit(told ? 0 : 1);
     }
     int status = 0;
@@ -90,8 +91,8 @@ TEST(AtomicFile, AnUnwritableFolderIsReportedWithItsReason) {
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0500), 0);
     const auto result = replaceFile(dir.filePath("726.ini"), "x");
     ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.contains("Permission denied")) << result.error.toStdString();
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(problemText(result.problem()).contains("Permission denied")) << result.problem().text();
 }
 
 TEST(AtomicFile, RemovesTheLeftoversOfStoppedWritersOnly) {

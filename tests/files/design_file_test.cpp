@@ -92,7 +92,7 @@ TEST(DesignFile, WrittenAndReadBackGivesTheSameRecord) {
         ASSERT_TRUE(writeDesignFile(path, saved, system == UnitSystem::Metric ? "1" : "0"));
         DesignRecord loaded(system);
         loaded.PCWD = Decimal::of("0.5");  // reading never changes PCWD
-        EXPECT_EQ(readDesignFile(path, loaded), system == UnitSystem::Metric ? 1 : 0);
+        EXPECT_EQ(readDesignFile(path, loaded).value(), system == UnitSystem::Metric ? 1 : 0);
         for (const KeyInfo& info : designFileKeys()) {
             if (info.key == "PCWD") {
                 EXPECT_EQ(loaded.PCWD.text(), system == UnitSystem::Metric ? "0.500" : "0.500");
@@ -134,7 +134,7 @@ TEST(DesignFile, WorkingCopyHas41KeysAndReadsAsImperial) {
     EXPECT_FALSE(file.contains("YQ", "MRR"));
     EXPECT_FALSE(file.contains("YQ", "Metric"));
     DesignRecord r(UnitSystem::Metric);
-    EXPECT_EQ(readDesignFile(path, r), 0);
+    EXPECT_EQ(readDesignFile(path, r).value(), 0);
 }
 
 TEST(DesignFile, RewritingKeepsTheUsersOwnLines) {
@@ -164,7 +164,7 @@ TEST(DesignFile, MissingFileKeysAndOddTextsReadAsTheRuleSays) {
     }
     DesignRecord r(UnitSystem::Imperial);
     *r.field("Q") = Decimal::of("5");  // missing keys read as 0
-    EXPECT_EQ(readDesignFile(path, r), 1);
+    EXPECT_EQ(readDesignFile(path, r).value(), 1);
     EXPECT_EQ(r.F.text(), "1.5000");
     EXPECT_EQ(r.CD.text(), "-2.35");
     EXPECT_EQ(r.LD.text(), "7.15");
@@ -175,7 +175,7 @@ TEST(DesignFile, MissingFileKeysAndOddTextsReadAsTheRuleSays) {
 
     DesignRecord none(UnitSystem::Imperial);
     *none.field("F") = Decimal::of("3");
-    EXPECT_EQ(readDesignFile(dir.filePath("absent.ini"), none), 0);
+    EXPECT_EQ(readDesignFile(dir.filePath("absent.ini"), none).value(), 0);
     EXPECT_EQ(none.F.text(), "0.0000");
 }
 
@@ -278,9 +278,9 @@ TEST(DesignFileForms, EveryEditorsFormReadsAlike) {
         f.write(bytes);
         f.close();
         DesignRecord r(UnitSystem::Metric);
-        QString error = QStringLiteral("not cleared");
-        EXPECT_EQ(readDesignFile(path, r, &error), 1) << name;
-        EXPECT_TRUE(error.isEmpty()) << name;
+        const Result<long long> read = readDesignFile(path, r);
+        ASSERT_TRUE(read) << name << ": " << read.problem().text();
+        EXPECT_EQ(*read, 1) << name;
         EXPECT_EQ(r.F.text(), "7.1500") << name;
         EXPECT_EQ(r.CD.text(), "2.50") << name;
         EXPECT_EQ(r.LD.text(), "6.50") << name;
@@ -289,7 +289,7 @@ TEST(DesignFileForms, EveryEditorsFormReadsAlike) {
         saved.CD = Decimal::of("3");
         ASSERT_TRUE(writeDesignFile(path, saved, "1")) << name;
         DesignRecord again(UnitSystem::Metric);
-        EXPECT_EQ(readDesignFile(path, again), 1) << name;
+        EXPECT_EQ(readDesignFile(path, again).value(), 1) << name;
         EXPECT_EQ(again.CD.text(), "3.00") << name;
         EXPECT_EQ(again.F.text(), "7.1500") << name;
         QFile back(path);
@@ -301,13 +301,12 @@ TEST(DesignFileForms, EveryEditorsFormReadsAlike) {
 TEST(DesignFileForms, AFileThatCannotBeReadIsAnErrorNotSilentZeros) {
     QTemporaryDir dir;
     DesignRecord r(UnitSystem::Imperial);
-    QString error;
     const QString longPath = dir.path() + u'/' + QString(300, u'a') + QStringLiteral(".ini");
-    readDesignFile(longPath, r, &error);
-    EXPECT_FALSE(error.isEmpty());
+    const Result<long long> tooLong = readDesignFile(longPath, r);
+    ASSERT_FALSE(tooLong);
+    EXPECT_FALSE(tooLong.problem().text().empty());
     // A missing file is still an empty design, as when nothing was saved yet.
-    readDesignFile(dir.filePath("missing.ini"), r, &error);
-    EXPECT_TRUE(error.isEmpty());
+    EXPECT_TRUE(readDesignFile(dir.filePath("missing.ini"), r));
     if (::geteuid() != 0) {
         const QString path = dir.filePath("726.ini");
         QFile f(path);
@@ -315,11 +314,12 @@ TEST(DesignFileForms, AFileThatCannotBeReadIsAnErrorNotSilentZeros) {
         f.write("[YQ]\nF=7.15\n");
         f.close();
         ASSERT_TRUE(f.setPermissions(QFileDevice::WriteOwner));
-        readDesignFile(path, r, &error);
-        EXPECT_TRUE(error.contains("Permission denied")) << error.toStdString();
+        const Result<long long> denied = readDesignFile(path, r);
+        ASSERT_FALSE(denied);
+        EXPECT_TRUE(problemText(denied.problem()).contains("Permission denied")) << denied.problem().text();
         // ... and a save does not replace it with our keys alone.
-        const FileWriteResult written = writeDesignFile(path, r, "0");
-        EXPECT_FALSE(written.ok);
+        const Result<> written = writeDesignFile(path, r, "0");
+        EXPECT_FALSE(written.ok());
         ASSERT_TRUE(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         EXPECT_EQ(
             [&] {

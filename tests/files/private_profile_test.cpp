@@ -197,9 +197,9 @@ TEST_F(PrivateProfileTest, AnUnreadableFileIsAnErrorAndIsNotOverwritten) {
     ProfileFile file;
     EXPECT_FALSE(file.load(path()));
     EXPECT_TRUE(file.loadError().contains("Permission denied")) << file.loadError().toStdString();
-    const FileWriteResult written = writeProfileString(path(), "YQ", "F", "2");
-    EXPECT_FALSE(written.ok);
-    EXPECT_TRUE(written.error.contains("Permission denied")) << written.error.toStdString();
+    const Result<> written = writeProfileString(path(), "YQ", "F", "2");
+    EXPECT_FALSE(written.ok());
+    EXPECT_TRUE(problemText(written.problem()).contains("Permission denied")) << written.problem().text();
     ::chmod(QFile::encodeName(path()).constData(), 0600);
     EXPECT_EQ(readAll(path()), "[Other]\nkeep=1\n[YQ]\nF=1\n");
 }
@@ -207,11 +207,11 @@ TEST_F(PrivateProfileTest, AnUnreadableFileIsAnErrorAndIsNotOverwritten) {
 TEST_F(PrivateProfileTest, AFailedWriteSaysWhy) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
-    const FileWriteResult written = writeProfileString(path(), "YQ", "F", "9");
+    const Result<> written = writeProfileString(path(), "YQ", "F", "9");
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
-    EXPECT_FALSE(written.ok);
-    EXPECT_TRUE(written.error.contains("Permission denied")) << written.error.toStdString();
-    EXPECT_TRUE(written.error.contains("design.ini")) << written.error.toStdString();
+    EXPECT_FALSE(written.ok());
+    EXPECT_TRUE(problemText(written.problem()).contains("Permission denied")) << written.problem().text();
+    EXPECT_TRUE(problemText(written.problem()).contains("design.ini")) << written.problem().text();
 }
 
 // Many keys of one section written in one pass: new keys are added once, in

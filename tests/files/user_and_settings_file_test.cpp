@@ -31,7 +31,7 @@ TEST(UserFile, MissingFileBehavesAsEmpty) {
     EXPECT_FALSE(QFile::exists(users.path()));  // reading creates nothing
     ProgramState state;
     state.userRecord = "kept from before";
-    EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state.userRecord), "kept from before");
+    EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state.userRecord).value(), "kept from before");
 }
 
 TEST(UserFile, FileOrderKeyOrderAndChanges) {
@@ -51,7 +51,7 @@ TEST(UserFile, FileOrderKeyOrderAndChanges) {
     EXPECT_FALSE(users.remove(999));
 
     ProgramState state;
-    EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state.userRecord), "Ann K1AAA");
+    EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state.userRecord).value(), "Ann K1AAA");
     EXPECT_EQ(state.userRecord, "Ann K1AAA");
 }
 
@@ -172,9 +172,10 @@ TEST(UserFile, ADamagedFileIsReportedAndNeverOverwritten) {
         EXPECT_TRUE(records.isEmpty()) << name;
         ProgramState state;
         state.userRecord = "before";
-        QString error;
-        EXPECT_EQ(UserFile::readFirstIntoBuffer(dir.path(), state.userRecord, &error), "before") << name;
-        EXPECT_FALSE(error.isEmpty()) << name;
+        const Result<QString> read = UserFile::readFirstIntoBuffer(dir.path(), state.userRecord);
+        EXPECT_EQ(state.userRecord, "before") << name;
+        ASSERT_FALSE(read) << name;
+        EXPECT_FALSE(read.problem().text().empty()) << name;
         EXPECT_FALSE(users.add("Bea W2BBB")) << name;
         EXPECT_EQ(test::readAll(users.path()), bytes) << name;
     }

@@ -20,7 +20,7 @@ Reading readBytesAsDesign(const QByteArray& bytes) {
     const QString path = yq::fuzz::scratchFile(QStringLiteral("726.ini"));
     Reading r;
     if (!yq::fuzz::writeBytes(path, bytes)) yq::fuzz::fail("scratch file not written");
-    r.metric = yq::readDesignFile(path, r.record);
+    r.metric = yq::readDesignFile(path, r.record).value();
     return r;
 }
 
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     saved.metric = 0;
     YQ_FUZZ_CHECK(yq::writeDesignFile(path, saved.record, QStringLiteral("0")), bytes);
     Reading back;
-    back.metric = yq::readDesignFile(path, back.record);
+    back.metric = yq::readDesignFile(path, back.record).value();
     YQ_FUZZ_CHECK(sameDesign(saved, back), "a saved design reads back differently:\n" + yq::fuzz::readBytes(path) +
                                                "\n" + describe(saved) + "\n" + describe(back));
     return 0;

@@ -70,13 +70,13 @@ TEST_F(OpenResultsTest, NoSpreadsheetProgramIsReportedClearly) {
 
 TEST_F(OpenResultsTest, WindowHookGivesProblemTextOnlyOnFailure) {
     touch(results());
-    QString problem = QStringLiteral("stale");
-    EXPECT_FALSE(openSpreadsheet(desktop.opener, results(), &problem));
-    EXPECT_TRUE(problem.startsWith(QStringLiteral("No spreadsheet program is set up to open CSV files.|")));
+    const Result<> refused = openSpreadsheet(desktop.opener, results());
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(QString::fromStdString(refused.problem().text())
+                    .startsWith(QStringLiteral("No spreadsheet program is set up to open CSV files.|")));
     desktop.handlers.set(kCsv, QStringLiteral("sheets %f"));
-    EXPECT_TRUE(openSpreadsheet(desktop.opener, results(), &problem));
-    EXPECT_TRUE(problem.isEmpty());
-    EXPECT_TRUE(openSpreadsheet(desktop.opener, results(), nullptr));
+    EXPECT_TRUE(openSpreadsheet(desktop.opener, results()));
+    EXPECT_TRUE(openSpreadsheet(desktop.opener, results()));
 }
 
 TEST_F(OpenResultsTest, MissingResultsFileIsReportedWithoutAskingTheDesktop) {

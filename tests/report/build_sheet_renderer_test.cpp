@@ -64,8 +64,8 @@ TEST(BuildSheetRenderer, SvgKeepsTextAsTextAndDrawsAsTheImageDoes) {
     const BuildSheet sheet = sampleSheet(UnitSystem::Metric);
     QTemporaryDir dir;
     const QString path = dir.filePath("sheet.svg");
-    QString error;
-    ASSERT_TRUE(writeBuildSheetSvg(sheet, path, &error)) << error.toStdString();
+    const Result<> written = writeBuildSheetSvg(sheet, path);
+    ASSERT_TRUE(written) << written.problem().text();
     const QByteArray svg = readAll(path);
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 8000 11689\""));
     for (const SheetDimension& d : sheet.dimensions) {
@@ -93,8 +93,8 @@ TEST(BuildSheetRenderer, PdfIsOnePageWithSearchableText) {
     const BuildSheet sheet = sampleSheet();
     QTemporaryDir dir;
     const QString path = dir.filePath("sheet.pdf");
-    QString error;
-    ASSERT_TRUE(writeBuildSheetPdf(sheet, path, &error)) << error.toStdString();
+    const Result<> written = writeBuildSheetPdf(sheet, path);
+    ASSERT_TRUE(written) << written.problem().text();
     const QByteArray pdf = readAll(path);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
@@ -112,18 +112,18 @@ TEST(BuildSheetRenderer, PdfIsOnePageWithSearchableText) {
 TEST(BuildSheetRenderer, WritesPngAndRefusesAMissingFolder) {
     const BuildSheet sheet = sampleSheet();
     QTemporaryDir dir;
-    QString error;
-    ASSERT_TRUE(writeBuildSheetPng(sheet, dir.filePath("sheet.png"), 72, &error)) << error.toStdString();
+    const Result<> png = writeBuildSheetPng(sheet, dir.filePath("sheet.png"), 72);
+    ASSERT_TRUE(png) << png.problem().text();
     const QImage back(dir.filePath("sheet.png"));
     EXPECT_EQ(back.size(), QSize(576, 842));
     for (auto write : {&writeBuildSheetPdf, &writeBuildSheetSvg}) {
-        error.clear();
-        EXPECT_FALSE(write(sheet, dir.filePath("no/such/folder/sheet"), &error));
-        EXPECT_FALSE(error.isEmpty());
+        const Result<> written = write(sheet, dir.filePath("no/such/folder/sheet"));
+        ASSERT_FALSE(written);
+        EXPECT_FALSE(written.problem().text().empty());
     }
-    error.clear();
-    EXPECT_FALSE(writeBuildSheetPng(sheet, dir.filePath("no/such/folder/sheet.png"), 72, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<> lost = writeBuildSheetPng(sheet, dir.filePath("no/such/folder/sheet.png"), 72);
+    ASSERT_FALSE(lost);
+    EXPECT_FALSE(lost.problem().text().empty());
 }
 
 }  // namespace

@@ -77,8 +77,8 @@ TEST(HtmlPage, BodyLinesStandBetweenTheDivTagsWithoutTrailingBlanks) {
 TEST(HtmlFile, IsWrittenInAFolderThatIsCreatedWhenMissing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("VH/vh37.html"));
-    const HtmlResult result = writeHtmlPage(path, 0xFFFFFF);
-    EXPECT_EQ(result.code, html::Done);
+    const yq::Result<> result = writeHtmlPage(path, 0xFFFFFF);
+    EXPECT_TRUE(result);
     EXPECT_EQ(readAll(path), htmlPageBytes(0xFFFFFF));
 }
 
@@ -90,7 +90,7 @@ TEST(HtmlFile, ReplacesAnEarlierPage) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(5000, 'Q'));
     }
-    ASSERT_EQ(writeHtmlPage(path, 0xFFFFFF).code, html::Done);
+    ASSERT_TRUE(writeHtmlPage(path, 0xFFFFFF));
     EXPECT_EQ(readAll(path), htmlPageBytes(0xFFFFFF));
 }
 
@@ -98,15 +98,15 @@ TEST(HtmlFile, PathThatCannotBeOpenedGivesTwo) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vh37.html"));
     ASSERT_TRUE(QDir().mkpath(path));  // a folder in the file's place
-    const HtmlResult result = writeHtmlPage(path, 0xFFFFFF);
-    EXPECT_EQ(result.code, html::NotOpened);
-    EXPECT_FALSE(result.error.isEmpty());
+    const yq::Result<> result = writeHtmlPage(path, 0xFFFFFF);
+    ASSERT_FALSE(result);
+    EXPECT_FALSE(result.problem().text().empty());
 }
 
 TEST(HtmlBody, IsThePageJoinedIntoOneLine) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vh37.html"));
-    ASSERT_EQ(writeHtmlPage(path, 0xFFFFFF).code, html::Done);
+    ASSERT_TRUE(writeHtmlPage(path, 0xFFFFFF));
     QString body;
     ASSERT_TRUE(readHtmlBody(path, body));
     EXPECT_EQ(body, QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"

@@ -309,10 +309,10 @@ TEST(MetafileHex, AppendsToWhatIsThere) {
 TEST(MetafileHex, UnreadableFileIsReportedAndAddsNothing) {
     QTemporaryDir dir;
     QByteArray out = "kept";
-    QString why;
-    EXPECT_FALSE(appendMetafileHexFromFile(dir.filePath(QStringLiteral("missing.wmf")), out, &why));
+    const yq::Result<> read = appendMetafileHexFromFile(dir.filePath(QStringLiteral("missing.wmf")), out);
+    ASSERT_FALSE(read);
     EXPECT_EQ(out, "kept");
-    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(read.problem().reason.empty());
 }
 
 // ---------------------------------------------------------------------------

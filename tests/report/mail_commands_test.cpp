@@ -243,7 +243,7 @@ TEST(ReportMailItem, SubjectAndBodyLoseTrailingBlanks) {
 
 TEST_F(Mail, ReportMailReadsTheBodyFromThePageAndPassesThePageFile) {
     const QString folder = path("VH");
-    ASSERT_EQ(writeHtmlPage(folder + QStringLiteral("/vh37.html"), 0xFFFFFF).code, 0);
+    ASSERT_TRUE(writeHtmlPage(folder + QStringLiteral("/vh37.html"), 0xFFFFFF));
     ASSERT_TRUE(writeAll(folder + QStringLiteral("/Report.RTF"), "{\\rtf1}"));
     MailOutcome outcome;
     EXPECT_EQ(sendReportMail(request(folder), {QString()}, context, &outcome), reportmail::Shown);

@@ -129,9 +129,8 @@ TEST_F(PainterRendererTest, PdfHasOnePagePerReportPage) {
     for (int users : {1, 2}) {
         const QStringList names = users == 1 ? QStringList{"Amy VK2ABC"} : QStringList{"Amy VK2ABC", "Zed ZL1AAA"};
         const QString path = dir.filePath(QStringLiteral("report%1.pdf").arg(users));
-        QString error;
-        ASSERT_TRUE(PainterRenderer(solidImages()).renderToPdf(samplePages(names), path, &error))
-            << error.toStdString();
+        const Result<> written = PainterRenderer(solidImages()).renderToPdf(samplePages(names), path);
+        ASSERT_TRUE(written) << written.problem().text();
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
@@ -145,10 +144,10 @@ TEST_F(PainterRendererTest, PdfHasOnePagePerReportPage) {
 
 TEST_F(PainterRendererTest, PdfIntoAMissingFolderFails) {
     QTemporaryDir dir;
-    QString error;
-    EXPECT_FALSE(PainterRenderer(solidImages())
-                     .renderToPdf(samplePages({}), dir.filePath(QStringLiteral("no/such/folder/r.pdf")), &error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<> written = PainterRenderer(solidImages())
+                                 .renderToPdf(samplePages({}), dir.filePath(QStringLiteral("no/such/folder/r.pdf")));
+    ASSERT_FALSE(written);
+    EXPECT_FALSE(written.problem().text().empty());
 }
 
 TEST_F(PainterRendererTest, ChosenPagesOnly) {

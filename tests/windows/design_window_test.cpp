@@ -66,10 +66,10 @@ struct Recorder {
         s.emailResults = [this](const QString& workingCopy, const QString& results) {
             log << QStringLiteral("mail %1 %2").arg(QFileInfo(workingCopy).fileName(), QFileInfo(results).fileName());
         };
-        s.openSpreadsheet = [this](const QString& path, QString* problem) {
+        s.openSpreadsheet = [this](const QString& path) -> Result<> {
             log << QStringLiteral("spreadsheet %1").arg(QFileInfo(path).fileName());
-            if (!spreadsheetOpens) *problem = QStringLiteral("No program opens CSV files.");
-            return spreadsheetOpens;
+            if (!spreadsheetOpens) return fail("No program opens CSV files.");
+            return {};
         };
         s.openForum = [this] { log << QStringLiteral("forum"); };
         s.setBusy = [this](bool busy) { log << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); };

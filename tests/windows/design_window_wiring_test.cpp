@@ -22,7 +22,7 @@
 
 #include <gtest/gtest.h>
 
-namespace yq::windows {
+namespace yq {
 namespace {
 
 using Command = DesignWindow::Command;
@@ -171,4 +171,4 @@ TEST_F(DesignWindowWiring, AnUnreadableUserFileStopsTheReportWithAMessage) {
 }
 
 }  // namespace
-}  // namespace yq::windows
+}  // namespace yq

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-namespace yq::windows {
+namespace yq {
 namespace {
 
 struct MulDivCase {
@@ -78,4 +78,4 @@ TEST(DialogUnits, UnitsOfAWindowFontFollowItsMetrics) {
 }
 
 }  // namespace
-}  // namespace yq::windows
+}  // namespace yq

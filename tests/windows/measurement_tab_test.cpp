@@ -130,7 +130,7 @@ class MeasurementTabTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::widgetApplication();
-        readDesignFile(measuredDesignFile(), window.record);
+        (void)readDesignFile(measuredDesignFile(), window.record);
         reCalc(window.record, false);
     }
     MeasuringWindow window{UnitSystem::Imperial};
