@@ -18,6 +18,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 yq::DesignRecord forty() {
@@ -99,6 +103,30 @@ void BM_DetailedStudy(benchmark::State& state) {
     state.counters["resonance_MHz"] = resonance / 1e6;
 }
 BENCHMARK(BM_DetailedStudy)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// How long a detailed study takes to stop once Cancel is pressed (the
+// time reported), its nec2c processes killed: the target is 100 ms.
+void BM_CancelDetailedStudy(benchmark::State& state) {
+    const yq::DesignRecord design = forty();
+    for (auto _ : state) {
+        std::atomic<bool> cancel{false};
+        yq::sim::StudyOptions options;
+        options.model = yq::sim::ModelKind::Detailed;
+        options.cancel = &cancel;
+        std::chrono::steady_clock::time_point pressed;
+        std::thread presser([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            pressed = std::chrono::steady_clock::now();
+            cancel = true;
+        });
+        auto study = yq::sim::runStudy(design, options);
+        const auto stopped = std::chrono::steady_clock::now();
+        presser.join();
+        if (study) state.SkipWithError("the study ended before Cancel");
+        state.SetIterationTime(std::chrono::duration<double>(stopped - pressed).count());
+    }
+}
+BENCHMARK(BM_CancelDetailedStudy)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 
 // The plain way: 166 frequencies of 0.4 F to 2.5 F in one deck, one process.
 void BM_DetailedPlainSweep(benchmark::State& state) {

@@ -234,7 +234,9 @@ TEST_F(SimulationTabTest, TheModelIsChosenFromTheKeyboardAndADetailedStudyShowsI
     clock.start();
     QTest::mouseClick(tab.cancelButton(), Qt::LeftButton);
     ASSERT_TRUE(done.wait(5000));
-    EXPECT_LT(clock.elapsed(), 100);
+    // Promptly, however loaded the machine; bench/simulation_bench measures
+    // the time against its 100 ms target.
+    EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(tab.running());
     EXPECT_TRUE(tab.status()->text().contains(QString::fromLatin1(sim::kCancelledText)));
     EXPECT_FALSE(tab.progressBar()->isVisible());
