@@ -41,7 +41,7 @@ fi
 # and testing do not need them. Claws Mail is one real mail program to try
 # the compose hand-over with.
 if [ "${YQ_PACKAGE_TOOLS:-0}" = "1" ]; then
-  PACKAGES+=(dpkg-dev fakeroot lintian desktop-file-utils appstream file claws-mail)
+  PACKAGES+=(dpkg-dev fakeroot lintian desktop-file-utils appstream file claws-mail mmdebstrap)
 fi
 
 missing=()
