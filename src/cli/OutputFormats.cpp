@@ -24,24 +24,6 @@ std::string trimmed(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static constexpr char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
 std::vector<std::string> wordsOfLine(const std::string& line) {
     std::vector<std::string> words;
     std::istringstream stream(line);
@@ -78,6 +60,24 @@ std::string formatted(const DesignRecord& record, OutputFormat format, const QSt
 }
 
 }  // namespace
+
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[(c >> 4) & 0xF];
+            out += hex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
 
 std::optional<OutputFormat> outputFormatNamed(std::string_view name) {
     if (name == "line") return OutputFormat::Line;

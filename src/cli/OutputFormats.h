@@ -50,4 +50,8 @@ bool takeFormatOption(std::vector<std::string>& args, OutputFormat& format, bool
 int runFormatted(const std::vector<std::string>& args, OutputFormat format, std::istream& in, std::ostream& out,
                  std::ostream& err);
 
+// A JSON string of UTF-8 text, quoted, with quotes, backslashes and control
+// characters escaped.
+std::string jsonString(std::string_view text);
+
 }  // namespace yq::cli

@@ -1,4 +1,5 @@
 #include "cli/TuneCommand.h"
+#include "cli/OutputFormats.h"
 
 #include "design/DesignTools.h"
 #include "design/ImpedanceSweep.h"
@@ -16,25 +17,6 @@
 namespace yq::cli {
 
 namespace {
-
-// A JSON string of UTF-8 text.
-std::string tuneJsonText(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static constexpr char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[(c >> 4) & 0xF];
-            out += hex[c & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
 
 void printRows(std::ostream& out, const std::vector<FindingRow>& rows) {
     std::size_t width = 0;
@@ -117,15 +99,15 @@ int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std:
         out << '{';
         bool first = true;
         auto field = [&](const std::string& key, const std::string& value) {
-            out << (first ? "" : ",") << tuneJsonText(key) << ':' << value;
+            out << (first ? "" : ",") << jsonString(key) << ':' << value;
             first = false;
         };
         std::vector<std::string> notes;
         for (const FindingRow& r : rows) {
             if (r.key.rfind("note", 0) == 0 || r.key == "file_note")
-                notes.push_back(tuneJsonText(r.value));
+                notes.push_back(jsonString(r.value));
             else
-                field(r.key, tuneJsonText(r.value));
+                field(r.key, jsonString(r.value));
         }
         std::string list;
         for (double r : findings->resonancesHz) list += (list.empty() ? "" : ",") + std::to_string(r);

@@ -1,4 +1,5 @@
 #include "sim/DeckRules.h"
+#include "sim/TextFields.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,19 +12,6 @@ namespace yq::sim {
 namespace {
 
 constexpr double kLight = 299792458.0;
-
-std::vector<std::string_view> fieldsOf(std::string_view line) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
-        std::size_t j = i;
-        while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r') ++j;
-        if (j > i) out.push_back(line.substr(i, j - i));
-        i = j;
-    }
-    return out;
-}
 
 bool toNumber(std::string_view text, double& out) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
@@ -52,7 +40,7 @@ Result<DeckContents> readDeck(std::string_view deck) {
         const std::string_view line = deck.substr(0, nl);
         deck = nl == std::string_view::npos ? std::string_view() : deck.substr(nl + 1);
         ++lineNumber;
-        const auto fields = fieldsOf(line);
+        const auto fields = fieldsOfLine(line);
         if (fields.empty()) continue;
         const std::string_view name = fields[0];
         std::vector<double> n;

@@ -1,4 +1,5 @@
 #include "sim/NecOutput.h"
+#include "sim/TextFields.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,19 +7,6 @@
 namespace yq::sim {
 
 namespace {
-
-std::vector<std::string_view> wordsOf(std::string_view line) {
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
-        std::size_t j = i;
-        while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r') ++j;
-        if (j > i) out.push_back(line.substr(i, j - i));
-        i = j;
-    }
-    return out;
-}
 
 bool outputNumber(std::string_view text, double& out) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -30,7 +18,7 @@ bool outputNumber(std::string_view text, double& out) {
 // none, or only the polarisation sense at `allowWordAt`).
 bool numbersOf(std::string_view line, std::vector<double>& out, int allowWordAt = -1) {
     out.clear();
-    const auto words = wordsOf(line);
+    const auto words = fieldsOfLine(line);
     if (words.empty()) return false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         double v = 0;
@@ -46,7 +34,7 @@ bool numbersOf(std::string_view line, std::vector<double>& out, int allowWordAt 
 std::optional<double> valueAfterEquals(std::string_view line) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) return std::nullopt;
-    const auto words = wordsOf(line.substr(eq + 1));
+    const auto words = fieldsOfLine(line.substr(eq + 1));
     double v = 0;
     if (words.empty() || !outputNumber(words[0], v)) return std::nullopt;
     return v;
@@ -122,7 +110,7 @@ Result<std::vector<NecFrequency>> parseNecOutput(std::string_view output, const 
                 out.back().pattern.push_back({n[0], n[1], n[4]});
             i = j - 1;
         } else if (contains(line, "AVERAGE POWER GAIN:")) {
-            const auto words = wordsOf(line.substr(line.find(':') + 1));
+            const auto words = fieldsOfLine(line.substr(line.find(':') + 1));
             double v = 0;
             if (!words.empty() && outputNumber(words[0], v)) out.back().averageGain = v;
         }

@@ -120,18 +120,24 @@ QString FrequencyPlot::pointsTable() const {
     return out;
 }
 
+// The plot's paper: white, framed in grey, drawn smooth in the widget's font.
+// The painter is saved; the caller restores it.
+static void beginPaper(QPainter& p, const QRect& box, const QFont& font) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillRect(box, kPlotPaper);
+    p.setPen(QColor(160, 160, 160));
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.setFont(font);
+}
+
 void FrequencyPlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     render(p, rect());
 }
 
 void FrequencyPlot::render(QPainter& p, const QRect& box) const {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.fillRect(box, kPlotPaper);
-    p.setPen(QColor(160, 160, 160));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    p.setFont(font());
+    beginPaper(p, box, font());
     const QFontMetrics fm(font());
 
     double xMin = 1e300, xMax = -1e300, yMin = 1e300, yMax = -1e300;
@@ -330,12 +336,7 @@ void PolarPlot::paintEvent(QPaintEvent*) {
 }
 
 void PolarPlot::render(QPainter& p, const QRect& box) const {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.fillRect(box, kPlotPaper);
-    p.setPen(QColor(160, 160, 160));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    p.setFont(font());
+    beginPaper(p, box, font());
     const QFontMetrics fm(font());
     const int line = fm.height();
 
