@@ -171,31 +171,19 @@ std::string comparisonJson(const DesignRecord& d, const StudyResult& s) {
 
 std::string sweepCsv(const StudyResult& s) {
     std::string out = "case,frequency (MHz),R (ohm),X (ohm),SWR on 50 ohm\n";
-    for (int k = 0; k < 2; ++k) {
-        std::string last;
-        for (const SweepPoint& p : mergedSweep(s, k == 1)) {
-            const std::string mhz = sig(p.hz / 1e6, 10);
-            if (mhz == last) continue;  // as in the Touchstone file
-            last = mhz;
-            out += std::string(k ? "coil for F" : "calculated coil") + ',' + mhz + ',' + sig(p.z.real(), 8) + ',' +
-                   sig(p.z.imag(), 8) + ',' + sig(swr50(p.z), 6) + '\n';
-        }
-    }
+    for (int k = 0; k < 2; ++k)
+        for (const SweepPoint& p : mergedSweep(s, k == 1))
+            out += std::string(k ? "coil for F" : "calculated coil") + ',' + sig(p.hz / 1e6, 10) + ',' +
+                   sig(p.z.real(), 8) + ',' + sig(p.z.imag(), 8) + ',' + sig(swr50(p.z), 6) + '\n';
     return out;
 }
 
 std::string sweepTouchstone(const StudyResult& s) {
     std::string out = std::string("! YQ antenna, NEC-2 ") + (s.model == ModelKind::Detailed ? "detailed" : "standard") +
                       " model, calculated coil\n! S11 against 50 ohm\n# MHz S RI R 50\n";
-    std::string last;
     for (const SweepPoint& p : mergedSweep(s)) {
-        // Two points nearer than the printed digits would read as one
-        // frequency given twice: the first stands for both.
-        const std::string mhz = sig(p.hz / 1e6, 10);
-        if (mhz == last) continue;
-        last = mhz;
         const std::complex<double> g = (p.z - 50.0) / (p.z + 50.0);
-        out += mhz + ' ' + sig(g.real(), 10) + ' ' + sig(g.imag(), 10) + '\n';
+        out += sig(p.hz / 1e6, 10) + ' ' + sig(g.real(), 10) + ' ' + sig(g.imag(), 10) + '\n';
     }
     return out;
 }
