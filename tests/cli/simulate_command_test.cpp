@@ -96,7 +96,9 @@ TEST_F(SimulateCommand, TheDetailedModelStopsOnCtrlCShowsItsProgressOnATerminalA
     clock.start();
     ::kill(pid_t(p.processId()), SIGINT);
     ASSERT_TRUE(p.waitForFinished(5000));
-    EXPECT_LT(clock.elapsed(), 1000);  // the process's own end included
+    // Promptly, the process's own end included, however loaded the machine
+    // (bench/simulation_bench measures Cancel against its 100 ms target).
+    EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_EQ(p.readAllStandardError().toStdString(), "yq-calc: The simulation was cancelled.\n");
