@@ -2,6 +2,7 @@
 #include "files/Text.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
@@ -55,7 +56,7 @@ public:
         int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
         if (rc == SQLITE_OK) {
             sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-            rc = checkContents(create);
+            rc = checkContents(path, create);
         }
         if (rc != SQLITE_OK) {
             if (reason_.isEmpty()) reason_ = sqliteReason(db_, rc);
@@ -73,7 +74,21 @@ public:
     bool empty() const { return empty_; }
 
 private:
-    int checkContents(bool create) {
+    // A file with no table is new only when it is whole: empty, or as long
+    // as a number of the pages its header names. A cut-off database is
+    // damaged, and creating the table in it would change its bytes.
+    static bool wholeOrEmpty(const QString& path) {
+        QFile file(path);
+        if (!file.exists() || file.size() == 0) return true;
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        const QByteArray header = file.read(18);
+        if (header.size() < 18 || !header.startsWith("SQLite format 3")) return false;
+        int page = (static_cast<unsigned char>(header[16]) << 8) | static_cast<unsigned char>(header[17]);
+        if (page == 1) page = 65536;
+        return page >= 512 && file.size() % page == 0;
+    }
+
+    int checkContents(const QString& path, bool create) {
         sqlite3_stmt* stmt = nullptr;
         int rc = sqlite3_prepare_v2(db_, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &stmt, nullptr);
         if (rc != SQLITE_OK) return rc;
@@ -90,6 +105,10 @@ private:
         if (any && !ours) {
             reason_ = QStringLiteral("it holds no user records (not a user file)");
             return SQLITE_NOTADB;
+        }
+        if (create && !ours && !wholeOrEmpty(path)) {
+            reason_ = QStringLiteral("it is damaged (cut off inside a page)");
+            return SQLITE_CORRUPT;
         }
         if (create && !ours) {
             char* message = nullptr;
