@@ -7,6 +7,8 @@
 #include "support/WidgetApplication.h"
 #include "windows/DesignWindow.h"
 
+#include "DesignWindowOnFile.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -114,30 +116,13 @@ TEST_F(BuildSheetTabTest, PrintPreviewHasOnePageUnderItsJobName) {
 
 // The tab in the design window: what it draws is what the window shows,
 // after every ReCalc.
-class BuildSheetInWindowTest : public ::testing::Test {
+class BuildSheetInWindowTest : public test::DesignWindowOnFile {
 protected:
-    void SetUp() override {
-        test::widgetApplication();
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-    }
-    void TearDown() override {
-        window.reset();
-        QDir::setCurrent(previous);
-    }
     DesignWindow& open(UnitSystem system, const std::vector<std::pair<const char*, const char*>>& inputs,
                        const char* metricText) {
-        DesignRecord r(system);
-        for (const auto& [k, v] : inputs) *r.field(k) = Decimal::of(v);
-        const QString path = QDir(folder.path()).filePath(QStringLiteral("design.ini"));
-        EXPECT_TRUE(writeDesignFile(path, r, QString::fromLatin1(metricText)));
-        DesignWindowServices services;
-        services.chooseFile = [path](const QString&, const QString&, const QString&) { return path; };
-        services.messages = &messages;
-        window = std::make_unique<DesignWindow>(UnitSystemDescription::of(system), services, state);
-        window->open();
+        DesignWindow& w = DesignWindowOnFile::open(system, inputs, metricText);
         test::settle();
-        return *window;
+        return w;
     }
     // The number the sheet shows after `label`, as the window would show it.
     static QString sheetValue(BuildSheetTab& tab, const QString& label) {
@@ -147,12 +132,6 @@ protected:
         ADD_FAILURE() << "no text " << label.toStdString();
         return {};
     }
-
-    QTemporaryDir folder;
-    QString previous;
-    ProgramState state;
-    test::RecordingMessages messages{test::RecordingMessages::Mode::Record};
-    std::unique_ptr<DesignWindow> window;
 };
 
 TEST_F(BuildSheetInWindowTest, TabFollowsTheOtherTabsAndShowsWhatTheWindowShows) {

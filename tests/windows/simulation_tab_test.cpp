@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include "DesignWindowOnFile.h"
+
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,32 +38,8 @@ QString fileText(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-class SimulationTabTest : public ::testing::Test {
+class SimulationTabTest : public test::DesignWindowOnFile {
 protected:
-    void SetUp() override {
-        test::widgetApplication();
-        previous = QDir::currentPath();
-        ASSERT_TRUE(folder.isValid());
-        QDir::setCurrent(folder.path());
-    }
-    void TearDown() override {
-        window.reset();
-        QDir::setCurrent(previous);
-    }
-    DesignWindow& open(UnitSystem system, const std::vector<std::pair<const char*, const char*>>& inputs,
-                       const char* metricText) {
-        DesignRecord r(system);
-        for (const auto& [k, v] : inputs) *r.field(k) = Decimal::of(v);
-        const QString path = QDir(folder.path()).filePath(QStringLiteral("design.ini"));
-        EXPECT_TRUE(writeDesignFile(path, r, QString::fromLatin1(metricText)));
-        DesignWindowServices services;
-        services.chooseFile = [path](const QString&, const QString&, const QString&) { return path; };
-        services.messages = &messages;
-        window = std::make_unique<DesignWindow>(UnitSystemDescription::of(system), services, state);
-        window->open();
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-        return *window;
-    }
     static bool waitForStudy(SimulationTab& tab) {
         QSignalSpy done(&tab, &SimulationTab::studyFinished);
         return tab.running() ? done.wait(30000) : true;
@@ -70,12 +48,6 @@ protected:
         const QTableWidgetItem* item = tab.table()->item(row, column);
         return item ? item->text() : QString();
     }
-
-    QTemporaryDir folder;
-    QString previous;
-    ProgramState state;
-    test::RecordingMessages messages{test::RecordingMessages::Mode::Record};
-    std::unique_ptr<DesignWindow> window;
 };
 
 TEST_F(SimulationTabTest, FollowsTheBuildSheetAndShowsTheStudyOfTheWindowsDesignAfterEachReCalc) {
