@@ -3,6 +3,7 @@
 #include "cli/CalcHelp.h"
 #include "support/RunProcess.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -58,6 +59,14 @@ TEST(CalcHelp, ListsEveryCommandAndOptionWithAnExampleThatRuns) {
             EXPECT_EQ(r.err, "") << row.example;
         }
     }
+}
+
+// The English help reads word for word as it did before yq-calc could speak
+// other languages.
+TEST(CalcHelp, EnglishHelpReadsAsBefore) {
+    QFile stored(QStringLiteral(YQ_TEST_DATA "/yq-calc-help-en.txt"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(runProcess(calcProgram(), {"--help"}).out, stored.readAll().toStdString());
 }
 
 TEST(CalcHelp, VersionNamesTheProgramAndItsVersion) {
