@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <string_view>
@@ -26,6 +27,15 @@ inline QByteArray withoutTrailingBlanks(QByteArray text) {
 // A key or text of the key table as a QString.
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A label or other text of the key table as a person reads it, in the
+// program's language (the key table marks its texts for translation under
+// the context "KeyTable"; English is the table's own text).
+inline QString keyTableText(std::string_view text) {
+    if (text.empty()) return {};
+    const QByteArray source(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate("KeyTable", source.constData());
 }
 
 }  // namespace yq
