@@ -28,6 +28,9 @@ PACKAGES=(
   nec2c
   # the manual pages, made from the programs' --help at build time
   help2man
+  # the translations: lupdate and lrelease through CMake, Qt's own dialogs'
+  # translations, and a font with the Japanese letters
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
 )
 
 # Checking exported documents in a word processor (RTF -> PDF); only with
