@@ -113,8 +113,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # face every text still keeps to its room, at a smaller size where it must.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Started by the program: the desktop's handler look-up and xdg-email, and
-# nec2c for the Simulation tab and yq-calc simulate.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, nec2c")
+# nec2c for the Simulation tab and yq-calc simulate; Qt's own dialogs in the
+# program's language, and the Japanese letters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, nec2c, qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libreoffice-calc | gnumeric, thunderbird | evolution | kmail | claws-mail")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://yq-antenna.example/")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
