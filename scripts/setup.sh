@@ -31,6 +31,8 @@ PACKAGES=(
   # the translations: lupdate and lrelease through CMake, Qt's own dialogs'
   # translations, and a font with the Japanese letters
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
+  # the desktop entry and the metainfo validated in every language
+  desktop-file-utils appstream
 )
 
 # Checking exported documents in a word processor (RTF -> PDF); only with
