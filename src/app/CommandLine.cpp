@@ -13,6 +13,10 @@ platform::HelpPage programHelpPage() {
     page.sections = {
         {"Options",
          {
+             {"--lang CODE",
+              "the language of the windows for this run: en, de, ja, ru, it, es, pl, pt_BR, fr, cs or nl "
+              "(default: the desktop's, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG)",
+              "yq --lang de"},
              {"-h, --help", "show this help and exit", "yq --help"},
              {"-V, --version", "show the version and exit", "yq --version"},
              {"/HADebug",
