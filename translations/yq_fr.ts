@@ -80,6 +80,85 @@ re-calculate the coil size.</source>
     </message>
 </context>
 <context>
+    <name>Findings</name>
+    <message>
+        <source>Sweep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series resonances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series resonance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuned from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impedance there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Least SWR (50 ohm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2:1 SWR bandwidth (50 ohm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series inductance at the feed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effective capacitance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inductance for the design frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuning coil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coil length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wire length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacitance Factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InfoTexts</name>
     <message>
         <source>Welcome to the wonderful world of YQ Antennas. At long last we have achieved what many have said was impossible, the development of a new antenna concept. For 120 years the resonant wire antenna of Hertz has been taken as the only way to build an antenna. We did not accept that, and the YQ antenna concept is the outcome. It offers advantages in every antenna parameter: Small Size, High Efficiency, wide bandwidth, and very low EMI. While developing it we came upon a new development in physics connected with it, and that discovery has in turn led us to a further antenna concept that we hope to present to you soon.</source>

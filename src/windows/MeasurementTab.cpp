@@ -220,15 +220,16 @@ void MeasurementTab::recompute() {
 void MeasurementTab::showRows() {
     rows_.clear();
     if (measurement_) {
-        rows_.push_back({"measurement", "Measurement", measurement_->describe()});
-        for (const std::string& note : measurement_->notes) rows_.push_back({"file_note", "Read", note});
+        rows_.push_back({"measurement", QT_TRANSLATE_NOOP("Findings", "Measurement"), measurement_->describe()});
+        for (const std::string& note : measurement_->notes)
+            rows_.push_back({"file_note", QT_TRANSLATE_NOOP("Findings", "Read"), note});
     }
     if (sweep_)
         for (FindingRow& r : findingRows(*sweep_)) rows_.push_back(std::move(r));
     if (tuning_)
         for (FindingRow& r : tuningRows(*tuning_, system_)) rows_.push_back(std::move(r));
     else if (!tuningProblem_.isEmpty())
-        rows_.push_back({"tuning", "Tuning", tuningProblem_.toStdString()});
+        rows_.push_back({"tuning", QT_TRANSLATE_NOOP("Findings", "Tuning"), tuningProblem_.toStdString()});
     apply_->setEnabled(tuning_.has_value());
     if (tuning_)
         apply_->setText(tr("Apply FAC %1").arg(QString::fromStdString(tuning_->fit.value.toFixed(2))));
@@ -249,7 +250,8 @@ void MeasurementTab::showRows() {
     for (const FindingRow& r : rows_) {
         const bool strong = r.key == "turns" || r.key == "resonances";
         text += QStringLiteral("<tr><td valign=top><b>%1</b></td><td>%2%3%4</td></tr>")
-                    .arg(html(r.label), strong ? QStringLiteral("<b>") : QString(), html(r.value),
+                    .arg(QCoreApplication::translate("Findings", r.label.c_str()).toHtmlEscaped(),
+                         strong ? QStringLiteral("<b>") : QString(), html(r.value),
                          strong ? QStringLiteral("</b>") : QString());
     }
     text += QStringLiteral("</table>");
