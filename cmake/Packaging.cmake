@@ -56,8 +56,9 @@ if(HELP2MAN_PROGRAM)
     add_custom_command(
       OUTPUT ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${YQ_GENERATED}/man
-      # A display is never needed: --help answers before any window.
-      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+      # A display is never needed: --help answers before any window. The
+      # pages are English whatever the builder's language.
+      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LANGUAGE=en LC_ALL=C.UTF-8
               ${HELP2MAN_PROGRAM} --no-info --section=1 --name=${summary} --version-string=${PROJECT_VERSION}
               --include=${PROJECT_SOURCE_DIR}/man/${program}.h2m --output=${page} $<TARGET_FILE:${program}>
       COMMAND ${GZIP_PROGRAM} -9nf ${page}

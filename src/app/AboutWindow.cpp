@@ -20,7 +20,7 @@ const QFont& aboutFont() {
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent), units_(aboutFont()) {
     setObjectName(QStringLiteral("P1$WINDOW"));
-    setWindowTitle(QString::fromLatin1(kAboutCaption));
+    setWindowTitle(tr(kAboutCaption));
     setWindowIconFromImage(this, QStringLiteral("AGENT.ICO"));
     setFont(aboutFont());
     setFixedSize(units_.size(185, 92));
@@ -34,7 +34,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent), units_(aboutFont())
     first->setFont(smaller);
     second->setFont(smaller);
     QPushButton* close =
-        addButton(this, units_, {92, 76, 91, 14}, QStringLiteral("Close and return..."), QStringLiteral("OKBUTTON"));
+        addButton(this, units_, {92, 76, 91, 14}, tr("Close and return..."), QStringLiteral("OKBUTTON"));
     close->setDefault(true);
     close->setFocus();
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,10 +2,14 @@
 // %1 is filled in).
 #pragma once
 
+#include <QtGlobal>
+
 namespace yq {
 
-inline constexpr char kDeleteFromListMessage[] = "Records are deleted from the list of users, not from this form.";
-inline constexpr char kConfirmDeleteCaption[] = "Confirm Delete";
-inline constexpr char kConfirmDeleteMessage[] = "Are you sure you want to delete the highlighted record?|%1";
+inline constexpr char kDeleteFromListMessage[] =
+    QT_TRANSLATE_NOOP("UserList", "Records are deleted from the list of users, not from this form.");
+inline constexpr char kConfirmDeleteCaption[] = QT_TRANSLATE_NOOP("UserList", "Confirm Delete");
+inline constexpr char kConfirmDeleteMessage[] =
+    QT_TRANSLATE_NOOP("UserList", "Are you sure you want to delete the highlighted record?|%1");
 
 }  // namespace yq

@@ -2,15 +2,19 @@
 // pictures window's note and the About note, and the windows' captions.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace yq {
 
 inline constexpr const char* kMainCaptionPrefix = "ZO Duravar Uravaro  Design Calculator V5.091";
-inline constexpr const char* kMainCaption = "ZO Duravar Uravaro  Design Calculator V5.091 - YQ Antennas";
-inline constexpr const char* kPicturesCaption = "Pictures of YQ Antennas";
-inline constexpr const char* kAboutCaption = "About this programme V 5.081";
-inline constexpr const char* kInventorLine = "Brannoc Quillet CEO  ZO Duravar Uravaro";
+// Shown through tr() of the window that shows each.
+inline constexpr const char* kMainCaption =
+    QT_TRANSLATE_NOOP("yq::MainWindow", "ZO Duravar Uravaro  Design Calculator V5.091 - YQ Antennas");
+inline constexpr const char* kPicturesCaption = QT_TRANSLATE_NOOP("yq::PicturesWindow", "Pictures of YQ Antennas");
+inline constexpr const char* kAboutCaption = QT_TRANSLATE_NOOP("yq::AboutWindow", "About this programme V 5.081");
+inline constexpr const char* kInventorLine =
+    QT_TRANSLATE_NOOP("yq::MainWindow", "Brannoc Quillet CEO  ZO Duravar Uravaro");
 
 // Where users send photographs of their antennas.
 inline constexpr const char* kPicturesAddress = "pictures@yq-antenna.example";

@@ -27,7 +27,7 @@ const QFont& mainFont() {
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), units_(mainFont()) {
     setObjectName(QStringLiteral("P1$WINDOW"));
-    setWindowTitle(QString::fromLatin1(kMainCaption));
+    setWindowTitle(tr(kMainCaption));
     setWindowIconFromImage(this, QStringLiteral("milnm.ico"));
 
     buildMenu();
@@ -47,19 +47,19 @@ void MainWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
 
-    auto* shutdown = bar->addAction(QStringLiteral("Shutdown"));
+    auto* shutdown = bar->addAction(tr("Shutdown"));
     shutdown->setObjectName(QStringLiteral("SHUTDOWN"));
-    QMenu* design = bar->addMenu(QStringLiteral("   Antenna Design"));
+    QMenu* design = bar->addMenu(tr("   Antenna Design"));
     design->setObjectName(QStringLiteral("ANTENNADESIGN"));
-    auto* imperial = design->addAction(QStringLiteral("   Imperial YQ Antenna"));
+    auto* imperial = design->addAction(tr("   Imperial YQ Antenna"));
     imperial->setObjectName(QStringLiteral("YQANTENNA"));
-    auto* metric = design->addAction(QStringLiteral("   Metric YQ antenna"));
+    auto* metric = design->addAction(tr("   Metric YQ antenna"));
     metric->setObjectName(QStringLiteral("DESIGNYQMETRIC"));
-    auto* pictures = bar->addAction(QStringLiteral("   Pictures"));
+    auto* pictures = bar->addAction(tr("   Pictures"));
     pictures->setObjectName(QStringLiteral("PICTURES"));
-    auto* users = bar->addAction(QString::fromLatin1(kUserListMenuCaption));
+    auto* users = bar->addAction(tr(kUserListMenuCaption));
     users->setObjectName(QStringLiteral("USERLIST"));
-    auto* about = bar->addAction(QStringLiteral("    AboutThisProgram"));
+    auto* about = bar->addAction(tr("    AboutThisProgram"));
     about->setObjectName(QStringLiteral("ABOUTTHISPROGRAM"));
 
     controls_ = {shutdown, design, imperial, metric, pictures, users, about};
@@ -89,21 +89,21 @@ void MainWindow::buildMenu() {
 void MainWindow::buildLayout(QWidget* client) {
     const auto& u = units_;
     QLabel* banner = addImage(client, u, {-18, 0, 545, 61}, QStringLiteral("mt_business_top.jpg"),
-                              QStringLiteral("IMAGE2"), QStringLiteral("ZO Duravar Uravaro banner"));
+                              QStringLiteral("IMAGE2"), tr("ZO Duravar Uravaro banner"));
     QFrame* panel2 = addPanel(client, u, {5, 67, 107, 146}, QStringLiteral("PANEL2"));
     QLabel* antenna = addImage(client, u, {8, 69, 101, 142}, QStringLiteral("yqantenna1.jpg"), QStringLiteral("IMAGE3"),
-                               QStringLiteral("A YQ antenna"));
+                               tr("A YQ antenna"));
     QLabel* welcome = addPrompt(client, u, {120, 67, 156, 163}, QStringLiteral("Prompt 2"), QStringLiteral("PROMPT2"));
     QLabel* information =
         addPrompt(client, u, {307, 67, 200, 31}, QStringLiteral("Prompt 3"), QStringLiteral("PROMPT3"));
     QLabel* biography = addPrompt(client, u, {116, 252, 374, 65}, QString(), QStringLiteral("PROMPT1"));
     QFrame* panel1 = addPanel(client, u, {305, 101, 204, 150}, QStringLiteral("PANEL1"));
     QLabel* van = addImage(client, u, {307, 103, 199, 146}, QStringLiteral("van.jpg"), QStringLiteral("IMAGE4"),
-                           QStringLiteral("A YQ antenna on a van"));
+                           tr("A YQ antenna on a van"));
     QFrame* panel3 = addPanel(client, u, {39, 234, 73, 82}, QStringLiteral("PANEL3"));
     QLabel* portrait = addImage(client, u, {42, 236, 67, 78}, QStringLiteral("BrannocQuillet.jpg"),
-                                QStringLiteral("IMAGE5"), QStringLiteral("Portrait of Brannoc Quillet"));
-    auto* inventor = new QLabel(QString::fromLatin1(kInventorLine), client);
+                                QStringLiteral("IMAGE5"), tr("Portrait of Brannoc Quillet"));
+    auto* inventor = new QLabel(tr(kInventorLine), client);
     inventor->setObjectName(QStringLiteral("STRING1"));
     QFont bold = client->font();
     bold.setBold(true);

@@ -39,7 +39,7 @@ inline constexpr int UserList = 6;
 inline constexpr int About = 7;
 }  // namespace mainItem
 
-inline constexpr const char* kUserListMenuCaption = "   Users";
+inline constexpr const char* kUserListMenuCaption = QT_TRANSLATE_NOOP("yq::MainWindow", "   Users");
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT

@@ -25,15 +25,15 @@ const QFont& formFont() {
 QString userFormCaption(UserRequest request) {
     switch (request) {
         case UserRequest::Insert:
-            return QStringLiteral("Record Will Be Added");
+            return UserForm::tr("Record Will Be Added");
         case UserRequest::Change:
-            return QStringLiteral("Record Will Be Changed");
+            return UserForm::tr("Record Will Be Changed");
         case UserRequest::View:
-            return QStringLiteral("View Record");
+            return UserForm::tr("View Record");
         case UserRequest::Delete:
             break;
     }
-    return QString::fromLatin1(kUserFormLayoutCaption);
+    return UserForm::tr(kUserFormLayoutCaption);
 }
 
 UserForm::UserForm(UserRequest request, const UserRecord& record, UserFile& file, platform::UserMessages& messages,
@@ -53,11 +53,11 @@ UserForm::UserForm(UserRequest request, const UserRecord& record, UserFile& file
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("CURRENTTAB"));
     tabs->setGeometry(units_.rect(4, 4, 278, 30));
-    tabs->addTab(new QWidget, QString::fromLatin1(kUserFormTab));
+    tabs->addTab(new QWidget, tr(kUserFormTab));
     tabs->setFocusPolicy(Qt::NoFocus);
 
     // "&&" shows one "&"; Alt+N reaches the entry.
-    label_ = new QLabel(QStringLiteral("&Name && Call:"), this);
+    label_ = new QLabel(tr("&Name && Call:"), this);
     label_->setObjectName(QStringLiteral("STRING1"));
     label_->move(units_.point(9, 20));
     label_->adjustSize();
@@ -65,7 +65,7 @@ UserForm::UserForm(UserRequest request, const UserRecord& record, UserFile& file
     entry_ = new QLineEdit(record_.user, this);
     entry_->setObjectName(QStringLiteral("YQ1:USER"));
     entry_->setMaxLength(kUserFieldLength);
-    entry_->setAccessibleName(QStringLiteral("Name & Call"));
+    entry_->setAccessibleName(tr("Name & Call"));
     entry_->setReadOnly(request == UserRequest::View);
     // The entry keeps to the layout's line inside the tab sheet; it only
     // grows (centred on the line) when the font needs more room than that.
@@ -77,10 +77,9 @@ UserForm::UserForm(UserRequest request, const UserRecord& record, UserFile& file
     label_->setBuddy(entry_);
     label_->move(label_->x(), place.center().y() - label_->height() / 2);
 
-    QPushButton* ok = addButton(this, units_, {53, 38, 45, 14}, QStringLiteral("OK"), QStringLiteral("OK"));
-    QPushButton* cancel =
-        addButton(this, units_, {102, 38, 45, 14}, QStringLiteral("Cancel"), QStringLiteral("CANCEL"));
-    QPushButton* help = addButton(this, units_, {102, 4, 45, 14}, QStringLiteral("Help"), QStringLiteral("HELP"));
+    QPushButton* ok = addButton(this, units_, {53, 38, 45, 14}, tr("OK"), QStringLiteral("OK"));
+    QPushButton* cancel = addButton(this, units_, {102, 38, 45, 14}, tr("Cancel"), QStringLiteral("CANCEL"));
+    QPushButton* help = addButton(this, units_, {102, 4, 45, 14}, tr("Help"), QStringLiteral("HELP"));
     help->hide();
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &UserForm::accept);
@@ -112,7 +111,7 @@ bool runUserForm(UserRequest request, UserRecord& record, UserFile& file, ErrorR
                  platform::UserMessages& messages, QWidget* parent) {
     const ProcedureScope procedure(errors, QStringLiteral("UpdateYQ1"));
     if (request == UserRequest::Delete) {
-        messages.error(QString::fromLatin1(kDeleteFromListMessage));
+        messages.error(QCoreApplication::translate("UserList", kDeleteFromListMessage));
         return false;
     }
     UserForm form(request, record, file, messages, parent);

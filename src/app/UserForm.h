@@ -24,8 +24,8 @@ enum class UserRequest { Insert, Change, Delete, View };
 // layout's own caption for any other request.
 QString userFormCaption(UserRequest request);
 
-inline constexpr const char* kUserFormLayoutCaption = "Update the yq1 File";
-inline constexpr const char* kUserFormTab = "Enter in your Name and Call";
+inline constexpr const char* kUserFormLayoutCaption = QT_TRANSLATE_NOOP("yq::UserForm", "Update the yq1 File");
+inline constexpr const char* kUserFormTab = QT_TRANSLATE_NOOP("yq::UserForm", "Enter in your Name and Call");
 
 class UserForm final : public QDialog {
     Q_OBJECT

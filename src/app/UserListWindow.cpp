@@ -61,7 +61,7 @@ UserListWindow::UserListWindow(UserFile& file, ErrorReporter& errors, platform::
         };
     }
     setObjectName(QStringLiteral("P1$QUICKWINDOW"));
-    setWindowTitle(QString::fromLatin1(kUserListCaption));
+    setWindowTitle(tr(kUserListCaption));
     setWindowIconFromImage(this, QStringLiteral("milnm.ico"));
     setFont(listFont());
     setFixedSize(units_.size(257, 91));
@@ -70,25 +70,24 @@ UserListWindow::UserListWindow(UserFile& file, ErrorReporter& errors, platform::
     list_->setObjectName(QStringLiteral("BROWSE:1"));
     list_->setGeometry(units_.rect(8, 20, 192, 62));
     list_->setColumnCount(1);
-    list_->setHeaderLabels({QStringLiteral("User")});
+    list_->setHeaderLabels({tr("User")});
     list_->setColumnWidth(0, units_.x(80));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setAccessibleName(QStringLiteral("Users"));
-    list_->setStatusTip(QStringLiteral("Browsing Records"));
-    list_->setToolTip(QStringLiteral("Browsing Records"));
+    list_->setAccessibleName(tr("Users"));
+    list_->setStatusTip(tr("Browsing Records"));
+    list_->setToolTip(tr("Browsing Records"));
     list_->headerItem()->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
     list_->setItemDelegate(new IndentDelegate(units_.x(2), list_));
 
-    QPushButton* select =
-        addButton(this, units_, {120, 32, 45, 14}, QStringLiteral("&Select"), QStringLiteral("SELECT:2"));
+    QPushButton* select = addButton(this, units_, {120, 32, 45, 14}, tr("&Select"), QStringLiteral("SELECT:2"));
     select->hide();
-    insert_ = addButton(this, units_, {204, 20, 45, 14}, QStringLiteral("&Insert"), QStringLiteral("INSERT:3"));
-    change_ = addButton(this, units_, {204, 52, 45, 14}, QStringLiteral("&Change"), QStringLiteral("CHANGE:3"));
-    delete_ = addButton(this, units_, {204, 36, 45, 14}, QStringLiteral("&Delete"), QStringLiteral("DELETE:3"));
+    insert_ = addButton(this, units_, {204, 20, 45, 14}, tr("&Insert"), QStringLiteral("INSERT:3"));
+    change_ = addButton(this, units_, {204, 52, 45, 14}, tr("&Change"), QStringLiteral("CHANGE:3"));
+    delete_ = addButton(this, units_, {204, 36, 45, 14}, tr("&Delete"), QStringLiteral("DELETE:3"));
 
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("CURRENTTAB"));
@@ -97,8 +96,8 @@ UserListWindow::UserListWindow(UserFile& file, ErrorReporter& errors, platform::
     tabs->setFocusPolicy(Qt::NoFocus);
     tabs->lower();
 
-    QPushButton* close = addButton(this, units_, {204, 68, 45, 14}, QStringLiteral("Close"), QStringLiteral("CLOSE"));
-    QPushButton* help = addButton(this, units_, {48, 32, 45, 14}, QStringLiteral("Help"), QStringLiteral("HELP"));
+    QPushButton* close = addButton(this, units_, {204, 68, 45, 14}, tr("Close"), QStringLiteral("CLOSE"));
+    QPushButton* help = addButton(this, units_, {48, 32, 45, 14}, tr("Help"), QStringLiteral("HELP"));
     help->hide();
 
     setTabOrder(list_, insert_);
@@ -194,8 +193,8 @@ void UserListWindow::changeRecord() {
 void UserListWindow::deleteRecord() {
     const std::optional<UserRecord> record = highlighted();
     if (!record) return;
-    const QString text = QString::fromLatin1(kConfirmDeleteMessage).arg(record->user);
-    if (!messages_.confirm(text, QString::fromLatin1(kConfirmDeleteCaption))) return;
+    const QString text = QCoreApplication::translate("UserList", kConfirmDeleteMessage).arg(record->user);
+    if (!messages_.confirm(text, QCoreApplication::translate("UserList", kConfirmDeleteCaption))) return;
     if (!file_.remove(record->id)) messages_.error(file_.errorText());
     refresh();
 }

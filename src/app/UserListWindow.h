@@ -23,7 +23,7 @@ class UserMessages;
 // Runs the user form for one record; true when it wrote the record.
 using UserFormRunner = std::function<bool(UserRequest, UserRecord&, QWidget* parent)>;
 
-inline constexpr const char* kUserListCaption = "Browse the User File";
+inline constexpr const char* kUserListCaption = QT_TRANSLATE_NOOP("yq::UserListWindow", "Browse the User File");
 
 class UserListWindow final : public QDialog {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/StandardWindows.h"
 #include "app/Startup.h"
+#include "files/Language.h"
 #include "files/ProgramState.h"
 #include "platform/DesktopParameters.h"
 #include "report/EmbeddedImages.h"
@@ -19,15 +20,45 @@
 #include <QIcon>
 
 #include <iostream>
+#include <optional>
+
+namespace {
+
+// The language of the run (--lang CODE, or the desktop's), and --help and
+// --version: answered in that language before any window, without a
+// display. Returns the exit status when the program ends here.
+std::optional<int> chooseLanguageAndAnswer(int argc, char** argv, std::optional<QString>& language) {
+    QCoreApplication core(argc, argv);
+    yq::useLanguage();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const auto option = yq::takeLanguageOption(args);
+    if (!option) {
+        std::cerr << "yq: " << option.problem().text() << '\n';
+        return 2;
+    }
+    if (*option) {
+        const auto named = yq::languageOfCode(QString::fromStdString(**option));
+        if (!named) {
+            std::cerr << "yq: " << named.problem().text() << '\n';
+            return 2;
+        }
+        language = *named;
+        yq::useLanguage(language);
+    }
+    return yq::answerInformationOptions(args, std::cout);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    // --help and --version answer without a display.
-    if (const auto status = yq::answerInformationOptions({argv + 1, argv + argc}, std::cout)) return *status;
+    std::optional<QString> language;
+    if (const auto status = chooseLanguageAndAnswer(argc, argv, language)) return *status;
     yq::platform::ensureRuntimeFolder();
 
     // The runtime and the window engine. The command line stays available
     // through QCoreApplication::arguments() (the link traces read it).
     QApplication app(argc, argv);
+    yq::useLanguage(language);
     QApplication::setApplicationName(QStringLiteral("yq"));
     QApplication::setApplicationVersion(QString::fromStdString(yq::platform::programVersion()));
     QApplication::setDesktopFileName(QStringLiteral("yq"));

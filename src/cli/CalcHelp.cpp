@@ -94,6 +94,10 @@ platform::HelpPage calcHelpPage() {
               "unit, in the window's order), json (an object of every key with its exact decimal text as "
               "a string) or csv (the title row and the row of the results table YQ.csv)",
               "yq-calc --format table F=7.15 CD=2 LD=6"},
+             {"--lang CODE",
+              "the language of the help and the messages: en, de, ja, ru, it, es, pl, pt_BR, fr, cs or nl "
+              "(default: the desktop's, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG)",
+              "yq-calc --lang de --help"},
              {"-h, --help", "show this help and exit", "yq-calc --help"},
              {"-V, --version", "show the version and exit", "yq-calc --version"},
          }},

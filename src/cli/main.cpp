@@ -1,9 +1,13 @@
 #include "cli/CalcCommand.h"
+#include "cli/CalcLanguage.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include <unistd.h>
@@ -43,7 +47,14 @@ int runPagesProgram(char** argv, std::ostream& err) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // The translation of a language other than English is held by a core
+    // application object; page commands take --lang from the command line
+    // handed over to yq-calc-pages.
+    std::unique_ptr<QCoreApplication> app;
+    if (const auto status =
+            yq::cli::chooseCalcLanguage(args, std::cerr, [&] { app = std::make_unique<QCoreApplication>(argc, argv); }))
+        return *status;
     return yq::cli::runCalcTool(args, std::cin, std::cout, std::cerr,
                                 [argv](const std::vector<std::string>&, std::ostream&, std::ostream& err) {
                                     std::cout.flush();

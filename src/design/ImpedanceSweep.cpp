@@ -1,4 +1,5 @@
 #include "design/ImpedanceSweep.h"
+#include "design/TranslationMarks.h"
 
 #include <cmath>
 #include <cstdio>
@@ -141,26 +142,30 @@ std::string mhzText(double hz) { return printed("%.4f MHz", hz / 1e6); }
 std::vector<FindingRow> findingRows(const SweepFindings& f) {
     std::vector<FindingRow> rows;
     const std::string ref = "R " + ohms(f.referenceOhms);
-    rows.push_back({"sweep", "Sweep",
+    rows.push_back({"sweep", QT_TRANSLATE_NOOP("Findings", "Sweep"),
                     mhzText(f.points.front().hz) + " to " + mhzText(f.points.back().hz) + ", " +
                         std::to_string(f.points.size()) + " points"});
     std::string resonances;
     for (double r : f.resonancesHz) resonances += (resonances.empty() ? "" : ", ") + mhzText(r);
-    rows.push_back({"resonances", f.resonancesHz.size() > 1 ? "Series resonances" : "Series resonance",
+    rows.push_back({"resonances",
+                    f.resonancesHz.size() > 1 ? QT_TRANSLATE_NOOP("Findings", "Series resonances")
+                                              : QT_TRANSLATE_NOOP("Findings", "Series resonance"),
                     resonances.empty() ? "none in the sweep (X does not rise through 0)" : resonances});
-    rows.push_back({"tuned_from", "Tuned from",
+    rows.push_back({"tuned_from", QT_TRANSLATE_NOOP("Findings", "Tuned from"),
                     (f.tuningPoint == TuningPoint::Resonance ? "the series resonance at " : "the least SWR at ") +
                         mhzText(f.tuningHz)});
-    if (const auto z = impedanceAt(f, f.tuningHz)) rows.push_back({"impedance", "Impedance there", impedanceText(*z)});
+    if (const auto z = impedanceAt(f, f.tuningHz))
+        rows.push_back({"impedance", QT_TRANSLATE_NOOP("Findings", "Impedance there"), impedanceText(*z)});
     rows.push_back({"least_swr", "Least SWR (" + ref + ")",
                     swrText(f.leastSwr().swr) + " at " + mhzText(f.leastSwr().hz) + ", return loss " +
                         printed("%.2f dB", f.leastSwr().returnLossDb)});
     if (f.referenceOhms != 50)
-        rows.push_back({"least_swr_50", "Least SWR (50 ohm)",
+        rows.push_back({"least_swr_50", QT_TRANSLATE_NOOP("Findings", "Least SWR (50 ohm)"),
                         swrText(f.leastSwr50().swr50) + " at " + mhzText(f.leastSwr50().hz)});
     rows.push_back({"swr2_bandwidth", "2:1 SWR bandwidth (" + ref + ")", bandwidthText(f.swr2)});
     if (f.referenceOhms != 50)
-        rows.push_back({"swr2_bandwidth_50", "2:1 SWR bandwidth (50 ohm)", bandwidthText(f.swr2On50)});
+        rows.push_back({"swr2_bandwidth_50", QT_TRANSLATE_NOOP("Findings", "2:1 SWR bandwidth (50 ohm)"),
+                        bandwidthText(f.swr2On50)});
     return rows;
 }
 

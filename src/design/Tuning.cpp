@@ -1,4 +1,5 @@
 #include "design/Tuning.h"
+#include "design/TranslationMarks.h"
 
 #include "design/Calculation.h"
 #include "design/ImpedanceSweep.h"
@@ -84,26 +85,26 @@ std::string tuningFigure(const char* format, double v) {
 std::vector<FindingRow> tuningRows(const Tuning& t, UnitSystem system) {
     const std::string unit = system == UnitSystem::Metric ? " mm" : " in";
     std::vector<FindingRow> rows;
-    rows.push_back({"design_frequency", "Design frequency", mhzText(t.designHz)});
+    rows.push_back({"design_frequency", QT_TRANSLATE_NOOP("Findings", "Design frequency"), mhzText(t.designHz)});
     std::string series = tuningFigure("%.2f uH", t.seriesHenries * 1e6) + " (tuning coil " +
                          tuningFigure("%.2f uH", t.nowTuningHenries * 1e6) + " of " + t.nowTurns.toFixed(2) + " turns";
     if (t.otherSeriesHenries != 0) series += " + " + tuningFigure("%.2f uH", t.otherSeriesHenries * 1e6) + " in series";
-    rows.push_back({"series_inductance", "Series inductance at the feed", series + ")"});
+    rows.push_back({"series_inductance", QT_TRANSLATE_NOOP("Findings", "Series inductance at the feed"), series + ")"});
     rows.push_back(
-        {"effective_capacitance", "Effective capacitance",
+        {"effective_capacitance", QT_TRANSLATE_NOOP("Findings", "Effective capacitance"),
          tuningFigure("%.2f pF", t.effectiveFarads * 1e12) + " (resonating at " + mhzText(t.measuredHz) + ")"});
-    rows.push_back({"inductance_for_f", "Inductance for the design frequency",
+    rows.push_back({"inductance_for_f", QT_TRANSLATE_NOOP("Findings", "Inductance for the design frequency"),
                     tuningFigure("%.2f uH", t.neededSeriesHenries * 1e6) + " in series: tuning coil " +
                         tuningFigure("%.2f uH", t.neededTuningHenries * 1e6)});
-    rows.push_back(
-        {"turns", "Tuning coil", "wind " + t.turns.toFixed(2) + " turns (now " + t.nowTurns.toFixed(2) + ")"});
-    rows.push_back({"coil_length", "Coil length", t.coilLength.toFixed(2) + unit});
-    rows.push_back({"wire_length", "Wire length", t.wireLength.toFixed(2) + unit});
-    rows.push_back({"fac", "Capacitance Factor",
+    rows.push_back({"turns", QT_TRANSLATE_NOOP("Findings", "Tuning coil"),
+                    "wind " + t.turns.toFixed(2) + " turns (now " + t.nowTurns.toFixed(2) + ")"});
+    rows.push_back({"coil_length", QT_TRANSLATE_NOOP("Findings", "Coil length"), t.coilLength.toFixed(2) + unit});
+    rows.push_back({"wire_length", QT_TRANSLATE_NOOP("Findings", "Wire length"), t.wireLength.toFixed(2) + unit});
+    rows.push_back({"fac", QT_TRANSLATE_NOOP("Findings", "Capacitance Factor"),
                     t.fit.value.toFixed(2) + " (its design winds " + t.fit.turns.toFixed(2) + " turns" +
                         (t.fit.withinHalfTurn ? ")" : "; not within half a turn)")});
     for (std::size_t i = 0; i < t.notes.size(); ++i)
-        rows.push_back({"note" + std::to_string(i + 1), "Note", t.notes[i]});
+        rows.push_back({"note" + std::to_string(i + 1), QT_TRANSLATE_NOOP("Findings", "Note"), t.notes[i]});
     return rows;
 }
 

@@ -1,6 +1,7 @@
 #include "design/UnitSystemRules.h"
 
 #include "design/Calculation.h"
+#include "design/TranslationMarks.h"
 
 namespace yq {
 
@@ -19,10 +20,13 @@ constexpr UnitSystemRules kImperial{
     .metricOnPrint = 0,
     .warnWhenPrintingMetric = true,
     .chosenNameIsSavedPath = false,
-    .onImperialFile = {.notice = "All measurements are in inches"},
-    .onMetricFile = {.message = "Incorrect choice. You have chosen|a Metric design in error.|Select Metric Design "
-                                "instead.|Do NOT save this version!",
-                     .notice = "Press ESC & Select Metric Option!",
+    .onImperialFile = {.notice = QT_TRANSLATE_NOOP("UnitSystem", "All measurements are in inches")},
+    // The messages and notices are shown by the design window, translated
+    // under the context "UnitSystem".
+    .onMetricFile = {.message = QT_TRANSLATE_NOOP("UnitSystem",
+                                                  "Incorrect choice. You have chosen|a Metric design in error.|Select "
+                                                  "Metric Design instead.|Do NOT save this version!"),
+                     .notice = QT_TRANSLATE_NOOP("UnitSystem", "Press ESC & Select Metric Option!"),
                      .messageBeforeNotice = false,
                      // Saving afterwards writes the design as Imperial.
                      .metricAfter = 0},
@@ -38,11 +42,12 @@ constexpr UnitSystemRules kMetric{
     .metricOnPrint = 1,
     .warnWhenPrintingMetric = false,
     .chosenNameIsSavedPath = true,
-    .onImperialFile = {.message = "Incorrect choice. You have chosen|an Imperial design in error.|Select Imperial "
-                                  "Design instead.",
-                       .notice = "Press ESC & select Imperial Design",
+    .onImperialFile = {.message = QT_TRANSLATE_NOOP("UnitSystem",
+                                                    "Incorrect choice. You have chosen|an Imperial design in "
+                                                    "error.|Select Imperial Design instead."),
+                       .notice = QT_TRANSLATE_NOOP("UnitSystem", "Press ESC & select Imperial Design"),
                        .messageBeforeNotice = true},
-    .onMetricFile = {.notice = "All measurements are in mm"},
+    .onMetricFile = {.notice = QT_TRANSLATE_NOOP("UnitSystem", "All measurements are in mm")},
 };
 
 }  // namespace

@@ -24,7 +24,7 @@ namespace yq {
 
 BuildSheetView::BuildSheetView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("BuildSheetView"));
-    setAccessibleName(QStringLiteral("Build sheet drawing"));
+    setAccessibleName(BuildSheetTab::tr("Build sheet drawing"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -71,7 +71,7 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(du.x(3), du.y(3), du.x(3), du.y(3));
     auto* top = new QHBoxLayout;
-    auto* heading = new QLabel(QStringLiteral("Build Sheet: the antenna to scale and what to cut and wind"), this);
+    auto* heading = new QLabel(tr("Build Sheet: the antenna to scale and what to cut and wind"), this);
     QFont hf = heading->font();
     hf.setBold(true);
     hf.setPointSize(10);
@@ -79,9 +79,9 @@ BuildSheetTab::BuildSheetTab(QWidget* parent) : QWidget(parent) {
     setTextRole(heading, TextRole::Heading);
     top->addWidget(heading);
     top->addStretch(1);
-    print_ = new QPushButton(QStringLiteral("Print Build Sheet"), this);
+    print_ = new QPushButton(tr("Print Build Sheet"), this);
     print_->setObjectName(QStringLiteral("PrintBuildSheet"));
-    print_->setToolTip(QStringLiteral("Shows the build sheet in the print preview, to print it"));
+    print_->setToolTip(tr("Shows the build sheet in the print preview, to print it"));
     print_->setMinimumSize(du.x(71), du.y(18));
     QFont bf = print_->font();
     bf.setBold(true);

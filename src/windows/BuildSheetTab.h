@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace yq {
 
-inline constexpr const char* kBuildSheetTabCaption = "   Build Sheet";
+inline constexpr const char* kBuildSheetTabCaption = QT_TRANSLATE_NOOP("yq::DesignWindow", "   Build Sheet");
 
 // The sheet as a white page as wide as the widget; the tab scrolls it.
 class BuildSheetView : public QWidget {

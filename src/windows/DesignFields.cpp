@@ -1,5 +1,7 @@
 #include "windows/DesignFields.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace yq {
@@ -16,25 +18,35 @@ constexpr FieldAction run(P partial, bool redisplay = false, bool reCalc = false
     return {partial, redisplay, reCalc};
 }
 
-constexpr std::string_view kTipF = "Enter the Centre Frequency in Megahertz. \nMaximum of 3 decimal points.";
-constexpr std::string_view kTipCD = "Enter the outside diameter of the cylinder in inches";
+constexpr std::string_view kTipF =
+    QT_TRANSLATE_NOOP("DesignFields", "Enter the Centre Frequency in Megahertz. \nMaximum of 3 decimal points.");
+constexpr std::string_view kTipCD =
+    QT_TRANSLATE_NOOP("DesignFields", "Enter the outside diameter of the cylinder in inches");
 constexpr std::string_view kTipLD =
-    "The L/D Ratio and the Diameter are used to\ncalculate the primary Capacitance in pfd, the\n"
-    "reactance in Ohms, the 3db bandwidth and the\n'Q' of the antenna.";
-constexpr std::string_view kTipMBW =
-    "Measured bandwidth in kHz is the 2:1 VSWR\nreading either side of the minimum VSWR.";
-constexpr std::string_view kTipDPS =
+    QT_TRANSLATE_NOOP("DesignFields",
+                      "The L/D Ratio and the Diameter are used to\ncalculate the primary Capacitance in pfd, the\n"
+                      "reactance in Ohms, the 3db bandwidth and the\n'Q' of the antenna.");
+constexpr std::string_view kTipMBW = QT_TRANSLATE_NOOP(
+    "DesignFields", "Measured bandwidth in kHz is the 2:1 VSWR\nreading either side of the minimum VSWR.");
+constexpr std::string_view kTipDPS = QT_TRANSLATE_NOOP(
+    "DesignFields",
     "An option to calculate the source Coil Inductance\nbased on the amount of phase shift. Initial setting\n"
     "is 6 degrees similar to the Phase Coil. When you \nhave your antenna working, enter in a value to\n"
-    "generate the completed number of turns in the \nsource Coil.";
-constexpr std::string_view kTipSCWD = "Normally the same diameter as the Tuning Coil. \nHowever, you may vary to suit.";
-constexpr std::string_view kTipSP = "Close wound coils are usually spaced the same\ndiameter as the wire diameter.";
-constexpr std::string_view kTipFAC =
+    "generate the completed number of turns in the \nsource Coil.");
+constexpr std::string_view kTipSCWD = QT_TRANSLATE_NOOP(
+    "DesignFields", "Normally the same diameter as the Tuning Coil. \nHowever, you may vary to suit.");
+constexpr std::string_view kTipSP =
+    QT_TRANSLATE_NOOP("DesignFields", "Close wound coils are usually spaced the same\ndiameter as the wire diameter.");
+constexpr std::string_view kTipFAC = QT_TRANSLATE_NOOP(
+    "DesignFields",
     "Factor divided the ratio of Cylinder length to coil length\nby 2 then applies the factor you specify. Click on\n"
-    "the Recalc Button to apply.";
-constexpr std::string_view kTipCL =
+    "the Recalc Button to apply.");
+constexpr std::string_view kTipCL = QT_TRANSLATE_NOOP(
+    "DesignFields",
     "To calculate the size correctly we need to click \nthis field to regenerate the inductance and \n"
-    "re-calculate the coil size.";
+    "re-calculate the coil size.");
+
+// The tips are shown translated under the context "DesignFields".
 
 // key, section, kind, on accept, on use, tip (then check, text before), in
 // the key table's window order

@@ -7,19 +7,17 @@ using namespace toolsparts;
 
 QWidget* DesignToolsTab::buildConvertGroup() {
     const bool toMetric = system_ == UnitSystem::Imperial;
-    auto* box = group(toMetric ? QStringLiteral("Convert to millimetres") : QStringLiteral("Convert to inches"), this);
+    auto* box = group(toMetric ? tr("Convert to millimetres") : tr("Convert to inches"), this);
     auto* layout = new QVBoxLayout(box);
     layout->setSpacing(3);
-    const QString how = toMetric ? QStringLiteral(
-                                       "Lengths x 25.4, rounded to the Metric fields; F, L/D, MBW, FAC and DPS\n"
-                                       "as they are; then the Metric ReCalc. The design is saved in the working\n"
-                                       "folder under the Metric window's file name (M...ini).")
-                                 : QStringLiteral(
-                                       "Lengths / 25.4, rounded to the Imperial fields; F, L/D, MBW, FAC and DPS\n"
-                                       "as they are; then the Imperial ReCalc. The design is saved in the working\n"
-                                       "folder under the Imperial window's file name.");
-    auto* convert = plain(new QPushButton(
-        toMetric ? QStringLiteral("Convert and Save as Metric") : QStringLiteral("Convert and Save as Imperial"), box));
+    const QString how = toMetric ? tr("Lengths x 25.4, rounded to the Metric fields; F, L/D, MBW, FAC and DPS\n"
+                                      "as they are; then the Metric ReCalc. The design is saved in the working\n"
+                                      "folder under the Metric window's file name (M...ini).")
+                                 : tr("Lengths / 25.4, rounded to the Imperial fields; F, L/D, MBW, FAC and DPS\n"
+                                      "as they are; then the Imperial ReCalc. The design is saved in the working\n"
+                                      "folder under the Imperial window's file name.");
+    auto* convert =
+        plain(new QPushButton(toMetric ? tr("Convert and Save as Metric") : tr("Convert and Save as Imperial"), box));
     convert->setObjectName(QStringLiteral("ConvertRun"));
     convert->setAutoDefault(false);
     convert->setToolTip(how);
@@ -27,8 +25,8 @@ QWidget* DesignToolsTab::buildConvertGroup() {
     convertResult_ = plain(resultLabel(box));
     convertResult_->setObjectName(QStringLiteral("ConvertResult"));
     convertResult_->setMinimumHeight(fontMetrics().height() * 5);
-    convertResult_->setText(toMetric ? QStringLiteral("Saves this design in millimetres for the Metric window.")
-                                     : QStringLiteral("Saves this design in inches for the Imperial window."));
+    convertResult_->setText(toMetric ? tr("Saves this design in millimetres for the Metric window.")
+                                     : tr("Saves this design in inches for the Imperial window."));
     layout->addWidget(convertResult_);
     connect(convert, &QPushButton::clicked, this, &DesignToolsTab::convertNow);
     return box;
@@ -40,23 +38,23 @@ void DesignToolsTab::convertNow() {
     const DesignRecord source = calculatedCopy();
     const Result<DesignRecord> converted = convertDesign(source, target);
     if (!converted) {
-        showError(QStringLiteral("The design cannot be converted:|%1").arg(problemText(converted.problem())));
+        showError(tr("The design cannot be converted:|%1").arg(problemText(converted.problem())));
         return;
     }
     const ConvertedSave saved = saveConvertedDesign(*converted, QDir::currentPath());
     if (!saved.written) {
-        showError(QStringLiteral("The converted design %1 could not be written.|%2")
+        showError(tr("The converted design %1 could not be written.|%2")
                       .arg(QDir::toNativeSeparators(saved.path), problemText(saved.written.problem())));
         return;
     }
     convertedPath_ = saved.path;
     const DesignRecord& d = *converted;
-    const QString window = target == UnitSystem::Metric ? QStringLiteral("Metric") : QStringLiteral("Imperial");
+    const QString window = target == UnitSystem::Metric ? tr("Metric") : tr("Imperial");
     QStringList lines;
     for (std::string_view key : {"CD", "WD", "CCD"})
         lines << QStringLiteral("%1 %2 &rarr; %3")
                      .arg(qs(key), withUnit(*source.field(key), key, system_), withUnit(*d.field(key), key, target));
-    convertResult_->setText(QStringLiteral("Saved <b>%1</b> in %2<br>%3<br>NT %4, SCT %5: open it in the %6 window.")
+    convertResult_->setText(tr("Saved <b>%1</b> in %2<br>%3<br>NT %4, SCT %5: open it in the %6 window.")
                                 .arg(QFileInfo(saved.path).fileName().toHtmlEscaped(),
                                      QDir::toNativeSeparators(QFileInfo(saved.path).absolutePath()).toHtmlEscaped(),
                                      lines.join(QStringLiteral(", ")),

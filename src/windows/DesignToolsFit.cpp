@@ -6,41 +6,41 @@ namespace yq {
 using namespace toolsparts;
 
 QWidget* DesignToolsTab::buildFitGroup() {
-    auto* box = group(QStringLiteral("Fit to the built antenna"), this);
+    auto* box = group(tr("Fit to the built antenna"), this);
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(4);
     fitField_ = plain(new QComboBox(box));
     fitField_->setObjectName(QStringLiteral("FitField"));
-    fitField_->addItem(QStringLiteral("FAC from tuning coil turns (NT)"));
-    fitField_->addItem(QStringLiteral("DPS from source coil turns (SCT)"));
-    fitField_->setAccessibleName(QStringLiteral("Field to fit"));
+    fitField_->addItem(tr("FAC from tuning coil turns (NT)"));
+    fitField_->addItem(tr("DPS from source coil turns (SCT)"));
+    fitField_->setAccessibleName(tr("Field to fit"));
     fitField_->setToolTip(
-        QStringLiteral("Capacitance Factor from the tuning coil turns you wound,\n"
-                       "or Degrees of Phase from the source coil turns."));
+        tr("Capacitance Factor from the tuning coil turns you wound,\n"
+           "or Degrees of Phase from the source coil turns."));
     grid->addWidget(fitField_, 0, 0, 1, 3);
-    auto* turnsLabel = plain(new QLabel(QStringLiteral("Turns wound:"), box));
+    auto* turnsLabel = plain(new QLabel(tr("Turns wound:"), box));
     turns_ = plain(new QLineEdit(box));
     turns_->setObjectName(QStringLiteral("FitTurns"));
     turns_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}([.,]\\d{0,2})?")), turns_));
     turns_->setAlignment(Qt::AlignRight);
     turnsLabel->setBuddy(turns_);
-    turns_->setAccessibleName(QStringLiteral("Turns wound"));
-    auto* find = plain(new QPushButton(QStringLiteral("Find"), box));
+    turns_->setAccessibleName(tr("Turns wound"));
+    auto* find = plain(new QPushButton(tr("Find"), box));
     find->setObjectName(QStringLiteral("FitFind"));
     find->setAutoDefault(false);
     find->setToolTip(
-        QStringLiteral("Tries every value of the field, 0.01 apart, each with a full ReCalc,\n"
-                       "and finds the one whose turns come nearest to the turns you wound."));
+        tr("Tries every value of the field, 0.01 apart, each with a full ReCalc,\n"
+           "and finds the one whose turns come nearest to the turns you wound."));
     grid->addWidget(turnsLabel, 1, 0);
     grid->addWidget(turns_, 1, 1);
     grid->addWidget(find, 1, 2);
     fitResult_ = plain(resultLabel(box));
     fitResult_->setObjectName(QStringLiteral("FitResult"));
-    fitResult_->setText(QStringLiteral("Enter the turns on your working antenna and press Find."));
+    fitResult_->setText(tr("Enter the turns on your working antenna and press Find."));
     fitResult_->setMinimumHeight(fontMetrics().height() * 7);
     grid->addWidget(fitResult_, 2, 0, 1, 3);
-    apply_ = plain(new QPushButton(QStringLiteral("Apply"), box));
+    apply_ = plain(new QPushButton(tr("Apply"), box));
     apply_->setObjectName(QStringLiteral("FitApply"));
     apply_->setEnabled(false);
     apply_->setAutoDefault(false);
@@ -52,7 +52,7 @@ QWidget* DesignToolsTab::buildFitGroup() {
     connect(fitField_, &QComboBox::currentIndexChanged, this, [this] {
         fit_.reset();
         apply_->setEnabled(false);
-        apply_->setText(QStringLiteral("Apply"));
+        apply_->setText(tr("Apply"));
     });
     return box;
 }
@@ -67,8 +67,8 @@ void DesignToolsTab::findFit() {
         fit_.reset();
         apply_->setEnabled(false);
         fitResult_->setText(
-            QStringLiteral("<span style='color:#b22222'>Enter the number of turns you wound, "
-                           "for example 31 or 30.5.</span>"));
+            tr("<span style='color:#b22222'>Enter the number of turns you wound, "
+               "for example 31 or 30.5.</span>"));
         return;
     }
     const DesignRecord base = calculatedCopy();
@@ -80,14 +80,13 @@ void DesignToolsTab::findFit() {
     const QString got = QString::fromStdString(fit_->turns.toFixed(2));
     QString html;
     if (fit_->withinHalfTurn) {
-        html = QStringLiteral("<b>%1 = %2</b> gives %3 = <b>%4</b> turns (you wound %5).")
+        html = tr("<b>%1 = %2</b> gives %3 = <b>%4</b> turns (you wound %5).")
                    .arg(key, value, turnsKey, got, QString::fromStdString(turns->toString()));
     } else {
         const FitRange range = fitRange(field);
         html =
-            QStringLiteral(
-                "<span style='color:#b22222'>No %1 from %2 to %3 gives %4 within half a turn of %5.</span> "
-                "The nearest is <b>%1 = %6</b>, giving %4 = <b>%7</b>.")
+            tr("<span style='color:#b22222'>No %1 from %2 to %3 gives %4 within half a turn of %5.</span> "
+               "The nearest is <b>%1 = %6</b>, giving %4 = <b>%7</b>.")
                 .arg(key, QString::fromStdString(range.first.toString()), QString::fromStdString(range.last.toString()),
                      turnsKey, QString::fromStdString(turns->toString()), value, got);
     }
@@ -100,13 +99,13 @@ void DesignToolsTab::findFit() {
                            .arg(qs(k), withoutTrailingZeros(QString::fromStdString(base.field(k)->text())),
                                 withoutTrailingZeros(QString::fromStdString(fit_->design.field(k)->text())));
     }
-    if (shown > 5) changes << QStringLiteral("and %1 more").arg(shown - 5);
-    if (!changes.isEmpty()) html += QStringLiteral("<br>Also changes: ") + changes.join(QStringLiteral(", ")) + u'.';
+    if (shown > 5) changes << tr("and %1 more").arg(shown - 5);
+    if (!changes.isEmpty()) html += tr("<br>Also changes: ") + changes.join(QStringLiteral(", ")) + u'.';
     if (field == FitField::Dps && fit_->value.rounded(1) != fit_->value)
-        html += QStringLiteral("<br>The window shows DPS with one place (%1); the design keeps %2.")
+        html += tr("<br>The window shows DPS with one place (%1); the design keeps %2.")
                     .arg(QString::fromStdString(fit_->value.toFixed(1)), value);
     fitResult_->setText(html);
-    apply_->setText(QStringLiteral("Apply %1 = %2").arg(key, value));
+    apply_->setText(tr("Apply %1 = %2").arg(key, value));
     apply_->setEnabled(true);
 }
 
@@ -125,13 +124,13 @@ void DesignToolsTab::applyFit() {
         // The design was changed since Find: find again for the design as it is.
         findFit();
         if (fit_)
-            fitResult_->setText(QStringLiteral("<i>The design changed since the last Find; this is the fit for it "
-                                               "now.</i><br>") +
+            fitResult_->setText(tr("<i>The design changed since the last Find; this is the fit for it "
+                                   "now.</i><br>") +
                                 fitResult_->text());
         return;
     }
     host_.apply(fitFieldKey(fit_->field), fit_->value);
-    fitResult_->setText(fitResult_->text() + QStringLiteral("<br><b>Applied</b> to the design; SAVE keeps it."));
+    fitResult_->setText(fitResult_->text() + tr("<br><b>Applied</b> to the design; SAVE keeps it."));
     apply_->setEnabled(false);
 }
 

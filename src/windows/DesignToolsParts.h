@@ -8,6 +8,7 @@
 
 #include "files/AtomicFile.h"
 #include "files/DesignFile.h"
+#include "files/Text.h"
 #include "files/SaveConverted.h"
 #include "platform/UserMessages.h"
 #include "windows/DialogUnits.h"
@@ -38,18 +39,20 @@ namespace yq::toolsparts {
 
 inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
+// The inputs a sweep may vary, with their names (shown through tr()).
 inline const QList<QPair<QString, QString>>& inputNames() {
-    static const QList<QPair<QString, QString>> names = {{"F", "Frequency"},
-                                                         {"CD", "Cylinder diameter"},
-                                                         {"LD", "Length/Diameter ratio"},
-                                                         {"WD", "Wire diameter"},
-                                                         {"SP", "Spacing"},
-                                                         {"CCD", "Coil diameter"},
-                                                         {"FAC", "Capacitance factor"},
-                                                         {"PCCD", "Phasing coil diameter"},
-                                                         {"SCD", "Source coil diameter"},
-                                                         {"DPS", "Degrees of phase"},
-                                                         {"MBW", "Measured bandwidth"}};
+    static const QList<QPair<QString, QString>> names = {
+        {"F", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Frequency")},
+        {"CD", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Cylinder diameter")},
+        {"LD", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Length/Diameter ratio")},
+        {"WD", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Wire diameter")},
+        {"SP", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Spacing")},
+        {"CCD", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Coil diameter")},
+        {"FAC", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Capacitance factor")},
+        {"PCCD", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Phasing coil diameter")},
+        {"SCD", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Source coil diameter")},
+        {"DPS", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Degrees of phase")},
+        {"MBW", QT_TRANSLATE_NOOP("yq::DesignToolsTab", "Measured bandwidth")}};
     return names;
 }
 
@@ -58,7 +61,7 @@ inline const QStringList& outputKeys() {
     return keys;
 }
 
-inline QString unitText(std::string_view key, UnitSystem system) { return qs(unitOf(key, system)); }
+inline QString unitText(std::string_view key, UnitSystem system) { return keyTableText(unitOf(key, system)); }
 
 inline QString withUnit(const DecimalField& f, std::string_view key, UnitSystem system) {
     const QString unit = unitText(key, system);

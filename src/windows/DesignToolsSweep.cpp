@@ -43,22 +43,23 @@ private:
 };
 
 QWidget* DesignToolsTab::buildSweepGroup() {
-    auto* box = group(QStringLiteral("Sweep one input"), this);
+    auto* box = group(tr("Sweep one input"), this);
     auto* outer = new QVBoxLayout(box);
     outer->setSpacing(3);
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
     sweepInput_ = plain(new QComboBox(box));
     sweepInput_->setObjectName(QStringLiteral("SweepInput"));
-    for (const auto& [key, name] : inputNames()) sweepInput_->addItem(QStringLiteral("%1  %2").arg(key, name), key);
-    sweepInput_->setAccessibleName(QStringLiteral("Input to vary"));
-    auto* vary = plain(new QLabel(QStringLiteral("Vary:"), box));
+    for (const auto& [key, name] : inputNames())
+        sweepInput_->addItem(QStringLiteral("%1  %2").arg(key, tr(name.toUtf8().constData())), key);
+    sweepInput_->setAccessibleName(tr("Input to vary"));
+    auto* vary = plain(new QLabel(tr("Vary:"), box));
     vary->setBuddy(sweepInput_);
     row->addWidget(vary);
     row->addWidget(sweepInput_, 1);
     sweepInput_->setMinimumContentsLength(15);
     sweepInput_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    const QString names[] = {QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Step")};
+    const QString names[] = {tr("From"), tr("To"), tr("Step")};
     QLineEdit** edits[] = {&from_, &to_, &step_};
     for (int i = 0; i < 3; ++i) {
         auto* label = plain(new QLabel(names[i], box));
@@ -75,7 +76,7 @@ QWidget* DesignToolsTab::buildSweepGroup() {
         connect(edit, &QLineEdit::returnPressed, this, &DesignToolsTab::runSweepNow);
         connect(edit, &QLineEdit::textEdited, this, [this] { rangeEdited_ = true; });
     }
-    auto* sweep = plain(new QPushButton(QStringLiteral("Sweep"), box));
+    auto* sweep = plain(new QPushButton(tr("Sweep"), box));
     sweep->setObjectName(QStringLiteral("SweepRun"));
     sweep->setAutoDefault(false);
     row->addWidget(sweep);
@@ -84,13 +85,13 @@ QWidget* DesignToolsTab::buildSweepGroup() {
     auto* ticks = new QGridLayout;
     ticks->setHorizontalSpacing(6);
     ticks->setVerticalSpacing(0);
-    auto* plotLabel = plain(new QLabel(QStringLiteral("Plot:"), box));
+    auto* plotLabel = plain(new QLabel(tr("Plot:"), box));
     ticks->addWidget(plotLabel, 0, 0);
     int n = 0;
     for (const QString& key : outputKeys()) {
         auto* check = plain(new QCheckBox(key, box));
         check->setObjectName(QStringLiteral("Plot") + key);
-        check->setToolTip(qs(findKey(key.toStdString())->label(UnitSystem::Imperial)));
+        check->setToolTip(keyTableText(findKey(key.toStdString())->label(UnitSystem::Imperial)));
         check->setChecked(key == QStringLiteral("NT") || key == QStringLiteral("XC") || key == QStringLiteral("BW"));
         connect(check, &QCheckBox::toggled, this, [this] {
             if (!points_.empty()) showSweep();
@@ -113,7 +114,7 @@ QWidget* DesignToolsTab::buildSweepGroup() {
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->setAlternatingRowColors(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setAccessibleName(QStringLiteral("Sweep points"));
+    table_->setAccessibleName(tr("Sweep points"));
     plain(table_);
     split->addWidget(plot_);
     split->addWidget(table_);
@@ -125,12 +126,12 @@ QWidget* DesignToolsTab::buildSweepGroup() {
     auto* bottom = new QHBoxLayout;
     sweepStatus_ = plain(resultLabel(box));
     sweepStatus_->setObjectName(QStringLiteral("SweepStatus"));
-    sweepStatus_->setText(QStringLiteral("Up to %1 points, each a full ReCalc of this design.").arg(kMaxSweepPoints));
-    saveCsv_ = plain(new QPushButton(QStringLiteral("Save CSV..."), box));
+    sweepStatus_->setText(tr("Up to %1 points, each a full ReCalc of this design.").arg(kMaxSweepPoints));
+    saveCsv_ = plain(new QPushButton(tr("Save CSV..."), box));
     saveCsv_->setObjectName(QStringLiteral("SweepSave"));
     saveCsv_->setAutoDefault(false);
     saveCsv_->setEnabled(false);
-    saveCsv_->setToolTip(QStringLiteral("Every key of every point, as yq-calc sweep writes it."));
+    saveCsv_->setToolTip(tr("Every key of every point, as yq-calc sweep writes it."));
     bottom->addWidget(sweepStatus_, 1);
     bottom->addWidget(saveCsv_);
     outer->addLayout(bottom);
@@ -178,7 +179,7 @@ void DesignToolsTab::runSweepNow() {
     if (!host_.takeEntries()) return;
     SweepRange range;
     range.key = sweepInput_->currentData().toString().toStdString();
-    const QString names[] = {QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Step")};
+    const QString names[] = {tr("From"), tr("To"), tr("Step")};
     const QLineEdit* edits[] = {from_, to_, step_};
     Decimal* targets[] = {&range.from, &range.to, &range.step};
     for (int i = 0; i < 3; ++i) {
@@ -186,7 +187,7 @@ void DesignToolsTab::runSweepNow() {
         text.replace(u',', u'.');
         const auto value = Decimal::parse(text.toStdString());
         if (!value) {
-            sweepProblem(QStringLiteral("%1 '%2' is not a number.").arg(names[i], edits[i]->text()));
+            sweepProblem(tr("%1 '%2' is not a number.").arg(names[i], edits[i]->text()));
             return;
         }
         *targets[i] = *value;
@@ -222,7 +223,7 @@ void DesignToolsTab::showSweep() {
     const QString xKey = qs(range_.key);
     plot_->setData(xKey, unitText(range_.key, system_), x, series, marker_.toReal(), xKey == QStringLiteral("F"));
     model_->reset(&points_, QStringList{xKey} + keys, system_);
-    sweepStatus_->setText(QStringLiteral("%1 points, each a full ReCalc.").arg(points_.size()));
+    sweepStatus_->setText(tr("%1 points, each a full ReCalc.").arg(points_.size()));
 }
 
 void DesignToolsTab::saveSweepCsv() {
@@ -233,13 +234,12 @@ void DesignToolsTab::saveSweepCsv() {
     const std::string csv = sweepCsv(points_);
     const Result<> written = replaceFile(path, QByteArray(csv.data(), qsizetype(csv.size())));
     if (!written) {
-        showError(QStringLiteral("The sweep could not be saved as %1.|%2")
+        showError(tr("The sweep could not be saved as %1.|%2")
                       .arg(QDir::toNativeSeparators(path), problemText(written.problem())));
         return;
     }
-    sweepStatus_->setText(QStringLiteral("%1 points saved to %2.")
-                              .arg(points_.size())
-                              .arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
+    sweepStatus_->setText(
+        tr("%1 points saved to %2.").arg(points_.size()).arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
 }
 
 }  // namespace yq

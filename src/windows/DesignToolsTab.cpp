@@ -9,8 +9,7 @@ DesignToolsTab::DesignToolsTab(UnitSystem system, DesignToolsHost host, QWidget*
     setObjectName(QStringLiteral("DesignTools"));
     const DialogUnits du(font());
     chooseCsv_ = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save the sweep as CSV"), suggested,
-                                            QStringLiteral("CSV files (*.csv)"));
+        return QFileDialog::getSaveFileName(this, tr("Save the sweep as CSV"), suggested, tr("CSV files (*.csv)"));
     };
 
     auto* columns = new QHBoxLayout(this);

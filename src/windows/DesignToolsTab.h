@@ -43,7 +43,7 @@ struct DesignToolsHost {
     platform::UserMessages* messages = nullptr;
 };
 
-inline constexpr const char* kDesignToolsCaption = "   Design Tools";
+inline constexpr const char* kDesignToolsCaption = QT_TRANSLATE_NOOP("yq::DesignWindow", "   Design Tools");
 
 class DesignToolsTab : public QWidget {
     Q_OBJECT

@@ -44,11 +44,10 @@ namespace yq {
 
 namespace {
 
-// Tips: several pieces, one line each.
-QString tip(std::initializer_list<const char*> lines) {
-    QStringList out;
-    for (const char* l : lines) out << QString::fromLatin1(l);
-    return out.join(u'\n');
+// A field's tip (DesignFields) in the program's language.
+QString fieldTip(std::string_view tip) {
+    const QByteArray source(tip.data(), qsizetype(tip.size()));
+    return QCoreApplication::translate("DesignFields", source.constData());
 }
 
 NumericPicture parsedPicture(const QString& picture) {
@@ -82,7 +81,7 @@ QLabel* note(const QString& text, QWidget* parent, int points = 0, bool bold = f
 DesignWindow::DesignWindow(const UnitSystemDescription& units, DesignWindowServices services, ProgramState& state,
                            QWidget* parent)
     : QDialog(parent), units_(units), services_(std::move(services)), state_(state), record_(units.system) {
-    setWindowTitle(QString::fromLatin1(designtext::kProductCaption));
+    setWindowTitle(designtext::text(designtext::kProductCaption));
     setFont(windowFont(QStringLiteral("Arial"), 8));
     setObjectName(units.windowName);
     buildLayout();
@@ -110,21 +109,21 @@ void DesignWindow::buildLayout() {
     titlePanel->setFrameShape(QFrame::StyledPanel);
     auto* titleLayout = new QHBoxLayout(titlePanel);
     titleLayout->setContentsMargins(du.x(6), du.y(2), du.x(6), du.y(2));
-    auto* title = new QLabel(units_.title, titlePanel);
+    auto* title = new QLabel(UnitSystemDescription::text(units_.title), titlePanel);
     title->setObjectName(QStringLiteral("TitleLine"));
     const QFont titleFont = windowFont(QStringLiteral("Arial Rounded MT Bold"), 16, true);
     title->setFont(titleFont);
     setTextRole(title, TextRole::Heading);
     titleLayout->addWidget(title, 1);
-    auto* select = new QPushButton(QStringLiteral("Select Antenna"), titlePanel);
+    auto* select = new QPushButton(tr("Select Antenna"), titlePanel);
     select->setMinimumSize(du.x(71), du.y(16));
     titleLayout->addWidget(select);
     buttons_[Command::SelectAntenna] = select;
     outer->addWidget(titlePanel);
 
     tabs_ = new QTabWidget(this);
-    tabs_->addTab(buildSpecificationsTab(), QStringLiteral("   Specifications"));
-    tabs_->addTab(buildHelpTab(), QStringLiteral("   Help"));
+    tabs_->addTab(buildSpecificationsTab(), tr("   Specifications"));
+    tabs_->addTab(buildHelpTab(), tr("   Help"));
     DesignToolsHost tools;
     tools.record = [this]() -> const DesignRecord& { return record_; };
     tools.takeEntries = [this] { return takePendingEntries(); };
@@ -135,14 +134,14 @@ void DesignWindow::buildLayout() {
         redisplay();
     };
     tools.messages = services_.messages;
-    tabs_->addTab(new DesignToolsTab(units_.system, tools, this), QString::fromLatin1(kDesignToolsCaption));
+    tabs_->addTab(new DesignToolsTab(units_.system, tools, this), tr(kDesignToolsCaption));
     buildSheet_ = new BuildSheetTab(this);
     buildSheet_->setPictures([this](const KeyInfo& info, UnitSystem) { return units_.picture(info); });
-    tabs_->addTab(buildSheet_, QString::fromLatin1(kBuildSheetTabCaption));
+    tabs_->addTab(buildSheet_, tr(kBuildSheetTabCaption));
     simulation_ = new SimulationTab(
         units_.system, {[this]() -> const DesignRecord& { return record_; }, services_.messages, {}}, this);
-    tabs_->addTab(simulation_, QString::fromLatin1(kSimulationCaption));
-    tabs_->addTab(new MeasurementTab(units_.system, tools, this), QString::fromLatin1(kMeasurementTabCaption));
+    tabs_->addTab(simulation_, tr(kSimulationCaption));
+    tabs_->addTab(new MeasurementTab(units_.system, tools, this), tr(kMeasurementTabCaption));
     outer->addWidget(tabs_, 1);
 
     for (auto it = buttons_.constBegin(); it != buttons_.constEnd(); ++it) {
@@ -209,7 +208,7 @@ void DesignWindow::addField(QGridLayout* grid, int line, const DesignField& spec
     QFont f = edit->font();
     f.setBold(spec.bold());
     edit->setFont(f);
-    if (!spec.tip.empty()) edit->setToolTip(toQString(spec.tip));
+    if (!spec.tip.empty()) edit->setToolTip(fieldTip(spec.tip));
 
     const KeyInfo& labelled = spec.textBefore ? keyInfo(*spec.textBefore) : ki;
     auto* label = new QLabel(units_.label(labelled), this);
@@ -284,7 +283,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     if (!logoImage.isNull()) logo->setPixmap(QPixmap::fromImage(logoImage));
     logo->setAlignment(Qt::AlignCenter);
     first->addWidget(logo);
-    auto* boldNote = note(QStringLiteral("Entries in Bold are those you can change. All others are read only."), page);
+    auto* boldNote = note(tr("Entries in Bold are those you can change. All others are read only."), page);
     boldNote->setFixedWidth(du.x(71));
     first->addWidget(boldNote);
     struct ButtonSpec {
@@ -294,19 +293,19 @@ QWidget* DesignWindow::buildSpecificationsTab() {
         QString tipText;
     };
     const ButtonSpec specs[] = {
-        {Command::Save, "SAVE", Qt::Key_F2,
-         tip({"Saves the file with the name like 726.ini", "7 = frequency in mhz", "2 = cylinder diameter in inches",
-              "6 = diameter to length ratio", "An 'M' first letter denotes Metric calculations."})},
-        {Command::PrintView, "Print/View", Qt::Key_unknown, tip({"You MUST save first to print"})},
-        {Command::EmailReport, "email Report", Qt::Key_unknown,
-         tip({"Uses Outlook for email. Other mailers may not work."})},
-        {Command::Forum, "YQ Forum", Qt::Key_F8, {}},
-        {Command::OpenExcel, "Open Excel", Qt::Key_unknown, {}},
-        {Command::EmailResults, "Email Results", Qt::Key_unknown, {}},
-        {Command::Close, "Close", Qt::Key_unknown, {}},
+        {Command::Save, QT_TR_NOOP("SAVE"), Qt::Key_F2,
+         tr("Saves the file with the name like 726.ini\n7 = frequency in mhz\n2 = cylinder diameter in inches\n"
+            "6 = diameter to length ratio\nAn 'M' first letter denotes Metric calculations.")},
+        {Command::PrintView, QT_TR_NOOP("Print/View"), Qt::Key_unknown, tr("You MUST save first to print")},
+        {Command::EmailReport, QT_TR_NOOP("email Report"), Qt::Key_unknown,
+         tr("Uses Outlook for email. Other mailers may not work.")},
+        {Command::Forum, QT_TR_NOOP("YQ Forum"), Qt::Key_F8, {}},
+        {Command::OpenExcel, QT_TR_NOOP("Open Excel"), Qt::Key_unknown, {}},
+        {Command::EmailResults, QT_TR_NOOP("Email Results"), Qt::Key_unknown, {}},
+        {Command::Close, QT_TR_NOOP("Close"), Qt::Key_unknown, {}},
     };
     for (const ButtonSpec& s : specs) {
-        auto* b = new QPushButton(QString::fromLatin1(s.caption), page);
+        auto* b = new QPushButton(tr(s.caption), page);
         b->setFixedSize(du.x(71), du.y(18));
         QFont f = b->font();
         f.setBold(true);
@@ -327,11 +326,11 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     second->setVerticalSpacing(0);
     second->setHorizontalSpacing(du.x(3));
     int row = 0;
-    second->addWidget(heading(QStringLiteral("Cylinder Specifications"), page), row++, 0, 1, 2);
+    second->addWidget(heading(tr("Cylinder Specifications"), page), row++, 0, 1, 2);
     row = addFields(second, row, FieldSection::Cylinder);
-    second->addWidget(heading(QStringLiteral("Source Coil Specifications"), page), row++, 0, 1, 2);
+    second->addWidget(heading(tr("Source Coil Specifications"), page), row++, 0, 1, 2);
     row = addFields(second, row, FieldSection::SourceCoil);
-    notice_ = new QLabel(units_.initialNotice, page);
+    notice_ = new QLabel(UnitSystemDescription::text(units_.initialNotice), page);
     notice_->setObjectName(QStringLiteral("UnitNotice"));
     QFont nf = notice_->font();
     nf.setBold(true);
@@ -347,11 +346,11 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     third->setVerticalSpacing(0);
     third->setHorizontalSpacing(du.x(3));
     row = 0;
-    third->addWidget(heading(QStringLiteral("Tuning Coil Specifications"), page), row++, 0, 1, 2);
+    third->addWidget(heading(tr("Tuning Coil Specifications"), page), row++, 0, 1, 2);
     row = addFields(third, row, FieldSection::TuningCoil);
     // The caption wraps onto two lines inside the button, as a push button
     // of this size shows it.
-    const QString recalcCaption = QStringLiteral("Click on this button to recalculate after making changes");
+    const QString recalcCaption = tr("Click on this button to recalculate after making changes");
     auto* recalc = new QPushButton(page);
     recalc->setObjectName(QStringLiteral("ReCalc"));
     recalc->setAccessibleName(recalcCaption);
@@ -368,15 +367,15 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     QFont rf = recalcText->font();
     rf.setBold(true);
     recalcText->setFont(rf);
-    recalc->setToolTip(tip({"Initial factor is 2. This divides the cylinder capacitance",
-                            "by 2 to recalculate the coil size. That will also", "recalculate the coil inductance.", "",
-                            "Use a number that give the number of turns you",
-                            "have used to make the system work. Then OK", "to SAVE."}));
+    recalc->setToolTip(
+        tr("Initial factor is 2. This divides the cylinder capacitance\nby 2 to recalculate the coil size. That will "
+           "also\nrecalculate the coil inductance.\n\nUse a number that give the number of turns you\nhave used to "
+           "make the system work. Then OK\nto SAVE."));
     buttons_[Command::ReCalc] = recalc;
     third->addWidget(recalc, row++, 0, 1, 2, Qt::AlignHCenter);
-    third->addWidget(heading(QStringLiteral("Phasing Coil Specifications"), page), row++, 0, 1, 2);
+    third->addWidget(heading(tr("Phasing Coil Specifications"), page), row++, 0, 1, 2);
     row = addFields(third, row, FieldSection::PhasingCoil);
-    auto* coilNote = note(units_.coilNote, page);
+    auto* coilNote = note(UnitSystemDescription::text(units_.coilNote), page);
     coilNote->setObjectName(QStringLiteral("CoilNote"));
     third->addWidget(coilNote, row++, 0, 1, 2);
     third->setRowStretch(row, 1);
@@ -391,24 +390,23 @@ QWidget* DesignWindow::buildHelpTab() {
     columns->setContentsMargins(du.x(3), du.y(3), du.x(3), du.y(3));
     auto* frame = new QGroupBox(page);
     auto* left = new QVBoxLayout(frame);
-    left->addWidget(heading(QStringLiteral("General Help File"), frame));
+    left->addWidget(heading(tr("General Help File"), frame));
     help_ = new QPlainTextEdit(frame);
     help_->setObjectName(QStringLiteral("HelpText"));
     help_->setReadOnly(true);
-    help_->setAccessibleName(QStringLiteral("General Help File"));
+    help_->setAccessibleName(tr("General Help File"));
     help_->setTabChangesFocus(true);
     left->addWidget(help_, 1);
-    left->addWidget(
-        note(QStringLiteral("The various components that make up the YQ Star version are listed on the right "
+    left->addWidget(note(tr("The various components that make up the YQ Star version are listed on the right "
                             "for clarification of the terms used on the design page. You must refer to "
                             "Brannoc's YQ Design Book (downloadable from the Forum) for a more complete "
                             "understanding of the YQ Star."),
-             frame, 10, true));
-    left->addWidget(note(QStringLiteral("Overall length of antenna is calculated as Cylinder Length * 2, plus Cylinder "
-                                        "Diameter * 2, plus the tuning coil length. The Source Coil is not included in "
-                                        "the length."),
                          frame, 10, true));
-    auto* forum = new QPushButton(QStringLiteral("Click to log onto the YQ Forum"), frame);
+    left->addWidget(note(tr("Overall length of antenna is calculated as Cylinder Length * 2, plus Cylinder "
+                            "Diameter * 2, plus the tuning coil length. The Source Coil is not included in "
+                            "the length."),
+                         frame, 10, true));
+    auto* forum = new QPushButton(tr("Click to log onto the YQ Forum"), frame);
     forum->setObjectName(QStringLiteral("HelpForumButton"));
     // 256 units wide where the frame has the room; never wider than the frame.
     forum->setFixedHeight(du.y(18));
@@ -429,7 +427,7 @@ QWidget* DesignWindow::buildHelpTab() {
     if (!image.isNull()) picture->setPixmap(QPixmap::fromImage(image));
     picture->setFixedSize(pictureSize);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setAccessibleName(QStringLiteral("The parts of the YQ Star antenna"));
+    picture->setAccessibleName(tr("The parts of the YQ Star antenna"));
     columns->addWidget(picture);
     return page;
 }
@@ -447,7 +445,8 @@ void DesignWindow::open() {
     }
     // (4), (5) the open dialog and the load of the chosen file; (6) the unit
     // flag: the file's, or this window's when none was chosen
-    state_.metric = chooseDesignFile(units_.openFilter).value_or(units_.rules().metricOnOpen);
+    state_.metric =
+        chooseDesignFile(UnitSystemDescription::text(units_.openFilter)).value_or(units_.rules().metricOnOpen);
 }
 
 int DesignWindow::exec() {
@@ -464,7 +463,8 @@ void DesignWindow::run(Command command) {
     switch (command) {
         case Command::SelectAntenna:
             takeControlsContents();
-            if (const auto metric = chooseDesignFile(units_.selectFilter)) state_.metric = *metric;
+            if (const auto metric = chooseDesignFile(UnitSystemDescription::text(units_.selectFilter)))
+                state_.metric = *metric;
             break;
         case Command::ReCalc:
             if (!takePendingEntries()) break;
@@ -598,7 +598,7 @@ bool DesignWindow::entryAccepted(const Field& field) {
     DecimalField& value = record_.field(field.row->key);
     if (const auto entered = entryValue(edit->text(), field.picture.places)) value = *entered;
     if (field.row->check == FieldCheck::FactorAtLeastOne && value < Decimal(1)) {
-        showError(QString::fromLatin1(designtext::kFacMessage));
+        showError(designtext::text(designtext::kFacMessage));
         // Back to the factor, once the focus change that accepted it is over.
         QTimer::singleShot(0, edit, [edit] {
             edit->setFocus(Qt::OtherFocusReason);
@@ -623,7 +623,7 @@ void DesignWindow::reCalc() {
 }
 
 std::optional<MetricFlag> DesignWindow::chooseDesignFile(const QString& filter) {
-    const QString chosen = services_.chooseFile ? services_.chooseFile(QString::fromLatin1(designtext::kDialogTitle),
+    const QString chosen = services_.chooseFile ? services_.chooseFile(designtext::text(designtext::kDialogTitle),
                                                                        filter, QDir::currentPath())
                                                 : QString();
     if (!chosen.isEmpty()) {
@@ -642,9 +642,10 @@ std::optional<MetricFlag> DesignWindow::loadDesign() {
     // A file that cannot be read leaves zeros, as a file without the key does.
     const UnitReaction reaction = unitReaction(units_.system, read ? *read : 0);
     if (!read) showError(problemText(read.problem()));
-    if (reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
-    if (!reaction.notice.isEmpty()) notice_->setText(reaction.notice);
-    if (!reaction.messageBeforeNotice && !reaction.message.isEmpty()) showError(reaction.message);
+    const QString message = UnitSystemDescription::text(reaction.message);
+    if (reaction.messageBeforeNotice && !message.isEmpty()) showError(message);
+    if (!reaction.notice.isEmpty()) notice_->setText(UnitSystemDescription::text(reaction.notice));
+    if (!reaction.messageBeforeNotice && !message.isEmpty()) showError(message);
     redisplay();
     queue(Command::ReCalc);
     return reaction.metric;
@@ -680,7 +681,7 @@ void DesignWindow::printOrEmailReport(bool email) {
     if (!takePendingEntries()) return;
     const UnitSystemRules& rules = units_.rules();
     if (rules.warnWhenPrintingMetric && state_.metric.isMetric() && services_.messages)
-        services_.messages->information(QString::fromLatin1(designtext::kPrintingMetricMessage));
+        services_.messages->information(designtext::text(designtext::kPrintingMetricMessage));
     // The flag of Print/View goes into the saved file and holds for the
     // report, whatever reading the saved file back did to it. The design is
     // saved first, so the report prints what was just saved.
@@ -711,8 +712,7 @@ void DesignWindow::openExcel() {
     if (services_.setBusy) services_.setBusy(false);
     if (!opened) {
         QString problem = problemText(opened.problem());
-        if (problem.isEmpty())
-            problem = QString::fromLatin1(windowtext::kNoSpreadsheet).arg(QDir::toNativeSeparators(path));
+        if (problem.isEmpty()) problem = tr(windowtext::kNoSpreadsheet).arg(QDir::toNativeSeparators(path));
         showError(problem);
     }
 }
@@ -722,7 +722,7 @@ void DesignWindow::emailResults() {
     const QDir folder = QDir::current();
     const QString workingCopy = folder.filePath(QString::fromLatin1(kWorkingCopyName));
     if (const Result<> written = writeWorkingCopy(workingCopy, record_); !written) {
-        showError(QString::fromLatin1(windowtext::kWorkingCopyNotWritten)
+        showError(tr(windowtext::kWorkingCopyNotWritten)
                       .arg(QDir::toNativeSeparators(workingCopy), problemText(written.problem())));
         return;
     }

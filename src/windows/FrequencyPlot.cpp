@@ -48,7 +48,7 @@ FrequencyPlot::FrequencyPlot(QWidget* parent) : QWidget(parent) {
 void FrequencyPlot::setQuantity(const QString& name, const QString& unit) {
     quantity_ = name;
     unit_ = unit;
-    setAccessibleName(QStringLiteral("%1 against frequency").arg(name));
+    setAccessibleName(tr("%1 against frequency").arg(name));
     update();
 }
 
@@ -99,7 +99,7 @@ void FrequencyPlot::setMessage(const QString& message) {
 
 QString FrequencyPlot::pointsTable() const {
     const QString unit = unit_.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(unit_);
-    QString out = QStringLiteral("Frequency (MHz)");
+    QString out = tr("Frequency (MHz)");
     for (const FrequencySeries& s : series_) out += QStringLiteral("\t%1 %2%3").arg(s.name, quantity_, unit);
     out += QLatin1Char('\n');
     // Every frequency of any series, rising; each series' value where it has one.
@@ -152,7 +152,7 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
     if (xMin > xMax) {
         p.setPen(QColor(90, 90, 90));
         p.drawText(box.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                   message_.isEmpty() ? QStringLiteral("Nothing to plot yet.") : message_);
+                   message_.isEmpty() ? tr("Nothing to plot yet.") : message_);
         p.restore();
         return;
     }
@@ -213,7 +213,7 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
         const double b = xPixel(std::min(band_->highMHz, xMax));
         p.fillRect(QRectF(a, area.top(), std::max(1.0, b - a), area.height()), kPlotBand);
         p.setPen(kPlotBandText);
-        const QString name = bandTitle(*band_) + QStringLiteral(" band");
+        const QString name = bandTitle(*band_) + tr(" band");
         const double w = fm.horizontalAdvance(name) + 4;
         const double centre = std::clamp((a + b) / 2, area.left() + w / 2, area.right() - w / 2);
         p.drawText(QRectF(centre - w / 2, area.top() - line - 2, w, line), Qt::AlignCenter, name);
@@ -290,7 +290,7 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
     // Axis titles.
     p.setPen(kPlotInk);
     p.drawText(QRectF(area.left(), area.bottom() + line + 6, area.width(), line), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Frequency (MHz)"));
+               tr("Frequency (MHz)"));
     const QString yTitle = unit_.isEmpty() ? quantity_ : QStringLiteral("%1 (%2)").arg(quantity_, unit_);
     p.save();
     p.translate(box.left() + 2, area.center().y());
@@ -305,7 +305,7 @@ void FrequencyPlot::render(QPainter& p, const QRect& box) const {
 PolarPlot::PolarPlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setObjectName(QStringLiteral("PolarPlot"));
-    setAccessibleName(QStringLiteral("Pattern"));
+    setAccessibleName(tr("Pattern"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -324,7 +324,7 @@ void PolarPlot::setMessage(const QString& message) {
 }
 
 QString PolarPlot::pointsTable() const {
-    QString out = QStringLiteral("Elevation (deg)\tGain (dBi)\n");
+    QString out = tr("Elevation (deg)\tGain (dBi)\n");
     for (const PolarPoint& pt : points_)
         out += plainNumber(pt.angleDeg) + QLatin1Char('\t') + plainNumber(pt.gainDbi) + '\n';
     return out;
@@ -346,7 +346,7 @@ void PolarPlot::render(QPainter& p, const QRect& box) const {
     if (peak == -1e300) {
         p.setPen(QColor(90, 90, 90));
         p.drawText(box.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                   message_.isEmpty() ? QStringLiteral("No pattern yet.") : message_);
+                   message_.isEmpty() ? tr("No pattern yet.") : message_);
         p.restore();
         return;
     }
@@ -377,7 +377,7 @@ void PolarPlot::render(QPainter& p, const QRect& box) const {
         p.setPen(QColor(110, 110, 110));
         const QPointF at(centre.x() + r * 0.5, centre.y() - r * 0.866);
         p.drawText(QRectF(at.x() + 2, at.y() - line, 70, line), Qt::AlignLeft | Qt::AlignBottom,
-                   QStringLiteral("%1 dBi").arg(scaleText(level, ringStepDb_)));
+                   tr("%1 dBi").arg(scaleText(level, ringStepDb_)));
     }
     for (int a = 0; a < 360; a += 30) {
         p.setPen(QPen(kPlotGrid, 1));
@@ -403,9 +403,9 @@ void PolarPlot::render(QPainter& p, const QRect& box) const {
     p.setBrush(QColor(0, 0, 128, 30));
     p.drawPath(path);
     p.setPen(kPlotInk);
-    p.drawText(QRectF(box.left() + 4, box.bottom() - line - 2, box.width() - 8, line), Qt::AlignCenter,
-               QStringLiteral("Largest gain %1 dBi; centre %2 dBi")
-                   .arg(QString::number(peak, 'f', 2), scaleText(inner, ringStepDb_)));
+    p.drawText(
+        QRectF(box.left() + 4, box.bottom() - line - 2, box.width() - 8, line), Qt::AlignCenter,
+        tr("Largest gain %1 dBi; centre %2 dBi").arg(QString::number(peak, 'f', 2), scaleText(inner, ringStepDb_)));
     p.restore();
 }
 

@@ -57,23 +57,23 @@ MeasurementTab::MeasurementTab(UnitSystem system, MeasurementHost host, QWidget*
     outer->setSpacing(4);
 
     auto* bar = new QHBoxLayout;
-    open_ = new QPushButton(QStringLiteral("Open measurement..."), this);
+    open_ = new QPushButton(tr("Open measurement..."), this);
     open_->setObjectName(QStringLiteral("OpenMeasurement"));
     bar->addWidget(open_);
-    fileLabel_ = new QLabel(QStringLiteral("No measurement opened (Touchstone .s1p, .s2p, .ts or a VNA CSV)"), this);
+    fileLabel_ = new QLabel(tr("No measurement opened (Touchstone .s1p, .s2p, .ts or a VNA CSV)"), this);
     fileLabel_->setObjectName(QStringLiteral("MeasurementFile"));
     bar->addWidget(fileLabel_, 1);
-    auto* woundLabel = new QLabel(QStringLiteral("Turns wound:"), this);
+    auto* woundLabel = new QLabel(tr("Turns wound:"), this);
     wound_ = new QLineEdit(this);
     wound_->setObjectName(QStringLiteral("TurnsWound"));
-    wound_->setAccessibleName(QStringLiteral("Turns wound on the tuning coil"));
+    wound_->setAccessibleName(tr("Turns wound on the tuning coil"));
     wound_->setMaximumWidth(70);
     woundLabel->setBuddy(wound_);
     bar->addWidget(woundLabel);
     bar->addWidget(wound_);
-    apply_ = new QPushButton(QStringLiteral("Apply"), this);
+    apply_ = new QPushButton(tr("Apply"), this);
     apply_->setObjectName(QStringLiteral("ApplyTuning"));
-    apply_->setToolTip(QStringLiteral("Set the Capacitance Factor whose design winds the turns shown, then ReCalc"));
+    apply_->setToolTip(tr("Set the Capacitance Factor whose design winds the turns shown, then ReCalc"));
     apply_->setEnabled(false);
     bar->addWidget(apply_);
     outer->addLayout(bar);
@@ -82,7 +82,7 @@ MeasurementTab::MeasurementTab(UnitSystem system, MeasurementHost host, QWidget*
     auto* left = new QVBoxLayout;
     findings_ = new QTextBrowser(this);
     findings_->setObjectName(QStringLiteral("MeasurementFindings"));
-    findings_->setAccessibleName(QStringLiteral("Findings and tuning"));
+    findings_->setAccessibleName(tr("Findings and tuning"));
     findings_->setOpenLinks(false);
     left->addWidget(findings_, 1);
     body->addLayout(left, 5);
@@ -92,12 +92,12 @@ MeasurementTab::MeasurementTab(UnitSystem system, MeasurementHost host, QWidget*
     swrPlot_ = new FrequencyPlot(this);
     swrPlot_->setQuantity(QStringLiteral("SWR"), QString());
     rPlot_ = new FrequencyPlot(this);
-    rPlot_->setQuantity(QStringLiteral("R"), QStringLiteral("ohm"));
+    rPlot_->setQuantity(QStringLiteral("R"), tr("ohm"));
     xPlot_ = new FrequencyPlot(this);
-    xPlot_->setQuantity(QStringLiteral("X"), QStringLiteral("ohm"));
+    xPlot_->setQuantity(QStringLiteral("X"), tr("ohm"));
     smith_ = new SmithChart(this);
-    for (FrequencyPlot* p : {swrPlot_, rPlot_, xPlot_}) p->setMessage(QStringLiteral("Open a measurement"));
-    smith_->setMessage(QStringLiteral("Open a measurement"));
+    for (FrequencyPlot* p : {swrPlot_, rPlot_, xPlot_}) p->setMessage(tr("Open a measurement"));
+    smith_->setMessage(tr("Open a measurement"));
     grid->addWidget(swrPlot_, 0, 0);
     grid->addWidget(smith_, 0, 1);
     grid->addWidget(rPlot_, 1, 0);
@@ -113,9 +113,9 @@ MeasurementTab::MeasurementTab(UnitSystem system, MeasurementHost host, QWidget*
         startModel();
     });
     choose_ = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Open measurement"), QString(),
-                                            QStringLiteral("Measurements (*.s1p *.s2p *.ts *.csv *.txt *.S1P *.S2P "
-                                                           "*.CSV);;All files (*)"));
+        return QFileDialog::getOpenFileName(this, tr("Open measurement"), QString(),
+                                            tr("Measurements (*.s1p *.s2p *.ts *.csv *.txt *.S1P *.S2P "
+                                               "*.CSV);;All files (*)"));
     };
     showRows();
 }
@@ -144,14 +144,14 @@ bool MeasurementTab::openMeasurement(const QString& path) {
         if (analysed)
             findings = std::move(*analysed);
         else
-            problem = QStringLiteral("The measurement %1 holds no usable sweep: %2")
+            problem = tr("The measurement %1 holds no usable sweep: %2")
                           .arg(path, QString::fromStdString(analysed.problem().reason));
     } else {
         problem = QString::fromStdString(read.problem().text());
     }
     if (!problem.isEmpty()) {
         if (host_.messages) host_.messages->error(problem);
-        fileLabel_->setText(QStringLiteral("Not read: %1").arg(QFileInfo(path).fileName()));
+        fileLabel_->setText(tr("Not read: %1").arg(QFileInfo(path).fileName()));
         return false;
     }
     path_ = path;
@@ -199,7 +199,7 @@ void MeasurementTab::recompute() {
     if (!woundText.isEmpty()) {
         const auto turns = Decimal::parse(woundText.toStdString());
         if (!turns || !(turns->toReal() > 0) || turns->toReal() > 100000) {
-            tuningProblem_ = QStringLiteral("The turns wound \"%1\" are not a number of turns above 0.").arg(woundText);
+            tuningProblem_ = tr("The turns wound \"%1\" are not a number of turns above 0.").arg(woundText);
         } else {
             input.woundTurns = turns->rounded(2);
             wound = input.woundTurns->toReal();
@@ -220,36 +220,38 @@ void MeasurementTab::recompute() {
 void MeasurementTab::showRows() {
     rows_.clear();
     if (measurement_) {
-        rows_.push_back({"measurement", "Measurement", measurement_->describe()});
-        for (const std::string& note : measurement_->notes) rows_.push_back({"file_note", "Read", note});
+        rows_.push_back({"measurement", QT_TRANSLATE_NOOP("Findings", "Measurement"), measurement_->describe()});
+        for (const std::string& note : measurement_->notes)
+            rows_.push_back({"file_note", QT_TRANSLATE_NOOP("Findings", "Read"), note});
     }
     if (sweep_)
         for (FindingRow& r : findingRows(*sweep_)) rows_.push_back(std::move(r));
     if (tuning_)
         for (FindingRow& r : tuningRows(*tuning_, system_)) rows_.push_back(std::move(r));
     else if (!tuningProblem_.isEmpty())
-        rows_.push_back({"tuning", "Tuning", tuningProblem_.toStdString()});
+        rows_.push_back({"tuning", QT_TRANSLATE_NOOP("Findings", "Tuning"), tuningProblem_.toStdString()});
     apply_->setEnabled(tuning_.has_value());
     if (tuning_)
-        apply_->setText(QStringLiteral("Apply FAC %1").arg(QString::fromStdString(tuning_->fit.value.toFixed(2))));
+        apply_->setText(tr("Apply FAC %1").arg(QString::fromStdString(tuning_->fit.value.toFixed(2))));
     else
-        apply_->setText(QStringLiteral("Apply"));
+        apply_->setText(tr("Apply"));
 
     QString text;
     if (tuning_)
-        text += QStringLiteral("<p><b>Tuning coil: wind %1 turns (now %2) for resonance at %3</b></p>")
+        text += tr("<p><b>Tuning coil: wind %1 turns (now %2) for resonance at %3</b></p>")
                     .arg(QString::fromStdString(tuning_->turns.toFixed(2)),
                          QString::fromStdString(tuning_->nowTurns.toFixed(2)),
                          QString::fromStdString(mhzText(tuning_->designHz)));
     text += QStringLiteral("<table cellspacing=0 cellpadding=2>");
     if (rows_.empty())
-        text += QStringLiteral(
-            "<tr><td>Open the sweep your analyser saved of the finished antenna (S11 at the feed). "
-            "The tab finds its resonance and the turns for the design frequency.</td></tr>");
+        text +=
+            tr("<tr><td>Open the sweep your analyser saved of the finished antenna (S11 at the feed). "
+               "The tab finds its resonance and the turns for the design frequency.</td></tr>");
     for (const FindingRow& r : rows_) {
         const bool strong = r.key == "turns" || r.key == "resonances";
         text += QStringLiteral("<tr><td valign=top><b>%1</b></td><td>%2%3%4</td></tr>")
-                    .arg(html(r.label), strong ? QStringLiteral("<b>") : QString(), html(r.value),
+                    .arg(QCoreApplication::translate("Findings", r.label.c_str()).toHtmlEscaped(),
+                         strong ? QStringLiteral("<b>") : QString(), html(r.value),
                          strong ? QStringLiteral("</b>") : QString());
     }
     text += QStringLiteral("</table>");
@@ -262,10 +264,10 @@ void MeasurementTab::plotMeasured() {
     FrequencySeries swr, r, x;
     SmithSeries smith;
     for (FrequencySeries* s : {&swr, &r, &x}) {
-        s->name = QString::fromLatin1(kMeasuredSeries);
+        s->name = tr(kMeasuredSeries);
         s->colour = kMeasuredColour;
     }
-    smith.name = QString::fromLatin1(kMeasuredSeries);
+    smith.name = tr(kMeasuredSeries);
     smith.colour = kMeasuredColour;
     double highest = 2;
     for (const ImpedanceFigures& p : sweep_->points) {
@@ -284,14 +286,14 @@ void MeasurementTab::plotMeasured() {
     }
     const double f = host_.record().F.value().toReal();
     const QString ref = QString::number(sweep_->referenceOhms, 'g', 4);
-    swrPlot_->setQuantity(QStringLiteral("SWR (%1 ohm)").arg(ref), QString());
+    swrPlot_->setQuantity(tr("SWR (%1 ohm)").arg(ref), QString());
     swrPlot_->setValueRange(1.0, highest);
     for (FrequencyPlot* p : {swrPlot_, rPlot_, xPlot_}) {
         p->setSeries({});
         p->setBandAt(f);
         // The design frequency, when the sweep reaches it.
         const bool inside = f * 1e6 >= sweep_->points.front().hz && f * 1e6 <= sweep_->points.back().hz;
-        p->setMarker(inside ? std::optional(f) : std::nullopt, QStringLiteral("design %1 MHz").arg(f));
+        p->setMarker(inside ? std::optional(f) : std::nullopt, tr("design %1 MHz").arg(f));
     }
     swrPlot_->putSeries(swr);
     rPlot_->putSeries(r);
@@ -300,7 +302,7 @@ void MeasurementTab::plotMeasured() {
     smith_->setSeries({smith});
     QVector<SmithMarker> markers;
     if (const auto z = impedanceAt(*sweep_, sweep_->tuningHz))
-        markers << SmithMarker{*z, QStringLiteral("%1 MHz").arg(sweep_->tuningHz / 1e6, 0, 'f', 4), kMeasuredColour};
+        markers << SmithMarker{*z, tr("%1 MHz").arg(sweep_->tuningHz / 1e6, 0, 'f', 4), kMeasuredColour};
     smith_->setMarkers(markers);
 }
 
@@ -320,7 +322,7 @@ void MeasurementTab::startModel() {
     if (tuning_ && tuning_->nowTurns.toReal() > 0) turns = tuning_->nowTurns.toReal();
     const std::string program = necProgram_;
     auto result = std::make_shared<ModelSweep>();
-    modelStatus_ = QStringLiteral("NEC-2 model of this design over the same range: running...");
+    modelStatus_ = tr("NEC-2 model of this design over the same range: running...");
     showRows();
     worker_ = QThread::create([design, first, last, turns, program, result, this] {
         if (sim::findProgram(program).empty()) {
@@ -363,9 +365,9 @@ void MeasurementTab::modelDone(std::shared_ptr<ModelSweep> sweep, int generation
         worker_ = nullptr;
     }
     if (!sweep_) return;
-    const QString name = QString::fromLatin1(kModelSeries);
+    const QString name = tr(kModelSeries);
     if (!sweep->problem.isEmpty()) {
-        modelStatus_ = QStringLiteral("No NEC-2 model beside the measurement: %1").arg(sweep->problem);
+        modelStatus_ = tr("No NEC-2 model beside the measurement: %1").arg(sweep->problem);
         showRows();
         for (FrequencyPlot* p : {swrPlot_, rPlot_, xPlot_}) p->removeSeries(name);
         smith_->removeSeries(name);
@@ -389,9 +391,8 @@ void MeasurementTab::modelDone(std::shared_ptr<ModelSweep> sweep, int generation
     xPlot_->putSeries(x);
     smith_->putSeries({name, sweep->mhz, sweep->z, kModelColour});
     const QString wound = tuning_ ? QString::fromStdString(tuning_->nowTurns.toFixed(2)) : QString();
-    modelStatus_ = QStringLiteral(
-                       "NEC-2 model (dashed): this design with the tuning coil of %1 turns, over the "
-                       "measured range. %2")
+    modelStatus_ = tr("NEC-2 model (dashed): this design with the tuning coil of %1 turns, over the "
+                      "measured range. %2")
                        .arg(wound, QString::fromStdString(sim::modelAssumptions()));
     showRows();
     emit modelFinished();

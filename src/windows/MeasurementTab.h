@@ -34,11 +34,11 @@ class SmithChart;
 // The tab needs of its window what the design tools need.
 using MeasurementHost = DesignToolsHost;
 
-inline constexpr const char* kMeasurementTabCaption = "   Measurement";
+inline constexpr const char* kMeasurementTabCaption = QT_TRANSLATE_NOOP("yq::DesignWindow", "   Measurement");
 
 // Names of the plotted series.
-inline constexpr const char* kMeasuredSeries = "measured";
-inline constexpr const char* kModelSeries = "NEC-2 model";
+inline constexpr const char* kMeasuredSeries = QT_TRANSLATE_NOOP("yq::MeasurementTab", "measured");
+inline constexpr const char* kModelSeries = QT_TRANSLATE_NOOP("yq::MeasurementTab", "NEC-2 model");
 
 class MeasurementTab : public QWidget {
     Q_OBJECT

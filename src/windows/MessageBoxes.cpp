@@ -55,7 +55,7 @@ void MessageBoxes::error(const QString& text) {
 }
 
 void MessageBoxes::information(const QString& text, const QString& caption) {
-    ask(QMessageBox::Information, caption.isEmpty() ? QString::fromLatin1(designtext::kProductCaption) : caption, text,
+    ask(QMessageBox::Information, caption.isEmpty() ? designtext::text(designtext::kProductCaption) : caption, text,
         QMessageBox::Ok, owner());
 }
 

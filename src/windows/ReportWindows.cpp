@@ -19,7 +19,7 @@
 namespace yq {
 
 ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Process..."));
+    setWindowTitle(tr("Process..."));
     setModal(true);
     installWindowFontSubstitutions();
     const QFont font = windowFont(QStringLiteral("MS Sans Serif"), 8);
@@ -40,7 +40,7 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent) {
     percent_->setAlignment(Qt::AlignCenter);
     percent_->setGeometry(du.rect(0, 30, 141, 10));
 
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setGeometry(du.rect(76, 44, 45, 14));
     connect(cancel_, &QPushButton::clicked, this, &ProgressWindow::reject);
 

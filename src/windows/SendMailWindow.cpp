@@ -9,13 +9,13 @@
 namespace yq {
 
 SendMailWindow::SendMailWindow(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Send email"));
+    setWindowTitle(tr("Send email"));
     const QFont font = windowFont(QStringLiteral("MS Sans Serif"), 8);
     setFont(font);
     const DialogUnits units(font);
     setFixedSize(units.size(78, 93));
 
-    status_ = new QLabel(QStringLiteral("Opening the mail in your mail program..."), this);
+    status_ = new QLabel(tr("Opening the mail in your mail program..."), this);
     status_->setWordWrap(true);
     status_->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);

@@ -51,7 +51,7 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     : QWidget(parent), system_(system), host_(std::move(host)), studied_(system) {
     setObjectName(QStringLiteral("SimulationTab"));
     choose_ = [this](const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save"), suggested, filter);
+        return QFileDialog::getSaveFileName(this, tr("Save"), suggested, filter);
     };
 
     auto* outer = new QVBoxLayout(this);
@@ -59,35 +59,35 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     outer->setSpacing(4);
 
     auto* top = new QHBoxLayout;
-    status_ = new QLabel(QStringLiteral("The simulation runs when this tab is in front after a ReCalc."), this);
+    status_ = new QLabel(tr("The simulation runs when this tab is in front after a ReCalc."), this);
     status_->setObjectName(QStringLiteral("SimulationStatus"));
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     top->addWidget(status_, 1);
-    auto* modelLabel = new QLabel(QStringLiteral("&Model:"), this);
+    auto* modelLabel = new QLabel(tr("&Model:"), this);
     model_ = new QComboBox(this);
     model_->setObjectName(QStringLiteral("SimulationModel"));
-    model_->setAccessibleName(QStringLiteral("Model"));
-    model_->addItems({QStringLiteral("standard"), QStringLiteral("detailed")});
+    model_->setAccessibleName(tr("Model"));
+    model_->addItems({tr("standard"), tr("detailed")});
     model_->setToolTip(
-        QStringLiteral("standard: thick wires and lumped coils, a fraction of a second; detailed: "
-                       "wire-grid cages and helical coils, some seconds, fewer figures"));
+        tr("standard: thick wires and lumped coils, a fraction of a second; detailed: "
+           "wire-grid cages and helical coils, some seconds, fewer figures"));
     modelLabel->setBuddy(model_);
     top->addWidget(modelLabel);
     top->addWidget(model_);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
     progress_->setMaximumWidth(120);
-    progress_->setAccessibleName(QStringLiteral("Simulation progress"));
+    progress_->setAccessibleName(tr("Simulation progress"));
     progress_->hide();
     top->addWidget(progress_);
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel_ = new QPushButton(tr("&Cancel"), this);
     cancel_->setEnabled(false);
     cancel_->setAutoDefault(false);
     top->addWidget(cancel_);
-    simulate_ = new QPushButton(QStringLiteral("Simulate again"), this);
-    export_ = new QPushButton(QStringLiteral("Export NEC deck..."), this);
-    save_ = new QPushButton(QStringLiteral("Save sweep..."), this);
+    simulate_ = new QPushButton(tr("Simulate again"), this);
+    export_ = new QPushButton(tr("Export NEC deck..."), this);
+    save_ = new QPushButton(tr("Save sweep..."), this);
     save_->setEnabled(false);
     for (QPushButton* b : {simulate_, export_, save_}) {
         b->setAutoDefault(false);
@@ -101,7 +101,7 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     leftLayout->setContentsMargins(0, 0, 0, 0);
     table_ = new QTableWidget(0, 4, left);
     table_->setObjectName(QStringLiteral("SimulationTable"));
-    table_->setAccessibleName(QStringLiteral("The calculator's figures beside the NEC-2 model's"));
+    table_->setAccessibleName(tr("The calculator's figures beside the NEC-2 model's"));
     // The headings on two lines: the window is narrow.
     table_->setHorizontalHeaderLabels(
         {QString(), QString::fromLatin1(sim::kCalculatorHeading),
@@ -127,23 +127,22 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     range_ = new QComboBox(right);
-    range_->setAccessibleName(QStringLiteral("Frequencies plotted"));
-    range_->addItems({QStringLiteral("Whole sweep, 0.4 F to 2.5 F"),
-                      QStringLiteral("Around the resonance with the calculated coil"),
-                      QStringLiteral("Around F with the coil for F")});
+    range_->setAccessibleName(tr("Frequencies plotted"));
+    range_->addItems({tr("Whole sweep, 0.4 F to 2.5 F"), tr("Around the resonance with the calculated coil"),
+                      tr("Around F with the coil for F")});
     rightLayout->addWidget(range_);
     plots_ = new QTabWidget(right);
     r_ = new FrequencyPlot(plots_);
-    r_->setQuantity(QStringLiteral("R"), QStringLiteral("ohm"));
+    r_->setQuantity(QStringLiteral("R"), tr("ohm"));
     x_ = new FrequencyPlot(plots_);
-    x_->setQuantity(QStringLiteral("X"), QStringLiteral("ohm"));
+    x_->setQuantity(QStringLiteral("X"), tr("ohm"));
     swr_ = new FrequencyPlot(plots_);
-    swr_->setQuantity(QStringLiteral("SWR on 50 ohm"), {});
+    swr_->setQuantity(tr("SWR on 50 ohm"), {});
     pattern_ = new PolarPlot(plots_);
     plots_->addTab(r_, QStringLiteral("R"));
     plots_->addTab(x_, QStringLiteral("X"));
     plots_->addTab(swr_, QStringLiteral("SWR"));
-    plots_->addTab(pattern_, QStringLiteral("Pattern"));
+    plots_->addTab(pattern_, tr("Pattern"));
     rightLayout->addWidget(plots_, 1);
     split->addWidget(left);
     split->addWidget(right);
@@ -198,7 +197,7 @@ void SimulationTab::simulate() {
     run->generation = ++generation_;
     run->design = host_.record ? host_.record() : DesignRecord(system_);
     running_ = run.get();
-    status_->setText(QStringLiteral("Simulating the design in NEC-2..."));
+    status_->setText(tr("Simulating the design in NEC-2..."));
     simulate_->setEnabled(true);
     cancel_->setEnabled(true);
     progress_->setValue(0);
@@ -289,17 +288,16 @@ void SimulationTab::showStudy() {
         }
     }
     assumptions_->setText(qs(s.assumptions));
-    QString status =
-        QStringLiteral("NEC-2 %1 model: %2 runs of nec2c in %3 s.")
-            .arg(s.model == sim::ModelKind::Detailed ? QStringLiteral("detailed") : QStringLiteral("standard"))
-            .arg(s.nec2cRuns)
-            .arg(QString::number(s.seconds, 'f', 2));
+    QString status = tr("NEC-2 %1 model: %2 runs of nec2c in %3 s.")
+                         .arg(s.model == sim::ModelKind::Detailed ? tr("detailed") : tr("standard"))
+                         .arg(s.nec2cRuns)
+                         .arg(QString::number(s.seconds, 'f', 2));
     for (const std::string& n : s.notes) status += u' ' + qs(n);
     status_->setText(status.toHtmlEscaped());
     QString rules;
     for (const sim::RuleBreak& b : s.ruleBreaks)
-        rules += QStringLiteral("<br>NEC-2 rule not kept: %1").arg(qs(b.detail).toHtmlEscaped());
-    rules_->setText(rules.isEmpty() ? QStringLiteral("Every deck keeps NEC-2's rules of thumb.") : rules.mid(4));
+        rules += tr("<br>NEC-2 rule not kept: %1").arg(qs(b.detail).toHtmlEscaped());
+    rules_->setText(rules.isEmpty() ? tr("Every deck keeps NEC-2's rules of thumb.") : rules.mid(4));
     save_->setEnabled(true);
     showPlots();
 }
@@ -337,7 +335,7 @@ void SimulationTab::showPlots() {
         }
         if (!r.frequencyMHz.isEmpty()) rs << r, xs << x, swrs << w;
     }
-    const QString marker = QStringLiteral("F = %1 MHz").arg(QString::number(f / 1e6, 'g', 8));
+    const QString marker = tr("F = %1 MHz").arg(QString::number(f / 1e6, 'g', 8));
     for (auto [plot, series] : {std::pair{r_, rs}, std::pair{x_, xs}, std::pair{swr_, swrs}}) {
         plot->setSeries(series);
         plot->setBandAt(f / 1e6);
@@ -349,11 +347,10 @@ void SimulationTab::showPlots() {
     const sim::ModelFigures& m = range == AroundF ? s.tuned : s.asDesigned;
     QVector<PolarPoint> cut;
     for (const sim::PatternPoint& p : m.pattern) cut << PolarPoint{p.elevationDeg, p.gainDbi};
-    pattern_->setPattern(cut,
-                         QStringLiteral("Elevation pattern at %1 MHz, %2, axis upright")
-                             .arg(QString::number(m.patternHz / 1e6, 'f', 4),
-                                  range == AroundF ? QStringLiteral("coil for F") : QStringLiteral("calculated coil")));
-    if (cut.isEmpty()) pattern_->setMessage(QStringLiteral("No resonance, no pattern."));
+    pattern_->setPattern(cut, tr("Elevation pattern at %1 MHz, %2, axis upright")
+                                  .arg(QString::number(m.patternHz / 1e6, 'f', 4),
+                                       range == AroundF ? tr("coil for F") : tr("calculated coil")));
+    if (cut.isEmpty()) pattern_->setMessage(tr("No resonance, no pattern."));
 }
 
 void SimulationTab::showError(const QString& text) {
@@ -364,34 +361,34 @@ void SimulationTab::exportDeck() {
     const DesignRecord& design = host_.record ? host_.record() : studied_;
     const QString suggested =
         QDir::current().filePath(QStringLiteral("yq-%1.nec").arg(QString::fromStdString(design.F.value().toString())));
-    const QString path = choose_ ? choose_(suggested, QStringLiteral("NEC decks (*.nec)")) : QString();
+    const QString path = choose_ ? choose_(suggested, tr("NEC decks (*.nec)")) : QString();
     if (path.isEmpty()) return;
     const std::string deck =
         model() == sim::ModelKind::Detailed ? sim::exportDetailedDeck(design) : sim::exportDeck(design);
     const Result<> written = replaceFile(path, QByteArray(deck.data(), qsizetype(deck.size())));
     if (!written) {
-        showError(QStringLiteral("The NEC deck could not be saved as %1.|%2")
+        showError(tr("The NEC deck could not be saved as %1.|%2")
                       .arg(QDir::toNativeSeparators(path), problemText(written.problem())));
         return;
     }
-    status_->setText(QStringLiteral("NEC deck saved to %1.").arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
+    status_->setText(tr("NEC deck saved to %1.").arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
 }
 
 void SimulationTab::saveSweep() {
     if (!study_) return;
     const QString suggested = QDir::current().filePath(
         QStringLiteral("yq-%1-sweep.csv").arg(QString::fromStdString(studied_.F.value().toString())));
-    const QString path = choose_ ? choose_(suggested, QStringLiteral("CSV (*.csv);;Touchstone (*.s1p)")) : QString();
+    const QString path = choose_ ? choose_(suggested, tr("CSV (*.csv);;Touchstone (*.s1p)")) : QString();
     if (path.isEmpty()) return;
     const bool touchstone = path.endsWith(QStringLiteral(".s1p"), Qt::CaseInsensitive);
     const std::string text = touchstone ? sim::sweepTouchstone(*study_) : sim::sweepCsv(*study_);
     const Result<> written = replaceFile(path, QByteArray(text.data(), qsizetype(text.size())));
     if (!written) {
-        showError(QStringLiteral("The sweep could not be saved as %1.|%2")
+        showError(tr("The sweep could not be saved as %1.|%2")
                       .arg(QDir::toNativeSeparators(path), problemText(written.problem())));
         return;
     }
-    status_->setText(QStringLiteral("Sweep saved to %1.").arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
+    status_->setText(tr("Sweep saved to %1.").arg(QDir::toNativeSeparators(path).toHtmlEscaped()));
 }
 
 }  // namespace yq

@@ -44,7 +44,7 @@ struct SimulationHost {
     std::string program;
 };
 
-inline constexpr const char* kSimulationCaption = "   Simulation";
+inline constexpr const char* kSimulationCaption = QT_TRANSLATE_NOOP("yq::DesignWindow", "   Simulation");
 
 class SimulationTab : public QWidget {
     Q_OBJECT

@@ -30,7 +30,7 @@ constexpr double kReactances[] = {0.2, 0.5, 1, 2, 5};
 SmithChart::SmithChart(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setObjectName(QStringLiteral("SmithChart"));
-    setAccessibleName(QStringLiteral("Smith chart"));
+    setAccessibleName(tr("Smith chart"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -83,7 +83,7 @@ QPointF SmithChart::place(std::complex<double> gamma, const QRectF& circle) {
 }
 
 QString SmithChart::pointsTable() const {
-    QString text = QStringLiteral("Series\tFrequency (MHz)\tR (ohm)\tX (ohm)\tReflection (re)\tReflection (im)\n");
+    QString text = tr("Series\tFrequency (MHz)\tR (ohm)\tX (ohm)\tReflection (re)\tReflection (im)\n");
     for (const SmithSeries& s : series_) {
         for (qsizetype i = 0; i < s.frequencyMHz.size() && i < s.impedance.size(); ++i) {
             const auto z = s.impedance[i];
@@ -99,8 +99,7 @@ QString SmithChart::pointsTable() const {
 
 void SmithChart::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Copy points"), this,
-                   [this] { QGuiApplication::clipboard()->setText(pointsTable()); });
+    menu.addAction(tr("Copy points"), this, [this] { QGuiApplication::clipboard()->setText(pointsTable()); });
     menu.exec(event->globalPos());
 }
 
@@ -127,7 +126,7 @@ void SmithChart::render(QPainter& painter, const QRect& area) const {
 
     painter.setPen(kSmithInk);
     painter.drawText(QRect(area.left(), area.top() + 2, area.width(), fm.height()), Qt::AlignHCenter,
-                     QStringLiteral("Smith chart, %1 ohm").arg(QString::number(reference_, 'g', 4)));
+                     tr("Smith chart, %1 ohm").arg(QString::number(reference_, 'g', 4)));
 
     // The grid, clipped to the unit circle.
     QPainterPath unit;

@@ -37,9 +37,9 @@ QColor plotColour(int index) {
 SweepPlot::SweepPlot(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setObjectName(QStringLiteral("SweepPlot"));
-    setAccessibleName(QStringLiteral("Sweep plot"));
+    setAccessibleName(tr("Sweep plot"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    message_ = QStringLiteral("Choose an input and its range, then Sweep.");
+    message_ = tr("Choose an input and its range, then Sweep.");
 }
 
 void SweepPlot::setData(const QString& xName, const QString& xUnit, QVector<double> x, QVector<PlotSeries> series,
@@ -51,7 +51,7 @@ void SweepPlot::setData(const QString& xName, const QString& xUnit, QVector<doub
     marker_ = marker;
     frequencyAxis_ = frequencyAxis;
     message_.clear();
-    if (series_.isEmpty()) message_ = QStringLiteral("Tick at least one output to plot.");
+    if (series_.isEmpty()) message_ = tr("Tick at least one output to plot.");
     update();
 }
 
@@ -139,7 +139,7 @@ void SweepPlot::paintEvent(QPaintEvent*) {
             p.setPen(QColor(150, 100, 0));
             const QString name = QString::fromUtf8(band.name.data(), band.name.size());
             const QRectF label(a, 0, std::max(b - a, qreal(fm.horizontalAdvance(name) + 4)), top - 2);
-            p.drawText(label, Qt::AlignHCenter | Qt::AlignBottom, name + QStringLiteral(" band"));
+            p.drawText(label, Qt::AlignHCenter | Qt::AlignBottom, name + tr(" band"));
         }
     }
 
@@ -225,7 +225,7 @@ void SweepPlot::paintEvent(QPaintEvent*) {
                    tickText(t, xStep));
     }
     QString xTitle = axisTitle(xName_, xUnit_);
-    if (marker_) xTitle += QStringLiteral("      dashed line: this design, %1").arg(QString::number(*marker_, 'g', 10));
+    if (marker_) xTitle += tr("      dashed line: this design, %1").arg(QString::number(*marker_, 'g', 10));
     p.drawText(QRectF(area.left(), area.bottom() + fm.height() + 6, area.width(), fm.height()),
                Qt::AlignHCenter | Qt::AlignTop, xTitle);
 }

@@ -2,9 +2,15 @@
 
 #include "files/Text.h"
 
+#include <QCoreApplication>
+
 namespace yq {
 
-QString UnitSystemDescription::label(const KeyInfo& info) const { return toQString(info.label(system)); }
+QString UnitSystemDescription::label(const KeyInfo& info) const { return keyTableText(info.label(system)); }
+
+QString UnitSystemDescription::text(const QString& source) {
+    return source.isEmpty() ? source : QCoreApplication::translate("UnitSystem", source.toUtf8().constData());
+}
 
 QString UnitSystemDescription::picture(const KeyInfo& info) const { return toQString(info.picture(system)); }
 
@@ -13,14 +19,15 @@ const UnitSystemDescription& UnitSystemDescription::imperial() {
         UnitSystemDescription u;
         u.system = UnitSystem::Imperial;
         u.windowName = QStringLiteral("ImperialDesignWindow");
-        u.title = QStringLiteral("YQ Antenna Calculations... Imperial");
-        u.initialNotice = QStringLiteral("Linear measurements are in Inches");
+        u.title = QString::fromUtf8(QT_TRANSLATE_NOOP("UnitSystem", "YQ Antenna Calculations... Imperial"));
+        u.initialNotice = QString::fromUtf8(QT_TRANSLATE_NOOP("UnitSystem", "Linear measurements are in Inches"));
         u.noticePoints = 11;
-        u.coilNote = QStringLiteral(
+        u.coilNote = QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "UnitSystem",
             "All coil dimensions are based on spacing specified. Linear dimensions are in inches. Most entry "
-            "fields have 'mouse over' help. All coils use the same wire diameter and spacing.");
-        u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
-        u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
+            "fields have 'mouse over' help. All coils use the same wire diameter and spacing."));
+        u.openFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("UnitSystem", "Antenna Ini Files M = Metric|*.ini"));
+        u.selectFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("UnitSystem", "Antenna Ini Files M = Metric|*.ini"));
         return u;
     }();
     return d;
@@ -31,14 +38,15 @@ const UnitSystemDescription& UnitSystemDescription::metric() {
         UnitSystemDescription u;
         u.system = UnitSystem::Metric;
         u.windowName = QStringLiteral("MetricDesignWindow");
-        u.title = QStringLiteral("YQ Antenna Calculations... Metric");
-        u.initialNotice = QStringLiteral("Linear measurements are in mm");
+        u.title = QString::fromUtf8(QT_TRANSLATE_NOOP("UnitSystem", "YQ Antenna Calculations... Metric"));
+        u.initialNotice = QString::fromUtf8(QT_TRANSLATE_NOOP("UnitSystem", "Linear measurements are in mm"));
         u.noticePoints = 12;
-        u.coilNote = QStringLiteral(
+        u.coilNote = QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "UnitSystem",
             "All coil dimensions are based on spacing specified. Linear dimensions are in mm. Most entry "
-            "fields have 'mouse over' help. All coils use the same wire diameter and spacing.");
-        u.openFilter = QStringLiteral("Antenna Ini Files M = Metric|*.ini");
-        u.selectFilter = QStringLiteral("Antenna Ini Files M = Metric|M*.ini");
+            "fields have 'mouse over' help. All coils use the same wire diameter and spacing."));
+        u.openFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("UnitSystem", "Antenna Ini Files M = Metric|*.ini"));
+        u.selectFilter = QString::fromUtf8(QT_TRANSLATE_NOOP("UnitSystem", "Antenna Ini Files M = Metric|M*.ini"));
         u.linkCursorName = QStringLiteral("hand2.cur");
         u.linkTracking = true;
         return u;
@@ -50,8 +58,11 @@ const UnitSystemDescription& UnitSystemDescription::of(UnitSystem system) {
     return system == UnitSystem::Metric ? metric() : imperial();
 }
 
+QString designtext::text(const char* source) { return QCoreApplication::translate("DesignText", source); }
+
 QString designtext::helpText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "DesignText",
         "Just follow the prompts. On each entry field there is a popup to tell about the field. After entering "
         "the wire size and spacing, click on the ReCalc button. This causes a looping through several "
         "calculations to get the final coil inductance and size. After making and testing your antenna, if you "

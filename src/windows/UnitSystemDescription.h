@@ -12,6 +12,8 @@
 
 namespace yq {
 
+// The texts are kept in English and shown through text(), in the
+// program's language of the moment.
 struct UnitSystemDescription {
     UnitSystem system = UnitSystem::Imperial;
     QString windowName;  // the window's object name
@@ -30,7 +32,9 @@ struct UnitSystemDescription {
     bool linkTracking = false;
 
     const UnitSystemRules& rules() const { return UnitSystemRules::of(system); }
-    // The key table's label and picture of this unit system.
+    // One of the texts above as the window shows it (translated).
+    static QString text(const QString& source);
+    // The key table's label (translated) and picture of this unit system.
     QString label(const KeyInfo& info) const;
     QString picture(const KeyInfo& info) const;
 
@@ -41,11 +45,14 @@ struct UnitSystemDescription {
 
 // Texts shared by both windows.
 namespace designtext {
-inline constexpr const char* kProductCaption = "YQ Design Calculator";
-inline constexpr const char* kDialogTitle = "Choose File to Open";
-inline constexpr const char* kFacMessage = "Invalid figure. Valid values are between|1 and 99. Please re-enter";
+inline constexpr const char* kProductCaption = QT_TRANSLATE_NOOP("DesignText", "YQ Design Calculator");
+inline constexpr const char* kDialogTitle = QT_TRANSLATE_NOOP("DesignText", "Choose File to Open");
+inline constexpr const char* kFacMessage =
+    QT_TRANSLATE_NOOP("DesignText", "Invalid figure. Valid values are between|1 and 99. Please re-enter");
 inline constexpr const char* kPrintingMetricMessage =
-    "You are printing a metric|antenna. Measurements will default to mm.";
+    QT_TRANSLATE_NOOP("DesignText", "You are printing a metric|antenna. Measurements will default to mm.");
+// One of the texts above in the program's language.
+QString text(const char* source);
 QString helpText();
 }  // namespace designtext
 

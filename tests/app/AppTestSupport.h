@@ -6,6 +6,7 @@
 #include "support/RecordingMessages.h"
 #include "windows/ErrorReporter.h"
 #include "app/Startup.h"
+#include "files/Language.h"
 #include "platform/DesktopParameters.h"
 #include "windows/DialogUnits.h"
 
@@ -35,6 +36,10 @@ inline void ensureApplication() {
     static char name[] = "test_app";
     static char* argv[] = {name, nullptr};
     testApplication() = new QApplication(argc, argv);
+    // English unless a test run asks for another language (YQ_TEST_LANG),
+    // installed as the program installs it.
+    const QString language = qEnvironmentVariable("YQ_TEST_LANG");
+    useLanguage(language.isEmpty() ? QStringLiteral("en") : language);
     QApplication::setQuitOnLastWindowClosed(false);
     installWindowFontSubstitutions();
 }

@@ -18,8 +18,8 @@ TEST(ProgramCommandLine, HelpListsEveryOptionAndTraceSwitchWithAnExample) {
             EXPECT_EQ(row.example.rfind("yq", 0), 0u) << row.usage << ": " << row.example;
         }
     }
-    const std::set<std::string> expected{"-h, --help", "-V, --version", "/HADebug",
-                                         "/HAdbg",     "/HAdbgReg",     "-platform NAME"};
+    const std::set<std::string> expected{"--lang CODE", "-h, --help", "-V, --version", "/HADebug",
+                                         "/HAdbg",      "/HAdbgReg",  "-platform NAME"};
     EXPECT_EQ(listed, expected);
 
     for (const char* ask : {"--help", "-h"}) {

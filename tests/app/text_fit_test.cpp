@@ -1,6 +1,6 @@
 // No text of any window is cut off: the room each label, button, check box,
-// group box, tab and list shows its text in holds the text as its font
-// measures it; and every picture is drawn at the screen's resolution, so it
+// group box, tab, menu bar item, menu item and list shows its text in holds
+// the text as its font measures it; and every picture is drawn at the screen's resolution, so it
 // is sharp. CTest runs this at the device pixel ratios 1, 1.25, 1.5 and 2
 // (QT_SCALE_FACTOR), where fonts are measured at the screen's resolution.
 #include "AllWindows.h"
@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -88,6 +90,26 @@ QStringList cutTexts(QWidget* window, const QString& windowName, int& checked) {
                 // The tab's own padding on either side, as the style lays it out.
                 const QRect room = tabs->tabRect(i).adjusted(4, 0, -4, 0);
                 note(w, cutOff(withoutMnemonic(tabs->tabText(i)).trimmed(), tabs->font(), room, false));
+            }
+        } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+            // Every item in the bar itself (none pushed into the overflow
+            // button), its text inside its place; then the items of its menus.
+            for (QAction* action : bar->actions()) {
+                if (!action->isVisible() || action->isSeparator()) continue;
+                const QString text = withoutMnemonic(action->text());
+                QRect room = bar->actionGeometry(action);
+                if (!bar->rect().contains(room)) room = QRect();
+                note(bar, cutOff(text, bar->font(), room, false, Qt::TextShowMnemonic));
+                if (QMenu* menu = action->menu()) {
+                    menu->ensurePolished();
+                    const int margin = menu->style()->pixelMetric(QStyle::PM_MenuHMargin, nullptr, menu);
+                    for (QAction* item : menu->actions()) {
+                        if (!item->isVisible() || item->isSeparator()) continue;
+                        const QRect place = menu->actionGeometry(item).adjusted(margin, 0, -margin, 0);
+                        note(menu,
+                             cutOff(withoutMnemonic(item->text()), menu->font(), place, false, Qt::TextShowMnemonic));
+                    }
+                }
             }
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox option;
