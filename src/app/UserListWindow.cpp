@@ -1,3 +1,4 @@
+#include "files/AtomicFile.h"
 #include "app/UserListWindow.h"
 
 #include "app/AppMessages.h"
@@ -154,10 +155,10 @@ void UserListWindow::highlight(qint64 id) {
 void UserListWindow::refresh(qint64 id) {
     const int row = list_->currentItem() ? list_->indexOfTopLevelItem(list_->currentItem()) : 0;
     list_->clear();
-    const QList<UserRecord> records = file_.inKeyOrder();
+    const Result<QList<UserRecord>> records = file_.inKeyOrder();
     // A file that cannot be read is not shown as an empty list without a word.
-    if (file_.failed()) messages_.error(file_.errorText());
-    for (const UserRecord& record : records) {
+    if (!records) messages_.error(problemText(records.problem()));
+    for (const UserRecord& record : records ? *records : QList<UserRecord>()) {
         auto* item = new QTreeWidgetItem(list_, {record.user});
         item->setData(0, kIdRole, record.id);
     }
@@ -178,8 +179,10 @@ void UserListWindow::insertRecord() {
     if (!form_(UserRequest::Insert, record, this)) return;
     // The new record is the newest one with its text.
     qint64 id = 0;
-    for (const UserRecord& r : file_.inFileOrder()) {
-        if (r.user == record.user) id = qMax(id, r.id);
+    if (const auto records = file_.inFileOrder()) {
+        for (const UserRecord& r : *records) {
+            if (r.user == record.user) id = qMax(id, r.id);
+        }
     }
     refresh(id);
 }
@@ -196,7 +199,7 @@ void UserListWindow::deleteRecord() {
     if (!record) return;
     const QString text = QString::fromLatin1(kConfirmDeleteMessage).arg(record->user);
     if (!messages_.confirm(text, QString::fromLatin1(kConfirmDeleteCaption))) return;
-    if (!file_.remove(record->id)) messages_.error(file_.errorText());
+    if (const Result<> removed = file_.remove(record->id); !removed) messages_.error(problemText(removed.problem()));
     refresh();
 }
 

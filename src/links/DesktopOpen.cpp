@@ -10,10 +10,7 @@
 namespace yq::links {
 
 OpenOutcome openWithDesktopHandler(platform::ShellOpener& opener, const QString& path, const QString& mimeType) {
-    OpenOutcome outcome;
-    outcome.path = path;
-    outcome.launch = opener.openAs(path, mimeType);
-    return outcome;
+    return {path, opener.openAs(path, mimeType).started};
 }
 
 QString existingFileIgnoringCase(const QString& path) {
@@ -75,12 +72,11 @@ OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QStrin
             // files ("@@u %U @@") is left to the desktop's own way.
             const auto command = platform::expandExec(*entry, {});
             if (command && !entry->exec.contains(QLatin1String("@@"))) {
-                OpenOutcome outcome;
-                outcome.path = path;
-                outcome.launch = opener.startProgram(
-                    command->program, command->arguments + QStringList{QLatin1String(kCalcCsvFilter),
-                                                                       QFileInfo(path).absoluteFilePath()});
-                return outcome;
+                return {path, opener
+                                  .startProgram(command->program,
+                                                command->arguments + QStringList{QLatin1String(kCalcCsvFilter),
+                                                                                 QFileInfo(path).absoluteFilePath()})
+                                  .started};
             }
         }
     }
@@ -89,13 +85,14 @@ OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QStrin
 
 Result<> openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath) {
     const OpenOutcome outcome = openResultsInSpreadsheet(opener, resultsPath);
-    if (!outcome.ok()) return fail(spreadsheetFailureText(outcome).toStdString());
+    if (!outcome.opened) return fail(spreadsheetFailureText(outcome).toStdString());
     return {};
 }
 
 QString spreadsheetFailureText(const OpenOutcome& outcome) {
     const QString file = QStringLiteral("|File:|") + QDir::toNativeSeparators(outcome.path);
-    switch (outcome.launch.code) {
+    const int code = platform::launch::codeOf(outcome.opened);
+    switch (code) {
         case platform::launch::FileNotFound:
         case platform::launch::PathNotFound:
             return QStringLiteral("The results file was not found.|Each SAVE adds a row to it: save a design first.") +
@@ -111,7 +108,7 @@ QString spreadsheetFailureText(const OpenOutcome& outcome) {
                        "its desktop entry is missing or invalid.") +
                    file;
         default:
-            return shellErrorMessage(outcome.launch.code, QDir::toNativeSeparators(outcome.path)).text;
+            return shellErrorMessage(code, QDir::toNativeSeparators(outcome.path)).text;
     }
 }
 

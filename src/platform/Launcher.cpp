@@ -60,6 +60,11 @@ constexpr std::array<Code, 15> kCodes{{
 
 std::span<const Code> codes() { return kCodes; }
 
+Problem failure(int code, const QString& detail) {
+    const Code* info = codeInfo(code);
+    return fail(code, "The launch failed (" + std::string(info ? info->name : "Failed") + ")", detail.toStdString());
+}
+
 const Code* codeInfo(int code) {
     for (const Code& c : kCodes) {
         if (c.code == code) return &c;
@@ -80,12 +85,12 @@ int launchCodeForError(const QString& errorText) {
 }
 
 LaunchResult ProcessLauncher::start(const QString& program, const QStringList& args) {
-    LaunchResult result;
-    result.program = program;
-    result.arguments = args;
+    LaunchResult result{program, args, {}};
     QString resolved;
-    result.code = checkProgram(program, &resolved);
-    if (!result.ok()) return result;
+    if (const int code = checkProgram(program, &resolved); code != launch::Started) {
+        result.started = launch::failure(code);
+        return result;
+    }
 
     QProcess process;
     process.setProgram(resolved);
@@ -93,9 +98,10 @@ LaunchResult ProcessLauncher::start(const QString& program, const QStringList& a
     process.setStandardInputFile(QProcess::nullDevice());
     qint64 pid = 0;
     if (!process.startDetached(&pid)) {
-        result.detail = process.errorString();
-        result.code = launchCodeForError(result.detail);
-        if (result.ok()) result.code = launch::Failed;
+        const QString detail = process.errorString();
+        int code = launchCodeForError(detail);
+        if (code > 32) code = launch::Failed;
+        result.started = launch::failure(code, detail);
     }
     return result;
 }

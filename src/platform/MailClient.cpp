@@ -221,12 +221,10 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
     const HandlerLookup handler = handlers_.defaultHandler(kMailtoType);
     switch (handler.status) {
         case HandlerLookup::Status::NoHandler:
-            return {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop."), {}};
+            return fail("No mail program is registered on this desktop.");
         case HandlerLookup::Status::Broken:
-            return {MailProgram::None,
-                    false,
-                    QStringLiteral("The registered mail program (%1) cannot be found.").arg(handler.id),
-                    {}};
+            return fail(
+                QStringLiteral("The registered mail program (%1) cannot be found.").arg(handler.id).toStdString());
         case HandlerLookup::Status::Unavailable:
             // The desktop cannot be asked; xdg-email may still find a program.
             return viaXdgEmail(item);
@@ -240,7 +238,7 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
     // without the handler's own address.
     std::optional<ExecCommand> command = expandExec(handler.entry, {});
     if (command) {
-        ComposeResult started;
+        ComposeResult started = fail("");
         switch (program) {
             case MailProgram::Thunderbird:
                 // The saved draft holds the whole mail (importance and the
@@ -269,15 +267,15 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
             case MailProgram::None:
                 break;
         }
-        if (started.opened) return started;
+        if (started) return started;
     }
     return viaXdgEmail(handed);
 }
 
 ComposeResult DesktopMailClient::start(MailProgram program, const ExecCommand& command, const QStringList& args,
                                        const MailItem& item) {
-    if (!launcher_.start(command.program, command.arguments + args).ok()) return {};
-    ComposeResult result{program, true, {}, {}};
+    if (!launcher_.start(command.program, command.arguments + args).ok()) return fail("");
+    Composed result{program, {}};
     // Only Thunderbird takes an HTML body.
     if (program != MailProgram::Thunderbird && htmlShowsContent(item.htmlBody))
         result.shortfall = QStringLiteral("%1 cannot take the mail's HTML body.").arg(mailProgramName(program));
@@ -287,7 +285,7 @@ ComposeResult DesktopMailClient::start(MailProgram program, const ExecCommand& c
 ComposeResult DesktopMailClient::viaXdgEmail(const MailItem& item) {
     const LaunchResult started = launcher_.start(QStringLiteral("xdg-email"), xdgEmailArguments(item));
     if (started.ok()) {
-        ComposeResult result{MailProgram::XdgEmail, true, {}, {}};
+        Composed result{MailProgram::XdgEmail, {}};
         // xdg-email hands the attachments only to the programs it knows
         // how to give them to, and has no HTML body at all.
         const bool attachments = std::any_of(item.attachments.begin(), item.attachments.end(),
@@ -304,11 +302,12 @@ ComposeResult DesktopMailClient::viaXdgEmail(const MailItem& item) {
         return result;
     }
     QString detail = QStringLiteral("The mail program could not be started");
-    if (!started.detail.isEmpty())
-        detail += QStringLiteral(": ") + started.detail;
-    else if (started.code == launch::FileNotFound)
+    const QString reason = QString::fromStdString(started.started.problem().reason);
+    if (!reason.isEmpty())
+        detail += QStringLiteral(": ") + reason;
+    else if (launch::codeOf(started.started) == launch::FileNotFound)
         detail += QStringLiteral(": xdg-email is not installed");
-    return {MailProgram::None, false, detail + QLatin1Char('.'), {}};
+    return fail((detail + QLatin1Char('.')).toStdString());
 }
 
 }  // namespace yq::platform

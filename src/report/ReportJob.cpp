@@ -60,7 +60,7 @@ ExportSink::ExportSink(MailContext& context, RandomSource& random, ImageSource i
 
 bool ExportSink::deliver(const PageModel& model, const ReportRecord&) {
     result_ = runDocumentExport(MetafileRenderer(images_).renderPages(model), request_, context_, random_);
-    return result_.documentWritten && !result_.draftPath.isEmpty();
+    return result_.document && !result_.draftPath.isEmpty();
 }
 
 }  // namespace yq::report

@@ -1,3 +1,4 @@
+#include "files/AtomicFile.h"
 #include "report/ReportRecord.h"
 
 #include "files/Text.h"
@@ -75,9 +76,11 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
     record.unitText = toQString(UnitSystemRules::of(record.metric.system()).reportUnitText);
     record.printDate = today ? today() : QDate::currentDate();
 
-    const UserFile users(userFolder);
-    for (const UserRecord& user : users.inKeyOrder()) record.designers.append(user.user);
-    if (users.failed()) record.userFileError = users.errorText();
+    if (const auto users = UserFile(userFolder).inKeyOrder()) {
+        for (const UserRecord& user : *users) record.designers.append(user.user);
+    } else {
+        record.userFileError = problemText(users.problem());
+    }
     return record;
 }
 

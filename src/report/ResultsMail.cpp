@@ -116,7 +116,7 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
 
     outcome.draftPath = freeDraftPath(folder, draftStem, when);
     const DraftResult draft = writeMimeDraft(mail, outcome.draftPath, when);
-    outcome.draftWritten = draft.written;
+    outcome.draft = draft.written;
     outcome.missingAttachments += draft.missingAttachments;
 
     if (!outcome.missingAttachments.isEmpty()) {
@@ -125,31 +125,29 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
         tellError(context, QString::fromLatin1(messages::kNotAttached) + names.join(QLatin1Char('|')));
     }
 
-    if (outcome.draftWritten) {
+    if (outcome.draft) {
         mail.draftFile = outcome.draftPath;
         pruneDrafts(folder, kKeptDrafts, outcome.draftPath);
     }
-    if (context.client)
-        outcome.compose = context.client->compose(mail, htmlBodyFile);
-    else
-        outcome.compose.detail = QStringLiteral("No mail program is available.");
+    if (context.client) outcome.compose = context.client->compose(mail, htmlBodyFile);
 
-    if (outcome.compose.opened) {
-        if (!outcome.draftWritten)
-            tellError(context,
-                      QString::fromLatin1(messages::kCopyNotSaved).arg(native(outcome.draftPath), draft.error));
-        else if (!outcome.compose.shortfall.isEmpty() && context.messages)
+    const QString draftError = outcome.draft ? QString() : problemText(outcome.draft.problem());
+    if (outcome.compose) {
+        if (!outcome.draft)
+            tellError(context, QString::fromLatin1(messages::kCopyNotSaved).arg(native(outcome.draftPath), draftError));
+        else if (!outcome.compose->shortfall.isEmpty() && context.messages)
             context.messages->information(QString::fromLatin1(messages::kMailIncomplete)
-                                              .arg(outcome.compose.shortfall, native(outcome.draftPath)),
+                                              .arg(outcome.compose->shortfall, native(outcome.draftPath)),
                                           QString::fromLatin1(messages::kSendEmailCaption));
-    } else if (outcome.draftWritten) {
+    } else if (outcome.draft) {
+        const QString detail = problemText(outcome.compose.problem());
         if (context.messages)
             context.messages->information(
-                QString::fromLatin1(messages::kMailSaved).arg(outcome.compose.detail, native(outcome.draftPath)),
+                QString::fromLatin1(messages::kMailSaved).arg(detail, native(outcome.draftPath)),
                 QString::fromLatin1(messages::kSendEmailCaption));
     } else {
         tellError(context, QString::fromLatin1(messages::kMailNotSaved)
-                               .arg(outcome.compose.detail, native(outcome.draftPath), draft.error));
+                               .arg(problemText(outcome.compose.problem()), native(outcome.draftPath), draftError));
     }
     return outcome;
 }

@@ -54,9 +54,9 @@ QString exportFolderPath(const QString& workingFolder);
 
 struct MailOutcome {
     QString draftPath;
-    bool draftWritten = false;
-    QStringList missingAttachments;  // files that could not be attached
-    platform::ComposeResult compose;
+    Result<> draft = fail("The draft was not written.");  // the draft at draftPath, or why it is not there
+    QStringList missingAttachments;                       // files that could not be attached
+    platform::ComposeResult compose = fail("No mail program is available.");
 };
 
 // How many mails' drafts the export folder keeps: each is the whole mail
