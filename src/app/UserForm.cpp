@@ -1,5 +1,5 @@
-#include "files/AtomicFile.h"
 #include "app/UserForm.h"
+#include "files/AtomicFile.h"
 #include "files/Text.h"
 
 #include "app/AppMessages.h"

@@ -1,5 +1,5 @@
-#include "files/AtomicFile.h"
 #include "app/UserListWindow.h"
+#include "files/AtomicFile.h"
 
 #include "app/AppMessages.h"
 #include "app/WindowParts.h"

@@ -96,8 +96,7 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, const ExportReque
     };
     // Told before the mail opens, so a mail without the report is no surprise.
     const QString documentError = result.document ? QString() : problemText(result.document.problem());
-    if (!result.document && result.html)
-        tellError(QString::fromLatin1(messages::kDocumentNotWritten).arg(documentError));
+    if (!result.document && result.html) tellError(messages::text(messages::kDocumentNotWritten).arg(documentError));
 
     ReportMailRequest request;
     request.htmlPath = result.htmlPath;
@@ -109,8 +108,8 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, const ExportReque
     if (outcome.draft) result.draftPath = outcome.draftPath;
 
     if (result.mailCode == reportmail::BodyNotRead) {
-        QString text = QString::fromLatin1(messages::kMailNotPrepared);
-        text += result.html ? QString::fromLatin1(messages::kHtmlNotRead).arg(QDir::toNativeSeparators(result.htmlPath))
+        QString text = messages::text(messages::kMailNotPrepared);
+        text += result.html ? messages::text(messages::kHtmlNotRead).arg(QDir::toNativeSeparators(result.htmlPath))
                             : problemText(result.html.problem());
         if (!result.document) text += QLatin1Char('|') + documentError;
         tellError(text);

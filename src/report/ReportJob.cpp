@@ -20,7 +20,7 @@ ReportRun runReport(const ReportRequest& request, ReportSink& sink, platform::Us
     ReportRun run;
     run.metric = record.metric;
     if (!record.userFileError.isEmpty()) {
-        messages.error(QString::fromLatin1(messages::kUserFileUnreadable).arg(record.userFileError));
+        messages.error(messages::text(messages::kUserFileUnreadable).arg(record.userFileError));
         run.outcome = ReportOutcome::UserFileUnreadable;
         return run;
     }

@@ -1,13 +1,16 @@
-#include "files/AtomicFile.h"
 #include "report/ReportRecord.h"
 
+#include "files/AtomicFile.h"
 #include "files/Text.h"
 #include "files/UserFile.h"
 #include "design/DesignRecord.h"
 #include "files/DesignFile.h"
 #include "files/PrivateProfile.h"
 
+#include <QCoreApplication>
+
 #include <array>
+#include <string>
 
 namespace yq::report {
 
@@ -73,7 +76,12 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
     record.metric = metricFlagFromText(file.value(section, QStringLiteral("metric")));
 
     record.SCWL = sourceCoilWireLength(record.SCD, record.SCT);
-    record.unitText = toQString(UnitSystemRules::of(record.metric.system()).reportUnitText);
+    // The unit systems' words on the report page ("inches", "mm"), translated.
+    static constexpr const char* kUnitWords[] = {QT_TRANSLATE_NOOP("ReportPage", "inches"),
+                                                 QT_TRANSLATE_NOOP("ReportPage", "mm")};
+    (void)kUnitWords;
+    record.unitText = QCoreApplication::translate(
+        "ReportPage", std::string(UnitSystemRules::of(record.metric.system()).reportUnitText).c_str());
     record.printDate = today ? today() : QDate::currentDate();
 
     if (const auto users = UserFile(userFolder).inKeyOrder()) {

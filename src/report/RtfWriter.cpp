@@ -4,6 +4,7 @@
 #include "report/MetafileHex.h"
 #include "report/RandomSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace yq::report {
@@ -178,7 +179,9 @@ QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftM
 
 RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale, int leftMargin,
                            int topMargin, RandomSource& random, Durability durability) {
-    if (pageImagePaths.isEmpty()) return fail(rtf::NotWritten, "The report has no pages.");
+    if (pageImagePaths.isEmpty())
+        return fail(rtf::NotWritten,
+                    QCoreApplication::translate("ReportFiles", "The report has no pages.").toStdString());
     DocumentBuilder builder(scale, leftMargin, topMargin, random.between(kPictureTagLow, kPictureTagHigh));
     for (const QString& page : pageImagePaths) {
         if (const Result<> read = appendMetafileHexFromFile(page, builder.beginPage()); !read) {
