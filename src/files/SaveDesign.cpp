@@ -4,6 +4,7 @@
 #include "files/DesignFile.h"
 #include "files/Text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -11,12 +12,14 @@ namespace yq {
 
 QString SaveOutcome::problem() const {
     if (!design) {
-        QString text = QStringLiteral("The design file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+        QString text = QCoreApplication::translate("Files", "The design file %1 could not be written.")
+                           .arg(QDir::toNativeSeparators(path));
         if (const QString why = problemText(design.problem()); !why.isEmpty()) text += u'|' + why;
         return text;
     }
     if (!results)
-        return QStringLiteral("The design was saved, but the results row could not be written:|%1")
+        return QCoreApplication::translate("Files",
+                                           "The design was saved, but the results row could not be written:|%1")
             .arg(problemText(results.problem()));
     return {};
 }

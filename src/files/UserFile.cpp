@@ -1,6 +1,7 @@
 #include "files/UserFile.h"
 #include "files/Text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +38,8 @@ constexpr int kBusyTimeoutMs = 250;
 QString displayPath(const QString& path) { return QDir::toNativeSeparators(path); }
 
 QString sqliteReason(sqlite3* db, int rc) {
-    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) return QStringLiteral("it is locked by another program");
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+        return QCoreApplication::translate("Files", "it is locked by another program");
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
 }
 
@@ -60,7 +62,8 @@ public:
         }
         if (rc != SQLITE_OK) {
             if (reason_.isEmpty()) reason_ = sqliteReason(db_, rc);
-            error = QStringLiteral("The user file %1 cannot be read: %2").arg(displayPath(path), reason_);
+            error = QCoreApplication::translate("Files", "The user file %1 cannot be read: %2")
+                        .arg(displayPath(path), reason_);
             sqlite3_close(db_);
             db_ = nullptr;
         }
@@ -103,11 +106,11 @@ private:
         if (rc != SQLITE_DONE) return rc;
         empty_ = !any;
         if (any && !ours) {
-            reason_ = QStringLiteral("it holds no user records (not a user file)");
+            reason_ = QCoreApplication::translate("Files", "it holds no user records (not a user file)");
             return SQLITE_NOTADB;
         }
         if (create && !ours && !wholeOrEmpty(path)) {
-            reason_ = QStringLiteral("it is damaged (cut off inside a page)");
+            reason_ = QCoreApplication::translate("Files", "it is damaged (cut off inside a page)");
             return SQLITE_CORRUPT;
         }
         if (create && !ours) {
@@ -151,7 +154,7 @@ Result<QList<UserRecord>> query(const QString& path, const char* sql) {
     }
     if (rc != SQLITE_DONE) {
         // Never a part of the records as if it were all of them.
-        return fail(QStringLiteral("The user file %1 cannot be read: %2")
+        return fail(QCoreApplication::translate("Files", "The user file %1 cannot be read: %2")
                         .arg(displayPath(path), sqliteReason(connection.db(), rc))
                         .toStdString());
     }
@@ -180,10 +183,12 @@ Result<std::optional<UserRecord>> UserFile::first() const {
 Result<> UserFile::fits(const QString& user) {
     for (const QChar c : user) {
         if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            return fail("The name and call sign may not contain control characters (line breaks, tabs).");
+            return problemOf(QCoreApplication::translate(
+                "Files", "The name and call sign may not contain control characters (line breaks, tabs)."));
     }
     if (user.toUcs4().size() <= kUserFieldLength) return {};
-    return problemOf(QStringLiteral("The name and call sign may have at most %1 characters.").arg(kUserFieldLength));
+    return problemOf(QCoreApplication::translate("Files", "The name and call sign may have at most %1 characters.")
+                         .arg(kUserFieldLength));
 }
 
 Result<> UserFile::add(const QString& user) {
@@ -196,7 +201,7 @@ Result<> UserFile::add(const QString& user) {
     const QByteArray bytes = u.toUtf8();
     sqlite3_bind_text(s.stmt, 1, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
     if (sqlite3_step(s.stmt) != SQLITE_DONE)
-        return problemOf(QStringLiteral("The record could not be added: %1")
+        return problemOf(QCoreApplication::translate("Files", "The record could not be added: %1")
                              .arg(sqliteReason(connection.db(), sqlite3_errcode(connection.db()))));
     return {};
 }
@@ -212,19 +217,23 @@ Result<> UserFile::change(qint64 id, const QString& user) {
     sqlite3_bind_text(s.stmt, 1, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
     sqlite3_bind_int64(s.stmt, 2, id);
     if (sqlite3_step(s.stmt) != SQLITE_DONE || sqlite3_changes(connection.db()) != 1)
-        return fail("The record could not be changed (it may have been deleted).");
+        return problemOf(
+            QCoreApplication::translate("Files", "The record could not be changed (it may have been deleted)."));
     return {};
 }
 
 Result<> UserFile::remove(qint64 id) {
-    if (!QFileInfo::exists(path())) return fail("The record could not be deleted: the user file does not exist.");
+    if (!QFileInfo::exists(path()))
+        return problemOf(
+            QCoreApplication::translate("Files", "The record could not be deleted: the user file does not exist."));
     QString error;
     UserFileConnection connection(path(), true, error);
     if (!connection.db()) return problemOf(error);
     Statement s(connection.db(), "DELETE FROM yq1 WHERE id = ?1");
     sqlite3_bind_int64(s.stmt, 1, id);
     if (sqlite3_step(s.stmt) != SQLITE_DONE || sqlite3_changes(connection.db()) != 1)
-        return fail("The record could not be deleted (it may already be gone).");
+        return problemOf(
+            QCoreApplication::translate("Files", "The record could not be deleted (it may already be gone)."));
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "files/ResultsFile.h"
 #include "links/LinkRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -90,22 +91,24 @@ Result<> openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPa
 }
 
 QString spreadsheetFailureText(const OpenOutcome& outcome) {
-    const QString file = QStringLiteral("|File:|") + QDir::toNativeSeparators(outcome.path);
+    const QString file = QCoreApplication::translate("Links", "|File:|%1").arg(QDir::toNativeSeparators(outcome.path));
     const int code = platform::launch::codeOf(outcome.opened);
     switch (code) {
         case platform::launch::FileNotFound:
         case platform::launch::PathNotFound:
-            return QStringLiteral("The results file was not found.|Each SAVE adds a row to it: save a design first.") +
+            return QCoreApplication::translate(
+                       "Links", "The results file was not found.|Each SAVE adds a row to it: save a design first.") +
                    file;
         case platform::launch::NoAssociation:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "Links",
                        "No spreadsheet program is set up to open CSV files.|"
                        "Install one, or choose the program for CSV files in the desktop's settings.") +
                    file;
         case platform::launch::AssociationIncomplete:
-            return QStringLiteral(
-                       "The program set up to open CSV files cannot be started:|"
-                       "its desktop entry is missing or invalid.") +
+            return QCoreApplication::translate("Links",
+                                               "The program set up to open CSV files cannot be started:|"
+                                               "its desktop entry is missing or invalid.") +
                    file;
         default:
             return shellErrorMessage(code, QDir::toNativeSeparators(outcome.path)).text;

@@ -10,6 +10,7 @@
 
 #include "design/Result.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -39,7 +40,7 @@ inline constexpr int Started = 42;                // any value above 32 means su
 struct Code {
     int code;
     std::string_view name;
-    std::string_view text;  // UTF-8
+    std::string_view text;  // UTF-8, marked for translation under the context "LaunchCodes"
     std::array<int, 2> errors = {0, 0};
 };
 // Every code a launch or an open request can give, and those the desktop

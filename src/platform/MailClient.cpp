@@ -1,5 +1,6 @@
 #include "platform/MailClient.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,7 +95,7 @@ QString mailProgramName(MailProgram program) {
         case MailProgram::None:
             break;
     }
-    return QStringLiteral("the mail program");
+    return QCoreApplication::translate("MailClient", "the mail program");
 }
 
 bool htmlShowsContent(const QString& html) {
@@ -221,10 +222,12 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
     const HandlerLookup handler = handlers_.defaultHandler(kMailtoType);
     switch (handler.status) {
         case HandlerLookup::Status::NoHandler:
-            return fail("No mail program is registered on this desktop.");
+            return fail(QCoreApplication::translate("MailClient", "No mail program is registered on this desktop.")
+                            .toStdString());
         case HandlerLookup::Status::Broken:
-            return fail(
-                QStringLiteral("The registered mail program (%1) cannot be found.").arg(handler.id).toStdString());
+            return fail(QCoreApplication::translate("MailClient", "The registered mail program (%1) cannot be found.")
+                            .arg(handler.id)
+                            .toStdString());
         case HandlerLookup::Status::Unavailable:
             // The desktop cannot be asked; xdg-email may still find a program.
             return viaXdgEmail(item);
@@ -278,7 +281,8 @@ ComposeResult DesktopMailClient::start(MailProgram program, const ExecCommand& c
     Composed result{program, {}};
     // Only Thunderbird takes an HTML body.
     if (program != MailProgram::Thunderbird && htmlShowsContent(item.htmlBody))
-        result.shortfall = QStringLiteral("%1 cannot take the mail's HTML body.").arg(mailProgramName(program));
+        result.shortfall = QCoreApplication::translate("MailClient", "%1 cannot take the mail's HTML body.")
+                               .arg(mailProgramName(program));
     return result;
 }
 
@@ -292,22 +296,28 @@ ComposeResult DesktopMailClient::viaXdgEmail(const MailItem& item) {
                                              [](const MailAttachment& a) { return !blank(a.path); });
         const bool body = htmlShowsContent(item.htmlBody);
         if (attachments && body)
-            result.shortfall = QStringLiteral(
-                "The mail program may not have taken the mail's attachments, "
-                "and cannot take its HTML body.");
+            result.shortfall =
+                QCoreApplication::translate("MailClient",
+                                            "The mail program may not have taken the mail's attachments, "
+                                            "and cannot take its HTML body.");
         else if (attachments)
-            result.shortfall = QStringLiteral("The mail program may not have taken the mail's attachments.");
+            result.shortfall = QCoreApplication::translate(
+                "MailClient", "The mail program may not have taken the mail's attachments.");
         else if (body)
-            result.shortfall = QStringLiteral("The mail program cannot take the mail's HTML body.");
+            result.shortfall =
+                QCoreApplication::translate("MailClient", "The mail program cannot take the mail's HTML body.");
         return result;
     }
-    QString detail = QStringLiteral("The mail program could not be started");
     const QString reason = QString::fromStdString(started.started.problem().reason);
+    QString detail;
     if (!reason.isEmpty())
-        detail += QStringLiteral(": ") + reason;
+        detail = QCoreApplication::translate("MailClient", "The mail program could not be started: %1.").arg(reason);
     else if (launch::codeOf(started.started) == launch::FileNotFound)
-        detail += QStringLiteral(": xdg-email is not installed");
-    return fail((detail + QLatin1Char('.')).toStdString());
+        detail = QCoreApplication::translate("MailClient",
+                                             "The mail program could not be started: xdg-email is not installed.");
+    else
+        detail = QCoreApplication::translate("MailClient", "The mail program could not be started.");
+    return fail(detail.toStdString());
 }
 
 }  // namespace yq::platform
