@@ -111,7 +111,7 @@ void BM_ExportOnePageToFiles(benchmark::State& state) {
         yq::report::DocumentExport exporter(dir.path(), random);
         const yq::report::ExportResult result = exporter.write(pages, QStringLiteral("Report"));
         yq::report::DocumentExport::removeTemporaries(result);
-        if (!result.documentWritten) state.SkipWithError("the document was not written");
+        if (!result.document) state.SkipWithError("the document was not written");
     }
     state.counters["page_bytes"] = static_cast<double>(onePage().size());
 }
@@ -131,7 +131,7 @@ void BM_ExportAndDraftOnePage(benchmark::State& state) {
     for (auto _ : state) {
         const yq::report::ExportRequest request;
         const auto result = yq::report::runDocumentExport(pages, request, context, random);
-        if (!result.documentWritten) state.SkipWithError("the document was not written");
+        if (!result.document) state.SkipWithError("the document was not written");
     }
 }
 BENCHMARK(BM_ExportAndDraftOnePage)->Unit(benchmark::kMicrosecond);
@@ -184,7 +184,7 @@ void BM_EmailReportOfUsers(benchmark::State& state) {
     for (auto _ : state) {
         const yq::report::ExportRequest request;
         last = yq::report::runDocumentExport(pages, request, context, random);
-        if (!last.documentWritten) state.SkipWithError("the document was not written");
+        if (!last.document) state.SkipWithError("the document was not written");
     }
     qint64 pageBytes = 0;
     for (const QByteArray& page : pages) pageBytes += page.size();

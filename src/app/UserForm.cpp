@@ -1,4 +1,5 @@
 #include "app/UserForm.h"
+#include "files/AtomicFile.h"
 #include "files/Text.h"
 
 #include "app/AppMessages.h"
@@ -97,9 +98,9 @@ void UserForm::accept() {
         return;
     }
     const QString text = entry_->text();
-    const bool written = request_ == UserRequest::Insert ? file_.add(text) : file_.change(record_.id, text);
+    const Result<> written = request_ == UserRequest::Insert ? file_.add(text) : file_.change(record_.id, text);
     if (!written) {
-        messages_.error(file_.errorText());
+        messages_.error(problemText(written.problem()));
         entry_->setFocus();
         return;
     }

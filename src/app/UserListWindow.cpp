@@ -1,4 +1,5 @@
 #include "app/UserListWindow.h"
+#include "files/AtomicFile.h"
 
 #include "app/AppMessages.h"
 #include "app/WindowParts.h"
@@ -153,10 +154,10 @@ void UserListWindow::highlight(qint64 id) {
 void UserListWindow::refresh(qint64 id) {
     const int row = list_->currentItem() ? list_->indexOfTopLevelItem(list_->currentItem()) : 0;
     list_->clear();
-    const QList<UserRecord> records = file_.inKeyOrder();
+    const Result<QList<UserRecord>> records = file_.inKeyOrder();
     // A file that cannot be read is not shown as an empty list without a word.
-    if (file_.failed()) messages_.error(file_.errorText());
-    for (const UserRecord& record : records) {
+    if (!records) messages_.error(problemText(records.problem()));
+    for (const UserRecord& record : records ? *records : QList<UserRecord>()) {
         auto* item = new QTreeWidgetItem(list_, {record.user});
         item->setData(0, kIdRole, record.id);
     }
@@ -177,8 +178,10 @@ void UserListWindow::insertRecord() {
     if (!form_(UserRequest::Insert, record, this)) return;
     // The new record is the newest one with its text.
     qint64 id = 0;
-    for (const UserRecord& r : file_.inFileOrder()) {
-        if (r.user == record.user) id = qMax(id, r.id);
+    if (const auto records = file_.inFileOrder()) {
+        for (const UserRecord& r : *records) {
+            if (r.user == record.user) id = qMax(id, r.id);
+        }
     }
     refresh(id);
 }
@@ -195,7 +198,7 @@ void UserListWindow::deleteRecord() {
     if (!record) return;
     const QString text = QCoreApplication::translate("UserList", kConfirmDeleteMessage).arg(record->user);
     if (!messages_.confirm(text, QCoreApplication::translate("UserList", kConfirmDeleteCaption))) return;
-    if (!file_.remove(record->id)) messages_.error(file_.errorText());
+    if (const Result<> removed = file_.remove(record->id); !removed) messages_.error(problemText(removed.problem()));
     refresh();
 }
 

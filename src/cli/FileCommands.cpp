@@ -24,18 +24,18 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
         QString resultsUser;
         const SaveOutcome outcome =
             saveDesign(record, record.unitSystem(), metric, userRecord, QDir::currentPath(), resultsUser);
-        if (!outcome.designWritten) {
+        if (!outcome.design) {
             err << "yq-calc: the design file " << outcome.path.toStdString()
-                << " could not be written: " << outcome.designError.toStdString() << '\n';
+                << " could not be written: " << outcome.design.problem().text() << '\n';
             return 1;
         }
         out << outcome.path.toStdString() << '\n';
-        if (!outcome.results.ok) {
-            err << "yq-calc: the results row could not be written: " << outcome.results.error.toStdString() << '\n';
+        if (!outcome.results) {
+            err << "yq-calc: the results row could not be written: " << outcome.results.problem().text() << '\n';
             return 1;
         }
-        if (!outcome.results.warning.isEmpty())
-            err << "yq-calc: warning: " << outcome.results.warning.toStdString() << '\n';
+        if (!outcome.results->warning.isEmpty())
+            err << "yq-calc: warning: " << outcome.results->warning.toStdString() << '\n';
         return 0;
     } catch (const UsageError& e) {
         err << "yq-calc: " << e.message << '\n';
@@ -46,12 +46,12 @@ int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     UserFile users(QDir::currentPath());
     if (args.empty()) {
-        const QList<UserRecord> records = users.inKeyOrder();
-        if (users.failed()) {
-            err << "yq-calc: " << users.errorText().toStdString() << '\n';
+        const auto records = users.inKeyOrder();
+        if (!records) {
+            err << "yq-calc: " << records.problem().text() << '\n';
             return 1;
         }
-        for (const UserRecord& r : records) out << r.user.toStdString() << '\n';
+        for (const UserRecord& r : *records) out << r.user.toStdString() << '\n';
         return 0;
     }
     const std::string& verb = args[0];
@@ -64,21 +64,21 @@ int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std
     QString text = QString::fromStdString(joined);
     while (text.endsWith(u' ')) text.chop(1);
     if (verb == "add") {
-        if (!users.add(text)) {
-            err << "yq-calc: " << users.errorText().toStdString() << '\n';
+        if (const Result<> added = users.add(text); !added) {
+            err << "yq-calc: " << added.problem().text() << '\n';
             return 1;
         }
         return 0;
     }
-    const QList<UserRecord> records = users.inKeyOrder();
-    if (users.failed()) {
-        err << "yq-calc: " << users.errorText().toStdString() << '\n';
+    const auto records = users.inKeyOrder();
+    if (!records) {
+        err << "yq-calc: " << records.problem().text() << '\n';
         return 1;
     }
-    for (const UserRecord& r : records) {
+    for (const UserRecord& r : *records) {
         if (r.user == text) {
-            if (!users.remove(r.id)) {
-                err << "yq-calc: " << users.errorText().toStdString() << '\n';
+            if (const Result<> removed = users.remove(r.id); !removed) {
+                err << "yq-calc: " << removed.problem().text() << '\n';
                 return 1;
             }
             return 0;

@@ -37,11 +37,11 @@ std::vector<std::string> wordsOfLine(const std::string& line) {
 bool rowUser(QString& user, std::ostream& err) {
     UserFile users(QDir::currentPath());
     const auto first = users.first();
-    if (users.failed()) {
-        err << "yq-calc: " << users.errorText().toStdString() << '\n';
+    if (!first) {
+        err << "yq-calc: " << first.problem().text() << '\n';
         return false;
     }
-    user = first ? first->user : QString();
+    user = *first ? (*first)->user : QString();
     return true;
 }
 

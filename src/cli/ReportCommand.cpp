@@ -113,7 +113,7 @@ int runReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         const report::ReportOutcome outcome =
             report::runReport({design, ReportMode::Export}, exportPages, messages, sources).outcome;
         const report::ExportResult& result = exportPages.result();
-        if (result.documentWritten) out << result.documentPath.toStdString() << '\n';
+        if (result.document) out << result.documentPath.toStdString() << '\n';
         if (!result.htmlPath.isEmpty() && QFileInfo::exists(result.htmlPath))
             out << result.htmlPath.toStdString() << '\n';
         if (!result.draftPath.isEmpty()) out << result.draftPath.toStdString() << '\n';

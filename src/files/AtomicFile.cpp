@@ -1,5 +1,6 @@
 #include "files/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +23,9 @@ QByteArray temporaryPrefix(const QFileInfo& target) {
     return "." + QFile::encodeName(target.fileName()) + kTemporaryMark;
 }
 
-Problem failure(const QString& path, const char* what, int error) {
-    return fail(QStringLiteral("%1 could not be %2")
-                    .arg(QDir::toNativeSeparators(path), QString::fromLatin1(what))
+Problem failure(const QString& path, int error) {
+    return fail(QCoreApplication::translate("Files", "%1 could not be written")
+                    .arg(QDir::toNativeSeparators(path))
                     .toStdString(),
                 systemErrorText(error).toStdString());
 }
@@ -77,7 +78,7 @@ void removeStaleTemporaries(const QString& path) {
 }
 
 Result<> replaceFile(const QString& path, const QByteArray& bytes, Durability durability) {
-    if (path.isEmpty()) return fail("No file name was given.");
+    if (path.isEmpty()) return fail(QCoreApplication::translate("Files", "No file name was given.").toStdString());
     const QFileInfo target(path);
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(target.absolutePath());
@@ -98,7 +99,7 @@ Result<> replaceFile(const QString& path, const QByteArray& bytes, Durability du
 
     QByteArray temporary = folder + '/' + temporaryPrefix(target) + QByteArray::number(::getpid()) + "-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return failure(path, "written", errno);
+    if (fd < 0) return failure(path, errno);
 
     int error = 0;
     bool ok = writeAll(fd, bytes, error);
@@ -120,7 +121,7 @@ Result<> replaceFile(const QString& path, const QByteArray& bytes, Durability du
     }
     if (!ok) {
         ::unlink(temporary.constData());
-        return failure(path, "written", error);
+        return failure(path, error);
     }
     if (durability == Durability::Transient) return {};
     // Make the rename itself durable.

@@ -4,6 +4,7 @@
 
 #include "files/PrivateProfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cmath>
@@ -125,8 +126,12 @@ Result<long long> readDesignFile(const QString& path, DesignRecord& record) {
     ProfileFile file;
     std::optional<Problem> problem;
     if (path.size() > kProfilePathLimit)
-        problem = fail(QStringLiteral("%1 could not be read").arg(QDir::toNativeSeparators(path)).toStdString(),
-                       QStringLiteral("the path is longer than %1 characters").arg(kProfilePathLimit).toStdString());
+        problem = fail(QCoreApplication::translate("Files", "%1 could not be read")
+                           .arg(QDir::toNativeSeparators(path))
+                           .toStdString(),
+                       QCoreApplication::translate("Files", "the path is longer than %1 characters")
+                           .arg(kProfilePathLimit)
+                           .toStdString());
     else if (!file.load(path))
         problem = fail(file.loadError().toStdString());
     const ProfileSection section = file.section(QString::fromLatin1(kDesignSection));

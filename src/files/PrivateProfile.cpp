@@ -1,5 +1,6 @@
 #include "files/PrivateProfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -90,7 +91,8 @@ bool ProfileFile::load(const QString& path) {
         if (file.error() != QFileDevice::NoError) bytes.clear();
     }
     if (file.error() != QFileDevice::NoError) {
-        loadError_ = QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        loadError_ = QCoreApplication::translate("Files", "%1 could not be read: %2")
+                         .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
 
@@ -167,10 +169,14 @@ QByteArray ProfileFile::toBytes() const {
 Result<> ProfileFile::save() const { return saveAs(path_); }
 
 Result<> ProfileFile::saveAs(const QString& path) const {
-    if (path.isEmpty()) return fail("No file name was given.");
+    if (path.isEmpty()) return fail(QCoreApplication::translate("Files", "No file name was given.").toStdString());
     if (path.size() > kProfilePathLimit)
-        return fail(QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(path)).toStdString(),
-                    QStringLiteral("the path is longer than %1 characters").arg(kProfilePathLimit).toStdString());
+        return fail(QCoreApplication::translate("Files", "%1 could not be written")
+                        .arg(QDir::toNativeSeparators(path))
+                        .toStdString(),
+                    QCoreApplication::translate("Files", "the path is longer than %1 characters")
+                        .arg(kProfilePathLimit)
+                        .toStdString());
     return replaceFile(path, toBytes());
 }
 

@@ -5,6 +5,7 @@
 
 #include "files/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -173,27 +174,27 @@ int (*resultsFileSync)(int) = ::fsync;
 
 AppendResult appendResultsRow(const QString& path, const DesignRecord& record, const QString& user,
                               const QString& titleLastField, int lockTimeoutMs) {
-    AppendResult result;
+    Appended result;
+    const auto failure = [&path](const char* what, const QString& reason) {
+        return fail(QCoreApplication::translate("Files", what).arg(path).toStdString(), reason.toStdString());
+    };
     const QByteArray name = QFile::encodeName(path);
     // Never truncate and never re-create: open the file as it is, or create
     // it when it does not exist.
     Descriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
     if (fd.get() < 0) {
         const int error = errno;
-        result.error = QStringLiteral("the results file %1 could not be opened: %2").arg(path, systemError(error));
-        return result;
+        return failure(QT_TRANSLATE_NOOP("Files", "the results file %1 could not be opened"), systemError(error));
     }
     // One writer at a time, so lines never interleave.
     int waited = 0;
     while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             const int error = errno;
-            result.error = QStringLiteral("the results file %1 could not be locked: %2").arg(path, systemError(error));
-            return result;
+            return failure(QT_TRANSLATE_NOOP("Files", "the results file %1 could not be locked"), systemError(error));
         }
         if (waited >= lockTimeoutMs) {
-            result.error = QStringLiteral("the results file %1 is in use by another program").arg(path);
-            return result;
+            return failure(QT_TRANSLATE_NOOP("Files", "the results file %1 is in use by another program"), {});
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         waited += 10;
@@ -201,8 +202,7 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
         const int error = errno;
-        result.error = QStringLiteral("the results file %1 could not be read: %2").arg(path, systemError(error));
-        return result;
+        return failure(QT_TRANSLATE_NOOP("Files", "the results file %1 could not be read"), systemError(error));
     }
     QByteArray bytes;
     // A last line without its line break (a hand-edited file) is ended
@@ -218,21 +218,20 @@ AppendResult appendResultsRow(const QString& path, const DesignRecord& record, c
     bytes += csvLine(resultsRow(record, user)) + "\r\n";
     int error = 0;
     if (!writeAll(fd.get(), bytes, error)) {
-        result.error = QStringLiteral("the results row could not be written to %1: %2").arg(path, systemError(error));
+        QString reason = systemError(error);
         // Take back whatever part of the row reached the file.
         if (::ftruncate(fd.get(), info.st_size) != 0) {
-            result.error += QStringLiteral(" (the file may end in a partial line)");
+            reason += QCoreApplication::translate("Files", " (the file may end in a partial line)");
         }
-        result.created = false;
-        return result;
+        return failure(QT_TRANSLATE_NOOP("Files", "the results row could not be written to %1"), reason);
     }
     // The whole row is in the file: it counts as written even when it could
     // not be flushed to disk, so that a retry does not add it twice.
-    result.ok = true;
     if (detail::resultsFileSync(fd.get()) != 0 && errno != EINVAL) {
         const int syncError = errno;
-        result.warning = QStringLiteral("the results row was added to %1 but could not be flushed to disk: %2")
-                             .arg(path, systemError(syncError));
+        result.warning =
+            QCoreApplication::translate("Files", "the results row was added to %1 but could not be flushed to disk: %2")
+                .arg(path, systemError(syncError));
     }
     return result;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design/DesignRecord.h"
+#include "design/Result.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,12 +32,13 @@ QByteArray csvLine(const QStringList& fields);
 // that would start a formula ("=", "+", "-", "@") with a leading apostrophe.
 QStringList resultsRow(const DesignRecord& record, const QString& user);
 
-struct AppendResult {
-    bool ok = false;
+// A row that was written.
+struct Appended {
     bool created = false;  // the title line was written first
-    QString error;         // why the row could not be written
     QString warning;       // the row was written, but something went wrong after (flush to disk)
 };
+// The row written, or why it could not be.
+using AppendResult = Result<Appended>;
 
 // Appends the row for `record` to the results file at `path`, creating the
 // file with its title line when it does not exist (the title line's last

@@ -4,19 +4,23 @@
 #include "files/DesignFile.h"
 #include "files/Text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
 namespace yq {
 
 QString SaveOutcome::problem() const {
-    if (!designWritten) {
-        QString text = QStringLiteral("The design file %1 could not be written.").arg(QDir::toNativeSeparators(path));
-        if (!designError.isEmpty()) text += u'|' + designError;
+    if (!design) {
+        QString text = QCoreApplication::translate("Files", "The design file %1 could not be written.")
+                           .arg(QDir::toNativeSeparators(path));
+        if (const QString why = problemText(design.problem()); !why.isEmpty()) text += u'|' + why;
         return text;
     }
-    if (!results.ok)
-        return QStringLiteral("The design was saved, but the results row could not be written:|%1").arg(results.error);
+    if (!results)
+        return QCoreApplication::translate("Files",
+                                           "The design was saved, but the results row could not be written:|%1")
+            .arg(problemText(results.problem()));
     return {};
 }
 
@@ -30,19 +34,17 @@ SaveOutcome saveDesign(const DesignRecord& record, UnitSystem window, MetricFlag
     outcome.fileName = designFileName(record, window);
     outcome.path = folder.filePath(outcome.fileName);
     outcome.metric = UnitSystemRules::of(window).metricOnSave.value_or(flag);
-    const Result<> written = writeDesignFile(outcome.path, record, toQString(outcome.metric.fileText()));
-    outcome.designWritten = written.ok();
-    if (!written) outcome.designError = problemText(written.problem());
-    if (!outcome.designWritten) return outcome;
+    outcome.design = writeDesignFile(outcome.path, record, toQString(outcome.metric.fileText()));
+    if (!outcome.design) return outcome;
 
     const Result<QString> user = UserFile::readFirstIntoBuffer(workingFolder, userRecord);
     if (!user) {
         // No row as if there were no user.
-        outcome.results.error = problemText(user.problem());
+        outcome.results = user.problem();
         return outcome;
     }
     outcome.results = appendResultsRow(resultsFilePath(folder.absolutePath()), record, *user, resultsUser);
-    if (outcome.results.ok) resultsUser = *user;
+    if (outcome.results) resultsUser = *user;
     return outcome;
 }
 

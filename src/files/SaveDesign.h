@@ -14,10 +14,10 @@ struct SaveOutcome {
     QString fileName;   // "726.ini"
     QString path;       // working folder + "/" + fileName
     MetricFlag metric;  // the unit flag written (or to be written) into the file
-    bool designWritten = false;
-    QString designError;   // why the design file could not be written
-    AppendResult results;  // not attempted (ok == false, error empty) when the design was not written
-    bool ok() const { return designWritten && results.ok; }
+    Result<> design = fail("The design file was not written.");  // the design file at path, or why not
+    // The results row; not tried (a failure) when the design was not written.
+    AppendResult results = fail("The results row was not written.");
+    bool ok() const { return design && results; }
     // Text for the user when something failed; empty when all went well.
     QString problem() const;
 };
@@ -26,7 +26,7 @@ struct SaveOutcome {
 // written as "1" for a Metric design and "0" otherwise. The first user
 // record is read into `userRecord` (the user record buffer).
 // When the user file cannot be read no results row is written (the reason is
-// in `results.error`). The results row goes to the folder's results file
+// in `results`' problem). The results row goes to the folder's results file
 // whatever the case of its name (resultsFilePath).
 // `resultsUser` is the window's copy of the last results row's user text: it
 // fills the title line's last field when the results file is created, and

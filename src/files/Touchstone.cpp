@@ -1,5 +1,8 @@
 #include "files/Touchstone.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -15,6 +18,17 @@ namespace {
 using cplx = std::complex<double>;
 
 constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
+
+// A text of the reader as the person who opened the file reads it (marked
+// with the context "Touchstone"), its %1, %2 ... filled in.
+template <class... Args>
+std::string msg(const char* source, const Args&... args) {
+    const QString text = QCoreApplication::translate("Touchstone", source);
+    if constexpr (sizeof...(Args) == 0)
+        return text.toStdString();
+    else
+        return text.arg(QString::fromStdString(std::string(args))...).toStdString();
+}
 
 std::string lower(std::string_view s) {
     std::string out(s);
@@ -126,8 +140,8 @@ public:
     explicit Reader(std::string_view name) : name_(name) {}
 
     Problem problem(int line, const std::string& what) const {
-        return fail("The measurement " + std::string(name_) + " cannot be read",
-                    line > 0 ? "line " + std::to_string(line) + ": " + what : what);
+        return fail(msg(QT_TRANSLATE_NOOP("Touchstone", "The measurement %1 cannot be read"), name_),
+                    line > 0 ? msg(QT_TRANSLATE_NOOP("Touchstone", "line %1: %2"), std::to_string(line), what) : what);
     }
 
 private:
@@ -182,8 +196,12 @@ public:
         bool first = true;
         for (const Line& line : lines_) {
             if (auto c = controlCharacter(line.text))
-                return reader_.problem(line.number, "a control character (byte " + hexByte(*c) +
-                                                        ") where only text may stand: this is not a text file");
+                return reader_.problem(
+                    line.number,
+                    msg(QT_TRANSLATE_NOOP(
+                            "Touchstone",
+                            "a control character (byte %1) where only text may stand: this is not a text file"),
+                        hexByte(*c)));
             std::string_view text = line.text;
             if (const auto bang = text.find('!'); bang != std::string_view::npos) text = text.substr(0, bang);
             text = trimmed(text);
@@ -192,7 +210,8 @@ public:
                 if (text.front() == '[' && lower(keywordOf(text)) == "end information") inInformation_ = false;
                 continue;
             }
-            if (afterEnd_) return reader_.problem(line.number, "text after [End]");
+            if (afterEnd_)
+                return reader_.problem(line.number, msg(QT_TRANSLATE_NOOP("Touchstone", "text after [End]")));
             if (text.front() == '[') {
                 if (auto r = keyword(line.number, text, first, m); !r) return r.problem();
                 first = false;
@@ -201,7 +220,7 @@ public:
             first = false;
             if (text.front() == '#') {
                 if (version2_ && (networkData_ || options_.seen))
-                    return reader_.problem(line.number, "a second option line");
+                    return reader_.problem(line.number, msg(QT_TRANSLATE_NOOP("Touchstone", "a second option line")));
                 if (!options_.seen) {
                     if (auto r = optionLine(line.number, text); !r) return r.problem();
                 }
@@ -214,27 +233,37 @@ public:
                 }
                 if (noiseData_) continue;
                 return reader_.problem(
-                    line.number, shown(whitespaceTokens(text).front()) + " where a keyword in brackets is expected");
+                    line.number, msg(QT_TRANSLATE_NOOP("Touchstone", "%1 where a keyword in brackets is expected"),
+                                     shown(whitespaceTokens(text).front())));
             }
             if (noiseData_) continue;
             if (auto r = dataLine(line.number, text, m); !r) return r.problem();
         }
-        if (pendingReference_) return reader_.problem(pendingReferenceLine_, "[Reference] has too few values");
+        if (pendingReference_)
+            return reader_.problem(pendingReferenceLine_,
+                                   msg(QT_TRANSLATE_NOOP("Touchstone", "[Reference] has too few values")));
         if (!values_.empty())
             return reader_.problem(
-                pointLine_, "the file ends in the middle of a point: " + std::to_string(values_.size()) + " of its " +
-                                std::to_string(pointSize()) + " values");
-        if (version2_ && !networkSeen_) return reader_.problem(0, "a Touchstone 2.0 file without [Network Data]");
+                pointLine_,
+                msg(QT_TRANSLATE_NOOP("Touchstone", "the file ends in the middle of a point: %1 of its %2 values"),
+                    std::to_string(values_.size()), std::to_string(pointSize())));
+        if (version2_ && !networkSeen_)
+            return reader_.problem(
+                0, msg(QT_TRANSLATE_NOOP("Touchstone", "a Touchstone 2.0 file without [Network Data]")));
         if (version2_ && expectedFrequencies_ && static_cast<long long>(m.points.size()) != *expectedFrequencies_)
-            return reader_.problem(expectedFrequenciesLine_, "[Number of Frequencies] says " +
-                                                                 std::to_string(*expectedFrequencies_) +
-                                                                 ", the file holds " + std::to_string(m.points.size()));
+            return reader_.problem(
+                expectedFrequenciesLine_,
+                msg(QT_TRANSLATE_NOOP("Touchstone", "[Number of Frequencies] says %1, the file holds %2"),
+                    std::to_string(*expectedFrequencies_), std::to_string(m.points.size())));
         m.ports = ports();
         m.referenceOhms = referenceOfPort1();
         m.parameter = std::string(1, static_cast<char>(options_.parameter - 'a' + 'A'));
         m.dataFormat = options_.format == "ri" ? "RI" : options_.format == "db" ? "DB" : "MA";
-        if (!options_.seen) m.notes.push_back("no option line: GHz S MA R 50 assumed");
-        if (noiseLine_ > 0) m.notes.push_back("noise parameters from line " + std::to_string(noiseLine_) + " skipped");
+        if (!options_.seen)
+            m.notes.push_back(msg(QT_TRANSLATE_NOOP("Touchstone", "no option line: GHz S MA R 50 assumed")));
+        if (noiseLine_ > 0)
+            m.notes.push_back(msg(QT_TRANSLATE_NOOP("Touchstone", "noise parameters from line %1 skipped"),
+                                  std::to_string(noiseLine_)));
         return m;
     }
 
@@ -263,27 +292,38 @@ private:
 
     Result<void> keyword(int lineNo, std::string_view text, bool first, Measurement& m) {
         const auto close = text.find(']');
-        if (close == std::string_view::npos) return reader_.problem(lineNo, "a keyword without its closing \"]\"");
+        if (close == std::string_view::npos)
+            return reader_.problem(lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "a keyword without its closing \"]\"")));
         const std::string key = lower(trimmed(text.substr(1, close - 1)));
         const std::string_view arg = trimmed(text.substr(close + 1));
         if (key == "version") {
-            if (!first) return reader_.problem(lineNo, "[Version] must be the first line that is not a comment");
+            if (!first)
+                return reader_.problem(
+                    lineNo,
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "[Version] must be the first line that is not a comment")));
             const auto v = parseNumber(arg);
             if (!v || *v < 2.0 || *v >= 3.0)
-                return reader_.problem(lineNo,
-                                       "[Version] " + shown(arg) + " is not a version this program reads (2.0)");
+                return reader_.problem(
+                    lineNo,
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "[Version] %1 is not a version this program reads (2.0)"),
+                        shown(arg)));
             version2_ = true;
             m.format = MeasurementFormat::Touchstone2;
             return {};
         }
         if (!version2_)
-            return reader_.problem(lineNo, "the keyword [" + std::string(trimmed(text.substr(1, close - 1))) +
-                                               "] in a file without [Version] 2.0");
-        if (pendingReference_) return reader_.problem(pendingReferenceLine_, "[Reference] has too few values");
+            return reader_.problem(
+                lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the keyword [%1] in a file without [Version] 2.0"),
+                            trimmed(text.substr(1, close - 1))));
+        if (pendingReference_)
+            return reader_.problem(pendingReferenceLine_,
+                                   msg(QT_TRANSLATE_NOOP("Touchstone", "[Reference] has too few values")));
         if (key == "number of ports") {
             const auto v = parseNumber(arg);
             if (!v || *v < 1 || *v > 99 || std::floor(*v) != *v)
-                return reader_.problem(lineNo, "[Number of Ports] " + shown(arg) + " is not a number of ports");
+                return reader_.problem(
+                    lineNo,
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "[Number of Ports] %1 is not a number of ports"), shown(arg)));
             ports_ = static_cast<int>(*v);
         } else if (key == "two-port data order") {
             const std::string a = lower(arg);
@@ -292,18 +332,24 @@ private:
             else if (a == "21_12")
                 order12First_ = false;
             else
-                return reader_.problem(lineNo, "[Two-Port Data Order] " + shown(arg) + " is neither 12_21 nor 21_12");
+                return reader_.problem(
+                    lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "[Two-Port Data Order] %1 is neither 12_21 nor 21_12"),
+                                shown(arg)));
             orderSeen_ = true;
         } else if (key == "number of frequencies") {
             const auto v = parseNumber(arg);
             if (!v || *v < 1 || std::floor(*v) != *v || *v > 1e9)
-                return reader_.problem(lineNo, "[Number of Frequencies] " + shown(arg) + " is not a count");
+                return reader_.problem(
+                    lineNo,
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "[Number of Frequencies] %1 is not a count"), shown(arg)));
             expectedFrequencies_ = static_cast<long long>(*v);
             expectedFrequenciesLine_ = lineNo;
         } else if (key == "number of noise frequencies" || key == "mixed-mode order") {
             // read past: only the network data is used
         } else if (key == "reference") {
-            if (!ports_) return reader_.problem(lineNo, "[Reference] before [Number of Ports]");
+            if (!ports_)
+                return reader_.problem(lineNo,
+                                       msg(QT_TRANSLATE_NOOP("Touchstone", "[Reference] before [Number of Ports]")));
             pendingReference_ = true;
             pendingReferenceLine_ = lineNo;
             references_.clear();
@@ -317,28 +363,40 @@ private:
             else if (a == "upper")
                 matrix_ = Matrix::Upper;
             else
-                return reader_.problem(lineNo, "[Matrix Format] " + shown(arg) + " is not Full, Lower or Upper");
+                return reader_.problem(
+                    lineNo,
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "[Matrix Format] %1 is not Full, Lower or Upper"), shown(arg)));
         } else if (key == "network data") {
-            if (!ports_) return reader_.problem(lineNo, "[Network Data] before [Number of Ports]");
-            if (!options_.seen) return reader_.problem(lineNo, "[Network Data] before the option line");
+            if (!ports_)
+                return reader_.problem(lineNo,
+                                       msg(QT_TRANSLATE_NOOP("Touchstone", "[Network Data] before [Number of Ports]")));
+            if (!options_.seen)
+                return reader_.problem(lineNo,
+                                       msg(QT_TRANSLATE_NOOP("Touchstone", "[Network Data] before the option line")));
             if (*ports_ == 2 && !orderSeen_)
-                return reader_.problem(lineNo, "a two-port file without [Two-Port Data Order]");
+                return reader_.problem(
+                    lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "a two-port file without [Two-Port Data Order]")));
             networkData_ = true;
             networkSeen_ = true;
         } else if (key == "noise data") {
-            if (!values_.empty()) return reader_.problem(pointLine_, "the network data ends in the middle of a point");
+            if (!values_.empty())
+                return reader_.problem(
+                    pointLine_, msg(QT_TRANSLATE_NOOP("Touchstone", "the network data ends in the middle of a point")));
             networkData_ = false;
             noiseData_ = true;
             if (noiseLine_ == 0) noiseLine_ = lineNo;
         } else if (key == "begin information") {
             inInformation_ = true;
         } else if (key == "end") {
-            if (!values_.empty()) return reader_.problem(pointLine_, "the network data ends in the middle of a point");
+            if (!values_.empty())
+                return reader_.problem(
+                    pointLine_, msg(QT_TRANSLATE_NOOP("Touchstone", "the network data ends in the middle of a point")));
             afterEnd_ = true;
             networkData_ = false;
         } else {
-            return reader_.problem(
-                lineNo, "[" + std::string(trimmed(text.substr(1, close - 1))) + "] is not a keyword of Touchstone 2.0");
+            return reader_.problem(lineNo,
+                                   msg(QT_TRANSLATE_NOOP("Touchstone", "[%1] is not a keyword of Touchstone 2.0"),
+                                       trimmed(text.substr(1, close - 1))));
         }
         return {};
     }
@@ -346,11 +404,16 @@ private:
     Result<void> referenceValues(int lineNo, std::string_view text) {
         for (std::string_view t : whitespaceTokens(text)) {
             const auto v = parseNumber(t);
-            if (!v) return reader_.problem(lineNo, "the reference " + shown(t) + " is not a number");
+            if (!v)
+                return reader_.problem(
+                    lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the reference %1 is not a number"), shown(t)));
             if (*v <= 0)
-                return reader_.problem(lineNo, "the reference impedance " + number(*v) + " ohm is not above 0");
+                return reader_.problem(
+                    lineNo,
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "the reference impedance %1 ohm is not above 0"), number(*v)));
             if (static_cast<int>(references_.size()) >= *ports_)
-                return reader_.problem(lineNo, "[Reference] has more values than there are ports");
+                return reader_.problem(
+                    lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "[Reference] has more values than there are ports")));
             references_.push_back(*v);
         }
         if (static_cast<int>(references_.size()) == *ports_) pendingReference_ = false;
@@ -363,35 +426,53 @@ private:
         for (std::size_t i = 0; i < tokens.size(); ++i) {
             const std::string t = lower(tokens[i]);
             if (const double f = unitFactor(t); f > 0) {
-                if (unitSeen) return reader_.problem(lineNo, "the option line names the frequency unit twice");
+                if (unitSeen)
+                    return reader_.problem(
+                        lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the option line names the frequency unit twice")));
                 options_.unit = f;
                 unitSeen = true;
             } else if (t == "s" || t == "y" || t == "z") {
-                if (parameterSeen) return reader_.problem(lineNo, "the option line names the parameter twice");
+                if (parameterSeen)
+                    return reader_.problem(
+                        lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the option line names the parameter twice")));
                 options_.parameter = t[0];
                 parameterSeen = true;
             } else if (t == "h" || t == "g") {
-                return reader_.problem(lineNo, std::string(1, static_cast<char>(t[0] - 'a' + 'A')) +
-                                                   " parameters hold no reflection coefficient this program reads; "
-                                                   "save S, Z or Y parameters");
+                return reader_.problem(lineNo, msg(QT_TRANSLATE_NOOP("Touchstone",
+                                                                     "%1 parameters hold no reflection coefficient "
+                                                                     "this program reads; save S, Z or Y parameters"),
+                                                   std::string(1, static_cast<char>(t[0] - 'a' + 'A'))));
             } else if (t == "ma" || t == "db" || t == "ri") {
-                if (formatSeen) return reader_.problem(lineNo, "the option line names the data format twice");
+                if (formatSeen)
+                    return reader_.problem(
+                        lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the option line names the data format twice")));
                 options_.format = t;
                 formatSeen = true;
             } else if (t == "r") {
-                if (referenceSeen) return reader_.problem(lineNo, "the option line gives the reference twice");
-                if (i + 1 >= tokens.size()) return reader_.problem(lineNo, "\"R\" without its reference impedance");
+                if (referenceSeen)
+                    return reader_.problem(
+                        lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the option line gives the reference twice")));
+                if (i + 1 >= tokens.size())
+                    return reader_.problem(
+                        lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "\"R\" without its reference impedance")));
                 const auto v = parseNumber(tokens[i + 1]);
-                if (!v) return reader_.problem(lineNo, "the reference " + shown(tokens[i + 1]) + " is not a number");
+                if (!v)
+                    return reader_.problem(
+                        lineNo,
+                        msg(QT_TRANSLATE_NOOP("Touchstone", "the reference %1 is not a number"), shown(tokens[i + 1])));
                 if (*v <= 0)
-                    return reader_.problem(lineNo, "the reference impedance " + number(*v) + " ohm is not above 0");
+                    return reader_.problem(
+                        lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the reference impedance %1 ohm is not above 0"),
+                                    number(*v)));
                 options_.reference = *v;
                 referenceSeen = true;
                 ++i;
             } else {
-                return reader_.problem(lineNo, shown(tokens[i]) +
-                                                   " is not a part of the option line "
-                                                   "(# Hz|kHz|MHz|GHz S|Y|Z DB|MA|RI R n)");
+                return reader_.problem(
+                    lineNo,
+                    msg(QT_TRANSLATE_NOOP("Touchstone",
+                                          "%1 is not a part of the option line (# Hz|kHz|MHz|GHz S|Y|Z DB|MA|RI R n)"),
+                        shown(tokens[i])));
             }
         }
         options_.seen = true;
@@ -411,9 +492,10 @@ private:
         for (std::size_t i = 1; i + 1 < values_.size(); i += 2) pairs.push_back(pairValue(values_[i], values_[i + 1]));
         if (options_.parameter == 's') return pairs[0];
         if (n > 2)
-            return reader_.problem(lineNo,
-                                   "Z and Y parameters of networks of more than two ports are not read; "
-                                   "save S parameters");
+            return reader_.problem(
+                lineNo, msg(QT_TRANSLATE_NOOP(
+                            "Touchstone",
+                            "Z and Y parameters of networks of more than two ports are not read; save S parameters")));
         const double r1 = referenceOfPort1();
         // Normalised values: version 1 stores them so; version 2 in ohms and siemens.
         if (n == 1) {
@@ -459,7 +541,8 @@ private:
         for (std::size_t i = 0; i < tokens.size(); ++i) {
             const std::string_view t = tokens[i];
             const auto v = parseNumber(t);
-            if (!v) return reader_.problem(lineNo, shown(t) + " is not a number");
+            if (!v)
+                return reader_.problem(lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "%1 is not a number"), shown(t)));
             if (values_.empty()) {
                 pointLine_ = lineNo;
                 if (!m.points.empty() && *v * options_.unit <= m.points.back().hz) {
@@ -474,28 +557,36 @@ private:
                         if (auto r = skipRepeat(lineNo, tokens, m); !r) return r.problem();
                         return {};
                     }
-                    return reader_.problem(lineNo, "the frequency " + frequencyText(*v * options_.unit) +
-                                                       " does not rise above the one before it (" +
-                                                       frequencyText(m.points.back().hz) + " on line " +
-                                                       std::to_string(lastPointLine_) + ")");
+                    return reader_.problem(
+                        lineNo,
+                        msg(QT_TRANSLATE_NOOP("Touchstone",
+                                              "the frequency %1 does not rise above the one before it (%2 on line %3)"),
+                            frequencyText(*v * options_.unit), frequencyText(m.points.back().hz),
+                            std::to_string(lastPointLine_)));
                 }
-                if (*v < 0) return reader_.problem(lineNo, "the frequency " + number(*v) + " is below 0");
+                if (*v < 0)
+                    return reader_.problem(
+                        lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the frequency %1 is below 0"), number(*v)));
                 if (!std::isfinite(*v * options_.unit))
-                    return reader_.problem(lineNo, "the frequency " + number(*v) + " is too large");
+                    return reader_.problem(
+                        lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "the frequency %1 is too large"), number(*v)));
             }
             values_.push_back(*v);
             if (values_.size() == pointSize()) {
                 if (continuing && pointLine_ != lineNo && i + 1 < tokens.size())
-                    return reader_.problem(pointLine_,
-                                           "the point does not end where a line ends: a value is "
-                                           "missing or one too many (a point here has " +
-                                               std::to_string(pointSize()) + " values)");
+                    return reader_.problem(
+                        pointLine_, msg(QT_TRANSLATE_NOOP("Touchstone",
+                                                          "the point does not end where a line ends: a value is "
+                                                          "missing or one too many (a point here has %1 values)"),
+                                        std::to_string(pointSize())));
                 auto s = s11(lineNo);
                 if (!s) return s.problem();
                 if (!std::isfinite(s->real()) || !std::isfinite(s->imag()))
-                    return reader_.problem(lineNo, "the values of the point at " +
-                                                       frequencyText(values_[0] * options_.unit) +
-                                                       " give no finite reflection coefficient");
+                    return reader_.problem(
+                        lineNo,
+                        msg(QT_TRANSLATE_NOOP("Touchstone",
+                                              "the values of the point at %1 give no finite reflection coefficient"),
+                            frequencyText(values_[0] * options_.unit)));
                 m.points.push_back({values_[0] * options_.unit, *s});
                 lastPointLine_ = pointLine_;
                 values_.clear();
@@ -508,15 +599,17 @@ private:
     // point of numbers, and is then left out.
     Result<void> skipRepeat(int lineNo, const std::vector<std::string_view>& tokens, Measurement& m) {
         for (std::string_view t : tokens)
-            if (!parseNumber(t)) return reader_.problem(lineNo, shown(t) + " is not a number");
+            if (!parseNumber(t))
+                return reader_.problem(lineNo, msg(QT_TRANSLATE_NOOP("Touchstone", "%1 is not a number"), shown(t)));
         if (tokens.size() != pointSize())
-            return reader_.problem(lineNo, "the frequency " + frequencyText(m.points.back().hz) + " of line " +
-                                               std::to_string(lastPointLine_) + " again, with " +
-                                               std::to_string(tokens.size()) + " values where a point has " +
-                                               std::to_string(pointSize()));
-        m.notes.push_back("line " + std::to_string(lineNo) + " repeats the frequency " +
-                          frequencyText(m.points.back().hz) + " of line " + std::to_string(lastPointLine_) +
-                          "; the repeat is left out");
+            return reader_.problem(
+                lineNo, msg(QT_TRANSLATE_NOOP("Touchstone",
+                                              "the frequency %1 of line %2 again, with %3 values where a point has %4"),
+                            frequencyText(m.points.back().hz), std::to_string(lastPointLine_),
+                            std::to_string(tokens.size()), std::to_string(pointSize())));
+        m.notes.push_back(
+            msg(QT_TRANSLATE_NOOP("Touchstone", "line %1 repeats the frequency %2 of line %3; the repeat is left out"),
+                std::to_string(lineNo), frequencyText(m.points.back().hz), std::to_string(lastPointLine_)));
         return {};
     }
 
@@ -584,8 +677,10 @@ Result<Measurement> readCsv(std::string_view text, std::string_view name) {
     std::optional<std::string> label;
     for (const Line& line : splitLines(text)) {
         if (auto c = controlCharacter(line.text))
-            return reader.problem(line.number,
-                                  "a control character where only text may stand: this is not a text file");
+            return reader.problem(
+                line.number,
+                msg(QT_TRANSLATE_NOOP("Touchstone",
+                                      "a control character where only text may stand: this is not a text file")));
         const std::string_view t = trimmed(line.text);
         if (t.empty() || t.front() == '!' || t.front() == '#') continue;
         if (separator == 0) {
@@ -617,24 +712,33 @@ Result<Measurement> readCsv(std::string_view text, std::string_view name) {
                 }
             }
             if (fields.size() < freqColumn + 3)
-                return reader.problem(line.number, "the headings name " + std::to_string(fields.size()) +
-                                                       " columns; a sweep needs frequency and two more");
+                return reader.problem(
+                    line.number,
+                    msg(QT_TRANSLATE_NOOP("Touchstone",
+                                          "the headings name %1 columns; a sweep needs frequency and two more"),
+                        std::to_string(fields.size())));
             const std::string h2 = lower(fields[freqColumn + 1]), h3 = lower(fields[freqColumn + 2]);
             impedance = !h2.empty() && h2[0] == 'r' && !h3.empty() && h3[0] == 'x';
             continue;
         }
         headingsAllowed = false;
         if (fields.size() < freqColumn + 3)
-            return reader.problem(line.number, std::to_string(fields.size()) +
-                                                   (fields.size() == 1 ? " value" : " values") +
-                                                   " where the frequency and two more are needed");
+            return reader.problem(
+                line.number,
+                fields.size() == 1
+                    ? msg(QT_TRANSLATE_NOOP("Touchstone", "%1 value where the frequency and two more are needed"),
+                          std::to_string(fields.size()))
+                    : msg(QT_TRANSLATE_NOOP("Touchstone", "%1 values where the frequency and two more are needed"),
+                          std::to_string(fields.size())));
         if (freqColumn > 0) {
             // Columns of labels before the frequency: one sweep per label; the first is read.
             if (!label) {
                 label = fields[0];
             } else if (fields[0] != *label) {
-                m.notes.push_back("the rows from line " + std::to_string(line.number) + " on (" + shown(fields[0]) +
-                                  ") are another sweep than " + shown(*label) + " and are left out");
+                m.notes.push_back(
+                    msg(QT_TRANSLATE_NOOP("Touchstone",
+                                          "the rows from line %1 on (%2) are another sweep than %3 and are left out"),
+                        std::to_string(line.number), shown(fields[0]), shown(*label)));
                 break;
             }
         }
@@ -643,24 +747,35 @@ Result<Measurement> readCsv(std::string_view text, std::string_view name) {
             const std::string& field = fields[freqColumn + i];
             const auto n = parseNumber(field);
             if (!n) {
-                if (i == 0) return reader.problem(line.number, shown(field) + " is not a frequency");
-                return reader.problem(line.number, shown(field) + " is not a number");
+                if (i == 0)
+                    return reader.problem(line.number,
+                                          msg(QT_TRANSLATE_NOOP("Touchstone", "%1 is not a frequency"), shown(field)));
+                return reader.problem(line.number,
+                                      msg(QT_TRANSLATE_NOOP("Touchstone", "%1 is not a number"), shown(field)));
             }
             v[i] = *n;
         }
         const double hz = v[0] * unit;
-        if (hz < 0) return reader.problem(line.number, "the frequency " + number(v[0]) + " is below 0");
-        if (!std::isfinite(hz)) return reader.problem(line.number, "the frequency " + number(v[0]) + " is too large");
-        if (!m.points.empty() && hz <= m.points.back().hz)
+        if (hz < 0)
             return reader.problem(line.number,
-                                  "the frequency " + frequencyText(hz) + " does not rise above the one before it (" +
-                                      frequencyText(m.points.back().hz) + " on line " + std::to_string(lastLine) + ")");
+                                  msg(QT_TRANSLATE_NOOP("Touchstone", "the frequency %1 is below 0"), number(v[0])));
+        if (!std::isfinite(hz))
+            return reader.problem(line.number,
+                                  msg(QT_TRANSLATE_NOOP("Touchstone", "the frequency %1 is too large"), number(v[0])));
+        if (!m.points.empty() && hz <= m.points.back().hz)
+            return reader.problem(
+                line.number,
+                msg(QT_TRANSLATE_NOOP("Touchstone",
+                                      "the frequency %1 does not rise above the one before it (%2 on line %3)"),
+                    frequencyText(hz), frequencyText(m.points.back().hz), std::to_string(lastLine)));
         cplx s(v[1], v[2]);
         if (impedance) {
             const cplx z(v[1], v[2]);
             s = (z - m.referenceOhms) / (z + m.referenceOhms);
             if (!std::isfinite(s.real()) || !std::isfinite(s.imag()))
-                return reader.problem(line.number, "the impedance gives no finite reflection coefficient");
+                return reader.problem(
+                    line.number,
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "the impedance gives no finite reflection coefficient")));
         }
         m.points.push_back({hz, s});
         lastLine = line.number;
@@ -685,9 +800,12 @@ std::string Measurement::describe() const {
     std::string out = format == MeasurementFormat::Touchstone1   ? "Touchstone 1.0"
                       : format == MeasurementFormat::Touchstone2 ? "Touchstone 2.0"
                                                                  : "CSV";
-    out += ", " + std::to_string(ports) + (ports == 1 ? " port" : " ports");
+    out += ", " + (ports == 1 ? msg(QT_TRANSLATE_NOOP("Touchstone", "%1 port"), std::to_string(ports))
+                              : msg(QT_TRANSLATE_NOOP("Touchstone", "%1 ports"), std::to_string(ports)));
     out += ", " + parameter + " " + dataFormat + ", R " + number(referenceOhms);
-    out += ", " + std::to_string(points.size()) + (points.size() == 1 ? " point" : " points");
+    out +=
+        ", " + (points.size() == 1 ? msg(QT_TRANSLATE_NOOP("Touchstone", "%1 point"), std::to_string(points.size()))
+                                   : msg(QT_TRANSLATE_NOOP("Touchstone", "%1 points"), std::to_string(points.size())));
     return out;
 }
 
@@ -709,16 +827,23 @@ Result<Measurement> parseMeasurement(std::string_view text, std::string_view nam
 
 Result<Measurement> readMeasurementFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return fail("The measurement " + path + " cannot be opened", "it does not exist or is not readable");
+    if (!in)
+        return fail(msg(QT_TRANSLATE_NOOP("Touchstone", "The measurement %1 cannot be opened"), path),
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "it does not exist or is not readable")));
     in.seekg(0, std::ios::end);
     const auto size = in.tellg();
-    if (size < 0) return fail("The measurement " + path + " cannot be read", "it is not a file");
+    if (size < 0)
+        return fail(msg(QT_TRANSLATE_NOOP("Touchstone", "The measurement %1 cannot be read"), path),
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "it is not a file")));
     if (static_cast<std::size_t>(size) > kMaxFileBytes)
-        return fail("The measurement " + path + " cannot be read", "it is larger than 64 MB");
+        return fail(msg(QT_TRANSLATE_NOOP("Touchstone", "The measurement %1 cannot be read"), path),
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "it is larger than 64 MB")));
     in.seekg(0);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     in.read(bytes.data(), size);
-    if (!in) return fail("The measurement " + path + " cannot be read", "reading it failed");
+    if (!in)
+        return fail(msg(QT_TRANSLATE_NOOP("Touchstone", "The measurement %1 cannot be read"), path),
+                    msg(QT_TRANSLATE_NOOP("Touchstone", "reading it failed")));
     return parseMeasurement(bytes, path);
 }
 

@@ -1,6 +1,7 @@
 #include "files/UserFile.h"
 #include "files/Text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +38,8 @@ constexpr int kBusyTimeoutMs = 250;
 QString displayPath(const QString& path) { return QDir::toNativeSeparators(path); }
 
 QString sqliteReason(sqlite3* db, int rc) {
-    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) return QStringLiteral("it is locked by another program");
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+        return QCoreApplication::translate("Files", "it is locked by another program");
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
 }
 
@@ -60,7 +62,8 @@ public:
         }
         if (rc != SQLITE_OK) {
             if (reason_.isEmpty()) reason_ = sqliteReason(db_, rc);
-            error = QStringLiteral("The user file %1 cannot be read: %2").arg(displayPath(path), reason_);
+            error = QCoreApplication::translate("Files", "The user file %1 cannot be read: %2")
+                        .arg(displayPath(path), reason_);
             sqlite3_close(db_);
             db_ = nullptr;
         }
@@ -103,11 +106,11 @@ private:
         if (rc != SQLITE_DONE) return rc;
         empty_ = !any;
         if (any && !ours) {
-            reason_ = QStringLiteral("it holds no user records (not a user file)");
+            reason_ = QCoreApplication::translate("Files", "it holds no user records (not a user file)");
             return SQLITE_NOTADB;
         }
         if (create && !ours && !wholeOrEmpty(path)) {
-            reason_ = QStringLiteral("it is damaged (cut off inside a page)");
+            reason_ = QCoreApplication::translate("Files", "it is damaged (cut off inside a page)");
             return SQLITE_CORRUPT;
         }
         if (create && !ours) {
@@ -134,11 +137,12 @@ QString UserFile::path() const { return QDir(folder_).filePath(QString::fromLati
 
 namespace {
 
-QList<UserRecord> query(const QString& path, const char* sql, QString& error) {
-    error.clear();
+Result<QList<UserRecord>> query(const QString& path, const char* sql) {
+    QString error;
     QList<UserRecord> records;
     UserFileConnection connection(path, false, error);
-    if (!connection.db() || connection.empty()) return records;
+    if (!connection.db() && !error.isEmpty()) return fail(error.toStdString());
+    if (!connection.db() || connection.empty()) return records;  // a missing file reads as empty
     Statement s(connection.db(), sql);
     int rc = s.stmt ? SQLITE_OK : sqlite3_errcode(connection.db());
     while (s.stmt && (rc = sqlite3_step(s.stmt)) == SQLITE_ROW) {
@@ -150,96 +154,93 @@ QList<UserRecord> query(const QString& path, const char* sql, QString& error) {
     }
     if (rc != SQLITE_DONE) {
         // Never a part of the records as if it were all of them.
-        error = QStringLiteral("The user file %1 cannot be read: %2")
-                    .arg(displayPath(path), sqliteReason(connection.db(), rc));
-        records.clear();
+        return fail(QCoreApplication::translate("Files", "The user file %1 cannot be read: %2")
+                        .arg(displayPath(path), sqliteReason(connection.db(), rc))
+                        .toStdString());
     }
     return records;
 }
 
+Problem problemOf(const QString& text) { return fail(text.toStdString()); }
+
 }  // namespace
 
-QList<UserRecord> UserFile::inFileOrder() const {
-    return query(path(), "SELECT id, user FROM yq1 ORDER BY id", error_);
+Result<QList<UserRecord>> UserFile::inFileOrder() const {
+    return query(path(), "SELECT id, user FROM yq1 ORDER BY id");
 }
 
-QList<UserRecord> UserFile::inKeyOrder() const {
-    return query(path(), "SELECT id, user FROM yq1 ORDER BY user, id", error_);
+Result<QList<UserRecord>> UserFile::inKeyOrder() const {
+    return query(path(), "SELECT id, user FROM yq1 ORDER BY user, id");
 }
 
-std::optional<UserRecord> UserFile::first() const {
-    const QList<UserRecord> records = query(path(), "SELECT id, user FROM yq1 ORDER BY id LIMIT 1", error_);
-    if (records.isEmpty()) return std::nullopt;
-    return records.first();
+Result<std::optional<UserRecord>> UserFile::first() const {
+    const auto records = query(path(), "SELECT id, user FROM yq1 ORDER BY id LIMIT 1");
+    if (!records) return records.problem();
+    if (records->isEmpty()) return std::optional<UserRecord>();
+    return std::optional<UserRecord>(records->first());
 }
 
-bool UserFile::fits(const QString& user) {
-    error_.clear();
+Result<> UserFile::fits(const QString& user) {
     for (const QChar c : user) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
-            error_ = QStringLiteral("The name and call sign may not contain control characters (line breaks, tabs).");
-            return false;
-        }
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return problemOf(QCoreApplication::translate(
+                "Files", "The name and call sign may not contain control characters (line breaks, tabs)."));
     }
-    if (user.toUcs4().size() <= kUserFieldLength) return true;
-    error_ = QStringLiteral("The name and call sign may have at most %1 characters.").arg(kUserFieldLength);
-    return false;
+    if (user.toUcs4().size() <= kUserFieldLength) return {};
+    return problemOf(QCoreApplication::translate("Files", "The name and call sign may have at most %1 characters.")
+                         .arg(kUserFieldLength));
 }
 
-bool UserFile::add(const QString& user) {
+Result<> UserFile::add(const QString& user) {
     const QString u = normalised(user);
-    if (!fits(u)) return false;
-    UserFileConnection connection(path(), true, error_);
-    if (!connection.db()) return false;
+    if (Result<> fit = fits(u); !fit) return fit;
+    QString error;
+    UserFileConnection connection(path(), true, error);
+    if (!connection.db()) return problemOf(error);
     Statement s(connection.db(), "INSERT INTO yq1(user) VALUES(?1)");
     const QByteArray bytes = u.toUtf8();
     sqlite3_bind_text(s.stmt, 1, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
-    if (sqlite3_step(s.stmt) != SQLITE_DONE) {
-        error_ = QStringLiteral("The record could not be added: %1")
-                     .arg(sqliteReason(connection.db(), sqlite3_errcode(connection.db())));
-        return false;
-    }
-    return true;
+    if (sqlite3_step(s.stmt) != SQLITE_DONE)
+        return problemOf(QCoreApplication::translate("Files", "The record could not be added: %1")
+                             .arg(sqliteReason(connection.db(), sqlite3_errcode(connection.db()))));
+    return {};
 }
 
-bool UserFile::change(qint64 id, const QString& user) {
+Result<> UserFile::change(qint64 id, const QString& user) {
     const QString u = normalised(user);
-    if (!fits(u)) return false;
-    UserFileConnection connection(path(), true, error_);
-    if (!connection.db()) return false;
+    if (Result<> fit = fits(u); !fit) return fit;
+    QString error;
+    UserFileConnection connection(path(), true, error);
+    if (!connection.db()) return problemOf(error);
     Statement s(connection.db(), "UPDATE yq1 SET user = ?1 WHERE id = ?2");
     const QByteArray bytes = u.toUtf8();
     sqlite3_bind_text(s.stmt, 1, bytes.constData(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
     sqlite3_bind_int64(s.stmt, 2, id);
-    if (sqlite3_step(s.stmt) != SQLITE_DONE || sqlite3_changes(connection.db()) != 1) {
-        error_ = QStringLiteral("The record could not be changed (it may have been deleted).");
-        return false;
-    }
-    return true;
+    if (sqlite3_step(s.stmt) != SQLITE_DONE || sqlite3_changes(connection.db()) != 1)
+        return problemOf(
+            QCoreApplication::translate("Files", "The record could not be changed (it may have been deleted)."));
+    return {};
 }
 
-bool UserFile::remove(qint64 id) {
-    error_.clear();
-    if (!QFileInfo::exists(path())) {
-        error_ = QStringLiteral("The record could not be deleted: the user file does not exist.");
-        return false;
-    }
-    UserFileConnection connection(path(), true, error_);
-    if (!connection.db()) return false;
+Result<> UserFile::remove(qint64 id) {
+    if (!QFileInfo::exists(path()))
+        return problemOf(
+            QCoreApplication::translate("Files", "The record could not be deleted: the user file does not exist."));
+    QString error;
+    UserFileConnection connection(path(), true, error);
+    if (!connection.db()) return problemOf(error);
     Statement s(connection.db(), "DELETE FROM yq1 WHERE id = ?1");
     sqlite3_bind_int64(s.stmt, 1, id);
-    if (sqlite3_step(s.stmt) != SQLITE_DONE || sqlite3_changes(connection.db()) != 1) {
-        error_ = QStringLiteral("The record could not be deleted (it may already be gone).");
-        return false;
-    }
-    return true;
+    if (sqlite3_step(s.stmt) != SQLITE_DONE || sqlite3_changes(connection.db()) != 1)
+        return problemOf(
+            QCoreApplication::translate("Files", "The record could not be deleted (it may already be gone)."));
+    return {};
 }
 
 Result<QString> UserFile::readFirstIntoBuffer(const QString& folder, QString& buffer) {
-    UserFile file(folder);
-    const auto record = file.first();
-    if (file.failed()) return fail(file.errorText().toStdString());
-    if (record) buffer = record->user;
+    const auto record = UserFile(folder).first();
+    if (!record) return record.problem();
+    if (*record) buffer = (*record)->user;
     return buffer;
 }
 

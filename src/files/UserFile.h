@@ -4,7 +4,7 @@
 // folder ("yq1.sqlite", through the SQLite library). A missing file behaves as
 // an empty one; the file is opened for each operation and closed after it.
 // A file that cannot be read (damaged, not a user file, locked by another
-// program) is an error the caller is told of (errorText()), never an empty
+// program) is an error the caller is told of (the Result's problem), never an empty
 // list, and it is never written over.
 #pragma once
 
@@ -34,22 +34,19 @@ public:
 
     QString path() const;
 
-    // Records in file (insertion) order and in key order. When the file
-    // cannot be read the list is empty and failed() is true.
-    QList<UserRecord> inFileOrder() const;
-    QList<UserRecord> inKeyOrder() const;
+    // Records in file (insertion) order and in key order, or why the file
+    // cannot be read.
+    Result<QList<UserRecord>> inFileOrder() const;
+    Result<QList<UserRecord>> inKeyOrder() const;
     // First record in file order, if any.
-    std::optional<UserRecord> first() const;
+    Result<std::optional<UserRecord>> first() const;
 
     // Add, change and delete. A text longer than 40 characters or with
-    // control characters is refused (false, with errorText() saying why);
-    // nothing is cut silently.
-    bool add(const QString& user);
-    bool change(qint64 id, const QString& user);
-    bool remove(qint64 id);
-    // Why the last operation failed; empty after one that succeeded.
-    QString errorText() const { return error_; }
-    bool failed() const { return !error_.isEmpty(); }
+    // control characters is refused (the problem says why); nothing is cut
+    // silently.
+    Result<> add(const QString& user);
+    Result<> change(qint64 id, const QString& user);
+    Result<> remove(qint64 id);
 
     // Reads the first record in file order into the record buffer; when the
     // file holds none, the buffer keeps what it held. Gives the buffer, or,
@@ -57,10 +54,9 @@ public:
     static Result<QString> readFirstIntoBuffer(const QString& folder, QString& buffer);
 
 private:
-    // False, with the reason in errorText(), for a text longer than the field.
-    bool fits(const QString& user);
+    // Why a text does not fit the field (too long, control characters).
+    static Result<> fits(const QString& user);
     QString folder_;
-    mutable QString error_;
 };
 
 }  // namespace yq

@@ -3,6 +3,7 @@
 #include "files/ResultsFile.h"
 #include "links/LinkRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -10,10 +11,7 @@
 namespace yq::links {
 
 OpenOutcome openWithDesktopHandler(platform::ShellOpener& opener, const QString& path, const QString& mimeType) {
-    OpenOutcome outcome;
-    outcome.path = path;
-    outcome.launch = opener.openAs(path, mimeType);
-    return outcome;
+    return {path, opener.openAs(path, mimeType).started};
 }
 
 QString existingFileIgnoringCase(const QString& path) {
@@ -75,12 +73,11 @@ OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QStrin
             // files ("@@u %U @@") is left to the desktop's own way.
             const auto command = platform::expandExec(*entry, {});
             if (command && !entry->exec.contains(QLatin1String("@@"))) {
-                OpenOutcome outcome;
-                outcome.path = path;
-                outcome.launch = opener.startProgram(
-                    command->program, command->arguments + QStringList{QLatin1String(kCalcCsvFilter),
-                                                                       QFileInfo(path).absoluteFilePath()});
-                return outcome;
+                return {path, opener
+                                  .startProgram(command->program,
+                                                command->arguments + QStringList{QLatin1String(kCalcCsvFilter),
+                                                                                 QFileInfo(path).absoluteFilePath()})
+                                  .started};
             }
         }
     }
@@ -89,29 +86,32 @@ OpenOutcome openResultsInSpreadsheet(platform::ShellOpener& opener, const QStrin
 
 Result<> openSpreadsheet(platform::ShellOpener& opener, const QString& resultsPath) {
     const OpenOutcome outcome = openResultsInSpreadsheet(opener, resultsPath);
-    if (!outcome.ok()) return fail(spreadsheetFailureText(outcome).toStdString());
+    if (!outcome.opened) return fail(spreadsheetFailureText(outcome).toStdString());
     return {};
 }
 
 QString spreadsheetFailureText(const OpenOutcome& outcome) {
-    const QString file = QStringLiteral("|File:|") + QDir::toNativeSeparators(outcome.path);
-    switch (outcome.launch.code) {
+    const QString file = QCoreApplication::translate("Links", "|File:|%1").arg(QDir::toNativeSeparators(outcome.path));
+    const int code = platform::launch::codeOf(outcome.opened);
+    switch (code) {
         case platform::launch::FileNotFound:
         case platform::launch::PathNotFound:
-            return QStringLiteral("The results file was not found.|Each SAVE adds a row to it: save a design first.") +
+            return QCoreApplication::translate(
+                       "Links", "The results file was not found.|Each SAVE adds a row to it: save a design first.") +
                    file;
         case platform::launch::NoAssociation:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "Links",
                        "No spreadsheet program is set up to open CSV files.|"
                        "Install one, or choose the program for CSV files in the desktop's settings.") +
                    file;
         case platform::launch::AssociationIncomplete:
-            return QStringLiteral(
-                       "The program set up to open CSV files cannot be started:|"
-                       "its desktop entry is missing or invalid.") +
+            return QCoreApplication::translate("Links",
+                                               "The program set up to open CSV files cannot be started:|"
+                                               "its desktop entry is missing or invalid.") +
                    file;
         default:
-            return shellErrorMessage(outcome.launch.code, QDir::toNativeSeparators(outcome.path)).text;
+            return shellErrorMessage(code, QDir::toNativeSeparators(outcome.path)).text;
     }
 }
 

@@ -11,11 +11,11 @@ namespace yq::links {
 
 inline constexpr const char* kCsvMimeType = "text/csv";
 
+// The file that was to be opened, and whether its program started (a
+// failure's code is a launch code).
 struct OpenOutcome {
-    QString path;  // the file that was to be opened
-    platform::LaunchResult launch;
-
-    bool ok() const { return launch.ok(); }
+    QString path;
+    Result<> opened;
 };
 
 // Opens `path` with the desktop's default program for `mimeType` (or one

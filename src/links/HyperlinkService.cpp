@@ -333,8 +333,9 @@ std::optional<platform::LaunchResult> HyperlinkService::run(int maxLength) {
         }
     }
     if (!result.ok()) {
-        if (!result.detail.isEmpty()) trace(QStringLiteral("Launch failed: ") + result.detail);
-        showError(result.code, file);
+        const QString detail = QString::fromStdString(result.started.problem().reason);
+        if (!detail.isEmpty()) trace(QStringLiteral("Launch failed: ") + detail);
+        showError(result.started.problem().code, file);
     }
     return result;
 }

@@ -1,8 +1,11 @@
 #include "links/LinkRules.h"
 
+#include <QCoreApplication>
+
 #include "platform/Launcher.h"
 
 #include <algorithm>
+#include <string>
 
 namespace yq::links {
 
@@ -43,13 +46,13 @@ bool startsBrowserDirectly(const QString& browserCommand, const QString& url) {
 QString shellErrorText(int code) {
     const platform::launch::Code* row = platform::launch::codeInfo(code);
     if (!row || row->text.empty()) row = platform::launch::codeInfo(platform::launch::Failed);
-    return QString::fromUtf8(row->text.data(), qsizetype(row->text.size()));
+    return QCoreApplication::translate("LaunchCodes", std::string(row->text).c_str());
 }
 
 ShellErrorMessage shellErrorMessage(int code, const QString& file) {
     const QString number = QString::number(code);
     return {QStringLiteral("(") + number + QStringLiteral(") ") + shellErrorText(code) + file,
-            QLatin1String(kShellErrorCaption) + number};
+            QCoreApplication::translate("Links", kShellErrorCaption) + number};
 }
 
 }  // namespace yq::links

@@ -3,6 +3,7 @@
 // started directly, and the texts of launch failures.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace yq::links {
@@ -12,7 +13,7 @@ namespace yq::links {
 inline constexpr const char* kForumAddress = "https://forum.example.org/yq/";
 
 // Caption of launch-failure messages: "Shell Execute Error:" + code.
-inline constexpr const char* kShellErrorCaption = "Shell Execute Error:";
+inline constexpr const char* kShellErrorCaption = QT_TRANSLATE_NOOP("Links", "Shell Execute Error:");
 
 // A mail address contains "@" and does not begin with a web scheme
 // ("http://" or "https://", in any case). "http://host/a@b" is a web address.

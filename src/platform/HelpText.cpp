@@ -1,5 +1,7 @@
 #include "platform/HelpText.h"
 
+#include <QCoreApplication>
+
 #include <sstream>
 
 #ifndef YQ_VERSION
@@ -12,6 +14,13 @@ namespace {
 
 constexpr std::size_t kWidth = 79;
 constexpr std::size_t kTextColumn = 24;
+
+// A text of the help's frame as the reader reads it, its %1 filled in.
+std::string helpText(const char* source, const std::string& arg = {}) {
+    QString text = QCoreApplication::translate("HelpText", source);
+    if (text.contains(QLatin1String("%1"))) text = text.arg(QString::fromStdString(arg));
+    return text.toStdString();
+}
 
 // Appends `text` wrapped at word boundaries, each line indented by
 // `indent`, the first line starting at column `column` already reached.
@@ -42,7 +51,9 @@ void wrap(std::string& out, const std::string& text, std::size_t indent, std::si
 std::string formatHelp(const HelpPage& page) {
     std::string out;
     for (std::size_t i = 0; i < page.usages.size(); ++i)
-        out += (i == 0 ? "Usage: " : "  or:  ") + page.usages[i] + '\n';
+        out += (i == 0 ? helpText(QT_TRANSLATE_NOOP("HelpText", "Usage: %1"), page.usages[i])
+                       : helpText(QT_TRANSLATE_NOOP("HelpText", "  or:  %1"), page.usages[i])) +
+               '\n';
     std::size_t start = 0;
     while (start <= page.description.size() && !page.description.empty()) {
         const std::size_t end = page.description.find("\n\n", start);
@@ -63,7 +74,9 @@ std::string formatHelp(const HelpPage& page) {
             }
             out.append(kTextColumn - column, ' ');
             wrap(out, row.text, kTextColumn, kTextColumn);
-            if (!row.example.empty()) out += std::string(kTextColumn, ' ') + "Example: " + row.example + '\n';
+            if (!row.example.empty())
+                out += std::string(kTextColumn, ' ') +
+                       helpText(QT_TRANSLATE_NOOP("HelpText", "Example: %1"), row.example) + '\n';
         }
     }
     if (!page.epilogue.empty()) out += '\n' + page.epilogue + (page.epilogue.back() == '\n' ? "" : "\n");
@@ -71,11 +84,12 @@ std::string formatHelp(const HelpPage& page) {
 }
 
 std::string formatVersion(const std::string& program, const std::string& version) {
-    return program + ' ' + version +
-           "\n"
-           "Licence GPL-2.0-or-later: GNU GPL version 2 or later <https://gnu.org/licenses/gpl.html>.\n"
-           "This is free software: you are free to change and redistribute it.\n"
-           "There is NO WARRANTY, to the extent permitted by law.\n";
+    return program + ' ' + version + '\n' +
+           helpText(QT_TRANSLATE_NOOP(
+               "HelpText",
+               "Licence GPL-2.0-or-later: GNU GPL version 2 or later <https://gnu.org/licenses/gpl.html>.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n"));
 }
 
 std::string programVersion() { return YQ_VERSION; }

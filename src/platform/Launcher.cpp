@@ -38,20 +38,20 @@ namespace {
 
 // clang-format off
 constexpr std::array<Code, 15> kCodes{{
-    {OutOfResources, "OutOfResources", "The Operating system is out of memory/resources. File:|", {EAGAIN, EMFILE}},
-    {Failed, "Failed", "Unknown ShellExecute Error occured. File:|"},
-    {FileNotFound, "FileNotFound", "The specified file was not found. File:|", {ENOENT}},
-    {PathNotFound, "PathNotFound", "The specified path was not found. File:|", {ENOTDIR}},
-    {AccessDenied, "AccessDenied", "The operating system denied access to the specified file. File:|", {EACCES, EPERM}},
-    {OutOfMemory, "OutOfMemory", "There was not enough memory to complete the operation. File:|", {ENOMEM}},
-    {BadFormat, "BadFormat", "The .exe file is invalid (non-Win32\u00ae .exe or error in .exe image). File:|", {ENOEXEC}},
-    {SharingViolation, "SharingViolation", "A sharing violation occurred. File:|", {ETXTBSY}},
-    {AssociationIncomplete, "AssociationIncomplete", "The file name association is incomplete or invalid. File:|"},
-    {28, "DdeTimeout", "The DDE transaction could not be completed because the request timed out. File:|"},
-    {29, "DdeFailed", "The DDE transaction failed. File:|"},
-    {30, "DdeBusy", "The DDE transaction could not be completed because other DDE transactions were being processed. File:|"},
-    {NoAssociation, "NoAssociation", "There is no application associated with the given file name extension. File:|"},
-    {32, "DllNotFound", "The specified dynamic-link library was not found. File:|"},
+    {OutOfResources, "OutOfResources", QT_TRANSLATE_NOOP("LaunchCodes", "The Operating system is out of memory/resources. File:|"), {EAGAIN, EMFILE}},
+    {Failed, "Failed", QT_TRANSLATE_NOOP("LaunchCodes", "Unknown ShellExecute Error occured. File:|")},
+    {FileNotFound, "FileNotFound", QT_TRANSLATE_NOOP("LaunchCodes", "The specified file was not found. File:|"), {ENOENT}},
+    {PathNotFound, "PathNotFound", QT_TRANSLATE_NOOP("LaunchCodes", "The specified path was not found. File:|"), {ENOTDIR}},
+    {AccessDenied, "AccessDenied", QT_TRANSLATE_NOOP("LaunchCodes", "The operating system denied access to the specified file. File:|"), {EACCES, EPERM}},
+    {OutOfMemory, "OutOfMemory", QT_TRANSLATE_NOOP("LaunchCodes", "There was not enough memory to complete the operation. File:|"), {ENOMEM}},
+    {BadFormat, "BadFormat", QT_TRANSLATE_NOOP("LaunchCodes", "The .exe file is invalid (non-Win32\u00ae .exe or error in .exe image). File:|"), {ENOEXEC}},
+    {SharingViolation, "SharingViolation", QT_TRANSLATE_NOOP("LaunchCodes", "A sharing violation occurred. File:|"), {ETXTBSY}},
+    {AssociationIncomplete, "AssociationIncomplete", QT_TRANSLATE_NOOP("LaunchCodes", "The file name association is incomplete or invalid. File:|")},
+    {28, "DdeTimeout", QT_TRANSLATE_NOOP("LaunchCodes", "The DDE transaction could not be completed because the request timed out. File:|")},
+    {29, "DdeFailed", QT_TRANSLATE_NOOP("LaunchCodes", "The DDE transaction failed. File:|")},
+    {30, "DdeBusy", QT_TRANSLATE_NOOP("LaunchCodes", "The DDE transaction could not be completed because other DDE transactions were being processed. File:|")},
+    {NoAssociation, "NoAssociation", QT_TRANSLATE_NOOP("LaunchCodes", "There is no application associated with the given file name extension. File:|")},
+    {32, "DllNotFound", QT_TRANSLATE_NOOP("LaunchCodes", "The specified dynamic-link library was not found. File:|")},
     {Started, "Started", ""},
 }};
 // clang-format on
@@ -59,6 +59,11 @@ constexpr std::array<Code, 15> kCodes{{
 }  // namespace
 
 std::span<const Code> codes() { return kCodes; }
+
+Problem failure(int code, const QString& detail) {
+    const Code* info = codeInfo(code);
+    return fail(code, "The launch failed (" + std::string(info ? info->name : "Failed") + ")", detail.toStdString());
+}
 
 const Code* codeInfo(int code) {
     for (const Code& c : kCodes) {
@@ -80,12 +85,12 @@ int launchCodeForError(const QString& errorText) {
 }
 
 LaunchResult ProcessLauncher::start(const QString& program, const QStringList& args) {
-    LaunchResult result;
-    result.program = program;
-    result.arguments = args;
+    LaunchResult result{program, args, {}};
     QString resolved;
-    result.code = checkProgram(program, &resolved);
-    if (!result.ok()) return result;
+    if (const int code = checkProgram(program, &resolved); code != launch::Started) {
+        result.started = launch::failure(code);
+        return result;
+    }
 
     QProcess process;
     process.setProgram(resolved);
@@ -93,9 +98,10 @@ LaunchResult ProcessLauncher::start(const QString& program, const QStringList& a
     process.setStandardInputFile(QProcess::nullDevice());
     qint64 pid = 0;
     if (!process.startDetached(&pid)) {
-        result.detail = process.errorString();
-        result.code = launchCodeForError(result.detail);
-        if (result.ok()) result.code = launch::Failed;
+        const QString detail = process.errorString();
+        int code = launchCodeForError(detail);
+        if (code > 32) code = launch::Failed;
+        result.started = launch::failure(code, detail);
     }
     return result;
 }

@@ -8,6 +8,9 @@
 // so no text of an address or a file name is ever interpreted as a command.
 #pragma once
 
+#include "design/Result.h"
+
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -37,7 +40,7 @@ inline constexpr int Started = 42;                // any value above 32 means su
 struct Code {
     int code;
     std::string_view name;
-    std::string_view text;  // UTF-8
+    std::string_view text;  // UTF-8, marked for translation under the context "LaunchCodes"
     std::array<int, 2> errors = {0, 0};
 };
 // Every code a launch or an open request can give, and those the desktop
@@ -47,14 +50,23 @@ std::span<const Code> codes();
 const Code* codeInfo(int code);
 }  // namespace launch
 
+// What a launch tried, and whether the program started. A failure's code
+// is one of the launch codes; its reason, the system's own words, for
+// traces.
 struct LaunchResult {
-    int code = launch::Started;
     QString program;  // the program that was (or was to be) started
     QStringList arguments;
-    QString detail;  // the system's own words on a failure, for traces
+    Result<> started;
 
-    bool ok() const { return code > 32; }
+    bool ok() const { return started.ok(); }
 };
+
+namespace launch {
+// The result code of an outcome: Started, or the failure's code.
+inline int codeOf(const Result<>& outcome) { return codeOr(outcome, Started); }
+// A failure with its code, and the system's words (or nothing) as reason.
+Problem failure(int code, const QString& detail = {});
+}  // namespace launch
 
 // Starts programs detached: the call returns once the program has started
 // and never waits for it to finish.

@@ -1,5 +1,6 @@
 #include "platform/MailClient.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,7 +95,7 @@ QString mailProgramName(MailProgram program) {
         case MailProgram::None:
             break;
     }
-    return QStringLiteral("the mail program");
+    return QCoreApplication::translate("MailClient", "the mail program");
 }
 
 bool htmlShowsContent(const QString& html) {
@@ -221,12 +222,12 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
     const HandlerLookup handler = handlers_.defaultHandler(kMailtoType);
     switch (handler.status) {
         case HandlerLookup::Status::NoHandler:
-            return {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop."), {}};
+            return fail(QCoreApplication::translate("MailClient", "No mail program is registered on this desktop.")
+                            .toStdString());
         case HandlerLookup::Status::Broken:
-            return {MailProgram::None,
-                    false,
-                    QStringLiteral("The registered mail program (%1) cannot be found.").arg(handler.id),
-                    {}};
+            return fail(QCoreApplication::translate("MailClient", "The registered mail program (%1) cannot be found.")
+                            .arg(handler.id)
+                            .toStdString());
         case HandlerLookup::Status::Unavailable:
             // The desktop cannot be asked; xdg-email may still find a program.
             return viaXdgEmail(item);
@@ -240,7 +241,7 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
     // without the handler's own address.
     std::optional<ExecCommand> command = expandExec(handler.entry, {});
     if (command) {
-        ComposeResult started;
+        ComposeResult started = fail("");
         switch (program) {
             case MailProgram::Thunderbird:
                 // The saved draft holds the whole mail (importance and the
@@ -269,46 +270,54 @@ ComposeResult DesktopMailClient::compose(const MailItem& item, const QString& ht
             case MailProgram::None:
                 break;
         }
-        if (started.opened) return started;
+        if (started) return started;
     }
     return viaXdgEmail(handed);
 }
 
 ComposeResult DesktopMailClient::start(MailProgram program, const ExecCommand& command, const QStringList& args,
                                        const MailItem& item) {
-    if (!launcher_.start(command.program, command.arguments + args).ok()) return {};
-    ComposeResult result{program, true, {}, {}};
+    if (!launcher_.start(command.program, command.arguments + args).ok()) return fail("");
+    Composed result{program, {}};
     // Only Thunderbird takes an HTML body.
     if (program != MailProgram::Thunderbird && htmlShowsContent(item.htmlBody))
-        result.shortfall = QStringLiteral("%1 cannot take the mail's HTML body.").arg(mailProgramName(program));
+        result.shortfall = QCoreApplication::translate("MailClient", "%1 cannot take the mail's HTML body.")
+                               .arg(mailProgramName(program));
     return result;
 }
 
 ComposeResult DesktopMailClient::viaXdgEmail(const MailItem& item) {
     const LaunchResult started = launcher_.start(QStringLiteral("xdg-email"), xdgEmailArguments(item));
     if (started.ok()) {
-        ComposeResult result{MailProgram::XdgEmail, true, {}, {}};
+        Composed result{MailProgram::XdgEmail, {}};
         // xdg-email hands the attachments only to the programs it knows
         // how to give them to, and has no HTML body at all.
         const bool attachments = std::any_of(item.attachments.begin(), item.attachments.end(),
                                              [](const MailAttachment& a) { return !blank(a.path); });
         const bool body = htmlShowsContent(item.htmlBody);
         if (attachments && body)
-            result.shortfall = QStringLiteral(
-                "The mail program may not have taken the mail's attachments, "
-                "and cannot take its HTML body.");
+            result.shortfall =
+                QCoreApplication::translate("MailClient",
+                                            "The mail program may not have taken the mail's attachments, "
+                                            "and cannot take its HTML body.");
         else if (attachments)
-            result.shortfall = QStringLiteral("The mail program may not have taken the mail's attachments.");
+            result.shortfall = QCoreApplication::translate(
+                "MailClient", "The mail program may not have taken the mail's attachments.");
         else if (body)
-            result.shortfall = QStringLiteral("The mail program cannot take the mail's HTML body.");
+            result.shortfall =
+                QCoreApplication::translate("MailClient", "The mail program cannot take the mail's HTML body.");
         return result;
     }
-    QString detail = QStringLiteral("The mail program could not be started");
-    if (!started.detail.isEmpty())
-        detail += QStringLiteral(": ") + started.detail;
-    else if (started.code == launch::FileNotFound)
-        detail += QStringLiteral(": xdg-email is not installed");
-    return {MailProgram::None, false, detail + QLatin1Char('.'), {}};
+    const QString reason = QString::fromStdString(started.started.problem().reason);
+    QString detail;
+    if (!reason.isEmpty())
+        detail = QCoreApplication::translate("MailClient", "The mail program could not be started: %1.").arg(reason);
+    else if (launch::codeOf(started.started) == launch::FileNotFound)
+        detail = QCoreApplication::translate("MailClient",
+                                             "The mail program could not be started: xdg-email is not installed.");
+    else
+        detail = QCoreApplication::translate("MailClient", "The mail program could not be started.");
+    return fail(detail.toStdString());
 }
 
 }  // namespace yq::platform

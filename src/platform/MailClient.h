@@ -44,14 +44,15 @@ namespace yq::platform {
 
 enum class MailProgram { None, Thunderbird, Evolution, KMail, ClawsMail, XdgEmail };
 
-struct ComposeResult {
+// A compose window that was asked for.
+struct Composed {
     MailProgram program = MailProgram::None;  // what opened the compose window
-    bool opened = false;                      // a compose window was asked for
-    QString detail;                           // why none was, for the user
     // What the compose window may lack of the mail (its HTML body, its
     // attachments), for the user; empty when it holds the whole mail.
     QString shortfall = {};
 };
+// The compose window, or why none was asked for (for the user).
+using ComposeResult = Result<Composed>;
 
 class MailClient {
 public:

@@ -32,11 +32,7 @@ ShellOpener::ShellOpener(DesktopHandlers& handlers, Launcher& launcher, CommandR
 namespace {
 
 LaunchResult failure(int code, const QString& target, const QString& detail = {}) {
-    LaunchResult result;
-    result.code = code;
-    result.program = target;
-    result.detail = detail;
-    return result;
+    return {target, {}, launch::failure(code, detail)};
 }
 
 // FileNotFound or PathNotFound for a file that is not there; Started when it is.
@@ -127,7 +123,9 @@ LaunchResult ShellOpener::launchEntry(const DesktopEntry& entry, const QString& 
 LaunchResult ShellOpener::viaXdgOpen(const QString& target) {
     LaunchResult result = launcher_.start(QStringLiteral("xdg-open"), {target});
     // Without xdg-open there is nothing that could open the target.
-    if (result.code == launch::FileNotFound) result.code = launch::NoAssociation;
+    if (launch::codeOf(result.started) == launch::FileNotFound)
+        result.started =
+            launch::failure(launch::NoAssociation, QString::fromStdString(result.started.problem().reason));
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "report/PageModel.h"
 #include "files/Picture.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHash>
@@ -67,6 +68,8 @@ QString unitText(UnitSystem unit) { return toQString(keyInfo(Key::TL).unit(unit)
 double real(const Decimal& value) { return value.toReal(); }
 
 class SheetBuilder {
+    Q_DECLARE_TR_FUNCTIONS(BuildSheet)
+
 public:
     SheetBuilder(const DesignRecord& record, const BuildSheetOptions& options)
         : r_(record), options_(options), unit_(record.unitSystem()), u_(unitText(unit_)) {
@@ -212,23 +215,23 @@ private:
 };
 
 QString SheetBuilder::scaleText() const {
-    if (sheet_.scale <= 0) return QStringLiteral("No scale: the design has no dimensions yet");
+    if (sheet_.scale <= 0) return tr("No scale: the design has no dimensions yet");
     // Paper length over the antenna's length.
     const double ratio = unit_ == UnitSystem::Metric ? sheet_.scale * 0.0254 : sheet_.scale / 1000.0;
     auto number = [](double v) { return v >= 10 ? QString::number(qRound(v)) : QString::number(v, 'f', 1); };
-    if (ratio < 1) return QStringLiteral("Scale 1 : %1").arg(number(1.0 / ratio));
-    return QStringLiteral("Scale %1 : 1").arg(number(ratio));
+    if (ratio < 1) return tr("Scale 1 : %1").arg(number(1.0 / ratio));
+    return tr("Scale %1 : 1").arg(number(ratio));
 }
 
 void SheetBuilder::titleBlock() {
-    addText(QStringLiteral("title"), QStringLiteral("YQ Antenna Build Sheet"), kLeft, 450, arial(16, true));
-    addText(QStringLiteral("frequency"), QStringLiteral("Designed for %1 MHz").arg(shown("F")), kLeft, 780, arial(10));
+    addText(QStringLiteral("title"), tr("YQ Antenna Build Sheet"), kLeft, 450, arial(16, true));
+    addText(QStringLiteral("frequency"), tr("Designed for %1 MHz").arg(shown("F")), kLeft, 780, arial(10));
     addText(QStringLiteral("unit line"),
-            unit_ == UnitSystem::Metric ? QStringLiteral("All linear measurements are in mm")
-                                        : QStringLiteral("All linear measurements are in inches"),
+            unit_ == UnitSystem::Metric ? tr("All linear measurements are in mm")
+                                        : tr("All linear measurements are in inches"),
             kLeft, 990, arial(10, true));
     if (!options_.designName.isEmpty()) {
-        const FittedText name = fitted(QStringLiteral("Design: ") + options_.designName, arial(10), kRight - 4500);
+        const FittedText name = fitted(tr("Design: %1").arg(options_.designName), arial(10), kRight - 4500);
         addText(QStringLiteral("design name"), name.text, 4500, 780, name.font);
     }
     addText(QStringLiteral("scale"), scaleText(), 4500, 990, arial(10, true));
@@ -247,35 +250,33 @@ void SheetBuilder::drawing() {
         QString text;
     };
     const QList<Chain> chainTexts = {
-        {QStringLiteral("CCL upper"), "CCL", QStringLiteral("Upper cylinder ") + measure("CCL")},
-        {QStringLiteral("CD spacing"), "CD", QStringLiteral("Cylinder spacing ") + measure("CD")},
-        {QStringLiteral("CCL lower"), "CCL", QStringLiteral("Lower cylinder ") + measure("CCL")},
-        {QStringLiteral("CD to coil"), "CD", QStringLiteral("Spacing to coil ") + measure("CD")},
-        {QStringLiteral("CL"), "CL", QStringLiteral("Tuning coil ") + measure("CL")},
-        {QStringLiteral("SCL"), "SCL", QStringLiteral("Source coil ") + measure("SCL")},
+        {QStringLiteral("CCL upper"), "CCL", tr("Upper cylinder %1").arg(measure("CCL"))},
+        {QStringLiteral("CD spacing"), "CD", tr("Cylinder spacing %1").arg(measure("CD"))},
+        {QStringLiteral("CCL lower"), "CCL", tr("Lower cylinder %1").arg(measure("CCL"))},
+        {QStringLiteral("CD to coil"), "CD", tr("Spacing to coil %1").arg(measure("CD"))},
+        {QStringLiteral("CL"), "CL", tr("Tuning coil %1").arg(measure("CL"))},
+        {QStringLiteral("SCL"), "SCL", tr("Source coil %1").arg(measure("SCL"))},
     };
     QList<Block> chain;
     for (const Chain& c : chainTexts) chain.append(block(c.name, {c.text}, kMostChainColumn));
-    QList<Block> total = {block(QStringLiteral("TL"),
-                                {QStringLiteral("Overall ") + measure("TL"), QStringLiteral("2 x CCL + 2 x CD + CL"),
-                                 QStringLiteral("source coil not included")},
-                                kMostTotalColumn, 8, true)};
-    const QString dia = QStringLiteral(" dia.");
+    QList<Block> total = {block(
+        QStringLiteral("TL"),
+        {tr("Overall %1").arg(measure("TL")), QStringLiteral("2 x CCL + 2 x CD + CL"), tr("source coil not included")},
+        kMostTotalColumn, 8, true)};
     QList<Block> left = {
-        block(QStringLiteral("CD upper"), {QStringLiteral("Cylinder ") + measure("CD") + dia}, kMostLeftColumn),
+        block(QStringLiteral("CD upper"), {tr("Cylinder %1 dia.").arg(measure("CD"))}, kMostLeftColumn),
         block(QStringLiteral("PCCD"),
-              {QStringLiteral("Phasing coil ") + measure("PCCD") + dia,
-               QStringLiteral("PCNT %1 turns, LPW %2 %3 of wire").arg(shown("PCNT"), shown("LPW"), u_),
-               QStringLiteral("(coil and leads; wound length open)")},
+              {tr("Phasing coil %1 dia.").arg(measure("PCCD")),
+               tr("PCNT %1 turns, LPW %2 %3 of wire").arg(shown("PCNT"), shown("LPW"), u_),
+               tr("(coil and leads; wound length open)")},
               kMostLeftColumn),
-        block(QStringLiteral("CD lower"), {QStringLiteral("Cylinder ") + measure("CD") + dia}, kMostLeftColumn),
+        block(QStringLiteral("CD lower"), {tr("Cylinder %1 dia.").arg(measure("CD"))}, kMostLeftColumn),
         block(QStringLiteral("CCD"),
-              {QStringLiteral("Tuning coil ") + measure("CCD") + dia,
-               QStringLiteral("NT %1 turns at SP %2 %3").arg(shown("NT"), shown("SP"), u_)},
+              {tr("Tuning coil %1 dia.").arg(measure("CCD")),
+               tr("NT %1 turns at SP %2 %3").arg(shown("NT"), shown("SP"), u_)},
               kMostLeftColumn),
         block(QStringLiteral("SCD"),
-              {QStringLiteral("Source coil ") + measure("SCD") + dia,
-               QStringLiteral("SCT %1 turns, at the feed").arg(shown("SCT"))},
+              {tr("Source coil %1 dia.").arg(measure("SCD")), tr("SCT %1 turns, at the feed").arg(shown("SCT"))},
               kMostLeftColumn),
     };
     auto widest = [](const QList<Block>& blocks) {
@@ -299,16 +300,16 @@ void SheetBuilder::drawing() {
     sheet_.scale = scale;
 
     bool cUpper, cGap1, cLower, cGap2, cCoil, cSource, cCyl, cPhase, cTune, cSrc;
-    const double hU = drawn(ccl, QStringLiteral("cylinder length"), &cUpper);
-    const double g1 = drawn(cd, QStringLiteral("cylinder spacing"), &cGap1);
-    const double hL = drawn(ccl, QStringLiteral("cylinder length"), &cLower);
-    const double g2 = drawn(cd, QStringLiteral("spacing to the tuning coil"), &cGap2);
-    const double hC = drawn(cl, QStringLiteral("tuning coil length"), &cCoil);
-    const double hS = drawn(scl, QStringLiteral("source coil length"), &cSource);
-    const double wCyl = drawn(cd, QStringLiteral("cylinder diameter"), &cCyl);
-    const double wP = drawn(pccd, QStringLiteral("phasing coil diameter"), &cPhase);
-    const double wC = drawn(ccd, QStringLiteral("tuning coil diameter"), &cTune);
-    const double wS = drawn(scd, QStringLiteral("source coil diameter"), &cSrc);
+    const double hU = drawn(ccl, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "cylinder length")), &cUpper);
+    const double g1 = drawn(cd, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "cylinder spacing")), &cGap1);
+    const double hL = drawn(ccl, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "cylinder length")), &cLower);
+    const double g2 = drawn(cd, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "spacing to the tuning coil")), &cGap2);
+    const double hC = drawn(cl, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "tuning coil length")), &cCoil);
+    const double hS = drawn(scl, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "source coil length")), &cSource);
+    const double wCyl = drawn(cd, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "cylinder diameter")), &cCyl);
+    const double wP = drawn(pccd, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "phasing coil diameter")), &cPhase);
+    const double wC = drawn(ccd, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "tuning coil diameter")), &cTune);
+    const double wS = drawn(scd, QStringLiteral(QT_TRANSLATE_NOOP("BuildSheet", "source coil diameter")), &cSrc);
     const double maxHalf = std::max({wCyl, wP, wC, wS}) / 2;
 
     // Across: left labels, the parts on the axis, the chain of lengths, the overall length.
@@ -351,7 +352,7 @@ void SheetBuilder::drawing() {
     addLine(SheetItemKind::Line, QStringLiteral("bottom wire"), {insideEdge, botC}, {insideEdge, botL});
     addLine(SheetItemKind::HiddenLine, QStringLiteral("bottom wire"), {insideEdge, botL}, {insideEdge, wireEnd});
     const FontSpec feedFont = arial(8);
-    const QString feed = QStringLiteral("Feed");
+    const QString feed = tr("Feed");
     addText(QStringLiteral("feed"), feed, axis - textWidth(feedFont, feed) / 2, botS + 100, feedFont);
 
     // Chain of lengths along the axis, on the right.
@@ -459,20 +460,20 @@ QStringList wrapped(const QString& text, const FontSpec& font, double width) {
 void SheetBuilder::notes(double* y) {
     const FontSpec font = arial(8);
     QStringList texts;
-    if (sheet_.scale <= 0) texts << QStringLiteral("The design has no dimensions yet: calculate it before building.");
+    if (sheet_.scale <= 0) texts << tr("The design has no dimensions yet: calculate it before building.");
     if (!sheet_.clampedParts.isEmpty()) {
-        texts << QStringLiteral("Not to scale, drawn larger so as to be seen: %1.")
-                     .arg(sheet_.clampedParts.join(QStringLiteral(", ")));
+        // The parts keep their English names; the note shows them translated.
+        QStringList shownParts;
+        for (const QString& part : sheet_.clampedParts) shownParts << tr(part.toUtf8().constData());
+        texts << tr("Not to scale, drawn larger so as to be seen: %1.").arg(shownParts.join(QStringLiteral(", ")));
     }
-    texts << QStringLiteral(
-                 "Dashed: the tuning coil's wires inside the lower cylinder. The wire from the top of the "
-                 "tuning coil runs up the centre of the lower cylinder, the wire from its bottom up the "
-                 "inside edge.")
-          << QStringLiteral(
-                 "Not set by the design: the phasing coil's wound length (it sits in the cylinder "
-                 "spacing) and the source coil's place at the feed; LPW is the whole phasing wire. "
-                 "Windings are drawn as strokes, at most one per 0.02 in of coil: the labels give "
-                 "the turns.");
+    texts << tr("Dashed: the tuning coil's wires inside the lower cylinder. The wire from the top of the "
+                "tuning coil runs up the centre of the lower cylinder, the wire from its bottom up the "
+                "inside edge.")
+          << tr("Not set by the design: the phasing coil's wound length (it sits in the cylinder "
+                "spacing) and the source coil's place at the feed; LPW is the whole phasing wire. "
+                "Windings are drawn as strokes, at most one per 0.02 in of coil: the labels give "
+                "the turns.");
     for (const QString& text : texts) {
         for (const QString& line : wrapped(text, font, kRight - kLeft)) {
             addText(QStringLiteral("note"), line, kLeft, *y, font);
@@ -485,36 +486,35 @@ void SheetBuilder::notes(double* y) {
 }
 
 void SheetBuilder::cutList(double y) {
-    addText(QStringLiteral("cut list"), QStringLiteral("Cut list"), kLeft, y, arial(11, true));
+    addText(QStringLiteral("cut list"), tr("Cut list"), kLeft, y, arial(11, true));
     y += lineHeight(11) + 60;
 
-    const QString each = QStringLiteral(" each");
     sheet_.cutList = {
-        {QStringLiteral("Cylinders"),
+        {tr("Cylinders"),
          QStringLiteral("2"),
-         {QStringLiteral("Non-ferrous tube, outside diameter ") + measure("CD")},
-         measure("CCL") + each},
-        {QStringLiteral("Tuning coil wire"),
+         {tr("Non-ferrous tube, outside diameter %1").arg(measure("CD"))},
+         tr("%1 each").arg(measure("CCL"))},
+        {tr("Tuning coil wire"),
          QStringLiteral("1"),
-         {QStringLiteral("Wire %1, NT %2 turns at SP %3 %4").arg(measure("WD"), shown("NT"), shown("SP"), u_),
-          QStringLiteral("on a former of %1, wound length %2").arg(measure("CCD"), measure("CL"))},
+         {tr("Wire %1, NT %2 turns at SP %3 %4").arg(measure("WD"), shown("NT"), shown("SP"), u_),
+          tr("on a former of %1, wound length %2").arg(measure("CCD"), measure("CL"))},
          measure("LW")},
-        {QStringLiteral("Phasing wire"),
+        {tr("Phasing wire"),
          QStringLiteral("1"),
-         {QStringLiteral("Wire %1, coil of PCNT %2 turns").arg(measure("WD"), shown("PCNT")),
-          QStringLiteral("on a former of %1, in the cylinder spacing").arg(measure("PCCD"))},
+         {tr("Wire %1, coil of PCNT %2 turns").arg(measure("WD"), shown("PCNT")),
+          tr("on a former of %1, in the cylinder spacing").arg(measure("PCCD"))},
          measure("LPW")},
-        {QStringLiteral("Source coil wire"),
+        {tr("Source coil wire"),
          QStringLiteral("1"),
-         {QStringLiteral("Wire %1, SCT %2 turns close wound").arg(measure("SCWD"), shown("SCT")),
-          QStringLiteral("on a former of %1, wound length %2").arg(measure("SCD"), measure("SCL"))},
+         {tr("Wire %1, SCT %2 turns close wound").arg(measure("SCWD"), shown("SCT")),
+          tr("on a former of %1, wound length %2").arg(measure("SCD"), measure("SCL"))},
          measure("SCWL")},
     };
     // The one sum the calculation does not make: all the wire to buy.
     const Decimal wire = r_.LW.value() + r_.LPW.value() + r_.SCWL.value();
     const QString wirePicture =
         options_.picture ? options_.picture(*findKey("LW"), unit_) : windowPicture(*findKey("LW"), unit_);
-    sheet_.cutList.append({QStringLiteral("Total wire"),
+    sheet_.cutList.append({tr("Total wire"),
                            QString(),
                            {QStringLiteral("LW + LPW + SCWL")},
                            formatNumeric(wire, wirePicture.toStdString()) + u' ' + u_});
@@ -531,36 +531,36 @@ void SheetBuilder::cutList(double y) {
     auto rightOf = [&](int column) {
         return column + 1 < int(columns.size()) ? columns[std::size_t(column) + 1] : kRight;
     };
-    const QStringList heads = {QStringLiteral("Part"), QStringLiteral("Qty"), QStringLiteral("Material and size"),
-                               QStringLiteral("Length")};
+    const QStringList heads = {tr("Part"), tr("Qty"), tr("Material and size"), tr("Length")};
     for (int c = 0; c < 4; ++c) cell(QStringLiteral("cut list head"), heads.at(c), c, y, head, rightOf(c));
     y += line + 20;
     addLine(SheetItemKind::Rule, QStringLiteral("cut list rule"), {kLeft, y}, {kRight, y});
     y += 40;
+    const QString totalWire = tr("Total wire");
     for (const CutListRow& row : sheet_.cutList) {
         const QString name = QStringLiteral("cut list ") + row.part;
-        cell(name, row.part, 0, y, row.part == QLatin1String("Total wire") ? head : body, rightOf(0));
+        cell(name, row.part, 0, y, row.part == totalWire ? head : body, rightOf(0));
         cell(name, row.quantity, 1, y, body, rightOf(1));
         double my = y;
         for (const QString& m : row.material) {
             cell(name, m, 2, my, body, rightOf(2));
             my += line;
         }
-        cell(name, row.length, 3, y, row.part == QLatin1String("Total wire") ? head : body, rightOf(3));
+        cell(name, row.length, 3, y, row.part == totalWire ? head : body, rightOf(3));
         y = std::max(my, y + line) + 50;
     }
     addLine(SheetItemKind::Rule, QStringLiteral("cut list rule"), {kLeft, y}, {kRight, y});
     y += 150;
 
     // Wire gauges nearest to each wire diameter of the design.
-    addText(QStringLiteral("gauges"), QStringLiteral("Nearest wire gauges"), kLeft, y, arial(10, true));
+    addText(QStringLiteral("gauges"), tr("Nearest wire gauges"), kLeft, y, arial(10, true));
     y += lineHeight(10) + 40;
     struct Wire {
         QString label;
         const char* key;
     };
-    QList<Wire> wires = {{QStringLiteral("WD (all coils)"), "WD"}};
-    if (r_.SCWD.value() != r_.WD.value()) wires.append({QStringLiteral("SCWD (source coil)"), "SCWD"});
+    QList<Wire> wires = {{tr("WD (all coils)"), "WD"}};
+    if (r_.SCWD.value() != r_.WD.value()) wires.append({tr("SCWD (source coil)"), "SCWD"});
     for (const Wire& w : wires) {
         const Decimal d = r_.field(w.key)->value();
         if (d.sign() <= 0) continue;
@@ -573,9 +573,8 @@ void SheetBuilder::cutList(double y) {
         const FittedText fit = fitted(text, font, right - gaugeColumns[std::size_t(c)] - 60);
         addText(name, fit.text, gaugeColumns[std::size_t(c)], y, fit.font);
     };
-    const QStringList gaugeHeads = {QStringLiteral("Wire"),        QStringLiteral("Diameter"),
-                                    QStringLiteral("Nearest AWG"), QStringLiteral("Difference"),
-                                    QStringLiteral("Nearest SWG"), QStringLiteral("Difference")};
+    const QStringList gaugeHeads = {tr("Wire"),       tr("Diameter"),    tr("Nearest AWG"),
+                                    tr("Difference"), tr("Nearest SWG"), tr("Difference")};
     for (int c = 0; c < 6; ++c) gaugeCell(QStringLiteral("gauges head"), gaugeHeads.at(c), c, head);
     y += line + 20;
     addLine(SheetItemKind::Rule, QStringLiteral("gauges rule"), {kLeft, y}, {kRight, y});
@@ -591,7 +590,7 @@ void SheetBuilder::cutList(double y) {
                  QString::fromStdString(m.diameter.toFixed(places)), u_);
     };
     if (sheet_.gauges.isEmpty()) {
-        gaugeCell(QStringLiteral("gauges"), QStringLiteral("No wire diameter"), 0, body);
+        gaugeCell(QStringLiteral("gauges"), tr("No wire diameter"), 0, body);
         y += line;
     }
     for (const WireGaugeRow& g : sheet_.gauges) {

@@ -16,6 +16,7 @@
 #include "design/WireGauges.h"
 #include "report/Fonts.h"
 
+#include <QCoreApplication>
 #include <QLineF>
 #include <QList>
 #include <QRectF>
@@ -33,7 +34,7 @@ inline constexpr double kSheetWidth = 8000;
 inline constexpr double kSheetHeight = 11689;
 
 // Title of the sheet's PDF and SVG, and the job name of its print.
-inline constexpr const char* kBuildSheetTitle = "Print build sheet from queue";
+inline constexpr const char* kBuildSheetTitle = QT_TRANSLATE_NOOP("BuildSheet", "Print build sheet from queue");
 
 // The least size, across or along the axis, at which a part is drawn.
 inline constexpr double kLeastDrawnSize = 80;

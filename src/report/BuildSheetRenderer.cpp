@@ -4,6 +4,7 @@
 #include "report/PageModel.h"
 #include "report/PainterRenderer.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
@@ -163,11 +164,14 @@ QImage renderBuildSheetImage(const BuildSheet& sheet, int dpi) {
 namespace {
 
 Result<> store(const QString& path, const QByteArray& bytes) {
-    if (bytes.isEmpty()) return fail(QStringLiteral("nothing was drawn for %1").arg(path).toStdString());
+    if (bytes.isEmpty())
+        return fail(QCoreApplication::translate("ReportFiles", "nothing was drawn for %1").arg(path).toStdString());
     return replaceFile(path, bytes);
 }
 
-Problem cannotDraw(const QString& path) { return fail(QStringLiteral("cannot draw %1").arg(path).toStdString()); }
+Problem cannotDraw(const QString& path) {
+    return fail(QCoreApplication::translate("ReportFiles", "cannot draw %1").arg(path).toStdString());
+}
 
 }  // namespace
 
@@ -177,7 +181,7 @@ Result<> writeBuildSheetPdf(const BuildSheet& sheet, const QString& path) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(QString::fromLatin1(kBuildSheetTitle));
+        writer.setTitle(QCoreApplication::translate("BuildSheet", kBuildSheetTitle));
         writer.setCreator(QStringLiteral("YQ design calculator"));
         writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
@@ -193,7 +197,7 @@ Result<> writeBuildSheetSvg(const BuildSheet& sheet, const QString& path) {
         buffer.open(QIODevice::WriteOnly);
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
-        svg.setTitle(QString::fromLatin1(kBuildSheetTitle));
+        svg.setTitle(QCoreApplication::translate("BuildSheet", kBuildSheetTitle));
         svg.setDescription(QStringLiteral("YQ design calculator"));
         // One unit a thousandth of an inch: the sheet's own coordinates.
         svg.setResolution(1000);

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <optional>
+
 namespace yq::report {
 
 namespace {
@@ -38,37 +40,38 @@ ExportResult DocumentExport::write(const QList<QByteArray>& pages, const QString
     // They and the numbered RTF are removed when the export is done, so
     // they are not flushed to the disk: only the document, the HTML page and
     // the draft are.
-    QString copyError;
+    std::optional<Problem> copyError;
     for (qsizetype i = 0; i < pages.size(); ++i) {
         QDir().mkpath(result.exportFolder);
         const QString copy = prefix + run + QString::number(i + 1) + QStringLiteral(".wmf");
         result.pageCopies << copy;
         const Result<> written = replaceFile(copy, pages.at(i), Durability::Transient);
-        if (!written && copyError.isEmpty()) copyError = problemText(written.problem());
+        if (!written && !copyError) copyError = written.problem();
     }
 
     result.htmlPath = prefix + QStringLiteral("vh") + run + QStringLiteral(".html");
-    const Result<> html = writeHtmlPage(result.htmlPath, kExportBackground, bodyLines);
-    result.htmlCode = html ? html::Done : html::NotOpened;
-    if (!html) result.htmlError = problemText(html.problem());
+    if (const Result<> html = writeHtmlPage(result.htmlPath, kExportBackground, bodyLines); html) {
+        result.html = {};
+    } else {
+        Problem problem = html.problem();
+        problem.code = html::NotOpened;
+        result.html = problem;
+    }
 
     result.rtfPath = prefix + run + QStringLiteral(".RTF");
     result.documentName = trimmedDocumentName(documentName);
     result.documentPath = prefix + result.documentName + QStringLiteral(".RTF");
     const RtfResult rtf = writeRtfDocument(result.rtfPath, result.pageCopies, kExportPictureScale, kExportLeftMargin,
                                            kExportTopMargin, random_, Durability::Transient);
-    result.rtfCode = rtf.code;
-    if (!rtf.ok()) {
-        result.error = copyError.isEmpty() ? rtf.error : copyError;
+    if (!rtf) {
+        result.rtf = rtf.problem();
+        result.document = copyError ? *copyError : rtf.problem();
         return result;
     }
+    result.rtf = {};
     // The copy under the document name: the bytes just written, replacing
     // the earlier document as a whole.
-    const Result<> copied = replaceFile(result.documentPath, rtf.document);
-    if (copied)
-        result.documentWritten = true;
-    else
-        result.error = problemText(copied.problem());
+    result.document = replaceFile(result.documentPath, *rtf);
     return result;
 }
 
@@ -92,24 +95,23 @@ ExportResult runDocumentExport(const QList<QByteArray>& pages, const ExportReque
         if (context.messages) context.messages->error(text);
     };
     // Told before the mail opens, so a mail without the report is no surprise.
-    if (!result.documentWritten && result.htmlCode == html::Done)
-        tellError(QString::fromLatin1(messages::kDocumentNotWritten).arg(result.error));
+    const QString documentError = result.document ? QString() : problemText(result.document.problem());
+    if (!result.document && result.html) tellError(messages::text(messages::kDocumentNotWritten).arg(documentError));
 
     ReportMailRequest request;
     request.htmlPath = result.htmlPath;
     request.exportFolder = result.exportFolder;
     request.documentName = result.documentName;
-    request.attachDocument = result.documentWritten;
+    request.attachDocument = result.document.ok();
     MailOutcome outcome;
     result.mailCode = sendReportMail(request, attachments, context, &outcome);
-    if (outcome.draftWritten) result.draftPath = outcome.draftPath;
+    if (outcome.draft) result.draftPath = outcome.draftPath;
 
     if (result.mailCode == reportmail::BodyNotRead) {
-        QString text = QString::fromLatin1(messages::kMailNotPrepared);
-        text += result.htmlError.isEmpty()
-                    ? QString::fromLatin1(messages::kHtmlNotRead).arg(QDir::toNativeSeparators(result.htmlPath))
-                    : result.htmlError;
-        if (!result.documentWritten) text += QLatin1Char('|') + result.error;
+        QString text = messages::text(messages::kMailNotPrepared);
+        text += result.html ? messages::text(messages::kHtmlNotRead).arg(QDir::toNativeSeparators(result.htmlPath))
+                            : problemText(result.html.problem());
+        if (!result.document) text += QLatin1Char('|') + documentError;
         tellError(text);
     }
 

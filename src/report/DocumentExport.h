@@ -10,7 +10,9 @@
 // Report.RTF stay.
 #pragma once
 
+#include "report/HtmlWriter.h"
 #include "report/ResultsMail.h"
+#include "report/RtfWriter.h"
 
 #include <QByteArray>
 #include <QList>
@@ -35,21 +37,22 @@ inline constexpr char kDefaultDocumentName[] = "Report";
 
 struct ExportResult {
     int runNumber = 0;
-    QString exportFolder;          // <working folder>/VH
-    QStringList pageCopies;        // <export folder>/371.wmf, 372.wmf ...
-    QString htmlPath;              // <export folder>/vh37.html
-    QString rtfPath;               // <export folder>/37.RTF
-    QString documentName;          // "Report"
-    QString documentPath;          // <export folder>/Report.RTF
-    int htmlCode = 0;              // the HTML writer's result
-    QString htmlError;             // why the HTML page was not written
-    int rtfCode = 0;               // the RTF writer's result
-    bool documentWritten = false;  // Report.RTF holds this export's pages
-    QString error;                 // why the document was not written, for the user
-    int mailCode = -1;             // the report mail's result; -1 when it did not run
-    QString draftPath;             // the mail's draft, when it was written
-    QStringList attachments;       // the attachment list the report mail took (the pending results file)
-    QStringList bodyLines;         // the body lines the document took (none)
+    QString exportFolder;    // <working folder>/VH
+    QStringList pageCopies;  // <export folder>/371.wmf, 372.wmf ...
+    QString htmlPath;        // <export folder>/vh37.html
+    QString rtfPath;         // <export folder>/37.RTF
+    QString documentName;    // "Report"
+    QString documentPath;    // <export folder>/Report.RTF
+    // The HTML page; a failure's code is html::NotOpened.
+    Result<> html = fail(html::NotOpened, "The HTML page was not written.");
+    // The numbered RTF document; a failure's code is the RTF writer's.
+    Result<> rtf = fail(rtf::NotWritten, "The document was not written.");
+    // Report.RTF holds this export's pages, or why not (for the user).
+    Result<> document = fail("The document was not written.");
+    int mailCode = -1;        // the report mail's result; -1 when it did not run
+    QString draftPath;        // the mail's draft, when it was written
+    QStringList attachments;  // the attachment list the report mail took (the pending results file)
+    QStringList bodyLines;    // the body lines the document took (none)
 };
 
 // What an export takes besides its pages.

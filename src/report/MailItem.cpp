@@ -233,12 +233,7 @@ DraftResult writeMimeDraft(const MailItem& item, const QString& path, const QDat
     DraftResult result;
     const QByteArray bytes = mimeDraftBytes(item, date, &result.missingAttachments);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const Result<> written = replaceFile(path, bytes);
-    if (!written) {
-        result.error = problemText(written.problem());
-        return result;
-    }
-    result.written = true;
+    result.written = replaceFile(path, bytes);
     return result;
 }
 

@@ -3,6 +3,7 @@
 // the mail client does with it.
 #pragma once
 
+#include "design/Result.h"
 #include "platform/MailMessage.h"
 
 #include <QByteArray>
@@ -31,9 +32,8 @@ struct AttachmentCheck {
 AttachmentCheck checkAttachments(const QList<MailAttachment>& attachments);
 
 struct DraftResult {
-    bool written = false;
-    QString error;                   // why the draft was not written
     QStringList missingAttachments;  // attachments left out: their files could not be read
+    Result<> written;                // the draft file, or why it was not written
 };
 
 // The MIME form of the item: multipart/mixed with the HTML body

@@ -1,5 +1,6 @@
 #include "report/MetafileHex.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
@@ -27,7 +28,8 @@ void appendMetafileHex(QByteArrayView image, QByteArray& out) {
 }
 
 QString pageImageDamage(QByteArrayView image) {
-    if (image.size() <= kPlaceableHeaderSize) return QStringLiteral("it holds no picture (%1 bytes)").arg(image.size());
+    if (image.size() <= kPlaceableHeaderSize)
+        return QCoreApplication::translate("ReportFiles", "it holds no picture (%1 bytes)").arg(image.size());
     const QByteArrayView body = image.sliced(kPlaceableHeaderSize);
     constexpr qsizetype metaHeaderSize = 18;
     if (body.size() < metaHeaderSize) return {};
@@ -39,14 +41,17 @@ QString pageImageDamage(QByteArrayView image) {
     // placeable header too.
     const qint64 declared = qint64(qFromLittleEndian<quint32>(data + 6)) * 2;
     if (declared == body.size() || declared == image.size()) return {};
-    return QStringLiteral("it is cut short (%1 of %2 bytes)").arg(body.size()).arg(declared);
+    return QCoreApplication::translate("ReportFiles", "it is cut short (%1 of %2 bytes)")
+        .arg(body.size())
+        .arg(declared);
 }
 
 Result<> appendMetafileHexFromFile(const QString& path, QByteArray& out) {
     const auto unreadable = [&path](const QString& why) {
-        return fail(
-            QStringLiteral("The page image %1 could not be read").arg(QDir::toNativeSeparators(path)).toStdString(),
-            why.toStdString());
+        return fail(QCoreApplication::translate("ReportFiles", "The page image %1 could not be read")
+                        .arg(QDir::toNativeSeparators(path))
+                        .toStdString(),
+                    why.toStdString());
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return unreadable(file.errorString());

@@ -3,6 +3,7 @@
 #include "files/Text.h"
 #include "files/Picture.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QtMath>
 
@@ -17,11 +18,15 @@ QRect inHeader(int x, int y, int width, int height) {
     return {kHeaderOrigin.x() + x, kHeaderOrigin.y() + y, width, height};
 }
 
-PageItem label(const QString& text, int x, int y, const FontSpec& font = arial(10)) {
+// The report page's texts as a person reads them; the item keeps the
+// English text as its name.
+QString pageText(const char* source) { return QCoreApplication::translate("ReportPage", source); }
+
+PageItem label(const char* source, int x, int y, const FontSpec& font = arial(10)) {
     PageItem item;
     item.kind = ItemKind::Text;
-    item.name = text;
-    item.text = text;
+    item.name = QString::fromUtf8(source);
+    item.text = pageText(source);
     item.font = font;
     item.rect = inHeader(x, y, 0, lineHeight(font.points));
     return item;
@@ -44,11 +49,11 @@ PageItem value(const QString& name, const Decimal& v, std::string_view picture, 
     return item;
 }
 
-PageItem groupBox(const QString& caption, int x, int y, int width, int height) {
+PageItem groupBox(const char* caption, int x, int y, int width, int height) {
     PageItem item;
     item.kind = ItemKind::GroupBox;
-    item.name = caption;
-    item.text = caption;
+    item.name = QString::fromUtf8(caption);
+    item.text = pageText(caption);
     item.font = arial(10);
     item.rect = inHeader(x, y, width, height);
     return item;
@@ -120,13 +125,13 @@ QList<PageItem> headerItems(const ReportRecord& r) {
     frame.rect = inHeader(115, 31, 6740, 594);
     items.append(frame);
 
-    items.append(label(QStringLiteral("YQ *Star* Antenna designed for"), 323, 177, rounded(18, true)));
+    items.append(label(QT_TRANSLATE_NOOP("ReportPage", "YQ *Star* Antenna designed for"), 323, 177, rounded(18, true)));
     items.append(value(QStringLiteral("F"), r.F, pic("F"), 4521, 177, rounded(18, false), {1448, 333}));
-    PageItem mhz = label(QStringLiteral("Mhz"), 6021, 177, rounded(18, false));
+    PageItem mhz = label(QT_TRANSLATE_NOOP("ReportPage", "Mhz"), 6021, 177, rounded(18, false));
     mhz.rect.setSize({688, 333});
     items.append(mhz);
 
-    items.append(label(QStringLiteral("All linear measurements are in"), 813, 719, arial(8, true)));
+    items.append(label(QT_TRANSLATE_NOOP("ReportPage", "All linear measurements are in"), 813, 719, arial(8, true)));
     PageItem unit;
     unit.kind = ItemKind::Value;
     unit.name = QStringLiteral("unit text");
@@ -139,10 +144,10 @@ QList<PageItem> headerItems(const ReportRecord& r) {
     items.append(image(QStringLiteral("YQ_logo_small.gif"), 1427, 990, 958, 1510));
     items.append(image(QStringLiteral("starYQ.bmp"), 292, 2510, 3302, 3333));
 
-    items.append(groupBox(QStringLiteral("Cylinders"), 4073, 677, 2781, 2052));
-    items.append(groupBox(QStringLiteral("Tuning Coil"), 4073, 3156, 2781, 1542));
-    items.append(groupBox(QStringLiteral("Phasing Coil"), 4073, 4750, 2781, 865));
-    items.append(groupBox(QStringLiteral("Source Coil"), 4073, 5604, 2781, 896));
+    items.append(groupBox(QT_TRANSLATE_NOOP("ReportPage", "Cylinders"), 4073, 677, 2781, 2052));
+    items.append(groupBox(QT_TRANSLATE_NOOP("ReportPage", "Tuning Coil"), 4073, 3156, 2781, 1542));
+    items.append(groupBox(QT_TRANSLATE_NOOP("ReportPage", "Phasing Coil"), 4073, 4750, 2781, 865));
+    items.append(groupBox(QT_TRANSLATE_NOOP("ReportPage", "Source Coil"), 4073, 5604, 2781, 896));
 
     struct Row {
         const char* label;
@@ -151,33 +156,33 @@ QList<PageItem> headerItems(const ReportRecord& r) {
         int fieldX, fieldY;
     };
     static constexpr Row rows[] = {
-        {"Cylinder Diameter", 4750, 865, "CD", 5917, 865},
-        {"Length to Diameter Ratio", 4323, 1052, "LD", 5917, 1052},
-        {"Cylinder Length", 4885, 1240, "CCL", 5917, 1240},
-        {"Cylinder Spacing", 4802, 1427, nullptr, 6125, 1427},  // CD through "n-7.2"
-        {"Cylinder Capacitance in pFd", 4125, 1615, "C", 5917, 1615},
-        {"Reactance (XC) Ohms", 4479, 1802, "XC", 5917, 1802},
-        {"Radiation Resistance Ohms", 4135, 1979, "MRR", 5917, 1979},
-        {"+/- 3db Bandwidth in kHz", 4302, 2156, "BW", 5896, 2156},
-        {"Antenna 'Q'", 5135, 2333, "Q", 5917, 2333},
-        {"Antenna Length inc Coils", 4313, 2510, "TL", 5917, 2510},
-        {"Wire diameter for all Coils", 4271, 2760, "WD", 5979, 2750},
-        {"Wire Spacing for Coils", 4479, 2938, "SP", 5979, 2938},
-        {"Tuning Coil Diameter", 4573, 3365, "CCD", 5917, 3365},
-        {"Tuning Coil Inductance uH", 4250, 3573, "CI", 5917, 3573},
-        {"Number of Turns", 4833, 3781, "NT", 5917, 3781},
-        {"Coil Length", 5146, 3990, "CL", 5917, 3990},
-        {"Coil Wire Length", 4823, 4198, "LW", 5917, 4198},
-        {"Capacitance Factor", 4646, 4406, "FAC", 5917, 4406},
-        {"Phase Coil diameter", 4604, 4938, "PCCD", 5917, 4938},
-        {"Number of Turns", 4833, 5125, "PCNT", 5917, 5125},
-        {"Wire Length", 5094, 5313, "LPW", 5917, 5313},
-        {"Source Coil Diameter", 4542, 5813, "SCD", 5917, 5813},
-        {"Source Coil Turns", 4750, 6021, "SCT", 5917, 6021},
-        {"Source Coil Wire Length", 4354, 6240, "SCWL", 5917, 6240},
+        {QT_TRANSLATE_NOOP("ReportPage", "Cylinder Diameter"), 4750, 865, "CD", 5917, 865},
+        {QT_TRANSLATE_NOOP("ReportPage", "Length to Diameter Ratio"), 4323, 1052, "LD", 5917, 1052},
+        {QT_TRANSLATE_NOOP("ReportPage", "Cylinder Length"), 4885, 1240, "CCL", 5917, 1240},
+        {QT_TRANSLATE_NOOP("ReportPage", "Cylinder Spacing"), 4802, 1427, nullptr, 6125, 1427},  // CD through "n-7.2"
+        {QT_TRANSLATE_NOOP("ReportPage", "Cylinder Capacitance in pFd"), 4125, 1615, "C", 5917, 1615},
+        {QT_TRANSLATE_NOOP("ReportPage", "Reactance (XC) Ohms"), 4479, 1802, "XC", 5917, 1802},
+        {QT_TRANSLATE_NOOP("ReportPage", "Radiation Resistance Ohms"), 4135, 1979, "MRR", 5917, 1979},
+        {QT_TRANSLATE_NOOP("ReportPage", "+/- 3db Bandwidth in kHz"), 4302, 2156, "BW", 5896, 2156},
+        {QT_TRANSLATE_NOOP("ReportPage", "Antenna 'Q'"), 5135, 2333, "Q", 5917, 2333},
+        {QT_TRANSLATE_NOOP("ReportPage", "Antenna Length inc Coils"), 4313, 2510, "TL", 5917, 2510},
+        {QT_TRANSLATE_NOOP("ReportPage", "Wire diameter for all Coils"), 4271, 2760, "WD", 5979, 2750},
+        {QT_TRANSLATE_NOOP("ReportPage", "Wire Spacing for Coils"), 4479, 2938, "SP", 5979, 2938},
+        {QT_TRANSLATE_NOOP("ReportPage", "Tuning Coil Diameter"), 4573, 3365, "CCD", 5917, 3365},
+        {QT_TRANSLATE_NOOP("ReportPage", "Tuning Coil Inductance uH"), 4250, 3573, "CI", 5917, 3573},
+        {QT_TRANSLATE_NOOP("ReportPage", "Number of Turns"), 4833, 3781, "NT", 5917, 3781},
+        {QT_TRANSLATE_NOOP("ReportPage", "Coil Length"), 5146, 3990, "CL", 5917, 3990},
+        {QT_TRANSLATE_NOOP("ReportPage", "Coil Wire Length"), 4823, 4198, "LW", 5917, 4198},
+        {QT_TRANSLATE_NOOP("ReportPage", "Capacitance Factor"), 4646, 4406, "FAC", 5917, 4406},
+        {QT_TRANSLATE_NOOP("ReportPage", "Phase Coil diameter"), 4604, 4938, "PCCD", 5917, 4938},
+        {QT_TRANSLATE_NOOP("ReportPage", "Number of Turns"), 4833, 5125, "PCNT", 5917, 5125},
+        {QT_TRANSLATE_NOOP("ReportPage", "Wire Length"), 5094, 5313, "LPW", 5917, 5313},
+        {QT_TRANSLATE_NOOP("ReportPage", "Source Coil Diameter"), 4542, 5813, "SCD", 5917, 5813},
+        {QT_TRANSLATE_NOOP("ReportPage", "Source Coil Turns"), 4750, 6021, "SCT", 5917, 6021},
+        {QT_TRANSLATE_NOOP("ReportPage", "Source Coil Wire Length"), 4354, 6240, "SCWL", 5917, 6240},
     };
     for (const Row& row : rows) {
-        items.append(label(QString::fromLatin1(row.label), row.labelX, row.labelY));
+        items.append(label(row.label, row.labelX, row.labelY));
         if (row.key) {
             items.append(value(QString::fromLatin1(row.key), *r.field(row.key), pic(row.key), row.fieldX, row.fieldY));
         } else {
@@ -186,19 +191,25 @@ QList<PageItem> headerItems(const ReportRecord& r) {
     }
 
     static constexpr const char* notes[] = {
-        "Cylinders should be made from non ferrous metals to reduce losses.",
-        "Spacing between cylinders is critical to success.",
-        "Spacing between lower cylinder and top of tuning coil should equal cylinder diameter.",
-        "Wire from bottom of Tuning Coil must run up the inside edge of the lower cylinder.",
-        "Wire from top of Tuning Coil must run up the centre of the lower cylinder.",
-        "Coil formers (the pipe) should be tested in a microwave oven for heating with RF excitation.",
-        "If it gets hot in the MW then do not use it as it is absorbing RF energy.",
-        "When completed the entire antenna should be waterproofed.",
-        "Follow the instructions in Brannoc's Book on setting up for maximum radiation and minimum VSWR.",
+        QT_TRANSLATE_NOOP("ReportPage", "Cylinders should be made from non ferrous metals to reduce losses."),
+        QT_TRANSLATE_NOOP("ReportPage", "Spacing between cylinders is critical to success."),
+        QT_TRANSLATE_NOOP("ReportPage",
+                          "Spacing between lower cylinder and top of tuning coil should equal cylinder diameter."),
+        QT_TRANSLATE_NOOP("ReportPage",
+                          "Wire from bottom of Tuning Coil must run up the inside edge of the lower cylinder."),
+        QT_TRANSLATE_NOOP("ReportPage", "Wire from top of Tuning Coil must run up the centre of the lower cylinder."),
+        QT_TRANSLATE_NOOP(
+            "ReportPage",
+            "Coil formers (the pipe) should be tested in a microwave oven for heating with RF excitation."),
+        QT_TRANSLATE_NOOP("ReportPage", "If it gets hot in the MW then do not use it as it is absorbing RF energy."),
+        QT_TRANSLATE_NOOP("ReportPage", "When completed the entire antenna should be waterproofed."),
+        QT_TRANSLATE_NOOP(
+            "ReportPage",
+            "Follow the instructions in Brannoc's Book on setting up for maximum radiation and minimum VSWR."),
     };
     static constexpr int noteY[] = {6635, 6823, 7010, 7198, 7385, 7573, 7760, 7948, 8135};
     for (std::size_t i = 0; i < std::size(notes); ++i) {
-        items.append(label(QString::fromLatin1(notes[i]), 302, noteY[i]));
+        items.append(label(notes[i], 302, noteY[i]));
     }
     keepTextsInTheirBoxes(items, inHeader(0, 0, kHeaderSize.width(), kHeaderSize.height()).right());
     return items;
@@ -269,7 +280,8 @@ void PageModelBuilder::addDetail(const QString& designer) {
         return it;
     };
     QList<PageItem>& items = model_.pages.last().items;
-    items.append(item(ItemKind::Text, QStringLiteral("Print Date:"), QStringLiteral("Print Date:"), {}, 281, 646));
+    items.append(item(ItemKind::Text, QStringLiteral("Print Date:"),
+                      QCoreApplication::translate("ReportPage", "Print Date:"), {}, 281, 646));
     // The date and the name are fitted to their boxes: a long date format or
     // name would otherwise run into the next item or off the paper.
     PageItem date = item(ItemKind::Value, QStringLiteral("print date"), {}, QStringLiteral("d17"), 1104, 740);
@@ -277,7 +289,8 @@ void PageModelBuilder::addDetail(const QString& designer) {
     date.text = fittedDate.text;
     date.font = fittedDate.font;
     items.append(date);
-    items.append(item(ItemKind::Text, QStringLiteral("Designed By:"), QStringLiteral("Designed By:"), {}, 2240, 813));
+    items.append(item(ItemKind::Text, QStringLiteral("Designed By:"),
+                      QCoreApplication::translate("ReportPage", "Designed By:"), {}, 2240, 813));
     PageItem name = item(ItemKind::Value, QStringLiteral("designer"), {}, QStringLiteral("s40"), 3198, 2760);
     const FittedText fitted = fitText(designer.left(kDesignerLength), name.font, name.rect.width());
     name.text = fitted.text;

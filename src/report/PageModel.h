@@ -11,6 +11,7 @@
 #include "report/Fonts.h"
 #include "report/ReportRecord.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QLocale>
 #include <QRect>
@@ -34,7 +35,7 @@ inline constexpr int kFrameLineWidth = 10;
 inline constexpr int kCaptionIndent = 80;  // group box caption from the box's left edge
 inline constexpr int kCaptionPad = 25;     // white space either side of a caption
 
-inline constexpr const char* kReportTitle = "Print from queue";
+inline constexpr const char* kReportTitle = QT_TRANSLATE_NOOP("ReportPage", "Print from queue");
 
 enum class ItemKind { Text, Value, Frame, GroupBox, Image };
 enum class Band { PageHeader, Detail };

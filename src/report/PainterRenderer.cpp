@@ -2,6 +2,7 @@
 
 #include "report/EmbeddedImages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -139,9 +140,11 @@ QImage PainterRenderer::renderPageToImage(const PageModel& model, int pageIndex,
 Result<> PainterRenderer::renderToPdf(const PageModel& model, const QString& path) const {
     QPdfWriter writer(path);
     if (!QFileInfo(path).absoluteDir().exists())
-        return fail("folder does not exist", QFileInfo(path).absolutePath().toStdString());
-    const Problem notWritten = fail(QStringLiteral("cannot write %1").arg(path).toStdString());
-    writer.setTitle(QString::fromLatin1(kReportTitle));
+        return fail(QCoreApplication::translate("ReportFiles", "folder does not exist").toStdString(),
+                    QFileInfo(path).absolutePath().toStdString());
+    const Problem notWritten =
+        fail(QCoreApplication::translate("ReportFiles", "cannot write %1").arg(path).toStdString());
+    writer.setTitle(QCoreApplication::translate("ReportPage", kReportTitle));
     writer.setCreator(QStringLiteral("YQ design calculator"));
     writer.setResolution(1200);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));

@@ -20,7 +20,7 @@ ReportRun runReport(const ReportRequest& request, ReportSink& sink, platform::Us
     ReportRun run;
     run.metric = record.metric;
     if (!record.userFileError.isEmpty()) {
-        messages.error(QString::fromLatin1(messages::kUserFileUnreadable).arg(record.userFileError));
+        messages.error(messages::text(messages::kUserFileUnreadable).arg(record.userFileError));
         run.outcome = ReportOutcome::UserFileUnreadable;
         return run;
     }
@@ -60,7 +60,7 @@ ExportSink::ExportSink(MailContext& context, RandomSource& random, ImageSource i
 
 bool ExportSink::deliver(const PageModel& model, const ReportRecord&) {
     result_ = runDocumentExport(MetafileRenderer(images_).renderPages(model), request_, context_, random_);
-    return result_.documentWritten && !result_.draftPath.isEmpty();
+    return result_.document && !result_.draftPath.isEmpty();
 }
 
 }  // namespace yq::report

@@ -1,12 +1,16 @@
 #include "report/ReportRecord.h"
 
+#include "files/AtomicFile.h"
 #include "files/Text.h"
 #include "files/UserFile.h"
 #include "design/DesignRecord.h"
 #include "files/DesignFile.h"
 #include "files/PrivateProfile.h"
 
+#include <QCoreApplication>
+
 #include <array>
+#include <string>
 
 namespace yq::report {
 
@@ -72,12 +76,19 @@ ReportRecord loadReportRecord(const QString& designPath, const QString& userFold
     record.metric = metricFlagFromText(file.value(section, QStringLiteral("metric")));
 
     record.SCWL = sourceCoilWireLength(record.SCD, record.SCT);
-    record.unitText = toQString(UnitSystemRules::of(record.metric.system()).reportUnitText);
+    // The unit systems' words on the report page ("inches", "mm"), translated.
+    static constexpr const char* kUnitWords[] = {QT_TRANSLATE_NOOP("ReportPage", "inches"),
+                                                 QT_TRANSLATE_NOOP("ReportPage", "mm")};
+    (void)kUnitWords;
+    record.unitText = QCoreApplication::translate(
+        "ReportPage", std::string(UnitSystemRules::of(record.metric.system()).reportUnitText).c_str());
     record.printDate = today ? today() : QDate::currentDate();
 
-    const UserFile users(userFolder);
-    for (const UserRecord& user : users.inKeyOrder()) record.designers.append(user.user);
-    if (users.failed()) record.userFileError = users.errorText();
+    if (const auto users = UserFile(userFolder).inKeyOrder()) {
+        for (const UserRecord& user : *users) record.designers.append(user.user);
+    } else {
+        record.userFileError = problemText(users.problem());
+    }
     return record;
 }
 

@@ -116,40 +116,41 @@ MailOutcome presentMail(const MailItem& item, const QString& draftStem, const QS
 
     outcome.draftPath = freeDraftPath(folder, draftStem, when);
     const DraftResult draft = writeMimeDraft(mail, outcome.draftPath, when);
-    outcome.draftWritten = draft.written;
+    outcome.draft = draft.written;
     outcome.missingAttachments += draft.missingAttachments;
 
     if (!outcome.missingAttachments.isEmpty()) {
         QStringList names;
         for (const QString& path : outcome.missingAttachments) names << native(path);
-        tellError(context, QString::fromLatin1(messages::kNotAttached) + names.join(QLatin1Char('|')));
+        tellError(context, messages::text(messages::kNotAttached) + names.join(QLatin1Char('|')));
     }
 
-    if (outcome.draftWritten) {
+    if (outcome.draft) {
         mail.draftFile = outcome.draftPath;
         pruneDrafts(folder, kKeptDrafts, outcome.draftPath);
     }
     if (context.client)
         outcome.compose = context.client->compose(mail, htmlBodyFile);
     else
-        outcome.compose.detail = QStringLiteral("No mail program is available.");
+        outcome.compose =
+            fail(mailText(QT_TRANSLATE_NOOP("ReportMail", "No mail program is available.")).toStdString());
 
-    if (outcome.compose.opened) {
-        if (!outcome.draftWritten)
-            tellError(context,
-                      QString::fromLatin1(messages::kCopyNotSaved).arg(native(outcome.draftPath), draft.error));
-        else if (!outcome.compose.shortfall.isEmpty() && context.messages)
-            context.messages->information(QString::fromLatin1(messages::kMailIncomplete)
-                                              .arg(outcome.compose.shortfall, native(outcome.draftPath)),
-                                          QString::fromLatin1(messages::kSendEmailCaption));
-    } else if (outcome.draftWritten) {
-        if (context.messages)
+    const QString draftError = outcome.draft ? QString() : problemText(outcome.draft.problem());
+    if (outcome.compose) {
+        if (!outcome.draft)
+            tellError(context, messages::text(messages::kCopyNotSaved).arg(native(outcome.draftPath), draftError));
+        else if (!outcome.compose->shortfall.isEmpty() && context.messages)
             context.messages->information(
-                QString::fromLatin1(messages::kMailSaved).arg(outcome.compose.detail, native(outcome.draftPath)),
-                QString::fromLatin1(messages::kSendEmailCaption));
+                messages::text(messages::kMailIncomplete).arg(outcome.compose->shortfall, native(outcome.draftPath)),
+                messages::text(messages::kSendEmailCaption));
+    } else if (outcome.draft) {
+        const QString detail = problemText(outcome.compose.problem());
+        if (context.messages)
+            context.messages->information(messages::text(messages::kMailSaved).arg(detail, native(outcome.draftPath)),
+                                          messages::text(messages::kSendEmailCaption));
     } else {
-        tellError(context, QString::fromLatin1(messages::kMailNotSaved)
-                               .arg(outcome.compose.detail, native(outcome.draftPath), draft.error));
+        tellError(context, messages::text(messages::kMailNotSaved)
+                               .arg(problemText(outcome.compose.problem()), native(outcome.draftPath), draftError));
     }
     return outcome;
 }
@@ -188,7 +189,7 @@ int sendReportMail(const ReportMailRequest& request, const QStringList& attachme
 MailItem resultsMailItem(const QString& resultsPath, const QString& workingCopyPath) {
     MailItem item;
     item.to = QString::fromLatin1(kDesignFeedbackAddress);
-    item.subject = QString::fromLatin1(kResultsMailSubject);
+    item.subject = mailText(kResultsMailSubject);
     item.importance = MailImportance::High;
     item.attachments.append({resultsPath, attachmentDisplayName(resultsPath)});
     item.attachments.append({workingCopyPath, attachmentDisplayName(workingCopyPath)});

@@ -12,6 +12,7 @@
 #include "platform/UserMessages.h"
 #include "report/MailItem.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -22,8 +23,10 @@ namespace yq::report {
 
 // The maker's mailbox for design feedback: the recipient of both mails.
 inline constexpr char kDesignFeedbackAddress[] = "design-feedback@yq-antenna.example";
-inline constexpr char kReportMailSubject[] = "Corvan, my YQ results are attached";
-inline constexpr char kResultsMailSubject[] = "My Finished YQ Results";
+// The mails' subjects, as the user reads them through mailText().
+inline constexpr char kReportMailSubject[] = QT_TRANSLATE_NOOP("ReportMail", "Corvan, my YQ results are attached");
+inline constexpr char kResultsMailSubject[] = QT_TRANSLATE_NOOP("ReportMail", "My Finished YQ Results");
+inline QString mailText(const char* source) { return QCoreApplication::translate("ReportMail", source); }
 // The export folder under the working folder.
 inline constexpr char kExportFolderName[] = "VH";
 
@@ -54,9 +57,9 @@ QString exportFolderPath(const QString& workingFolder);
 
 struct MailOutcome {
     QString draftPath;
-    bool draftWritten = false;
-    QStringList missingAttachments;  // files that could not be attached
-    platform::ComposeResult compose;
+    Result<> draft = fail("The draft was not written.");  // the draft at draftPath, or why it is not there
+    QStringList missingAttachments;                       // files that could not be attached
+    platform::ComposeResult compose = fail("No mail program is available.");
 };
 
 // How many mails' drafts the export folder keeps: each is the whole mail
@@ -85,7 +88,7 @@ struct ReportMailRequest {
     QString to = QString::fromLatin1(kDesignFeedbackAddress);
     QString cc;   // blank
     QString bcc;  // blank
-    QString subject = QString::fromLatin1(kReportMailSubject);
+    QString subject = mailText(kReportMailSubject);
     QString htmlPath;            // the export's HTML page, the mail body
     QString exportFolder;        // where the report document is
     QString documentName;        // "Report": the document is <export folder>/Report.RTF, shown as Report.rtf

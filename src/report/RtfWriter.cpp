@@ -4,6 +4,7 @@
 #include "report/MetafileHex.h"
 #include "report/RandomSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace yq::report {
@@ -178,21 +179,18 @@ QByteArray rtfDocument(const QList<QByteArray>& pageImages, int scale, int leftM
 
 RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePaths, int scale, int leftMargin,
                            int topMargin, RandomSource& random, Durability durability) {
-    RtfResult result;
-    if (pageImagePaths.isEmpty()) {
-        result.code = rtf::NotWritten;
-        result.error = QStringLiteral("The report has no pages.");
-        return result;
-    }
+    if (pageImagePaths.isEmpty())
+        return fail(rtf::NotWritten,
+                    QCoreApplication::translate("ReportFiles", "The report has no pages.").toStdString());
     DocumentBuilder builder(scale, leftMargin, topMargin, random.between(kPictureTagLow, kPictureTagHigh));
     for (const QString& page : pageImagePaths) {
         if (const Result<> read = appendMetafileHexFromFile(page, builder.beginPage()); !read) {
             // The file shows how far the document got; it is never copied
             // to the document's name.
             (void)replaceFile(path, builder.text(), durability);
-            result.code = rtf::PageUnreadable;
-            result.error = problemText(read.problem());
-            return result;
+            Problem problem = read.problem();
+            problem.code = rtf::PageUnreadable;
+            return problem;
         }
         builder.endPage();
     }
@@ -200,12 +198,11 @@ RtfResult writeRtfDocument(const QString& path, const QStringList& pageImagePath
 
     const Result<> written = replaceFile(path, document, durability);
     if (!written) {
-        result.code = rtf::NotWritten;
-        result.error = problemText(written.problem());
-        return result;
+        Problem problem = written.problem();
+        problem.code = rtf::NotWritten;
+        return problem;
     }
-    result.document = std::move(document);
-    return result;
+    return document;
 }
 
 }  // namespace yq::report

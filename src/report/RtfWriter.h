@@ -44,12 +44,9 @@ inline constexpr int PageUnreadable = 1;  // a page image could not be read
 inline constexpr int NotWritten = 2;      // no page, or the file could not be written
 }  // namespace rtf
 
-struct RtfResult {
-    int code = rtf::Done;
-    QString error;        // what went wrong, for the user; empty when done
-    QByteArray document;  // the bytes written, when done
-    bool ok() const { return code == rtf::Done; }
-};
+// The bytes written, or what went wrong (for the user) with its code:
+// codeOr(result, rtf::Done).
+using RtfResult = Result<QByteArray>;
 
 // The whole document for the given page images (placeable metafiles) and
 // picture tag.

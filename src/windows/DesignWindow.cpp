@@ -668,11 +668,11 @@ bool DesignWindow::saveDesignFile(MetricFlag flag, MetricFlag& metric) {
     chosenName_ = units_.rules().chosenNameIsSavedPath ? outcome.path : outcome.fileName;
     currentPath_ = outcome.path;
     metric = outcome.metric;
-    if (!outcome.designWritten) {
+    if (!outcome.design) {
         showError(outcome.problem());
         return false;
     }
-    if (!outcome.results.ok) showError(outcome.problem());
+    if (!outcome.results) showError(outcome.problem());
     if (const auto read = loadDesign()) metric = *read;
     return true;
 }

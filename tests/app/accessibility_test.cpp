@@ -72,7 +72,7 @@ protected:
             std::make_shared<AboutWindow>(),
             std::make_shared<UserListWindow>(*file, errors, messages),
             std::make_shared<UserForm>(UserRequest::Insert, UserRecord{}, *file, messages),
-            std::make_shared<UserForm>(UserRequest::Change, file->first().value(), *file, messages)};
+            std::make_shared<UserForm>(UserRequest::Change, file->first().value().value(), *file, messages)};
         for (const auto& w : windows) w->show();
         return windows;
     }

@@ -30,9 +30,12 @@ QStringList shown(const QTreeWidget* list) {
     return out;
 }
 
-QStringList names(const QList<UserRecord>& records) {
+// The records read, none when the file could not be read.
+QList<UserRecord> listed(const Result<QList<UserRecord>>& records) { return records ? *records : QList<UserRecord>(); }
+
+QStringList names(const Result<QList<UserRecord>>& records) {
     QStringList out;
-    for (const UserRecord& r : records) out << r.user;
+    for (const UserRecord& r : listed(records)) out << r.user;
     return out;
 }
 
@@ -51,7 +54,7 @@ protected:
             requests << request;
             formRecords << record;
             if (!reply) return false;
-            const bool ok = request == UserRequest::Insert ? file->add(*reply) : file->change(record.id, *reply);
+            const bool ok = (request == UserRequest::Insert ? file->add(*reply) : file->change(record.id, *reply)).ok();
             if (ok) record.user = *reply;
             return ok;
         };
@@ -193,7 +196,7 @@ TEST_F(UserListTest, DeleteOfARecordAlreadyGoneIsReported) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
     messages.answer = true;
     UserListWindow window(*file, errors, messages, fakeForm(std::nullopt));
-    ASSERT_TRUE(file->remove(file->first()->id));  // removed behind the list's back
+    ASSERT_TRUE(file->remove(file->first().value()->id));  // removed behind the list's back
     window.deleteRecord();
     ASSERT_EQ(errorTexts().size(), 1);
     EXPECT_EQ(window.list()->topLevelItemCount(), 0);
@@ -305,12 +308,12 @@ TEST_F(UserListTest, FormCancelWritesNothing) {
     QTest::keyClicks(form.entry(), "Ann K1AAA");
     QTest::mouseClick(form.findChild<QPushButton*>("CANCEL"), Qt::LeftButton);
     EXPECT_EQ(form.result(), QDialog::Rejected);
-    EXPECT_TRUE(file->inFileOrder().isEmpty());
+    EXPECT_TRUE(listed(file->inFileOrder()).isEmpty());
 }
 
 TEST_F(UserListTest, FileErrorIsReportedAndTheFormStaysOpen) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
-    const UserRecord gone = *file->first();
+    const UserRecord gone = *file->first().value();
     ASSERT_TRUE(file->remove(gone.id));
     UserForm form(UserRequest::Change, gone, *file, messages);
     form.show();
@@ -320,12 +323,12 @@ TEST_F(UserListTest, FileErrorIsReportedAndTheFormStaysOpen) {
     EXPECT_FALSE(errorTexts()[0].isEmpty());
     EXPECT_TRUE(form.isVisible());
     EXPECT_NE(form.result(), QDialog::Accepted);
-    EXPECT_TRUE(file->inFileOrder().isEmpty());
+    EXPECT_TRUE(listed(file->inFileOrder()).isEmpty());
 }
 
 TEST_F(UserListTest, DeleteRequestIsRefusedWithoutAForm) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
-    UserRecord record = *file->first();
+    UserRecord record = *file->first().value();
     EXPECT_FALSE(runUserForm(UserRequest::Delete, record, *file, errors, messages, nullptr));
     EXPECT_EQ(errorTexts().size(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -334,7 +337,7 @@ TEST_F(UserListTest, DeleteRequestIsRefusedWithoutAForm) {
 
 TEST_F(UserListTest, ChangeThroughRunUserFormReturnsTheWrittenRecord) {
     ASSERT_TRUE(file->add("Ann K1AAA"));
-    UserRecord record = *file->first();
+    UserRecord record = *file->first().value();
     test::whenModalOpens([&](QWidget* modal) {
         ASSERT_NE(modal, nullptr);
         auto* entry = modal->findChild<QLineEdit*>("YQ1:USER");

@@ -77,11 +77,11 @@ TEST(ResultsFile, FirstSaveCreatesTitleLineThenRowsAreAppended) {
     QTemporaryDir dir;
     const QString path = dir.filePath(kResultsFileName);
     const AppendResult first = appendResultsRow(path, sample(), "Jo \"Sparks\" W1XYZ   ");
-    ASSERT_TRUE(first.ok) << first.error.toStdString();
-    EXPECT_TRUE(first.created);
+    ASSERT_TRUE(first.ok()) << (first ? std::string() : first.problem().text());
+    EXPECT_TRUE(first->created);
     const AppendResult second = appendResultsRow(path, sample(), "Jo W1XYZ", "ignored: the file exists");
-    ASSERT_TRUE(second.ok);
-    EXPECT_FALSE(second.created);
+    ASSERT_TRUE(second.ok());
+    EXPECT_FALSE(second->created);
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -107,27 +107,27 @@ TEST(ResultsFile, FirstSaveCreatesTitleLineThenRowsAreAppended) {
 TEST(ResultsFile, TitleLineCarriesThePreviousRowsUserWhenRecreated) {
     QTemporaryDir dir;
     const QString path = dir.filePath(kResultsFileName);
-    ASSERT_TRUE(appendResultsRow(path, sample(), "B", "A previous").ok);
+    ASSERT_TRUE(appendResultsRow(path, sample(), "B", "A previous").ok());
     EXPECT_EQ(fieldsOf(linesOf(path)[0]).last(), "A previous");
 }
 
 TEST(ResultsFile, UnwritableFolderIsReportedAndNothingIsLost) {
     QTemporaryDir dir;
     const AppendResult missingFolder = appendResultsRow(dir.filePath("no/such/folder/YQ.csv"), sample(), "x");
-    EXPECT_FALSE(missingFolder.ok);
-    EXPECT_FALSE(missingFolder.error.isEmpty());
+    EXPECT_FALSE(missingFolder.ok());
+    EXPECT_FALSE(missingFolder.problem().text().empty());
 
     // A folder in place of the file: not a file we may re-create.
     ASSERT_TRUE(QDir(dir.path()).mkdir("YQ.csv"));
     const AppendResult blocked = appendResultsRow(dir.filePath("YQ.csv"), sample(), "x");
-    EXPECT_FALSE(blocked.ok);
+    EXPECT_FALSE(blocked.ok());
     EXPECT_TRUE(QFileInfo(dir.filePath("YQ.csv")).isDir());
 }
 
 TEST(ResultsFile, LockedFileIsReportedNotWaitedForForever) {
     QTemporaryDir dir;
     const QString path = dir.filePath(kResultsFileName);
-    ASSERT_TRUE(appendResultsRow(path, sample(), "x").ok);
+    ASSERT_TRUE(appendResultsRow(path, sample(), "x").ok());
     const QByteArray before = [&] {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
@@ -138,8 +138,8 @@ TEST(ResultsFile, LockedFileIsReportedNotWaitedForForever) {
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);  // another writer holds the file
     const AppendResult r = appendResultsRow(path, sample(), "x", {}, 200);
     ::close(fd);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.indexOf("in use"), -1);
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(yq::problemText(r.problem()).indexOf("in use"), -1);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
@@ -156,7 +156,7 @@ TEST(ResultsFile, TwoWritersNeverInterleaveLines) {
         if (children[c] == 0) {
             const QString user = c == 0 ? QString(40, u'A') : QString(40, u'B');
             int failures = 0;
-            for (int i = 0; i < kRows; ++i) failures += appendResultsRow(path, sample(), user, {}, 60000).ok ? 0 : 1;
+            for (int i = 0; i < kRows; ++i) failures += appendResultsRow(path, sample(), user, {}, 60000).ok() ? 0 : 1;
             ::_exit(failures == 0 ? 0 : 1);
         }
     }
@@ -197,8 +197,8 @@ TEST(ResultsFile, ALastLineWithoutItsBreakIsEndedFirst) {
         w.write(before);
         w.close();
         const AppendResult r = appendResultsRow(path, sample(), "Jo");
-        ASSERT_TRUE(r.ok) << name;
-        EXPECT_FALSE(r.created) << name;
+        ASSERT_TRUE(r.ok()) << name;
+        EXPECT_FALSE(r->created) << name;
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray after = f.readAll();
@@ -231,7 +231,7 @@ TEST(ResultsFile, UserTextIsWrittenSoASpreadsheetShowsItAsText) {
     for (const auto& [user, written] : cases) {
         QTemporaryDir dir;
         const QString path = dir.filePath(kResultsFileName);
-        ASSERT_TRUE(appendResultsRow(path, sample(), QString::fromUtf8(user), QString::fromUtf8(user)).ok);
+        ASSERT_TRUE(appendResultsRow(path, sample(), QString::fromUtf8(user), QString::fromUtf8(user)).ok());
         const QList<QByteArray> lines = linesOf(path);
         ASSERT_EQ(lines.size(), 2) << user;
         EXPECT_EQ(fieldsOf(lines[0]).last(), QString::fromUtf8(written)) << user;  // title line's last field
@@ -254,8 +254,8 @@ TEST(ResultsFile, AFailedFlushAfterAWholeRowIsNotAFailedRow) {
     };
     const AppendResult r = appendResultsRow(path, sample(), "Jo");
     detail::resultsFileSync = realSync;
-    EXPECT_TRUE(r.ok);
-    EXPECT_TRUE(r.warning.contains("Input/output error")) << r.warning.toStdString();
+    ASSERT_TRUE(r.ok());
+    EXPECT_TRUE(r->warning.contains("Input/output error")) << r->warning.toStdString();
     EXPECT_EQ(linesOf(path).size(), 2);
 }
 
@@ -264,7 +264,7 @@ TEST(ResultsFile, AFailedFlushAfterAWholeRowIsNotAFailedRow) {
 TEST(ResultsFile, AShortWriteLeavesTheTableAsItWas) {
     QTemporaryDir dir;
     const QString path = dir.filePath(kResultsFileName);
-    ASSERT_TRUE(appendResultsRow(path, sample(), "Jo").ok);
+    ASSERT_TRUE(appendResultsRow(path, sample(), "Jo").ok());
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray before = f.readAll();
@@ -276,7 +276,7 @@ TEST(ResultsFile, AShortWriteLeavesTheTableAsItWas) {
         const rlimit limit{static_cast<rlim_t>(before.size() + 100), static_cast<rlim_t>(before.size() + 100)};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const AppendResult r = appendResultsRow(path, sample(), "Jo");
-        ::_exit(!r.ok && r.error.contains("File too large") ? 0 : 1);
+        ::_exit(!r.ok() && yq::problemText(r.problem()).contains("File too large") ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);

@@ -86,8 +86,8 @@ TEST(SaveDesign, AFailedWriteKeepsTheOldFileAndTellsTheReason) {
         QString user;
         const SaveOutcome outcome =
             saveDesign(design(), UnitSystem::Imperial, state.metric, state.userRecord, dir.path(), user);
-        const bool told = !outcome.designWritten && outcome.problem().contains("File too large") &&
-                          outcome.problem().contains("726.ini");
+        const bool told =
+            !outcome.design && outcome.problem().contains("File too large") && outcome.problem().contains("726.ini");
         ::_exit(told ? 0 : 1);
     }
     int status = 0;
@@ -109,8 +109,8 @@ TEST(SaveDesign, ADamagedUserFileWritesNoRowAndSaysSo) {
     QString user;
     const SaveOutcome outcome =
         saveDesign(design(), UnitSystem::Imperial, state.metric, state.userRecord, dir.path(), user);
-    EXPECT_TRUE(outcome.designWritten);
-    EXPECT_FALSE(outcome.results.ok);
+    EXPECT_TRUE(outcome.design.ok());
+    EXPECT_FALSE(outcome.results.ok());
     EXPECT_TRUE(outcome.problem().contains("yq1.sqlite")) << outcome.problem().toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("YQ.csv")));
     EXPECT_EQ(readAll(dir.filePath("yq1.sqlite")), garbage);

@@ -91,11 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const yq::AppendResult result = yq::appendResultsRow(path, record, user);
     const QByteArray after = yq::fuzz::readBytes(path);
-    if (!result.ok) {
+    if (!result.ok()) {
         // Refusing a table is allowed for one that is not text; the table
         // then stays as it was and the user is told why.
-        YQ_FUZZ_CHECK(tableExists && before.contains('\0'), result.error.toUtf8());
-        YQ_FUZZ_CHECK(after == before && !result.error.isEmpty(), "a failed append changed the table");
+        YQ_FUZZ_CHECK(tableExists && before.contains('\0'), QByteArray::fromStdString(result.problem().text()));
+        YQ_FUZZ_CHECK(after == before && !result.problem().text().empty(), "a failed append changed the table");
         return 0;
     }
     const QByteArray old = tableExists ? before : QByteArray();

@@ -48,9 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!yq::fuzz::writeBytes(path, bytes)) return 0;
 
     yq::UserFile file(folder);
-    const auto inFileOrder = file.inFileOrder();
-    const QString readError = file.errorText();
-    const auto inKeyOrder = file.inKeyOrder();
+    const auto inFileOrderRead = file.inFileOrder();
+    const QString readError = inFileOrderRead ? QString() : QString::fromStdString(inFileOrderRead.problem().text());
+    const auto inFileOrder = inFileOrderRead ? *inFileOrderRead : QList<yq::UserRecord>();
+    const auto inKeyOrderRead = file.inKeyOrder();
+    const auto inKeyOrder = inKeyOrderRead ? *inKeyOrderRead : QList<yq::UserRecord>();
     (void)file.first();
     yq::ProgramState state;
     state.userRecord = QStringLiteral("before");
@@ -68,7 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         YQ_FUZZ_CHECK(yq::fuzz::readBytes(path) == bytes, "a failed add changed the user file");
     } else if (readError.isEmpty()) {
         bool found = false;
-        for (const yq::UserRecord& r : file.inKeyOrder()) found = found || r.user == QStringLiteral("Fuzz Tester K0FZ");
+        const auto listed = file.inKeyOrder();
+        for (const yq::UserRecord& r : listed ? *listed : QList<yq::UserRecord>())
+            found = found || r.user == QStringLiteral("Fuzz Tester K0FZ");
         YQ_FUZZ_CHECK(found, "an added record is not listed");
     }
     return 0;

@@ -32,7 +32,7 @@ TEST_F(OpenResultsTest, OpensResultsFileInSpreadsheetProgram) {
     desktop.handlers.set(kCsv, QStringLiteral("sheets --calc %U"), QStringLiteral("org.example.Sheets.desktop"));
 
     const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
-    EXPECT_TRUE(outcome.ok());
+    EXPECT_TRUE(outcome.opened.ok());
     EXPECT_EQ(outcome.path, folder.filePath(QStringLiteral("YQ.csv")));
     ASSERT_EQ(desktop.launcher.calls.size(), 1u);
     EXPECT_EQ(desktop.launcher.calls[0].program, QStringLiteral("sheets"));
@@ -45,7 +45,7 @@ TEST_F(OpenResultsTest, OpensResultsFileInSpreadsheetProgram) {
 TEST_F(OpenResultsTest, FindsResultsFileWrittenInOtherCase) {
     touch(folder.filePath(QStringLiteral("yq.csv")));
     desktop.handlers.set(kCsv, QStringLiteral("sheets %f"));
-    EXPECT_TRUE(openResultsInSpreadsheet(desktop.opener, results()).ok());
+    EXPECT_TRUE(openResultsInSpreadsheet(desktop.opener, results()).opened.ok());
     ASSERT_EQ(desktop.launcher.calls.size(), 1u);
     EXPECT_EQ(desktop.launcher.calls[0].args, QStringList{folder.filePath(QStringLiteral("yq.csv"))});
 
@@ -60,8 +60,8 @@ TEST_F(OpenResultsTest, FindsResultsFileWrittenInOtherCase) {
 TEST_F(OpenResultsTest, NoSpreadsheetProgramIsReportedClearly) {
     touch(folder.filePath(QStringLiteral("YQ.csv")));
     const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
-    EXPECT_FALSE(outcome.ok());
-    EXPECT_EQ(outcome.launch.code, 31);
+    EXPECT_FALSE(outcome.opened.ok());
+    EXPECT_EQ(platform::launch::codeOf(outcome.opened), 31);
     EXPECT_TRUE(desktop.launcher.calls.empty());
     const QString text = spreadsheetFailureText(outcome);
     EXPECT_TRUE(text.startsWith(QStringLiteral("No spreadsheet program is set up to open CSV files.|")));
@@ -82,7 +82,7 @@ TEST_F(OpenResultsTest, WindowHookGivesProblemTextOnlyOnFailure) {
 TEST_F(OpenResultsTest, MissingResultsFileIsReportedWithoutAskingTheDesktop) {
     desktop.handlers.set(kCsv, QStringLiteral("sheets %U"));
     const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
-    EXPECT_EQ(outcome.launch.code, 2);
+    EXPECT_EQ(platform::launch::codeOf(outcome.opened), 2);
     EXPECT_TRUE(desktop.launcher.calls.empty());
     EXPECT_TRUE(spreadsheetFailureText(outcome).startsWith(QStringLiteral("The results file was not found.|")));
 }
@@ -92,7 +92,7 @@ TEST_F(OpenResultsTest, UnstartableSpreadsheetProgramGivesLaunchText) {
     desktop.handlers.set(kCsv, QStringLiteral("/opt/sheets/bin/sheets %f"));
     desktop.launcher.nextCode = 5;
     const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
-    EXPECT_EQ(outcome.launch.code, 5);
+    EXPECT_EQ(platform::launch::codeOf(outcome.opened), 5);
     EXPECT_EQ(desktop.launcher.calls[0].args, QStringList{folder.filePath(QStringLiteral("YQ.csv"))});
     EXPECT_EQ(spreadsheetFailureText(outcome),
               QStringLiteral("(5) The operating system denied access to the specified file. File:|") + outcome.path);
@@ -102,7 +102,7 @@ TEST_F(OpenResultsTest, BrokenAssociationIsReported) {
     touch(folder.filePath(QStringLiteral("YQ.csv")));
     desktop.handlers.setBroken(kCsv, QStringLiteral("removed.desktop"));
     const OpenOutcome outcome = openResultsInSpreadsheet(desktop.opener, results());
-    EXPECT_EQ(outcome.launch.code, 27);
+    EXPECT_EQ(platform::launch::codeOf(outcome.opened), 27);
     EXPECT_TRUE(spreadsheetFailureText(outcome).startsWith(
         QStringLiteral("The program set up to open CSV files cannot be started:|")));
 }
@@ -112,7 +112,7 @@ TEST_F(OpenResultsTest, AliasOfCsvTypeIsTried) {
     // some programs register only the older name of the CSV type
     desktop.handlers.set(QStringLiteral("text/x-comma-separated-values"), QStringLiteral("oldsheets %f"));
     const OpenOutcome outcome = openWithDesktopHandler(desktop.opener, folder.filePath(QStringLiteral("YQ.csv")), kCsv);
-    EXPECT_TRUE(outcome.ok());
+    EXPECT_TRUE(outcome.opened.ok());
     ASSERT_EQ(desktop.launcher.calls.size(), 1u);
     EXPECT_EQ(desktop.launcher.calls[0].program, QStringLiteral("oldsheets"));
 }
@@ -154,7 +154,7 @@ TEST_F(OpenResultsTest, LibreOfficeCalcOpensTheResultsWithTheCsvFilterOthersAsTh
         test::FakeDesktop desk;
         desk.handlers.set(kCsv, QString::fromLatin1(c.exec), QString::fromLatin1(c.id));
         const OpenOutcome outcome = openResultsInSpreadsheet(desk.opener, results());
-        EXPECT_TRUE(outcome.ok()) << c.exec;
+        EXPECT_TRUE(outcome.opened.ok()) << c.exec;
         EXPECT_EQ(outcome.path, file) << c.exec;
         ASSERT_EQ(desk.launcher.calls.size(), 1u) << c.exec;
         EXPECT_EQ(desk.launcher.calls[0].program, c.program) << c.exec;
@@ -165,7 +165,7 @@ TEST_F(OpenResultsTest, LibreOfficeCalcOpensTheResultsWithTheCsvFilterOthersAsTh
     test::FakeDesktop older;
     older.handlers.set(QStringLiteral("text/x-comma-separated-values"), QStringLiteral("libreoffice --calc %U"),
                        QStringLiteral("libreoffice-calc.desktop"));
-    EXPECT_TRUE(openResultsInSpreadsheet(older.opener, results()).ok());
+    EXPECT_TRUE(openResultsInSpreadsheet(older.opener, results()).opened.ok());
     ASSERT_EQ(older.launcher.calls.size(), 1u);
     EXPECT_EQ(older.launcher.calls[0].args, (QStringList{QStringLiteral("--calc"), filter, file}));
 
@@ -173,7 +173,7 @@ TEST_F(OpenResultsTest, LibreOfficeCalcOpensTheResultsWithTheCsvFilterOthersAsTh
     QFile::remove(file);
     test::FakeDesktop missing;
     missing.handlers.set(kCsv, QStringLiteral("libreoffice --calc %U"), QStringLiteral("libreoffice-calc.desktop"));
-    EXPECT_EQ(openResultsInSpreadsheet(missing.opener, results()).launch.code, 2);
+    EXPECT_EQ(platform::launch::codeOf(openResultsInSpreadsheet(missing.opener, results()).opened), 2);
     EXPECT_TRUE(missing.launcher.calls.empty());
 }
 

@@ -248,7 +248,7 @@ TEST_F(HyperlinkServiceTest, IexploreBrowserStartedWithAddressAsParameter) {
     s.setUrlToRun(QStringLiteral("ftp://example.org/pub"));
     const auto result = s.run();
     ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->code, 31);
+    EXPECT_EQ(platform::launch::codeOf(result->started), 31);
     EXPECT_EQ(desktop.launcher.calls.size(), 1u);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
@@ -296,7 +296,7 @@ TEST_F(HyperlinkServiceTest, NoMailProgramStillHandsAddressToOpener) {
     s.setUrlToRun(QStringLiteral("joe@example.org"));
     const auto result = s.run();
     EXPECT_EQ(desktop.handlers.queries.count(kMailto), 2);  // at init and at the run
-    EXPECT_EQ(result->code, 31);
+    EXPECT_EQ(platform::launch::codeOf(result->started), 31);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(messages.messages[0].text.endsWith(QStringLiteral("File:|mailto:joe@example.org")));
 }

@@ -366,22 +366,23 @@ TEST_F(ShellOpenerTest, FilesOpenWithTheHandlerOfTheirType) {
 }
 
 TEST_F(ShellOpenerTest, FailuresMapToTheirCodes) {
-    EXPECT_EQ(desktop.opener.open(dir.filePath("missing.csv")).code, launch::FileNotFound);
-    EXPECT_EQ(desktop.opener.open(dir.filePath("nofolder/YQ.csv")).code, launch::PathNotFound);
-    EXPECT_EQ(desktop.opener.openAs(dir.filePath("missing.csv"), "text/csv").code, launch::FileNotFound);
-    EXPECT_EQ(desktop.opener.open("").code, launch::FileNotFound);
+    EXPECT_EQ(launch::codeOf(desktop.opener.open(dir.filePath("missing.csv")).started), launch::FileNotFound);
+    EXPECT_EQ(launch::codeOf(desktop.opener.open(dir.filePath("nofolder/YQ.csv")).started), launch::PathNotFound);
+    EXPECT_EQ(launch::codeOf(desktop.opener.openAs(dir.filePath("missing.csv"), "text/csv").started),
+              launch::FileNotFound);
+    EXPECT_EQ(launch::codeOf(desktop.opener.open("").started), launch::FileNotFound);
     // nothing registered
-    EXPECT_EQ(desktop.opener.open("http://example.org").code, launch::NoAssociation);
+    EXPECT_EQ(launch::codeOf(desktop.opener.open("http://example.org").started), launch::NoAssociation);
     // registered, but the desktop file is gone
     desktop.handlers.setBroken("x-scheme-handler/mailto", "gone.desktop");
-    EXPECT_EQ(desktop.opener.open("mailto:joe@example.org").code, launch::AssociationIncomplete);
+    EXPECT_EQ(launch::codeOf(desktop.opener.open("mailto:joe@example.org").started), launch::AssociationIncomplete);
     // registered with an Exec line that cannot be used
     desktop.handlers.set("x-scheme-handler/news", "reader %x");
-    EXPECT_EQ(desktop.opener.open("news:comp.lang").code, launch::AssociationIncomplete);
+    EXPECT_EQ(launch::codeOf(desktop.opener.open("news:comp.lang").started), launch::AssociationIncomplete);
     // registered, but its program does not start
     desktop.handlers.set("x-scheme-handler/http", "browse %u");
     desktop.launcher.codeFor.insert("browse", launch::AccessDenied);
-    EXPECT_EQ(desktop.opener.open("http://example.org").code, launch::AccessDenied);
+    EXPECT_EQ(launch::codeOf(desktop.opener.open("http://example.org").started), launch::AccessDenied);
 }
 
 TEST_F(ShellOpenerTest, XdgOpenWhenTheDesktopCannotBeAsked) {
@@ -391,7 +392,7 @@ TEST_F(ShellOpenerTest, XdgOpenWhenTheDesktopCannotBeAsked) {
     EXPECT_EQ(call().args, QStringList{"http://example.org"});
 
     desktop.launcher.codeFor.insert("xdg-open", launch::FileNotFound);
-    EXPECT_EQ(desktop.opener.open("http://example.org").code, launch::NoAssociation);
+    EXPECT_EQ(launch::codeOf(desktop.opener.open("http://example.org").started), launch::NoAssociation);
 }
 
 TEST_F(ShellOpenerTest, TerminalProgramsRunInTheTerminalEmulator) {

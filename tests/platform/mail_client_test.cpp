@@ -26,6 +26,13 @@ using yq::test::FakeLauncher;
 
 const QString kMailto = QStringLiteral("x-scheme-handler/mailto");
 
+// What opened the compose window; None when none was opened.
+MailProgram programOf(const ComposeResult& result) { return result ? result->program : MailProgram::None; }
+// Why no compose window was opened; empty when one was.
+QString detailOf(const ComposeResult& result) {
+    return result ? QString() : QString::fromStdString(result.problem().text());
+}
+
 MailItem reportMail() {
     MailItem item;
     item.to = QStringLiteral("design-feedback@yq-antenna.example");
@@ -46,8 +53,8 @@ protected:
 TEST_F(Client, ThunderbirdAsMailtoHandlerGetsAComposeWindowWithBodyFileAndAttachments) {
     handlers.set(kMailto, QStringLiteral("thunderbird %u"), QStringLiteral("thunderbird.desktop"));
     const ComposeResult result = client.compose(reportMail(), QStringLiteral("/home/ham/yq/VH/vh37.html"));
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.program, MailProgram::Thunderbird);
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(programOf(result), MailProgram::Thunderbird);
     ASSERT_EQ(launcher.calls.size(), 1u);
     EXPECT_EQ(launcher.calls[0].program, QStringLiteral("thunderbird"));
     EXPECT_EQ(
@@ -84,7 +91,7 @@ TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram) {
         const ComposeResult result = mail.compose(reportMail(), {});
         ASSERT_EQ(l.calls.size(), 1u) << c.id;
         EXPECT_EQ(l.calls[0].program, QLatin1String(c.program)) << c.id;
-        EXPECT_EQ(result.program == MailProgram::Thunderbird, c.thunderbird) << c.id;
+        EXPECT_EQ(programOf(result) == MailProgram::Thunderbird, c.thunderbird) << c.id;
         if (c.thunderbird) {
             EXPECT_EQ(l.calls[0].args.at(l.calls[0].args.size() - 2), QStringLiteral("-compose")) << c.id;
             // The handler's field code is not passed on.
@@ -96,8 +103,8 @@ TEST_F(Client, ThunderbirdIsRecognisedByDesktopIdOrProgram) {
 TEST_F(Client, OtherMailProgramGetsTheMailThroughXdgEmail) {
     handlers.set(kMailto, QStringLiteral("sylpheed %u"), QStringLiteral("sylpheed.desktop"));
     const ComposeResult result = client.compose(reportMail(), QStringLiteral("/home/ham/yq/VH/vh37.html"));
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.program, MailProgram::XdgEmail);
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(programOf(result), MailProgram::XdgEmail);
     ASSERT_EQ(launcher.calls.size(), 1u);
     EXPECT_EQ(launcher.calls[0].program, QStringLiteral("xdg-email"));
     EXPECT_EQ(launcher.calls[0].args,
@@ -176,9 +183,9 @@ TEST(MailPrograms, EachProgramGetsRecipientsSubjectAndAttachmentsOnItsOwnCommand
         handlers.lookups[kMailto].entry.name = QStringLiteral("KMail");
         DesktopMailClient client(handlers, launcher);
         const ComposeResult result = client.compose(item, QStringLiteral("/home/ham/my yq/VH/vh37.html"));
-        EXPECT_TRUE(result.opened) << c.id;
-        EXPECT_EQ(result.program, c.program) << c.id;
-        EXPECT_EQ(result.shortfall, QString::fromLatin1(c.shortfall)) << c.id;
+        EXPECT_TRUE(result.ok()) << c.id;
+        EXPECT_EQ(programOf(result), c.program) << c.id;
+        EXPECT_EQ(result->shortfall, QString::fromLatin1(c.shortfall)) << c.id;
         ASSERT_EQ(launcher.calls.size(), 1u) << c.id;
         EXPECT_EQ(launcher.calls[0].program, c.started) << c.id;
         EXPECT_EQ(launcher.calls[0].args, c.args) << c.id;
@@ -205,17 +212,17 @@ TEST(MailPrograms, ABodyThatShowsNothingIsNoShortfallButAttachmentsThroughXdgEma
         handlers.set(kMailto, QString::fromLatin1(exec), QStringLiteral("mail.desktop"));
         DesktopMailClient client(handlers, launcher);
         const ComposeResult result = client.compose(item, {});
-        EXPECT_TRUE(result.opened) << exec;
-        EXPECT_TRUE(result.shortfall.isEmpty()) << exec << ": " << result.shortfall.toStdString();
+        EXPECT_TRUE(result.ok()) << exec;
+        EXPECT_TRUE(result->shortfall.isEmpty()) << exec << ": " << result->shortfall.toStdString();
     }
     FakeDesktopHandlers handlers;
     FakeLauncher launcher;
     handlers.set(kMailto, QStringLiteral("geary %U"), QStringLiteral("geary.desktop"));
     DesktopMailClient client(handlers, launcher);
-    EXPECT_EQ(client.compose(item, {}).shortfall,
+    EXPECT_EQ(client.compose(item, {})->shortfall,
               QStringLiteral("The mail program may not have taken the mail's attachments."));
     item.attachments.clear();
-    EXPECT_TRUE(client.compose(item, {}).shortfall.isEmpty());
+    EXPECT_TRUE(client.compose(item, {})->shortfall.isEmpty());
 }
 
 TEST(MailPrograms, AnAddressThatReadsAsAnOptionGoesToKMailAsAMailtoUrl) {
@@ -235,17 +242,17 @@ TEST_F(Client, MailProgramThatDoesNotStartFallsBackToXdgEmail) {
     handlers.set(kMailto, QStringLiteral("claws-mail %u"), QStringLiteral("claws-mail.desktop"));
     launcher.codeFor.insert(QStringLiteral("claws-mail"), launch::FileNotFound);
     const ComposeResult result = client.compose(reportMail(), {});
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.program, MailProgram::XdgEmail);
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(programOf(result), MailProgram::XdgEmail);
     ASSERT_EQ(launcher.calls.size(), 2u);
     EXPECT_EQ(launcher.calls[1].program, QStringLiteral("xdg-email"));
 }
 
 TEST_F(Client, NoRegisteredMailProgramOpensNothing) {
     const ComposeResult result = client.compose(reportMail(), {});
-    EXPECT_FALSE(result.opened);
-    EXPECT_EQ(result.program, MailProgram::None);
-    EXPECT_FALSE(result.detail.isEmpty());
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(programOf(result), MailProgram::None);
+    EXPECT_FALSE(detailOf(result).isEmpty());
     EXPECT_TRUE(launcher.calls.empty());
     EXPECT_EQ(handlers.queries, QStringList{kMailto});
 }
@@ -253,15 +260,15 @@ TEST_F(Client, NoRegisteredMailProgramOpensNothing) {
 TEST_F(Client, RegisteredMailProgramWhoseEntryIsMissingOpensNothing) {
     handlers.setBroken(kMailto, QStringLiteral("gone.desktop"));
     const ComposeResult result = client.compose(reportMail(), {});
-    EXPECT_FALSE(result.opened);
-    EXPECT_TRUE(result.detail.contains(QStringLiteral("gone.desktop")));
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(detailOf(result).contains(QStringLiteral("gone.desktop")));
     EXPECT_TRUE(launcher.calls.empty());
 }
 
 TEST_F(Client, DesktopThatCannotBeAskedLeavesItToXdgEmail) {
     handlers.unavailable = true;
     const ComposeResult result = client.compose(reportMail(), {});
-    EXPECT_TRUE(result.opened);
+    EXPECT_TRUE(result.ok());
     ASSERT_EQ(launcher.calls.size(), 1u);
     EXPECT_EQ(launcher.calls[0].program, QStringLiteral("xdg-email"));
 }
@@ -270,8 +277,8 @@ TEST_F(Client, ThunderbirdThatDoesNotStartFallsBackToXdgEmail) {
     handlers.set(kMailto, QStringLiteral("thunderbird %u"), QStringLiteral("thunderbird.desktop"));
     launcher.codeFor.insert(QStringLiteral("thunderbird"), launch::FileNotFound);
     const ComposeResult result = client.compose(reportMail(), {});
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.program, MailProgram::XdgEmail);
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(programOf(result), MailProgram::XdgEmail);
     ASSERT_EQ(launcher.calls.size(), 2u);
     EXPECT_EQ(launcher.calls[1].program, QStringLiteral("xdg-email"));
 }
@@ -280,9 +287,9 @@ TEST_F(Client, NothingStartsWhenXdgEmailIsMissingToo) {
     handlers.set(kMailto, QStringLiteral("balsa %u"), QStringLiteral("balsa.desktop"));
     launcher.codeFor.insert(QStringLiteral("xdg-email"), launch::FileNotFound);
     const ComposeResult result = client.compose(reportMail(), {});
-    EXPECT_FALSE(result.opened);
-    EXPECT_EQ(result.program, MailProgram::None);
-    EXPECT_TRUE(result.detail.contains(QStringLiteral("xdg-email")));
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(programOf(result), MailProgram::None);
+    EXPECT_TRUE(detailOf(result).contains(QStringLiteral("xdg-email")));
 }
 
 TEST(ThunderbirdCompose, BlankFieldsAreLeftOutAndCcBccWrittenWhenGiven) {
@@ -391,8 +398,8 @@ TEST_F(Client, ThunderbirdIsHandedTheDraftWhichHoldsImportanceAndAttachmentNames
     item.importance = MailImportance::High;
     item.draftFile = QStringLiteral("/home/ham/yq/VH/report-mail-20240309-101530.eml");
     const ComposeResult result = client.compose(item, QStringLiteral("/home/ham/yq/VH/vh37.html"));
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.program, MailProgram::Thunderbird);
+    EXPECT_TRUE(result.ok());
+    EXPECT_EQ(programOf(result), MailProgram::Thunderbird);
     ASSERT_EQ(launcher.calls.size(), 1u);
     EXPECT_EQ(launcher.calls[0].program, QStringLiteral("thunderbird"));
     EXPECT_EQ(launcher.calls[0].args, QStringList{item.draftFile});
@@ -520,8 +527,8 @@ TEST(DesktopMail, StandInThunderbirdRegisteredForMailtoIsStartedWithTheComposeAr
     item.subject = QStringLiteral("Corvan, my YQ results are attached");
     item.attachments = {{root + QStringLiteral("/Report.RTF"), QStringLiteral("Report.rtf")}};
     const ComposeResult result = client.compose(item, {});
-    ASSERT_TRUE(result.opened) << result.detail.toStdString();
-    EXPECT_EQ(result.program, MailProgram::Thunderbird);
+    ASSERT_TRUE(result.ok()) << detailOf(result).toStdString();
+    EXPECT_EQ(programOf(result), MailProgram::Thunderbird);
 
     QDeadlineTimer deadline(10000);
     while (!QFile::exists(record) && !deadline.hasExpired()) QThread::msleep(20);
@@ -558,8 +565,8 @@ TEST(DesktopMail, StandInXdgEmailIsHandedTheAttachmentsUnderTheMailsNamesAndTheA
     item.attachments = {{root + QStringLiteral("/VH/Report.RTF"), QStringLiteral("Report.rtf")}};
     item.draftFile = root + QStringLiteral("/VH/report-mail-20240309-101530.eml");
     const ComposeResult result = client.compose(item, {});
-    ASSERT_TRUE(result.opened) << result.detail.toStdString();
-    EXPECT_EQ(result.program, MailProgram::XdgEmail);
+    ASSERT_TRUE(result.ok()) << detailOf(result).toStdString();
+    EXPECT_EQ(programOf(result), MailProgram::XdgEmail);
 
     QDeadlineTimer deadline(10000);
     while (!QFile::exists(record) && !deadline.hasExpired()) QThread::msleep(20);
@@ -632,8 +639,8 @@ TEST(DesktopMail, StandInMailProgramsAreStartedWithTheirComposeCommandLines) {
         ProcessLauncher launcher;
         DesktopMailClient client(handlers, launcher);
         const ComposeResult result = client.compose(item, {});
-        ASSERT_TRUE(result.opened) << c.exec << ": " << result.detail.toStdString();
-        EXPECT_EQ(result.program, c.program) << c.exec;
+        ASSERT_TRUE(result.ok()) << c.exec << ": " << detailOf(result).toStdString();
+        EXPECT_EQ(programOf(result), c.program) << c.exec;
 
         QDeadlineTimer deadline(10000);
         while (!QFile::exists(record) && !deadline.hasExpired()) QThread::msleep(20);

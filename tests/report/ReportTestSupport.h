@@ -23,7 +23,7 @@ struct UserFolder {
     QTemporaryDir dir;
     explicit UserFolder(const QStringList& users = {}) {
         UserFile file(dir.path());
-        for (const QString& user : users) file.add(user);
+        for (const QString& user : users) (void)file.add(user);
     }
     QString path() const { return dir.path(); }
 };

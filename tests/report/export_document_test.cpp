@@ -44,7 +44,7 @@ public:
         items << item;
         bodyFiles << htmlBodyFile;
         filesAtCompose = QDir(folder_).entryList(QDir::Files, QDir::Name);
-        return {yq::platform::MailProgram::Thunderbird, true, {}};
+        return yq::platform::Composed{yq::platform::MailProgram::Thunderbird, {}};
     }
     QList<MailItem> items;
     QStringList bodyFiles;
@@ -96,7 +96,7 @@ TEST_F(Export, RunThirtySevenWithTwoPagesWritesKeepsAndDeletesTheRightFiles) {
     EXPECT_FALSE(QFile::exists(vh("37.RTF")));
     EXPECT_EQ(readAll(vh("vh37.html")), htmlPageBytes(0xFFFFFF));
     EXPECT_EQ(readAll(vh("Report.RTF")), rtfDocument(pages, 0, 500, 500, 1234567890));
-    EXPECT_TRUE(result.documentWritten);
+    EXPECT_TRUE(result.document.ok());
     EXPECT_EQ(result.mailCode, 0);
     EXPECT_TRUE(errors().isEmpty());
 }
@@ -190,8 +190,8 @@ TEST_F(Export, DocumentThatCannotBeWrittenIsToldBeforeTheMailWhichLeavesTheStale
     FixedRandom random({37, 1111111111});
     const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
 
-    EXPECT_FALSE(result.documentWritten);
-    EXPECT_EQ(result.rtfCode, rtf::NotWritten);
+    EXPECT_FALSE(result.document.ok());
+    EXPECT_EQ(yq::codeOr(result.rtf, rtf::Done), rtf::NotWritten);
     ASSERT_EQ(events.size(), 2);
     EXPECT_TRUE(events.at(0).startsWith(QStringLiteral("error: The report document could not be written.|")));
     EXPECT_TRUE(events.at(0).contains(QStringLiteral("37.RTF")));
@@ -208,7 +208,7 @@ TEST_F(Export, UnreadablePageCopyIsToldAndNoDocumentIsAttached) {
     ASSERT_TRUE(QDir().mkpath(vh("371.wmf")));
     FixedRandom random({37, 1111111111});
     const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
-    EXPECT_EQ(result.rtfCode, rtf::PageUnreadable);
+    EXPECT_EQ(yq::codeOr(result.rtf, rtf::Done), rtf::PageUnreadable);
     ASSERT_FALSE(errors().isEmpty());
     EXPECT_TRUE(errors().front().contains(QStringLiteral("371.wmf")));
     ASSERT_EQ(client.items.size(), 1);
@@ -219,7 +219,7 @@ TEST_F(Export, UnreadablePageCopyIsToldAndNoDocumentIsAttached) {
 TEST_F(Export, ReportWithoutPagesWritesNoDocumentAndSaysSo) {
     FixedRandom random({37});
     const ExportResult result = runDocumentExport({}, state, context, random);
-    EXPECT_EQ(result.rtfCode, rtf::NotWritten);
+    EXPECT_EQ(yq::codeOr(result.rtf, rtf::Done), rtf::NotWritten);
     EXPECT_FALSE(QFile::exists(vh("37.RTF")));
     EXPECT_FALSE(QFile::exists(vh("Report.RTF")));
     EXPECT_TRUE(QFile::exists(vh("vh37.html")));
@@ -231,7 +231,7 @@ TEST_F(Export, HtmlPageThatCannotBeWrittenMeansNoMailWhichIsToldAndTheCleanUpSti
     ASSERT_TRUE(QDir().mkpath(vh("vh37.html")));
     FixedRandom random({37, 1111111111});
     const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
-    EXPECT_EQ(result.htmlCode, html::NotOpened);
+    EXPECT_EQ(yq::codeOr(result.html, html::Done), html::NotOpened);
     EXPECT_EQ(result.mailCode, 1);
     EXPECT_TRUE(client.items.isEmpty());
     ASSERT_EQ(events.size(), 1);
@@ -265,7 +265,7 @@ TEST_F(Export, LinksInTheExportFolderAreReplacedNeverWrittenThrough) {
     }
     FixedRandom random({37, 1111111111});
     const ExportResult result = runDocumentExport({standInPage("x")}, state, context, random);
-    EXPECT_TRUE(result.documentWritten);
+    EXPECT_TRUE(result.document.ok());
     EXPECT_TRUE(errors().isEmpty()) << errors().join(QLatin1Char('\n')).toStdString();
     for (const char* name : names)
         EXPECT_EQ(readAll(dir.filePath(QStringLiteral("precious-") + QLatin1String(name))), "keep me") << name;
@@ -305,8 +305,8 @@ TEST_F(Export, PagesAndDocumentThatDoNotFitLeaveNoHalfFileAndTheEarlierReportWho
             FixedRandom random({37, 1111111111});
             DocumentExport exporter(dir.path(), random);
             const ExportResult result = exporter.write({big}, QStringLiteral("Report"));
-            if (result.documentWritten) return 1;
-            if (!result.error.contains(QStringLiteral("File too large"))) return 2;
+            if (result.document.ok()) return 1;
+            if (!yq::problemText(result.document.problem()).contains(QStringLiteral("File too large"))) return 2;
             return 0;
         });
         EXPECT_EQ(code, 0) << c.name;
@@ -356,7 +356,7 @@ TEST_F(Export, ReportMailDraftIsAboutTheSizeOfTheDocument) {
     for (int i = 0; i < 300000; ++i) body += static_cast<char>((i * 37) & 0xFF);
     FixedRandom random({37, 1111111111});
     const ExportResult result = runDocumentExport({standInPage(body)}, state, context, random);
-    ASSERT_TRUE(result.documentWritten);
+    ASSERT_TRUE(result.document.ok());
     ASSERT_FALSE(result.draftPath.isEmpty());
     const qint64 document = QFileInfo(vh("Report.RTF")).size();
     const qint64 draft = QFileInfo(result.draftPath).size();

@@ -30,7 +30,7 @@ public:
         bodyFiles << htmlBodyFile;
         return answer;
     }
-    ComposeResult answer{MailProgram::Thunderbird, true, {}};
+    ComposeResult answer = yq::platform::Composed{MailProgram::Thunderbird, {}};
     QList<MailItem> items;
     QStringList bodyFiles;
 
@@ -82,7 +82,7 @@ TEST_F(Mail, EmailResultsAttachesTheResultsTableAndTheWorkingCopy) {
     EXPECT_EQ(mail.attachments, (QList<MailAttachment>{{path("YQ.csv"), QStringLiteral("YQ.csv")},
                                                        {path("yq.ini"), QStringLiteral("yq.ini")}}));
     EXPECT_TRUE(client.bodyFiles.front().isEmpty());
-    EXPECT_TRUE(outcome.draftWritten);
+    EXPECT_TRUE(outcome.draft.ok());
     EXPECT_EQ(drafts(), QStringList{QStringLiteral("results-mail-20240309-101530.eml")});
     EXPECT_EQ(outcome.draftPath, path("VH/results-mail-20240309-101530.eml"));
     EXPECT_EQ(events, QStringList{QStringLiteral("compose")});
@@ -114,7 +114,7 @@ TEST_F(Mail, EmailResultsWithoutAResultsTableSaysWhichFileIsMissing) {
 TEST_F(Mail, WithoutAMailProgramTheUserIsToldWhereTheDraftIs) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
-    client.answer = {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop.")};
+    client.answer = yq::fail("No mail program is registered on this desktop.");
     const MailOutcome outcome =
         emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_EQ(events.size(), 2);
@@ -133,8 +133,8 @@ TEST_F(Mail, AMailProgramThatCannotHoldTheWholeMailPointsToTheCompleteDraft) {
     EXPECT_EQ(events, QStringList{QStringLiteral("compose")});
 
     events.clear();
-    client.answer = {
-        MailProgram::XdgEmail, true, {}, QStringLiteral("The mail program may not have taken the mail's attachments.")};
+    client.answer = yq::platform::Composed{
+        MailProgram::XdgEmail, QStringLiteral("The mail program may not have taken the mail's attachments.")};
     const MailOutcome outcome =
         emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_EQ(events.size(), 2);
@@ -153,7 +153,7 @@ TEST_F(Mail, NoMailClientAtAllStillSavesTheDraft) {
     context.client = nullptr;
     const MailOutcome outcome =
         emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
-    EXPECT_TRUE(outcome.draftWritten);
+    EXPECT_TRUE(outcome.draft.ok());
     ASSERT_EQ(events.size(), 1);
     EXPECT_TRUE(events.front().startsWith(QStringLiteral("info: ")));
     EXPECT_TRUE(events.front().contains(QDir::toNativeSeparators(outcome.draftPath)));
@@ -165,7 +165,7 @@ TEST_F(Mail, DraftThatCannotBeSavedIsToldEvenWhenTheMailOpens) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     const MailOutcome outcome =
         emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
-    EXPECT_FALSE(outcome.draftWritten);
+    EXPECT_FALSE(outcome.draft.ok());
     EXPECT_EQ(events.size(), 2);
     EXPECT_EQ(events.at(0), QStringLiteral("compose"));
     EXPECT_TRUE(events.at(1).startsWith(QStringLiteral("error: A copy of the mail could not be saved as|")));
@@ -173,7 +173,7 @@ TEST_F(Mail, DraftThatCannotBeSavedIsToldEvenWhenTheMailOpens) {
 
 TEST_F(Mail, LostMailIsAnErrorWhenNeitherDraftNorMailProgramWorks) {
     ASSERT_TRUE(writeAll(path("VH"), "a file where the folder should be"));
-    client.answer = {MailProgram::None, false, QStringLiteral("No mail program is registered on this desktop.")};
+    client.answer = yq::fail("No mail program is registered on this desktop.");
     emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
     ASSERT_FALSE(events.isEmpty());
     EXPECT_TRUE(

@@ -77,7 +77,7 @@ protected:
         const QString draft = path(QStringLiteral("VH/mail.eml"));
         const DraftResult written = writeMimeDraft(item, draft, when);
         if (result) *result = written;
-        EXPECT_TRUE(written.written) << written.error.toStdString();
+        EXPECT_TRUE(written.written.ok()) << (written.written ? std::string() : written.written.problem().text());
         Parsed parsed = parseWithPython(draft);
         EXPECT_TRUE(parsed.error.isEmpty()) << parsed.error.toStdString();
         return parsed;
@@ -232,7 +232,7 @@ TEST_F(Draft, ReplacesAnEarlierDraftAsAWhole) {
     ASSERT_TRUE(writeAll(draft, QByteArray(100000, 'x')));
     MailItem item;
     item.subject = QStringLiteral("s");
-    ASSERT_TRUE(writeMimeDraft(item, draft, when).written);
+    ASSERT_TRUE(writeMimeDraft(item, draft, when).written.ok());
     QFile file(draft);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), mimeDraftBytes(item, when));
@@ -242,8 +242,8 @@ TEST_F(Draft, FolderThatCannotBeMadeIsReported) {
     ASSERT_TRUE(writeAll(path("blocker"), "file, not folder"));
     MailItem item;
     const DraftResult result = writeMimeDraft(item, path("blocker/VH/mail.eml"), when);
-    EXPECT_FALSE(result.written);
-    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_FALSE(result.written.ok());
+    EXPECT_FALSE(result.written.problem().text().empty());
 }
 
 TEST(AttachmentName, IsTheTextAfterTheLastSeparator) {

@@ -25,10 +25,9 @@ public:
 
     platform::LaunchResult start(const QString& program, const QStringList& args) override {
         calls.push_back({program, args});
-        platform::LaunchResult result;
-        result.program = program;
-        result.arguments = args;
-        result.code = codeFor.contains(program) ? codeFor.value(program) : nextCode;
+        const int code = codeFor.contains(program) ? codeFor.value(program) : nextCode;
+        platform::LaunchResult result{program, args, {}};
+        if (code <= 32) result.started = platform::launch::failure(code);
         return result;
     }
 

@@ -31,7 +31,7 @@ class ComposedMails final : public platform::MailClient {
 public:
     platform::ComposeResult compose(const platform::MailItem& item, const QString&) override {
         items << item;
-        return {platform::MailProgram::Thunderbird, true, {}};
+        return platform::Composed{platform::MailProgram::Thunderbird, {}};
     }
     QList<platform::MailItem> items;
 };

@@ -41,8 +41,8 @@ protected:
     void SetUp() override {
         test::widgetApplication();
         UserFile users(folder.path());
-        users.add(QStringLiteral("Zed ZL1AAA"));
-        users.add(QStringLiteral("Amy VK2ABC"));
+        (void)users.add(QStringLiteral("Zed ZL1AAA"));
+        (void)users.add(QStringLiteral("Amy VK2ABC"));
     }
 
     QTemporaryDir folder;
