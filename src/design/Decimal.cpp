@@ -243,12 +243,31 @@ struct DecimalInternals {
 
     static Decimal multiply(const Decimal& a, const Decimal& b) {
         if (!a.big_ && !b.big_) {
-            // Two 64-bit mantissas (the usual case) cannot overflow 128 bits.
-            const auto x = static_cast<std::int64_t>(a.small_);
-            const auto y = static_cast<std::int64_t>(b.small_);
-            if (x == a.small_ && y == b.small_) return make(Wide(x) * y, a.scale_ + b.scale_);
-            Wide product;
-            if (!__builtin_mul_overflow(a.small_, b.small_, &product)) return make(product, a.scale_ + b.scale_);
+            // On the magnitudes: two 64-bit halves (the usual case) in one
+            // step, a 128-bit one (a quotient) by a 64-bit one in two.
+            const UWide x = magnitude(a.small_);
+            const UWide y = magnitude(b.small_);
+            const auto xHigh = static_cast<std::uint64_t>(x >> 64);
+            const auto yHigh = static_cast<std::uint64_t>(y >> 64);
+            UWide product = 0;
+            bool fits = false;
+            if (!xHigh && !yHigh) {
+                product = UWide(static_cast<std::uint64_t>(x)) * static_cast<std::uint64_t>(y);
+                fits = product <= UWide(kWideMax);
+            } else if (!xHigh || !yHigh) {
+                const UWide wide = xHigh ? x : y;
+                const auto factor = static_cast<std::uint64_t>(xHigh ? y : x);
+                const UWide low = UWide(static_cast<std::uint64_t>(wide)) * factor;
+                const UWide high = UWide(static_cast<std::uint64_t>(wide >> 64)) * factor + (low >> 64);
+                if (!(high >> 63)) {
+                    product = (high << 64) | static_cast<std::uint64_t>(low);
+                    fits = true;
+                }
+            }
+            if (fits) {
+                const Wide s = static_cast<Wide>(product);
+                return make((a.small_ < 0) != (b.small_ < 0) ? -s : s, a.scale_ + b.scale_);
+            }
         }
         Limbs x, y;
         if (limbsOf(a, x) && limbsOf(b, y) && x.n + y.n <= kMaxLimbs) {

@@ -59,15 +59,16 @@ bool divideByEstimate(UWide n, UWide d, UWide& q, UWide& r) {
 
 // |n| / |d| rounded half away from zero (d != 0).
 UWide divideRoundedMagnitude(UWide n, UWide d) {
-    if ((n | d) >> 64) {
-        UWide q, r;
-        if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
-    }
     if (!(d >> 64)) {
+        // One or two hardware divisions.
         const auto d64 = static_cast<std::uint64_t>(d);
         std::uint64_t r = 0;
         const UWide q = divideBy64(n, d64, r);
         return r >= d64 - r ? q + 1 : q;
+    }
+    {
+        UWide q, r;
+        if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
     }
     const UWide q = n / d;
     const UWide r = n - q * d;
@@ -77,13 +78,25 @@ UWide divideRoundedMagnitude(UWide n, UWide d) {
 // |n| / 10^k rounded half away from zero, 0 <= k <= 38.
 UWide divideRoundedByPowerOfTen(UWide n, int k, const Wide* powers) {
     if (k <= 19 || (n >> 64) == 0) return divideRoundedMagnitude(n, UWide(powers[k]));
+    constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
+    const auto high = static_cast<std::uint64_t>(n >> 64);
+    if (high < kStep) {
+        // n / 10^k = (n / 10^19) / 10^(k - 19), each step truncating: one
+        // 128-by-64 division, whose quotient fits in 64 bits, and one of 64.
+        std::uint64_t low = 0;
+        const std::uint64_t first = divide128by64(high, static_cast<std::uint64_t>(n), kStep, low);
+        const auto rest = static_cast<std::uint64_t>(powers[k - 19]);
+        const std::uint64_t q = first / rest;
+        const UWide r = UWide(first % rest) * kStep + low;  // n - q * 10^k
+        const UWide d = UWide(powers[k]);
+        return r >= d - r ? UWide(q) + 1 : UWide(q);
+    }
     {
         UWide q, r;
         const UWide d = UWide(powers[k]);
         if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
     }
     std::uint64_t ignored = 0;
-    constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
     const UWide q = divideBy64(divideBy64(n, kStep, ignored), static_cast<std::uint64_t>(powers[k - 19]), ignored);
     const UWide d = UWide(powers[k]);
     const UWide r = n - q * d;
