@@ -123,31 +123,28 @@ char* writeDigits(UWide m, char* end) {
     return p;
 }
 
-// m / 10^scale rounded to the nearest double, through the 64-bit mantissa of
-// the x87 extended type: the mantissa and at most two exact powers of ten
-// (10^27 and below are exact there) give a quotient within 4 units of its
-// last place of the true value, so rounding it to a double gives the true
-// value's double unless it lies within that distance of a midpoint between
-// two doubles (or of a change of binade). Then it returns false and the
-// caller converts through the digits.
-bool realByExtendedDivision(Wide m, int scale, double& out) {
+// y / 10^scale rounded to the nearest double, through the 64-bit mantissa
+// of the x87 extended type, where y is the mantissa's magnitude within
+// `error` units of its last place: the exact powers of ten (10^27 and below
+// are exact there), at most four of them, add at most a unit each, so the
+// quotient lies within error + 4 units of the true value (16 allowed), and
+// rounding it to a double gives the true value's double unless it lies
+// within that distance of a midpoint between two doubles (or of a change of
+// binade). Then it returns false and the caller converts through the digits.
 #if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
-    constexpr int kExactExtended = 27;
-    if (m == 0 || scale < 0 || scale > 2 * kExactExtended) return false;
+constexpr int kExactExtended = 27;
+constexpr int kExtendedSteps = 4;
+
+bool realFromExtended(long double y, bool negative, int scale, double& out) {
+    if (scale < 0 || scale > kExtendedSteps * kExactExtended) return false;
     static const auto powers = [] {
         std::array<long double, kExactExtended + 1> t{};
         t[0] = 1.0L;
         for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
         return t;
     }();
-    const UWide mag = magnitude(m);
-    long double y = static_cast<long double>(mag);
-    if (scale > kExactExtended) {
-        y /= powers[kExactExtended];
-        y /= powers[static_cast<std::size_t>(scale - kExactExtended)];
-    } else {
-        y /= powers[static_cast<std::size_t>(scale)];
-    }
+    for (; scale > kExactExtended; scale -= kExactExtended) y /= powers[kExactExtended];
+    y /= powers[static_cast<std::size_t>(scale)];
     // Far from the ends of the double range, so that no subnormal or
     // infinite result arises.
     if (!(y > 1e-290L && y < 1e290L)) return false;
@@ -160,10 +157,39 @@ bool realByExtendedDivision(Wide m, int scale, double& out) {
     const std::uint64_t fromBottom = bits - (std::uint64_t(1) << 63);
     if (fromBottom < (kMargin << 11) || ~bits < (kMargin << 11)) return false;  // near a power of two
     const double r = static_cast<double>(y);
-    out = m < 0 ? -r : r;
+    out = negative ? -r : r;
     return true;
+}
+#endif
+
+// m / 10^scale, as realFromExtended says (the magnitude rounded once).
+bool realByExtendedDivision(Wide m, int scale, double& out) {
+#if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
+    if (m == 0) return false;
+    return realFromExtended(static_cast<long double>(magnitude(m)), m < 0, scale, out);
 #else
     (void)m;
+    (void)scale;
+    (void)out;
+    return false;
+#endif
+}
+
+// The same for a magnitude of limbs (n >= 1): its top 64 bits, the rest cut
+// off (within one unit).
+bool realByExtendedDivision(const Limbs& m, bool negative, int scale, double& out) {
+#if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
+    if (m.n == 0) return false;
+    const std::uint64_t top = m.w[m.n - 1];
+    const int shift = __builtin_clzll(top);
+    std::uint64_t head = top;
+    if (shift > 0 && m.n > 1) head = (top << shift) | (m.w[m.n - 2] >> (64 - shift));
+    const int below = m.n > 1 ? 64 * (m.n - 1) - shift : 0;  // bits under the head
+    if (m.n == 1) return realFromExtended(static_cast<long double>(head), negative, scale, out);
+    return realFromExtended(std::ldexp(static_cast<long double>(head), below), negative, scale, out);
+#else
+    (void)m;
+    (void)negative;
     (void)scale;
     (void)out;
     return false;
@@ -191,6 +217,37 @@ void appendFixed(std::string& out, bool negative, std::string_view digits, int p
 }
 
 }  // namespace
+
+// n * 10^e / d rounded half away from zero, for a divisor of 64 bits
+// (the usual one: a field or a product of two) when n * 10^e fits in three
+// limbs and the quotient in 127 bits; otherwise nothing. Two hardware
+// divisions, without the general limb machinery.
+std::optional<UWide> divideScaledBy64(UWide n, int e, UWide d) {
+    if ((d >> 64) || d == 0) return std::nullopt;
+    std::uint64_t w[3] = {static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(n >> 64), 0};
+    constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
+    while (e > 0) {
+        const int k = e < 19 ? e : 19;
+        const std::uint64_t f = k == 19 ? kStep : static_cast<std::uint64_t>(kPow10[static_cast<std::size_t>(k)]);
+        const UWide p0 = UWide(w[0]) * f;
+        const UWide p1 = UWide(w[1]) * f + (p0 >> 64);
+        const UWide p2 = UWide(w[2]) * f + (p1 >> 64);
+        if (p2 >> 64) return std::nullopt;
+        w[0] = static_cast<std::uint64_t>(p0);
+        w[1] = static_cast<std::uint64_t>(p1);
+        w[2] = static_cast<std::uint64_t>(p2);
+        e -= k;
+    }
+    const auto d64 = static_cast<std::uint64_t>(d);
+    if (w[2] >= d64) return std::nullopt;  // a quotient of more than 128 bits
+    std::uint64_t r = 0;
+    const std::uint64_t high = detail::divide128by64(w[2], w[1], d64, r);
+    const std::uint64_t low = detail::divide128by64(r, w[0], d64, r);
+    UWide q = (UWide(high) << 64) | low;
+    if (r >= d64 - r) ++q;
+    if (q > UWide(kWideMax)) return std::nullopt;
+    return q;
+}
 
 // Operations on the out-of-line form, and the bridge between the two forms.
 struct DecimalInternals {
@@ -310,6 +367,12 @@ struct DecimalInternals {
                     const Wide s = static_cast<Wide>(q);
                     return make(negative ? -s : s, kQuotientPlaces);
                 }
+            }
+        }
+        if (!a.big_ && !b.big_ && e > 0) {
+            if (const auto q = divideScaledBy64(magnitude(a.small_), e, magnitude(b.small_))) {
+                const Wide s = static_cast<Wide>(*q);
+                return make((a.small_ < 0) != (b.small_ < 0) ? -s : s, kQuotientPlaces);
             }
         }
         Limbs n, d;
@@ -575,6 +638,8 @@ double Decimal::toReal() const {
     }
     Limbs limbs;
     if (DecimalInternals::limbsOf(*this, limbs)) {
+        double fast = 0.0;
+        if (realByExtendedDivision(limbs, sign() < 0, scale_, fast)) return fast;
         // At most 12 limbs: 232 digits, a sign and the exponent.
         char buffer[kMaxLimbs * 20 + 32];
         char* end = buffer + kMaxLimbs * 20 + 2;

@@ -296,6 +296,18 @@ TEST(DecimalFastPath, TextAndRealsMatchTheBigIntegerPath) {
     }
 }
 
+// Products and powers carry up to twice and three times the places of their
+// operands (a squared quotient has 62): their doubles as well.
+TEST(DecimalFastPath, RealsOfProductsAndPowersMatchTheirText) {
+    RandomOperands random;
+    for (int i = 0; i < 20000; ++i) {
+        const Decimal a = random.next();
+        const Decimal value = i % 3 == 0 ? a.pow(3) : a * random.next();
+        const std::string text = value.toString();
+        ASSERT_EQ(value.toReal(), std::strtod(text.c_str(), nullptr)) << text;
+    }
+}
+
 // A field's text (the writer of every key=value line) is the value with all
 // of the field's places, as the decimal's own fixed-point text gives it.
 TEST(DecimalFastPath, FieldTextIsTheValueWithAllItsPlaces) {
