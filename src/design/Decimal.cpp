@@ -326,6 +326,12 @@ struct DecimalInternals {
                 return make((a.small_ < 0) != (b.small_ < 0) ? -s : s, a.scale_ + b.scale_);
             }
         }
+        return multiplyWide(a, b);
+    }
+
+    // A product beyond 127 bits, or of an out-of-line operand: apart from
+    // the quick cases, so that they keep a small frame.
+    [[gnu::noinline]] static Decimal multiplyWide(const Decimal& a, const Decimal& b) {
         Limbs x, y;
         if (limbsOf(a, x) && limbsOf(b, y) && x.n + y.n <= kMaxLimbs) {
             // Schoolbook product; it exceeds 127 bits, so it goes out of line.
@@ -341,14 +347,22 @@ struct DecimalInternals {
             }
             int n = x.n + y.n;
             while (n > 0 && w[n - 1] == 0) --n;
-            if (n == 0) return make(Wide(0), a.scale_ + b.scale_);
-            Int m;
-            auto& backend = m.backend();
+            const bool negative = (a.sign() < 0) != (b.sign() < 0);
+            if (n <= 2) {
+                // Within 128 bits after all (an operand was out of line).
+                const UWide p = n == 2 ? (UWide(w[1]) << 64) | w[0] : UWide(n == 1 ? w[0] : 0);
+                if (p <= UWide(kWideMax)) return make(negative ? -Wide(p) : Wide(p), a.scale_ + b.scale_);
+            }
+            // Beyond 128 bits: written straight into the out-of-line form.
+            Decimal d;
+            d.scale_ = a.scale_ + b.scale_;
+            d.big_ = new Decimal::Big;
+            auto& backend = d.big_->value.backend();
             backend.resize(static_cast<unsigned>(n), static_cast<unsigned>(n));
             for (int i = 0; i < n; ++i) backend.limbs()[i] = w[i];
             backend.normalize();
-            if ((a.sign() < 0) != (b.sign() < 0)) backend.negate();
-            return make(std::move(m), a.scale_ + b.scale_);
+            if (negative) backend.negate();
+            return d;
         }
         return make(Int(big(a) * big(b)), a.scale_ + b.scale_);
     }
@@ -369,6 +383,12 @@ struct DecimalInternals {
                 }
             }
         }
+        return divideWide(a, b, e);
+    }
+
+    // A quotient whose operands outgrow 128 bits once scaled: apart from the
+    // quick case, so that it keeps a small frame.
+    [[gnu::noinline]] static Decimal divideWide(const Decimal& a, const Decimal& b, int e) {
         if (!a.big_ && !b.big_ && e > 0) {
             if (const auto q = divideScaledBy64(magnitude(a.small_), e, magnitude(b.small_))) {
                 const Wide s = static_cast<Wide>(*q);
