@@ -561,6 +561,15 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
 std::optional<Decimal> Decimal::parseBounded(std::string_view text) {
     const auto scanned = scanDecimalText(text);
     if (!scanned) return std::nullopt;
+    if (scanned->integerDigits.size() + scanned->fractionDigits.size() <= 18) {
+        // Every digit kept, in 64 bits: what fromDigits gives for so few.
+        std::int64_t m = 0;
+        for (const char c : scanned->integerDigits) m = m * 10 + (c - '0');
+        for (const char c : scanned->fractionDigits) m = m * 10 + (c - '0');
+        if (m == 0) return Decimal();
+        return DecimalInternals::make(Wide(scanned->negative ? -m : m),
+                                      static_cast<int>(scanned->fractionDigits.size()));
+    }
     return fromDigits(scanned->negative, scanned->integerDigits, scanned->fractionDigits);
 }
 

@@ -1,6 +1,7 @@
 #include "design/Decimal.h"
 
 #include "design/DecimalDetail.h"
+#include "design/WideDivision.h"
 
 #include <array>
 #include <cstring>
@@ -19,8 +20,27 @@ std::int64_t DecimalField::maxMantissa() const {
 }
 
 DecimalField& DecimalField::operator=(const Decimal& value) {
-    const Decimal r = value.rounded(storage_.places);
     const std::int64_t max = maxMantissa();
+    auto limited = [max](Wide m) { return m > max ? max : (m < -max ? -max : static_cast<std::int64_t>(m)); };
+    if (!value.big_) {
+        // Rounded and limited at once, as value.rounded(places) and the
+        // general case below give it.
+        const int k = value.scale_ - storage_.places;
+        if (k > 0) {
+            if (k >= detail::kWidePowers) {
+                mantissa_ = 0;  // |m| < 1.8 * 10^38 rounds to 0 in a step of 10^39 or more
+                return *this;
+            }
+            const auto q =
+                static_cast<Wide>(detail::divideRoundedByPowerOfTen(detail::magnitude(value.small_), k, kPow10.data()));
+            mantissa_ = limited(value.small_ < 0 ? -q : q);  // q <= |m|: fits
+            return *this;
+        }
+        Wide m;
+        mantissa_ = scaleUp(value.small_, -k, m) ? limited(m) : (value.small_ > 0 ? max : -max);
+        return *this;
+    }
+    const Decimal r = value.rounded(storage_.places);
     if (!r.big_) {
         Wide m;
         if (scaleUp(r.small_, storage_.places - r.scale_, m)) {
@@ -51,9 +71,12 @@ constexpr auto kDigitPairs = [] {
 
 char* DecimalField::writeText(char* p) const {
     const auto places = static_cast<std::size_t>(storage_.places);
-    // The digits of |mantissa|, right-aligned (at most 19 of them).
-    char digits[24];
-    char* const end = digits + sizeof digits;
+    // The digits of |mantissa|, right-aligned before `end` (at most 19 of
+    // them); the room after it lets the usual texts be copied in pieces of
+    // a fixed size, which compile to plain moves.
+    constexpr std::size_t kPiece = 24;
+    char digits[24 + kPiece];
+    char* const end = digits + 24;
     char* q = end;
     std::uint64_t m = mantissa_ < 0 ? 0 - static_cast<std::uint64_t>(mantissa_) : static_cast<std::uint64_t>(mantissa_);
     while (m >= 100) {
@@ -83,11 +106,13 @@ char* DecimalField::writeText(char* p) const {
         std::memcpy(p, q, count);
         return p + count;
     }
+    // dd.dd: fewer than 19 places, so both pieces stay within the room
+    // that writeText has (and within `digits`).
     const std::size_t whole = count - places;
-    std::memcpy(p, q, whole);
+    std::memcpy(p, q, kPiece);
     p += whole;
     *p++ = '.';
-    std::memcpy(p, q + whole, places);
+    std::memcpy(p, q + whole, kPiece);
     return p + places;
 }
 
