@@ -610,8 +610,67 @@ Decimal Decimal::of(std::string_view text) {
     return *value;
 }
 
+namespace {
+
+// The 15 significant digits of a double between 10^-13 and 10^14 through
+// the x87 extended type: |value| x 10^k (10^k exact there for k <= 27)
+// rounded once, within 2^-14 of the true product, which lies between 10^14
+// and 10^15. Unless the product lies within 2^-8 of a midpoint between two
+// integers, its nearest integer is the one that the digits of a correctly
+// rounded conversion give. False when it may not be (and outside the range).
+bool fifteenDigitsByExtended(double value, std::int64_t& digits, int& k) {
+#if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
+    const double a = std::fabs(value);
+    if (!(a > 1e-13 && a < 1e14)) return false;
+    static const auto powers = [] {
+        std::array<long double, 28> t{};
+        t[0] = 1.0L;
+        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
+        return t;
+    }();
+    int place = 14 - static_cast<int>(std::floor(std::log10(a)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (place < 0 || place > 27) return false;
+        const long double t = static_cast<long double>(a) * powers[static_cast<std::size_t>(place)];
+        if (t < 1e14L) {
+            ++place;
+            continue;
+        }
+        if (t >= 1e15L) {
+            --place;
+            continue;
+        }
+        const auto whole = static_cast<std::int64_t>(t);
+        const long double fraction = t - static_cast<long double>(whole);  // exact
+        if (fraction > 0.5L - 0x1p-8L && fraction < 0.5L + 0x1p-8L) return false;
+        digits = fraction > 0.5L ? whole + 1 : whole;
+        k = place;
+        if (digits == 1000000000000000) {
+            // Rounded up to the next power of ten: one digit less.
+            digits = 100000000000000;
+            --k;
+        }
+        return true;
+    }
+    return false;
+#else
+    (void)value;
+    (void)digits;
+    (void)k;
+    return false;
+#endif
+}
+
+}  // namespace
+
 Decimal Decimal::fromReal(double value) {
     if (!std::isfinite(value)) return Decimal();
+    {
+        std::int64_t digits = 0;
+        int place = 0;
+        if (fifteenDigitsByExtended(value, digits, place) && place >= 0)
+            return DecimalInternals::make(value < 0 ? -Wide(digits) : Wide(digits), place);
+    }
     // 15 significant digits: one before the point and 14 after.
     char buffer[40];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
