@@ -97,6 +97,14 @@ char* DecimalField::writeText(char* p) const {
         std::memcpy(p, q, count);
         return p + count;
     }
+    if (count <= places && places <= kPiece) {
+        // 0.00ddd, in fixed pieces: the zeros, then the digits over them.
+        *p++ = '0';
+        *p++ = '.';
+        std::memset(p, '0', kPiece);
+        std::memcpy(p + (places - count), q, kPiece);
+        return p + places;
+    }
     if (count <= places) {
         // 0.00ddd
         *p++ = '0';

@@ -75,16 +75,42 @@ UWide divideRoundedMagnitude(UWide n, UWide d) {
     return r >= d - r ? q + 1 : q;
 }
 
+namespace {
+
+// (high:low) / 10^19 with high < 10^19, with the remainder: 10^19 has its
+// top bit set, so its reciprocal gives the quotient in two multiplications
+// and at most two corrections (Moller and Granlund, "Improved division by
+// invariant integers", algorithm 4).
+std::uint64_t divideByTenToNineteen(std::uint64_t high, std::uint64_t low, std::uint64_t& rem) {
+    constexpr std::uint64_t d = 10000000000000000000ull;
+    constexpr std::uint64_t v = static_cast<std::uint64_t>(~UWide(0) / d);  // floor((2^128 - 1) / d) - 2^64
+    const UWide p = UWide(v) * high + ((UWide(high) << 64) | low);
+    auto q = static_cast<std::uint64_t>(p >> 64) + 1;
+    std::uint64_t r = low - q * d;
+    if (r > static_cast<std::uint64_t>(p)) {
+        --q;
+        r += d;
+    }
+    if (r >= d) {
+        ++q;
+        r -= d;
+    }
+    rem = r;
+    return q;
+}
+
+}  // namespace
+
 // |n| / 10^k rounded half away from zero, 0 <= k <= 38.
 UWide divideRoundedByPowerOfTen(UWide n, int k, const Wide* powers) {
     if (k <= 19 || (n >> 64) == 0) return divideRoundedMagnitude(n, UWide(powers[k]));
     constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
     const auto high = static_cast<std::uint64_t>(n >> 64);
     if (high < kStep) {
-        // n / 10^k = (n / 10^19) / 10^(k - 19), each step truncating: one
-        // 128-by-64 division, whose quotient fits in 64 bits, and one of 64.
+        // n / 10^k = (n / 10^19) / 10^(k - 19), each step truncating; the
+        // first quotient fits in 64 bits.
         std::uint64_t low = 0;
-        const std::uint64_t first = divide128by64(high, static_cast<std::uint64_t>(n), kStep, low);
+        const std::uint64_t first = divideByTenToNineteen(high, static_cast<std::uint64_t>(n), low);
         const auto rest = static_cast<std::uint64_t>(powers[k - 19]);
         const std::uint64_t q = first / rest;
         const UWide r = UWide(first % rest) * kStep + low;  // n - q * 10^k
