@@ -71,57 +71,46 @@ constexpr auto kDigitPairs = [] {
 
 char* DecimalField::writeText(char* p) const {
     const auto places = static_cast<std::size_t>(storage_.places);
-    // The digits of |mantissa|, right-aligned before `end` (at most 19 of
-    // them); the room after it lets the usual texts be copied in pieces of
-    // a fixed size, which compile to plain moves.
-    constexpr std::size_t kPiece = 24;
-    char digits[24 + kPiece];
-    char* const end = digits + 24;
-    char* q = end;
     std::uint64_t m = mantissa_ < 0 ? 0 - static_cast<std::uint64_t>(mantissa_) : static_cast<std::uint64_t>(mantissa_);
-    while (m >= 100) {
-        const std::uint64_t pair = m % 100;
+    // The number of digits of m (0 for 0), from its bit length.
+    static constexpr auto kPowers = [] {
+        std::array<std::uint64_t, 20> t{};
+        t[0] = 1;
+        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
+        return t;
+    }();
+    const auto bits = static_cast<std::size_t>(64 - __builtin_clzll(m | 1));
+    const std::size_t guess = (bits * 1233) >> 12;
+    const std::size_t count = m == 0 ? 0 : guess + 1 - (m < kPowers[guess] ? 1 : 0);
+    const std::size_t whole = count > places ? count - places : 1;
+    if (mantissa_ < 0) *p++ = '-';
+    char* const end = p + whole + (places ? places + 1 : 0);
+    // Written backwards straight into place, two digits a step: the places
+    // (with their leading zeros), the point, then the whole digits.
+    char* w = end;
+    std::size_t left = places;
+    for (; left >= 2; left -= 2) {
+        w -= 2;
+        std::memcpy(w, kDigitPairs.data() + 2 * (m % 100), 2);
         m /= 100;
-        q -= 2;
-        std::memcpy(q, kDigitPairs.data() + 2 * pair, 2);
+    }
+    if (left) {
+        *--w = static_cast<char>('0' + m % 10);
+        m /= 10;
+    }
+    if (places) *--w = '.';
+    while (m >= 100) {
+        w -= 2;
+        std::memcpy(w, kDigitPairs.data() + 2 * (m % 100), 2);
+        m /= 100;
     }
     if (m >= 10) {
-        q -= 2;
-        std::memcpy(q, kDigitPairs.data() + 2 * m, 2);
+        w -= 2;
+        std::memcpy(w, kDigitPairs.data() + 2 * m, 2);
     } else {
-        *--q = static_cast<char>('0' + m);
+        *--w = static_cast<char>('0' + m);  // a lone 0 too: there is always a whole digit
     }
-    const auto count = static_cast<std::size_t>(end - q);
-    if (mantissa_ < 0) *p++ = '-';
-    if (places == 0) {
-        std::memcpy(p, q, count);
-        return p + count;
-    }
-    if (count <= places && places <= kPiece) {
-        // 0.00ddd, in fixed pieces: the zeros, then the digits over them.
-        *p++ = '0';
-        *p++ = '.';
-        std::memset(p, '0', kPiece);
-        std::memcpy(p + (places - count), q, kPiece);
-        return p + places;
-    }
-    if (count <= places) {
-        // 0.00ddd
-        *p++ = '0';
-        *p++ = '.';
-        std::memset(p, '0', places - count);
-        p += places - count;
-        std::memcpy(p, q, count);
-        return p + count;
-    }
-    // dd.dd: fewer than 19 places, so both pieces stay within the room
-    // that writeText has (and within `digits`).
-    const std::size_t whole = count - places;
-    std::memcpy(p, q, kPiece);
-    p += whole;
-    *p++ = '.';
-    std::memcpy(p, q + whole, kPiece);
-    return p + places;
+    return end;
 }
 
 void DecimalField::appendText(std::string& out) const {
