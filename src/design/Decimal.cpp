@@ -628,7 +628,11 @@ bool fifteenDigitsByExtended(double value, std::int64_t& digits, int& k) {
         for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
         return t;
     }();
-    int place = 14 - static_cast<int>(std::floor(std::log10(a)));
+    // log10(a) from the binary exponent, within one; the steps below fix it.
+    std::uint64_t bits;
+    std::memcpy(&bits, &a, sizeof bits);
+    const int binary = static_cast<int>((bits >> 52) & 0x7ff) - 1023;  // a is normal here
+    int place = 14 - static_cast<int>(std::floor(binary * 0.30102999566398120));
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (place < 0 || place > 27) return false;
         const long double t = static_cast<long double>(a) * powers[static_cast<std::size_t>(place)];
