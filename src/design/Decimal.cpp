@@ -489,10 +489,7 @@ void Decimal::releaseBig() {
     big_ = nullptr;
 }
 
-int Decimal::sign() const {
-    if (big_) return big_->value.sign();
-    return small_ > 0 ? 1 : (small_ < 0 ? -1 : 0);
-}
+int Decimal::bigSign() const { return big_->value.sign(); }
 
 BigInt Decimal::mantissa() const { return toBigInt(DecimalInternals::big(*this)); }
 
