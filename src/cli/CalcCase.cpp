@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 namespace yq::cli {
@@ -26,7 +27,15 @@ int parseRuns(const std::string& text) {
     return value;
 }
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+// The blanks between words: space, tab, newline, vertical tab, form feed,
+// carriage return.
+constexpr auto kSpaces = [] {
+    std::array<bool, 256> t{};
+    for (const unsigned char c : {' ', '\t', '\n', '\v', '\f', '\r'}) t[c] = true;
+    return t;
+}();
+
+bool isSpace(char c) { return kSpaces[static_cast<unsigned char>(c)]; }
 
 // No field has more digits than this, so a value whose whole part needs more
 // is one that no field can hold (a field limits a smaller excess itself).
@@ -77,7 +86,17 @@ void parseWordsOf(const Words& args, CalcCase& c) {
     c.keys.reserve(args.size());
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (arg == "--metric") {
+        if (arg.size() < 2 || arg[0] != '-' || arg[1] != '-') {
+            const auto eq = arg.find('=');
+            if (eq == std::string_view::npos) throw UsageError{"expected KEY=VALUE, got '" + std::string(arg) + "'"};
+            const std::string_view key = arg.substr(0, eq);
+            std::string value(arg.substr(eq + 1));
+            const KeyInfo* info = findKey(key);
+            if (!info) throw UsageError{"unknown key '" + std::string(key) + "'"};
+            c.values.push_back(commandLineValue(info->key, value));
+            c.assignments.emplace_back(std::string(info->key), std::move(value));
+            c.keys.push_back(info);
+        } else if (arg == "--metric") {
             c.metric = true;
         } else if (arg == "--runs" || arg == "--partial" || arg == "--file") {
             if (i + 1 >= args.size()) throw UsageError{"option '" + std::string(arg) + "' needs a value"};
@@ -91,18 +110,8 @@ void parseWordsOf(const Words& args, CalcCase& c) {
                 c.partial = partialFromName(value);
                 if (!c.partial) throw UsageError{"unknown partial recalculation '" + value + "'"};
             }
-        } else if (arg.substr(0, 2) == "--") {
-            throw UsageError{"unknown option '" + std::string(arg) + "'"};
         } else {
-            const auto eq = arg.find('=');
-            if (eq == std::string_view::npos) throw UsageError{"expected KEY=VALUE, got '" + std::string(arg) + "'"};
-            const std::string_view key = arg.substr(0, eq);
-            std::string value(arg.substr(eq + 1));
-            const KeyInfo* info = findKey(key);
-            if (!info) throw UsageError{"unknown key '" + std::string(key) + "'"};
-            c.values.push_back(commandLineValue(info->key, value));
-            c.assignments.emplace_back(std::string(info->key), std::move(value));
-            c.keys.push_back(info);
+            throw UsageError{"unknown option '" + std::string(arg) + "'"};
         }
     }
 }

@@ -123,31 +123,28 @@ char* writeDigits(UWide m, char* end) {
     return p;
 }
 
-// m / 10^scale rounded to the nearest double, through the 64-bit mantissa of
-// the x87 extended type: the mantissa and at most two exact powers of ten
-// (10^27 and below are exact there) give a quotient within 4 units of its
-// last place of the true value, so rounding it to a double gives the true
-// value's double unless it lies within that distance of a midpoint between
-// two doubles (or of a change of binade). Then it returns false and the
-// caller converts through the digits.
-bool realByExtendedDivision(Wide m, int scale, double& out) {
+// y / 10^scale rounded to the nearest double, through the 64-bit mantissa
+// of the x87 extended type, where y is the mantissa's magnitude within
+// `error` units of its last place: the exact powers of ten (10^27 and below
+// are exact there), at most four of them, add at most a unit each, so the
+// quotient lies within error + 4 units of the true value (16 allowed), and
+// rounding it to a double gives the true value's double unless it lies
+// within that distance of a midpoint between two doubles (or of a change of
+// binade). Then it returns false and the caller converts through the digits.
 #if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
-    constexpr int kExactExtended = 27;
-    if (m == 0 || scale < 0 || scale > 2 * kExactExtended) return false;
+constexpr int kExactExtended = 27;
+constexpr int kExtendedSteps = 4;
+
+bool realFromExtended(long double y, bool negative, int scale, double& out) {
+    if (scale < 0 || scale > kExtendedSteps * kExactExtended) return false;
     static const auto powers = [] {
         std::array<long double, kExactExtended + 1> t{};
         t[0] = 1.0L;
         for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
         return t;
     }();
-    const UWide mag = magnitude(m);
-    long double y = static_cast<long double>(mag);
-    if (scale > kExactExtended) {
-        y /= powers[kExactExtended];
-        y /= powers[static_cast<std::size_t>(scale - kExactExtended)];
-    } else {
-        y /= powers[static_cast<std::size_t>(scale)];
-    }
+    for (; scale > kExactExtended; scale -= kExactExtended) y /= powers[kExactExtended];
+    y /= powers[static_cast<std::size_t>(scale)];
     // Far from the ends of the double range, so that no subnormal or
     // infinite result arises.
     if (!(y > 1e-290L && y < 1e290L)) return false;
@@ -160,10 +157,39 @@ bool realByExtendedDivision(Wide m, int scale, double& out) {
     const std::uint64_t fromBottom = bits - (std::uint64_t(1) << 63);
     if (fromBottom < (kMargin << 11) || ~bits < (kMargin << 11)) return false;  // near a power of two
     const double r = static_cast<double>(y);
-    out = m < 0 ? -r : r;
+    out = negative ? -r : r;
     return true;
+}
+#endif
+
+// m / 10^scale, as realFromExtended says (the magnitude rounded once).
+bool realByExtendedDivision(Wide m, int scale, double& out) {
+#if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
+    if (m == 0) return false;
+    return realFromExtended(static_cast<long double>(magnitude(m)), m < 0, scale, out);
 #else
     (void)m;
+    (void)scale;
+    (void)out;
+    return false;
+#endif
+}
+
+// The same for a magnitude of limbs (n >= 1): its top 64 bits, the rest cut
+// off (within one unit).
+bool realByExtendedDivision(const Limbs& m, bool negative, int scale, double& out) {
+#if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
+    if (m.n == 0) return false;
+    const std::uint64_t top = m.w[m.n - 1];
+    const int shift = __builtin_clzll(top);
+    std::uint64_t head = top;
+    if (shift > 0 && m.n > 1) head = (top << shift) | (m.w[m.n - 2] >> (64 - shift));
+    const int below = m.n > 1 ? 64 * (m.n - 1) - shift : 0;  // bits under the head
+    if (m.n == 1) return realFromExtended(static_cast<long double>(head), negative, scale, out);
+    return realFromExtended(std::ldexp(static_cast<long double>(head), below), negative, scale, out);
+#else
+    (void)m;
+    (void)negative;
     (void)scale;
     (void)out;
     return false;
@@ -191,6 +217,37 @@ void appendFixed(std::string& out, bool negative, std::string_view digits, int p
 }
 
 }  // namespace
+
+// n * 10^e / d rounded half away from zero, for a divisor of 64 bits
+// (the usual one: a field or a product of two) when n * 10^e fits in three
+// limbs and the quotient in 127 bits; otherwise nothing. Two hardware
+// divisions, without the general limb machinery.
+std::optional<UWide> divideScaledBy64(UWide n, int e, UWide d) {
+    if ((d >> 64) || d == 0) return std::nullopt;
+    std::uint64_t w[3] = {static_cast<std::uint64_t>(n), static_cast<std::uint64_t>(n >> 64), 0};
+    constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
+    while (e > 0) {
+        const int k = e < 19 ? e : 19;
+        const std::uint64_t f = k == 19 ? kStep : static_cast<std::uint64_t>(kPow10[static_cast<std::size_t>(k)]);
+        const UWide p0 = UWide(w[0]) * f;
+        const UWide p1 = UWide(w[1]) * f + (p0 >> 64);
+        const UWide p2 = UWide(w[2]) * f + (p1 >> 64);
+        if (p2 >> 64) return std::nullopt;
+        w[0] = static_cast<std::uint64_t>(p0);
+        w[1] = static_cast<std::uint64_t>(p1);
+        w[2] = static_cast<std::uint64_t>(p2);
+        e -= k;
+    }
+    const auto d64 = static_cast<std::uint64_t>(d);
+    if (w[2] >= d64) return std::nullopt;  // a quotient of more than 128 bits
+    std::uint64_t r = 0;
+    const std::uint64_t high = detail::divide128by64(w[2], w[1], d64, r);
+    const std::uint64_t low = detail::divide128by64(r, w[0], d64, r);
+    UWide q = (UWide(high) << 64) | low;
+    if (r >= d64 - r) ++q;
+    if (q > UWide(kWideMax)) return std::nullopt;
+    return q;
+}
 
 // Operations on the out-of-line form, and the bridge between the two forms.
 struct DecimalInternals {
@@ -243,13 +300,38 @@ struct DecimalInternals {
 
     static Decimal multiply(const Decimal& a, const Decimal& b) {
         if (!a.big_ && !b.big_) {
-            // Two 64-bit mantissas (the usual case) cannot overflow 128 bits.
-            const auto x = static_cast<std::int64_t>(a.small_);
-            const auto y = static_cast<std::int64_t>(b.small_);
-            if (x == a.small_ && y == b.small_) return make(Wide(x) * y, a.scale_ + b.scale_);
-            Wide product;
-            if (!__builtin_mul_overflow(a.small_, b.small_, &product)) return make(product, a.scale_ + b.scale_);
+            // On the magnitudes: two 64-bit halves (the usual case) in one
+            // step, a 128-bit one (a quotient) by a 64-bit one in two.
+            const UWide x = magnitude(a.small_);
+            const UWide y = magnitude(b.small_);
+            const auto xHigh = static_cast<std::uint64_t>(x >> 64);
+            const auto yHigh = static_cast<std::uint64_t>(y >> 64);
+            UWide product = 0;
+            bool fits = false;
+            if (!xHigh && !yHigh) {
+                product = UWide(static_cast<std::uint64_t>(x)) * static_cast<std::uint64_t>(y);
+                fits = product <= UWide(kWideMax);
+            } else if (!xHigh || !yHigh) {
+                const UWide wide = xHigh ? x : y;
+                const auto factor = static_cast<std::uint64_t>(xHigh ? y : x);
+                const UWide low = UWide(static_cast<std::uint64_t>(wide)) * factor;
+                const UWide high = UWide(static_cast<std::uint64_t>(wide >> 64)) * factor + (low >> 64);
+                if (!(high >> 63)) {
+                    product = (high << 64) | static_cast<std::uint64_t>(low);
+                    fits = true;
+                }
+            }
+            if (fits) {
+                const Wide s = static_cast<Wide>(product);
+                return make((a.small_ < 0) != (b.small_ < 0) ? -s : s, a.scale_ + b.scale_);
+            }
         }
+        return multiplyWide(a, b);
+    }
+
+    // A product beyond 127 bits, or of an out-of-line operand: apart from
+    // the quick cases, so that they keep a small frame.
+    [[gnu::noinline]] static Decimal multiplyWide(const Decimal& a, const Decimal& b) {
         Limbs x, y;
         if (limbsOf(a, x) && limbsOf(b, y) && x.n + y.n <= kMaxLimbs) {
             // Schoolbook product; it exceeds 127 bits, so it goes out of line.
@@ -265,14 +347,22 @@ struct DecimalInternals {
             }
             int n = x.n + y.n;
             while (n > 0 && w[n - 1] == 0) --n;
-            if (n == 0) return make(Wide(0), a.scale_ + b.scale_);
-            Int m;
-            auto& backend = m.backend();
+            const bool negative = (a.sign() < 0) != (b.sign() < 0);
+            if (n <= 2) {
+                // Within 128 bits after all (an operand was out of line).
+                const UWide p = n == 2 ? (UWide(w[1]) << 64) | w[0] : UWide(n == 1 ? w[0] : 0);
+                if (p <= UWide(kWideMax)) return make(negative ? -Wide(p) : Wide(p), a.scale_ + b.scale_);
+            }
+            // Beyond 128 bits: written straight into the out-of-line form.
+            Decimal d;
+            d.scale_ = a.scale_ + b.scale_;
+            d.big_ = new Decimal::Big;
+            auto& backend = d.big_->value.backend();
             backend.resize(static_cast<unsigned>(n), static_cast<unsigned>(n));
             for (int i = 0; i < n; ++i) backend.limbs()[i] = w[i];
             backend.normalize();
-            if ((a.sign() < 0) != (b.sign() < 0)) backend.negate();
-            return make(std::move(m), a.scale_ + b.scale_);
+            if (negative) backend.negate();
+            return d;
         }
         return make(Int(big(a) * big(b)), a.scale_ + b.scale_);
     }
@@ -291,6 +381,18 @@ struct DecimalInternals {
                     const Wide s = static_cast<Wide>(q);
                     return make(negative ? -s : s, kQuotientPlaces);
                 }
+            }
+        }
+        return divideWide(a, b, e);
+    }
+
+    // A quotient whose operands outgrow 128 bits once scaled: apart from the
+    // quick case, so that it keeps a small frame.
+    [[gnu::noinline]] static Decimal divideWide(const Decimal& a, const Decimal& b, int e) {
+        if (!a.big_ && !b.big_ && e > 0) {
+            if (const auto q = divideScaledBy64(magnitude(a.small_), e, magnitude(b.small_))) {
+                const Wide s = static_cast<Wide>(*q);
+                return make((a.small_ < 0) != (b.small_ < 0) ? -s : s, kQuotientPlaces);
             }
         }
         Limbs n, d;
@@ -387,10 +489,7 @@ void Decimal::releaseBig() {
     big_ = nullptr;
 }
 
-int Decimal::sign() const {
-    if (big_) return big_->value.sign();
-    return small_ > 0 ? 1 : (small_ < 0 ? -1 : 0);
-}
+int Decimal::bigSign() const { return big_->value.sign(); }
 
 BigInt Decimal::mantissa() const { return toBigInt(DecimalInternals::big(*this)); }
 
@@ -459,6 +558,15 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
 std::optional<Decimal> Decimal::parseBounded(std::string_view text) {
     const auto scanned = scanDecimalText(text);
     if (!scanned) return std::nullopt;
+    if (scanned->integerDigits.size() + scanned->fractionDigits.size() <= 18) {
+        // Every digit kept, in 64 bits: what fromDigits gives for so few.
+        std::int64_t m = 0;
+        for (const char c : scanned->integerDigits) m = m * 10 + (c - '0');
+        for (const char c : scanned->fractionDigits) m = m * 10 + (c - '0');
+        if (m == 0) return Decimal();
+        return DecimalInternals::make(Wide(scanned->negative ? -m : m),
+                                      static_cast<int>(scanned->fractionDigits.size()));
+    }
     return fromDigits(scanned->negative, scanned->integerDigits, scanned->fractionDigits);
 }
 
@@ -499,8 +607,71 @@ Decimal Decimal::of(std::string_view text) {
     return *value;
 }
 
+namespace {
+
+// The 15 significant digits of a double between 10^-13 and 10^14 through
+// the x87 extended type: |value| x 10^k (10^k exact there for k <= 27)
+// rounded once, within 2^-14 of the true product, which lies between 10^14
+// and 10^15. Unless the product lies within 2^-8 of a midpoint between two
+// integers, its nearest integer is the one that the digits of a correctly
+// rounded conversion give. False when it may not be (and outside the range).
+bool fifteenDigitsByExtended(double value, std::int64_t& digits, int& k) {
+#if defined(__x86_64__) && __LDBL_MANT_DIG__ == 64
+    const double a = std::fabs(value);
+    if (!(a > 1e-13 && a < 1e14)) return false;
+    static const auto powers = [] {
+        std::array<long double, 28> t{};
+        t[0] = 1.0L;
+        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
+        return t;
+    }();
+    // log10(a) from the binary exponent, within one; the steps below fix it.
+    std::uint64_t bits;
+    std::memcpy(&bits, &a, sizeof bits);
+    const int binary = static_cast<int>((bits >> 52) & 0x7ff) - 1023;  // a is normal here
+    int place = 14 - static_cast<int>(std::floor(binary * 0.30102999566398120));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (place < 0 || place > 27) return false;
+        const long double t = static_cast<long double>(a) * powers[static_cast<std::size_t>(place)];
+        if (t < 1e14L) {
+            ++place;
+            continue;
+        }
+        if (t >= 1e15L) {
+            --place;
+            continue;
+        }
+        const auto whole = static_cast<std::int64_t>(t);
+        const long double fraction = t - static_cast<long double>(whole);  // exact
+        if (fraction > 0.5L - 0x1p-8L && fraction < 0.5L + 0x1p-8L) return false;
+        digits = fraction > 0.5L ? whole + 1 : whole;
+        k = place;
+        if (digits == 1000000000000000) {
+            // Rounded up to the next power of ten: one digit less.
+            digits = 100000000000000;
+            --k;
+        }
+        return true;
+    }
+    return false;
+#else
+    (void)value;
+    (void)digits;
+    (void)k;
+    return false;
+#endif
+}
+
+}  // namespace
+
 Decimal Decimal::fromReal(double value) {
     if (!std::isfinite(value)) return Decimal();
+    {
+        std::int64_t digits = 0;
+        int place = 0;
+        if (fifteenDigitsByExtended(value, digits, place) && place >= 0)
+            return DecimalInternals::make(value < 0 ? -Wide(digits) : Wide(digits), place);
+    }
     // 15 significant digits: one before the point and 14 after.
     char buffer[40];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
@@ -556,6 +727,8 @@ double Decimal::toReal() const {
     }
     Limbs limbs;
     if (DecimalInternals::limbsOf(*this, limbs)) {
+        double fast = 0.0;
+        if (realByExtendedDivision(limbs, sign() < 0, scale_, fast)) return fast;
         // At most 12 limbs: 232 digits, a sign and the exponent.
         char buffer[kMaxLimbs * 20 + 32];
         char* end = buffer + kMaxLimbs * 20 + 2;

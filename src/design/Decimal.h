@@ -108,7 +108,10 @@ public:
     // Integer part, truncated toward zero, as decimal text ("-12", "0").
     std::string truncatedText() const;
 
-    int sign() const;
+    int sign() const {
+        if (!big_) return small_ > 0 ? 1 : (small_ < 0 ? -1 : 0);
+        return bigSign();
+    }
     bool isZero() const { return !big_ && small_ == 0; }
     BigInt mantissa() const;
     int scale() const { return scale_; }
@@ -140,6 +143,7 @@ private:
     void copyBig(const Decimal& other);
     void assignSlow(const Decimal& other);
     void releaseBig();
+    int bigSign() const;
 
     Wide small_ = 0;      // the mantissa when big_ is null
     int scale_ = 0;       // value = mantissa / 10^scale_, scale_ >= 0

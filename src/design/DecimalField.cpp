@@ -1,6 +1,7 @@
 #include "design/Decimal.h"
 
 #include "design/DecimalDetail.h"
+#include "design/WideDivision.h"
 
 #include <array>
 #include <cstring>
@@ -19,8 +20,27 @@ std::int64_t DecimalField::maxMantissa() const {
 }
 
 DecimalField& DecimalField::operator=(const Decimal& value) {
-    const Decimal r = value.rounded(storage_.places);
     const std::int64_t max = maxMantissa();
+    auto limited = [max](Wide m) { return m > max ? max : (m < -max ? -max : static_cast<std::int64_t>(m)); };
+    if (!value.big_) {
+        // Rounded and limited at once, as value.rounded(places) and the
+        // general case below give it.
+        const int k = value.scale_ - storage_.places;
+        if (k > 0) {
+            if (k >= detail::kWidePowers) {
+                mantissa_ = 0;  // |m| < 1.8 * 10^38 rounds to 0 in a step of 10^39 or more
+                return *this;
+            }
+            const auto q =
+                static_cast<Wide>(detail::divideRoundedByPowerOfTen(detail::magnitude(value.small_), k, kPow10.data()));
+            mantissa_ = limited(value.small_ < 0 ? -q : q);  // q <= |m|: fits
+            return *this;
+        }
+        Wide m;
+        mantissa_ = scaleUp(value.small_, -k, m) ? limited(m) : (value.small_ > 0 ? max : -max);
+        return *this;
+    }
+    const Decimal r = value.rounded(storage_.places);
     if (!r.big_) {
         Wide m;
         if (scaleUp(r.small_, storage_.places - r.scale_, m)) {
@@ -51,44 +71,46 @@ constexpr auto kDigitPairs = [] {
 
 char* DecimalField::writeText(char* p) const {
     const auto places = static_cast<std::size_t>(storage_.places);
-    // The digits of |mantissa|, right-aligned (at most 19 of them).
-    char digits[24];
-    char* const end = digits + sizeof digits;
-    char* q = end;
     std::uint64_t m = mantissa_ < 0 ? 0 - static_cast<std::uint64_t>(mantissa_) : static_cast<std::uint64_t>(mantissa_);
-    while (m >= 100) {
-        const std::uint64_t pair = m % 100;
+    // The number of digits of m (0 for 0), from its bit length.
+    static constexpr auto kPowers = [] {
+        std::array<std::uint64_t, 20> t{};
+        t[0] = 1;
+        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10;
+        return t;
+    }();
+    const auto bits = static_cast<std::size_t>(64 - __builtin_clzll(m | 1));
+    const std::size_t guess = (bits * 1233) >> 12;
+    const std::size_t count = m == 0 ? 0 : guess + 1 - (m < kPowers[guess] ? 1 : 0);
+    const std::size_t whole = count > places ? count - places : 1;
+    if (mantissa_ < 0) *p++ = '-';
+    char* const end = p + whole + (places ? places + 1 : 0);
+    // Written backwards straight into place, two digits a step: the places
+    // (with their leading zeros), the point, then the whole digits.
+    char* w = end;
+    std::size_t left = places;
+    for (; left >= 2; left -= 2) {
+        w -= 2;
+        std::memcpy(w, kDigitPairs.data() + 2 * (m % 100), 2);
         m /= 100;
-        q -= 2;
-        std::memcpy(q, kDigitPairs.data() + 2 * pair, 2);
+    }
+    if (left) {
+        *--w = static_cast<char>('0' + m % 10);
+        m /= 10;
+    }
+    if (places) *--w = '.';
+    while (m >= 100) {
+        w -= 2;
+        std::memcpy(w, kDigitPairs.data() + 2 * (m % 100), 2);
+        m /= 100;
     }
     if (m >= 10) {
-        q -= 2;
-        std::memcpy(q, kDigitPairs.data() + 2 * m, 2);
+        w -= 2;
+        std::memcpy(w, kDigitPairs.data() + 2 * m, 2);
     } else {
-        *--q = static_cast<char>('0' + m);
+        *--w = static_cast<char>('0' + m);  // a lone 0 too: there is always a whole digit
     }
-    const auto count = static_cast<std::size_t>(end - q);
-    if (mantissa_ < 0) *p++ = '-';
-    if (places == 0) {
-        std::memcpy(p, q, count);
-        return p + count;
-    }
-    if (count <= places) {
-        // 0.00ddd
-        *p++ = '0';
-        *p++ = '.';
-        std::memset(p, '0', places - count);
-        p += places - count;
-        std::memcpy(p, q, count);
-        return p + count;
-    }
-    const std::size_t whole = count - places;
-    std::memcpy(p, q, whole);
-    p += whole;
-    *p++ = '.';
-    std::memcpy(p, q + whole, places);
-    return p + places;
+    return end;
 }
 
 void DecimalField::appendText(std::string& out) const {

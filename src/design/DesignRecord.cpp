@@ -2,6 +2,7 @@
 #include "design/TranslationMarks.h"
 
 #include <array>
+#include <cstdint>
 
 namespace yq {
 
@@ -97,10 +98,32 @@ std::span<const KeyInfo> designFileKeys() { return std::span<const KeyInfo>(kKey
 
 const KeyInfo& keyInfo(Key key) { return kKeys[static_cast<std::size_t>(key)]; }
 
+namespace {
+
+// The keys by their first letter's place in the alphabet (keys begin with
+// a letter), each list in key-table order.
+struct KeysByLetter {
+    std::array<std::array<std::uint8_t, kKeyCount>, 32> keys{};
+    std::array<std::uint8_t, 32> count{};
+};
+
+constexpr KeysByLetter kKeysByLetter = [] {
+    KeysByLetter t;
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        const auto letter = static_cast<std::size_t>(kKeys[i].key[0] & 0x1f);
+        t.keys[letter][t.count[letter]++] = static_cast<std::uint8_t>(i);
+    }
+    return t;
+}();
+
+}  // namespace
+
 const KeyInfo* findKey(std::string_view key) {
     if (key.empty()) return nullptr;
     const char first = static_cast<char>(key[0] & ~0x20);  // upper case, for letters
-    for (const KeyInfo& info : kKeys) {
+    const auto letter = static_cast<std::size_t>(key[0] & 0x1f);
+    for (std::size_t i = 0; i < kKeysByLetter.count[letter]; ++i) {
+        const KeyInfo& info = kKeys[kKeysByLetter.keys[letter][i]];
         if (info.key.size() == key.size() && info.key[0] == first && equalsIgnoreCase(info.key, key)) return &info;
     }
     return nullptr;

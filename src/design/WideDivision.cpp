@@ -59,31 +59,70 @@ bool divideByEstimate(UWide n, UWide d, UWide& q, UWide& r) {
 
 // |n| / |d| rounded half away from zero (d != 0).
 UWide divideRoundedMagnitude(UWide n, UWide d) {
-    if ((n | d) >> 64) {
-        UWide q, r;
-        if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
-    }
     if (!(d >> 64)) {
+        // One or two hardware divisions.
         const auto d64 = static_cast<std::uint64_t>(d);
         std::uint64_t r = 0;
         const UWide q = divideBy64(n, d64, r);
         return r >= d64 - r ? q + 1 : q;
+    }
+    {
+        UWide q, r;
+        if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
     }
     const UWide q = n / d;
     const UWide r = n - q * d;
     return r >= d - r ? q + 1 : q;
 }
 
+namespace {
+
+// (high:low) / 10^19 with high < 10^19, with the remainder: 10^19 has its
+// top bit set, so its reciprocal gives the quotient in two multiplications
+// and at most two corrections (Moller and Granlund, "Improved division by
+// invariant integers", algorithm 4).
+std::uint64_t divideByTenToNineteen(std::uint64_t high, std::uint64_t low, std::uint64_t& rem) {
+    constexpr std::uint64_t d = 10000000000000000000ull;
+    constexpr std::uint64_t v = static_cast<std::uint64_t>(~UWide(0) / d);  // floor((2^128 - 1) / d) - 2^64
+    const UWide p = UWide(v) * high + ((UWide(high) << 64) | low);
+    auto q = static_cast<std::uint64_t>(p >> 64) + 1;
+    std::uint64_t r = low - q * d;
+    if (r > static_cast<std::uint64_t>(p)) {
+        --q;
+        r += d;
+    }
+    if (r >= d) {
+        ++q;
+        r -= d;
+    }
+    rem = r;
+    return q;
+}
+
+}  // namespace
+
 // |n| / 10^k rounded half away from zero, 0 <= k <= 38.
 UWide divideRoundedByPowerOfTen(UWide n, int k, const Wide* powers) {
     if (k <= 19 || (n >> 64) == 0) return divideRoundedMagnitude(n, UWide(powers[k]));
+    constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
+    const auto high = static_cast<std::uint64_t>(n >> 64);
+    if (high < kStep) {
+        // n / 10^k = (n / 10^19) / 10^(k - 19), each step truncating; the
+        // first quotient fits in 64 bits.
+        std::uint64_t low = 0;
+        const std::uint64_t first = divideByTenToNineteen(high, static_cast<std::uint64_t>(n), low);
+        const auto rest = static_cast<std::uint64_t>(powers[k - 19]);
+        const std::uint64_t q = first / rest;
+        const UWide r = UWide(first % rest) * kStep + low;  // n - q * 10^k
+        const UWide d = UWide(powers[k]);
+        return r >= d - r ? UWide(q) + 1 : UWide(q);
+    }
     {
         UWide q, r;
         const UWide d = UWide(powers[k]);
         if (divideByEstimate(n, d, q, r)) return r >= d - r ? q + 1 : q;
     }
     std::uint64_t ignored = 0;
-    constexpr std::uint64_t kStep = 10000000000000000000ull;  // 10^19
     const UWide q = divideBy64(divideBy64(n, kStep, ignored), static_cast<std::uint64_t>(powers[k - 19]), ignored);
     const UWide d = UWide(powers[k]);
     const UWide r = n - q * d;

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <random>
@@ -130,6 +131,52 @@ TEST(DecimalReal, ConversionNearHalfwayBetweenDoublesIsCorrectlyRounded) {
                            "0.000000000000000000000000000000000000000000000000000123456789012345678901"};
     for (const char* text : texts) {
         EXPECT_EQ(d(text).toReal(), std::strtod(text, nullptr)) << text;
+    }
+}
+
+// The mantissa and scale that the 15 significant digits of printf's
+// correctly rounded "%.14e" give.
+void expectFifteenDigitsOf(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14e", value);
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    std::string digits;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p != '.') digits += *p;
+    }
+    const int exponent = std::atoi(p + 1);
+    const Decimal got = Decimal::fromReal(value);
+    if (digits.find_first_not_of('0') == std::string::npos) {
+        ASSERT_TRUE(got.isZero() && got.scale() == 0) << text;
+        return;
+    }
+    BigInt want(digits);
+    int scale = 14 - exponent;
+    if (scale < 0) {
+        want *= powerOfTen(-scale);
+        scale = 0;
+    }
+    if (negative) want = -want;
+    ASSERT_TRUE(got.mantissa() == want && got.scale() == scale)
+        << text << ": got " << got.mantissa().str() << " at scale " << got.scale();
+}
+
+TEST(DecimalReal, FifteenDigitsOfDoublesAsPrintfRoundsThem) {
+    // Powers of two (exact in binary: some have a 16th digit of exactly 5,
+    // a tie), round decimals, and values spread over every magnitude.
+    for (int n = -70; n <= 70; ++n) expectFifteenDigitsOf(std::ldexp(1.0, n));
+    for (double v : {0.0, -0.0, 7.15, 0.1, 1e14, 1e-13, 999999999999999.5, 9.999999999999995, 123456789012345.6,
+                     0.000000000000099999999999999})
+        expectFifteenDigitsOf(v);
+    std::mt19937_64 rng(20240612);
+    std::uniform_real_distribution<double> exponent(-20.0, 20.0);
+    for (int i = 0; i < 200000; ++i) {
+        const double v = std::pow(10.0, exponent(rng)) * (rng() % 2 ? 1 : -1);
+        expectFifteenDigitsOf(v);
+        // Just beside it, where the 15th digit may round either way.
+        expectFifteenDigitsOf(std::nextafter(v, 0.0));
     }
 }
 
@@ -293,6 +340,18 @@ TEST(DecimalFastPath, TextAndRealsMatchTheBigIntegerPath) {
         ASSERT_TRUE(parsed.has_value());
         expectSame(*parsed, x, "parse", value, value);
         ASSERT_EQ(value.truncatedText(), BigInt(x.m / powerOfTen(x.scale)).str()) << text;
+    }
+}
+
+// Products and powers carry up to twice and three times the places of their
+// operands (a squared quotient has 62): their doubles as well.
+TEST(DecimalFastPath, RealsOfProductsAndPowersMatchTheirText) {
+    RandomOperands random;
+    for (int i = 0; i < 20000; ++i) {
+        const Decimal a = random.next();
+        const Decimal value = i % 3 == 0 ? a.pow(3) : a * random.next();
+        const std::string text = value.toString();
+        ASSERT_EQ(value.toReal(), std::strtod(text.c_str(), nullptr)) << text;
     }
 }
 
