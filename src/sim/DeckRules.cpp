@@ -1,4 +1,5 @@
 #include "sim/DeckRules.h"
+#include "sim/LocalText.h"
 #include "sim/TextFields.h"
 
 #include <algorithm>
@@ -48,14 +49,19 @@ Result<DeckContents> readDeck(std::string_view deck) {
         for (std::size_t i = 1; i < fields.size(); ++i) {
             double v = 0;
             if (!toNumber(fields[i], v))
-                return fail("The deck's line " + std::to_string(lineNumber) + " cannot be read",
-                            "\"" + std::string(fields[i]) + "\" is not a number in the " + std::string(name) + " card");
+                return fail(
+                    filledText(QCoreApplication::translate("SimulationStudy", "The deck's line %1 cannot be read"),
+                               {std::to_string(lineNumber)}),
+                    filledText(QCoreApplication::translate("SimulationStudy", "\"%1\" is not a number in the %2 card"),
+                               {fields[i], name}));
             n.push_back(v);
         }
         auto need = [&](std::size_t count) -> Result<void> {
             if (n.size() >= count) return {};
-            return fail("The deck's line " + std::to_string(lineNumber) + " cannot be read",
-                        "the " + std::string(name) + " card needs " + std::to_string(count) + " numbers");
+            return fail(filledText(QCoreApplication::translate("SimulationStudy", "The deck's line %1 cannot be read"),
+                                   {std::to_string(lineNumber)}),
+                        filledText(QCoreApplication::translate("SimulationStudy", "the %1 card needs %2 numbers"),
+                                   {name, std::to_string(count)}));
         };
         if (name == "GW") {
             if (auto r = need(9); !r) return r.problem();
@@ -86,8 +92,11 @@ Result<DeckContents> readDeck(std::string_view deck) {
             // Only the moves this program writes: no copies, no rotation.
             if (auto r = need(9); !r) return r.problem();
             if (n[1] != 0 || n[2] != 0 || n[3] != 0 || n[4] != 0)
-                return fail("The deck's line " + std::to_string(lineNumber) + " cannot be checked",
-                            "a GM card that copies or rotates is not read here");
+                return fail(
+                    filledText(QCoreApplication::translate("SimulationStudy", "The deck's line %1 cannot be checked"),
+                               {std::to_string(lineNumber)}),
+                    filledText(QCoreApplication::translate("SimulationStudy",
+                                                           "a GM card that copies or rotates is not read here")));
             const int from = int(n[8]);
             bool moving = from == 0;
             for (DeckWire& w : out.wires) {
