@@ -23,6 +23,7 @@ UWide divideBy64(UWide n, std::uint64_t d, std::uint64_t& rem) {
         rem = lo % d;
         return lo / d;
     }
+    if (hi < d) return divide128by64(hi, lo, d, rem);  // one hardware division
     const std::uint64_t qhi = hi / d;
     const std::uint64_t qlo = divide128by64(hi % d, lo, d, rem);
     return (UWide(qhi) << 64) | qlo;
