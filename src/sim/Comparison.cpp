@@ -1,6 +1,7 @@
 #include "sim/Comparison.h"
 
 #include "sim/Coils.h"
+#include "sim/DeckRules.h"
 #include "sim/LocalText.h"
 
 #include <algorithm>
@@ -152,12 +153,17 @@ std::string comparisonText(const DesignRecord& d, const StudyResult& s) {
         pad("", w0) + "  " + pad(headings[0], w1) + "  " + pad(headings[1], w2) + "  " + headings[2] + '\n';
     for (const auto& c : cells) out += pad(c[0], w0) + "  " + pad(c[1], w1) + "  " + pad(c[2], w2) + "  " + c[3] + '\n';
     out += "\n" + shownText("SimulationStudy", s.assumptions) + '\n';
-    for (const RuleBreak& b : s.ruleBreaks)
-        out += filledText(QCoreApplication::translate("SimulationTable", "Rule not kept: %1"), {b.detail}) + '\n';
+    for (const RuleBreak& b : s.ruleBreaks) {
+        const std::string detail = shownText(
+            "SimulationStudy", b.detail,
+            {kZeroLengthBreak, kShortSegmentsBreak, kLongSegmentsBreak, kThinSegmentsExtendedBreak, kThinSegmentsBreak,
+             kOverlapBreak, kJunctionExtendedBreak, kJunctionBreak, kMissingFeedSegmentBreak});
+        out += filledText(QCoreApplication::translate("SimulationTable", "Rule not kept: %1"), {detail}) + '\n';
+    }
     for (const std::string& n : s.notes)
-        out +=
-            filledText(QCoreApplication::translate("SimulationTable", "Note: %1"), {shownText("SimulationStudy", n)}) +
-            '\n';
+        out += filledText(QCoreApplication::translate("SimulationTable", "Note: %1"),
+                          {shownText("SimulationStudy", n, {kDetailedModelNote})}) +
+               '\n';
     out += filledText(QCoreApplication::translate("SimulationTable", "nec2c runs: %1, %2 s"),
                       {std::to_string(s.nec2cRuns), fixed(s.seconds, 3)}) +
            '\n';

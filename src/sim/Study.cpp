@@ -1,6 +1,7 @@
 #include "sim/Study.h"
 
 #include "sim/Coils.h"
+#include "sim/LocalText.h"
 #include "sim/DeckRules.h"
 #include "sim/Model.h"
 #include "sim/Nec2cRunner.h"
@@ -410,14 +411,9 @@ Result<StudyResult> detailedStudy(const DesignRecord& design, const StudyOptions
     if (auto deck = readDeck(detailedDeck(design, bracket.front())))
         for (const DeckWire& w : deck->wires)
             if (w.segments > 0 && w.length() > 0) shortest = std::min(shortest, w.length() / w.segments);
-    char why[500];
-    std::snprintf(why, sizeof why,
-                  "Its segments are down to %.2g wavelength at F (NEC-2 wants at least 0.001) and its cages and "
-                  "leads break NEC-2's rules, so its feed R and X, and the Q, bandwidths and SWR from them, are "
-                  "not valid: it gives the resonance, radiation resistance, gain and efficiency from the far "
-                  "field only.",
-                  shortest / (299792458.0 / f));
-    result.notes.push_back(why);
+    char shortestText[40];
+    std::snprintf(shortestText, sizeof shortestText, "%.2g", shortest / (299792458.0 / f));
+    result.notes.push_back(fillPattern(kDetailedModelNote, {shortestText}));
     result.notes.push_back(QT_TRANSLATE_NOOP("SimulationStudy", "The coil for F is not computed in this model."));
     result.ruleBreaks = breaks;
     result.nec2cRuns = run.runs();

@@ -7,6 +7,8 @@
 #include "cli/OutputFormats.h"
 #include "design/DesignRecord.h"
 #include "sim/Comparison.h"
+#include "sim/DeckRules.h"
+#include "sim/LocalText.h"
 #include "sim/Model.h"
 #include "support/GuiApplication.h"
 
@@ -141,7 +143,12 @@ TEST_F(TranslatedTexts, SimulationTableReadsInTheLanguageAndItsJsonStays) {
     sim::StudyResult study;
     study.designHz = 7.15e6;
     study.assumptions = sim::modelAssumptions();
-    study.notes = {"The coil for F is not computed in this model."};
+    study.notes = {"The coil for F is not computed in this model.",
+                   sim::fillPattern(sim::kDetailedModelNote, {"0.0004"})};
+    // Texts made from patterns with values: the pattern translated, the
+    // values kept (and the pattern that begins alike not taken).
+    study.ruleBreaks = {{"radius at a junction", sim::fillPattern(sim::kJunctionBreak, {"3", "4", "7.5"})},
+                        {"feed", sim::kNoFeedBreak}};
     study.nec2cRuns = 3;
     const std::string text = sim::comparisonText(design, study);
     std::istringstream lines(text);
@@ -154,6 +161,12 @@ TEST_F(TranslatedTexts, SimulationTableReadsInTheLanguageAndItsJsonStays) {
     EXPECT_NE(text.find("\n<<" + sim::modelAssumptions() + ">>\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n<<Note: <<The coil for F is not computed in this model.>>>>\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n<<nec2c runs: 3, 0.000 s>>\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n<<Note: <<Its segments are down to 0.0004 wavelength at F "), std::string::npos) << text;
+    EXPECT_NE(text.find("\n<<Rule not kept: <<Wires 3 and 4 meet with radii 7.5 times apart; NEC-2 wants at most "
+                        "5.>>>>\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\n<<Rule not kept: <<The deck has no feed (no EX card).>>>>\n"), std::string::npos) << text;
     const std::string json = sim::comparisonJson(design, study);
     EXPECT_EQ(json.find("<<"), std::string::npos) << json;
 }
