@@ -18,7 +18,7 @@ namespace yq::cli {
 namespace {
 
 constexpr std::string_view kBuildSheetUsage =
-    "usage: yq-calc build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png) ...\n";
+    "yq-calc build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png) ...";
 
 // The outputs in command-line order: "--pdf", "--svg" or "--png" and a path.
 std::optional<PageCommandArgs> parseBuildSheetArgs(const std::vector<std::string>& args, std::ostream& err) {
@@ -26,7 +26,7 @@ std::optional<PageCommandArgs> parseBuildSheetArgs(const std::vector<std::string
     if (parsed && parsed->options.empty()) {
         err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "build-sheet needs --pdf, --svg or --png"))
             << '\n'
-            << kBuildSheetUsage;
+            << usageLine(kBuildSheetUsage);
         return std::nullopt;
     }
     return parsed;

@@ -17,6 +17,10 @@ std::string message(const char* text, std::initializer_list<std::string_view> ar
     return sim::filledText(QCoreApplication::translate("CalcMessages", text), args);
 }
 
+std::string usageLine(std::string_view usage) {
+    return message(QT_TRANSLATE_NOOP("CalcMessages", "usage: %1"), {usage}) + '\n';
+}
+
 UsageError::UsageError(std::string text) : message(std::move(text)) {}
 
 const char* UsageError::what() const noexcept { return message.c_str(); }

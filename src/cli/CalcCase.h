@@ -35,6 +35,9 @@ struct CalcCase {
 // ...) where it is written; its %1, %2 ... are filled with `args`, byte for
 // byte.
 std::string message(const char* text, std::initializer_list<std::string_view> args = {});
+// "usage: " and a command's usage ("yq-calc tune DESIGN.ini ..."), a line
+// of its own, in the program's language.
+std::string usageLine(std::string_view usage);
 
 // Thrown for input that cannot be used; the text names the offending argument.
 // A command line or batch line that yq-calc cannot take: the message says why.

@@ -64,7 +64,7 @@ int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     const std::string& verb = args[0];
     if ((verb != "add" && verb != "delete") || args.size() < 2) {
-        err << "yq-calc: usage: yq-calc users [add TEXT | delete TEXT]\n";
+        err << "yq-calc: " << usageLine("yq-calc users [add TEXT | delete TEXT]");
         return 2;
     }
     std::string joined;

@@ -28,7 +28,7 @@ std::optional<PageCommandArgs> parsePageCommand(const std::vector<std::string>& 
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "option '%1' needs a value"), {arg})
                     << '\n'
-                    << syntax.usage;
+                    << usageLine(syntax.usage);
                 return std::nullopt;
             }
             const std::string& value = args[++i];
@@ -36,21 +36,21 @@ std::optional<PageCommandArgs> parsePageCommand(const std::vector<std::string>& 
             parsed.options.emplace_back(arg, value);
         } else if (arg.size() > 1 && arg.front() == '-') {
             err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "unknown option '%1'"), {arg}) << '\n'
-                << syntax.usage;
+                << usageLine(syntax.usage);
             return std::nullopt;
         } else if (!haveDesign) {
             parsed.design = arg;
             haveDesign = true;
         } else {
             err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "unexpected argument '%1'"), {arg}) << '\n'
-                << syntax.usage;
+                << usageLine(syntax.usage);
             return std::nullopt;
         }
     }
     if (!haveDesign || parsed.design.empty()) {
         err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "%1 needs a design file"), {syntax.command})
             << '\n'
-            << syntax.usage;
+            << usageLine(syntax.usage);
         return std::nullopt;
     }
     return parsed;

@@ -17,8 +17,7 @@ namespace yq::cli {
 
 namespace {
 
-constexpr std::string_view kReportUsage =
-    "usage: yq-calc report DESIGN.ini (--pdf OUT.pdf | --export) [--date YYYY-MM-DD]\n";
+constexpr std::string_view kReportUsage = "yq-calc report DESIGN.ini (--pdf OUT.pdf | --export) [--date YYYY-MM-DD]";
 
 struct ReportArgs {
     std::string design;
@@ -51,7 +50,7 @@ std::optional<ReportArgs> parseReportArgs(const std::vector<std::string>& args, 
     if (parsed.pdf.empty() && !parsed.exportDocument) {
         err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "report needs --pdf OUT.pdf or --export"))
             << '\n'
-            << kReportUsage;
+            << usageLine(kReportUsage);
         return std::nullopt;
     }
     return parsed;

@@ -29,8 +29,10 @@ extern "C" void onInterrupt(int) { interrupted = true; }
 
 int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     auto usage = [&](const std::string& text) {
-        err << "yq-calc: " << text << "\nusage: yq-calc simulate DESIGN.ini [--model standard|detailed] "
-            << "[--format table|json|csv|s1p] [--deck OUT.nec]\n";
+        err << "yq-calc: " << text << '\n'
+            << usageLine(
+                   "yq-calc simulate DESIGN.ini [--model standard|detailed] [--format table|json|csv|s1p] "
+                   "[--deck OUT.nec]");
         return 2;
     };
     std::string file, model = "standard", format = "table", deckPath;

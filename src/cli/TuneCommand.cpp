@@ -40,8 +40,8 @@ void printRows(std::ostream& out, const std::vector<FindingRow>& rows) {
 
 int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     auto usage = [&](const std::string& text) {
-        err << "yq-calc: " << text
-            << "\nusage: yq-calc tune DESIGN.ini MEASURED.s1p [--wound TURNS] [--format table|json]\n";
+        err << "yq-calc: " << text << '\n'
+            << usageLine("yq-calc tune DESIGN.ini MEASURED.s1p [--wound TURNS] [--format table|json]");
         return 2;
     };
     std::vector<std::string> files;

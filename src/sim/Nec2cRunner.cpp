@@ -109,7 +109,9 @@ Result<std::string> runNec2c(const std::string& deck, const RunSettings& setting
 
 std::vector<Result<std::string>> runNec2cAll(const std::vector<std::string>& decks, const RunSettings& settings,
                                              int processes, const std::function<void(int)>& done) {
-    std::vector<Result<std::string>> results(decks.size(), Result<std::string>(fail(kCancelledText)));
+    std::vector<Result<std::string>> results(
+        decks.size(),
+        Result<std::string>(fail(filledText(QCoreApplication::translate("SimulationStudy", kCancelledText)))));
     const std::string path = findProgram(settings.program);
     if (path.empty()) {
         for (auto& r : results) r = fail(missingProgramText(settings.program));
@@ -140,7 +142,7 @@ std::vector<Result<std::string>> runNec2cAll(const std::vector<std::string>& dec
             const bool ended = job.process->waitForFinished(running.size() > 1 ? 2 : 5);
             if (cancelled) {
                 if (!ended) kill(job);
-                results[job.index] = fail(kCancelledText);
+                results[job.index] = fail(filledText(QCoreApplication::translate("SimulationStudy", kCancelledText)));
             } else if (ended) {
                 results[job.index] = finish(job);
             } else if (job.clock.elapsed() > settings.timeoutMs) {
