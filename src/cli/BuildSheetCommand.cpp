@@ -18,13 +18,15 @@ namespace yq::cli {
 namespace {
 
 constexpr std::string_view kBuildSheetUsage =
-    "usage: yq-calc build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png) ...\n";
+    "yq-calc build-sheet DESIGN.ini (--pdf OUT.pdf | --svg OUT.svg | --png OUT.png) ...";
 
 // The outputs in command-line order: "--pdf", "--svg" or "--png" and a path.
 std::optional<PageCommandArgs> parseBuildSheetArgs(const std::vector<std::string>& args, std::ostream& err) {
     auto parsed = parsePageCommand(args, {"build-sheet", kBuildSheetUsage, {"--pdf", "--svg", "--png"}, {}, {}}, err);
     if (parsed && parsed->options.empty()) {
-        err << "yq-calc: build-sheet needs --pdf, --svg or --png\n" << kBuildSheetUsage;
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "build-sheet needs --pdf, --svg or --png"))
+            << '\n'
+            << usageLine(kBuildSheetUsage);
         return std::nullopt;
     }
     return parsed;
@@ -37,7 +39,8 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
     if (!parsed) return 2;
     const QString design = QString::fromStdString(parsed->design);
     if (!QFileInfo(design).isFile()) {
-        err << "yq-calc: design file not found: " << parsed->design << '\n';
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "design file not found: %1"), {parsed->design})
+            << '\n';
         return 1;
     }
 
@@ -45,7 +48,8 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
     DesignRecord probe;
     const Result<long long> read = readDesignFile(design, probe);
     if (!read) {
-        err << "yq-calc: the design file " << read.problem().text() << '\n';
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "the design file %1"), {read.problem().text()})
+            << '\n';
         return 1;
     }
     const long long unitSystem = *read;
@@ -62,7 +66,8 @@ int runBuildSheetCommand(const std::vector<std::string>& args, std::ostream& out
 
     const auto app = ensureGuiApplication();
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        err << "yq-calc: the build sheet needs a GUI application object\n";
+        err << "yq-calc: "
+            << message(QT_TRANSLATE_NOOP("CalcMessages", "the build sheet needs a GUI application object")) << '\n';
         return 1;
     }
     report::installFontSubstitutions();

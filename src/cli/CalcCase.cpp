@@ -2,7 +2,9 @@
 #include "cli/FieldChecks.h"
 
 #include "files/DesignFile.h"
+#include "sim/LocalText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -10,6 +12,14 @@
 #include <charconv>
 
 namespace yq::cli {
+
+std::string message(const char* text, std::initializer_list<std::string_view> args) {
+    return sim::filledText(QCoreApplication::translate("CalcMessages", text), args);
+}
+
+std::string usageLine(std::string_view usage) {
+    return message(QT_TRANSLATE_NOOP("CalcMessages", "usage: %1"), {usage}) + '\n';
+}
 
 UsageError::UsageError(std::string text) : message(std::move(text)) {}
 
@@ -23,7 +33,7 @@ int parseRuns(const std::string& text) {
     const char* last = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || ptr != last || value < 0 || text.empty())
-        throw UsageError{"invalid run count '" + text + "'"};
+        throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "invalid run count '%1'"), {text})};
     return value;
 }
 
@@ -53,17 +63,22 @@ int widestStorageDigits() {
 std::string shownValue(const std::string& value) {
     constexpr std::size_t kShown = 24;
     if (value.size() <= kShown + 3) return "'" + value + "'";
-    return "'" + value.substr(0, kShown) + "...' (" + std::to_string(value.size()) + " characters)";
+    return message(QT_TRANSLATE_NOOP("CalcMessages", "'%1...' (%2 characters)"),
+                   {value.substr(0, kShown), std::to_string(value.size())});
 }
 
 // A command-line value, read in time linear in its length. Throws UsageError.
 Decimal commandLineValue(std::string_view key, const std::string& value) {
     const auto parsed = Decimal::parseBounded(value);
-    if (!parsed) throw UsageError{"value of " + std::string(key) + " is not a decimal number: " + shownValue(value)};
+    if (!parsed)
+        throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "value of %1 is not a decimal number: %2"),
+                                 {key, shownValue(value)})};
     static const Decimal limit = Decimal::scaled(1, -widestStorageDigits());
     if (parsed->abs() >= limit)
-        throw UsageError{"value of " + std::string(key) + " is too large for any field (more than " +
-                         std::to_string(widestStorageDigits()) + " digits before the point): " + shownValue(value)};
+        throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages",
+                                                   "value of %1 is too large for any field (more than "
+                                                   "%2 digits before the point): %3"),
+                                 {key, std::to_string(widestStorageDigits()), shownValue(value)})};
     return *parsed;
 }
 
@@ -88,30 +103,35 @@ void parseWordsOf(const Words& args, CalcCase& c) {
         const std::string_view arg = args[i];
         if (arg.size() < 2 || arg[0] != '-' || arg[1] != '-') {
             const auto eq = arg.find('=');
-            if (eq == std::string_view::npos) throw UsageError{"expected KEY=VALUE, got '" + std::string(arg) + "'"};
+            if (eq == std::string_view::npos)
+                throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "expected KEY=VALUE, got '%1'"), {arg})};
             const std::string_view key = arg.substr(0, eq);
             std::string value(arg.substr(eq + 1));
             const KeyInfo* info = findKey(key);
-            if (!info) throw UsageError{"unknown key '" + std::string(key) + "'"};
+            if (!info) throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "unknown key '%1'"), {key})};
             c.values.push_back(commandLineValue(info->key, value));
             c.assignments.emplace_back(std::string(info->key), std::move(value));
             c.keys.push_back(info);
         } else if (arg == "--metric") {
             c.metric = true;
         } else if (arg == "--runs" || arg == "--partial" || arg == "--file") {
-            if (i + 1 >= args.size()) throw UsageError{"option '" + std::string(arg) + "' needs a value"};
+            if (i + 1 >= args.size())
+                throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "option '%1' needs a value"), {arg})};
             const std::string value(args[++i]);
             if (arg == "--runs") {
                 c.runs = parseRuns(value);
             } else if (arg == "--file") {
-                if (value.empty()) throw UsageError{"option '--file' needs a path"};
+                if (value.empty())
+                    throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "option '--file' needs a path"))};
                 c.file = value;
             } else {
                 c.partial = partialFromName(value);
-                if (!c.partial) throw UsageError{"unknown partial recalculation '" + value + "'"};
+                if (!c.partial)
+                    throw UsageError{
+                        message(QT_TRANSLATE_NOOP("CalcMessages", "unknown partial recalculation '%1'"), {value})};
             }
         } else {
-            throw UsageError{"unknown option '" + std::string(arg) + "'"};
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "unknown option '%1'"), {arg})};
         }
     }
 }
@@ -144,11 +164,15 @@ DesignRecord computeCase(const CalcCase& c, std::string* warnings, int* metricFl
     if (c.file) {
         const QString path = QString::fromStdString(*c.file);
         const QFileInfo info(path);
-        if (info.isDir()) throw UsageError{"'" + *c.file + "' is a folder, not a design file"};
-        if (!info.isFile()) throw UsageError{"design file '" + *c.file + "' not found"};
+        if (info.isDir())
+            throw UsageError{
+                message(QT_TRANSLATE_NOOP("CalcMessages", "'%1' is a folder, not a design file"), {*c.file})};
+        if (!info.isFile())
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "design file '%1' not found"), {*c.file})};
         const Result<long long> read = readDesignFile(path, record);
         // A file that cannot be read is not a design of zeros.
-        if (!read) throw UsageError{"the design file " + read.problem().text()};
+        if (!read)
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "the design file %1"), {read.problem().text()})};
         const long long unitSystem = *read;
         const UnitReaction reaction = unitReaction(system, unitSystem);
         metric = reaction.metric;

@@ -4,7 +4,10 @@
 
 #include "design/Calculation.h"
 
+#include <QtGlobal>
+
 #include <exception>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +29,15 @@ struct CalcCase {
     // when it does not match the assignments, computeCase looks the keys up.
     std::vector<const KeyInfo*> keys;
 };
+
+// A message of yq-calc for a person (standard error), in the program's
+// language: `text` is a source text marked QT_TRANSLATE_NOOP("CalcMessages",
+// ...) where it is written; its %1, %2 ... are filled with `args`, byte for
+// byte.
+std::string message(const char* text, std::initializer_list<std::string_view> args = {});
+// "usage: " and a command's usage ("yq-calc tune DESIGN.ini ..."), a line
+// of its own, in the program's language.
+std::string usageLine(std::string_view usage);
 
 // Thrown for input that cannot be used; the text names the offending argument.
 // A command line or batch line that yq-calc cannot take: the message says why.

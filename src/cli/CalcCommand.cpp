@@ -42,14 +42,16 @@ int runCalcTool(const std::vector<std::string>& args, std::istream& in, std::ost
     }
     for (const std::string& arg : args) {
         if (arg == "--batch") {
-            err << "yq-calc: '--batch' takes no other arguments\n";
+            err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "'--batch' takes no other arguments"))
+                << '\n';
             return 2;
         }
     }
     try {
         std::string warnings;
         out << formatRecord(computeCase(parseCalcCase(args), &warnings)) << '\n';
-        if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
+        if (!warnings.empty())
+            err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "warning: %1"), {warnings}) << '\n';
         return 0;
     } catch (const UsageError& e) {
         err << "yq-calc: " << e.message << '\n';

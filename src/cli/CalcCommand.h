@@ -65,7 +65,9 @@ int runBatchLines(std::istream& in, std::ostream& out, std::ostream& err, std::s
         try {
             each(line, lineNumber, output);
         } catch (const UsageError& e) {
-            err << "yq-calc: line " << lineNumber << ": " << e.message << '\n';
+            err << "yq-calc: "
+                << message(QT_TRANSLATE_NOOP("CalcMessages", "line %1: %2"), {std::to_string(lineNumber), e.message})
+                << '\n';
             output += failure;
             failed = true;
         }

@@ -15,15 +15,16 @@ namespace {
 std::string shown(std::string_view text) {
     constexpr std::size_t kShown = 24;
     if (text.size() <= kShown + 3) return "'" + std::string(text) + "'";
-    return "'" + std::string(text.substr(0, kShown)) + "...' (" + std::to_string(text.size()) + " characters)";
+    return message(QT_TRANSLATE_NOOP("CalcMessages", "'%1...' (%2 characters)"),
+                   {text.substr(0, kShown), std::to_string(text.size())});
 }
 
 }  // namespace
 
 std::string notHeldMessage(std::string_view key, std::string_view text, Storage storage) {
     const std::string largest = largestHeld(storage).toFixed(storage.places);
-    return "value of " + std::string(key) + " does not fit its field: " + shown(text) + " (" + std::string(key) +
-           " holds -" + largest + " to " + largest + ")";
+    return message(QT_TRANSLATE_NOOP("CalcMessages", "value of %1 does not fit its field: %2 (%1 holds -%3 to %3)"),
+                   {key, shown(text), largest});
 }
 
 void storeHeld(DecimalField& field, std::string_view key, std::string_view text, const Decimal& value) {
@@ -49,14 +50,20 @@ std::vector<std::string> keysCutOnRead(const QString& path, UnitSystem system) {
 
 std::string cutKeysWarning(const std::vector<std::string>& keys) {
     if (keys.empty()) return {};
-    std::string list;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (i > 0) list += i + 1 == keys.size() ? " and " : ", ";
-        list += keys[i];
-    }
-    return "the design file's " + std::string(keys.size() == 1 ? "value of " : "values of ") + list +
-           (keys.size() == 1 ? " does not fit its field and was" : " do not fit their fields and were") +
-           " cut to what the field holds";
+    if (keys.size() == 1)
+        return message(QT_TRANSLATE_NOOP("CalcMessages",
+                                         "the design file's value of %1 does not fit its field and was cut to what "
+                                         "the field holds"),
+                       {keys[0]});
+    // The keys listed as "A, B and C".
+    std::string list = keys[0];
+    for (std::size_t i = 1; i + 1 < keys.size(); ++i)
+        list = message(QT_TRANSLATE_NOOP("CalcMessages", "%1, %2"), {list, keys[i]});
+    list = message(QT_TRANSLATE_NOOP("CalcMessages", "%1 and %2"), {list, keys.back()});
+    return message(QT_TRANSLATE_NOOP("CalcMessages",
+                                     "the design file's values of %1 do not fit their fields and were cut to what "
+                                     "the field holds"),
+                   {list});
 }
 
 }  // namespace yq::cli

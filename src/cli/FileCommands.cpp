@@ -14,28 +14,36 @@ namespace yq::cli {
 int runSaveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         CalcCase c = parseCalcCase(args);
-        if (c.partial) throw UsageError{"'save' takes no '--partial'"};
+        if (c.partial) throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "'save' takes no '--partial'"))};
         c.runs = 1;
         std::string warnings;
         int metric = 0;
         const DesignRecord record = computeCase(c, &warnings, &metric);
-        if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
+        if (!warnings.empty())
+            err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "warning: %1"), {warnings}) << '\n';
         QString userRecord;
         QString resultsUser;
         const SaveOutcome outcome =
             saveDesign(record, record.unitSystem(), metric, userRecord, QDir::currentPath(), resultsUser);
         if (!outcome.design) {
-            err << "yq-calc: the design file " << outcome.path.toStdString()
-                << " could not be written: " << outcome.design.problem().text() << '\n';
+            err << "yq-calc: "
+                << message(QT_TRANSLATE_NOOP("CalcMessages", "the design file %1 could not be written: %2"),
+                           {outcome.path.toStdString(), outcome.design.problem().text()})
+                << '\n';
             return 1;
         }
         out << outcome.path.toStdString() << '\n';
         if (!outcome.results) {
-            err << "yq-calc: the results row could not be written: " << outcome.results.problem().text() << '\n';
+            err << "yq-calc: "
+                << message(QT_TRANSLATE_NOOP("CalcMessages", "the results row could not be written: %1"),
+                           {outcome.results.problem().text()})
+                << '\n';
             return 1;
         }
         if (!outcome.results->warning.isEmpty())
-            err << "yq-calc: warning: " << outcome.results->warning.toStdString() << '\n';
+            err << "yq-calc: "
+                << message(QT_TRANSLATE_NOOP("CalcMessages", "warning: %1"), {outcome.results->warning.toStdString()})
+                << '\n';
         return 0;
     } catch (const UsageError& e) {
         err << "yq-calc: " << e.message << '\n';
@@ -56,7 +64,7 @@ int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     const std::string& verb = args[0];
     if ((verb != "add" && verb != "delete") || args.size() < 2) {
-        err << "yq-calc: usage: yq-calc users [add TEXT | delete TEXT]\n";
+        err << "yq-calc: " << usageLine("yq-calc users [add TEXT | delete TEXT]");
         return 2;
     }
     std::string joined;
@@ -84,7 +92,7 @@ int runUsersCommand(const std::vector<std::string>& args, std::ostream& out, std
             return 0;
         }
     }
-    err << "yq-calc: no user record '" << joined << "'\n";
+    err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "no user record '%1'"), {joined}) << '\n';
     return 1;
 }
 

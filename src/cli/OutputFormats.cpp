@@ -5,6 +5,7 @@
 #include "files/ResultsFile.h"
 #include "files/UserFile.h"
 #include "files/Picture.h"
+#include "files/Text.h"
 
 #include <QDir>
 
@@ -22,6 +23,13 @@ std::string trimmed(std::string_view text) {
     if (first == std::string_view::npos) return {};
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
+}
+
+// The characters of a UTF-8 text (its bytes, for English).
+std::size_t shownWidth(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return n;
 }
 
 std::vector<std::string> wordsOfLine(const std::string& line) {
@@ -89,7 +97,7 @@ std::optional<OutputFormat> outputFormatNamed(std::string_view name) {
 
 std::string windowLabel(std::string_view key, UnitSystem system) {
     const KeyInfo* info = findKey(key);
-    return info ? trimmed(info->label(system)) : std::string();
+    return info ? trimmed(keyTableText(info->label(system)).toStdString()) : std::string();
 }
 
 std::string windowPicture(std::string_view key, UnitSystem system) {
@@ -108,16 +116,16 @@ std::string formatTable(const DesignRecord& record) {
     std::size_t valueWidth = 0;
     for (const Key key : kWindowOrder) {
         const KeyInfo& info = keyInfo(key);
-        Line line{trimmed(info.label(system)),
+        Line line{trimmed(keyTableText(info.label(system)).toStdString()),
                   formatNumeric(record.field(key).value(), info.picture(system)).toStdString(), info.unit(system)};
-        labelWidth = std::max(labelWidth, line.label.size());
+        labelWidth = std::max(labelWidth, shownWidth(line.label));
         valueWidth = std::max(valueWidth, line.value.size());
         lines.push_back(std::move(line));
     }
     std::string out;
     for (const Line& line : lines) {
         out += line.label;
-        out.append(labelWidth - line.label.size() + 2, ' ');
+        out.append(labelWidth - shownWidth(line.label) + 2, ' ');
         out.append(valueWidth - line.value.size(), ' ');
         out += line.value;
         if (!line.unit.empty()) {
@@ -159,12 +167,15 @@ bool takeFormatOption(std::vector<std::string>& args, OutputFormat& format, bool
             continue;
         }
         if (i + 1 >= args.size()) {
-            err << "yq-calc: option '--format' needs a value\n";
+            err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "option '--format' needs a value")) << '\n';
             return false;
         }
         const auto named = outputFormatNamed(args[++i]);
         if (!named) {
-            err << "yq-calc: unknown format '" << args[i] << "' (line, table, json or csv)\n";
+            err << "yq-calc: "
+                << message(QT_TRANSLATE_NOOP("CalcMessages", "unknown format '%1' (line, table, json or csv)"),
+                           {args[i]})
+                << '\n';
             return false;
         }
         format = *named;
@@ -178,7 +189,7 @@ int runFormatted(const std::vector<std::string>& args, OutputFormat format, std:
                  std::ostream& err) {
     const bool batch = std::find(args.begin(), args.end(), "--batch") != args.end();
     if (batch && args.size() != 1) {
-        err << "yq-calc: '--batch' takes no other arguments\n";
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "'--batch' takes no other arguments")) << '\n';
         return 2;
     }
     QString user;
@@ -189,7 +200,8 @@ int runFormatted(const std::vector<std::string>& args, OutputFormat format, std:
             const DesignRecord record = computeCase(parseCalcCase(args), &warnings);
             if (format == OutputFormat::Csv) out << csvTitleRow();
             out << formatted(record, format, user);
-            if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
+            if (!warnings.empty())
+                err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "warning: %1"), {warnings}) << '\n';
             return 0;
         } catch (const UsageError& e) {
             err << "yq-calc: " << e.message << '\n';

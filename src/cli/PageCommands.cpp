@@ -26,25 +26,31 @@ std::optional<PageCommandArgs> parsePageCommand(const std::vector<std::string>& 
             parsed.options.emplace_back(arg, std::string());
         } else if (listed(syntax.valued, arg)) {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
-                err << "yq-calc: option '" << arg << "' needs a value\n" << syntax.usage;
+                err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "option '%1' needs a value"), {arg})
+                    << '\n'
+                    << usageLine(syntax.usage);
                 return std::nullopt;
             }
             const std::string& value = args[++i];
             if (syntax.checkValue && !syntax.checkValue(arg, value, err)) return std::nullopt;
             parsed.options.emplace_back(arg, value);
         } else if (arg.size() > 1 && arg.front() == '-') {
-            err << "yq-calc: unknown option '" << arg << "'\n" << syntax.usage;
+            err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "unknown option '%1'"), {arg}) << '\n'
+                << usageLine(syntax.usage);
             return std::nullopt;
         } else if (!haveDesign) {
             parsed.design = arg;
             haveDesign = true;
         } else {
-            err << "yq-calc: unexpected argument '" << arg << "'\n" << syntax.usage;
+            err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "unexpected argument '%1'"), {arg}) << '\n'
+                << usageLine(syntax.usage);
             return std::nullopt;
         }
     }
     if (!haveDesign || parsed.design.empty()) {
-        err << "yq-calc: " << syntax.command << " needs a design file\n" << syntax.usage;
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "%1 needs a design file"), {syntax.command})
+            << '\n'
+            << usageLine(syntax.usage);
         return std::nullopt;
     }
     return parsed;

@@ -24,7 +24,8 @@ struct PageCommandArgs {
     std::vector<std::pair<std::string, std::string>> options;
 };
 
-// The syntax of one command: its name, usage line (with its newline), the
+// The syntax of one command: its name, its usage ("yq-calc report
+// DESIGN.ini ...", shown after "usage: " by usageLine), the
 // options that take a value and those that do not. `checkValue` may refuse
 // a value (writing its own message); it is asked as the value is read.
 struct PageCommandSyntax {

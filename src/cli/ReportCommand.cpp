@@ -17,8 +17,7 @@ namespace yq::cli {
 
 namespace {
 
-constexpr std::string_view kReportUsage =
-    "usage: yq-calc report DESIGN.ini (--pdf OUT.pdf | --export) [--date YYYY-MM-DD]\n";
+constexpr std::string_view kReportUsage = "yq-calc report DESIGN.ini (--pdf OUT.pdf | --export) [--date YYYY-MM-DD]";
 
 struct ReportArgs {
     std::string design;
@@ -31,7 +30,8 @@ struct ReportArgs {
 std::optional<ReportArgs> parseReportArgs(const std::vector<std::string>& args, std::ostream& err) {
     const auto checkDate = [](const std::string& option, const std::string& value, std::ostream& e) {
         if (option != "--date" || QDate::fromString(QString::fromStdString(value), Qt::ISODate).isValid()) return true;
-        e << "yq-calc: invalid date '" << value << "' (expected YYYY-MM-DD)\n";
+        e << "yq-calc: "
+          << message(QT_TRANSLATE_NOOP("CalcMessages", "invalid date '%1' (expected YYYY-MM-DD)"), {value}) << '\n';
         return false;
     };
     const auto words =
@@ -48,7 +48,9 @@ std::optional<ReportArgs> parseReportArgs(const std::vector<std::string>& args, 
             parsed.date = QDate::fromString(QString::fromStdString(value), Qt::ISODate);
     }
     if (parsed.pdf.empty() && !parsed.exportDocument) {
-        err << "yq-calc: report needs --pdf OUT.pdf or --export\n" << kReportUsage;
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "report needs --pdf OUT.pdf or --export"))
+            << '\n'
+            << usageLine(kReportUsage);
         return std::nullopt;
     }
     return parsed;
@@ -82,12 +84,14 @@ int runReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (!QFileInfo::exists(design)) {
         // The program itself prints zeros for a missing file; from the command
         // line a mistyped name is far more likely, so it is refused.
-        err << "yq-calc: design file not found: " << parsed->design << '\n';
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "design file not found: %1"), {parsed->design})
+            << '\n';
         return 1;
     }
     const auto app = ensureGuiApplication();
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        err << "yq-calc: the report needs a GUI application object\n";
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "the report needs a GUI application object"))
+            << '\n';
         return 1;
     }
     report::installFontSubstitutions();

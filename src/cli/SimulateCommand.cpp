@@ -29,8 +29,10 @@ extern "C" void onInterrupt(int) { interrupted = true; }
 
 int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     auto usage = [&](const std::string& text) {
-        err << "yq-calc: " << text << "\nusage: yq-calc simulate DESIGN.ini [--model standard|detailed] "
-            << "[--format table|json|csv|s1p] [--deck OUT.nec]\n";
+        err << "yq-calc: " << text << '\n'
+            << usageLine(
+                   "yq-calc simulate DESIGN.ini [--model standard|detailed] [--format table|json|csv|s1p] "
+                   "[--deck OUT.nec]");
         return 2;
     };
     std::string file, model = "standard", format = "table", deckPath;
@@ -42,31 +44,38 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
             return true;
         };
         if (a == "--model") {
-            if (!value(model)) return usage("'--model' needs standard or detailed");
+            if (!value(model))
+                return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "'--model' needs standard or detailed")));
         } else if (a == "--format") {
-            if (!value(format)) return usage("'--format' needs table, json, csv or s1p");
+            if (!value(format))
+                return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "'--format' needs table, json, csv or s1p")));
         } else if (a == "--deck") {
-            if (!value(deckPath)) return usage("'--deck' needs a file name");
+            if (!value(deckPath))
+                return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "'--deck' needs a file name")));
         } else if (!a.empty() && a[0] == '-') {
-            return usage("unknown option '" + a + "'");
+            return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "unknown option '%1'"), {a}));
         } else if (file.empty()) {
             file = a;
         } else {
-            return usage("'simulate' takes one design file, got '" + a + "' as well");
+            return usage(
+                message(QT_TRANSLATE_NOOP("CalcMessages", "'simulate' takes one design file, got '%1' as well"), {a}));
         }
     }
-    if (file.empty()) return usage("'simulate' needs a design file");
-    if (model != "standard" && model != "detailed") return usage("unknown model '" + model + "'");
+    if (file.empty()) return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "'simulate' needs a design file")));
+    if (model != "standard" && model != "detailed")
+        return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "unknown model '%1'"), {model}));
     if (format != "table" && format != "json" && format != "csv" && format != "s1p")
-        return usage("unknown format '" + format + "'");
+        return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "unknown format '%1'"), {format}));
     const QString path = QString::fromStdString(file);
-    if (!QFileInfo(path).isFile()) return usage("design file '" + file + "' not found");
+    if (!QFileInfo(path).isFile())
+        return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "design file '%1' not found"), {file}));
 
     // The file's own unit system decides the record, as its window reads it.
     DesignRecord probe(UnitSystem::Imperial);
     const Result<long long> read = readDesignFile(path, probe);
     if (!read) {
-        err << "yq-calc: the design file " << read.problem().text() << '\n';
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "the design file %1"), {read.problem().text()})
+            << '\n';
         return 1;
     }
     const long long unitSystem = *read;
@@ -94,7 +103,10 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
             const int percent = int(share * 100);
             if (percent / 10 == shown / 10) return;
             shown = percent;
-            err << "yq-calc: detailed model, " << percent << " % done\n" << std::flush;
+            err << "yq-calc: "
+                << message(QT_TRANSLATE_NOOP("CalcMessages", "detailed model, %1 % done"), {std::to_string(percent)})
+                << '\n'
+                << std::flush;
         };
     }
     interrupted = false;

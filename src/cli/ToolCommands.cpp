@@ -40,14 +40,16 @@ std::vector<std::string> splitOff(const std::vector<std::string>& args, std::vec
 DesignRecord startingDesign(const std::vector<std::string>& args, const char* command, int& metricFlag,
                             std::ostream& err) {
     CalcCase c = parseCalcCase(args);
-    if (c.partial) throw UsageError{std::string("'") + command + "' takes no '--partial'"};
+    if (c.partial) throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "'%1' takes no '--partial'"), {command})};
     for (const std::string& arg : args)
-        if (arg == "--runs") throw UsageError{std::string("'") + command + "' takes no '--runs'"};
+        if (arg == "--runs")
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "'%1' takes no '--runs'"), {command})};
     c.runs = 0;
     std::string warnings;
     DesignRecord record = computeCase(c, &warnings, &metricFlag);
     // The unit-system warning a window would show for the file, as yq-calc gives it.
-    if (!warnings.empty()) err << "yq-calc: warning: " << warnings << '\n';
+    if (!warnings.empty())
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "warning: %1"), {warnings}) << '\n';
     return record;
 }
 
@@ -62,15 +64,22 @@ int runFitCommand(const std::vector<std::string>& args, std::ostream& out, std::
             return a.rfind("NT=", 0) == 0 || a.rfind("SCT=", 0) == 0 || a.rfind("nt=", 0) == 0 ||
                    a.rfind("sct=", 0) == 0;
         });
-        if (targets.empty()) throw UsageError{"'fit' needs NT=<turns> or SCT=<turns>"};
-        if (targets.size() > 1) throw UsageError{"'fit' takes one target, got '" + targets[1] + "' as well"};
+        if (targets.empty())
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "'fit' needs NT=<turns> or SCT=<turns>"))};
+        if (targets.size() > 1)
+            throw UsageError{
+                message(QT_TRANSLATE_NOOP("CalcMessages", "'fit' takes one target, got '%1' as well"), {targets[1]})};
         const std::string& target = targets[0];
         const auto eq = target.find('=');
         const FitField field = (target[0] == 'N' || target[0] == 'n') ? FitField::Fac : FitField::Dps;
         const std::string valueText = target.substr(eq + 1);
         const auto turns = Decimal::parse(valueText);
-        if (!turns) throw UsageError{"turns '" + valueText + "' in '" + target + "' are not a decimal number"};
-        if (turns->sign() <= 0) throw UsageError{"turns '" + valueText + "' in '" + target + "' are not above 0"};
+        if (!turns)
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "turns '%1' in '%2' are not a decimal number"),
+                                     {valueText, target})};
+        if (turns->sign() <= 0)
+            throw UsageError{
+                message(QT_TRANSLATE_NOOP("CalcMessages", "turns '%1' in '%2' are not above 0"), {valueText, target})};
         {
             // The turns are compared with the field's, so they must be a value it holds.
             const bool metric = std::find(args.begin(), args.end(), "--metric") != args.end();
@@ -81,7 +90,8 @@ int runFitCommand(const std::vector<std::string>& args, std::ostream& out, std::
         for (const std::string& arg : rest)
             if (arg.find('=') != std::string::npos &&
                 equalsIgnoreCase(std::string_view(arg).substr(0, arg.find('=')), fitFieldKey(field)))
-                throw UsageError{"'" + arg + "' is what the fit finds; leave it out"};
+                throw UsageError{
+                    message(QT_TRANSLATE_NOOP("CalcMessages", "'%1' is what the fit finds; leave it out"), {arg})};
 
         int metricFlag = 0;
         const DesignRecord design = startingDesign(rest, "fit", metricFlag, err);
@@ -89,10 +99,13 @@ int runFitCommand(const std::vector<std::string>& args, std::ostream& out, std::
         out << formatRecord(fit.design) << '\n';
         if (!fit.withinHalfTurn) {
             const FitRange range = fitRange(field);
-            err << "yq-calc: no " << fitFieldKey(field) << " from " << range.first.toString() << " to "
-                << range.last.toString() << " gives " << fitTurnsKey(field) << " within half a turn of "
-                << turnsText(*turns) << "; the nearest, " << fitFieldKey(field) << '=' << fit.value.toString()
-                << ", gives " << fitTurnsKey(field) << '=' << fit.turns.toFixed(2) << '\n';
+            err << "yq-calc: "
+                << message(QT_TRANSLATE_NOOP("CalcMessages",
+                                             "no %1 from %2 to %3 gives %4 within half a turn of %5; the nearest, "
+                                             "%1=%6, gives %4=%7"),
+                           {fitFieldKey(field), range.first.toString(), range.last.toString(), fitTurnsKey(field),
+                            turnsText(*turns), fit.value.toString(), fit.turns.toFixed(2)})
+                << '\n';
             return 3;
         }
         return 0;
@@ -109,8 +122,11 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
             const auto eq = a.find('=');
             return eq != std::string::npos && a.find(':', eq) != std::string::npos;
         });
-        if (ranges.empty()) throw UsageError{"'sweep' needs KEY=FROM:TO:STEP"};
-        if (ranges.size() > 1) throw UsageError{"'sweep' varies one input, got '" + ranges[1] + "' as well"};
+        if (ranges.empty())
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "'sweep' needs KEY=FROM:TO:STEP"))};
+        if (ranges.size() > 1)
+            throw UsageError{
+                message(QT_TRANSLATE_NOOP("CalcMessages", "'sweep' varies one input, got '%1' as well"), {ranges[1]})};
         bool metric = false;
         for (const std::string& a : rest) metric = metric || a == "--metric";
         const auto range = parseSweepRange(ranges[0], metric ? UnitSystem::Metric : UnitSystem::Imperial);
@@ -133,36 +149,50 @@ int runConvertCommand(const std::vector<std::string>& args, std::ostream& out, s
         std::string to;
         for (std::size_t i = 0; i < args.size(); ++i) {
             if (args[i] == "--to") {
-                if (i + 1 >= args.size()) throw UsageError{"option '--to' needs 'metric' or 'imperial'"};
+                if (i + 1 >= args.size())
+                    throw UsageError{
+                        message(QT_TRANSLATE_NOOP("CalcMessages", "option '--to' needs 'metric' or 'imperial'"))};
                 to = args[++i];
                 if (to != "metric" && to != "imperial")
-                    throw UsageError{"'--to " + to + "': expected 'metric' or 'imperial'"};
+                    throw UsageError{
+                        message(QT_TRANSLATE_NOOP("CalcMessages", "'--to %1': expected 'metric' or 'imperial'"), {to})};
             } else if (args[i].rfind("--", 0) == 0) {
-                throw UsageError{"unknown option '" + args[i] + "'"};
+                throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "unknown option '%1'"), {args[i]})};
             } else if (!file.empty()) {
-                throw UsageError{"'convert' takes one design file, got '" + args[i] + "' as well"};
+                throw UsageError{message(
+                    QT_TRANSLATE_NOOP("CalcMessages", "'convert' takes one design file, got '%1' as well"), {args[i]})};
             } else {
                 file = args[i];
             }
         }
-        if (file.empty()) throw UsageError{"'convert' needs a design file"};
-        if (to.empty()) throw UsageError{"'convert' needs '--to metric' or '--to imperial'"};
+        if (file.empty()) throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "'convert' needs a design file"))};
+        if (to.empty())
+            throw UsageError{
+                message(QT_TRANSLATE_NOOP("CalcMessages", "'convert' needs '--to metric' or '--to imperial'"))};
         const QString path = QString::fromStdString(file);
-        if (!QFileInfo(path).isFile()) throw UsageError{"design file '" + file + "' not found"};
+        if (!QFileInfo(path).isFile())
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "design file '%1' not found"), {file})};
 
         // The file's own unit system decides the record it is read into.
         DesignRecord probe(UnitSystem::Imperial);
         const Result<long long> read = readDesignFile(path, probe);
-        if (!read) throw UsageError{"the design file " + read.problem().text()};
+        if (!read)
+            throw UsageError{message(QT_TRANSLATE_NOOP("CalcMessages", "the design file %1"), {read.problem().text()})};
         const long long unitSystem = *read;
         if (unitSystem != 0 && unitSystem != 1)
-            throw UsageError{"design file '" + file + "' declares the unit system " + std::to_string(unitSystem) +
-                             ", neither Imperial (0) nor Metric (1)"};
+            throw UsageError{
+                message(QT_TRANSLATE_NOOP("CalcMessages",
+                                          "design file '%1' declares the unit system %2, neither Imperial (0) "
+                                          "nor Metric (1)"),
+                        {file, std::to_string(unitSystem)})};
         const UnitSystem from = unitSystem == 1 ? UnitSystem::Metric : UnitSystem::Imperial;
         const UnitSystem target = to == "metric" ? UnitSystem::Metric : UnitSystem::Imperial;
         if (from == target)
-            throw UsageError{"design file '" + file + "' is already " +
-                             (from == UnitSystem::Metric ? "a Metric" : "an Imperial") + " design"};
+            throw UsageError{
+                from == UnitSystem::Metric
+                    ? message(QT_TRANSLATE_NOOP("CalcMessages", "design file '%1' is already a Metric design"), {file})
+                    : message(QT_TRANSLATE_NOOP("CalcMessages", "design file '%1' is already an Imperial design"),
+                              {file})};
         DesignRecord design(from);
         (void)readDesignFile(path, design);
         // As its own window shows it after opening: recalculated.
@@ -172,8 +202,10 @@ int runConvertCommand(const std::vector<std::string>& args, std::ostream& out, s
         if (!converted) throw UsageError{converted.problem().text()};
         const ConvertedSave saved = saveConvertedDesign(*converted, QDir::currentPath());
         if (!saved.written) {
-            err << "yq-calc: the design file " << saved.path.toStdString()
-                << " could not be written: " << saved.written.problem().text() << '\n';
+            err << "yq-calc: "
+                << message(QT_TRANSLATE_NOOP("CalcMessages", "the design file %1 could not be written: %2"),
+                           {saved.path.toStdString(), saved.written.problem().text()})
+                << '\n';
             return 1;
         }
         out << saved.path.toStdString() << '\n';

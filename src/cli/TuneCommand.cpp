@@ -6,6 +6,7 @@
 #include "design/Tuning.h"
 #include "files/DesignFile.h"
 #include "files/Touchstone.h"
+#include "sim/LocalText.h"
 #include "sim/Study.h"
 
 #include <QFileInfo>
@@ -19,17 +20,28 @@ namespace yq::cli {
 namespace {
 
 void printRows(std::ostream& out, const std::vector<FindingRow>& rows) {
+    // The labels in the program's language, padded by their characters.
+    std::vector<std::string> labels;
     std::size_t width = 0;
-    for (const FindingRow& r : rows) width = std::max(width, r.label.size());
-    for (const FindingRow& r : rows) out << r.label << std::string(width + 2 - r.label.size(), ' ') << r.value << '\n';
+    auto characters = [](const std::string& text) {
+        std::size_t n = 0;
+        for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+        return n;
+    };
+    for (const FindingRow& r : rows) {
+        labels.push_back(sim::shownText("TuneTable", r.label));
+        width = std::max(width, characters(labels.back()));
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out << labels[i] << std::string(width + 2 - characters(labels[i]), ' ') << rows[i].value << '\n';
 }
 
 }  // namespace
 
 int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     auto usage = [&](const std::string& text) {
-        err << "yq-calc: " << text
-            << "\nusage: yq-calc tune DESIGN.ini MEASURED.s1p [--wound TURNS] [--format table|json]\n";
+        err << "yq-calc: " << text << '\n'
+            << usageLine("yq-calc tune DESIGN.ini MEASURED.s1p [--wound TURNS] [--format table|json]");
         return 2;
     };
     std::vector<std::string> files;
@@ -38,29 +50,37 @@ int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std:
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--format") {
-            if (i + 1 >= args.size()) return usage("'--format' needs table or json");
+            if (i + 1 >= args.size())
+                return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "'--format' needs table or json")));
             format = args[++i];
-            if (format != "table" && format != "json") return usage("unknown format '" + format + "'");
+            if (format != "table" && format != "json")
+                return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "unknown format '%1'"), {format}));
         } else if (a == "--wound") {
-            if (i + 1 >= args.size()) return usage("'--wound' needs the turns wound");
+            if (i + 1 >= args.size())
+                return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "'--wound' needs the turns wound")));
             const auto turns = Decimal::parse(args[++i]);
             if (!turns || !(turns->toReal() > 0) || turns->toReal() > 100000)
-                return usage("'--wound' needs a number of turns above 0, got '" + args[i] + "'");
+                return usage(
+                    message(QT_TRANSLATE_NOOP("CalcMessages", "'--wound' needs a number of turns above 0, got '%1'"),
+                            {args[i]}));
             wound = turns->rounded(2);
         } else if (!a.empty() && a[0] == '-') {
-            return usage("unknown option '" + a + "'");
+            return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "unknown option '%1'"), {a}));
         } else {
             files.push_back(a);
         }
     }
-    if (files.size() != 2) return usage("'tune' needs a design file and a measurement");
+    if (files.size() != 2)
+        return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "'tune' needs a design file and a measurement")));
     const QString designPath = QString::fromStdString(files[0]);
-    if (!QFileInfo(designPath).isFile()) return usage("design file '" + files[0] + "' not found");
+    if (!QFileInfo(designPath).isFile())
+        return usage(message(QT_TRANSLATE_NOOP("CalcMessages", "design file '%1' not found"), {files[0]}));
 
     DesignRecord probe(UnitSystem::Imperial);
     const Result<long long> read = readDesignFile(designPath, probe);
     if (!read) {
-        err << "yq-calc: the design file " << read.problem().text() << '\n';
+        err << "yq-calc: " << message(QT_TRANSLATE_NOOP("CalcMessages", "the design file %1"), {read.problem().text()})
+            << '\n';
         return 1;
     }
     const long long unitSystem = *read;
@@ -77,7 +97,9 @@ int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std:
     for (const MeasuredPoint& p : measurement->points) sweep.push_back({p.hz, p.s11});
     const auto findings = analyseSweep(sweep, measurement->referenceOhms);
     if (!findings) {
-        err << "yq-calc: The measurement " << files[1] << " holds no usable sweep: " << findings.problem().reason
+        err << "yq-calc: "
+            << message(QT_TRANSLATE_NOOP("CalcMessages", "The measurement %1 holds no usable sweep: %2"),
+                       {files[1], findings.problem().reason})
             << '\n';
         return 3;
     }
@@ -87,13 +109,15 @@ int runTuneCommand(const std::vector<std::string>& args, std::ostream& out, std:
     input.seriesHenries = sim::feedSeriesInductance(design, wound ? std::optional(wound->toReal()) : std::nullopt);
     const auto tuning = computeTuning(design, unitSystem == 1, input);
 
-    std::vector<FindingRow> rows{{"measurement", "Measurement", measurement->describe()}};
-    for (const std::string& note : measurement->notes) rows.push_back({"file_note", "Read", note});
+    std::vector<FindingRow> rows{
+        {"measurement", QT_TRANSLATE_NOOP("TuneTable", "Measurement"), measurement->describe()}};
+    for (const std::string& note : measurement->notes)
+        rows.push_back({"file_note", QT_TRANSLATE_NOOP("TuneTable", "Read"), note});
     for (FindingRow& r : findingRows(*findings)) rows.push_back(std::move(r));
     if (tuning)
         for (FindingRow& r : tuningRows(*tuning, design.unitSystem())) rows.push_back(std::move(r));
     else
-        rows.push_back({"tuning", "Tuning", tuning.problem().text()});
+        rows.push_back({"tuning", QT_TRANSLATE_NOOP("TuneTable", "Tuning"), tuning.problem().text()});
 
     if (format == "json") {
         out << '{';

@@ -35,11 +35,18 @@ int runPagesProgram(char** argv, std::ostream& err) {
     for (const std::string& candidate : candidates) {
         if (access(candidate.c_str(), X_OK) != 0) continue;
         execv(candidate.c_str(), argv);
-        err << "yq-calc: cannot run " << candidate << ": " << std::strerror(errno) << '\n';
+        err << "yq-calc: "
+            << yq::cli::message(QT_TRANSLATE_NOOP("CalcMessages", "cannot run %1: %2"),
+                                {candidate, std::strerror(errno)})
+            << '\n';
         return 1;
     }
-    err << "yq-calc: the page commands need " << kPagesProgram << ", which is not installed (looked for "
-        << candidates[0] << " and " << candidates[1] << ")\n";
+    err << "yq-calc: "
+        << yq::cli::message(
+               QT_TRANSLATE_NOOP("CalcMessages",
+                                 "the page commands need %1, which is not installed (looked for %2 and %3)"),
+               {kPagesProgram, candidates[0], candidates[1]})
+        << '\n';
     return 1;
 }
 

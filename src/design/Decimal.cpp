@@ -641,10 +641,12 @@ bool fifteenDigitsByExtended(double value, std::int64_t& digits, int& k) {
             --place;
             continue;
         }
-        const auto whole = static_cast<std::int64_t>(t);
-        const long double fraction = t - static_cast<long double>(whole);  // exact
-        if (fraction > 0.5L - 0x1p-8L && fraction < 0.5L + 0x1p-8L) return false;
-        digits = fraction > 0.5L ? whole + 1 : whole;
+        // The nearest integer in the unit's own rounding (no change of its
+        // control word, as a truncating conversion needs), and how far off.
+        const long long nearest = std::llrint(t);
+        const long double off = t - static_cast<long double>(nearest);  // exact
+        if (off > 0.5L - 0x1p-8L || off < -0.5L + 0x1p-8L) return false;
+        digits = nearest;
         k = place;
         if (digits == 1000000000000000) {
             // Rounded up to the next power of ten: one digit less.

@@ -1,5 +1,7 @@
 #include "design/WideDivision.h"
 
+#include <array>
+
 namespace yq::detail {
 
 // (hi:lo) / d with hi < d: one hardware division where there is one.
@@ -23,6 +25,7 @@ UWide divideBy64(UWide n, std::uint64_t d, std::uint64_t& rem) {
         rem = lo % d;
         return lo / d;
     }
+    if (hi < d) return divide128by64(hi, lo, d, rem);  // one hardware division
     const std::uint64_t qhi = hi / d;
     const std::uint64_t qlo = divide128by64(hi % d, lo, d, rem);
     return (UWide(qhi) << 64) | qlo;
@@ -77,6 +80,34 @@ UWide divideRoundedMagnitude(UWide n, UWide d) {
 
 namespace {
 
+// n / 10^j for 1 <= j <= 19 by a multiplication: n / 2^j (a shift), then
+// by 5^j through its rounded-up reciprocal m = ceil(2^(N + l) / 5^j), where
+// N = 64 - j is the width of the shifted n and l = ceil(log2 5^j), which
+// fits in 64 bits and gives the floor for every N-bit n (Granlund and
+// Montgomery, "Division by invariant integers using multiplication", 4.2).
+struct FivePowerReciprocal {
+    std::uint64_t multiplier = 0;
+    int shift = 0;  // N + l
+};
+
+constexpr std::array<FivePowerReciprocal, 20> kFivePowerReciprocals = [] {
+    std::array<FivePowerReciprocal, 20> t{};
+    UWide five = 1;
+    for (int j = 1; j < 20; ++j) {
+        five *= 5;
+        int l = 0;
+        while ((UWide(1) << l) < five) ++l;
+        const int shift = 64 - j + l;
+        t[static_cast<std::size_t>(j)] = {static_cast<std::uint64_t>(((UWide(1) << shift) + five - 1) / five), shift};
+    }
+    return t;
+}();
+
+std::uint64_t divideByPowerOfTen(std::uint64_t n, int j) {
+    const FivePowerReciprocal& r = kFivePowerReciprocals[static_cast<std::size_t>(j)];
+    return static_cast<std::uint64_t>((UWide(n >> j) * r.multiplier) >> r.shift);
+}
+
 // (high:low) / 10^19 with high < 10^19, with the remainder: 10^19 has its
 // top bit set, so its reciprocal gives the quotient in two multiplications
 // and at most two corrections (Moller and Granlund, "Improved division by
@@ -112,8 +143,8 @@ UWide divideRoundedByPowerOfTen(UWide n, int k, const Wide* powers) {
         std::uint64_t low = 0;
         const std::uint64_t first = divideByTenToNineteen(high, static_cast<std::uint64_t>(n), low);
         const auto rest = static_cast<std::uint64_t>(powers[k - 19]);
-        const std::uint64_t q = first / rest;
-        const UWide r = UWide(first % rest) * kStep + low;  // n - q * 10^k
+        const std::uint64_t q = divideByPowerOfTen(first, k - 19);
+        const UWide r = UWide(first - q * rest) * kStep + low;  // n - q * 10^k
         const UWide d = UWide(powers[k]);
         return r >= d - r ? UWide(q) + 1 : UWide(q);
     }

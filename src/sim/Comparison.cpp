@@ -1,8 +1,11 @@
 #include "sim/Comparison.h"
 
 #include "sim/Coils.h"
+#include "sim/DeckRules.h"
+#include "sim/LocalText.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -23,7 +26,7 @@ std::string sig(double v, int digits) {
 }
 
 std::string opt(const std::optional<double>& v, double scale, int places) {
-    return v ? fixed(*v * scale, places) : std::string("none");
+    return v ? fixed(*v * scale, places) : std::string(QT_TRANSLATE_NOOP("SimulationTable", "none"));
 }
 
 std::string impedance(const std::optional<std::complex<double>>& z) {
@@ -75,35 +78,40 @@ std::vector<ComparisonRow> comparisonRows(const DesignRecord& d, const StudyResu
     const ModelFigures& t = s.tuned;
     const std::string none = "-";
     std::vector<ComparisonRow> rows;
+    rows.push_back({"resonance", QT_TRANSLATE_NOOP("SimulationTable", "Series resonance"), "MHz", field(d.F),
+                    opt(a.resonanceHz, 1e-6, 4), opt(t.resonanceHz, 1e-6, 4)});
+    rows.push_back({"tuning_coil", QT_TRANSLATE_NOOP("SimulationTable", "Tuning coil inductance"), "uH", field(d.CI),
+                    fixed(a.tuningCoilH * 1e6, 2), t.tuningCoilH > 0 ? fixed(t.tuningCoilH * 1e6, 2) : "none"});
+    rows.push_back({"tuning_turns", QT_TRANSLATE_NOOP("SimulationTable", "Tuning coil turns"), "turns", field(d.NT),
+                    field(d.NT), s.tunedTurns ? fixed(*s.tunedTurns, 2) : "none"});
     rows.push_back(
-        {"resonance", "Series resonance", "MHz", field(d.F), opt(a.resonanceHz, 1e-6, 4), opt(t.resonanceHz, 1e-6, 4)});
-    rows.push_back({"tuning_coil", "Tuning coil inductance", "uH", field(d.CI), fixed(a.tuningCoilH * 1e6, 2),
-                    t.tuningCoilH > 0 ? fixed(t.tuningCoilH * 1e6, 2) : "none"});
-    rows.push_back({"tuning_turns", "Tuning coil turns", "turns", field(d.NT), field(d.NT),
-                    s.tunedTurns ? fixed(*s.tunedTurns, 2) : "none"});
-    rows.push_back(
-        {"feed_series_inductance", "Series L at the feed", "uH", none, fixed(feedSeriesInductance(d) * 1e6, 2),
+        {"feed_series_inductance", QT_TRANSLATE_NOOP("SimulationTable", "Series L at the feed"), "uH", none,
+         fixed(feedSeriesInductance(d) * 1e6, 2),
          t.tuningCoilH > 0 ? fixed((feedSeriesInductance(d) - a.tuningCoilH + t.tuningCoilH) * 1e6, 2) : "none"});
-    rows.push_back({"z_at_f", "Feed impedance at F", "ohm", none, impedance(a.zAtF), impedance(t.zAtF)});
+    rows.push_back({"z_at_f", QT_TRANSLATE_NOOP("SimulationTable", "Feed impedance at F"), "ohm", none,
+                    impedance(a.zAtF), impedance(t.zAtF)});
     const double rr = d.RR.value().toReal(), wr = d.WR.value().toReal();
-    rows.push_back({"r_at_resonance", "R at resonance (RR + WR)", "ohm", fixed(rr + wr, 4),
-                    opt(a.resistanceAtResonance, 1, 4), opt(t.resistanceAtResonance, 1, 4)});
-    rows.push_back({"radiation_resistance", "Radiation resistance", "ohm", field(d.RR),
-                    opt(a.radiationResistance, 1, 4), opt(t.radiationResistance, 1, 4)});
-    rows.push_back({"q", "Q", "", field(d.Q), opt(a.q, 1, 1), opt(t.q, 1, 1)});
-    rows.push_back({"half_power_bw", "Half-power BW, matched", "kHz", field(d.BW), opt(a.halfPowerBandwidthHz, 1e-3, 2),
-                    opt(t.halfPowerBandwidthHz, 1e-3, 2)});
-    rows.push_back({"swr2_bw", "2:1 SWR BW, matched", "kHz", none, opt(a.swr2BandwidthHz, 1e-3, 2),
-                    opt(t.swr2BandwidthHz, 1e-3, 2)});
-    rows.push_back({"half_power_bw_50", "Half-power BW on 50 ohm", "kHz", none, opt(a.halfPowerBandwidth50Hz, 1e-3, 2),
-                    opt(t.halfPowerBandwidth50Hz, 1e-3, 2)});
-    rows.push_back({"swr2_bw_50", "2:1 SWR BW on 50 ohm", "kHz", none, opt(a.swr2Bandwidth50Hz, 1e-3, 2),
-                    opt(t.swr2Bandwidth50Hz, 1e-3, 2)});
-    rows.push_back({"min_swr_50", "Lowest SWR on 50 ohm", "", none, opt(a.minSwr50, 1, 2), opt(t.minSwr50, 1, 2)});
-    rows.push_back(
-        {"efficiency", "Efficiency", "%", field(d.AE), opt(a.efficiency, 100, 3), opt(t.efficiency, 100, 3)});
-    rows.push_back({"loss", "Loss", "dB", field(d.DBL), loss(a.efficiency), loss(t.efficiency)});
-    rows.push_back({"max_gain", "Largest gain", "dBi", none, opt(a.maxGainDbi, 1, 2), opt(t.maxGainDbi, 1, 2)});
+    rows.push_back({"r_at_resonance", QT_TRANSLATE_NOOP("SimulationTable", "R at resonance (RR + WR)"), "ohm",
+                    fixed(rr + wr, 4), opt(a.resistanceAtResonance, 1, 4), opt(t.resistanceAtResonance, 1, 4)});
+    rows.push_back({"radiation_resistance", QT_TRANSLATE_NOOP("SimulationTable", "Radiation resistance"), "ohm",
+                    field(d.RR), opt(a.radiationResistance, 1, 4), opt(t.radiationResistance, 1, 4)});
+    rows.push_back({"q", QT_TRANSLATE_NOOP("SimulationTable", "Q"), "", field(d.Q), opt(a.q, 1, 1), opt(t.q, 1, 1)});
+    rows.push_back({"half_power_bw", QT_TRANSLATE_NOOP("SimulationTable", "Half-power BW, matched"), "kHz", field(d.BW),
+                    opt(a.halfPowerBandwidthHz, 1e-3, 2), opt(t.halfPowerBandwidthHz, 1e-3, 2)});
+    rows.push_back({"swr2_bw", QT_TRANSLATE_NOOP("SimulationTable", "2:1 SWR BW, matched"), "kHz", none,
+                    opt(a.swr2BandwidthHz, 1e-3, 2), opt(t.swr2BandwidthHz, 1e-3, 2)});
+    rows.push_back({"half_power_bw_50", QT_TRANSLATE_NOOP("SimulationTable", "Half-power BW on 50 ohm"), "kHz", none,
+                    opt(a.halfPowerBandwidth50Hz, 1e-3, 2), opt(t.halfPowerBandwidth50Hz, 1e-3, 2)});
+    rows.push_back({"swr2_bw_50", QT_TRANSLATE_NOOP("SimulationTable", "2:1 SWR BW on 50 ohm"), "kHz", none,
+                    opt(a.swr2Bandwidth50Hz, 1e-3, 2), opt(t.swr2Bandwidth50Hz, 1e-3, 2)});
+    rows.push_back({"min_swr_50", QT_TRANSLATE_NOOP("SimulationTable", "Lowest SWR on 50 ohm"), "", none,
+                    opt(a.minSwr50, 1, 2), opt(t.minSwr50, 1, 2)});
+    rows.push_back({"efficiency", QT_TRANSLATE_NOOP("SimulationTable", "Efficiency"), "%", field(d.AE),
+                    opt(a.efficiency, 100, 3), opt(t.efficiency, 100, 3)});
+    rows.push_back({"loss", QT_TRANSLATE_NOOP("SimulationTable", "Loss"), "dB", field(d.DBL), loss(a.efficiency),
+                    loss(t.efficiency)});
+    rows.push_back({"max_gain", QT_TRANSLATE_NOOP("SimulationTable", "Largest gain"), "dBi", none,
+                    opt(a.maxGainDbi, 1, 2), opt(t.maxGainDbi, 1, 2)});
     if (s.model == ModelKind::Detailed) {
         // Only what stays valid in the detailed model (sim/Study.h).
         static const char* const valid[] = {"resonance",  "tuning_coil", "tuning_turns", "radiation_resistance",
@@ -120,27 +128,45 @@ std::vector<ComparisonRow> comparisonRows(const DesignRecord& d, const StudyResu
 
 std::string comparisonText(const DesignRecord& d, const StudyResult& s) {
     const auto rows = comparisonRows(d, s);
-    std::vector<std::string> first;
-    std::size_t w0 = 0, w1 = std::string(kCalculatorHeading).size(), w2 = std::string(kAsDesignedHeading).size();
+    // The table in the program's language, padded by characters.
+    auto shown = [](const std::string& text) { return shownText("SimulationTable", text); };
+    auto width = [](const std::string& text) {
+        std::size_t n = 0;
+        for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+        return n;
+    };
+    const std::string headings[] = {shown(kCalculatorHeading), shown(kAsDesignedHeading), shown(kTunedHeading)};
+    std::vector<std::array<std::string, 4>> cells;
+    std::size_t w0 = 0, w1 = width(headings[0]), w2 = width(headings[1]);
     for (const auto& r : rows) {
-        first.push_back(r.unit.empty() ? r.label : r.label + " (" + r.unit + ")");
-        w0 = std::max(w0, first.back().size());
-        w1 = std::max(w1, r.calculator.size());
-        w2 = std::max(w2, r.asDesigned.size());
+        cells.push_back({r.unit.empty() ? shown(r.label) : shown(r.label) + " (" + r.unit + ")", shown(r.calculator),
+                         shown(r.asDesigned), shown(r.tuned)});
+        w0 = std::max(w0, width(cells.back()[0]));
+        w1 = std::max(w1, width(cells.back()[1]));
+        w2 = std::max(w2, width(cells.back()[2]));
     }
-    auto pad = [](std::string t, std::size_t w) {
-        t.resize(std::max(t.size(), w), ' ');
+    auto pad = [&width](std::string t, std::size_t w) {
+        t.append(w - std::min(w, width(t)), ' ');
         return t;
     };
-    std::string out = pad("", w0) + "  " + pad(kCalculatorHeading, w1) + "  " + pad(kAsDesignedHeading, w2) + "  " +
-                      kTunedHeading + '\n';
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        out += pad(first[i], w0) + "  " + pad(rows[i].calculator, w1) + "  " + pad(rows[i].asDesigned, w2) + "  " +
-               rows[i].tuned + '\n';
-    out += "\n" + s.assumptions + '\n';
-    for (const RuleBreak& b : s.ruleBreaks) out += "Rule not kept: " + b.detail + '\n';
-    for (const std::string& n : s.notes) out += "Note: " + n + '\n';
-    out += "nec2c runs: " + std::to_string(s.nec2cRuns) + ", " + fixed(s.seconds, 3) + " s\n";
+    std::string out =
+        pad("", w0) + "  " + pad(headings[0], w1) + "  " + pad(headings[1], w2) + "  " + headings[2] + '\n';
+    for (const auto& c : cells) out += pad(c[0], w0) + "  " + pad(c[1], w1) + "  " + pad(c[2], w2) + "  " + c[3] + '\n';
+    out += "\n" + shownText("SimulationStudy", s.assumptions) + '\n';
+    for (const RuleBreak& b : s.ruleBreaks) {
+        const std::string detail = shownText(
+            "SimulationStudy", b.detail,
+            {kZeroLengthBreak, kShortSegmentsBreak, kLongSegmentsBreak, kThinSegmentsExtendedBreak, kThinSegmentsBreak,
+             kOverlapBreak, kJunctionExtendedBreak, kJunctionBreak, kMissingFeedSegmentBreak});
+        out += filledText(QCoreApplication::translate("SimulationTable", "Rule not kept: %1"), {detail}) + '\n';
+    }
+    for (const std::string& n : s.notes)
+        out += filledText(QCoreApplication::translate("SimulationTable", "Note: %1"),
+                          {shownText("SimulationStudy", n, {kDetailedModelNote})}) +
+               '\n';
+    out += filledText(QCoreApplication::translate("SimulationTable", "nec2c runs: %1, %2 s"),
+                      {std::to_string(s.nec2cRuns), fixed(s.seconds, 3)}) +
+           '\n';
     return out;
 }
 

@@ -9,6 +9,8 @@
 #include "design/DesignRecord.h"
 #include "sim/Study.h"
 
+#include <QtGlobal>
+
 #include <string>
 #include <vector>
 
@@ -23,12 +25,13 @@ struct ComparisonRow {
     std::string tuned;       // the model with the coil re-sized to resonate at F
 };
 
-// Headings of the three value columns.
-inline constexpr const char* kCalculatorHeading = "calculator";
-inline constexpr const char* kAsDesignedHeading = "NEC-2, calculated coil";
-inline constexpr const char* kTunedHeading = "NEC-2, coil for F";
-inline constexpr const char* kNotValid = "not valid";
-inline constexpr const char* kNotComputed = "not computed";
+// Headings of the three value columns (in the program's language through
+// shownText("SimulationTable", ...), as the row labels).
+inline constexpr const char* kCalculatorHeading = QT_TRANSLATE_NOOP("SimulationTable", "calculator");
+inline constexpr const char* kAsDesignedHeading = QT_TRANSLATE_NOOP("SimulationTable", "NEC-2, calculated coil");
+inline constexpr const char* kTunedHeading = QT_TRANSLATE_NOOP("SimulationTable", "NEC-2, coil for F");
+inline constexpr const char* kNotValid = QT_TRANSLATE_NOOP("SimulationTable", "not valid");
+inline constexpr const char* kNotComputed = QT_TRANSLATE_NOOP("SimulationTable", "not computed");
 
 std::vector<ComparisonRow> comparisonRows(const DesignRecord& design, const StudyResult& study);
 

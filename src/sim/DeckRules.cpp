@@ -1,4 +1,5 @@
 #include "sim/DeckRules.h"
+#include "sim/LocalText.h"
 #include "sim/TextFields.h"
 
 #include <algorithm>
@@ -48,14 +49,19 @@ Result<DeckContents> readDeck(std::string_view deck) {
         for (std::size_t i = 1; i < fields.size(); ++i) {
             double v = 0;
             if (!toNumber(fields[i], v))
-                return fail("The deck's line " + std::to_string(lineNumber) + " cannot be read",
-                            "\"" + std::string(fields[i]) + "\" is not a number in the " + std::string(name) + " card");
+                return fail(
+                    filledText(QCoreApplication::translate("SimulationStudy", "The deck's line %1 cannot be read"),
+                               {std::to_string(lineNumber)}),
+                    filledText(QCoreApplication::translate("SimulationStudy", "\"%1\" is not a number in the %2 card"),
+                               {fields[i], name}));
             n.push_back(v);
         }
         auto need = [&](std::size_t count) -> Result<void> {
             if (n.size() >= count) return {};
-            return fail("The deck's line " + std::to_string(lineNumber) + " cannot be read",
-                        "the " + std::string(name) + " card needs " + std::to_string(count) + " numbers");
+            return fail(filledText(QCoreApplication::translate("SimulationStudy", "The deck's line %1 cannot be read"),
+                                   {std::to_string(lineNumber)}),
+                        filledText(QCoreApplication::translate("SimulationStudy", "the %1 card needs %2 numbers"),
+                                   {name, std::to_string(count)}));
         };
         if (name == "GW") {
             if (auto r = need(9); !r) return r.problem();
@@ -86,8 +92,11 @@ Result<DeckContents> readDeck(std::string_view deck) {
             // Only the moves this program writes: no copies, no rotation.
             if (auto r = need(9); !r) return r.problem();
             if (n[1] != 0 || n[2] != 0 || n[3] != 0 || n[4] != 0)
-                return fail("The deck's line " + std::to_string(lineNumber) + " cannot be checked",
-                            "a GM card that copies or rotates is not read here");
+                return fail(
+                    filledText(QCoreApplication::translate("SimulationStudy", "The deck's line %1 cannot be checked"),
+                               {std::to_string(lineNumber)}),
+                    filledText(QCoreApplication::translate("SimulationStudy",
+                                                           "a GM card that copies or rotates is not read here")));
             const int from = int(n[8]);
             bool moving = from == 0;
             for (DeckWire& w : out.wires) {
@@ -116,7 +125,7 @@ Result<DeckContents> readDeck(std::string_view deck) {
 
 std::vector<RuleBreak> checkRules(const DeckContents& deck) {
     std::vector<RuleBreak> breaks;
-    if (deck.frequenciesHz.empty()) breaks.push_back({"frequency", "The deck asks for no frequency (no FR card)."});
+    if (deck.frequenciesHz.empty()) breaks.push_back({"frequency", kNoFrequencyBreak});
     const auto [lowIt, highIt] = std::minmax_element(deck.frequenciesHz.begin(), deck.frequenciesHz.end());
     const double low = deck.frequenciesHz.empty() ? 0 : *lowIt;
     const double high = deck.frequenciesHz.empty() ? 0 : *highIt;
@@ -125,8 +134,7 @@ std::vector<RuleBreak> checkRules(const DeckContents& deck) {
     int shortestTag = 0, longestTag = 0, ratioTag = 0;
     for (const DeckWire& w : deck.wires) {
         if (w.length() <= 1e-9 || w.segments < 1) {
-            breaks.push_back({"zero length", "Wire " + std::to_string(w.tag) +
-                                                 " has no length or no segment; nec2c can run on for ever on it."});
+            breaks.push_back({"zero length", fillPattern(kZeroLengthBreak, {std::to_string(w.tag)})});
             continue;
         }
         const double segment = w.length() / w.segments;
@@ -136,19 +144,18 @@ std::vector<RuleBreak> checkRules(const DeckContents& deck) {
             leastRatio = segment / w.radius, ratioTag = w.tag;
     }
     if (low > 0 && shortest < 1e300 && shortest < 0.001 * kLight / low)
-        breaks.push_back({"segment length", fmt("Segments of wire %.0f are %.4g wavelength long at %.4g MHz, the "
-                                                "lowest frequency; NEC-2 wants at least 0.001.",
-                                                shortestTag, shortest / (kLight / low), low / 1e6)});
+        breaks.push_back({"segment length", fillPattern(kShortSegmentsBreak, {fmt("%.0f", shortestTag),
+                                                                              fmt("%.4g", shortest / (kLight / low)),
+                                                                              fmt("%.4g", low / 1e6)})});
     if (high > 0 && longest > 0.1 * kLight / high)
-        breaks.push_back({"segment length", fmt("Segments of wire %.0f are %.4g wavelength long at %.4g MHz, the "
-                                                "highest frequency; NEC-2 wants at most 0.1.",
-                                                longestTag, longest / (kLight / high), high / 1e6)});
+        breaks.push_back({"segment length", fillPattern(kLongSegmentsBreak, {fmt("%.0f", longestTag),
+                                                                             fmt("%.4g", longest / (kLight / high)),
+                                                                             fmt("%.4g", high / 1e6)})});
     const double wanted = deck.extendedKernel ? 2 : 8;
     if (leastRatio < 1e300 && leastRatio < wanted * (1 - 1e-9))
-        breaks.push_back({"length over radius",
-                          fmt("Segments of wire %.0f are %.3g times their radius long; NEC-2 wants at least %.0f",
-                              ratioTag, leastRatio, wanted) +
-                              (deck.extendedKernel ? " with the extended thin-wire kernel." : " without EK.")});
+        breaks.push_back(
+            {"length over radius", fillPattern(deck.extendedKernel ? kThinSegmentsExtendedBreak : kThinSegmentsBreak,
+                                               {fmt("%.0f", ratioTag), fmt("%.3g", leastRatio), fmt("%.0f", wanted)})});
 
     // Two wires over the same stretch: parallel, on one line, overlapping.
     for (std::size_t i = 0; i < deck.wires.size(); ++i)
@@ -172,9 +179,9 @@ std::vector<RuleBreak> checkRules(const DeckContents& deck) {
             const double e = std::max(along(b.x1, b.y1, b.z1), along(b.x2, b.y2, b.z2));
             const double overlap = std::min(e, la) - std::max(s, 0.0);
             if (overlap > tol)
-                breaks.push_back({"overlapping wires", fmt("Wires %.0f and %.0f lie over the same %.4g m; nec2c "
-                                                           "gives a meaningless impedance for them.",
-                                                           a.tag, b.tag, overlap)});
+                breaks.push_back(
+                    {"overlapping wires",
+                     fillPattern(kOverlapBreak, {fmt("%.0f", a.tag), fmt("%.0f", b.tag), fmt("%.4g", overlap)})});
         }
 
     // Junctions: wire ends that meet.
@@ -190,26 +197,25 @@ std::vector<RuleBreak> checkRules(const DeckContents& deck) {
             if (!meet || a.radius <= 0 || b.radius <= 0) continue;
             const double ratio = std::max(a.radius, b.radius) / std::min(a.radius, b.radius);
             if (deck.extendedKernel && ratio > 1 + 1e-9)
-                breaks.push_back(
-                    {"radius at a junction", fmt("Wires %.0f and %.0f meet with radii %.3g times apart; the extended "
-                                                 "thin-wire kernel is not valid where the radius changes.",
-                                                 a.tag, b.tag, ratio)});
+                breaks.push_back({"radius at a junction",
+                                  fillPattern(kJunctionExtendedBreak,
+                                              {fmt("%.0f", a.tag), fmt("%.0f", b.tag), fmt("%.3g", ratio)})});
             else if (ratio > 5)
-                breaks.push_back({"radius at a junction", fmt("Wires %.0f and %.0f meet with radii %.3g times apart; "
-                                                              "NEC-2 wants at most 5.",
-                                                              a.tag, b.tag, ratio)});
+                breaks.push_back(
+                    {"radius at a junction",
+                     fillPattern(kJunctionBreak, {fmt("%.0f", a.tag), fmt("%.0f", b.tag), fmt("%.3g", ratio)})});
         }
 
     if (!deck.hasFeed) {
-        breaks.push_back({"feed", "The deck has no feed (no EX card)."});
+        breaks.push_back({"feed", kNoFeedBreak});
     } else {
         // A tag's segments are numbered across all its wires.
         int segments = 0;
         for (const DeckWire& w : deck.wires)
             if (w.tag == deck.feedTag) segments += std::max(0, w.segments);
         if (deck.feedSegment < 1 || deck.feedSegment > segments)
-            breaks.push_back({"feed", fmt("The feed is on segment %.0f of wire %.0f, which does not exist.",
-                                          deck.feedSegment, deck.feedTag)});
+            breaks.push_back({"feed", fillPattern(kMissingFeedSegmentBreak,
+                                                  {fmt("%.0f", deck.feedSegment), fmt("%.0f", deck.feedTag)})});
     }
     return breaks;
 }

@@ -2,6 +2,8 @@
 
 #include "sim/Coils.h"
 
+#include <QtGlobal>
+
 #include <charconv>
 #include <cmath>
 #include <numbers>
@@ -77,9 +79,11 @@ DetailedGeometry detailedGeometry(const DesignRecord& design) {
 }
 
 std::string detailedAssumptions() {
-    return "NEC-2 detailed model: free space, no feed line, the cylinders as aluminium wire-grid cages, the tuning "
-           "and phasing coils as copper helices with their leads as the build sheet draws them, the source coil "
-           "lumped at the feed.";
+    return QT_TRANSLATE_NOOP(
+        "SimulationStudy",
+        "NEC-2 detailed model: free space, no feed line, the cylinders as aluminium wire-grid cages, the tuning "
+        "and phasing coils as copper helices with their leads as the build sheet draws them, the source coil "
+        "lumped at the feed.");
 }
 
 std::string detailedDeck(const DesignRecord& design, const DeckRequest& request) {
@@ -205,8 +209,10 @@ double coilsHenries(const DesignRecord& design, std::optional<double> tuningCoil
 }
 
 std::string modelAssumptions() {
-    return "NEC-2 standard model: free space, no feed line, the cylinders as thick aluminium wires, the three "
-           "coils as one lumped series R + L at the feed from the calculator's coil values.";
+    return QT_TRANSLATE_NOOP(
+        "SimulationStudy",
+        "NEC-2 standard model: free space, no feed line, the cylinders as thick aluminium wires, the three "
+        "coils as one lumped series R + L at the feed from the calculator's coil values.");
 }
 
 std::string standardDeck(const DesignRecord& design, const DeckRequest& request) {

@@ -1,5 +1,6 @@
 #include "sim/Nec2cRunner.h"
 
+#include "sim/LocalText.h"
 #include "sim/NecOutput.h"
 
 #include <QDir>
@@ -25,7 +26,8 @@ struct Job {
 };
 
 Problem startProblem(const std::string& program, const QString& why) {
-    return fail("nec2c cannot be started", program + ": " + why.toStdString());
+    return fail(filledText(QCoreApplication::translate("SimulationStudy", "nec2c cannot be started")),
+                program + ": " + why.toStdString());
 }
 
 // Starts one deck; a problem when its folder or deck cannot be made or the program does not start.
@@ -34,11 +36,13 @@ Result<std::unique_ptr<Job>> start(const std::string& path, const std::string& d
     job->index = index;
     job->folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/yq-nec-XXXXXX"));
     if (!job->folder->isValid())
-        return fail("A folder for nec2c cannot be made", job->folder->errorString().toStdString());
+        return fail(filledText(QCoreApplication::translate("SimulationStudy", "A folder for nec2c cannot be made")),
+                    job->folder->errorString().toStdString());
     // A scratch file for nec2c alone, deleted with its folder.
     QFile file(job->folder->filePath(QStringLiteral("deck.nec")));
     if (!file.open(QIODevice::WriteOnly) || file.write(deck.data(), qint64(deck.size())) != qint64(deck.size()))
-        return fail("The deck for nec2c cannot be written", file.errorString().toStdString());
+        return fail(filledText(QCoreApplication::translate("SimulationStudy", "The deck for nec2c cannot be written")),
+                    file.errorString().toStdString());
     file.close();
     job->process = std::make_unique<QProcess>();
     job->process->setWorkingDirectory(job->folder->path());
@@ -56,14 +60,20 @@ Result<std::string> finish(Job& job) {
     QFile out(job.folder->filePath(QStringLiteral("deck.out")));
     std::string text;
     if (out.open(QIODevice::ReadOnly)) text = out.readAll().toStdString();
-    if (p.exitStatus() != QProcess::NormalExit) return fail("nec2c stopped before it finished", "it crashed");
+    if (p.exitStatus() != QProcess::NormalExit)
+        return fail(filledText(QCoreApplication::translate("SimulationStudy", "nec2c stopped before it finished")),
+                    filledText(QCoreApplication::translate("SimulationStudy", "it crashed")));
     if (p.exitCode() != 0) {
         std::string message = failureMessage(text);
         if (message.empty()) message = QString::fromLocal8Bit(p.readAllStandardError()).trimmed().toStdString();
-        if (message.empty()) message = "it exited with status " + std::to_string(p.exitCode());
-        return fail("nec2c failed", message);
+        if (message.empty())
+            message = filledText(QCoreApplication::translate("SimulationStudy", "it exited with status %1"),
+                                 {std::to_string(p.exitCode())});
+        return fail(filledText(QCoreApplication::translate("SimulationStudy", "nec2c failed")), message);
     }
-    if (!out.exists()) return fail("nec2c wrote no output", "deck.out is missing");
+    if (!out.exists())
+        return fail(filledText(QCoreApplication::translate("SimulationStudy", "nec2c wrote no output")),
+                    filledText(QCoreApplication::translate("SimulationStudy", "deck.out is missing")));
     return text;
 }
 
@@ -85,8 +95,11 @@ std::string findProgram(const std::string& program) {
 
 std::string missingProgramText(const std::string& program) {
     if (program == "nec2c")
-        return "The simulation needs nec2c, which is not installed: install it with \"sudo apt install nec2c\".";
-    return "The simulation needs nec2c, which is not at " + program + ".";
+        return filledText(QCoreApplication::translate(
+            "SimulationStudy",
+            "The simulation needs nec2c, which is not installed: install it with \"sudo apt install nec2c\"."));
+    return filledText(QCoreApplication::translate("SimulationStudy", "The simulation needs nec2c, which is not at %1."),
+                      {program});
 }
 
 Result<std::string> runNec2c(const std::string& deck, const RunSettings& settings) {
@@ -96,7 +109,9 @@ Result<std::string> runNec2c(const std::string& deck, const RunSettings& setting
 
 std::vector<Result<std::string>> runNec2cAll(const std::vector<std::string>& decks, const RunSettings& settings,
                                              int processes, const std::function<void(int)>& done) {
-    std::vector<Result<std::string>> results(decks.size(), Result<std::string>(fail(kCancelledText)));
+    std::vector<Result<std::string>> results(
+        decks.size(),
+        Result<std::string>(fail(filledText(QCoreApplication::translate("SimulationStudy", kCancelledText)))));
     const std::string path = findProgram(settings.program);
     if (path.empty()) {
         for (auto& r : results) r = fail(missingProgramText(settings.program));
@@ -127,13 +142,15 @@ std::vector<Result<std::string>> runNec2cAll(const std::vector<std::string>& dec
             const bool ended = job.process->waitForFinished(running.size() > 1 ? 2 : 5);
             if (cancelled) {
                 if (!ended) kill(job);
-                results[job.index] = fail(kCancelledText);
+                results[job.index] = fail(filledText(QCoreApplication::translate("SimulationStudy", kCancelledText)));
             } else if (ended) {
                 results[job.index] = finish(job);
             } else if (job.clock.elapsed() > settings.timeoutMs) {
                 kill(job);
-                results[job.index] = fail("nec2c was stopped", "it ran longer than its limit of " +
-                                                                   std::to_string(settings.timeoutMs) + " ms");
+                results[job.index] = fail(
+                    filledText(QCoreApplication::translate("SimulationStudy", "nec2c was stopped")),
+                    filledText(QCoreApplication::translate("SimulationStudy", "it ran longer than its limit of %1 ms"),
+                               {std::to_string(settings.timeoutMs)}));
             } else {
                 ++it;
                 continue;

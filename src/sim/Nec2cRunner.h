@@ -7,6 +7,8 @@
 // is killed and reported. Qt Core only; runs in whatever thread calls it.
 #pragma once
 
+#include <QtGlobal>
+
 #include "design/Result.h"
 
 #include <atomic>
@@ -37,6 +39,6 @@ std::vector<Result<std::string>> runNec2cAll(const std::vector<std::string>& dec
                                              int processes, const std::function<void(int finished)>& done = {});
 
 // The text of the problem of a cancelled run.
-inline constexpr const char* kCancelledText = "The simulation was cancelled.";
+inline constexpr const char* kCancelledText = QT_TRANSLATE_NOOP("SimulationStudy", "The simulation was cancelled.");
 
 }  // namespace yq::sim

@@ -1,4 +1,5 @@
 #include "sim/NecOutput.h"
+#include "sim/LocalText.h"
 #include "sim/TextFields.h"
 
 #include <charconv>
@@ -42,7 +43,9 @@ std::optional<double> valueAfterEquals(std::string_view line) {
 
 bool contains(std::string_view line, std::string_view what) { return line.find(what) != std::string_view::npos; }
 
-Problem unreadable(const std::string& reason) { return fail("nec2c's output cannot be read", reason); }
+Problem unreadable(const std::string& reason) {
+    return fail(filledText(QCoreApplication::translate("SimulationStudy", "nec2c's output cannot be read")), reason);
+}
 
 }  // namespace
 
@@ -75,20 +78,26 @@ Result<std::vector<NecFrequency>> parseNecOutput(std::string_view output, const 
         const std::string_view line = lines[i];
         if (contains(line, "ANTENNA INPUT PARAMETERS")) {
             if (out.size() >= frequenciesHz.size())
-                return unreadable("it holds more frequencies than the deck's " + std::to_string(frequenciesHz.size()));
+                return unreadable(filledText(
+                    QCoreApplication::translate("SimulationStudy", "it holds more frequencies than the deck's %1"),
+                    {std::to_string(frequenciesHz.size())}));
             // The first line of numbers after the headings: tag, segment,
             // voltage, current, impedance, admittance (re, im each), power.
             std::size_t j = i + 1;
             for (; j < lines.size() && j < i + 5; ++j)
                 if (numbersOf(lines[j], n) && n.size() >= 10) break;
             if (j >= lines.size() || j >= i + 5 || n.size() < 10)
-                return unreadable("the input parameters of frequency " + std::to_string(out.size() + 1) +
-                                  " have no line of numbers");
+                return unreadable(
+                    filledText(QCoreApplication::translate(
+                                   "SimulationStudy", "the input parameters of frequency %1 have no line of numbers"),
+                               {std::to_string(out.size() + 1)}));
             NecFrequency f;
             f.hz = frequenciesHz[out.size()];
             f.z = {n[6], n[7]};
             if (!std::isfinite(n[6]) || !std::isfinite(n[7]))
-                return unreadable("the impedance at frequency " + std::to_string(out.size() + 1) + " is not a number");
+                return unreadable(filledText(
+                    QCoreApplication::translate("SimulationStudy", "the impedance at frequency %1 is not a number"),
+                    {std::to_string(out.size() + 1)}));
             out.push_back(f);
             i = j;
         } else if (out.empty()) {
@@ -105,7 +114,8 @@ Result<std::vector<NecFrequency>> parseNecOutput(std::string_view output, const 
             std::size_t j = i + 1;
             while (j < lines.size() && j < i + 6 && !contains(lines[j], "DEGREES")) ++j;
             if (j >= lines.size() || !contains(lines[j], "DEGREES"))
-                return unreadable("a radiation pattern has no headings");
+                return unreadable(
+                    filledText(QCoreApplication::translate("SimulationStudy", "a radiation pattern has no headings")));
             for (++j; j < lines.size() && numbersOf(lines[j], n, 7) && n.size() >= 5; ++j)
                 out.back().pattern.push_back({n[0], n[1], n[4]});
             i = j - 1;
@@ -116,8 +126,9 @@ Result<std::vector<NecFrequency>> parseNecOutput(std::string_view output, const 
         }
     }
     if (out.size() != frequenciesHz.size())
-        return unreadable("it holds " + std::to_string(out.size()) + " of the deck's " +
-                          std::to_string(frequenciesHz.size()) + " frequencies");
+        return unreadable(
+            filledText(QCoreApplication::translate("SimulationStudy", "it holds %1 of the deck's %2 frequencies"),
+                       {std::to_string(out.size()), std::to_string(frequenciesHz.size())}));
     return out;
 }
 

@@ -1,11 +1,13 @@
 #include "sim/Study.h"
 
 #include "sim/Coils.h"
+#include "sim/LocalText.h"
 #include "sim/DeckRules.h"
 #include "sim/Model.h"
 #include "sim/Nec2cRunner.h"
 #include "sim/NecOutput.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -17,6 +19,9 @@
 namespace yq::sim {
 
 namespace {
+
+// A message of the study for a person, in the program's language.
+std::string studyText(const char* text) { return QCoreApplication::translate("SimulationStudy", text).toStdString(); }
 
 constexpr double kReference = 50;
 
@@ -230,8 +235,12 @@ Result<void> describe(StudyRun& run, const DesignRecord& design, double designHz
         widthAround(fine, bestAt, [best](const SweepPoint& p) { return deliveredShare(p.z, kReference) - best / 2; });
     figures.swr2Bandwidth50Hz =
         widthAround(fine, nearest(fine, resonance), [](const SweepPoint& p) { return 2 - swrOf(p.z, kReference); });
-    if (!figures.halfPowerBandwidthHz) notes.push_back("The matched half-power band is wider than the fine sweep.");
-    if (!figures.halfPowerBandwidth50Hz) notes.push_back("The half-power band on 50 ohm is wider than the fine sweep.");
+    if (!figures.halfPowerBandwidthHz)
+        notes.push_back(
+            QT_TRANSLATE_NOOP("SimulationStudy", "The matched half-power band is wider than the fine sweep."));
+    if (!figures.halfPowerBandwidth50Hz)
+        notes.push_back(
+            QT_TRANSLATE_NOOP("SimulationStudy", "The half-power band on 50 ohm is wider than the fine sweep."));
 
     const NecFrequency& pattern = (*out)[2].front();
     figures.patternHz = resonance;
@@ -333,7 +342,8 @@ Result<StudyResult> detailedStudy(const DesignRecord& design, const StudyOptions
         findCrossing();
     }
     if (!a) {
-        result.notes.push_back("With the calculated coil the model has no series resonance between 0.4 F and 2.5 F.");
+        result.notes.push_back(QT_TRANSLATE_NOOP(
+            "SimulationStudy", "With the calculated coil the model has no series resonance between 0.4 F and 2.5 F."));
     } else {
         // Rounds of one point per process around the estimate, until the
         // bracket is a part in a million wide.
@@ -390,7 +400,8 @@ Result<StudyResult> detailedStudy(const DesignRecord& design, const StudyOptions
         } else {
             m.pattern.clear();
             m.maxGainDbi.reset();
-            result.notes.push_back("nec2c gave no power budget or average gain at the resonance.");
+            result.notes.push_back(
+                QT_TRANSLATE_NOOP("SimulationStudy", "nec2c gave no power budget or average gain at the resonance."));
         }
     }
     result.asDesigned.tuningCoilH = design.CI.value().toReal() * 1e-6;
@@ -400,15 +411,10 @@ Result<StudyResult> detailedStudy(const DesignRecord& design, const StudyOptions
     if (auto deck = readDeck(detailedDeck(design, bracket.front())))
         for (const DeckWire& w : deck->wires)
             if (w.segments > 0 && w.length() > 0) shortest = std::min(shortest, w.length() / w.segments);
-    char why[500];
-    std::snprintf(why, sizeof why,
-                  "Its segments are down to %.2g wavelength at F (NEC-2 wants at least 0.001) and its cages and "
-                  "leads break NEC-2's rules, so its feed R and X, and the Q, bandwidths and SWR from them, are "
-                  "not valid: it gives the resonance, radiation resistance, gain and efficiency from the far "
-                  "field only.",
-                  shortest / (299792458.0 / f));
-    result.notes.push_back(why);
-    result.notes.push_back("The coil for F is not computed in this model.");
+    char shortestText[40];
+    std::snprintf(shortestText, sizeof shortestText, "%.2g", shortest / (299792458.0 / f));
+    result.notes.push_back(fillPattern(kDetailedModelNote, {shortestText}));
+    result.notes.push_back(QT_TRANSLATE_NOOP("SimulationStudy", "The coil for F is not computed in this model."));
     result.ruleBreaks = breaks;
     result.nec2cRuns = run.runs();
     return result;
@@ -424,14 +430,18 @@ Result<StudyResult> runStudy(const DesignRecord& design, const StudyOptions& opt
     result.assumptions = modelAssumptions();
     const double f = design.F.value().toReal() * 1e6;
     result.designHz = f;
-    if (!(f > 0)) return fail("The design has no frequency", "F is 0");
+    if (!(f > 0))
+        return fail(studyText(QT_TRANSLATE_NOOP("SimulationStudy", "The design has no frequency")),
+                    studyText(QT_TRANSLATE_NOOP("SimulationStudy", "F is 0")));
     if (!(design.CD.value().toReal() > 0) || !(design.LD.value().toReal() > 0))
-        return fail("The design has no cylinders", "CD or LD is 0");
+        return fail(studyText(QT_TRANSLATE_NOOP("SimulationStudy", "The design has no cylinders")),
+                    studyText(QT_TRANSLATE_NOOP("SimulationStudy", "CD or LD is 0")));
     if (findProgram(options.program).empty()) return fail(missingProgramText(options.program));
     if (options.model == ModelKind::Detailed) {
         if (!(design.NT.value().toReal() > 0) || !(design.SP.value().toReal() > 0) ||
             !(design.CCD.value().toReal() > 0))
-            return fail("The detailed model needs a tuning coil", "NT, SP or CCD is 0");
+            return fail(studyText(QT_TRANSLATE_NOOP("SimulationStudy", "The detailed model needs a tuning coil")),
+                        studyText(QT_TRANSLATE_NOOP("SimulationStudy", "NT, SP or CCD is 0")));
         if (options.progress) options.progress(0);
         auto detailed = detailedStudy(design, options, std::move(result));
         if (!detailed) return detailed.problem();
@@ -463,7 +473,8 @@ Result<StudyResult> runStudy(const DesignRecord& design, const StudyOptions& opt
         }
     }
     if (!result.asDesigned.resonanceHz) {
-        result.notes.push_back("With the calculated coil the model has no series resonance between 0.4 F and 2.5 F.");
+        result.notes.push_back(QT_TRANSLATE_NOOP(
+            "SimulationStudy", "With the calculated coil the model has no series resonance between 0.4 F and 2.5 F."));
         auto z = run.zAt(f, std::nullopt, std::nullopt);
         if (!z) return z.problem();
         result.asDesigned.zAtF = *z;
@@ -481,7 +492,8 @@ Result<StudyResult> runStudy(const DesignRecord& design, const StudyOptions& opt
         tunedH -= left->imag() / w;
     }
     if (!(tunedH > 0)) {
-        result.notes.push_back("No tuning coil resonates the model at F: it needs a series capacitance there.");
+        result.notes.push_back(QT_TRANSLATE_NOOP(
+            "SimulationStudy", "No tuning coil resonates the model at F: it needs a series capacitance there."));
     } else {
         const double turns = turnsForInductance(design, tunedH);
         result.tunedTurns = turns;
@@ -496,7 +508,8 @@ Result<StudyResult> runStudy(const DesignRecord& design, const StudyOptions& opt
             if (auto r = describe(run, design, f, result.tuned, *root, tunedH, turns, result.notes); !r)
                 return r.problem();
         } else {
-            result.notes.push_back("With the re-sized coil X does not rise through 0 within 1 % of F.");
+            result.notes.push_back(QT_TRANSLATE_NOOP(
+                "SimulationStudy", "With the re-sized coil X does not rise through 0 within 1 % of F."));
         }
     }
     result.ruleBreaks = run.breaks();

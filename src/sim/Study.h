@@ -10,6 +10,8 @@
 // in yq-calc simulate.
 #pragma once
 
+#include <QtGlobal>
+
 #include "design/DesignRecord.h"
 #include "design/Result.h"
 
@@ -45,6 +47,14 @@ struct PatternPoint {
 // A rule of NEC-2 that the deck breaks, as a whole sentence
 // ("Segment length 0.0508 m is 0.00048 wavelength at 2.86 MHz; NEC-2 wants
 // at least 0.001.").
+// The note of the detailed model (StudyResult::notes, in English, its value
+// filled in by fillPattern), for shownText to show in the program's language.
+inline constexpr const char* kDetailedModelNote = QT_TRANSLATE_NOOP(
+    "SimulationStudy",
+    "Its segments are down to %1 wavelength at F (NEC-2 wants at least 0.001) and its cages and leads break NEC-2's "
+    "rules, so its feed R and X, and the Q, bandwidths and SWR from them, are not valid: it gives the resonance, "
+    "radiation resistance, gain and efficiency from the far field only.");
+
 struct RuleBreak {
     std::string rule;    // short name: "segment length", "length over radius"
     std::string detail;  // the sentence

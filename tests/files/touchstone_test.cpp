@@ -2,6 +2,7 @@
 // impedances, with its own conversions (normalisation, dB, polar form), in
 // every option-line form and data format, and against damaged files.
 #include "files/Touchstone.h"
+#include "support/AccentingTranslator.h"
 
 #include <gtest/gtest.h>
 
@@ -326,6 +327,32 @@ TEST(MeasurementReader, AnEmptyFileReadsAsNoPointsAndTheFileIsNeverWritten) {
     const auto missing = readMeasurementFile(dir.filePath("none.s1p").toStdString());
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.problem().text().find("none.s1p cannot be opened"), std::string::npos);
+}
+
+// The reader's faults and notes reach the person in the program's
+// language: every word of them goes through the translation system.
+TEST(MeasurementReader, FaultsAndNotesGoThroughTheTranslation) {
+    const test::AccentingTranslator accenting;
+    const std::pair<const char*, const char*> faults[] = {
+        {"a.s1p", "# MHz S MA R 50\n1 0.5\n"},
+        {"a.s1p", "# MHz S MA R 50\n1 x 0\n"},
+        {"a.s1p", "# MHz S MA R 50\n2 0.5 0\n1 0.5 0\n"},
+        {"a.s1p", "# MHz H MA R 50\n1 0.5 0\n"},
+        {"a.s1p", "# MHz S MA R 50 Q\n1 0.5 0\n"},
+        {"a.s2p", "[Version] 2.0\n# MHz S MA R 50\n[Number of Ports] 2\n[Network Data]\n"},
+        {"a.csv", "freq\n"},
+    };
+    for (const auto& [name, text] : faults) {
+        const auto m = parseMeasurement(text, name);
+        ASSERT_FALSE(m) << text;
+        const QString shown = QString::fromStdString(m.problem().text());
+        EXPECT_EQ(test::untranslatedWords(shown).join(u' ').toStdString(), "") << shown.toStdString();
+    }
+    const auto m = parseMeasurement("1 0.5 0\n", "a.s1p");
+    ASSERT_TRUE(m);
+    ASSERT_EQ(m->notes.size(), 1u);
+    EXPECT_EQ(test::untranslatedWords(QString::fromStdString(m->notes[0])).join(u' ').toStdString(), "");
+    EXPECT_NE(m->describe().find("1 p\u00f3rt, "), std::string::npos) << m->describe();
 }
 
 }  // namespace

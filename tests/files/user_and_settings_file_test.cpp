@@ -4,6 +4,7 @@
 #include "files/PrivateProfile.h"
 
 #include "support/FileBytes.h"
+#include "support/AccentingTranslator.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -244,6 +245,20 @@ TEST(UserFile, NamesWithControlCharactersAreRefused) {
     ASSERT_TRUE(users.add("Ann K1AAA"));
     EXPECT_FALSE(users.change(firstOf(users.first())->id, "Ann\nBea"));
     EXPECT_EQ(firstOf(users.first())->user, "Ann K1AAA");
+}
+
+// What the user file tells a person of a refused or failed change goes
+// through the translation system.
+TEST(UserFile, ItsRefusalsGoThroughTheTranslation) {
+    QTemporaryDir dir;
+    UserFile users(dir.path());
+    const test::AccentingTranslator accenting;
+    const Result<> refusals[] = {users.add(QStringLiteral("Ann\tK1AAA")), users.add(QString(41, u'X')),
+                                 users.remove(1)};
+    for (const Result<>& refused : refusals) {
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(test::untranslatedWords(whyNot(refused)).join(u' ').toStdString(), "") << refused.problem().text();
+    }
 }
 
 }  // namespace

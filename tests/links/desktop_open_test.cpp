@@ -1,5 +1,7 @@
 #include "links/DesktopOpen.h"
+#include "links/LinkRules.h"
 
+#include "support/AccentingTranslator.h"
 #include "support/FakeLauncher.h"
 
 #include <QDir>
@@ -175,6 +177,24 @@ TEST_F(OpenResultsTest, LibreOfficeCalcOpensTheResultsWithTheCsvFilterOthersAsTh
     missing.handlers.set(kCsv, QStringLiteral("libreoffice --calc %U"), QStringLiteral("libreoffice-calc.desktop"));
     EXPECT_EQ(platform::launch::codeOf(openResultsInSpreadsheet(missing.opener, results()).opened), 2);
     EXPECT_TRUE(missing.launcher.calls.empty());
+}
+
+// What a failed open tells the person goes through the translation
+// system: the spreadsheet messages, every launch code's text and the
+// caption.
+TEST(DesktopOpenTexts, GoThroughTheTranslation) {
+    const test::AccentingTranslator accenting;
+    QStringList texts;
+    for (const int code : {platform::launch::FileNotFound, platform::launch::NoAssociation,
+                           platform::launch::AssociationIncomplete, platform::launch::AccessDenied})
+        texts << spreadsheetFailureText({QStringLiteral("/R"), platform::launch::failure(code)});
+    for (const platform::launch::Code& code : platform::launch::codes()) {
+        if (code.code == platform::launch::Started) continue;
+        const ShellErrorMessage message = shellErrorMessage(code.code, QStringLiteral("/R"));
+        texts << message.text << message.caption;
+    }
+    for (const QString& text : texts)
+        EXPECT_EQ(test::untranslatedWords(text).join(u' ').toStdString(), "") << text.toStdString();
 }
 
 }  // namespace

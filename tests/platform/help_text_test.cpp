@@ -1,5 +1,6 @@
 // The layout of the --help texts, as help2man reads them.
 #include "platform/HelpText.h"
+#include "support/AccentingTranslator.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,17 @@ TEST(HelpText, VersionNamesTheProgramItsVersionAndTheLicence) {
     EXPECT_EQ(text.substr(0, text.find('\n')), "yq-calc " + programVersion());
     EXPECT_NE(text.find("GPL-2.0-or-later"), std::string::npos);
     EXPECT_FALSE(programVersion().empty());
+}
+
+// The help's frame ("Usage:", "Example:") and the licence lines go
+// through the translation system; the program's own texts are its caller's.
+TEST(HelpText, TheFrameAndTheLicenceGoThroughTheTranslation) {
+    const yq::test::AccentingTranslator accenting;
+    HelpPage page;
+    page.usages = {"YQ", "YQ X"};
+    page.sections = {{"X", {{"Y", "Z", "YQ Y"}}}};
+    const std::string text = formatHelp(page) + formatVersion("YQ", "1");
+    EXPECT_EQ(yq::test::untranslatedWords(QString::fromStdString(text)).join(u' ').toStdString(), "") << text;
 }
 
 }  // namespace

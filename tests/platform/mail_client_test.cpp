@@ -3,6 +3,7 @@
 // launcher with a stand-in mail program.
 #include "platform/MailClient.h"
 #include "support/FakeLauncher.h"
+#include "support/AccentingTranslator.h"
 
 #include <gtest/gtest.h>
 
@@ -649,6 +650,27 @@ TEST(DesktopMail, StandInMailProgramsAreStartedWithTheirComposeCommandLines) {
         EXPECT_EQ(QString::fromLocal8Bit(file.readAll()), c.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'))
             << c.exec;
         EXPECT_TRUE(QFile::exists(rtf)) << c.exec;
+    }
+}
+
+// Why no compose window opened, and what one lacks, reach the person
+// through the translation system.
+TEST(MailClientTexts, GoThroughTheTranslation) {
+    const yq::test::AccentingTranslator accenting;
+    FakeDesktopHandlers none;
+    FakeLauncher launcher;
+    QStringList texts{detailOf(DesktopMailClient(none, launcher).compose(reportMail(), {}))};
+    FakeDesktopHandlers unavailable;
+    unavailable.unavailable = true;
+    const ComposeResult opened = DesktopMailClient(unavailable, launcher).compose(reportMail(), {});
+    ASSERT_TRUE(opened.ok());
+    texts << opened->shortfall;
+    FakeLauncher missing;
+    missing.nextCode = launch::FileNotFound;
+    texts << detailOf(DesktopMailClient(unavailable, missing).compose(reportMail(), {}));
+    for (const QString& text : texts) {
+        ASSERT_FALSE(text.isEmpty());
+        EXPECT_EQ(yq::test::untranslatedWords(text).join(u' ').toStdString(), "") << text.toStdString();
     }
 }
 

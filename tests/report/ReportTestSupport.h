@@ -3,6 +3,7 @@
 #pragma once
 
 #include "files/UserFile.h"
+#include "support/AccentingTranslator.h"
 #include "support/GuiApplication.h"
 
 #include <QString>

@@ -216,6 +216,18 @@ TEST_P(BuildSheetDesigns, CutListHasEveryPartWithTheCalculationsValues) {
     EXPECT_EQ(sheet.gauges.first().diameter, record->WD.value());
 }
 
+// Every text of the sheet a person reads, the note on parts drawn larger
+// too, is the translation system's: none keeps its plain English under a
+// translator. The parts keep their English names for the program.
+TEST_P(BuildSheetDesigns, EveryTextOfTheSheetGoesThroughTheTranslation) {
+    const test::AccentingTranslator accenting;
+    const BuildSheet translated = buildBuildSheet(*record, {QStringLiteral("YQ-40"), windowPicture});
+    EXPECT_EQ(translated.texts().size(), sheet.texts().size() + 1);  // and the design's name
+    for (const QString& text : translated.texts())
+        EXPECT_EQ(test::untranslatedWords(text).join(u' ').toStdString(), "") << text.toStdString();
+    EXPECT_EQ(translated.clampedParts, sheet.clampedParts);
+}
+
 INSTANTIATE_TEST_SUITE_P(Designs, BuildSheetDesigns, ::testing::ValuesIn(kDesigns),
                          [](const ::testing::TestParamInfo<Design>& param) { return std::string(param.param.name); });
 

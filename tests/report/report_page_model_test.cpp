@@ -284,6 +284,22 @@ TEST(PageModel, PaginatesOneUserRecordPerPage) {
     }
 }
 
+// Every text of the page a person reads, the designers' rows too, is the
+// translation system's: none keeps its plain English under a translator.
+TEST(PageModel, EveryTextOfThePageGoesThroughTheTranslation) {
+    test::ensureGuiApp();
+    const test::AccentingTranslator accenting;
+    const PageModel model = buildPageModel(sampleRecord({"J. W. K1ABC"}), kBritish);
+    ASSERT_EQ(model.pages.size(), 1);
+    int texts = 0;
+    for (const PageItem& item : model.pages.front().items) {
+        if (item.kind == ItemKind::Frame || item.kind == ItemKind::Image) continue;
+        EXPECT_EQ(test::untranslatedWords(item.text).join(u' ').toStdString(), "") << item.text.toStdString();
+        texts += item.kind == ItemKind::Text || item.kind == ItemKind::GroupBox;
+    }
+    EXPECT_EQ(texts, 42);  // 3 title labels, 4 group boxes, 24 rows, 9 notes, "Print Date:", "Designed By:"
+}
+
 TEST(PageModel, PageIsTheMetafileFrame) {
     const PageModel model = buildPageModel(sampleRecord(), kBritish);
     EXPECT_EQ(model.pageSize, QSize(8000, 11689));
