@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #ifndef YQ_VERSION
 #error "YQ_VERSION is set by the build"
@@ -22,25 +25,80 @@ std::string helpText(const char* source, const std::string& arg = {}) {
     return text.toStdString();
 }
 
-// Appends `text` wrapped at word boundaries, each line indented by
-// `indent`, the first line starting at column `column` already reached.
-void wrap(std::string& out, const std::string& text, std::size_t indent, std::size_t column) {
+// One UTF-8 character of `text` at `i`: its code point and its length.
+std::pair<char32_t, std::size_t> characterAt(const std::string& text, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? byte : byte & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    return {c, std::min(length, text.size() - i)};
+}
+
+// Chinese, Japanese and Korean letters take two columns of a terminal and
+// a line may break between any two of them.
+bool isWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6);
+}
+
+// Closing marks that never begin a line.
+bool closesPhrase(char32_t c) {
+    return c == U'\u3001' || c == U'\u3002' || c == U'\uFF0C' || c == U'\uFF0E' || c == U'\uFF09' || c == U'\u300D' ||
+           c == U'\u300F' || c == U'\uFF1A' || c == U'\uFF1B' || c == U'\u30FC' || c == U'\uFF01' || c == U'\uFF1F';
+}
+
+// A piece of text no line breaks inside: a word, or one wide letter.
+struct Piece {
+    std::string text;
+    std::size_t columns = 0;
+    bool spaceBefore = false;
+};
+
+std::vector<Piece> pieces(const std::string& text) {
+    std::vector<Piece> out;
     std::istringstream words(text);
     std::string word;
-    bool first = true;
     while (words >> word) {
-        if (!first && column + 1 + word.size() > kWidth) {
+        bool startOfWord = true;
+        bool lastWide = false;
+        for (std::size_t i = 0; i < word.size();) {
+            const auto [c, length] = characterAt(word, i);
+            const bool wide = isWide(c);
+            // A new piece at the word's start, at every wide letter (but not a
+            // closing mark), and after a wide letter.
+            if (startOfWord || (wide && !closesPhrase(c)) || (lastWide && !wide && !closesPhrase(c)))
+                out.push_back(Piece{{}, 0, startOfWord});
+            out.back().text.append(word, i, length);
+            out.back().columns += wide ? 2 : 1;
+            startOfWord = false;
+            lastWide = wide;
+            i += length;
+        }
+    }
+    return out;
+}
+
+// Appends `text` wrapped at word boundaries (and between wide letters),
+// each line indented by `indent`, the first line starting at column
+// `column` already reached; columns count characters, not bytes.
+void wrap(std::string& out, const std::string& text, std::size_t indent, std::size_t column) {
+    bool first = true;
+    for (const Piece& piece : pieces(text)) {
+        const std::size_t space = !first && piece.spaceBefore ? 1 : 0;
+        if (!first && column + space + piece.columns > kWidth) {
             out += '\n';
             out.append(indent, ' ');
             column = indent;
             first = true;
         }
-        if (!first) {
+        if (!first && piece.spaceBefore) {
             out += ' ';
             ++column;
         }
-        out += word;
-        column += word.size();
+        out += piece.text;
+        column += piece.columns;
         first = false;
     }
     out += '\n';

@@ -60,6 +60,9 @@ QLabel* heading(const QString& text, QWidget* parent) {
     f.setBold(true);
     f.setPointSize(10);
     label->setFont(f);
+    // As tall as its letters: a Japanese heading's letters stand taller than
+    // the Latin ones the rows were drawn for.
+    label->setMinimumHeight(label->sizeHint().height());
     setTextRole(label, TextRole::Heading);
     return label;
 }
@@ -336,6 +339,7 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     nf.setBold(true);
     nf.setPointSize(units_.noticePoints);
     notice_->setFont(nf);
+    notice_->setMinimumHeight(notice_->sizeHint().height());
     setTextRole(notice_, TextRole::Notice);
     second->addWidget(notice_, row++, 0, 1, 2);
     second->setRowStretch(row, 1);

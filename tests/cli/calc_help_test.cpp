@@ -69,6 +69,24 @@ TEST(CalcHelp, EnglishHelpReadsAsBefore) {
     EXPECT_EQ(runProcess(calcProgram(), {"--help"}).out, stored.readAll().toStdString());
 }
 
+// In every language the help lists every command and every option under
+// its own name, in that language's words.
+TEST(CalcHelp, EveryLanguagesHelpListsEveryCommand) {
+    const std::string english = runProcess(calcProgram(), {"--help"}).out;
+    for (const char* language : {"de", "ja", "ru", "it", "es", "pl", "pt_BR", "fr", "cs", "nl"}) {
+        SCOPED_TRACE(language);
+        const auto help = runProcess(calcProgram(), {"--lang", language, "--help"});
+        ASSERT_EQ(help.exitCode, 0);
+        EXPECT_EQ(help.err, "");
+        EXPECT_NE(help.out, english);
+        for (const std::string& command : cli::calcCommandNames())
+            EXPECT_NE(help.out.find("\n  " + command + " "), std::string::npos) << command;
+        for (const char* option : {"--metric", "--file", "--runs", "--partial", "--format", "--lang", "--batch",
+                                   "--pdf", "--export", "--svg", "--png", "--help", "--version"})
+            EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+}
+
 TEST(CalcHelp, VersionNamesTheProgramAndItsVersion) {
     for (const char* ask : {"--version", "-V"}) {
         const auto r = runProcess(calcProgram(), {ask});

@@ -60,3 +60,54 @@ TEST(HelpText, TheFrameAndTheLicenceGoThroughTheTranslation) {
 }
 
 }  // namespace
+
+namespace yq::platform {
+namespace {
+
+// A line's width on a terminal: Japanese letters take two columns.
+std::size_t columns(const QString& line) {
+    std::size_t n = 0;
+    for (const char32_t c : line.toUcs4()) n += (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xFF00 && c <= 0xFF60) ? 2 : 1;
+    return n;
+}
+
+// Help in Russian and Japanese fills its lines to the width as English does,
+// counted in letters, not in bytes; Japanese, without spaces, breaks between
+// letters but never before a closing mark.
+TEST(HelpText, TranslatedTextsWrapAtTheWidthInLetters) {
+    const struct {
+        const char* language;
+        std::string text;
+    } cases[] = {
+        {"ru",
+         "рассчитать проект: начать с нового проекта (все поля равны нулю) или с файла проекта, записать каждое "
+         "значение как точный десятичный текст, округлённый по правилам поля окна, и вывести результат"},
+        {"ja",
+         "新しい設計(すべての欄が0)または設計ファイルから始め、各値を窓の欄の規則で丸めた正確な十進数として"
+         "記録し、窓と同じ計算を行って、結果を一行に出力します。計算は何度でも繰り返せます。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        HelpPage page;
+        page.usages = {"yq-calc"};
+        page.sections = {{"S", {{"save", c.text, ""}}}};
+        const QStringList lines = QString::fromStdString(formatHelp(page)).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_GE(lines.size(), 4);
+        std::size_t widest = 0;
+        for (const QString& line : lines) {
+            EXPECT_LE(columns(line), 79u) << line.toStdString();
+            EXPECT_FALSE(line.trimmed().startsWith(u'、') || line.trimmed().startsWith(u'。')) << line.toStdString();
+            widest = std::max(widest, columns(line));
+        }
+        EXPECT_GE(widest, 72u);
+        // Nothing lost or added but line breaks and the indent.
+        QString joined;
+        for (const QString& line : lines.mid(3))
+            joined += line.trimmed() + (c.language == std::string("ru") ? " " : "");
+        EXPECT_EQ((lines[2].mid(24) + (c.language == std::string("ru") ? " " : "") + joined).trimmed().toStdString(),
+                  c.text);
+    }
+}
+
+}  // namespace
+}  // namespace yq::platform

@@ -31,7 +31,12 @@ def messages(path):
 
 
 PLACEHOLDER = re.compile(r'%L?\d+|%n')
-TAG = re.compile(r'</?\s*([A-Za-z][A-Za-z0-9]*)[^>]*>')
+# The tags of Qt's rich text; a word in angle brackets such as <turns> is
+# plain text that a translation may translate.
+HTML_TAGS = ('a b big blockquote body br center cite code dd div dl dt em font h1 h2 h3 h4 h5 h6 head hr html i '
+             'img kbd li meta nobr ol p pre qt s samp small span strong style sub sup table tbody td tfoot th '
+             'thead title tr tt u ul var').split()
+TAG = re.compile(r'</?\s*(' + '|'.join(HTML_TAGS) + r')\b[^>]*>', re.I)
 ENTITY = re.compile(r'&(?:[A-Za-z]+|#\d+);')
 
 
