@@ -35,6 +35,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -309,11 +311,18 @@ QWidget* DesignWindow::buildSpecificationsTab() {
     };
     for (const ButtonSpec& s : specs) {
         auto* b = new QPushButton(tr(s.caption), page);
-        b->setFixedSize(du.x(71), du.y(18));
         QFont f = b->font();
         f.setBold(true);
         f.setPointSize(10);
         b->setFont(f);
+        // 71 units wide; wider where a translated caption needs the room.
+        b->setFixedSize(du.x(71), du.y(18));
+        QStyleOptionButton option;
+        option.initFrom(b);
+        option.text = b->text();
+        const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+        const int needed = QFontMetrics(f).size(Qt::TextShowMnemonic, b->text()).width();
+        if (needed > room) b->setFixedWidth(du.x(71) + needed - room);
         setTextRole(b, TextRole::Heading, QPalette::ButtonText);
         if (s.key != Qt::Key_unknown) bindKey(s.key, s.command);
         if (!s.tipText.isEmpty()) b->setToolTip(s.tipText);
