@@ -125,6 +125,26 @@ TEST_F(Mail, WithoutAMailProgramTheUserIsToldWhereTheDraftIs) {
     EXPECT_TRUE(QFile::exists(outcome.draftPath));
 }
 
+// The mail's subject and what the user is told of it go through the
+// translation system (the draft's path aside).
+TEST_F(Mail, TheSubjectAndTheNoticeGoThroughTheTranslation) {
+    ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
+    ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
+    const yq::test::AccentingTranslator accenting;
+    context.client = nullptr;
+    const MailOutcome outcome =
+        emailResults(yq::resultsFilePath(dir.path()), path(QStringLiteral("yq.ini")), state, context);
+    ASSERT_EQ(events.size(), 1);
+    QString notice = events.front();
+    ASSERT_TRUE(notice.startsWith(QStringLiteral("info: ")));
+    notice = notice.mid(6).remove(QDir::toNativeSeparators(outcome.draftPath));
+    EXPECT_EQ(yq::test::untranslatedWords(notice).join(u' ').toStdString(), "") << notice.toStdString();
+    EXPECT_EQ(resultsMailItem(path("YQ.csv"), path("yq.ini")).subject,
+              QString::fromUtf8("My F\u00edn\u00edsh\u00e9d YQ R\u00e9s\u00falts"));
+    EXPECT_EQ(ReportMailRequest().subject,
+              QString::fromUtf8("C\u00f3rv\u00e1n, my YQ r\u00e9s\u00falts \u00e1r\u00e9 \u00e1tt\u00e1ch\u00e9d"));
+}
+
 TEST_F(Mail, AMailProgramThatCannotHoldTheWholeMailPointsToTheCompleteDraft) {
     ASSERT_TRUE(writeAll(path("YQ.csv"), "\"F\"\r\n"));
     ASSERT_TRUE(writeAll(path("yq.ini"), "[YQ]\r\n"));
