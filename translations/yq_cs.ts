@@ -2480,6 +2480,13 @@ Návratový kód:
     </message>
 </context>
 <context>
+    <name>UserMessages</name>
+    <message>
+        <source>YQ Error Message</source>
+        <translation>Chybové hlášení YQ</translation>
+    </message>
+</context>
+<context>
     <name>yq::AboutWindow</name>
     <message>
         <source>Close and return...</source>

@@ -1009,7 +1009,7 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
     <message>
         <source>Here is the information to allow you to design antennas for various Ham bands. We hope you enjoy this information and the use of the antennas you build. There are an untold number already on the air and many more added every day.</source>
-        <translation>Hier finden Sie die Informationen, mit denen Sie Antennen für verschiedene Amateurfunkbänder berechnen können. Wir hoffen, dass Ihnen diese Informationen und die Antennen, die Sie bauen, Freude bereiten. Unzählige sind bereits in der Luft, und täglich kommen viele hinzu.</translation>
+        <translation>Hier finden Sie alles, um Antennen für die Amateurfunkbänder zu entwerfen. Viel Freude damit und mit Ihren selbst gebauten Antennen! Unzählige sind schon in der Luft, täglich kommen neue hinzu.</translation>
     </message>
     <message>
         <source>Brannoc Quillet has been a radio amateur since his school days, when he built his first crystal receiver from parts of an old telephone. He trained as an electrical engineer and spent many years designing transmitters for broadcast and marine radio. Curious why small antennas were always said to be poor radiators, he began to experiment with short cylinders and coils in his workshop, and from that work the YQ antenna was born. Today he leads ZO Duravar Uravaro, a small company of engineers and radio amateurs who are developing applications of the YQ Antenna.</source>
@@ -2477,6 +2477,13 @@ Exit-Status:
     <message>
         <source>Are you sure you want to delete the highlighted record?|%1</source>
         <translation>Den markierten Datensatz wirklich löschen?|%1</translation>
+    </message>
+</context>
+<context>
+    <name>UserMessages</name>
+    <message>
+        <source>YQ Error Message</source>
+        <translation>YQ-Fehlermeldung</translation>
     </message>
 </context>
 <context>

@@ -2480,6 +2480,13 @@ Estado de salida:
     </message>
 </context>
 <context>
+    <name>UserMessages</name>
+    <message>
+        <source>YQ Error Message</source>
+        <translation>Mensaje de error YQ</translation>
+    </message>
+</context>
+<context>
     <name>yq::AboutWindow</name>
     <message>
         <source>Close and return...</source>

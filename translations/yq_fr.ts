@@ -2480,6 +2480,13 @@ Code de sortie :
     </message>
 </context>
 <context>
+    <name>UserMessages</name>
+    <message>
+        <source>YQ Error Message</source>
+        <translation>Message d&apos;erreur YQ</translation>
+    </message>
+</context>
+<context>
     <name>yq::AboutWindow</name>
     <message>
         <source>Close and return...</source>

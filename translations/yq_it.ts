@@ -2480,6 +2480,13 @@ Stato di uscita:
     </message>
 </context>
 <context>
+    <name>UserMessages</name>
+    <message>
+        <source>YQ Error Message</source>
+        <translation>Messaggio di errore YQ</translation>
+    </message>
+</context>
+<context>
     <name>yq::AboutWindow</name>
     <message>
         <source>Close and return...</source>

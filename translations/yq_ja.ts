@@ -2480,6 +2480,13 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>UserMessages</name>
+    <message>
+        <source>YQ Error Message</source>
+        <translation>YQ エラーメッセージ</translation>
+    </message>
+</context>
+<context>
     <name>yq::AboutWindow</name>
     <message>
         <source>Close and return...</source>

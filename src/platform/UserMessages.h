@@ -13,7 +13,7 @@
 namespace yq::platform {
 
 // The caption of every error message.
-inline constexpr char kErrorCaption[] = "YQ Error Message";
+inline constexpr const char* kErrorCaption = QT_TRANSLATE_NOOP("UserMessages", "YQ Error Message");
 
 enum class MessageKind { Error, Information, Confirmation };
 

@@ -5,6 +5,7 @@
 #include "windows/DialogUnits.h"
 #include "windows/ReportWindows.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -145,7 +146,7 @@ void BuildSheetTab::print() {
 }
 
 void prepareBuildSheetPrinter(QPrinter& printer) {
-    printer.setDocName(QString::fromLatin1(report::kBuildSheetTitle));
+    printer.setDocName(QCoreApplication::translate("BuildSheet", report::kBuildSheetTitle));
     printer.setFullPage(true);
     printer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Inch));
@@ -156,9 +157,9 @@ void showBuildSheetPreview(const report::BuildSheet& sheet, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     prepareBuildSheetPrinter(printer);
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QString::fromLatin1(report::kBuildSheetTitle));
+    dialog.setWindowTitle(QCoreApplication::translate("BuildSheet", report::kBuildSheetTitle));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        target->setDocName(QString::fromLatin1(report::kBuildSheetTitle));
+        target->setDocName(QCoreApplication::translate("BuildSheet", report::kBuildSheetTitle));
         report::drawBuildSheet(*target, sheet);
     });
     runMaximisedPreview(dialog, parent);

@@ -3,6 +3,7 @@
 #include "windows/ErrorReporter.h"
 #include "windows/UnitSystemDescription.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -51,7 +52,8 @@ void MessageBoxes::error(const QString& text) {
     const QString procedure = procedures_ ? procedures_->procedureName() : QString();
     const QString where = procedure.isEmpty() ? QStringLiteral("yq") : QStringLiteral("yq (%1)").arg(procedure);
     std::fprintf(stderr, "%s: %s\n", qPrintable(where), qPrintable(messageLines(text).replace(u'\n', u' ')));
-    ask(QMessageBox::Warning, QString::fromLatin1(platform::kErrorCaption), text, QMessageBox::Ok, owner());
+    ask(QMessageBox::Warning, QCoreApplication::translate("UserMessages", platform::kErrorCaption), text,
+        QMessageBox::Ok, owner());
 }
 
 void MessageBoxes::information(const QString& text, const QString& caption) {

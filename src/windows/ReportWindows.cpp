@@ -2,6 +2,7 @@
 
 #include "windows/DialogUnits.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -99,7 +100,7 @@ QList<int> pagesToPrint(const QPrinter& printer, int pageCount) {
 }
 
 void preparePrinter(QPrinter& printer) {
-    printer.setDocName(QString::fromLatin1(report::kReportTitle));
+    printer.setDocName(QCoreApplication::translate("ReportPage", report::kReportTitle));
     printer.setFullPage(true);
     printer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Inch));
@@ -110,9 +111,9 @@ void showPrintPreview(const report::PageModel& model, QWidget* parent, const rep
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QString::fromLatin1(report::kReportTitle));
+    dialog.setWindowTitle(QCoreApplication::translate("ReportPage", report::kReportTitle));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        target->setDocName(QString::fromLatin1(report::kReportTitle));
+        target->setDocName(QCoreApplication::translate("ReportPage", report::kReportTitle));
         renderer.drawPages(*target, model, pagesToPrint(*target, static_cast<int>(model.pages.size())));
     });
     runMaximisedPreview(dialog, parent);

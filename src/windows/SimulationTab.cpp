@@ -8,6 +8,7 @@
 #include "windows/FrequencyPlot.h"
 #include "windows/WindowColours.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -103,10 +104,12 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     table_->setObjectName(QStringLiteral("SimulationTable"));
     table_->setAccessibleName(tr("The calculator's figures beside the NEC-2 model's"));
     // The headings on two lines: the window is narrow.
-    table_->setHorizontalHeaderLabels(
-        {QString(), QString::fromLatin1(sim::kCalculatorHeading),
-         QString::fromLatin1(sim::kAsDesignedHeading).replace(QStringLiteral(", "), QStringLiteral(",\n")),
-         QString::fromLatin1(sim::kTunedHeading).replace(QStringLiteral(", "), QStringLiteral(",\n"))});
+    table_->setHorizontalHeaderLabels({QString(),
+                                       QCoreApplication::translate("SimulationTable", sim::kCalculatorHeading),
+                                       QCoreApplication::translate("SimulationTable", sim::kAsDesignedHeading)
+                                           .replace(QStringLiteral(", "), QStringLiteral(",\n")),
+                                       QCoreApplication::translate("SimulationTable", sim::kTunedHeading)
+                                           .replace(QStringLiteral(", "), QStringLiteral(",\n"))});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -312,7 +315,8 @@ void SimulationTab::showPlots() {
     const std::vector<sim::SweepPoint>& aroundB = s.tuned.fine;
     if (range == AroundCalculated && !aroundA.empty()) lo = aroundA.front().hz, hi = aroundA.back().hz;
     if (range == AroundF && !aroundB.empty()) lo = aroundB.front().hz, hi = aroundB.back().hz;
-    const QString names[] = {QString::fromLatin1(sim::kAsDesignedHeading), QString::fromLatin1(sim::kTunedHeading)};
+    const QString names[] = {QCoreApplication::translate("SimulationTable", sim::kAsDesignedHeading),
+                             QCoreApplication::translate("SimulationTable", sim::kTunedHeading)};
     const QColor colours[] = {QColor(0, 0, 128), QColor(178, 34, 34)};
     QVector<FrequencySeries> rs, xs, swrs;
     double swrLow = 1e300, swrHigh = 1;
