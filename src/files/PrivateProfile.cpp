@@ -293,9 +293,11 @@ void ProfileFile::setValues(const QString& section, const QList<QPair<QString, Q
         lastLine.end = end;
         if (lastLine.hasRaw) {
             // Its bytes stay; only the line end is added, in the file's
-            // encoding. A lone last byte is first made a whole unit, so what
-            // follows starts on a unit and reads back.
-            if (lastLine.raw.size() % 2 != 0) lastLine.raw += '\0';
+            // encoding. A lone last byte is half a unit that no reader takes
+            // for a letter: it goes, so that what follows starts on a unit
+            // and the line reads as it did ("F=1" and a lone "7" must not
+            // become "F=17").
+            if (lastLine.raw.size() % 2 != 0) lastLine.raw.chop(1);
             QStringEncoder encoder(encoding_ == Encoding::Utf16LE ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
                                    QStringEncoder::Flag::Stateless);
             lastLine.raw += QByteArray(encoder(QString::fromUtf8(end)));

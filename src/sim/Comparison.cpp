@@ -126,6 +126,17 @@ std::vector<ComparisonRow> comparisonRows(const DesignRecord& d, const StudyResu
     return rows;
 }
 
+std::string shownRuleDetail(const std::string& detail) {
+    return shownText(
+        "SimulationStudy", detail,
+        {kZeroLengthBreak, kShortSegmentsBreak, kLongSegmentsBreak, kThinSegmentsExtendedBreak, kThinSegmentsBreak,
+         kOverlapBreak, kJunctionExtendedBreak, kJunctionBreak, kMissingFeedSegmentBreak});
+}
+
+std::string shownNote(const std::string& note) { return shownText("SimulationStudy", note, {kDetailedModelNote}); }
+
+std::string shownAssumptions(const std::string& assumptions) { return shownText("SimulationStudy", assumptions); }
+
 std::string comparisonText(const DesignRecord& d, const StudyResult& s) {
     const auto rows = comparisonRows(d, s);
     // The table in the program's language, padded by characters.
@@ -152,18 +163,14 @@ std::string comparisonText(const DesignRecord& d, const StudyResult& s) {
     std::string out =
         pad("", w0) + "  " + pad(headings[0], w1) + "  " + pad(headings[1], w2) + "  " + headings[2] + '\n';
     for (const auto& c : cells) out += pad(c[0], w0) + "  " + pad(c[1], w1) + "  " + pad(c[2], w2) + "  " + c[3] + '\n';
-    out += "\n" + shownText("SimulationStudy", s.assumptions) + '\n';
+    out += "\n" + shownAssumptions(s.assumptions) + '\n';
     for (const RuleBreak& b : s.ruleBreaks) {
-        const std::string detail = shownText(
-            "SimulationStudy", b.detail,
-            {kZeroLengthBreak, kShortSegmentsBreak, kLongSegmentsBreak, kThinSegmentsExtendedBreak, kThinSegmentsBreak,
-             kOverlapBreak, kJunctionExtendedBreak, kJunctionBreak, kMissingFeedSegmentBreak});
-        out += filledText(QCoreApplication::translate("SimulationTable", "Rule not kept: %1"), {detail}) + '\n';
+        out += filledText(QCoreApplication::translate("SimulationTable", "Rule not kept: %1"),
+                          {shownRuleDetail(b.detail)}) +
+               '\n';
     }
     for (const std::string& n : s.notes)
-        out += filledText(QCoreApplication::translate("SimulationTable", "Note: %1"),
-                          {shownText("SimulationStudy", n, {kDetailedModelNote})}) +
-               '\n';
+        out += filledText(QCoreApplication::translate("SimulationTable", "Note: %1"), {shownNote(n)}) + '\n';
     out += filledText(QCoreApplication::translate("SimulationTable", "nec2c runs: %1, %2 s"),
                       {std::to_string(s.nec2cRuns), fixed(s.seconds, 3)}) +
            '\n';

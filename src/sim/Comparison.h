@@ -35,6 +35,11 @@ inline constexpr const char* kNotComputed = QT_TRANSLATE_NOOP("SimulationTable",
 
 std::vector<ComparisonRow> comparisonRows(const DesignRecord& design, const StudyResult& study);
 
+// A rule break's detail, a note and the assumptions in the program's
+// language, as the table and the Simulation tab show them.
+std::string shownRuleDetail(const std::string& detail);
+std::string shownNote(const std::string& note);
+std::string shownAssumptions(const std::string& assumptions);
 // The rows as aligned text columns, then the assumptions, the rule breaks and the notes.
 std::string comparisonText(const DesignRecord& design, const StudyResult& study);
 // One JSON object: the rows (calculator, model and tuned values as text),

@@ -4,6 +4,7 @@
 #include "files/AtomicFile.h"
 #include "platform/UserMessages.h"
 #include "sim/Comparison.h"
+#include "sim/LocalText.h"
 #include "sim/Model.h"
 #include "windows/FrequencyPlot.h"
 #include "windows/WindowColours.h"
@@ -117,7 +118,7 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     leftLayout->addWidget(table_, 1);
-    assumptions_ = new QLabel(QString::fromStdString(sim::modelAssumptions()), left);
+    assumptions_ = new QLabel(QString::fromStdString(sim::shownAssumptions(sim::modelAssumptions())), left);
     assumptions_->setWordWrap(true);
     leftLayout->addWidget(assumptions_);
     rules_ = new QLabel(left);
@@ -157,8 +158,8 @@ SimulationTab::SimulationTab(UnitSystem system, SimulationHost host, QWidget* pa
     connect(simulate_, &QPushButton::clicked, this, &SimulationTab::simulate);
     connect(cancel_, &QPushButton::clicked, this, &SimulationTab::cancel);
     connect(model_, &QComboBox::currentIndexChanged, this, [this] {
-        assumptions_->setText(
-            qs(model() == sim::ModelKind::Detailed ? sim::detailedAssumptions() : sim::modelAssumptions()));
+        assumptions_->setText(qs(sim::shownAssumptions(model() == sim::ModelKind::Detailed ? sim::detailedAssumptions()
+                                                                                           : sim::modelAssumptions())));
         // The other model's figures are not shown while this one runs.
         study_.reset();
         table_->setRowCount(0);
@@ -282,24 +283,27 @@ void SimulationTab::showStudy() {
     table_->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i) {
         const auto& r = rows[i];
-        const QString label = r.unit.empty() ? qs(r.label) : QStringLiteral("%1 (%2)").arg(qs(r.label), qs(r.unit));
-        const QString cells[] = {label, qs(r.calculator), qs(r.asDesigned), qs(r.tuned)};
+        // In the program's language, as yq-calc simulate prints the table.
+        const auto shown = [](const std::string& text) { return qs(sim::shownText("SimulationTable", text)); };
+        const QString label =
+            r.unit.empty() ? shown(r.label) : QStringLiteral("%1 (%2)").arg(shown(r.label), qs(r.unit));
+        const QString cells[] = {label, shown(r.calculator), shown(r.asDesigned), shown(r.tuned)};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(i, c, item);
         }
     }
-    assumptions_->setText(qs(s.assumptions));
+    assumptions_->setText(qs(sim::shownAssumptions(s.assumptions)));
     QString status = tr("NEC-2 %1 model: %2 runs of nec2c in %3 s.")
                          .arg(s.model == sim::ModelKind::Detailed ? tr("detailed") : tr("standard"))
                          .arg(s.nec2cRuns)
                          .arg(QString::number(s.seconds, 'f', 2));
-    for (const std::string& n : s.notes) status += u' ' + qs(n);
+    for (const std::string& n : s.notes) status += u' ' + qs(sim::shownNote(n));
     status_->setText(status.toHtmlEscaped());
     QString rules;
     for (const sim::RuleBreak& b : s.ruleBreaks)
-        rules += tr("<br>NEC-2 rule not kept: %1").arg(qs(b.detail).toHtmlEscaped());
+        rules += tr("<br>NEC-2 rule not kept: %1").arg(qs(sim::shownRuleDetail(b.detail)).toHtmlEscaped());
     rules_->setText(rules.isEmpty() ? tr("Every deck keeps NEC-2's rules of thumb.") : rules.mid(4));
     save_->setEnabled(true);
     showPlots();

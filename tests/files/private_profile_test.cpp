@@ -179,6 +179,17 @@ TEST_F(PrivateProfileTest, DamagedUtf16KeepsEveryByteItDoesNotWrite) {
     EXPECT_TRUE(after.startsWith(expected.left(expected.size() - 1))) << after.toHex().toStdString();
     EXPECT_EQ(readProfileString(path(), "YQ", "CD"), "3");
     EXPECT_EQ(readProfileString(path(), "YQ", "F"), "2");
+
+    // A lone last byte after a value, with no line end: a key added after it
+    // leaves the value as it read ("1", not "17": the byte is no letter).
+    writeBytes(path(), QByteArray("\xFF\xFE[\0Y\0Q\0]\0\n\0F\0=\0"
+                                  "1\0"
+                                  "7",
+                                  19));
+    EXPECT_EQ(readProfileString(path(), "YQ", "F"), "1");
+    ASSERT_TRUE(writeProfileString(path(), "YQ", "CD", "3"));
+    EXPECT_EQ(readProfileString(path(), "YQ", "F"), "1");
+    EXPECT_EQ(readProfileString(path(), "YQ", "CD"), "3");
 }
 
 TEST_F(PrivateProfileTest, OnlyTheFirstSectionOfANameIsReadAndWritten) {
