@@ -1,6 +1,7 @@
 #include "cli/OutputFormats.h"
 
 #include "cli/CalcCommand.h"
+#include "design/TerminalColumns.h"
 #include "design/DesignTools.h"
 #include "files/ResultsFile.h"
 #include "files/UserFile.h"
@@ -23,13 +24,6 @@ std::string trimmed(std::string_view text) {
     if (first == std::string_view::npos) return {};
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
-}
-
-// The characters of a UTF-8 text (its bytes, for English).
-std::size_t shownWidth(std::string_view text) {
-    std::size_t n = 0;
-    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return n;
 }
 
 std::vector<std::string> wordsOfLine(const std::string& line) {
@@ -118,14 +112,14 @@ std::string formatTable(const DesignRecord& record) {
         const KeyInfo& info = keyInfo(key);
         Line line{trimmed(keyTableText(info.label(system)).toStdString()),
                   formatNumeric(record.field(key).value(), info.picture(system)).toStdString(), info.unit(system)};
-        labelWidth = std::max(labelWidth, shownWidth(line.label));
+        labelWidth = std::max(labelWidth, terminalColumns(line.label));
         valueWidth = std::max(valueWidth, line.value.size());
         lines.push_back(std::move(line));
     }
     std::string out;
     for (const Line& line : lines) {
         out += line.label;
-        out.append(labelWidth - shownWidth(line.label) + 2, ' ');
+        out.append(labelWidth - terminalColumns(line.label) + 2, ' ');
         out.append(valueWidth - line.value.size(), ' ');
         out += line.value;
         if (!line.unit.empty()) {

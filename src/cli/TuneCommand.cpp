@@ -1,6 +1,7 @@
 #include "cli/TuneCommand.h"
 #include "cli/OutputFormats.h"
 
+#include "design/TerminalColumns.h"
 #include "design/DesignTools.h"
 #include "design/ImpedanceSweep.h"
 #include "design/Tuning.h"
@@ -20,14 +21,10 @@ namespace yq::cli {
 namespace {
 
 void printRows(std::ostream& out, const std::vector<FindingRow>& rows) {
-    // The labels in the program's language, padded by their characters.
+    // The labels in the program's language, padded to the terminal's columns.
     std::vector<std::string> labels;
     std::size_t width = 0;
-    auto characters = [](const std::string& text) {
-        std::size_t n = 0;
-        for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-        return n;
-    };
+    const auto characters = [](const std::string& text) { return terminalColumns(text); };
     for (const FindingRow& r : rows) {
         labels.push_back(sim::shownText("TuneTable", r.label));
         width = std::max(width, characters(labels.back()));

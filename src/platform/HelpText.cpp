@@ -1,5 +1,7 @@
 #include "platform/HelpText.h"
 
+#include "design/TerminalColumns.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -25,24 +27,6 @@ std::string helpText(const char* source, const std::string& arg = {}) {
     return text.toStdString();
 }
 
-// One UTF-8 character of `text` at `i`: its code point and its length.
-std::pair<char32_t, std::size_t> characterAt(const std::string& text, std::size_t i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? byte : byte & (0x3F >> (length - 1));
-    for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
-        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    return {c, std::min(length, text.size() - i)};
-}
-
-// Chinese, Japanese and Korean letters take two columns of a terminal and
-// a line may break between any two of them.
-bool isWide(char32_t c) {
-    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
-           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-           (c >= 0xFFE0 && c <= 0xFFE6);
-}
-
 // Closing marks that never begin a line.
 bool closesPhrase(char32_t c) {
     return c == U'\u3001' || c == U'\u3002' || c == U'\uFF0C' || c == U'\uFF0E' || c == U'\uFF09' || c == U'\u300D' ||
@@ -64,8 +48,8 @@ std::vector<Piece> pieces(const std::string& text) {
         bool startOfWord = true;
         bool lastWide = false;
         for (std::size_t i = 0; i < word.size();) {
-            const auto [c, length] = characterAt(word, i);
-            const bool wide = isWide(c);
+            const auto [c, length] = utf8CharacterAt(word, i);
+            const bool wide = isWideLetter(c);
             // A new piece at the word's start, at every wide letter (but not a
             // closing mark), and after a wide letter.
             if (startOfWord || (wide && !closesPhrase(c)) || (lastWide && !wide && !closesPhrase(c)))

@@ -1,5 +1,6 @@
 #include "sim/Comparison.h"
 
+#include "design/TerminalColumns.h"
 #include "sim/Coils.h"
 #include "sim/DeckRules.h"
 #include "sim/LocalText.h"
@@ -139,13 +140,9 @@ std::string shownAssumptions(const std::string& assumptions) { return shownText(
 
 std::string comparisonText(const DesignRecord& d, const StudyResult& s) {
     const auto rows = comparisonRows(d, s);
-    // The table in the program's language, padded by characters.
+    // The table in the program's language, padded to the terminal's columns.
     auto shown = [](const std::string& text) { return shownText("SimulationTable", text); };
-    auto width = [](const std::string& text) {
-        std::size_t n = 0;
-        for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-        return n;
-    };
+    const auto width = [](const std::string& text) { return terminalColumns(text); };
     const std::string headings[] = {shown(kCalculatorHeading), shown(kAsDesignedHeading), shown(kTunedHeading)};
     std::vector<std::array<std::string, 4>> cells;
     std::size_t w0 = 0, w1 = width(headings[0]), w2 = width(headings[1]);

@@ -1,5 +1,6 @@
 // The layout of the --help texts, as help2man reads them.
 #include "platform/HelpText.h"
+#include "design/TerminalColumns.h"
 #include "support/AccentingTranslator.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,17 @@ std::size_t columns(const QString& line) {
     std::size_t n = 0;
     for (const char32_t c : line.toUcs4()) n += (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xFF00 && c <= 0xFF60) ? 2 : 1;
     return n;
+}
+
+// The room a text takes on a terminal, by which the tables of yq-calc pad
+// their columns: letters, not bytes; Japanese letters two columns each.
+TEST(HelpText, TerminalColumnsCountLettersAndWideLetters) {
+    const struct {
+        const char* text;
+        std::size_t columns;
+    } cases[] = {{"", 0},     {"Q (MHz)", 7},       {"Длина", 5},  {"Länge", 5},
+                 {"長さ", 4}, {"巻数 (turns)", 12}, {"ＭＨｚ", 6}, {"\xE2\x82", 1}};
+    for (const auto& c : cases) EXPECT_EQ(yq::terminalColumns(c.text), c.columns) << c.text;
 }
 
 // Help in Russian and Japanese fills its lines to the width as English does,
